@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// One sub-command of scara-cli. `run` gets the arguments after the command
+// name and returns the process exit code.
+struct CliCommand {
+    const char* name;
+    const char* summary;
+    int (*run)(const QStringList& args);
+};
+
+// The command table; each cmd_<area>.cpp registers its commands with a
+// static CliRegistration object.
+std::vector<CliCommand>& cliCommands();
+
+struct CliRegistration {
+    explicit CliRegistration(CliCommand command) { cliCommands().push_back(command); }
+};
+
+// Small shared helpers for the commands.
+namespace cli {
+// Writes text to standard output or standard error, unchanged (8-bit bytes).
+void out(const QByteArray& bytes);
+void err(const QString& text); // adds a line end; local 8-bit encoding
+// True when args holds --help or -h.
+bool wantsHelp(const QStringList& args);
+} // namespace cli

@@ -1,0 +1,37 @@
+// scara-cli: the station's program, plot, motion, controller and HPGL logic
+// for scripts and pipelines.
+#include "command.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+static void printUsage(std::FILE* stream) {
+    std::fprintf(stream, "usage: scara-cli <command> [options]\n\ncommands:\n");
+    auto commands = cliCommands();
+    std::sort(commands.begin(), commands.end(),
+              [](const CliCommand& a, const CliCommand& b) { return std::strcmp(a.name, b.name) < 0; });
+    for (const CliCommand& command : commands)
+        std::fprintf(stream, "  %-16s %s\n", command.name, command.summary);
+    std::fprintf(stream, "\n'scara-cli <command> --help' describes a command.\n");
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args.first() == QLatin1String("--help") ||
+        args.first() == QLatin1String("-h")) {
+        printUsage(args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString name = args.takeFirst();
+    for (const CliCommand& command : cliCommands()) {
+        if (name == QLatin1String(command.name))
+            return command.run(args);
+    }
+    std::fprintf(stderr, "scara-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
+    printUsage(stderr);
+    return 2;
+}
