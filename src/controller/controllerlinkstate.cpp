@@ -1,0 +1,300 @@
+#include "controller/controllerlinkstate.h"
+
+#include "controller/controllerframe.h"
+#include "controller/fieldtext.h"
+#include "controller/linktexts.h"
+#include "controller/programsource.h"
+
+using Action = LinkAction;
+
+LinkActions ControllerLinkState::initialActions() const {
+    return {
+        Action::startTimer(),
+        Action::setStatus(LinkPanel::Connection, LinkTexts::kDisconnected),
+        Action::setStatus(LinkPanel::Reference, LinkTexts::kNoReference),
+        Action::setStatus(LinkPanel::Mode, LinkTexts::kAutomaticMode),
+        Action::setEnabled(LinkControl::ConnectButton, true),
+        Action::setEnabled(LinkControl::DisconnectButton, false),
+        Action::setEnabled(LinkControl::PortSelectors, true),
+        Action::setEnabled(LinkControl::ReferenceTravelItem, false),
+        // Nothing to send before the first program exists.
+        Action::setEnabled(LinkControl::SendProgramItem, false),
+        Action::setChecked(LinkControl::ManualModeBox, false),
+        Action::setEnabled(LinkControl::ManualModeBox, true),
+        Action::setEnabled(LinkControl::ManualButtons, false),
+    };
+}
+
+// --- Connection -------------------------------------------------------------
+
+LinkActions ControllerLinkState::connectChosen() {
+    return {Action::openPort()};
+}
+
+LinkActions ControllerLinkState::portOpened() {
+    if (!portOpen_)
+        clearRxBuffer(); // a fresh open starts with an empty reply buffer
+    portOpen_ = true;
+    LinkActions actions{
+        Action::setEnabled(LinkControl::PortSelectors, false),
+        Action::setEnabled(LinkControl::ConnectButton, false),
+        Action::setEnabled(LinkControl::DisconnectButton, true),
+    };
+    sendFixedFrame(FixedFrames::kConnect, actions);
+    return actions;
+}
+
+LinkActions ControllerLinkState::portOpenFailed(const QString& error) {
+    return {Action::showError(error)};
+}
+
+LinkActions ControllerLinkState::disconnectChosen() {
+    LinkActions actions;
+    stopTimer(actions);
+    actions.push_back(Action::closePort());
+    showDisconnected(actions);
+    return actions;
+}
+
+LinkActions ControllerLinkState::portLost(const QString& error) {
+    if (!portOpen_)
+        return {}; // reported once per connection
+    LinkActions actions;
+    stopTimer(actions);
+    actions.push_back(Action::closePort());
+    showDisconnected(actions);
+    actions.push_back(Action::showError(error));
+    return actions;
+}
+
+void ControllerLinkState::showDisconnected(LinkActions& actions) {
+    // The transfer (Sending, BlockIndex), the reference point and the mode
+    // stay as they are, so that the operator can connect again.
+    portOpen_ = false;
+    connected_ = false;
+    actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::kDisconnected));
+    actions.push_back(Action::setEnabled(LinkControl::PortSelectors, true));
+    actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, false));
+    actions.push_back(Action::setEnabled(LinkControl::DisconnectButton, false));
+    actions.push_back(Action::setEnabled(LinkControl::ConnectButton, true));
+}
+
+LinkActions ControllerLinkState::referenceTravelChosen() {
+    LinkActions actions;
+    sendFixedFrame(FixedFrames::kReferenceTravel, actions);
+    return actions;
+}
+
+LinkActions ControllerLinkState::setReferenceChosen() {
+    LinkActions actions;
+    sendFixedFrame(FixedFrames::kSetReference, actions);
+    return actions;
+}
+
+void ControllerLinkState::sendFixedFrame(const char* frame, LinkActions& actions) {
+    lastFixedFrame_ = frame;
+    SendToController(lastFixedFrame_, actions);
+}
+
+void ControllerLinkState::SendToController(const QByteArray& text, LinkActions& actions) const {
+    // No check that the port is open: a write on a closed port fails in the
+    // adapter with the port layer's error.
+    actions.push_back(Action::write(text));
+}
+
+// --- Manual control ---------------------------------------------------------
+
+LinkActions ControllerLinkState::manualModeToggled() {
+    LinkActions actions;
+    switchMode(actions);
+    return actions;
+}
+
+void ControllerLinkState::switchMode(LinkActions& actions) {
+    // The flag flips on every change of the box; the box starts unchecked
+    // with the flag true, so checked means manual.
+    automaticMode_ = !automaticMode_;
+    actions.push_back(Action::setStatus(LinkPanel::Mode, automaticMode_ ? LinkTexts::kAutomaticMode
+                                                                        : LinkTexts::kManualMode));
+    actions.push_back(Action::setEnabled(LinkControl::ManualButtons, !automaticMode_));
+    if (portOpen_)
+        sendFixedFrame(automaticMode_ ? FixedFrames::kManualOff : FixedFrames::kManualOn, actions);
+}
+
+LinkActions ControllerLinkState::zHeightChosen(ZHeight which, const QString& fieldText) {
+    if (!portOpen_)
+        return {};
+    const Command command = which == ZHeight::G00 ? Command::CmdZHeightG00 : Command::CmdZHeightG01;
+    LinkActions actions;
+    SendToController(CommandFrame(address_, command, fieldBytes(fieldText)), actions);
+    return actions;
+}
+
+LinkActions ControllerLinkState::moveChosen(MoveAxis axis, const QString& fieldText) {
+    if (!portOpen_)
+        return {};
+    const std::optional<qint32> amount = readWholeNumber(fieldText);
+    if (!amount)
+        return {Action::showError(LinkTexts::kNotAnInteger.arg(fieldText))};
+    if (*amount == 0)
+        return {};
+
+    static constexpr Command kPlus[] = {Command::CmdArm1Plus, Command::CmdArm2Plus,
+                                        Command::CmdZPlus};
+    static constexpr Command kMinus[] = {Command::CmdArm1Minus, Command::CmdArm2Minus,
+                                         Command::CmdZMinus};
+    const int row = static_cast<int>(axis);
+    // A positive amount goes out as typed (sign and leading zeros included),
+    // a negative one as its magnitude in plain decimal.
+    const QByteArray frame =
+        *amount > 0 ? CommandFrame(address_, kPlus[row], fieldBytes(fieldText))
+                    : CommandFrame(address_, kMinus[row], QByteArray::number(-qint64(*amount)));
+    LinkActions actions;
+    SendToController(frame, actions);
+    if (axis == MoveAxis::Z)
+        SendToController(frame, actions); // the Z axis takes its move twice
+    return actions;
+}
+
+// --- Program transfer -------------------------------------------------------
+
+LinkActions ControllerLinkState::programPrepared() {
+    LinkActions actions;
+    // The first program makes the command available; later ones enable it
+    // again once the reference point is set.
+    if (!programLoaded_ || referenceSet_)
+        actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
+    programLoaded_ = true;
+    return actions;
+}
+
+LinkActions ControllerLinkState::sendProgramChosen() {
+    if (!programLoaded_)
+        return {}; // the command stays disabled until a program exists
+    sending_ = true;
+    blockIndex_ = 0;
+    LinkActions actions;
+    if (!automaticMode_) {
+        // Unticking the box is a change of mode like any other.
+        actions.push_back(Action::setChecked(LinkControl::ManualModeBox, false));
+        switchMode(actions);
+    }
+    actions.push_back(Action::setEnabled(LinkControl::ManualModeBox, false));
+    startTimer(actions); // a running timer goes on undisturbed
+    return actions;
+}
+
+LinkActions ControllerLinkState::pauseChosen() {
+    LinkActions actions;
+    if (timerRunning_)
+        stopTimer(actions);
+    else
+        startTimer(actions);
+    return actions;
+}
+
+LinkActions ControllerLinkState::noticeClosed() {
+    // A transfer started again while the notice was open keeps the box
+    // disabled.
+    if (sending_)
+        return {};
+    return {Action::setEnabled(LinkControl::ManualModeBox, true)};
+}
+
+LinkActions ControllerLinkState::timerTick() {
+    LinkActions actions;
+    if (sending_ && portOpen_)
+        SendBlock(blockIndex_, actions);
+    return actions;
+}
+
+void ControllerLinkState::SendBlock(int index, LinkActions& actions) {
+    actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, false));
+    const std::optional<QByteArray> line = program_ ? program_->lineAt(index) : std::nullopt;
+    if (line) {
+        const QByteArray body = BlockFrame(address_, *line);
+        actions.push_back(Action::appendLog(body));
+        SendToController(body, actions);
+        SendToController(kFrameEnd, actions);
+        return;
+    }
+    // Past the last line: the transfer is over.
+    stopTimer(actions);
+    sending_ = false;
+    blockIndex_ = 0;
+    actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
+    actions.push_back(Action::showNotice(LinkTexts::kTransferDone));
+}
+
+// --- Replies ----------------------------------------------------------------
+
+LinkActions ControllerLinkState::ReceiveChunk(const QByteArray& chunk) {
+    LinkActions actions;
+    // Every chunk restarts the timer's interval: the current line is sent
+    // again only after 500 ms without any received data.
+    actions.push_back(Action::stopTimer());
+    timerRunning_ = false;
+    appendReceived(chunk);
+    if (rxEnd_ == kFrameEnd)
+        DispatchReply(actions);
+    startTimer(actions);
+    return actions;
+}
+
+void ControllerLinkState::appendReceived(const QByteArray& chunk) {
+    const qsizetype room = kRxBufferLimit - rxBuffer_.size();
+    if (chunk.size() > room) {
+        rxBuffer_.append(chunk.left(room));
+        rxOverflow_ = true;
+    } else {
+        rxBuffer_.append(chunk);
+    }
+    rxEnd_ = (rxEnd_ + chunk).right(2);
+}
+
+void ControllerLinkState::clearRxBuffer() {
+    rxBuffer_.clear();
+    rxEnd_.clear();
+    rxOverflow_ = false;
+}
+
+void ControllerLinkState::DispatchReply(LinkActions& actions) {
+    const bool acknowledged = !rxOverflow_ && isAcknowledgement(rxBuffer_, address_);
+    clearRxBuffer(); // matched or not, the line is done
+    if (!acknowledged)
+        return;
+    if (sending_) {
+        // The acknowledgement names no line: it always advances by one.
+        ++blockIndex_;
+        SendBlock(blockIndex_, actions);
+        return;
+    }
+    if (lastFixedFrame_ == FixedFrames::kConnect) {
+        connected_ = true;
+        actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, true));
+        actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::kConnected));
+    } else if (lastFixedFrame_ == FixedFrames::kReferenceTravel) {
+        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::kReferenceTravel));
+    } else if (lastFixedFrame_ == FixedFrames::kSetReference) {
+        if (programLoaded_)
+            actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
+        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::kReferenceDone));
+        referenceSet_ = true;
+    }
+}
+
+// --- Timer ------------------------------------------------------------------
+
+void ControllerLinkState::startTimer(LinkActions& actions) {
+    if (timerRunning_)
+        return;
+    timerRunning_ = true;
+    actions.push_back(Action::startTimer());
+}
+
+void ControllerLinkState::stopTimer(LinkActions& actions) {
+    if (!timerRunning_)
+        return;
+    timerRunning_ = false;
+    actions.push_back(Action::stopTimer());
+}

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "controller/linkaction.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <chrono>
+
+class ProgramSource;
+
+// The station's side of the controller link: connecting, replies, reference
+// travel, manual control and the line-by-line program transfer. A plain class
+// without clock or port: the adapter that owns ComPort1 and Timer1 feeds it one
+// event at a time (never nested) and carries out the actions it returns, in
+// order (see LinkAction for how).
+//
+// The controller acknowledges every frame it takes with the same text, which
+// does not say which frame it answers. The link attributes an acknowledgement
+// to the last fixed frame sent while no transfer runs, and to the current
+// program line while one runs: each acknowledgement during a transfer
+// advances it by exactly one line (a doubled acknowledgement skips a line).
+class ControllerLinkState {
+public:
+    // Timer1's interval: the current program line is sent again after this
+    // long without any received data.
+    static constexpr std::chrono::milliseconds kResendInterval{500};
+    // Received text without CR LF is kept up to this many bytes; what would
+    // overflow it is dropped.
+    static constexpr qsizetype kRxBufferLimit = 4096;
+
+    enum class ZHeight { G00, G01 };       // Button7 with Edit13, Button9 with Edit14
+    enum class MoveAxis { Arm1, Arm2, Z }; // Button3/Edit9, Button4/Edit10, Button5/Edit16
+
+    ControllerLinkState() = default;
+
+    // The controller address, the text of Edit12 ("05"); frames built from
+    // now on carry it, and acknowledgements are compared against it.
+    void setControllerAddress(const QByteArray& address) { address_ = address; }
+    const QByteArray& controllerAddress() const { return address_; }
+
+    // The program the transfer sends; not owned, may be null (no program).
+    void setProgram(const ProgramSource* program) { program_ = program; }
+
+    // The state of the controls and panels when the window opens, and
+    // StartTimer (Timer1 runs from the start).
+    LinkActions initialActions() const;
+
+    // Connection.
+    LinkActions connectChosen();                      // Button1Click, Poczzesterownikiem1Click
+    LinkActions portOpened();                         // after OpenPort left the port open
+    LinkActions portOpenFailed(const QString& error); // after OpenPort failed
+    LinkActions disconnectChosen();                   // Button2Click
+    LinkActions portLost(const QString& error);       // adapter unplugged, line gone
+    LinkActions referenceTravelChosen();              // Jazdareferencyjna1Click
+    LinkActions setReferenceChosen();                 // Button10Click
+
+    // Manual control.
+    LinkActions manualModeToggled(); // CheckBox7Click
+    LinkActions zHeightChosen(ZHeight which, const QString& fieldText);
+    LinkActions moveChosen(MoveAxis axis, const QString& fieldText);
+
+    // Program transfer.
+    LinkActions programPrepared();   // a (new) program exists
+    LinkActions sendProgramChosen(); // Wyslijprogram1Click
+    LinkActions pauseChosen();       // Przerwawwysyaniuprogramu1Click
+    LinkActions noticeClosed();      // the end-of-transfer notice was closed
+    LinkActions timerTick();         // Timer1Timer
+
+    // Received data (ComTerminal1StrRecieved): one chunk as it arrived, which
+    // may hold part of a line, one line or several.
+    LinkActions ReceiveChunk(const QByteArray& chunk);
+
+    // The link state, for the adapter, the tools and tests.
+    bool portOpen() const { return portOpen_; }
+    bool timerRunning() const { return timerRunning_; }
+    const QByteArray& lastFixedFrame() const { return lastFixedFrame_; }
+    const QByteArray& rxBuffer() const { return rxBuffer_; }
+    bool sending() const { return sending_; }
+    int blockIndex() const { return blockIndex_; }
+    bool referenceSet() const { return referenceSet_; }
+    bool automaticMode() const { return automaticMode_; }
+    bool connected() const { return connected_; } // panel 0 shows "Połączono"
+
+private:
+    void DispatchReply(LinkActions& actions);
+    void SendBlock(int index, LinkActions& actions);
+    void SendToController(const QByteArray& text, LinkActions& actions) const;
+    void sendFixedFrame(const char* frame, LinkActions& actions);
+    void switchMode(LinkActions& actions);
+    void startTimer(LinkActions& actions);
+    void stopTimer(LinkActions& actions);
+    void showDisconnected(LinkActions& actions);
+    void appendReceived(const QByteArray& chunk);
+    void clearRxBuffer();
+
+    QByteArray address_ = "05";
+    const ProgramSource* program_ = nullptr;
+    bool programLoaded_ = false;
+
+    bool portOpen_ = false;
+    bool connected_ = false;
+    bool timerRunning_ = true;
+
+    QByteArray lastFixedFrame_;
+    QByteArray rxBuffer_;     // RxBuffer, at most kRxBufferLimit bytes
+    QByteArray rxEnd_;        // the last two bytes received since the buffer was emptied
+    bool rxOverflow_ = false; // bytes were dropped: the line cannot be an acknowledgement
+    bool sending_ = false;
+    int blockIndex_ = 0;
+    bool referenceSet_ = false;
+    bool automaticMode_ = true;
+};
