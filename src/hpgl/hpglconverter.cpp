@@ -1,0 +1,181 @@
+#include "hpgl/hpglconverter.h"
+
+#include "hpgl/integertext.h"
+
+HpglConverter::HpglConverter(ConverterState& state, const ConverterSettings& settings,
+                             QString& output)
+    : state_(state), settings_(settings), output_(output) {}
+
+Result<LineEvent> HpglConverter::ConvertLine(QStringView line) {
+    state_.CurrentLine.resize(0);
+    state_.CurrentLine.append(line);
+    if (line.size() < 2)
+        return LineEvent::None;
+    const QStringView mnemonic = line.first(2);
+    if (mnemonic == u"SP")
+        return HandleSP();
+    Status status;
+    if (mnemonic == u"PU")
+        status = HandlePU();
+    else if (mnemonic == u"PD")
+        status = HandlePD();
+    else if (mnemonic == u"IN")
+        status = HandleIN();
+    if (!status)
+        return status.failure();
+    return LineEvent::None;
+}
+
+Status HpglConverter::HandleIN() {
+    return EmitHeader();
+}
+
+Result<LineEvent> HpglConverter::HandleSP() {
+    // Only the single third character counts: SP10 selects pen 1.
+    const QStringView line = state_.CurrentLine;
+    const Result<qint32> pen = readInteger(line.size() > 2 ? line.sliced(2, 1) : QStringView());
+    if (!pen)
+        return pen.failure();
+    LineEvent event = LineEvent::None;
+    if (*pen == 0) {
+        if (Status footer = EmitFooter(); !footer)
+            return footer.failure();
+        event = LineEvent::PlotFinished;
+    }
+    state_.CurrentPen = *pen;
+    if (Status height = SelectPenHeight(); !height)
+        return height.failure();
+    return event;
+}
+
+Status HpglConverter::HandlePU() {
+    state_.MotionCode = 0;
+    if (Status status = ParseCoordinates(); !status)
+        return status;
+    return EmitMove();
+}
+
+Status HpglConverter::HandlePD() {
+    state_.MotionCode = 1;
+    if (Status status = ParseCoordinates(); !status)
+        return status;
+    return EmitMove();
+}
+
+Status HpglConverter::ParseCoordinates() {
+    // X runs from the third character to the first space, Y from that space
+    // (kept in the text, skipped when read) to the next ';'. A missing
+    // separator ends its text at the end of the line.
+    const QStringView rest = QStringView(state_.CurrentLine).sliced(2);
+    const qsizetype space = rest.indexOf(u' ');
+    const QStringView xText = space < 0 ? rest : rest.first(space);
+    QStringView yText;
+    if (space >= 0) {
+        yText = rest.sliced(space);
+        const qsizetype semicolon = yText.indexOf(u';');
+        if (semicolon >= 0)
+            yText.truncate(semicolon);
+    }
+    const Result<qint32> x = readInteger(xText);
+    if (!x)
+        return x.failure();
+    const Result<qint32> y = readInteger(yText);
+    if (!y)
+        return y.failure();
+    state_.PointX = *x;
+    state_.PointY = *y;
+    return {};
+}
+
+Status HpglConverter::SelectPenHeight() {
+    if (state_.CurrentPen < 1 || state_.CurrentPen > 8)
+        return {};
+    const Result<qint32> height = penHeight(state_.CurrentPen);
+    if (!height)
+        return height.failure();
+    state_.CurrentZ = *height;
+    return {};
+}
+
+Status HpglConverter::EmitMove() {
+    if (state_.MotionCode == 0) {
+        const Result<qint32> travel = travelHeight();
+        if (!travel)
+            return travel.failure();
+        state_.CurrentZ = *travel;
+    } else if (Status status = SelectPenHeight(); !status) {
+        return status;
+    }
+    output_.append(u'N');
+    appendInteger(output_, state_.LineNumber);
+    output_.append(state_.MotionCode == 0 ? u" G00 X " : u" G01 X ");
+    appendInteger(output_, state_.PointX);
+    output_.append(u" Y ");
+    appendInteger(output_, state_.PointY);
+    output_.append(u" Z ");
+    appendInteger(output_, state_.CurrentZ);
+    output_.append(u'\n');
+    return advanceLineNumber();
+}
+
+Status HpglConverter::EmitHeader() {
+    return emitLines(settings_.header);
+}
+
+Status HpglConverter::EmitFooter() {
+    return emitLines(settings_.footer);
+}
+
+Status HpglConverter::emitLines(const QStringList& lines) {
+    for (const QString& line : lines) {
+        if (line.isEmpty())
+            break;
+        if (Status status = emitNumbered(line); !status)
+            return status;
+    }
+    return {};
+}
+
+Status HpglConverter::emitNumbered(QStringView body) {
+    output_.append(u'N');
+    appendInteger(output_, state_.LineNumber);
+    output_.append(u' ');
+    output_.append(body);
+    output_.append(u'\n');
+    return advanceLineNumber();
+}
+
+Status HpglConverter::advanceLineNumber() {
+    // The step is read after the line is out, as the window reads "Do:" anew
+    // for every line.
+    if (!step_) {
+        const Result<qint32> step = readInteger(settings_.lineStep);
+        if (!step)
+            return step.failure();
+        step_ = *step;
+    }
+    state_.LineNumber += *step_;
+    return {};
+}
+
+Result<qint32> HpglConverter::travelHeight() {
+    if (!travel_) {
+        const Result<qint32> value = readInteger(settings_.travelHeight);
+        if (!value)
+            return value;
+        travel_ = *value;
+    }
+    return *travel_;
+}
+
+Result<qint32> HpglConverter::penHeight(int pen) {
+    std::optional<qint32>& cached = pens_[static_cast<size_t>(pen - 1)];
+    if (!cached) {
+        const Result<qint32> value =
+            readInteger(settings_.penHeights[static_cast<size_t>(pen - 1)]);
+        if (!value)
+            return value;
+        cached = *value;
+    }
+    return *cached;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "gcode/result.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+// Plot files and G-code files as the converter reads and writes them:
+// 8-bit Windows-1250 text; any of CR LF, LF or CR ends a line on reading,
+// CR LF ends every line on writing.
+
+// The file's text with '\n' between lines (a final line end is dropped).
+Result<QString> readPlotFile(const QString& path);
+// The same for bytes already read.
+QString plotTextFromBytes(QByteArrayView bytes);
+
+// The lines of `text` ('\n' between lines; a final '\n' ends the last line
+// and adds none), each ended by CR LF, in Windows-1250.
+QByteArray gcodeFileBytes(QStringView text);
+// Writes those bytes through a save file: a failed write keeps the old file.
+Status writeGcodeFile(const QString& path, QStringView text);
