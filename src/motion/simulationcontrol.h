@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QMutex>
+#include <QWaitCondition>
+
+#include <atomic>
+#include <chrono>
+
+// Cooperative pause and stop of the simulation. The user-interface thread
+// requests; the simulation thread looks at the requests only where it holds
+// no lock and waits for no hand-over (checkpoint) and, for the stop, between
+// grid points and after each block.
+class SimulationControl {
+public:
+    void requestStop() { stop_.store(true, std::memory_order_relaxed); }
+    void clearStop() { stop_.store(false, std::memory_order_relaxed); }
+    bool stopRequested() const { return stop_.load(std::memory_order_relaxed); }
+
+    void requestPause();
+    void resume();
+    bool pauseRequested() const { return pause_.load(std::memory_order_relaxed); }
+    // True while the simulation thread is held at a checkpoint.
+    bool isHeld() const;
+
+    // Called by the simulation thread at safe points: returns at once unless
+    // a pause has been requested, then waits until resumed.
+    void checkpoint() {
+        if (pause_.load(std::memory_order_relaxed))
+            holdWhilePaused();
+    }
+
+    // Waits for the given time in small slices, holding at checkpoints while
+    // paused; a stop request does not cut it short.
+    void wait(std::chrono::milliseconds duration);
+
+private:
+    void holdWhilePaused();
+
+    std::atomic<bool> stop_{false};
+    std::atomic<bool> pause_{false};
+    mutable QMutex mutex_;
+    QWaitCondition resumed_;
+    bool held_ = false;
+};
