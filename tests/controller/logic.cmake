@@ -1,0 +1,4 @@
+# The controller link's logic: frames, checksum and the link state machine.
+if(TARGET scara_controller)
+    scara_add_test(test_frames SOURCES test_frames.cpp LIBS scara_controller TIMEOUT 60)
+endif()

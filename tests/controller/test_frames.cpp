@@ -1,0 +1,192 @@
+// Frames, checksum and the acknowledgement, byte for byte.
+#include "controller/controllerframe.h"
+#include "controller/fieldtext.h"
+#include "controller/framechecksum.h"
+
+#include <QTest>
+
+class TestFrames : public QObject {
+    Q_OBJECT
+private slots:
+    void checksum_data();
+    void checksum();
+    void checksumDigitsKeepFourDigits_data();
+    void checksumDigitsKeepFourDigits();
+    void commandFrame_data();
+    void commandFrame();
+    void blockFrame_data();
+    void blockFrame();
+    void fixedFramesAreTheLowerCaseCommands_data();
+    void fixedFramesAreTheLowerCaseCommands();
+    void acknowledgement_data();
+    void acknowledgement();
+    void wholeNumber_data();
+    void wholeNumber();
+    void fieldBytesAreWindows1250();
+};
+
+void TestFrames::checksum_data() {
+    QTest::addColumn<QByteArray>("payload");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("check value") << QByteArray("123456789") << 0x4B37;
+    QTest::newRow("empty") << QByteArray() << 0xFFFF;
+    QTest::newRow("connect") << QByteArray("002") << 0x1AE4;
+    QTest::newRow("reference travel") << QByteArray("003") << 0xDA25;
+    QTest::newRow("set reference") << QByteArray("005") << 0xD8A5;
+    QTest::newRow("manual on") << QByteArray("014") << 0x8865;
+    QTest::newRow("manual off") << QByteArray("015") << 0x48A4;
+    QTest::newRow("G00 height") << QByteArray("006050") << 0x2C5D;
+    QTest::newRow("G01 height") << QByteArray("007045") << 0x439D;
+    // Bytes above 0x7F count as unsigned bytes.
+    QTest::newRow("8-bit byte") << QByteArray("\xB9\xFF", 2) << 0x6032;
+}
+
+void TestFrames::checksum() {
+    QFETCH(QByteArray, payload);
+    QFETCH(int, expected);
+    QCOMPARE(int(FrameChecksum(payload)), expected);
+}
+
+void TestFrames::checksumDigitsKeepFourDigits_data() {
+    QTest::addColumn<int>("value");
+    QTest::addColumn<QByteArray>("digits");
+    QTest::newRow("zero") << 0 << QByteArray("0000");
+    QTest::newRow("two") << 2 << QByteArray("0002");
+    QTest::newRow("below 0x1000") << 0x0E0A << QByteArray("0E0A");
+    QTest::newRow("upper case") << 0xABCD << QByteArray("ABCD");
+    QTest::newRow("max") << 0xFFFF << QByteArray("FFFF");
+}
+
+void TestFrames::checksumDigitsKeepFourDigits() {
+    QFETCH(int, value);
+    QFETCH(QByteArray, digits);
+    QCOMPARE(checksumDigits(std::uint16_t(value)), digits);
+}
+
+void TestFrames::commandFrame_data() {
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<int>("command");
+    QTest::addColumn<QByteArray>("argument");
+    QTest::addColumn<QByteArray>("frame");
+    QTest::newRow("G00 height") << QByteArray("05") << int(Command::CmdZHeightG00)
+                                << QByteArray("050") << QByteArray(":05210060502C5D\r\n");
+    QTest::newRow("G01 height") << QByteArray("05") << int(Command::CmdZHeightG01)
+                                << QByteArray("045") << QByteArray(":0521007045439D\r\n");
+    QTest::newRow("connect built") << QByteArray("05") << int(Command::CmdConnect) << QByteArray()
+                                   << QByteArray(":05210021AE4\r\n");
+    QTest::newRow("leading zero digits") << QByteArray("05") << int(Command::CmdArm1Plus)
+                                         << QByteArray("+15") << QByteArray(":0521008+1500ED\r\n");
+    QTest::newRow("Z minus") << QByteArray("05") << int(Command::CmdZMinus) << QByteArray("3")
+                             << QByteArray(":05210133"
+                                           "0E0A\r\n");
+    QTest::newRow("other address") << QByteArray("17") << int(Command::CmdManualOff) << QByteArray()
+                                   << QByteArray(":172101548A4\r\n");
+}
+
+void TestFrames::commandFrame() {
+    QFETCH(QByteArray, address);
+    QFETCH(int, command);
+    QFETCH(QByteArray, argument);
+    QFETCH(QByteArray, frame);
+    QCOMPARE(CommandFrame(address, Command(command), argument), frame);
+}
+
+void TestFrames::blockFrame_data() {
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<QByteArray>("body");
+    // The final blank of a prepared line is part of the payload.
+    QTest::newRow("prepared line")
+        << QByteArray("G01 X100 Y200 ") << QByteArray(":0520G01 X100 Y200 DA53");
+    QTest::newRow("small checksum") << QByteArray("N219 G01 ") << QByteArray(":0520N219 G01 0051");
+    QTest::newRow("empty line") << QByteArray() << QByteArray(":0520FFFF");
+    QTest::newRow("8-bit text") << QByteArray("G01 X1 Y2 \xB9")
+                                << QByteArray(":0520G01 X1 Y2 \xB9"
+                                              "2525");
+}
+
+void TestFrames::blockFrame() {
+    QFETCH(QByteArray, line);
+    QFETCH(QByteArray, body);
+    QCOMPARE(BlockFrame("05", line), body);
+}
+
+void TestFrames::fixedFramesAreTheLowerCaseCommands_data() {
+    QTest::addColumn<QByteArray>("fixed");
+    QTest::addColumn<int>("command");
+    QTest::newRow("connect") << QByteArray(FixedFrames::kConnect) << int(Command::CmdConnect);
+    QTest::newRow("reference travel")
+        << QByteArray(FixedFrames::kReferenceTravel) << int(Command::CmdReferenceTravel);
+    QTest::newRow("set reference")
+        << QByteArray(FixedFrames::kSetReference) << int(Command::CmdSetReference);
+    QTest::newRow("manual on") << QByteArray(FixedFrames::kManualOn) << int(Command::CmdManualOn);
+    QTest::newRow("manual off") << QByteArray(FixedFrames::kManualOff)
+                                << int(Command::CmdManualOff);
+}
+
+void TestFrames::fixedFramesAreTheLowerCaseCommands() {
+    QFETCH(QByteArray, fixed);
+    QFETCH(int, command);
+    const QByteArray built = CommandFrame("05", Command(command));
+    // The stored constants hold the checksum in lower-case digits.
+    QCOMPARE(fixed, built.toLower());
+}
+
+void TestFrames::acknowledgement_data() {
+    QTest::addColumn<QByteArray>("received");
+    QTest::addColumn<QByteArray>("address");
+    QTest::addColumn<bool>("isAck");
+    QTest::newRow("exact") << QByteArray(":0505\r\n") << QByteArray("05") << true;
+    QTest::newRow("other address") << QByteArray(":1705\r\n") << QByteArray("17") << true;
+    QTest::newRow("wrong address") << QByteArray(":0505\r\n") << QByteArray("17") << false;
+    QTest::newRow("two together") << QByteArray(":0505\r\n:0505\r\n") << QByteArray("05") << false;
+    QTest::newRow("text before") << QByteArray("x:0505\r\n") << QByteArray("05") << false;
+    QTest::newRow("LF only") << QByteArray(":0505\n") << QByteArray("05") << false;
+    QTest::newRow("other case") << QByteArray(":0A05\r\n") << QByteArray("0a") << false;
+    QTest::newRow("no terminator") << QByteArray(":0505") << QByteArray("05") << false;
+}
+
+void TestFrames::acknowledgement() {
+    QFETCH(QByteArray, received);
+    QFETCH(QByteArray, address);
+    QFETCH(bool, isAck);
+    QCOMPARE(isAcknowledgement(received, address), isAck);
+}
+
+void TestFrames::wholeNumber_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<int>("value");
+    QTest::newRow("plain") << "15" << true << 15;
+    QTest::newRow("plus sign") << "+15" << true << 15;
+    QTest::newRow("minus") << "-15" << true << -15;
+    QTest::newRow("leading zeros") << "007" << true << 7;
+    QTest::newRow("zero") << "0" << true << 0;
+    QTest::newRow("lowest") << "-2147483648" << true << int(-2147483648LL);
+    QTest::newRow("highest") << "2147483647" << true << 2147483647;
+    QTest::newRow("too high") << "2147483648" << false << 0;
+    QTest::newRow("many digits") << "99999999999999999999" << false << 0;
+    QTest::newRow("empty") << "" << false << 0;
+    QTest::newRow("sign only") << "-" << false << 0;
+    QTest::newRow("comma") << "1,5" << false << 0;
+    QTest::newRow("blank") << " 15" << false << 0;
+    QTest::newRow("letters") << "abc" << false << 0;
+    QTest::newRow("two signs") << "--1" << false << 0;
+}
+
+void TestFrames::wholeNumber() {
+    QFETCH(QString, text);
+    QFETCH(bool, valid);
+    QFETCH(int, value);
+    const std::optional<qint32> read = readWholeNumber(text);
+    QCOMPARE(read.has_value(), valid);
+    if (valid)
+        QCOMPARE(*read, value);
+}
+
+void TestFrames::fieldBytesAreWindows1250() {
+    QCOMPARE(fieldBytes(QStringLiteral("050")), QByteArray("050"));
+    QCOMPARE(fieldBytes(QStringLiteral("ąś")), QByteArray("\xB9\x9C"));
+}
+
+QTEST_APPLESS_MAIN(TestFrames)
+#include "test_frames.moc"
