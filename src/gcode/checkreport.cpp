@@ -1,0 +1,56 @@
+#include "gcode/checkreport.h"
+
+#include "gcode/blockview.h"
+#include "gcode/gcodemessages.h"
+#include "gcode/windows1250.h"
+
+#include <bit>
+
+CheckReport::CheckReport(ProgramText source, qint32 dx, qint32 dy)
+    : source_(std::move(source)), dx_(dx), dy_(dy) {}
+
+void CheckReport::add(qsizetype line, std::uint8_t messages) {
+    if (messages == 0)
+        return;
+    entries_.push_back(std::uint64_t(line) << 8 | messages);
+    lineCount_ += std::popcount(messages);
+}
+
+void CheckReport::forEachLine(const std::function<void(const QString&)>& visit) const {
+    BlockView block;
+    for (std::uint64_t entry : entries_) {
+        const auto line = qsizetype(entry >> 8);
+        const auto messages = std::uint8_t(entry & 0xff);
+        block.parse(source_.line(line));
+        const QByteArrayView n = block.word(GcodeWord::N);
+        if (messages & ShiftY)
+            visit(GcodeMessages::shiftedY(n, dy_));
+        if (messages & ShiftX)
+            visit(GcodeMessages::shiftedX(n, dx_));
+        if (messages & OutOfReach)
+            visit(GcodeMessages::outOfReach(n));
+    }
+}
+
+QStringList CheckReport::lines() const {
+    QStringList list;
+    list.reserve(lineCount_);
+    forEachLine([&](const QString& line) { list.append(line); });
+    return list;
+}
+
+QByteArray CheckReport::toBytes(QByteArrayView lineEnd) const {
+    QByteArray bytes;
+    forEachLine([&](const QString& line) {
+        bytes.append(EncodeWindows1250(line));
+        bytes.append(lineEnd);
+    });
+    return bytes;
+}
+
+qsizetype CheckReport::outOfReachCount() const {
+    qsizetype count = 0;
+    for (std::uint64_t entry : entries_)
+        count += (entry & OutOfReach) ? 1 : 0;
+    return count;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+// The station's own texts of the G-code program subsystem, in one place. The
+// window, the tools and the tests all take them from here. Texts are Unicode
+// here; program files and frames carry them as Windows-1250 bytes.
+namespace GcodeMessages {
+
+// Conversion errors: the offending text stands in place of %1.
+QString notValidFloat(QByteArrayView text);   // '%1' is not a valid floating point value
+QString notValidInteger(QByteArrayView text); // '%1' is not a valid integer value
+QString notValidFloat(const QString& text);
+QString notValidInteger(const QString& text);
+
+// List access past the end; the index in place of %1.
+QString listIndexOutOfBounds(qsizetype index); // List index out of bounds (%1)
+
+// File errors: full file name, then the system's reason.
+QString cannotOpenFile(const QString& fileName, const QString& reason);
+QString cannotCreateFile(const QString& fileName, const QString& reason);
+
+// Lines of the check report; n is the block's N text (Windows-1250 bytes).
+QString shiftedY(QByteArrayView n, qint32 dy);
+QString shiftedX(QByteArrayView n, qint32 dx);
+QString outOfReach(QByteArrayView n);
+
+// Notices of the main window.
+inline constexpr char16_t kFileLoaded[] = u"Zakończono ładowanie pliku";
+inline constexpr char16_t kNoticeCaption[] = u"SCARA";
+
+} // namespace GcodeMessages

@@ -1,0 +1,159 @@
+#include "gcode/plotsurface.h"
+
+#include "gcode/gcodemessages.h"
+#include "gcode/numberformat.h"
+#include "gcode/windows1250.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QMutexLocker>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <utility>
+
+PlotSurface::PlotSurface() : image_(kWidth, kHeight, QImage::Format_RGB32) {
+    image_.fill(0xffffffff);
+}
+
+void PlotSurface::clear(QRgb colour) {
+    QMutexLocker locker(&mutex_);
+    image_.fill(colour);
+}
+
+void PlotSurface::paintBackground(const QImage& background) {
+    QMutexLocker locker(&mutex_);
+    QPainter painter(&image_);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(0, 0, background);
+}
+
+void PlotSurface::drawMove(const PlotMove& move, QRgb colour) {
+    QMutexLocker locker(&mutex_);
+    drawLineLocked(qint64(move.fromX) + 500, kHeight - qint64(move.fromY), qint64(move.toX) + 500,
+                   kHeight - qint64(move.toY), colour);
+}
+
+void PlotSurface::drawMoves(const std::vector<PlotMove>& moves, const PlotColours& colours) {
+    QMutexLocker locker(&mutex_);
+    for (const PlotMove& move : moves) {
+        drawLineLocked(qint64(move.fromX) + 500, kHeight - qint64(move.fromY),
+                       qint64(move.toX) + 500, kHeight - qint64(move.toY),
+                       colours.colour(PlotColumn::Trajectory, move.row));
+    }
+}
+
+// Integer line drawing over the pixels of the major axis that lie inside the
+// picture, so even a line between far-off points costs at most one step per
+// column (or row). The minor coordinate at major step k is
+// round(k * minor / major) with halves away from the start, the same pixels a
+// classic incremental line gives.
+void PlotSurface::drawLineLocked(qint64 x0, qint64 y0, qint64 x1, qint64 y1, QRgb colour) {
+    const bool steep = std::llabs(y1 - y0) > std::llabs(x1 - x0);
+    if (steep) {
+        std::swap(x0, y0);
+        std::swap(x1, y1);
+    }
+    if (x0 > x1) {
+        std::swap(x0, x1);
+        std::swap(y0, y1);
+    }
+    const qint64 majorLimit = steep ? kHeight : kWidth;
+    const qint64 minorLimit = steep ? kWidth : kHeight;
+    const qint64 first = std::max<qint64>(x0, 0);
+    const qint64 last = std::min<qint64>(x1, majorLimit - 1);
+    if (first > last)
+        return;
+    const qint64 major = x1 - x0; // >= 0
+    const qint64 minor = std::llabs(y1 - y0);
+    const qint64 step = y1 >= y0 ? 1 : -1;
+    // Position at `first`: q = floor((2 k minor + major) / (2 major)).
+    qint64 q = 0;
+    qint64 r = 0;
+    if (major > 0) {
+        const __int128 numerator = __int128(2) * (first - x0) * minor + major;
+        q = qint64(numerator / (2 * major));
+        r = qint64(numerator % (2 * major));
+    }
+    uchar* bits = image_.bits();
+    const qsizetype stride = image_.bytesPerLine();
+    for (qint64 x = first; x <= last; ++x) {
+        const qint64 y = y0 + step * q;
+        if (y >= 0 && y < minorLimit) {
+            const qint64 column = steep ? y : x;
+            const qint64 row = steep ? x : y;
+            reinterpret_cast<QRgb*>(bits + row * stride)[column] = colour;
+        }
+        r += 2 * minor;
+        if (r >= 2 * major) {
+            r -= 2 * major;
+            ++q;
+        }
+    }
+}
+
+void PlotSurface::plotInterpolationPoint(double x, double y, qint32 g, qint32 z,
+                                         const PlotColours& colours) {
+    std::string gText;
+    std::string zText;
+    AppendWhole(gText, g);
+    AppendWhole(zText, z);
+    const QRgb colour = MoveColour(QByteArrayView(gText.data(), qsizetype(gText.size())),
+                                   QByteArrayView(zText.data(), qsizetype(zText.size())),
+                                   PlotColumn::Interpolation, colours);
+    setPixel(InterpolationPixel(x, y), colour);
+}
+
+void PlotSurface::setPixel(QPoint pixel, QRgb colour) {
+    QMutexLocker locker(&mutex_);
+    if (image_.rect().contains(pixel))
+        image_.setPixel(pixel, colour);
+}
+
+QImage PlotSurface::image() const {
+    QMutexLocker locker(&mutex_);
+    return image_; // shared; the next change here detaches it
+}
+
+QRgb PlotSurface::pixel(int column, int row) const {
+    QMutexLocker locker(&mutex_);
+    return image_.pixel(column, row);
+}
+
+Status PlotSurface::save(const QString& fileName) const {
+    const QByteArray format =
+        fileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? "png" : "bmp";
+    QSaveFile file(fileName);
+    auto failure = [&](const QString& reason) {
+        return Failure{
+            GcodeMessages::cannotCreateFile(QFileInfo(fileName).absoluteFilePath(), reason)};
+    };
+    if (!file.open(QIODevice::WriteOnly))
+        return failure(file.errorString());
+    QMutexLocker locker(&mutex_);
+    QImageWriter writer(&file, format);
+    if (!writer.write(image_)) {
+        file.cancelWriting();
+        return failure(writer.errorString());
+    }
+    locker.unlock();
+    if (!file.commit())
+        return failure(file.errorString());
+    return Status::success();
+}
+
+QPoint InterpolationPixel(double x, double y) {
+    auto toPixel = [](double value) {
+        const double rounded = RoundHalfEven(value);
+        return int(std::clamp(rounded, -1.0e9, 1.0e9)); // NaN is never passed in
+    };
+    return QPoint(toPixel(x + 500.0), toPixel(PlotSurface::kHeight - y));
+}
+
+QString InterpolationLogLine(QByteArrayView n, double x, double y, qint32 z) {
+    return QStringLiteral("N") + DecodeWindows1250(n) + QStringLiteral(" X:") + FormatReal(x) +
+           QStringLiteral(" Y:") + FormatReal(y) + QStringLiteral(" Z:") + QString::number(z);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "gcode/checkreport.h"
+#include "gcode/plotcolours.h"
+#include "gcode/programtext.h"
+#include "gcode/result.h"
+
+#include <QtGlobal>
+
+#include <vector>
+
+// The operator's shift of the drawing in plot units, added to every X and Y
+// by the pass. Both are 0 except while a shift gesture on the plot is applied.
+struct ProgramShift {
+    qint32 dx = 0;
+    qint32 dy = 0;
+};
+
+// The settings the preparation pass reads (the three check boxes of the page
+// "Ustawienia programu", all on by default, and the shift).
+struct PrepareSettings {
+    bool RoundCoordinates = true;
+    bool RemoveRepeated = true;
+    bool CheckReach = true;
+    ProgramShift shift;
+};
+
+// One line of the trajectory plot, in program coordinates (plot units; the
+// surface maps them to pixels), with the colour row of its block's G and Z.
+struct PlotMove {
+    qint32 fromX = 0;
+    qint32 fromY = 0;
+    qint32 toX = 0;
+    qint32 toY = 0;
+    PlotRow row = PlotRow::NoRow;
+
+    bool operator==(const PlotMove&) const = default;
+};
+
+// What a completed pass yields.
+struct PreparedProgram {
+    ProgramText lines;           // the prepared program, one canonical block a line
+    CheckReport checkReport;     // shift and reach messages
+    std::vector<PlotMove> moves; // in program order, drawn by PlotSurface::drawMoves
+    qsizetype blocksRead = 0;    // source lines the pass walked
+    bool endBlockFound = false;  // false when the program ended with its last line
+};
+
+// The arm's reach: a point passes while x*x + y*y <= kReachSquared.
+inline constexpr double kReachSquared = 250000.0;
+
+// The preparation pass over a program's lines. Walks the lines from the first
+// up to and including the first block whose M word is exactly "30" (or to the
+// last line when there is none: the end of the list ends the program like an
+// end block). For each block: rounds X, Y and Z (halves to even) when
+// RoundCoordinates is on; adds the shift to Y and then X, each time adding a
+// shift line to the report; writes the block in canonical form; drops it when
+// RemoveRepeated is on and its X and Y texts repeat the previous point (start
+// point "500", "0"); records the move from the previous point when X and Y are
+// both present (their texts must be whole numbers); checks the reach when
+// CheckReach is on; then remembers X and Y. Empty canonical texts are dropped.
+//
+// The first bad number ends the pass with the station's text ("'%s' is not a
+// valid floating point value", or "... integer value" for a move whose texts
+// are not whole numbers, named in the order prevX, prevY, X, Y); nothing else
+// is returned then, so the caller keeps its old program and plot.
+//
+// Allocation: the output lines go into one buffer; parsing and number
+// conversion work on views and reused buffers, so the pass allocates nothing
+// per line.
+Result<PreparedProgram> PrepareProgram(const ProgramText& program, const PrepareSettings& settings);

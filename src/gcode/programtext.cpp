@@ -1,0 +1,118 @@
+#include "gcode/programtext.h"
+
+#include "gcode/windows1250.h"
+
+#include <cstring>
+
+ProgramText::ProgramText() {
+    starts_.append(0);
+}
+
+// Lines are moved down over their line ends within the same buffer, so
+// reading a file needs no second copy of its bytes.
+ProgramText ProgramText::fromBytes(QByteArray bytes) {
+    ProgramText text;
+    const qsizetype size = bytes.size();
+    if (size == 0)
+        return text;
+    char* data = bytes.data();
+    qsizetype lines = 0;
+    for (qsizetype i = 0; i < size; ++i) {
+        if (data[i] == '\n' || (data[i] == '\r' && (i + 1 == size || data[i + 1] != '\n')))
+            ++lines;
+    }
+    text.starts_.reserve(lines + 2);
+    qsizetype read = 0;
+    qsizetype write = 0;
+    while (read < size) {
+        qsizetype end = read;
+        while (end < size && data[end] != '\n' && data[end] != '\r')
+            ++end;
+        const qsizetype length = end - read;
+        if (write != read)
+            std::memmove(data + write, data + read, std::size_t(length));
+        write += length;
+        text.starts_.append(write);
+        if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
+            read = end + 2;
+        else
+            read = end + 1;
+    }
+    bytes.truncate(write);
+    text.bytes_ = std::move(bytes);
+    return text;
+}
+
+ProgramText ProgramText::fromUnicode(QStringView text) {
+    QByteArray bytes = EncodeWindows1250(text);
+    // U+2029 (paragraph separator) encodes as '?'; split on it before encoding.
+    if (text.contains(QChar(0x2029))) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i].unicode() == 0x2029)
+                bytes[i] = '\n';
+        }
+    }
+    return fromBytes(std::move(bytes));
+}
+
+ProgramText ProgramText::fromLines(const QList<QByteArray>& lines) {
+    ProgramText text;
+    qsizetype total = 0;
+    for (const QByteArray& line : lines)
+        total += line.size();
+    text.reserve(lines.size(), total);
+    for (const QByteArray& line : lines)
+        text.appendLine(line);
+    return text;
+}
+
+void ProgramText::reserve(qsizetype lines, qsizetype bytes) {
+    starts_.reserve(lines + 1);
+    bytes_.reserve(bytes);
+}
+
+void ProgramText::appendLine(QByteArrayView line) {
+    bytes_.append(line);
+    starts_.append(bytes_.size());
+}
+
+QByteArray ProgramText::toBytes() const {
+    QByteArray out;
+    out.reserve(bytes_.size() + 2 * lineCount());
+    for (qsizetype i = 0; i < lineCount(); ++i) {
+        out.append(line(i));
+        out.append("\r\n", 2);
+    }
+    return out;
+}
+
+QString ProgramText::toUnicode() const {
+    QByteArray joined;
+    joined.reserve(bytes_.size() + lineCount());
+    for (qsizetype i = 0; i < lineCount(); ++i) {
+        if (i > 0)
+            joined.append('\n');
+        joined.append(line(i));
+    }
+    return DecodeWindows1250(joined);
+}
+
+QStringList ProgramText::toStringList() const {
+    QStringList list;
+    list.reserve(lineCount());
+    for (qsizetype i = 0; i < lineCount(); ++i)
+        list.append(DecodeWindows1250(line(i)));
+    return list;
+}
+
+QList<QByteArray> ProgramText::toLines() const {
+    QList<QByteArray> list;
+    list.reserve(lineCount());
+    for (qsizetype i = 0; i < lineCount(); ++i)
+        list.append(line(i).toByteArray());
+    return list;
+}
+
+bool ProgramText::operator==(const ProgramText& other) const {
+    return starts_ == other.starts_ && bytes_ == other.bytes_;
+}
