@@ -2,3 +2,7 @@
 if(TARGET scara_controller)
     scara_add_test(test_frames SOURCES test_frames.cpp LIBS scara_controller TIMEOUT 60)
 endif()
+if(TARGET scara_controller)
+    scara_add_test(test_link_connection SOURCES test_link_connection.cpp test_linkscript.h
+                   LIBS scara_controller TIMEOUT 60)
+endif()
