@@ -21,12 +21,24 @@
 // correctly rounded; values too small for a double become zero.
 Result<double> ParseReal(QByteArrayView text);
 Result<double> ParseReal(const QString& text);
+inline Result<double> ParseReal(const QByteArray& text) {
+    return ParseReal(QByteArrayView(text));
+}
+inline Result<double> ParseReal(const char* text) {
+    return ParseReal(QByteArrayView(text));
+}
 
 // ParseWhole: leading spaces are skipped, then an optional sign and decimal
 // digits that fit a 32-bit signed integer. Trailing spaces, a comma, an empty
 // text or anything else is "'%s' is not a valid integer value".
 Result<qint32> ParseWhole(QByteArrayView text);
 Result<qint32> ParseWhole(const QString& text);
+inline Result<qint32> ParseWhole(const QByteArray& text) {
+    return ParseWhole(QByteArrayView(text));
+}
+inline Result<qint32> ParseWhole(const char* text) {
+    return ParseWhole(QByteArrayView(text));
+}
 
 // FormatReal: the shortest text with at most 15 significant digits, trailing
 // zeros removed, comma separator, never an exponent (1e-7 is 0,0000001 and
