@@ -1,0 +1,140 @@
+#include "controller/controllerlink.h"
+
+ControllerLink::ControllerLink(QObject* parent) : QObject(parent), port_(this), timer_(this) {
+    timer_.setObjectName(QStringLiteral("Timer1"));
+    timer_.setInterval(ControllerLinkState::kResendInterval);
+    timer_.setTimerType(Qt::PreciseTimer);
+    settingsSource_ = [this]() -> Result<PortSettings> { return port_.settings(); };
+
+    connect(&timer_, &QTimer::timeout, this, [this] { carryOut(state_.timerTick()); });
+    connect(&port_, &SerialPort::chunkReceived, this, &ControllerLink::chunkReceived);
+    connect(&port_, &SerialPort::lampChanged, this, &ControllerLink::lampChanged);
+    connect(&port_, &SerialPort::failed, this, &ControllerLink::errorRaised);
+    connect(&port_, &SerialPort::deviceLost, this,
+            [this](const QString& text) { carryOut(state_.portLost(text)); });
+}
+
+ControllerLink::~ControllerLink() {
+    timer_.stop();
+    port_.blockSignals(true);
+    port_.close();
+}
+
+void ControllerLink::start() {
+    carryOut(state_.initialActions());
+}
+
+void ControllerLink::connectChosen() {
+    carryOut(state_.connectChosen());
+}
+void ControllerLink::disconnectChosen() {
+    carryOut(state_.disconnectChosen());
+}
+void ControllerLink::referenceTravelChosen() {
+    carryOut(state_.referenceTravelChosen());
+}
+void ControllerLink::setReferenceChosen() {
+    carryOut(state_.setReferenceChosen());
+}
+void ControllerLink::manualModeToggled() {
+    carryOut(state_.manualModeToggled());
+}
+
+void ControllerLink::zHeightChosen(ControllerLinkState::ZHeight which, const QString& fieldText) {
+    carryOut(state_.zHeightChosen(which, fieldText));
+}
+
+void ControllerLink::moveChosen(ControllerLinkState::MoveAxis axis, const QString& fieldText) {
+    carryOut(state_.moveChosen(axis, fieldText));
+}
+
+void ControllerLink::programPrepared() {
+    carryOut(state_.programPrepared());
+}
+void ControllerLink::sendProgramChosen() {
+    carryOut(state_.sendProgramChosen());
+}
+void ControllerLink::pauseChosen() {
+    carryOut(state_.pauseChosen());
+}
+void ControllerLink::noticeClosed() {
+    carryOut(state_.noticeClosed());
+}
+
+void ControllerLink::sendTyped(const QByteArray& keys) {
+    if (!port_.connected())
+        return;
+    for (char key : keys) {
+        if (Result<qint64> written = port_.sendText(QByteArray(1, key)); !written) {
+            emit errorRaised(written.error());
+            return;
+        }
+    }
+}
+
+void ControllerLink::chunkReceived(const QByteArray& chunk) {
+    // The link sees the chunk first, the terminal shows it afterwards.
+    carryOut(state_.ReceiveChunk(chunk));
+    emit received(chunk);
+}
+
+void ControllerLink::openPort() {
+    const Result<PortSettings> settings = settingsSource_();
+    if (!settings) {
+        carryOut(state_.portOpenFailed(settings.error()));
+        return;
+    }
+    Status opened = port_.setSettings(*settings);
+    if (opened)
+        opened = port_.setConnected(true);
+    if (opened && port_.connected())
+        carryOut(state_.portOpened());
+    else
+        carryOut(state_.portOpenFailed(opened ? QString() : opened.error()));
+}
+
+void ControllerLink::carryOut(const LinkActions& actions) {
+    bool writeFailed = false;
+    for (const LinkAction& action : actions) {
+        switch (action.kind) {
+        case LinkAction::Kind::OpenPort:
+            openPort();
+            break;
+        case LinkAction::Kind::ClosePort:
+            port_.close();
+            break;
+        case LinkAction::Kind::Write:
+            if (writeFailed)
+                break; // the rest of this command's frames
+            if (Result<qint64> written = port_.sendText(action.bytes); !written) {
+                writeFailed = true;
+                emit errorRaised(written.error());
+            }
+            break;
+        case LinkAction::Kind::StartTimer:
+            timer_.start();
+            break;
+        case LinkAction::Kind::StopTimer:
+            timer_.stop();
+            break;
+        case LinkAction::Kind::SetStatus:
+            emit statusChanged(action.panel, action.text);
+            break;
+        case LinkAction::Kind::SetEnabled:
+            emit enabledChanged(action.control, action.on);
+            break;
+        case LinkAction::Kind::SetChecked:
+            emit checkedChanged(action.control, action.on);
+            break;
+        case LinkAction::Kind::AppendLog:
+            emit logAppended(action.bytes);
+            break;
+        case LinkAction::Kind::ShowError:
+            emit errorRaised(action.text);
+            break;
+        case LinkAction::Kind::ShowNotice:
+            emit noticeRaised(action.text);
+            break;
+        }
+    }
+}

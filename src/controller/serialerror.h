@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The serial port layer's failures, numbered as the station has always shown
+// them. Each text is followed by the operating system's error code when the
+// system reported one.
+enum class SerialError {
+    OpenFailed = 1,
+    WriteFailed,
+    ReadFailed,
+    InvalidAsyncParameter,
+    PurgeFailed,
+    AsyncStatusFailed,
+    SetStateFailed,
+    SetTimeoutsFailed,
+    SetupFailed,
+    ClearErrorFailed,
+    ModemStatusFailed,
+    EscapeFunctionFailed,
+    TransmitCharFailed,
+    SetWhileConnected,
+    EnumPortsFailed,
+    StoreSettingsFailed,
+    LoadSettingsFailed,
+    LinkRegistrationFailed,
+    LedStateLocked,
+    WaitWhileThreadRuns,
+    WaitForEventFailed,
+    RxBufLinked,
+    RegistryError,
+};
+
+// The bare message, e.g. "Unable to open com port".
+QString serialErrorMessage(SerialError error);
+
+// The message as the station shows it: the bare message, then
+// " (os error code: %d)" when an operating system code is known.
+QString serialErrorText(SerialError error, std::optional<int> osCode = std::nullopt);
+
+// The operating system error number behind a system error description (as
+// the port reports it), if one matches.
+std::optional<int> osErrorCodeOf(const QString& description);
