@@ -1,0 +1,208 @@
+#include "view3d/visualisationwindow.h"
+
+#include "view3d/glsupport.h"
+#include "view3d/sceneview.h"
+#include "view3d/viewinfo.h"
+#include "view3d/viewpose.h"
+#include "view3d/visualisationtexts.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QTimer>
+
+#include <chrono>
+
+using namespace VisualisationTexts;
+
+namespace {
+
+constexpr QSize kWindowSize{1024, 512};
+constexpr std::chrono::milliseconds kRedrawInterval{100};
+
+// The info fields in one row at the top of the client area, in the order of
+// ViewInfoTexts: x, y, z, alfa, beta.
+struct InfoField {
+    const char* name;
+    int left;
+};
+constexpr std::array<InfoField, 5> kInfoFields{{
+    {"Edit3", 8},
+    {"Edit4", 136},
+    {"Edit5", 264},
+    {"Edit1", 400},
+    {"Edit2", 528},
+}};
+constexpr int kInfoFieldTop = 8;
+constexpr QSize kInfoFieldSize{121, 21};
+
+} // namespace
+
+VisualisationWindow::VisualisationWindow(ViewPose& pose, QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), pose_(pose) {
+    setObjectName(QStringLiteral("TForm2"));
+    pose_.Arm1Angle = -90.0f;
+    pose_.Arm2Angle = 0.0f;
+
+    buildMenu();
+    buildPicture();
+    buildInfoFields();
+    showInfoTexts(ViewInfoTexts::initial());
+
+    resize(kWindowSize);
+    move(0, 0);
+    setWindowTitle(kCaption);
+
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setInterval(kRedrawInterval);
+    connect(timer_, &QTimer::timeout, this, &VisualisationWindow::redraw);
+    timer_->start();
+}
+
+void VisualisationWindow::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QAction* hide = bar->addAction(kHide);
+    hide->setObjectName(QStringLiteral("Pokaukryjwizualizacj1"));
+    connect(hide, &QAction::triggered, this, [this] { setVisible(!isVisible()); });
+
+    QMenu* menu = bar->addMenu(kViewMenu);
+    menu->setObjectName(QStringLiteral("Widok1"));
+    addViewAction(menu, kVariableView, QStringLiteral("Zmiennywidok1"), CameraView::Variable);
+    const std::array fixedViews{CameraView::View1, CameraView::View2, CameraView::View3,
+                                CameraView::View4};
+    for (std::size_t i = 0; i < fixedViews.size(); ++i) {
+        const int number = static_cast<int>(i) + 1;
+        addViewAction(menu, kFixedView.arg(number), QStringLiteral("Widok%11").arg(number),
+                      fixedViews[i]);
+    }
+    menu->addSeparator();
+    addSwitchAction(menu, kOutlineModel, QStringLiteral("Modelkrawdziowy1"),
+                    &SceneSwitches::outlines);
+    addSwitchAction(menu, kFaceModel, QStringLiteral("Modelpaszczyznowy1"), &SceneSwitches::faces);
+    showViewChecks();
+}
+
+QAction* VisualisationWindow::addViewAction(QMenu* menu, const QString& text, const QString& name,
+                                            CameraView view) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, view] { chooseView(view); });
+    viewActions_[static_cast<std::size_t>(view)] = action;
+    return action;
+}
+
+QAction* VisualisationWindow::addSwitchAction(QMenu* menu, const QString& text, const QString& name,
+                                              bool SceneSwitches::*flag) {
+    QAction* action = menu->addAction(text);
+    action->setObjectName(name);
+    action->setCheckable(true);
+    action->setChecked(switches_.*flag);
+    connect(action, &QAction::toggled, this, [this, flag](bool on) { switches_.*flag = on; });
+    return action;
+}
+
+void VisualisationWindow::buildPicture() {
+    picture_ = new QWidget(this);
+    picture_->setObjectName(QStringLiteral("Picture"));
+    auto* layout = new QGridLayout(picture_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    setCentralWidget(picture_);
+
+    const Status probe = ProbeLegacyContext();
+    if (!probe) {
+        showPictureFailure(probe.error());
+        return;
+    }
+    view_ = new SceneView(camera_, pose_, switches_, picture_);
+    view_->setObjectName(QStringLiteral("SceneView"));
+    layout->addWidget(view_, 0, 0);
+    connect(view_, &SceneView::contextFailed, this, &VisualisationWindow::showPictureFailure);
+    connect(view_, &SceneView::mouseMoved, this, &VisualisationWindow::followMouse);
+    connect(view_, &SceneView::wheelTurned, this, &VisualisationWindow::turnWheel);
+}
+
+void VisualisationWindow::buildInfoFields() {
+    for (std::size_t i = 0; i < kInfoFields.size(); ++i) {
+        auto* field = new QLineEdit(picture_);
+        field->setObjectName(QLatin1String(kInfoFields[i].name));
+        field->setGeometry(QRect({kInfoFields[i].left, kInfoFieldTop}, kInfoFieldSize));
+        field->setReadOnly(true);
+        field->setEnabled(false);
+        field->raise();
+        infoFields_[i] = field;
+    }
+}
+
+void VisualisationWindow::showInfoTexts(const ViewInfoTexts& texts) {
+    const std::array values{texts.x, texts.y, texts.z, texts.alfa, texts.beta};
+    for (std::size_t i = 0; i < infoFields_.size(); ++i)
+        infoFields_[i]->setText(values[i]);
+}
+
+void VisualisationWindow::chooseView(CameraView view) {
+    camera_.chooseView(view);
+    showViewChecks();
+}
+
+void VisualisationWindow::showViewChecks() {
+    for (std::size_t i = 0; i < viewActions_.size(); ++i)
+        viewActions_[i]->setChecked(static_cast<std::size_t>(camera_.view()) == i);
+}
+
+void VisualisationWindow::keyPressEvent(QKeyEvent* event) {
+    camera_.pressKey(event->key(), event->modifiers());
+    showViewChecks();
+    showInfoTexts(ViewInfoTexts::fromPose(pose_));
+    redraw();
+}
+
+void VisualisationWindow::followMouse(QPoint position) {
+    if (view_ != nullptr)
+        camera_.followMouse(position.x(), position.y(), view_->width(), view_->height());
+    redraw();
+}
+
+void VisualisationWindow::turnWheel(int delta) {
+    camera_.turnWheel(delta);
+    redraw();
+}
+
+void VisualisationWindow::redraw() {
+    if (view_ != nullptr)
+        view_->update();
+}
+
+void VisualisationWindow::showPictureFailure(const QString& text) {
+    if (failure_ != nullptr)
+        return;
+    if (view_ != nullptr) {
+        view_->hide();
+        view_->deleteLater();
+        view_ = nullptr;
+    }
+    failure_ = new QLabel(text, picture_);
+    failure_->setObjectName(QStringLiteral("PictureFailure"));
+    failure_->setAlignment(Qt::AlignCenter);
+    failure_->setWordWrap(true);
+    static_cast<QGridLayout*>(picture_->layout())->addWidget(failure_, 0, 0);
+    for (QLineEdit* field : infoFields_) {
+        if (field != nullptr)
+            field->raise();
+    }
+}
+
+void VisualisationWindow::closeEvent(QCloseEvent* event) {
+    // Closing this window through the window system ends the whole station,
+    // as a quit request posted to the event loop.
+    event->accept();
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}

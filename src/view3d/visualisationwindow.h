@@ -1,0 +1,69 @@
+#pragma once
+
+#include "view3d/armscene.h"
+#include "view3d/viewcamera.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QAction;
+class QLabel;
+class QLineEdit;
+class QTimer;
+class SceneView;
+class ViewPose;
+struct ViewInfoTexts;
+
+// The visualisation window "TForm2": the 3D picture of the arm, drawn from the
+// pose the simulation writes, under a camera that follows the mouse or stands
+// at one of four fixed views; five read-only info fields Edit1..Edit5 at the
+// top (the simulation writes them too, found by objectName); a redraw every
+// 100 ms ("Timer1") and at once after every key, mouse move and wheel turn.
+//
+// The main window creates it hidden and shows and hides it. Closing it through
+// the window system (it has no caption buttons) ends the whole station with
+// exit code 0. Without a usable OpenGL context the window shows a plain
+// message in place of the picture and everything else keeps working.
+class VisualisationWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit VisualisationWindow(ViewPose& pose, QWidget* parent = nullptr);
+
+    ViewPose& pose() const { return pose_; }
+    const ViewCamera& camera() const { return camera_; }
+    SceneSwitches switches() const { return switches_; }
+    // The picture, or null when OpenGL cannot draw it.
+    SceneView* sceneView() const { return view_; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void buildPicture();
+    void buildInfoFields();
+    QAction* addViewAction(QMenu* menu, const QString& text, const QString& name, CameraView view);
+    QAction* addSwitchAction(QMenu* menu, const QString& text, const QString& name,
+                             bool SceneSwitches::*flag);
+
+    void chooseView(CameraView view);
+    void showViewChecks();
+    void showInfoTexts(const ViewInfoTexts& texts);
+    void followMouse(QPoint position);
+    void turnWheel(int delta);
+    void redraw();
+    void showPictureFailure(const QString& text);
+
+    ViewPose& pose_;
+    ViewCamera camera_;
+    SceneSwitches switches_;
+    QWidget* picture_ = nullptr; // holds the scene view or the failure message
+    SceneView* view_ = nullptr;
+    QLabel* failure_ = nullptr;
+    std::array<QLineEdit*, 5> infoFields_{}; // Edit3, Edit4, Edit5, Edit1, Edit2
+    std::array<QAction*, 5> viewActions_{};  // by CameraView
+    QTimer* timer_ = nullptr;
+};
