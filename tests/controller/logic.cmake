@@ -6,3 +6,7 @@ if(TARGET scara_controller)
     scara_add_test(test_link_connection SOURCES test_link_connection.cpp test_linkscript.h
                    LIBS scara_controller TIMEOUT 60)
 endif()
+if(TARGET scara_controller)
+    scara_add_test(test_link_transfer SOURCES test_link_transfer.cpp test_linkscript.h
+                   LIBS scara_controller TIMEOUT 60)
+endif()
