@@ -16,6 +16,11 @@ public:
     void clearStop() { stop_.store(false, std::memory_order_relaxed); }
     bool stopRequested() const { return stop_.load(std::memory_order_relaxed); }
 
+    // Asks the next block to start its move from the home point (a program
+    // was opened); taken once by the block loop.
+    void requestStartAtHome() { startAtHome_.store(true, std::memory_order_relaxed); }
+    bool takeStartAtHome() { return startAtHome_.exchange(false, std::memory_order_relaxed); }
+
     void requestPause();
     void resume();
     bool pauseRequested() const { return pause_.load(std::memory_order_relaxed); }
@@ -38,6 +43,7 @@ private:
 
     std::atomic<bool> stop_{false};
     std::atomic<bool> pause_{false};
+    std::atomic<bool> startAtHome_{false};
     mutable QMutex mutex_;
     QWaitCondition resumed_;
     bool held_ = false;

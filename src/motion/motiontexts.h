@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+struct SimulationState;
+
+// The simulation's own texts and the lines it writes, in one place for the
+// window, the tools and the tests.
+namespace MotionTexts {
+
+inline constexpr QStringView kMoveFrom = u"JAZDA Z PUNKTU:";
+inline constexpr QStringView kMoveTo = u"DO PUNKTU:";
+inline constexpr QStringView kCurrentPosition = u"POZYCJA AKTUALNA:";
+
+// The joint-angle log line: "N" + N text + " alfa:" + alfa + " beta:" + beta.
+QString jointAnglesLine(const SimulationState& state);
+
+// The 3D window's fields: "alfa= 12,5", "beta= -3", "x=500", "y=0", "z=50".
+QString alfaField(double alfa);
+QString betaField(double beta);
+QString xField(double x);
+QString yField(double y);
+QString zField(int penHeight);
+
+// The eight lines of the move panel and the seven of the position panel,
+// top to bottom.
+QStringList movePanelLines(const SimulationState& state);
+QStringList positionPanelLines(const SimulationState& state);
+
+// Shown when "Start symulacja" finds no prepared program.
+inline constexpr QStringView kNoProgram =
+    u"Brak przygotowanego programu do symulacji. Otwórz plik z G-kodem lub odśwież g-kod.";
+
+// Shown when a run ends on a word that cannot be converted:
+// "Symulacja przerwana w bloku N20: <error>".
+QString runFailed(const QString& nText, const QString& error);
+
+} // namespace MotionTexts

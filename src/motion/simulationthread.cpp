@@ -1,0 +1,56 @@
+#include "motion/simulationthread.h"
+
+#include "motion/motionsink.h"
+
+#include <QEventLoop>
+
+SimulationThread::SimulationThread(QObject* parent)
+    : QThread(parent), simulator_(&ownView_, control_), loop_(simulator_, control_) {
+    qRegisterMetaType<RunOutcome>();
+    setObjectName(QStringLiteral("TWatek1"));
+}
+
+SimulationThread::~SimulationThread() {
+    if (isRunning()) {
+        control_.requestStop();
+        control_.resume();
+        wait();
+    }
+}
+
+void SimulationThread::resume() {
+    if (isRunning()) {
+        control_.resume();
+        return;
+    }
+    wait(); // a run that has just ended is fully finished before the next
+    control_.resume();
+    start(runPriority_);
+}
+
+void SimulationThread::pause() {
+    if (isRunning())
+        control_.requestPause();
+}
+
+void SimulationThread::finishOnEventLoop() {
+    if (!isRunning())
+        return;
+    QEventLoop loop;
+    connect(this, &QThread::finished, &loop, &QEventLoop::quit);
+    control_.requestStop();
+    control_.resume();
+    if (isRunning())
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    wait();
+}
+
+void SimulationThread::run() {
+    if (control_.stopRequested())
+        return; // ends at once: no block read, no end-of-run changes
+    const RunOutcome outcome = loop_.run(program_);
+    lastOutcome_ = outcome;
+    emit runEnded(outcome);
+    if (MotionSink* sink = simulator_.sink())
+        sink->runEnded(outcome);
+}
