@@ -1,9 +1,10 @@
 #include "controller/controllerlinkstate.h"
 
 #include "controller/controllerframe.h"
-#include "controller/fieldtext.h"
 #include "controller/linktexts.h"
 #include "controller/programsource.h"
+#include "gcode/numberformat.h"
+#include "gcode/windows1250.h"
 
 using Action = LinkAction;
 
@@ -126,16 +127,16 @@ LinkActions ControllerLinkState::zHeightChosen(ZHeight which, const QString& fie
         return {};
     const Command command = which == ZHeight::G00 ? Command::CmdZHeightG00 : Command::CmdZHeightG01;
     LinkActions actions;
-    SendToController(CommandFrame(address_, command, fieldBytes(fieldText)), actions);
+    SendToController(CommandFrame(address_, command, EncodeWindows1250(fieldText)), actions);
     return actions;
 }
 
 LinkActions ControllerLinkState::moveChosen(MoveAxis axis, const QString& fieldText) {
     if (!portOpen_)
         return {};
-    const std::optional<qint32> amount = readWholeNumber(fieldText);
+    const Result<qint32> amount = ParseWhole(fieldText);
     if (!amount)
-        return {Action::showError(LinkTexts::kNotAnInteger.arg(fieldText))};
+        return {Action::showError(amount.error())};
     if (*amount == 0)
         return {};
 
@@ -147,7 +148,7 @@ LinkActions ControllerLinkState::moveChosen(MoveAxis axis, const QString& fieldT
     // A positive amount goes out as typed (sign and leading zeros included),
     // a negative one as its magnitude in plain decimal.
     const QByteArray frame =
-        *amount > 0 ? CommandFrame(address_, kPlus[row], fieldBytes(fieldText))
+        *amount > 0 ? CommandFrame(address_, kPlus[row], EncodeWindows1250(fieldText))
                     : CommandFrame(address_, kMinus[row], QByteArray::number(-qint64(*amount)));
     LinkActions actions;
     SendToController(frame, actions);

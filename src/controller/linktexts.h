@@ -14,6 +14,4 @@ inline const QString kAutomaticMode = QStringLiteral("Sterowanie automatyczne");
 inline const QString kManualMode = QStringLiteral("Sterowanie ręczne");
 inline const QString kTransferDone = QStringLiteral("Wysyłanie programu zakończone");
 inline const QString kNoticeCaption = QStringLiteral("SCARA");
-// %1: the field's text.
-inline const QString kNotAnInteger = QStringLiteral("'%1' is not a valid integer value");
 } // namespace LinkTexts

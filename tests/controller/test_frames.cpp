@@ -1,6 +1,5 @@
 // Frames, checksum and the acknowledgement, byte for byte.
 #include "controller/controllerframe.h"
-#include "controller/fieldtext.h"
 #include "controller/framechecksum.h"
 
 #include <QTest>
@@ -20,9 +19,6 @@ private slots:
     void fixedFramesAreTheLowerCaseCommands();
     void acknowledgement_data();
     void acknowledgement();
-    void wholeNumber_data();
-    void wholeNumber();
-    void fieldBytesAreWindows1250();
 };
 
 void TestFrames::checksum_data() {
@@ -150,42 +146,6 @@ void TestFrames::acknowledgement() {
     QFETCH(QByteArray, address);
     QFETCH(bool, isAck);
     QCOMPARE(isAcknowledgement(received, address), isAck);
-}
-
-void TestFrames::wholeNumber_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("valid");
-    QTest::addColumn<int>("value");
-    QTest::newRow("plain") << "15" << true << 15;
-    QTest::newRow("plus sign") << "+15" << true << 15;
-    QTest::newRow("minus") << "-15" << true << -15;
-    QTest::newRow("leading zeros") << "007" << true << 7;
-    QTest::newRow("zero") << "0" << true << 0;
-    QTest::newRow("lowest") << "-2147483648" << true << int(-2147483648LL);
-    QTest::newRow("highest") << "2147483647" << true << 2147483647;
-    QTest::newRow("too high") << "2147483648" << false << 0;
-    QTest::newRow("many digits") << "99999999999999999999" << false << 0;
-    QTest::newRow("empty") << "" << false << 0;
-    QTest::newRow("sign only") << "-" << false << 0;
-    QTest::newRow("comma") << "1,5" << false << 0;
-    QTest::newRow("blank") << " 15" << false << 0;
-    QTest::newRow("letters") << "abc" << false << 0;
-    QTest::newRow("two signs") << "--1" << false << 0;
-}
-
-void TestFrames::wholeNumber() {
-    QFETCH(QString, text);
-    QFETCH(bool, valid);
-    QFETCH(int, value);
-    const std::optional<qint32> read = readWholeNumber(text);
-    QCOMPARE(read.has_value(), valid);
-    if (valid)
-        QCOMPARE(*read, value);
-}
-
-void TestFrames::fieldBytesAreWindows1250() {
-    QCOMPARE(fieldBytes(QStringLiteral("050")), QByteArray("050"));
-    QCOMPARE(fieldBytes(QStringLiteral("ąś")), QByteArray("\xB9\x9C"));
 }
 
 QTEST_APPLESS_MAIN(TestFrames)

@@ -49,6 +49,8 @@ void TestLinkManual::move_data() {
         << Axis::Arm2 << "-007" << QByteArrayList{frame(Command::CmdArm2Minus, "7")} << none;
     QTest::newRow("lowest") << Axis::Arm2 << "-2147483648"
                             << QByteArrayList{frame(Command::CmdArm2Minus, "2147483648")} << none;
+    QTest::newRow("leading blank kept")
+        << Axis::Arm1 << " 15" << QByteArrayList{frame(Command::CmdArm1Plus, " 15")} << none;
     QTest::newRow("zero") << Axis::Arm1 << "0" << QByteArrayList{} << none;
     QTest::newRow("minus zero") << Axis::Z << "-0" << QByteArrayList{} << none;
     QTest::newRow("Z plus twice") << Axis::Z << "4"
@@ -65,6 +67,8 @@ void TestLinkManual::move_data() {
                            << "'' is not a valid integer value";
     QTest::newRow("decimal comma")
         << Axis::Z << "1,5" << QByteArrayList{} << "'1,5' is not a valid integer value";
+    QTest::newRow("Polish letter")
+        << Axis::Arm1 << "1ą" << QByteArrayList{} << "'1ą' is not a valid integer value";
     QTest::newRow("too large") << Axis::Arm2 << "3000000000" << QByteArrayList{}
                                << "'3000000000' is not a valid integer value";
 }
