@@ -79,7 +79,7 @@ void VisualisationWindow::buildMenu() {
                                 CameraView::View4};
     for (std::size_t i = 0; i < fixedViews.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
-        addViewAction(menu, kFixedView.arg(number), QStringLiteral("Widok%11").arg(number),
+        addViewAction(menu, kFixedView.arg(number), QStringLiteral("Widok%1").arg(number) + u'1',
                       fixedViews[i]);
     }
     menu->addSeparator();
