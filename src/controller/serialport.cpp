@@ -126,8 +126,9 @@ Status SerialPort::open() {
 }
 
 void SerialPort::close() {
-    if (!port_.isOpen())
+    if (!port_.isOpen() || closing_)
         return;
+    closing_ = true;
     for (Lamp lamp : {Lamp::Cts, Lamp::Dsr, Lamp::Rlsd})
         setLamp(lamp, false);
     modemPoll_.stop();
@@ -140,6 +141,7 @@ void SerialPort::close() {
     txHold_.stop();
     setLamp(Lamp::Rx, false);
     setLamp(Lamp::Tx, false);
+    closing_ = false;
     emit afterClose();
 }
 
@@ -243,10 +245,13 @@ void SerialPort::writeTimedOut() {
 }
 
 void SerialPort::portError(QSerialPort::SerialPortError error) {
-    if (!port_.isOpen())
+    if (!port_.isOpen() || closing_)
         return; // failures of open() are returned by open() itself
     switch (error) {
-    case QSerialPort::ResourceError: {
+    case QSerialPort::ResourceError:
+    case QSerialPort::ReadError: {
+        // The device went away (an adapter unplugged, the far side of the
+        // line closed): reading would fail again at once, so the port closes.
         const QString text = systemFailure(SerialError::ReadFailed).text;
         close();
         emit deviceLost(text);
@@ -258,12 +263,6 @@ void SerialPort::portError(QSerialPort::SerialPortError error) {
         port_.clear(QSerialPort::Output);
         writeDeadline_.stop();
         setLamp(Lamp::Tx, false);
-        emit failed(text);
-        return;
-    }
-    case QSerialPort::ReadError: {
-        const QString text = systemFailure(SerialError::ReadFailed).text;
-        port_.clearError();
         emit failed(text);
         return;
     }

@@ -83,4 +83,5 @@ private:
     QTimer rxHold_;
     QTimer txHold_;
     bool lamps_[5] = {};
+    bool closing_ = false;
 };

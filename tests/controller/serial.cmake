@@ -1,0 +1,7 @@
+# The serial port layer, the link adapter, the controller emulator and the
+# window binding, over real pseudo-terminal pairs.
+if(TARGET scara_controller_emu)
+    scara_add_test(test_serialport
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_serialport.cpp
+        LIBS scara_controller scara_controller_emu TIMEOUT 60)
+endif()
