@@ -220,8 +220,12 @@ void TestSceneView::resizeKeepsThePicture() {
     // The picture keeps its size and stays anchored at the bottom left.
     const int shift = before.height() - after.height();
     QVERIFY(shift > 0);
-    const QPoint slat = pixelOf({0, -3.9f, 7.25f});
-    QCOMPARE(after.pixel(slat - QPoint(0, shift)), kSlatEnd);
+    // The far edge of the table top: black above, table below.
+    const QPoint edge = pixelOf({0, -3.65f, -7.5f});
+    QCOMPARE(before.pixel(edge - QPoint(0, 5)), kBackground);
+    QVERIFY(before.pixel(edge + QPoint(0, 5)) != kBackground);
+    QCOMPARE(after.pixel(edge - QPoint(0, shift + 5)), kBackground);
+    QVERIFY2(after.pixel(edge - QPoint(0, shift - 5)) != kBackground, qPrintable(saved));
     window_->resize(1024, 512);
 }
 
