@@ -114,7 +114,14 @@ void ControllerEmulator::runDue() {
         judge(line.bytes, line.dueNs);
     }
     while (!outgoing_.empty() && outgoing_.front().dueNs <= now + kDueToleranceNs) {
-        line_.write(outgoing_.front().bytes);
+        Timed& next = outgoing_.front();
+        if (next.gapNs > 0 && now < lastWriteNs_ + next.gapNs) {
+            // Late timers must not merge what is meant to arrive apart.
+            next.dueNs = lastWriteNs_ + next.gapNs;
+            break;
+        }
+        line_.write(next.bytes);
+        lastWriteNs_ = now;
         outgoing_.pop_front();
     }
     schedule();
@@ -190,5 +197,5 @@ void ControllerEmulator::reply(qint64 doneNs, EmulatorLogEntry& entry) {
 void ControllerEmulator::queueOut(const QByteArray& bytes, qint64 earliestNs, qint64 gapNs) {
     const qint64 begin = std::max(outClockNs_, earliestNs) + gapNs;
     outClockNs_ = begin + byteNs() * bytes.size();
-    outgoing_.push_back({outClockNs_, bytes});
+    outgoing_.push_back({outClockNs_, bytes, gapNs});
 }

@@ -82,6 +82,7 @@ private:
     struct Timed {
         qint64 dueNs;
         QByteArray bytes;
+        qint64 gapNs = 0; // at least this long after the write before it
     };
 
     void readLine();
@@ -103,6 +104,7 @@ private:
     QByteArray partial_;
     qint64 inClockNs_ = 0;       // when the last received byte is through the wire
     qint64 outClockNs_ = 0;      // when the last queued byte is through the wire
+    qint64 lastWriteNs_ = 0;     // when the last bytes were written
     std::deque<Timed> incoming_; // complete lines, due when through the wire
     std::deque<Timed> outgoing_; // bytes to write, due when through the wire
 
