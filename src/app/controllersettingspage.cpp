@@ -1,0 +1,110 @@
+#include "app/controllersettingspage.h"
+
+#include "app/pagestyle.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace {
+struct FieldRow {
+    const char* label;
+    int edit;         // EditN
+    const char* text; // design text
+    bool readOnly;
+    bool disabled;
+    int button; // ButtonN "Wyslij", 0 for none
+};
+
+// Rows from top to bottom (the manual-control box sits after Edit6).
+const FieldRow kUpperRows[] = {
+    {"Minimalny kąt obrotu silnika:", 2, "1,8", false, false, 0},
+    {"Rozdzielczosc mikrokroku:", 3, "16", false, false, 0},
+    {"Przekładnia", 11, "0,25", false, false, 0},
+    {"Minimalny ruch:", 4, "", true, true, 0},
+    {"Minimalny kąt interpolacji:", 5, "1,8", true, true, 0},
+    {"Ilosc bledow rozdzielczosci", 6, "0", true, true, 0},
+};
+const FieldRow kLowerRows[] = {
+    {"Adres sterownika", 12, "05", true, false, 0},
+    {"Wysokosc Z dla G00:", 13, "050", false, false, 7},
+    {"Wysokosc Z dla G01:", 14, "045", false, false, 9},
+    {"Obszar zabroniony:", 15, "150", false, false, 0},
+    {"Obrót ramienia 1 o kąt:", 9, "", false, false, 3},
+    {"Obrót ramienia 2 o kąt:", 10, "", false, false, 4},
+    {"Zmiana położenia osi Z o:", 16, "", false, false, 5},
+};
+
+QPushButton* sendButton(int number, QWidget* parent) {
+    auto* button = new QPushButton(QStringLiteral("Wyslij"), parent);
+    button->setObjectName(QStringLiteral("Button%1").arg(number));
+    button->setEnabled(false);
+    button->setFixedWidth(55);
+    return button;
+}
+
+QLineEdit* field(int number, const QString& text, QWidget* parent) {
+    auto* edit = new QLineEdit(text, parent);
+    edit->setObjectName(QStringLiteral("Edit%1").arg(number));
+    edit->setFixedWidth(64);
+    return edit;
+}
+
+void addRows(QGridLayout* grid, int& row, const FieldRow* begin, const FieldRow* end,
+             QWidget* page) {
+    for (const FieldRow* r = begin; r != end; ++r, ++row) {
+        grid->addWidget(new QLabel(QString::fromUtf8(r->label), page), row, 0);
+        QLineEdit* edit = field(r->edit, QString::fromUtf8(r->text), page);
+        edit->setReadOnly(r->readOnly);
+        edit->setEnabled(!r->disabled);
+        grid->addWidget(edit, row, 1);
+        if (r->button)
+            grid->addWidget(sendButton(r->button, page), row, 2);
+    }
+}
+} // namespace
+
+ControllerSettingsPage::ControllerSettingsPage(QWidget* parent)
+    : QFrame(parent), manualControl_(new QCheckBox(QStringLiteral("Sterowanie ręczne"), this)) {
+    setObjectName(QStringLiteral("Ustawieniasterownika"));
+    PageStyle::makeSilver(this);
+    manualControl_->setObjectName(QStringLiteral("CheckBox7"));
+
+    auto* grid = new QGridLayout(this);
+    int row = 0;
+    addRows(grid, row, std::begin(kUpperRows), std::end(kUpperRows), this);
+    grid->addWidget(manualControl_, row++, 0, 1, 3);
+    addRows(grid, row, std::begin(kLowerRows), std::end(kLowerRows), this);
+
+    grid->addWidget(new QLabel(QStringLiteral("Korekta wysokosci:"), this), row, 0);
+    grid->addWidget(sendButton(8, this), row++, 2);
+    // The height correction: a "z:" field under each of the "x:" positions.
+    auto* heights = new QGridLayout;
+    heights->addWidget(new QLabel(QStringLiteral("x:"), this), 0, 0, Qt::AlignRight);
+    heights->addWidget(new QLabel(QStringLiteral("z:"), this), 1, 0, Qt::AlignRight);
+    const char* positions[] = {"500", "0", "-500"};
+    const int heightEdits[] = {7, 8, 17};
+    for (int i = 0; i < 3; ++i) {
+        heights->addWidget(new QLabel(QString::fromLatin1(positions[i]), this), 0, 1 + i);
+        QLineEdit* edit = field(heightEdits[i], QString(), this);
+        edit->setFixedWidth(45);
+        heights->addWidget(edit, 1, 1 + i);
+    }
+    heights->setColumnStretch(4, 1);
+    grid->addLayout(heights, row++, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Ustaw bieżącą pozycję jako odn."), this), row, 0, 1,
+                    2);
+    grid->addWidget(sendButton(10, this), row++, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setRowStretch(row, 1);
+}
+
+QLineEdit* ControllerSettingsPage::edit(int number) const {
+    return findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number));
+}
+
+QPushButton* ControllerSettingsPage::button(int number) const {
+    return findChild<QPushButton*>(QStringLiteral("Button%1").arg(number));
+}

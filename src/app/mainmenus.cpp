@@ -1,0 +1,76 @@
+#include "app/mainmenus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
+    QMenu* menu = bar->addMenu(caption);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+} // namespace
+
+MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = addMenu(bar, "Plik1", QStringLiteral("Plik"));
+    openProgram = addItem(file, "Otwrz1", QStringLiteral("Otwórz plik z G-kodem"));
+    openHpgl = addItem(file, "Otwrzplikhpgl1", QStringLiteral("Otwórz plik hpgl"));
+    saveProgram = addItem(file, "Zapiszgcode1", QStringLiteral("Zapisz g-kode"));
+    savePicture = addItem(file, "Zapisz1", QStringLiteral("Zapisz obraz"));
+    file->addSeparator();
+    exit = addItem(file, "Zakoncz1", QStringLiteral("Zakończ"));
+
+    QMenu* edit = addMenu(bar, "Edycja1", QStringLiteral("Edycja"));
+    refresh = addItem(edit, "Wyczy1", QStringLiteral("Odswież g-kod"));
+    paste = addItem(edit, "WklejGkodze1", QStringLiteral("Wklej G-kod ze schowka "));
+
+    QMenu* view = addMenu(bar, "Widok1", QStringLiteral("Widok"));
+    toggleSettingsBar =
+        addItem(view, "Ukryjpasekustawie1", QStringLiteral("Pokaż/ukryj pasek ustawień"));
+
+    simulationMenu = addMenu(bar, "Symulacja1", QStringLiteral("Symulacja"));
+    simulationMenu->menuAction()->setObjectName(QStringLiteral("Startsymulacji1"));
+    startSimulation = addItem(simulationMenu, "Startsymulacji2", QStringLiteral("Start symulacja"));
+    stopSimulation = addItem(simulationMenu, "StopSymulacji1", QStringLiteral("Stop Symulacji"));
+
+    QMenu* visualisation = addMenu(bar, "Wizualizacja1", QStringLiteral("Wizualizacja"));
+    showVisualisation = addItem(visualisation, "Pokarobota1", QStringLiteral("Pokaż wizualizacje"));
+    hideVisualisation =
+        addItem(visualisation, "Ukryjrobota1", QStringLiteral("Ukryj wizualizacje"));
+
+    QMenu* arm = addMenu(bar, "Manipulator1", QStringLiteral("Manipulator"));
+    connectController =
+        addItem(arm, "Poczzesterownikiem1", QStringLiteral("Połącz ze sterownikiem"));
+    referenceTravel = addItem(arm, "Jazdareferencyjna1", QStringLiteral("Jazda referencyjna"));
+    sendProgram = addItem(arm, "Wyslijprogram1", QStringLiteral("Wyslij program"));
+    pauseSending =
+        addItem(arm, "Przerwawwysyaniuprogramu1", QStringLiteral("Przerwa w wysyłaniu programu"));
+
+    QMenu* help = addMenu(bar, "Pomoc1", QStringLiteral("Pomoc"));
+    about = addItem(help, "Oprogeamie1", QStringLiteral("O programie"));
+
+    popup = new QMenu(window);
+    popup->setObjectName(QStringLiteral("PopupMenu1"));
+    popupToggleSettingsBar =
+        addItem(popup, "PokaUkryjpasekustawie1", QStringLiteral("Pokaż/ukryj pasek ustawień"));
+
+    setSimulationMenuEnabled(false);
+    stopSimulation->setEnabled(false);
+    referenceTravel->setEnabled(false);
+}
+
+void MainMenus::setSimulationMenuEnabled(bool enabled) {
+    simulationMenu->menuAction()->setEnabled(enabled);
+}
+
+bool MainMenus::isSimulationMenuEnabled() const {
+    return simulationMenu->menuAction()->isEnabled();
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QObject>
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QWidget;
+
+// The main window's menu bar and its pop-up menu, with every item named after
+// its handler (see the naming convention in mainwindow.h). Initial states:
+// the menu "Symulacja" (its menu action Startsymulacji1), "Stop Symulacji" and
+// "Jazda referencyjna" disabled; every other item enabled.
+struct MainMenus {
+    MainMenus(QMenuBar* bar, QWidget* window);
+
+    // Plik1
+    QAction* openProgram; // Otwrz1 "Otwórz plik z G-kodem"
+    QAction* openHpgl;    // Otwrzplikhpgl1 "Otwórz plik hpgl"
+    QAction* saveProgram; // Zapiszgcode1 "Zapisz g-kode"
+    QAction* savePicture; // Zapisz1 "Zapisz obraz"
+    QAction* exit;        // Zakoncz1 "Zakończ"
+    // Edycja1
+    QAction* refresh; // Wyczy1 "Odswież g-kod"
+    QAction* paste;   // WklejGkodze1 "Wklej G-kod ze schowka "
+    // Widok1
+    QAction* toggleSettingsBar; // Ukryjpasekustawie1 "Pokaż/ukryj pasek ustawień"
+    // Symulacja1 (menu action Startsymulacji1)
+    QMenu* simulationMenu;
+    QAction* startSimulation; // Startsymulacji2 "Start symulacja"
+    QAction* stopSimulation;  // StopSymulacji1 "Stop Symulacji"
+    // Wizualizacja1
+    QAction* showVisualisation; // Pokarobota1 "Pokaż wizualizacje"
+    QAction* hideVisualisation; // Ukryjrobota1 "Ukryj wizualizacje"
+    // Manipulator1
+    QAction* connectController; // Poczzesterownikiem1 "Połącz ze sterownikiem"
+    QAction* referenceTravel;   // Jazdareferencyjna1 "Jazda referencyjna"
+    QAction* sendProgram;       // Wyslijprogram1 "Wyslij program"
+    QAction* pauseSending;      // Przerwawwysyaniuprogramu1 "Przerwa w wysyłaniu programu"
+    // Pomoc1
+    QAction* about; // Oprogeamie1 "O programie"
+    // PopupMenu1
+    QMenu* popup;
+    QAction* popupToggleSettingsBar; // PokaUkryjpasekustawie1
+
+    // The "Symulacja" menu is enabled and disabled through its menu action.
+    void setSimulationMenuEnabled(bool enabled);
+    bool isSimulationMenuEnabled() const;
+};

@@ -1,0 +1,243 @@
+#include "app/mainwindow.h"
+
+#include "app/aboutpanel.h"
+#include "app/appmessages.h"
+#include "app/clientarea.h"
+#include "app/colorshape.h"
+#include "app/controllersettingspage.h"
+#include "app/logspage.h"
+#include "app/notifier.h"
+#include "app/plotwidget.h"
+#include "app/portsettingspage.h"
+#include "app/programcommands.h"
+#include "app/programpage.h"
+#include "app/programsettingspage.h"
+#include "app/simulationpage.h"
+#include "app/stationdialogs.h"
+#include "app/stationstatusbar.h"
+#include "app/transferpage.h"
+#include "gcode/plotbackground.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QTabWidget>
+#include <QTimer>
+
+namespace {
+const char kDefaultBackgroundResource[] = ":/default-background.bmp";
+constexpr int kTransferInterval = 500; // ms, the program transfer's Timer1
+} // namespace
+
+MainWindow::MainWindow(QWidget* parent)
+    : QMainWindow(parent), notifier_(std::make_unique<MessageBoxNotifier>(this)),
+      dialogs_(std::make_unique<WindowDialogs>(this)), statusBar_(new StationStatusBar(this)),
+      plotWidget_(nullptr), settingsBar_(new QTabWidget), about_(nullptr),
+      timer1_(new QTimer(this)) {
+    setObjectName(QStringLiteral("TForm1"));
+    setWindowTitle(QString::fromUtf16(AppMessages::kCaption));
+    menus_ = std::make_unique<MainMenus>(menuBar(), this);
+    setStatusBar(statusBar_);
+
+    auto* client = new ClientArea(this);
+    setCentralWidget(client);
+    plotWidget_ = new PlotWidget(client);
+    settingsBar_->setParent(client);
+    buildSettingsBar();
+    about_ = new AboutPanel(client);
+    client->setParts(plotWidget_, settingsBar_, about_);
+    resize(kDesignClientSize.width(), kDesignClientSize.height() + menuBar()->sizeHint().height() +
+                                          statusBar_->sizeHint().height());
+
+    ProgramCommandParts parts;
+    parts.programList = &programList_;
+    parts.plot = &plot_;
+    parts.plotWidget = plotWidget_;
+    parts.programPage = programPage_;
+    parts.settingsPage = programSettingsPage_;
+    parts.statusBar = statusBar_;
+    parts.menus = menus_.get();
+    parts.window = this;
+    parts.notifier = [this]() -> Notifier& { return *notifier_; };
+    parts.dialogs = [this]() -> StationDialogs& { return *dialogs_; };
+    commands_ = new ProgramCommands(std::move(parts), this);
+
+    timer1_->setObjectName(QStringLiteral("Timer1"));
+    timer1_->setInterval(kTransferInterval);
+
+    wireMenus();
+    wirePlot();
+    startUp();
+    wireSettingsFields();
+    timer1_->start();
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildSettingsBar() {
+    settingsBar_->setObjectName(QStringLiteral("PageControl1"));
+    settingsBar_->setDocumentMode(false);
+    simulationPage_ = new SimulationPage;
+    programPage_ = new ProgramPage;
+    logsPage_ = new LogsPage;
+    transferPage_ = new TransferPage;
+    controllerPage_ = new ControllerSettingsPage;
+    portPage_ = new PortSettingsPage;
+    programSettingsPage_ = new ProgramSettingsPage;
+    settingsBar_->addTab(simulationPage_, QStringLiteral("Symulacja"));
+    settingsBar_->addTab(programPage_, QStringLiteral("G-kod"));
+    settingsBar_->addTab(logsPage_, QStringLiteral("G-kod II"));
+    settingsBar_->addTab(transferPage_, QStringLiteral("G-kod III"));
+    settingsBar_->addTab(controllerPage_, QStringLiteral("Ustawienia sterownika"));
+    settingsBar_->addTab(portPage_, QStringLiteral("Ustawienia portu"));
+    settingsBar_->addTab(programSettingsPage_, QStringLiteral("Ustawienia programu"));
+    // Seven tabs in 340 pixels: they wrap into scroll buttons.
+    settingsBar_->setUsesScrollButtons(true);
+    settingsBar_->setCurrentWidget(transferPage_);
+}
+
+void MainWindow::wireMenus() {
+    MainMenus& m = *menus_;
+    ProgramCommands* c = commands_;
+    connect(m.openProgram, &QAction::triggered, c, qOverload<>(&ProgramCommands::openProgramFile));
+    connect(m.saveProgram, &QAction::triggered, c, &ProgramCommands::saveProgram);
+    connect(m.savePicture, &QAction::triggered, c, &ProgramCommands::savePicture);
+    connect(m.refresh, &QAction::triggered, c, &ProgramCommands::refreshFromMemo);
+    connect(m.paste, &QAction::triggered, c, &ProgramCommands::pasteFromClipboard);
+    connect(m.exit, &QAction::triggered, this, &MainWindow::exitStation);
+    connect(m.toggleSettingsBar, &QAction::triggered, this, &MainWindow::toggleSettingsBar);
+    connect(m.popupToggleSettingsBar, &QAction::triggered, this, &MainWindow::toggleSettingsBar);
+    connect(m.about, &QAction::triggered, about_, [this] {
+        about_->show();
+        about_->raise();
+    });
+    connect(m.openHpgl, &QAction::triggered, this, [this] {
+        if (!converter_)
+            return;
+        converter_->show();
+        converter_->raise();
+        converter_->activateWindow();
+    });
+    connect(m.showVisualisation, &QAction::triggered, this, [this] {
+        if (visualisation_)
+            visualisation_->show();
+    });
+    connect(m.hideVisualisation, &QAction::triggered, this, [this] {
+        if (visualisation_)
+            visualisation_->hide();
+    });
+}
+
+void MainWindow::wirePlot() {
+    plotWidget_->setPictureSource(
+        [this](QPainter& painter, const QRectF& target) {
+            painter.drawImage(target, plot_.image());
+        },
+        QSize(PlotSurface::kWidth, PlotSurface::kHeight));
+    connect(plotWidget_, &PlotWidget::pressedAt, commands_, &ProgramCommands::plotPressed);
+    connect(plotWidget_, &PlotWidget::releasedAt, commands_, &ProgramCommands::plotReleased);
+    connect(plotWidget_, &PlotWidget::movedAt, commands_, &ProgramCommands::plotMoved);
+    connect(programSettingsPage_, &ProgramSettingsPage::shapePressed, this, [this](int number) {
+        if (const std::optional<QColor> colour = dialogs_->chooseColour())
+            programSettingsPage_->shape(number)->setColour(*colour);
+    });
+}
+
+void MainWindow::wireSettingsFields() {
+    ControllerSettingsPage* page = controllerPage_;
+    connect(page->stepAngleEdit(), &QLineEdit::textChanged, this,
+            [this](const QString& text) { showSettingsResult(settings_.changeStepAngle(text)); });
+    connect(page->microstepEdit(), &QLineEdit::textChanged, this,
+            [this](const QString& text) { showSettingsResult(settings_.changeMicrostep(text)); });
+    connect(page->gearRatioEdit(), &QLineEdit::textChanged, this,
+            [this](const QString& text) { showSettingsResult(settings_.changeGearRatio(text)); });
+}
+
+void MainWindow::showSettingsResult(const Result<QString>& minimalMove) {
+    if (minimalMove)
+        controllerPage_->minimalMoveEdit()->setText(*minimalMove);
+    else
+        showError(minimalMove.error());
+}
+
+void MainWindow::startUp() {
+    simulationPage_->setPositionPicture(StartPositionPanel());
+    simulationPage_->setMovePicture(StartMovePanel());
+    ControllerSettingsPage* page = controllerPage_;
+    showSettingsResult(settings_.initialise(page->stepAngleEdit()->text(),
+                                            page->microstepEdit()->text(),
+                                            page->gearRatioEdit()->text()));
+    loadBackground(QString::fromUtf16(AppMessages::kBackgroundFileName));
+    programSettingsPage_->setColours(PlotColours::defaults());
+}
+
+void MainWindow::loadBackground(const QString& fileName) {
+    QImage background;
+    if (QFileInfo::exists(fileName)) {
+        Result<QImage> read = ReadBackgroundFile(fileName);
+        if (read)
+            background = read.value();
+        else
+            statusBar_->setNote(AppMessages::backgroundUnreadable(read.error()));
+    } else {
+        statusBar_->setNote(AppMessages::backgroundMissing());
+    }
+    if (background.isNull())
+        background = QImage(QString::fromLatin1(kDefaultBackgroundResource));
+    if (background.isNull())
+        background = MakeDefaultBackground();
+    commands_->setBackground(background);
+    plot_.paintBackground(background);
+    plotWidget_->update();
+}
+
+void MainWindow::setCompanionWindows(QWidget* visualisation, QWidget* converter) {
+    visualisation_ = visualisation;
+    converter_ = converter;
+}
+
+void MainWindow::setNotifier(std::unique_ptr<Notifier> notifier) {
+    notifier_ = std::move(notifier);
+}
+
+void MainWindow::setDialogs(std::unique_ptr<StationDialogs> dialogs) {
+    dialogs_ = std::move(dialogs);
+}
+
+void MainWindow::notify(const QString& text) {
+    notifier_->notify(text);
+}
+
+void MainWindow::showError(const QString& text) {
+    notifier_->showError(text);
+}
+
+PlotColours MainWindow::plotColours() const {
+    return programSettingsPage_->colours();
+}
+
+QLabel* MainWindow::statusPanel(int index) const {
+    return statusBar_->panel(index);
+}
+
+void MainWindow::toggleSettingsBar() {
+    settingsBar_->setHidden(!settingsBar_->isHidden());
+}
+
+void MainWindow::exitStation() {
+    emit exitRequested();
+    close();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    emit closing();
+    event->accept();
+}
+
+void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
+    menus_->popup->popup(event->globalPos());
+}

@@ -1,0 +1,84 @@
+#include "app/portsettingspage.h"
+
+#include "app/comled.h"
+#include "app/pagestyle.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+struct SelectorDesign {
+    const char* caption;
+    const char* values; // text forms in list order, separated by '|'
+    const char* current;
+};
+
+const SelectorDesign kSelectors[PortSettingsPage::kSelectorCount] = {
+    {"Port:", "COM1", "COM1"},
+    {"Liczba bitów na sekundę:",
+     "Custom|110|300|600|1200|2400|4800|9600|14400|19200|38400|56000|57600|115200|128000|256000",
+     "19200"},
+    {"Bity danych:", "5|6|7|8", "8"},
+    {"Parzystosc:", "None|Odd|Even|Mark|Space", "None"},
+    {"Bity stopu:", "1|1.5|2", "1"},
+    {"Sterowanie przepływem:", "Hardware|Software|None|Custom", "None"},
+};
+
+const char* const kLampCaptions[PortSettingsPage::kLampCount] = {"CTS", "DSR", "RLSD", "RX", "TX"};
+} // namespace
+
+PortSettingsPage::PortSettingsPage(QWidget* parent)
+    : QFrame(parent), connect_(new QPushButton(QStringLiteral("Połącz"), this)),
+      disconnect_(new QPushButton(QStringLiteral("Rozłącz"), this)) {
+    setObjectName(QStringLiteral("Ustawieniaportu"));
+    PageStyle::makeSilver(this);
+
+    auto* grid = new QGridLayout;
+    for (int i = 0; i < kSelectorCount; ++i) {
+        const SelectorDesign& design = kSelectors[i];
+        auto* box = new QComboBox(this);
+        box->setObjectName(QStringLiteral("ComComboBox%1").arg(i + 1));
+        box->addItems(QString::fromLatin1(design.values).split(QLatin1Char('|')));
+        box->setCurrentText(QString::fromLatin1(design.current));
+        grid->addWidget(new QLabel(QString::fromUtf8(design.caption), this), i, 0);
+        grid->addWidget(box, i, 1);
+    }
+
+    auto* lamps = new QHBoxLayout;
+    for (int i = 0; i < kLampCount; ++i) {
+        auto* led = new ComLed(this);
+        led->setObjectName(QStringLiteral("ComLed%1").arg(i + 1));
+        auto* column = new QVBoxLayout;
+        column->addWidget(led, 0, Qt::AlignHCenter);
+        column->addWidget(new QLabel(QString::fromLatin1(kLampCaptions[i]), this), 0,
+                          Qt::AlignHCenter);
+        lamps->addLayout(column);
+    }
+
+    connect_->setObjectName(QStringLiteral("Button1"));
+    disconnect_->setObjectName(QStringLiteral("Button2"));
+    disconnect_->setEnabled(false);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(connect_);
+    buttons->addWidget(disconnect_);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addSpacing(12);
+    layout->addLayout(lamps);
+    layout->addSpacing(12);
+    layout->addLayout(buttons);
+    layout->addStretch();
+}
+
+QComboBox* PortSettingsPage::selector(int number) const {
+    return findChild<QComboBox*>(QStringLiteral("ComComboBox%1").arg(number));
+}
+
+ComLed* PortSettingsPage::lamp(int number) const {
+    return findChild<ComLed*>(QStringLiteral("ComLed%1").arg(number));
+}

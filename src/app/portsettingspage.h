@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QFrame>
+
+class ComLed;
+class QComboBox;
+class QPushButton;
+
+// The page "Ustawienia portu" on a silver background: the six port selectors
+// ComComboBox1..ComComboBox6 (port, bits per second, data bits, parity, stop
+// bits, flow control), the five lamps ComLed1..ComLed5 (CTS, DSR, RLSD, RX,
+// TX) and the buttons "Połącz" (Button1) and "Rozłącz" (Button2, disabled at
+// start). The controller link gives them their behaviour.
+class PortSettingsPage : public QFrame {
+    Q_OBJECT
+public:
+    static constexpr int kSelectorCount = 6;
+    static constexpr int kLampCount = 5;
+
+    explicit PortSettingsPage(QWidget* parent = nullptr);
+
+    QComboBox* selector(int number) const; // 1..6
+    ComLed* lamp(int number) const;        // 1..5
+    QPushButton* connectButton() const { return connect_; }
+    QPushButton* disconnectButton() const { return disconnect_; }
+
+private:
+    QPushButton* connect_;
+    QPushButton* disconnect_;
+};

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/programlines.h"
+
+#include <QAbstractScrollArea>
+
+// The program memo Memo1 (page "G-kod"): an editor over the program's lines
+// that stays quick with a million of them. It draws only the lines in view,
+// keeps unedited lines as the program's own bytes and lets the operator edit:
+// typing, deleting, line breaks, selection with mouse and keys, copy, cut and
+// paste. Both scroll bars.
+//
+// Other parts of the station use it through this interface, not through a
+// QTextDocument: lineCount(), line(), program(), setProgram(), insertText()
+// (at the caret, replacing the selection), removeFirstLine().
+class ProgramMemo : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit ProgramMemo(QWidget* parent = nullptr);
+
+    void setProgram(const ProgramText& program);
+    ProgramText program() const { return lines_.toProgramText(); }
+    void clear();
+    void setPlainText(const QString& text);
+    QString toPlainText() const { return lines_.toPlainText(); }
+
+    qsizetype lineCount() const { return lines_.lineCount(); }
+    QString line(qsizetype index) const { return lines_.line(index); }
+    const ProgramLines& lines() const { return lines_; }
+
+    // Inserts text at the caret, replacing any selection (the paste command).
+    void insertText(const QString& text);
+    // Deletes the first line (the simulation takes the program line by line).
+    void removeFirstLine();
+
+    TextPosition caret() const { return caret_; }
+    void setCaret(TextPosition position, bool keepAnchor = false);
+    bool hasSelection() const { return anchor_ != caret_; }
+    QString selectedText() const { return lines_.text(anchor_, caret_); }
+    void selectAll();
+
+public slots:
+    void copy();
+    void cut();
+    void paste();
+
+signals:
+    // The text changed, by the operator or by a command.
+    void textChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    bool handleShortcut(QKeyEvent* event);
+    bool handleMovement(QKeyEvent* event);
+    bool handleEditing(QKeyEvent* event);
+    void replaceSelection(const QString& text);
+    void edited();
+    void updateScrollBars();
+    void ensureCaretVisible();
+    TextPosition positionAt(const QPoint& point) const;
+    QRect caretRect() const;
+    int rowHeight() const;
+    int visibleRows() const;
+    int columnX(qsizetype line, qsizetype column) const;
+
+    ProgramLines lines_;
+    TextPosition caret_;
+    TextPosition anchor_;
+    qsizetype preferredColumn_ = -1;
+};

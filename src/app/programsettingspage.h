@@ -1,0 +1,41 @@
+#pragma once
+
+#include "gcode/plotcolours.h"
+
+#include <QWidget>
+
+class ColorShape;
+class QCheckBox;
+
+// The page "Ustawienia programu": group "Ustawienia" with the preparation
+// switches (CheckBox2 rounding, CheckBox3 repeat removal, CheckBox6 reach
+// check, all ticked) and group "Ustawienia kolorów" with the sixteen colour
+// shapes Shape1..Shape16 (trajectory column Shape1..8, interpolation column
+// Shape9..16, rows G00, Z0..Z6) and "Pokaż ruch G00" (CheckBox1, ticked; the
+// plot always draws G00 moves).
+class ProgramSettingsPage : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kShapeCount = 16;
+
+    explicit ProgramSettingsPage(QWidget* parent = nullptr);
+
+    bool roundCoordinates() const;
+    bool removeRepeated() const;
+    bool checkReach() const;
+
+    ColorShape* shape(int number) const; // 1..16
+    PlotColours colours() const;
+    void setColours(const PlotColours& colours);
+
+signals:
+    // A shape was pressed (number 1..16); the window asks the colour dialog.
+    void shapePressed(int number);
+    // A shape changed its colour.
+    void coloursChanged();
+
+private:
+    QCheckBox* round_;
+    QCheckBox* removeRepeated_;
+    QCheckBox* checkReach_;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+class QLabel;
+
+// The page "Symulacja": group "Pozycja efektora" with the two 320 x 280
+// position displays, Image2 ("POZYCJA AKTUALNA:") above Image3 ("JAZDA Z
+// PUNKTU:"). The simulation draws new pictures into them.
+class SimulationPage : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr QSize kPanelSize{320, 280};
+
+    explicit SimulationPage(QWidget* parent = nullptr);
+
+    QLabel* positionPanel() const { return positionPanel_; }
+    QLabel* movePanel() const { return movePanel_; }
+    void setPositionPicture(const QImage& picture);
+    void setMovePicture(const QImage& picture);
+
+private:
+    QLabel* positionPanel_;
+    QLabel* movePanel_;
+};
+
+// The two panels as the station draws them when nothing has moved yet: the
+// arm at its home point X 500, Y 0, no block executed.
+QImage StartPositionPanel();
+QImage StartMovePanel();

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class QColorDialog;
+class QFileDialog;
+class QWidget;
+
+// The dialogs the main window's commands ask the operator through: the open
+// and save dialogs for programs and pictures and the colour dialog. Tests
+// install scripted answers instead.
+class StationDialogs {
+public:
+    virtual ~StationDialogs() = default;
+    // A file name, or an empty text when the operator cancels.
+    virtual QString openProgramFile() = 0; // OpenDialog1, "cnc|*.nc"
+    virtual QString saveProgramFile() = 0; // SaveDialog2, "cnc|*.nc", no default extension
+    virtual QString savePictureFile() = 0; // SaveDialog1, "Bitmapy|*.bmp", extension "bmp"
+    // The chosen colour, or nothing when the operator cancels. The dialog
+    // opens with the colour last chosen in it (black the first time).
+    virtual std::optional<QColor> chooseColour() = 0;
+};
+
+// The operator's dialogs. They are kept for the whole run (objectNames
+// OpenDialog1, SaveDialog1, SaveDialog2, ColorDialog1), so each opens where it
+// was left.
+class WindowDialogs : public QObject, public StationDialogs {
+    Q_OBJECT
+public:
+    explicit WindowDialogs(QWidget* owner);
+
+    QString openProgramFile() override;
+    QString saveProgramFile() override;
+    QString savePictureFile() override;
+    std::optional<QColor> chooseColour() override;
+
+private:
+    QString runFileDialog(QFileDialog* dialog);
+
+    QFileDialog* openDialog_;
+    QFileDialog* saveProgramDialog_;
+    QFileDialog* savePictureDialog_;
+    QColorDialog* colourDialog_;
+};

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QStatusBar>
+
+#include <array>
+
+class QLabel;
+
+// The status bar StatusBar1: six panels numbered from 0 at the left, QLabels
+// named StatusPanel0..StatusPanel5, and after them a note area (StatusNote)
+// for the station's remarks that need no message box.
+class StationStatusBar : public QStatusBar {
+    Q_OBJECT
+public:
+    static constexpr int kPanelCount = 6;
+
+    explicit StationStatusBar(QWidget* parent = nullptr);
+
+    QLabel* panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
+    void setPanelText(int index, const QString& text);
+    QString panelText(int index) const;
+    void setNote(const QString& text);
+    QString note() const;
+
+private:
+    std::array<QLabel*, kPanelCount> panels_{};
+    QLabel* note_;
+};

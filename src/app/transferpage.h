@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+// The page "G-kod III": Memo5 (top, read-only, the frames sent to the
+// controller) and the serial terminal ComTerminal1 (bottom: 50 columns, white
+// fixed-pitch text on black). The controller link gives the terminal its
+// behaviour.
+class TransferPage : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kTerminalColumns = 50;
+
+    explicit TransferPage(QWidget* parent = nullptr);
+
+    QPlainTextEdit* frameLog() const { return memo5_; }
+    QPlainTextEdit* terminal() const { return terminal_; }
+
+private:
+    QPlainTextEdit* memo5_;
+    QPlainTextEdit* terminal_;
+};
