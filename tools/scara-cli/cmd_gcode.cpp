@@ -1,0 +1,194 @@
+// scara-cli prepare and plot: the station's preparation pass and trajectory
+// plot for scripts and pipelines.
+#include "command.h"
+
+#include "gcode/numberformat.h"
+#include "gcode/plotbackground.h"
+#include "gcode/plotsurface.h"
+#include "gcode/prepareprogram.h"
+#include "gcode/programfile.h"
+
+#include <cstdio>
+
+namespace {
+
+const char kPrepareHelp[] =
+    "usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]\n"
+    "                         [--dx N] [--dy N] [-o OUT]\n"
+    "\n"
+    "Prepares a G-code program as the station does when it opens a file: rounds\n"
+    "X, Y and Z (halves to even), adds the shift, writes every block in canonical\n"
+    "form, drops blocks that repeat the previous point, checks the arm's reach and\n"
+    "stops after the block with M30 (or at the last line).\n"
+    "\n"
+    "The prepared program goes to OUT (replaced only when complete) or to standard\n"
+    "output, with CR LF line ends and the file's 8-bit bytes unchanged; the check\n"
+    "report goes to standard error. Exit status 0; on an error the station's\n"
+    "message goes to standard error, nothing is written and the status is 1.\n"
+    "\n"
+    "  --no-round        keep X, Y and Z as written (Zaokraglanie wspolrzednych off)\n"
+    "  --keep-repeats    keep blocks that repeat the previous point\n"
+    "  --no-reach-check  do not check the 500-unit reach\n"
+    "  --dx N, --dy N    shift the drawing by N plot units (whole numbers)\n"
+    "  -o OUT            write the prepared program to OUT\n";
+
+const char kPlotHelp[] =
+    "usage: scara-cli plot FILE -o OUT.bmp|OUT.png [--background IMAGE]\n"
+    "\n"
+    "Prepares the program with the default settings and saves the 1000 x 500 plot\n"
+    "as the station draws it: the background (the station's default grid, or\n"
+    "IMAGE drawn unscaled at the top-left corner) and the program's moves in the\n"
+    "default trajectory colours. PNG when OUT ends in .png, otherwise a Windows\n"
+    "bitmap. Exit status 0; on an error the station's message goes to standard\n"
+    "error, no picture is written and the status is 1.\n";
+
+struct Options {
+    QString file;
+    QString out;
+    QString background;
+    PrepareSettings settings;
+};
+
+int usageError(const QString& message, const char* help) {
+    cli::err(QStringLiteral("scara-cli: ") + message);
+    std::fputs(help, stderr);
+    return 2;
+}
+
+// Parses the options shared by both commands; returns an exit code on error.
+std::optional<int> parseOptions(const QStringList& args, Options& options, bool shiftAllowed,
+                                const char* help) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        auto value = [&]() -> std::optional<QString> {
+            if (i + 1 >= args.size())
+                return std::nullopt;
+            return args[++i];
+        };
+        if (shiftAllowed && arg == QLatin1String("--no-round")) {
+            options.settings.RoundCoordinates = false;
+        } else if (shiftAllowed && arg == QLatin1String("--keep-repeats")) {
+            options.settings.RemoveRepeated = false;
+        } else if (shiftAllowed && arg == QLatin1String("--no-reach-check")) {
+            options.settings.CheckReach = false;
+        } else if (shiftAllowed && (arg == QLatin1String("--dx") || arg == QLatin1String("--dy"))) {
+            const std::optional<QString> text = value();
+            if (!text)
+                return usageError(arg + QStringLiteral(" needs a value"), help);
+            const Result<qint32> n = ParseWhole(*text);
+            if (!n) {
+                cli::err(n.error());
+                return 1;
+            }
+            (arg == QLatin1String("--dx") ? options.settings.shift.dx : options.settings.shift.dy) =
+                *n;
+        } else if (arg == QLatin1String("-o")) {
+            const std::optional<QString> text = value();
+            if (!text)
+                return usageError(QStringLiteral("-o needs a file name"), help);
+            options.out = *text;
+        } else if (!shiftAllowed && arg == QLatin1String("--background")) {
+            const std::optional<QString> text = value();
+            if (!text)
+                return usageError(QStringLiteral("--background needs a file name"), help);
+            options.background = *text;
+        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            return usageError(QStringLiteral("unknown option ") + arg, help);
+        } else if (options.file.isEmpty()) {
+            options.file = arg;
+        } else {
+            return usageError(QStringLiteral("one program file only"), help);
+        }
+    }
+    if (options.file.isEmpty())
+        return usageError(QStringLiteral("no program file given"), help);
+    return std::nullopt;
+}
+
+void writeReport(const CheckReport& report) {
+    QByteArray chunk;
+    report.forEachLine([&](const QString& line) {
+        chunk.append(line.toLocal8Bit());
+        chunk.append('\n');
+        if (chunk.size() > (1 << 16)) {
+            std::fwrite(chunk.constData(), 1, std::size_t(chunk.size()), stderr);
+            chunk.clear();
+        }
+    });
+    std::fwrite(chunk.constData(), 1, std::size_t(chunk.size()), stderr);
+}
+
+int runPrepare(const QStringList& args) {
+    if (cli::wantsHelp(args)) {
+        std::fputs(kPrepareHelp, stdout);
+        return 0;
+    }
+    Options options;
+    if (const std::optional<int> code = parseOptions(args, options, true, kPrepareHelp))
+        return *code;
+    const Result<ProgramText> program = ReadProgramFile(options.file);
+    if (!program) {
+        cli::err(program.error());
+        return 1;
+    }
+    const Result<PreparedProgram> prepared = PrepareProgram(*program, options.settings);
+    if (!prepared) {
+        cli::err(prepared.error());
+        return 1;
+    }
+    if (options.out.isEmpty()) {
+        cli::out(prepared->lines.toBytes());
+        std::fflush(stdout);
+    } else if (const Status written = WriteProgramFile(options.out, prepared->lines); !written) {
+        cli::err(written.error());
+        return 1;
+    }
+    writeReport(prepared->checkReport);
+    return 0;
+}
+
+int runPlot(const QStringList& args) {
+    if (cli::wantsHelp(args)) {
+        std::fputs(kPlotHelp, stdout);
+        return 0;
+    }
+    Options options;
+    if (const std::optional<int> code = parseOptions(args, options, false, kPlotHelp))
+        return *code;
+    if (options.out.isEmpty())
+        return usageError(QStringLiteral("-o OUT.bmp or -o OUT.png is required"), kPlotHelp);
+    QImage background = MakeDefaultBackground();
+    if (!options.background.isEmpty()) {
+        Result<QImage> read = ReadBackgroundFile(options.background);
+        if (!read) {
+            cli::err(read.error());
+            return 1;
+        }
+        background = std::move(read).value();
+    }
+    const Result<ProgramText> program = ReadProgramFile(options.file);
+    if (!program) {
+        cli::err(program.error());
+        return 1;
+    }
+    const Result<PreparedProgram> prepared = PrepareProgram(*program, PrepareSettings());
+    if (!prepared) {
+        cli::err(prepared.error());
+        return 1;
+    }
+    PlotSurface surface;
+    surface.paintBackground(background);
+    surface.drawMoves(prepared->moves, PlotColours::defaults());
+    if (const Status saved = surface.save(options.out); !saved) {
+        cli::err(saved.error());
+        return 1;
+    }
+    return 0;
+}
+
+CliRegistration prepareRegistration{
+    {"prepare", "prepare a G-code program as the station does (round, shift, check)", &runPrepare}};
+CliRegistration plotRegistration{
+    {"plot", "save the trajectory plot of a G-code program as BMP or PNG", &runPlot}};
+
+} // namespace
