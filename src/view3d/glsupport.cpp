@@ -13,7 +13,6 @@ QSurfaceFormat SceneSurfaceFormat() {
     format.setRedBufferSize(8);
     format.setGreenBufferSize(8);
     format.setBlueBufferSize(8);
-    format.setAlphaBufferSize(8);
     format.setDepthBufferSize(16);
     return format;
 }

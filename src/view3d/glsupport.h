@@ -7,7 +7,7 @@
 class QOpenGLContext;
 
 // What the scene needs of OpenGL: a desktop context with the fixed-function
-// pipeline (compatibility profile), double-buffered RGBA with 8 bits a channel
+// pipeline (compatibility profile), double-buffered, 8 bits per colour channel
 // and at least 16 depth bits.
 QSurfaceFormat SceneSurfaceFormat();
 
