@@ -10,3 +10,8 @@ if(TARGET scara_controller_emu)
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_emulator.cpp
         LIBS scara_controller scara_controller_emu TIMEOUT 60)
 endif()
+if(TARGET scara_controller_emu)
+    scara_add_test(test_controllerlink
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_controllerlink.cpp
+        LIBS scara_controller scara_controller_emu TIMEOUT 120)
+endif()
