@@ -9,8 +9,6 @@ class TestFrames : public QObject {
 private slots:
     void checksum_data();
     void checksum();
-    void checksumDigitsKeepFourDigits_data();
-    void checksumDigitsKeepFourDigits();
     void commandFrame_data();
     void commandFrame();
     void blockFrame_data();
@@ -41,22 +39,6 @@ void TestFrames::checksum() {
     QFETCH(QByteArray, payload);
     QFETCH(int, expected);
     QCOMPARE(int(FrameChecksum(payload)), expected);
-}
-
-void TestFrames::checksumDigitsKeepFourDigits_data() {
-    QTest::addColumn<int>("value");
-    QTest::addColumn<QByteArray>("digits");
-    QTest::newRow("zero") << 0 << QByteArray("0000");
-    QTest::newRow("two") << 2 << QByteArray("0002");
-    QTest::newRow("below 0x1000") << 0x0E0A << QByteArray("0E0A");
-    QTest::newRow("upper case") << 0xABCD << QByteArray("ABCD");
-    QTest::newRow("max") << 0xFFFF << QByteArray("FFFF");
-}
-
-void TestFrames::checksumDigitsKeepFourDigits() {
-    QFETCH(int, value);
-    QFETCH(QByteArray, digits);
-    QCOMPARE(checksumDigits(std::uint16_t(value)), digits);
 }
 
 void TestFrames::commandFrame_data() {

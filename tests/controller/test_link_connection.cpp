@@ -27,7 +27,6 @@ private slots:
     void openingEmptiesTheReplyBuffer();
     void lostLineIsADisconnectReportedOnce();
     void replyBufferIsCapped();
-    void everyChunkRestartsTheTimer();
     void addressComesFromTheAddressField();
 };
 
@@ -322,18 +321,6 @@ void TestLinkConnection::replyBufferIsCapped() {
     QVERIFY(t.link.rxBuffer().isEmpty());
     t.ack();
     QCOMPARE(t.panel[0], T::kConnected);
-}
-
-void TestLinkConnection::everyChunkRestartsTheTimer() {
-    LinkScript s;
-    s.clear();
-    s.receive("x");
-    QCOMPARE(s.actions.front(), LinkAction::stopTimer());
-    QCOMPARE(s.actions.back(), LinkAction::startTimer());
-    s.feed(s.link.pauseChosen());
-    QVERIFY(!s.timerOn);
-    s.receive("y"); // the pause lasts until the next chunk
-    QVERIFY(s.timerOn);
 }
 
 void TestLinkConnection::addressComesFromTheAddressField() {

@@ -28,7 +28,6 @@ private slots:
     void zHeightsNeedAnOpenPort();
     void modeWhileDisconnected();
     void modeTwiceWithPortOpen();
-    void modeFlipsOnEveryChange();
 };
 
 void TestLinkManual::move_data() {
@@ -155,15 +154,6 @@ void TestLinkManual::modeTwiceWithPortOpen() {
     QCOMPARE(s.link.lastFixedFrame(), QByteArray(FixedFrames::kManualOff));
     QCOMPARE(s.panel[2], T::kAutomaticMode);
     QVERIFY(!s.enabled[LinkControl::ManualButtons]);
-}
-
-void TestLinkManual::modeFlipsOnEveryChange() {
-    LinkScript s;
-    for (int i = 1; i <= 5; ++i) {
-        s.toggleManual();
-        QCOMPARE(s.link.automaticMode(), i % 2 == 0);
-        QCOMPARE(s.checked[LinkControl::ManualModeBox], !s.link.automaticMode());
-    }
 }
 
 QTEST_APPLESS_MAIN(TestLinkManual)
