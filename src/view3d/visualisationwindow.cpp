@@ -45,6 +45,9 @@ constexpr QSize kInfoFieldSize{121, 21};
 VisualisationWindow::VisualisationWindow(ViewPose& pose, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint), pose_(pose) {
     setObjectName(QStringLiteral("TForm2"));
+    // Only the main window's closing ends the station by itself; this one
+    // ends it through its own close handler.
+    setAttribute(Qt::WA_QuitOnClose, false);
     pose_.Arm1Angle = -90.0f;
     pose_.Arm2Angle = 0.0f;
 

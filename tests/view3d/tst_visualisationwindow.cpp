@@ -83,6 +83,7 @@ void TestVisualisationWindow::createdHiddenWithItsLayout() {
     const Qt::WindowFlags flags = window_->windowFlags();
     QVERIFY(!(flags & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint |
                        Qt::WindowMaximizeButtonHint | Qt::WindowSystemMenuHint)));
+    QVERIFY(!window_->testAttribute(Qt::WA_QuitOnClose));
     const QTimer* timer = window_->findChild<QTimer*>("Timer1");
     QVERIFY(timer != nullptr);
     QCOMPARE(timer->interval(), 100);
