@@ -1,0 +1,96 @@
+#include "hpgl/convertersettingspages.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace {
+
+QLineEdit* addField(QWidget* page, const char* name, const QString& text, QRect geometry) {
+    auto* field = new QLineEdit(text, page);
+    field->setObjectName(QLatin1String(name));
+    field->setGeometry(geometry);
+    return field;
+}
+
+QLabel* addLabel(QWidget* page, const QString& text, QPoint at) {
+    auto* label = new QLabel(text, page);
+    label->move(at);
+    label->adjustSize();
+    return label;
+}
+
+QPlainTextEdit* addMemo(QWidget* page, const char* name, const QStringList& lines, QRect geometry) {
+    auto* memo = new QPlainTextEdit(lines.join(u'\n'), page);
+    memo->setObjectName(QLatin1String(name));
+    memo->setGeometry(geometry);
+    return memo;
+}
+
+// The memo's lines as the operator sees them: one per text line, however
+// the memo wraps them on screen.
+QStringList memoLines(const QPlainTextEdit* memo) {
+    QStringList lines = memo->toPlainText().split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+ConverterSettingsPages::ConverterSettingsPages(QWidget* parent) : QTabWidget(parent) {
+    setObjectName(QStringLiteral("Pagecontrol1"));
+    addTab(createHeightsPage(), QStringLiteral("Ustawienia wysokosci"));
+    addTab(createGcodePage(), QStringLiteral("Ustawienia g-kodu"));
+    setCurrentIndex(1);
+}
+
+QWidget* ConverterSettingsPages::createHeightsPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet1"));
+    QFont font = page->font();
+    font.setPixelSize(16);
+    page->setFont(font);
+    for (int pen = 0; pen < 8; ++pen) {
+        const int top = 25 + 25 * pen;
+        addLabel(page, QStringLiteral("Pisak %1").arg(pen + 1), QPoint(16, top));
+        const QByteArray name = "Edit" + QByteArray::number(6 + pen);
+        penFields_[size_t(pen)] =
+            addField(page, name.constData(), QString::number(pen + 1), QRect(88, top, 49, 24));
+    }
+    addLabel(page, QStringLiteral("G00"), QPoint(16, 224));
+    travelField_ = addField(page, "Edit1", QStringLiteral("10"), QRect(88, 224, 49, 24));
+    return page;
+}
+
+QWidget* ConverterSettingsPages::createGcodePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet2"));
+    const ConverterSettings defaults;
+    addLabel(page, QStringLiteral("Numeracja linii:"), QPoint(16, 16));
+    addLabel(page, QStringLiteral("Od:"), QPoint(56, 42));
+    // "Od:" is shown as it always was; no operation reads it.
+    fromField_ = addField(page, "Edit14", QStringLiteral("10"), QRect(96, 40, 49, 21));
+    addLabel(page, QStringLiteral("Do:"), QPoint(56, 67));
+    stepField_ = addField(page, "Edit15", defaults.lineStep, QRect(96, 65, 49, 21));
+    addLabel(page, QStringLiteral("Dodaj na początku:"), QPoint(40, 100));
+    headerMemo_ = addMemo(page, "Memo3", defaults.header, QRect(40, 120, 185, 89));
+    addLabel(page, QStringLiteral("Dodaj na końcu:"), QPoint(40, 220));
+    footerMemo_ = addMemo(page, "Memo4", defaults.footer, QRect(40, 240, 185, 89));
+    return page;
+}
+
+ConverterSettings ConverterSettingsPages::settings() const {
+    ConverterSettings settings;
+    for (size_t pen = 0; pen < penFields_.size(); ++pen)
+        settings.penHeights[pen] = penFields_[pen]->text();
+    settings.travelHeight = travelField_->text();
+    settings.lineStep = stepField_->text();
+    settings.header = memoLines(headerMemo_);
+    settings.footer = memoLines(footerMemo_);
+    return settings;
+}
+
+QString ConverterSettingsPages::lineStepText() const {
+    return stepField_->text();
+}

@@ -1,0 +1,331 @@
+#include "hpgl/converterwindow.h"
+
+#include "hpgl/convertersettingspages.h"
+#include "hpgl/hpglmessages.h"
+#include "hpgl/integertext.h"
+#include "hpgl/plotfile.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMetaMethod>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTextBlock>
+#include <QTimer>
+
+#include <chrono>
+
+namespace {
+
+using namespace std::chrono_literals;
+
+// Time between two repaints of a long conversion, and the bounds of the
+// lines converted in one step.
+constexpr auto kStepBudget = 40ms;
+constexpr qsizetype kFewestLinesPerStep = 256;
+constexpr qsizetype kMostLinesPerStep = 1 << 20;
+
+QPlainTextEdit* createMemo(QWidget* parent, const char* name, QRect geometry) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setObjectName(QLatin1String(name));
+    memo->setGeometry(geometry);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    return memo;
+}
+
+// The memo's text with '\n' between its lines, every character as typed.
+QString memoText(const QPlainTextEdit* memo) {
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, u'\n');
+    return text;
+}
+
+// Takes the first `count` lines, with their line ends, out of the memo.
+void removeLeadingLines(QPlainTextEdit* memo, qsizetype count) {
+    if (count <= 0)
+        return;
+    QTextDocument* document = memo->document();
+    QTextCursor cursor(document);
+    const QTextBlock block = document->findBlockByNumber(int(count));
+    if (block.isValid())
+        cursor.setPosition(block.position(), QTextCursor::KeepAnchor);
+    else
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    cursor.removeSelectedText();
+}
+
+// Adds the lines ('\n' between and after them) at the end of the memo.
+void appendLines(QPlainTextEdit* memo, QString lines) {
+    if (lines.endsWith(u'\n'))
+        lines.chop(1);
+    if (lines.isEmpty())
+        return;
+    QTextCursor cursor(memo->document());
+    cursor.movePosition(QTextCursor::End);
+    if (cursor.block().length() > 1)
+        lines.prepend(u'\n');
+    cursor.insertText(lines);
+    memo->moveCursor(QTextCursor::End);
+}
+
+} // namespace
+
+ConverterWindow::ConverterWindow(QWidget* parent) : QMainWindow(parent) {
+    setWindowFlag(Qt::Window);
+    setObjectName(QStringLiteral("TForm3"));
+    setWindowTitle(QStringLiteral("HPGL -> GCODE "));
+
+    auto* central = new QWidget(this);
+    central->setMinimumSize(500, 465);
+    setCentralWidget(central);
+    input_ = createMemo(central, "Memo1", QRect(0, 32, 185, 369));
+    output_ = createMemo(central, "Memo2", QRect(312, 32, 185, 369));
+    pages_ = new ConverterSettingsPages(central);
+    pages_->setGeometry(104, 32, 289, 377);
+    pages_->hide();
+    progressBar_ = new QProgressBar(central);
+    progressBar_->setObjectName(QStringLiteral("ProgressBar1"));
+    progressBar_->setGeometry(0, 440, 497, 17);
+    progressBar_->setTextVisible(false);
+    createMenu();
+
+    stepTimer_ = new QTimer(this);
+    stepTimer_->setSingleShot(true);
+    stepTimer_->setInterval(0);
+    connect(stepTimer_, &QTimer::timeout, this, &ConverterWindow::runSteps);
+
+    // FormCreate: the numbering starts at "Do:"; the progress at 0.
+    if (const Result<qint32> start = readInteger(pages_->lineStepText()); start)
+        state_.LineNumber = *start;
+    showProgress();
+}
+
+ConverterWindow::~ConverterWindow() = default;
+
+void ConverterWindow::createMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    QMenu* file = bar->addMenu(QStringLiteral("Plik"));
+    file->setObjectName(QStringLiteral("Plik1"));
+    busyCommands_ = {
+        addCommand(file, "Otwrz1", QStringLiteral("Otwórz plik hpgl"), &ConverterWindow::askOpen),
+        addCommand(file, "Zapisz1", QStringLiteral("Zapisz g-kod"), &ConverterWindow::askSave),
+    };
+    addCommand(file, "Zakocz1", QStringLiteral("Zakończ"), &ConverterWindow::quitStation);
+    busyCommands_
+        << addCommand(bar, "Konwersja1", QStringLiteral("Konwersja"), &ConverterWindow::convert)
+        << addCommand(bar, "Wyczy1", QStringLiteral("Wyczysc wszystko"), &ConverterWindow::clearAll)
+        << addCommand(bar, "Kopiujgkoddoschowka1", QStringLiteral("Kopiuj g-kod do schowka"),
+                      &ConverterWindow::copyGcode);
+    addCommand(bar, "Ustawienia1", QStringLiteral("Ustawienia"), &ConverterWindow::toggleSettings);
+}
+
+QAction* ConverterWindow::addCommand(QWidget* menu, const char* name, const QString& text,
+                                     void (ConverterWindow::*slot)()) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QLatin1String(name));
+    connect(action, &QAction::triggered, this, slot);
+    menu->addAction(action);
+    return action;
+}
+
+void ConverterWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous() && screen() != nullptr)
+        move(screen()->availableGeometry().center() - rect().center());
+}
+
+void ConverterWindow::askOpen() {
+    if (openDialog_ == nullptr) {
+        openDialog_ = new QFileDialog(this);
+        openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
+        openDialog_->setOption(QFileDialog::DontUseNativeDialog);
+        openDialog_->setFileMode(QFileDialog::ExistingFile);
+        openDialog_->setNameFilter(QStringLiteral("hp-gl (*.plt)"));
+        connect(openDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::openPlotFile);
+    }
+    openDialog_->open();
+}
+
+void ConverterWindow::askSave() {
+    if (saveDialog_ == nullptr) {
+        saveDialog_ = new QFileDialog(this);
+        saveDialog_->setObjectName(QStringLiteral("SaveDialog1"));
+        saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
+        saveDialog_->setOption(QFileDialog::DontConfirmOverwrite);
+        saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
+        saveDialog_->setNameFilter(QStringLiteral("g-code (*.nc)"));
+        saveDialog_->setDefaultSuffix(QStringLiteral("nc"));
+        connect(saveDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::saveGcode);
+    }
+    saveDialog_->open();
+}
+
+void ConverterWindow::openPlotFile(const QString& path) {
+    if (isConverting())
+        return;
+    Result<QString> text = readPlotFile(path);
+    if (!text) {
+        showMessage(text.error(), true);
+        return;
+    }
+    input_->setPlainText(*text);
+    const std::optional<qsizetype> sp0 = CheckPlotFile(*text);
+    if (!sp0) {
+        showMessage(hpgl::kPlotFileInvalid, false);
+        return;
+    }
+    progress_.setMaximum(int(std::min<qsizetype>(*sp0, std::numeric_limits<int>::max())));
+    showProgress();
+}
+
+void ConverterWindow::saveGcode(const QString& path) {
+    if (isConverting())
+        return;
+    if (const Status saved = writeGcodeFile(path, memoText(output_)); !saved)
+        showMessage(saved.error(), true);
+}
+
+void ConverterWindow::convert() {
+    if (isConverting())
+        return;
+    loop_ =
+        std::make_unique<ConversionLoop>(memoText(input_), state_, pages_->settings(), progress_);
+    linesShown_ = 0;
+    linesPerStep_ = 2048;
+    // Taking lines out one by one would fill the undo history with the file.
+    input_->setUndoRedoEnabled(false);
+    output_->setUndoRedoEnabled(false);
+    setCommandsEnabled(false);
+    runSteps();
+}
+
+void ConverterWindow::runSteps() {
+    if (!loop_)
+        return;
+    QElapsedTimer clock;
+    clock.start();
+    const ConversionLoop::Outcome outcome = loop_->step(linesPerStep_);
+    appendLines(output_, loop_->takeOutput());
+    showProgress();
+    // Aim each step, the memo's share included, at the budget.
+    const qint64 spent = clock.elapsed();
+    if (spent < kStepBudget.count() / 2 && linesPerStep_ < kMostLinesPerStep)
+        linesPerStep_ *= 2;
+    else if (spent > 2 * kStepBudget.count() && linesPerStep_ > kFewestLinesPerStep)
+        linesPerStep_ /= 2;
+    switch (outcome) {
+    case ConversionLoop::Outcome::Running:
+        stepTimer_->start();
+        break;
+    case ConversionLoop::Outcome::Notice:
+        showInputLeft();
+        showMessage(hpgl::kConversionFinished, false, [this] { stepTimer_->start(); });
+        break;
+    case ConversionLoop::Outcome::Finished:
+        showInputLeft();
+        finishConversion();
+        break;
+    case ConversionLoop::Outcome::Failed: {
+        showInputLeft();
+        const QString error = loop_->error();
+        finishConversion();
+        showMessage(error, true);
+        break;
+    }
+    }
+}
+
+void ConverterWindow::showInputLeft() {
+    // Memo1 is read-only while converting and is brought up to date when the
+    // loop stops or pauses: taking lines out of a large text document one
+    // step at a time costs far more than doing it once.
+    const qsizetype taken = loop_->linesTaken() - linesShown_;
+    if (taken <= 0)
+        return;
+    const QStringView left = loop_->remainingInput();
+    if (left.size() < taken * 4)
+        input_->setPlainText(left.toString());
+    else
+        removeLeadingLines(input_, taken);
+    linesShown_ = loop_->linesTaken();
+}
+
+void ConverterWindow::finishConversion() {
+    loop_.reset();
+    stepTimer_->stop();
+    input_->setUndoRedoEnabled(true);
+    output_->setUndoRedoEnabled(true);
+    setCommandsEnabled(true);
+    emit conversionEnded();
+}
+
+void ConverterWindow::setCommandsEnabled(bool enabled) {
+    for (QAction* action : std::as_const(busyCommands_))
+        action->setEnabled(enabled);
+    pages_->setEnabled(enabled);
+    input_->setReadOnly(!enabled);
+    output_->setReadOnly(!enabled);
+}
+
+void ConverterWindow::clearAll() {
+    if (isConverting())
+        return;
+    input_->clear();
+    output_->clear();
+    const Result<qint32> start = readInteger(pages_->lineStepText());
+    if (!start) {
+        showMessage(start.error(), true);
+        return;
+    }
+    state_.LineNumber = *start;
+    progress_.position = 0;
+    showProgress();
+}
+
+void ConverterWindow::copyGcode() {
+    output_->selectAll();
+    output_->copy();
+}
+
+void ConverterWindow::toggleSettings() {
+    pages_->setVisible(!pages_->isVisible());
+    if (pages_->isVisible())
+        pages_->raise();
+}
+
+void ConverterWindow::quitStation() {
+    loop_.reset();
+    stepTimer_->stop();
+    if (isSignalConnected(QMetaMethod::fromSignal(&ConverterWindow::quitRequested))) {
+        emit quitRequested();
+        return;
+    }
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
+}
+
+void ConverterWindow::showProgress() {
+    // A bar whose range is 0 to 0 would show a busy animation instead of
+    // an empty bar.
+    progressBar_->setRange(0, std::max(progress_.maximum, 1));
+    progressBar_->setValue(progress_.position);
+}
+
+void ConverterWindow::showMessage(const QString& text, bool error, std::function<void()> closed) {
+    auto* box =
+        new QMessageBox(error ? QMessageBox::Critical : QMessageBox::NoIcon,
+                        QGuiApplication::applicationDisplayName(), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    if (closed)
+        connect(box, &QMessageBox::finished, this, [closed = std::move(closed)] { closed(); });
+    box->open();
+}

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "hpgl/conversionloop.h"
+#include "hpgl/converterstate.h"
+
+#include <QMainWindow>
+
+#include <functional>
+#include <memory>
+
+class ConverterSettingsPages;
+class QAction;
+class QFileDialog;
+class QMessageBox;
+class QPlainTextEdit;
+class QProgressBar;
+class QTimer;
+
+// The converter window "TForm3": the plot file in Memo1, the G-code in
+// Memo2, the settings pages, the progress bar and the menu. Created hidden;
+// the caption button only hides it. A long conversion runs in steps so that
+// the window stays responsive; the commands are disabled meanwhile.
+class ConverterWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit ConverterWindow(QWidget* parent = nullptr);
+    ~ConverterWindow() override;
+
+    const ConverterState& converterState() const { return state_; }
+    const ConverterProgress& progress() const { return progress_; }
+    bool isConverting() const { return loop_ != nullptr; }
+
+    // The menu commands, also reachable through the actions.
+    void openPlotFile(const QString& path); // after the open dialog
+    void saveGcode(const QString& path);    // after the save dialog
+    void convert();
+    void clearAll();
+    void copyGcode();
+    void toggleSettings();
+
+signals:
+    // "Zakończ": the whole station is to end. Without a receiver the window
+    // closes every window and quits the application itself.
+    void quitRequested();
+    // A conversion ended (normally, at an error, or after its last notice).
+    void conversionEnded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void createMenu();
+    QAction* addCommand(QWidget* menu, const char* name, const QString& text,
+                        void (ConverterWindow::*slot)());
+    void askOpen();
+    void askSave();
+    void quitStation();
+    void runSteps();
+    void showInputLeft();
+    void finishConversion();
+    void setCommandsEnabled(bool enabled);
+    void showProgress();
+    void showMessage(const QString& text, bool error, std::function<void()> closed = {});
+
+    ConverterState state_;
+    ConverterProgress progress_;
+    std::unique_ptr<ConversionLoop> loop_;
+    qsizetype linesShown_ = 0; // lines of the running loop already taken out of Memo1
+    qsizetype linesPerStep_ = 2048;
+    QTimer* stepTimer_ = nullptr;
+
+    QPlainTextEdit* input_ = nullptr;
+    QPlainTextEdit* output_ = nullptr;
+    ConverterSettingsPages* pages_ = nullptr;
+    QProgressBar* progressBar_ = nullptr;
+    QFileDialog* openDialog_ = nullptr;
+    QFileDialog* saveDialog_ = nullptr;
+    QList<QAction*> busyCommands_; // disabled while a conversion runs
+};

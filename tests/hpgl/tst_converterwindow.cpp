@@ -1,0 +1,263 @@
+// The converter window driven through its menu and controls by object name.
+#include "hpgl/converterwindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+QString dataFile(const char* name) {
+    return QStringLiteral(SCARA_TEST_DATA "/") + name;
+}
+
+QByteArray readBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestConverterWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void layoutAndDefaults();
+    void openConvertSave();
+    void invalidFileStaysLoaded();
+    void errorKeepsTheRest();
+    void secondFileContinues();
+    void clearAll();
+    void copyAndSettingsToggle();
+    void closeHidesAndQuitEndsStation();
+    void longConversionStaysResponsive();
+
+private:
+    template <typename T> T* child(const char* name) {
+        T* found = window_->findChild<T*>(QLatin1String(name));
+        if (found == nullptr)
+            qFatal("no child %s", name);
+        return found;
+    }
+    void trigger(const char* action) { child<QAction>(action)->trigger(); }
+    // Waits for the window's message box, checks its text and closes it.
+    void closeMessage(const QString& text);
+    void openThroughDialog(const QString& path);
+    QString memo(const char* name) { return child<QPlainTextEdit>(name)->toPlainText(); }
+
+    ConverterWindow* window_ = nullptr;
+};
+
+void TestConverterWindow::init() {
+    window_ = new ConverterWindow;
+}
+
+void TestConverterWindow::cleanup() {
+    delete window_;
+    window_ = nullptr;
+}
+
+void TestConverterWindow::closeMessage(const QString& text) {
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = window_->findChild<QMessageBox*>()) != nullptr && box->isVisible());
+    QCOMPARE(box->text(), text);
+    box->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(window_->findChild<QMessageBox*>() == nullptr);
+}
+
+void TestConverterWindow::openThroughDialog(const QString& path) {
+    trigger("Otwrz1");
+    auto* dialog = child<QFileDialog>("OpenDialog1");
+    QVERIFY(dialog->isVisible());
+    QCOMPARE(dialog->nameFilters(), QStringList{"hp-gl (*.plt)"});
+    dialog->selectFile(path);
+    static_cast<QDialog*>(dialog)->accept();
+}
+
+void TestConverterWindow::layoutAndDefaults() {
+    QCOMPARE(window_->objectName(), QString("TForm3"));
+    QCOMPARE(window_->windowTitle(), QString("HPGL -> GCODE "));
+    QVERIFY(!window_->isVisible());
+    auto* pages = child<QTabWidget>("Pagecontrol1");
+    QVERIFY(pages->isHidden());
+    QCOMPARE(pages->tabText(pages->currentIndex()), QString("Ustawienia g-kodu"));
+    for (int pen = 1; pen <= 8; ++pen)
+        QCOMPARE(child<QLineEdit>(QByteArray("Edit" + QByteArray::number(pen + 5)))->text(),
+                 QString::number(pen));
+    QCOMPARE(child<QLineEdit>("Edit1")->text(), QString("10"));
+    QCOMPARE(child<QLineEdit>("Edit14")->text(), QString("10"));
+    QCOMPARE(child<QLineEdit>("Edit15")->text(), QString("10"));
+    QCOMPARE(memo("Memo3"), QString("M03 T0\nG00 X 0 Y 0 Z 10"));
+    QCOMPARE(memo("Memo4"), QString("M30"));
+    QCOMPARE(child<QAction>("Zakocz1")->text(), QString("Zakończ"));
+    QCOMPARE(child<QAction>("Wyczy1")->text(), QString("Wyczysc wszystko"));
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->value(), 0);
+    QCOMPARE(window_->converterState().LineNumber, 10);
+}
+
+void TestConverterWindow::openConvertSave() {
+    openThroughDialog(dataFile("worked.plt"));
+    QCOMPARE(memo("Memo1"), QString("IN;\nSP1;\nPU100 200;\nPD300 400;\nPU0 0;\nSP0;"));
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->maximum(), 5);
+
+    QSignalSpy ended(window_, &ConverterWindow::conversionEnded);
+    trigger("Konwersja1");
+    QVERIFY(!child<QAction>("Konwersja1")->isEnabled());
+    closeMessage("Konwersja zakończona");
+    QTRY_COMPARE(ended.count(), 1);
+    QVERIFY(child<QAction>("Konwersja1")->isEnabled());
+    QCOMPARE(memo("Memo1"), QString());
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->value(), 5);
+
+    QTemporaryDir dir;
+    const QString target = dir.filePath("out.nc");
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old contents") > 0);
+    old.close();
+    trigger("Zapisz1");
+    auto* dialog = child<QFileDialog>("SaveDialog1");
+    QCOMPARE(dialog->defaultSuffix(), QString("nc"));
+    dialog->selectFile(target);
+    static_cast<QDialog*>(dialog)->accept();
+    QCOMPARE(readBytes(target), readBytes(dataFile("worked.nc")));
+
+    // A save that cannot be written reports it and leaves the file alone.
+    window_->saveGcode(dir.filePath("missing/out.nc"));
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = window_->findChild<QMessageBox*>()) != nullptr);
+    QVERIFY(box->text().startsWith("Cannot open file"));
+    box->button(QMessageBox::Ok)->click();
+}
+
+void TestConverterWindow::invalidFileStaysLoaded() {
+    QTemporaryDir dir;
+    QFile file(dir.filePath("bad.plt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("IN;\rPU1 2;\rsp1;\xb9\r");
+    file.close();
+    openThroughDialog(file.fileName());
+    closeMessage("Plik jest niewłasciwy lub uszkodzony");
+    QCOMPARE(memo("Memo1"), QString("IN;\nPU1 2;\nsp1;ą"));
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->maximum(), 100);
+    // It still converts; no footer and no message at the end.
+    trigger("Konwersja1");
+    QTRY_VERIFY(!window_->isConverting());
+    QCOMPARE(memo("Memo2"), QString("N10 M03 T0\nN20 G00 X 0 Y 0 Z 10\nN30 G00 X 1 Y 2 Z 10"));
+    QVERIFY(window_->findChild<QMessageBox*>() == nullptr);
+}
+
+void TestConverterWindow::errorKeepsTheRest() {
+    child<QPlainTextEdit>("Memo1")->setPlainText("PU1 1;\nPU2 7 ;\nPU3 3;\nSP0;");
+    trigger("Konwersja1");
+    closeMessage("' 7 ' is not a valid integer value");
+    QCOMPARE(memo("Memo1"), QString("PU3 3;\nSP0;"));
+    QCOMPARE(memo("Memo2"), QString("N10 G00 X 1 Y 1 Z 10"));
+    QCOMPARE(window_->progress().position, 1);
+    QVERIFY(child<QAction>("Konwersja1")->isEnabled());
+}
+
+void TestConverterWindow::secondFileContinues() {
+    openThroughDialog(dataFile("worked.plt"));
+    trigger("Konwersja1");
+    closeMessage("Konwersja zakończona");
+    QTRY_VERIFY(!window_->isConverting());
+    // A longer file: the position stays at 5 while the maximum grows.
+    QTemporaryDir dir;
+    QFile file(dir.filePath("second.plt"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("PU1 1;\nPU2 2;\nPU3 3;\nPU4 4;\nPU5 5;\nPU6 6;\nPU7 7;\nSP0;\n");
+    file.close();
+    openThroughDialog(file.fileName());
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->maximum(), 7);
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->value(), 5);
+    trigger("Konwersja1");
+    closeMessage("Konwersja zakończona");
+    QTRY_VERIFY(!window_->isConverting());
+    const QStringList lines = memo("Memo2").split('\n');
+    QCOMPARE(lines.size(), 14);
+    QCOMPARE(lines[6], QString("N70 G00 X 1 Y 1 Z 10"));
+    QCOMPARE(lines[13], QString("N140 M30"));
+    QCOMPARE(child<QProgressBar>("ProgressBar1")->value(), 7);
+}
+
+void TestConverterWindow::clearAll() {
+    child<QPlainTextEdit>("Memo1")->setPlainText("PU1 1;\nSP3;");
+    trigger("Konwersja1");
+    QTRY_VERIFY(!window_->isConverting());
+    child<QLineEdit>("Edit15")->setText("100");
+    trigger("Wyczy1");
+    QCOMPARE(memo("Memo1"), QString());
+    QCOMPARE(memo("Memo2"), QString());
+    QCOMPARE(window_->converterState().LineNumber, 100);
+    QCOMPARE(window_->converterState().CurrentPen, 3); // pen and Z are kept
+    QCOMPARE(window_->progress().position, 0);
+    child<QLineEdit>("Edit15")->setText("ten");
+    trigger("Wyczy1");
+    closeMessage("'ten' is not a valid integer value");
+    QCOMPARE(window_->converterState().LineNumber, 100);
+}
+
+void TestConverterWindow::copyAndSettingsToggle() {
+    child<QPlainTextEdit>("Memo2")->setPlainText("N10 M30\nN20 ó");
+    trigger("Kopiujgkoddoschowka1");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("N10 M30\nN20 ó"));
+    QVERIFY(child<QPlainTextEdit>("Memo2")->textCursor().hasSelection());
+    window_->show();
+    auto* pages = child<QTabWidget>("Pagecontrol1");
+    trigger("Ustawienia1");
+    QVERIFY(pages->isVisible());
+    trigger("Ustawienia1");
+    QVERIFY(!pages->isVisible());
+}
+
+void TestConverterWindow::closeHidesAndQuitEndsStation() {
+    window_->show();
+    child<QPlainTextEdit>("Memo1")->setPlainText("PU1 1;");
+    window_->close();
+    QVERIFY(!window_->isVisible());
+    window_->show();
+    QCOMPARE(memo("Memo1"), QString("PU1 1;"));
+    QSignalSpy quit(window_, &ConverterWindow::quitRequested);
+    trigger("Zakocz1");
+    QCOMPARE(quit.count(), 1);
+}
+
+void TestConverterWindow::longConversionStaysResponsive() {
+    QString text;
+    for (int i = 0; i < 60000; ++i)
+        text += QStringLiteral("PD%1 %2;\n").arg(i).arg(-i);
+    text += QStringLiteral("\nPU1 1;");
+    child<QPlainTextEdit>("Memo1")->setPlainText(text);
+    window_->show();
+    QSignalSpy ended(window_, &ConverterWindow::conversionEnded);
+    bool timerFired = false;
+    QTimer::singleShot(0, this, [&] { timerFired = true; });
+    trigger("Konwersja1");
+    // The first step returns to the event loop with the commands disabled.
+    QVERIFY(window_->isConverting());
+    QVERIFY(!child<QAction>("Wyczy1")->isEnabled());
+    trigger("Konwersja1"); // disabled: nothing happens
+    QTRY_VERIFY(timerFired);
+    QVERIFY(window_->isConverting());
+    QTRY_COMPARE_WITH_TIMEOUT(ended.count(), 1, 30000);
+    QCOMPARE(memo("Memo1"), QString("\nPU1 1;"));
+    const QString output = memo("Memo2");
+    QCOMPARE(output.count(QChar(10)), 59999);
+    QVERIFY(output.endsWith("N600000 G01 X 59999 Y -59999 Z 0"));
+}
+
+QTEST_MAIN(TestConverterWindow)
+#include "tst_converterwindow.moc"

@@ -1,0 +1,117 @@
+// convert-hpgl: a plot file to a numbered G-code program, as the converter
+// window's "Konwersja" does it with a freshly loaded file.
+#include "command.h"
+
+#include "hpgl/conversionloop.h"
+#include "hpgl/hpglmessages.h"
+#include "hpgl/integertext.h"
+#include "hpgl/plotfile.h"
+
+#include <cstdio>
+
+namespace {
+
+const char kConvertUsage[] =
+    "usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]\n"
+    "                              [--travel-height N] [--step N]\n"
+    "Converts the plot file with the converter window's settings (pen heights\n"
+    "1..8, travel height 10, line numbers from 10 in steps of 10) and writes\n"
+    "the G-code (CR LF) to OUT or standard output. On an error the lines\n"
+    "emitted before it are written and the command exits with 1.\n";
+
+struct ConvertOptions {
+    QString input;
+    QString output;
+    ConverterSettings settings;
+};
+
+// Fills `options` from the arguments; false on a usage error (already reported).
+bool parseConvertOptions(const QStringList& args, ConvertOptions& options) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        const bool hasValue = i + 1 < args.size();
+        if (arg == QLatin1String("-o") && hasValue) {
+            options.output = args[++i];
+        } else if (arg == QLatin1String("--pen-heights") && hasValue) {
+            const QStringList heights = args[++i].split(u',');
+            if (heights.size() != 8) {
+                cli::err(QStringLiteral("convert-hpgl: --pen-heights needs eight values"));
+                return false;
+            }
+            for (size_t pen = 0; pen < 8; ++pen)
+                options.settings.penHeights[pen] = heights[qsizetype(pen)];
+        } else if (arg == QLatin1String("--travel-height") && hasValue) {
+            options.settings.travelHeight = args[++i];
+        } else if (arg == QLatin1String("--step") && hasValue) {
+            options.settings.lineStep = args[++i];
+        } else if (!arg.startsWith(u'-') && options.input.isEmpty()) {
+            options.input = arg;
+        } else {
+            cli::err(QStringLiteral("convert-hpgl: unexpected argument '%1'").arg(arg));
+            return false;
+        }
+    }
+    if (options.input.isEmpty()) {
+        std::fputs(kConvertUsage, stderr);
+        return false;
+    }
+    return true;
+}
+
+int writeOutput(const ConvertOptions& options, const QString& gcode) {
+    if (options.output.isEmpty()) {
+        cli::out(gcodeFileBytes(gcode));
+        return 0;
+    }
+    const Status written = writeGcodeFile(options.output, gcode);
+    if (!written) {
+        cli::err(written.error());
+        return 1;
+    }
+    return 0;
+}
+
+int runConvertHpgl(const QStringList& args) {
+    if (cli::wantsHelp(args)) {
+        std::fputs(kConvertUsage, stdout);
+        return 0;
+    }
+    ConvertOptions options;
+    if (!parseConvertOptions(args, options))
+        return 2;
+    Result<QString> text = readPlotFile(options.input);
+    if (!text) {
+        cli::err(text.error());
+        return 1;
+    }
+    if (!CheckPlotFile(*text))
+        cli::err(hpgl::kPlotFileInvalid);
+
+    // A fresh window starts numbering at the "Do:" value.
+    const Result<qint32> start = readInteger(options.settings.lineStep);
+    if (!start) {
+        cli::err(start.error());
+        return 1;
+    }
+    ConverterState state;
+    state.LineNumber = *start;
+    ConverterProgress progress;
+    ConversionLoop loop(std::move(text).value(), state, options.settings, progress);
+    const ConversionLoop::Outcome outcome = loop.runToEnd();
+    const int written = writeOutput(options, loop.takeOutput());
+    if (outcome == ConversionLoop::Outcome::Failed) {
+        cli::err(loop.error());
+        return 1;
+    }
+    const QStringView rest = loop.remainingInput();
+    if (!rest.trimmed().isEmpty())
+        cli::err(QStringLiteral("Konwersja zatrzymana na pustej linii %1; pozostałe linie "
+                                "nie zostały przetworzone")
+                     .arg(loop.linesTaken() + 1));
+    return written;
+}
+
+CliRegistration convertReg{
+    {"convert-hpgl", "convert an HPGL plot file to G-code", &runConvertHpgl}};
+
+} // namespace
