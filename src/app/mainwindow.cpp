@@ -179,17 +179,26 @@ void MainWindow::loadBackground(const QString& fileName) {
     QImage background;
     if (QFileInfo::exists(fileName)) {
         Result<QImage> read = ReadBackgroundFile(fileName);
-        if (read)
+        if (read) {
             background = read.value();
-        else
+            statusBar_->setNote(QString());
+        } else {
             statusBar_->setNote(AppMessages::backgroundUnreadable(read.error()));
+        }
     } else {
         statusBar_->setNote(AppMessages::backgroundMissing());
     }
-    if (background.isNull())
-        background = QImage(QString::fromLatin1(kDefaultBackgroundResource));
-    if (background.isNull())
-        background = MakeDefaultBackground();
+    QImage full(QString::fromLatin1(kDefaultBackgroundResource));
+    if (full.isNull())
+        full = MakeDefaultBackground();
+    full = full.convertToFormat(QImage::Format_RGB32);
+    if (!background.isNull()) {
+        // A picture smaller than the plot lies over the default one, so that
+        // every preparation still covers the whole plot.
+        QPainter painter(&full);
+        painter.drawImage(0, 0, background);
+    }
+    background = full;
     commands_->setBackground(background);
     plot_.paintBackground(background);
     plotWidget_->update();

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/notifier.h"
+#include "app/stationdialogs.h"
+
+#include <QColor>
+#include <QQueue>
+#include <QStringList>
+
+// Records what the window would have shown in message boxes.
+class RecordingNotifier : public Notifier {
+public:
+    void notify(const QString& text) override { notices->append(text); }
+    void showError(const QString& text) override { errors->append(text); }
+
+    // Owned by the test, so they outlive the window's replacement.
+    QStringList* notices;
+    QStringList* errors;
+};
+
+// Answers the window's dialogs from queues; an empty queue cancels.
+class ScriptedDialogs : public StationDialogs {
+public:
+    struct Answers {
+        QQueue<QString> open;
+        QQueue<QString> saveProgram;
+        QQueue<QString> savePicture;
+        QQueue<QColor> colours;
+        int colourRequests = 0;
+    };
+    explicit ScriptedDialogs(Answers* answers) : answers_(answers) {}
+
+    QString openProgramFile() override { return take(answers_->open); }
+    QString saveProgramFile() override { return take(answers_->saveProgram); }
+    QString savePictureFile() override { return take(answers_->savePicture); }
+    std::optional<QColor> chooseColour() override {
+        ++answers_->colourRequests;
+        if (answers_->colours.isEmpty())
+            return std::nullopt;
+        return answers_->colours.dequeue();
+    }
+
+private:
+    static QString take(QQueue<QString>& queue) {
+        return queue.isEmpty() ? QString() : queue.dequeue();
+    }
+    Answers* answers_;
+};

@@ -1,0 +1,511 @@
+// The main window driven by objectName on the offscreen platform: start-up
+// state, settings fields, the program commands, the plot gestures and the
+// panels. Message boxes and dialogs are replaced by recording doubles.
+#include "testdoubles.h"
+
+#include "app/colorshape.h"
+#include "app/mainwindow.h"
+#include "app/programmemo.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+// Files larger than `bytes` cannot be written while it lives (also for root).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &old_);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = old_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
+
+private:
+    rlimit old_{};
+};
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+const QByteArray kProgram =
+    "N10 G00 X100 Y100\r\nN20 G01 X120,4 Y100 Z1\r\nN30 M30\r\nN40 X1 Y1\r\n";
+const QString kPrepared = QStringLiteral("N10 G00 X100 Y100 \nN20 G01 X120 Y100 Z1 \nN30 M30 ");
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void controlsAtStartUp_data();
+    void controlsAtStartUp();
+    void menusAndPanelsAtStartUp();
+    void settingsFields();
+    void openPreparesAndShows();
+    void secondOpenReplacesEverything();
+    void unreadableFileIsReported();
+    void refreshAfterEditing();
+    void failedRefreshKeepsTheOperatorsLines();
+    void pasteThenRefresh();
+    void saveWritesCrLfAndKeepsOldFileOnFailure();
+    void savePicture();
+    void shiftGestureMovesTheProgram();
+    void pointerReadout();
+    void reachReport();
+    void settingsBarToggle();
+    void aboutPanel();
+    void colourShapes();
+    void companionWindows();
+    void background();
+    void exitAsksTheSimulationFirst();
+
+private:
+    template <typename T> T* child(const char* name) const {
+        T* found = window_->findChild<T*>(QString::fromLatin1(name));
+        if (!found)
+            qWarning("no %s", name);
+        return found;
+    }
+    QAction* action(const char* name) const { return child<QAction>(name); }
+    QString writeProgram(const QByteArray& bytes, const char* name = "program.nc");
+    void open(const QString& path);
+    ProgramMemo* memo() const { return child<ProgramMemo>("Memo1"); }
+
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<QTemporaryDir> dir_;
+    QStringList notices_;
+    QStringList errors_;
+    ScriptedDialogs::Answers answers_;
+};
+
+void TestMainWindow::init() {
+    notices_.clear();
+    errors_.clear();
+    answers_ = {};
+    dir_ = std::make_unique<QTemporaryDir>();
+    window_ = std::make_unique<MainWindow>();
+    auto notifier = std::make_unique<RecordingNotifier>();
+    notifier->notices = &notices_;
+    notifier->errors = &errors_;
+    window_->setNotifier(std::move(notifier));
+    window_->setDialogs(std::make_unique<ScriptedDialogs>(&answers_));
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+}
+
+void TestMainWindow::cleanup() {
+    window_.reset();
+    dir_.reset();
+}
+
+QString TestMainWindow::writeProgram(const QByteArray& bytes, const char* name) {
+    const QString path = dir_->filePath(QString::fromLatin1(name));
+    writeAll(path, bytes);
+    return path;
+}
+
+void TestMainWindow::open(const QString& path) {
+    answers_.open.enqueue(path);
+    action("Otwrz1")->trigger();
+}
+
+void TestMainWindow::controlsAtStartUp_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("readOnly");
+    auto row = [](const char* name, const QString& text, bool enabled, bool readOnly) {
+        QTest::newRow(name) << QString::fromLatin1(name) << text << enabled << readOnly;
+    };
+    row("Edit2", "1,8", true, false);
+    row("Edit3", "16", true, false);
+    row("Edit11", "0,25", true, false);
+    row("Edit4", "0,028125", false, true);
+    row("Edit5", "1,8", false, true);
+    row("Edit6", "0", false, true);
+    row("Edit12", "05", true, true);
+    row("Edit13", "050", true, false);
+    row("Edit14", "045", true, false);
+    row("Edit15", "150", true, false);
+    row("Edit9", "", true, false);
+    row("Edit10", "", true, false);
+    row("Edit16", "", true, false);
+    row("Edit1", "", true, false);
+    for (const char* button :
+         {"Button3", "Button4", "Button5", "Button7", "Button8", "Button9", "Button10"})
+        row(button, "Wyslij", false, false);
+    row("Button1", "Połącz", true, false);
+    row("Button2", "Rozłącz", false, false);
+    row("ComComboBox1", "COM1", true, false);
+    row("ComComboBox2", "19200", true, false);
+    row("ComComboBox3", "8", true, false);
+    row("ComComboBox4", "None", true, false);
+    row("ComComboBox5", "1", true, false);
+    row("ComComboBox6", "None", true, false);
+    row("Memo2", "", true, true);
+    row("Memo3", "", true, true);
+    row("Memo4", "", true, true);
+    row("Memo5", "", true, true);
+    row("ComTerminal1", "", true, false);
+}
+
+void TestMainWindow::controlsAtStartUp() {
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(bool, enabled);
+    QFETCH(bool, readOnly);
+    QWidget* control = window_->findChild<QWidget*>(name);
+    QVERIFY(control);
+    QCOMPARE(control->isEnabled(), enabled);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        QCOMPARE(edit->text(), text);
+        QCOMPARE(edit->isReadOnly(), readOnly);
+    } else if (auto* memo = qobject_cast<QPlainTextEdit*>(control)) {
+        QCOMPARE(memo->toPlainText(), text);
+        QCOMPARE(memo->isReadOnly(), readOnly);
+    } else if (auto* button = qobject_cast<QPushButton*>(control)) {
+        QCOMPARE(button->text(), text);
+    } else if (auto* box = qobject_cast<QComboBox*>(control)) {
+        QCOMPARE(box->currentText(), text);
+    } else {
+        QFAIL("unexpected control type");
+    }
+}
+
+void TestMainWindow::menusAndPanelsAtStartUp() {
+    QCOMPARE(window_->objectName(), QStringLiteral("TForm1"));
+    QCOMPARE(window_->windowTitle(), QStringLiteral("SCARA"));
+    const QStringList enabled{"Otwrz1",          "Otwrzplikhpgl1",
+                              "Zapiszgcode1",    "Zapisz1",
+                              "Zakoncz1",        "Wyczy1",
+                              "WklejGkodze1",    "Ukryjpasekustawie1",
+                              "Startsymulacji2", "Pokarobota1",
+                              "Ukryjrobota1",    "Poczzesterownikiem1",
+                              "Wyslijprogram1",  "Przerwawwysyaniuprogramu1",
+                              "Oprogeamie1",     "PokaUkryjpasekustawie1"};
+    for (const QString& name : enabled)
+        QVERIFY2(action(qPrintable(name))->isEnabled(), qPrintable(name));
+    for (const char* name : {"Startsymulacji1", "StopSymulacji1", "Jazdareferencyjna1"})
+        QVERIFY2(!action(name)->isEnabled(), name);
+    QCOMPARE(action("Startsymulacji1"), child<QMenu>("Symulacja1")->menuAction());
+    QVERIFY(child<QMenu>("Symulacja1"));
+    QVERIFY(child<QMenu>("PopupMenu1"));
+
+    auto* bar = child<QTabWidget>("PageControl1");
+    QStringList tabs;
+    for (int i = 0; i < bar->count(); ++i)
+        tabs << bar->tabText(i);
+    QCOMPARE(tabs,
+             (QStringList{"Symulacja", "G-kod", "G-kod II", "G-kod III", "Ustawienia sterownika",
+                          "Ustawienia portu", "Ustawienia programu"}));
+    QCOMPARE(bar->tabText(bar->currentIndex()), QStringLiteral("G-kod III"));
+
+    const QStringList panels{
+        "Rozłączono", "Brak punktu referencyjnego", "Sterowanie automatyczne", "X:", "Y:", ""};
+    for (int i = 0; i < panels.size(); ++i)
+        QCOMPARE(child<QLabel>(qPrintable(QStringLiteral("StatusPanel%1").arg(i)))->text(),
+                 panels[i]);
+    QVERIFY(!child<QWidget>("Panel1")->isVisible());
+    QCOMPARE(child<QLabel>("Image2")->pixmap().size(), QSize(320, 280));
+    QCOMPARE(child<QLabel>("Image3")->pixmap().size(), QSize(320, 280));
+    QCOMPARE(child<ColorShape>("Shape1")->colour(), QColor(255, 255, 255));
+    QCOMPARE(child<ColorShape>("Shape9")->colour(), QColor(128, 128, 0));
+    QCOMPARE(child<ColorShape>("Shape16")->colour(), QColor(255, 0, 255));
+    for (const char* box : {"CheckBox1", "CheckBox2", "CheckBox3", "CheckBox6"})
+        QVERIFY(child<QCheckBox>(box)->isChecked());
+    QVERIFY(!child<QCheckBox>("CheckBox7")->isChecked());
+    QCOMPARE(child<QTimer>("Timer1")->interval(), 500);
+    QVERIFY(child<QTimer>("Timer1")->isActive());
+    QVERIFY(errors_.isEmpty());
+    QVERIFY(notices_.isEmpty());
+}
+
+void TestMainWindow::settingsFields() {
+    auto* edit3 = child<QLineEdit>("Edit3");
+    auto* edit4 = child<QLineEdit>("Edit4");
+    edit3->setText(QStringLiteral("2"));
+    QCOMPARE(edit4->text(), QStringLiteral("0,225"));
+    child<QLineEdit>("Edit11")->setText(QStringLiteral("0,5"));
+    QCOMPARE(edit4->text(), QStringLiteral("0,45"));
+    edit3->setText(QStringLiteral("0"));
+    QCOMPARE(errors_, QStringList{"Floating point division by zero"});
+    QCOMPARE(edit4->text(), QStringLiteral("0,45"));
+    // Typing runs the handler at every keystroke: the empty text is an error too.
+    edit3->clear();
+    QCOMPARE(errors_.last(), QStringLiteral("'' is not a valid integer value"));
+    QTest::keyClicks(edit3, "4");
+    QCOMPARE(edit4->text(), QStringLiteral("0,225"));
+    child<QLineEdit>("Edit2")->setText(QStringLiteral("1.8"));
+    QCOMPARE(errors_.last(), QStringLiteral("'1.8' is not a valid floating point value"));
+    QCOMPARE(edit4->text(), QStringLiteral("0,225"));
+}
+
+void TestMainWindow::openPreparesAndShows() {
+    const QString path = writeProgram(kProgram);
+    open(path);
+    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+    QCOMPARE(notices_, QStringList{"Zakończono ładowanie pliku"});
+    QCOMPARE(memo()->toPlainText(), kPrepared);
+    QCOMPARE(window_->programList().snapshot().toUnicode(), kPrepared);
+    QCOMPARE(window_->windowTitle(),
+             QStringLiteral("SCARA ") +
+                 QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    QVERIFY(window_->menus().isSimulationMenuEnabled());
+    QVERIFY(!action("StopSymulacji1")->isEnabled());
+    // The rapid move in white, the working move at Z1 in lime.
+    QCOMPARE(window_->plotSurface().pixel(800, 450), qRgb(255, 255, 255));
+    QCOMPARE(window_->plotSurface().pixel(610, 400), qRgb(0, 255, 0));
+    // Cancelling the dialog changes nothing.
+    action("Otwrz1")->trigger();
+    QCOMPARE(memo()->toPlainText(), kPrepared);
+    QCOMPARE(notices_.size(), 1);
+}
+
+void TestMainWindow::secondOpenReplacesEverything() {
+    open(writeProgram(kProgram));
+    const QRgb field = window_->plotSurface().pixel(700, 300);
+    open(writeProgram("N1 G01 X200 Y300 Z2\r\nN2 M30\r\n", "second.nc"));
+    QCOMPARE(memo()->toPlainText(), QStringLiteral("N1 G01 X200 Y300 Z2 \nN2 M30 "));
+    QCOMPARE(window_->programList().lineCount(), qsizetype(2));
+    QCOMPARE(window_->plotSurface().pixel(610, 400), field);           // the first program is gone
+    QCOMPARE(window_->plotSurface().pixel(700, 200), qRgb(0, 0, 128)); // Z2 in navy
+    QVERIFY(window_->windowTitle().endsWith(QStringLiteral("second.nc")));
+}
+
+void TestMainWindow::unreadableFileIsReported() {
+    const QString path = dir_->filePath(QStringLiteral("missing.nc"));
+    open(path);
+    QCOMPARE(errors_.size(), 1);
+    QVERIFY2(errors_[0].startsWith(QStringLiteral("Cannot open file \"")), qPrintable(errors_[0]));
+    QVERIFY(notices_.isEmpty());
+    // The list is new and empty; the menu changes before the read are made.
+    QVERIFY(window_->programList().exists());
+    QCOMPARE(window_->programList().lineCount(), qsizetype(0));
+    QVERIFY(window_->menus().isSimulationMenuEnabled());
+    QCOMPARE(window_->windowTitle(), QStringLiteral("SCARA"));
+}
+
+void TestMainWindow::refreshAfterEditing() {
+    open(writeProgram(kProgram));
+    memo()->setCaret({2, 0});
+    memo()->insertText(QStringLiteral("N25 G01 X130.6 Y100 Z1\n"));
+    QCOMPARE(window_->programList().lineCount(), qsizetype(3)); // not yet in the list
+    action("Wyczy1")->trigger();
+    QVERIFY(errors_.isEmpty());
+    const QString expected = QStringLiteral(
+        "N10 G00 X100 Y100 \nN20 G01 X120 Y100 Z1 \nN25 G01 X131 Y100 Z1 \nN30 M30 ");
+    QCOMPARE(memo()->toPlainText(), expected);
+    QCOMPARE(window_->programList().snapshot().toUnicode(), expected);
+    QCOMPARE(window_->plotSurface().pixel(625, 400), qRgb(0, 255, 0));
+}
+
+void TestMainWindow::failedRefreshKeepsTheOperatorsLines() {
+    open(writeProgram(kProgram));
+    memo()->setPlainText(QStringLiteral("N1 X1,2,3 Y5\nN2 M30"));
+    action("Wyczy1")->trigger();
+    QCOMPARE(errors_, QStringList{"'1,2,3' is not a valid floating point value"});
+    QCOMPARE(memo()->toPlainText(), QStringLiteral("N1 X1,2,3 Y5\nN2 M30"));
+    QCOMPARE(window_->programList().snapshot().toUnicode(), QStringLiteral("N1 X1,2,3 Y5\nN2 M30"));
+}
+
+void TestMainWindow::pasteThenRefresh() {
+    memo()->setPlainText(QStringLiteral("N5 G00 X10 Y10\nN9 M30"));
+    memo()->setCaret({1, 0});
+    QGuiApplication::clipboard()->setText(QStringLiteral("N7 G01 X20 Y10 Z0\r\n"));
+    action("WklejGkodze1")->trigger();
+    QVERIFY(window_->menus().isSimulationMenuEnabled());
+    QCOMPARE(memo()->toPlainText(), QStringLiteral("N5 G00 X10 Y10\nN7 G01 X20 Y10 Z0\nN9 M30"));
+    QVERIFY(!window_->programList().exists()); // not prepared until refreshed
+    action("Wyczy1")->trigger();
+    QVERIFY(errors_.isEmpty());
+    QCOMPARE(memo()->toPlainText(), QStringLiteral("N5 G00 X10 Y10 \nN7 G01 X20 Y10 Z0 \nN9 M30 "));
+    QCOMPARE(window_->plotSurface().pixel(515, 490), qRgb(0, 0, 255)); // Z0 in blue
+}
+
+void TestMainWindow::saveWritesCrLfAndKeepsOldFileOnFailure() {
+    memo()->setPlainText(QStringLiteral("N1 X1 Y1 (żółw)\nN2 M30\n"));
+    const QString path = dir_->filePath(QStringLiteral("saved.nc"));
+    answers_.saveProgram.enqueue(path);
+    action("Zapiszgcode1")->trigger();
+    QVERIFY(errors_.isEmpty());
+    QCOMPARE(readAll(path), QByteArray("N1 X1 Y1 (\xbf\xf3\xb3w)\r\nN2 M30\r\n"));
+
+    QString big;
+    for (int i = 0; i < 20000; ++i)
+        big += QStringLiteral("N%1 G01 X100 Y200 Z1\n").arg(i);
+    memo()->setPlainText(big);
+    answers_.saveProgram.enqueue(path);
+    {
+        FileSizeLimit limit(16 * 1024);
+        action("Zapiszgcode1")->trigger();
+    }
+    QCOMPARE(errors_.size(), 1);
+    QVERIFY2(errors_[0].startsWith(QStringLiteral("Cannot create file \"")),
+             qPrintable(errors_[0]));
+    QCOMPARE(readAll(path), QByteArray("N1 X1 Y1 (\xbf\xf3\xb3w)\r\nN2 M30\r\n"));
+}
+
+void TestMainWindow::savePicture() {
+    open(writeProgram(kProgram));
+    const QString path = dir_->filePath(QStringLiteral("plot.bmp"));
+    answers_.savePicture.enqueue(path);
+    action("Zapisz1")->trigger();
+    QVERIFY(errors_.isEmpty());
+    QVERIFY(readAll(path).startsWith("BM"));
+    const QImage saved(path);
+    QCOMPARE(saved.size(), QSize(1000, 500));
+    QCOMPARE(saved.pixel(610, 400), qRgb(0, 255, 0));
+    QCOMPARE(saved.pixel(3, 3), window_->plotSurface().pixel(3, 3));
+}
+
+void TestMainWindow::shiftGestureMovesTheProgram() {
+    open(writeProgram(kProgram));
+    QWidget* plot = child<QWidget>("Image1");
+    QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(200, 200));
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(210, 195));
+    QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
+    // dx = 10 to the right, dy = 5 up (screen rows grow downwards).
+    const QString shifted = QStringLiteral("N10 G00 X110 Y105 \nN20 G01 X130 Y105 Z1 \nN30 M30 ");
+    QCOMPARE(memo()->toPlainText(), shifted);
+    QCOMPARE(window_->plotSurface().pixel(620, 395), qRgb(0, 255, 0));
+    // A click without movement prepares again, unshifted: the shift stays once.
+    QTest::mouseClick(plot, Qt::RightButton, {}, QPoint(300, 300));
+    QCOMPARE(memo()->toPlainText(), shifted);
+    QCOMPARE(notices_.size(), 1); // the gesture shows no notice
+}
+
+void TestMainWindow::pointerReadout() {
+    QWidget* plot = child<QWidget>("Image1");
+    const QPoint at(123, 45);
+    QTest::mouseMove(plot, at);
+    QTRY_VERIFY(child<QLabel>("StatusPanel3")->text() != QStringLiteral("X:"));
+    const QPoint screen = plot->mapToGlobal(at);
+    QCOMPARE(child<QLabel>("StatusPanel3")->text(), QStringLiteral("X:%1").arg(screen.x() - 520));
+    QCOMPARE(child<QLabel>("StatusPanel4")->text(),
+             QStringLiteral("Y:%1").arg(500 - screen.y() + 151));
+}
+
+void TestMainWindow::reachReport() {
+    auto* group = child<QGroupBox>("CheckReportGroup");
+    open(writeProgram("N1 G01 X300 Y400 Z1\r\nN2 X300 Y401\r\nN3 X-400 Y400\r\nN4 M30\r\n"));
+    QVERIFY(!group->isHidden());
+    QCOMPARE(child<QPlainTextEdit>("CheckReportMemo")->toPlainText(),
+             QStringLiteral("W bloku 2 nastapiło przekroczenie zasięgu manipulatora:\n"
+                            "W bloku 3 nastapiło przekroczenie zasięgu manipulatora:"));
+    QVERIFY(child<QLabel>("StatusNote")->text().contains(QStringLiteral(": 2 ")));
+    child<QCheckBox>("CheckBox6")->setChecked(false);
+    action("Wyczy1")->trigger();
+    QVERIFY(group->isHidden());
+    QCOMPARE(child<QLabel>("StatusNote")->text(), QString());
+}
+
+void TestMainWindow::settingsBarToggle() {
+    auto* bar = child<QTabWidget>("PageControl1");
+    action("Ukryjpasekustawie1")->trigger();
+    QVERIFY(!bar->isVisible());
+    action("PokaUkryjpasekustawie1")->trigger();
+    QVERIFY(bar->isVisible());
+    action("PokaUkryjpasekustawie1")->trigger();
+    QVERIFY(!bar->isVisible());
+    action("Ukryjpasekustawie1")->trigger();
+    QVERIFY(bar->isVisible());
+}
+
+void TestMainWindow::aboutPanel() {
+    QWidget* panel = child<QWidget>("Panel1");
+    action("Oprogeamie1")->trigger();
+    action("Oprogeamie1")->trigger();
+    QVERIFY(panel->isVisible());
+    QTest::mouseClick(child<QPushButton>("Button6"), Qt::LeftButton);
+    QVERIFY(!panel->isVisible());
+}
+
+void TestMainWindow::colourShapes() {
+    auto* shape2 = child<ColorShape>("Shape2");
+    answers_.colours.enqueue(QColor(10, 20, 30));
+    QTest::mousePress(shape2, Qt::RightButton);
+    QCOMPARE(shape2->colour(), QColor(10, 20, 30));
+    QTest::mousePress(shape2, Qt::LeftButton); // cancelled: nothing changes
+    QCOMPARE(answers_.colourRequests, 2);
+    QCOMPARE(shape2->colour(), QColor(10, 20, 30));
+    QCOMPARE(window_->plotColours().trajectory[1], qRgb(10, 20, 30));
+    // The new colour applies to the next drawing.
+    open(writeProgram("N1 G01 X0 Y100 Z0\r\nN2 M30\r\n"));
+    QCOMPARE(window_->plotSurface().pixel(750, 450), qRgb(10, 20, 30));
+}
+
+void TestMainWindow::companionWindows() {
+    QWidget visualisation;
+    QWidget converter;
+    window_->setCompanionWindows(&visualisation, &converter);
+    action("Pokarobota1")->trigger();
+    QVERIFY(visualisation.isVisible());
+    action("Ukryjrobota1")->trigger();
+    QVERIFY(!visualisation.isVisible());
+    action("Otwrzplikhpgl1")->trigger();
+    QVERIFY(converter.isVisible());
+}
+
+void TestMainWindow::background() {
+    // No "wzorzec.bmp" where the tests run: the default, and a status note.
+    QVERIFY(child<QLabel>("StatusNote")->text().contains(QStringLiteral("wzorzec.bmp")));
+    const QRgb defaultCorner = window_->plotSurface().pixel(1, 1);
+    QImage small(100, 50, QImage::Format_RGB32);
+    small.fill(qRgb(1, 2, 3));
+    const QString path = dir_->filePath(QStringLiteral("wzorzec.bmp"));
+    QVERIFY(small.save(path, "BMP"));
+    window_->loadBackground(path);
+    QCOMPARE(child<QLabel>("StatusNote")->text(), QString());
+    QCOMPARE(window_->plotSurface().pixel(1, 1), qRgb(1, 2, 3));
+    // The rest of the plot shows the default, also after each preparation.
+    open(writeProgram(kProgram));
+    QCOMPARE(window_->plotSurface().pixel(1, 1), qRgb(1, 2, 3));
+    QCOMPARE(window_->plotSurface().pixel(990, 10), defaultCorner);
+    writeAll(path, "not a picture");
+    window_->loadBackground(path);
+    QVERIFY(child<QLabel>("StatusNote")->text().startsWith(QStringLiteral("Cannot open file")));
+    QVERIFY(errors_.isEmpty());
+}
+
+void TestMainWindow::exitAsksTheSimulationFirst() {
+    QStringList order;
+    connect(window_.get(), &MainWindow::exitRequested, this, [&] { order << "exit"; });
+    connect(window_.get(), &MainWindow::closing, this, [&] { order << "closing"; });
+    action("Zakoncz1")->trigger();
+    QCOMPARE(order, (QStringList{"exit", "closing"}));
+    QVERIFY(!window_->isVisible());
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
