@@ -29,6 +29,12 @@ QString zField(int penHeight);
 QStringList movePanelLines(const SimulationState& state);
 QStringList positionPanelLines(const SimulationState& state);
 
+// The station's minimum interpolation angle and resolution-error count, as
+// the fields "Minimalny kąt interpolacji:" and "Ilosc bledow rozdzielczosci"
+// show them once a simulation has run; nothing changes them.
+inline constexpr QStringView kMinimumInterpolationAngle = u"180";
+inline constexpr QStringView kResolutionErrors = u"0";
+
 // Shown when "Start symulacja" finds no prepared program.
 inline constexpr QStringView kNoProgram =
     u"Brak przygotowanego programu do symulacji. Otwórz plik z G-kodem lub odśwież g-kod.";

@@ -28,7 +28,7 @@ void SimulationControl::holdWhilePaused() {
 
 void SimulationControl::wait(std::chrono::milliseconds duration) {
     checkpoint();
-    if (duration.count() > 0)
+    if (duration.count() > 0 && !hurry_.load(std::memory_order_relaxed))
         QThread::msleep(static_cast<unsigned long>(duration.count()));
     checkpoint();
 }

@@ -34,8 +34,11 @@ public:
             holdWhilePaused();
     }
 
-    // Waits for the given time in small slices, holding at checkpoints while
-    // paused; a stop request does not cut it short.
+    // From now on waits return at once (the station is closing).
+    void hurry() { hurry_.store(true, std::memory_order_relaxed); }
+
+    // Waits for the given time (pen travel), holding at checkpoints while
+    // paused; a stop request does not cut it short, hurry() does.
     void wait(std::chrono::milliseconds duration);
 
 private:
@@ -44,6 +47,7 @@ private:
     std::atomic<bool> stop_{false};
     std::atomic<bool> pause_{false};
     std::atomic<bool> startAtHome_{false};
+    std::atomic<bool> hurry_{false};
     mutable QMutex mutex_;
     QWaitCondition resumed_;
     bool held_ = false;
