@@ -24,14 +24,14 @@ public:
     void setPlainText(const QString& text);
     QString toPlainText() const { return lines_.toPlainText(); }
 
-    qsizetype lineCount() const { return lines_.lineCount(); }
-    QString line(qsizetype index) const { return lines_.line(index); }
+    Q_INVOKABLE qsizetype lineCount() const { return lines_.lineCount(); }
+    Q_INVOKABLE QString line(qsizetype index) const { return lines_.line(index); }
     const ProgramLines& lines() const { return lines_; }
 
     // Inserts text at the caret, replacing any selection (the paste command).
     void insertText(const QString& text);
     // Deletes the first line (the simulation takes the program line by line).
-    void removeFirstLine();
+    Q_INVOKABLE void removeFirstLine();
 
     TextPosition caret() const { return caret_; }
     void setCaret(TextPosition position, bool keepAnchor = false);
