@@ -139,6 +139,8 @@ void VisualisationWindow::buildInfoFields() {
         field->setGeometry(QRect({kInfoFields[i].left, kInfoFieldTop}, kInfoFieldSize));
         field->setReadOnly(true);
         field->setEnabled(false);
+        // The mouse passes through the disabled fields to the picture.
+        field->setAttribute(Qt::WA_TransparentForMouseEvents);
         field->raise();
         infoFields_[i] = field;
     }

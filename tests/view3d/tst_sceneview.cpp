@@ -260,6 +260,18 @@ void TestSceneView::inputRedrawsAtOnce() {
     QCoreApplication::sendEvent(view, &wheel);
     QTRY_COMPARE(frames.count(), 4);
     QVERIFY(std::abs(window.camera().distance() - 22.0) < 1e-3);
+
+    // Over the info fields the mouse still moves the camera.
+    QTest::mouseMove(&window, window.findChild<QWidget*>("Edit1")->geometry().center() +
+                                  view->mapTo(&window, QPoint(0, 0)));
+    QTRY_COMPARE(frames.count(), 5);
+    QVERIFY(window.camera().Eye[1] > 10.0f);
+
+    // A degenerate camera (Up made zero) draws a frame all the same.
+    QTest::keyClick(&window, Qt::Key_Down);
+    QTRY_COMPARE(frames.count(), 6);
+    QCOMPARE(window.camera().Up, (ViewCamera::IntVector{0, 0, 0}));
+    QVERIFY(!view->grabFramebuffer().isNull());
 }
 
 QTEST_MAIN(TestSceneView)
