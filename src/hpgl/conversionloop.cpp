@@ -64,6 +64,8 @@ ConversionLoop::Outcome ConversionLoop::step(qsizetype maxLines) {
 }
 
 ConversionLoop::Outcome ConversionLoop::runToEnd() {
+    // A move line is about two and a half times its plot file line.
+    output_.reserve(output_.size() + (input_.size() - position_) * 5 / 2);
     Outcome outcome;
     do {
         outcome = step(std::numeric_limits<qsizetype>::max());

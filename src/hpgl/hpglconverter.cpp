@@ -2,6 +2,18 @@
 
 #include "hpgl/integertext.h"
 
+#include <string_view>
+
+namespace {
+
+char16_t* writeText(char16_t* out, std::u16string_view text) {
+    for (const char16_t c : text)
+        *out++ = c;
+    return out;
+}
+
+} // namespace
+
 HpglConverter::HpglConverter(ConverterState& state, const ConverterSettings& settings,
                              QString& output)
     : state_(state), settings_(settings), output_(output) {}
@@ -106,15 +118,19 @@ Status HpglConverter::EmitMove() {
     } else if (Status status = SelectPenHeight(); !status) {
         return status;
     }
-    output_.append(u'N');
-    appendInteger(output_, state_.LineNumber);
-    output_.append(state_.MotionCode == 0 ? u" G00 X " : u" G01 X ");
-    appendInteger(output_, state_.PointX);
-    output_.append(u" Y ");
-    appendInteger(output_, state_.PointY);
-    output_.append(u" Z ");
-    appendInteger(output_, state_.CurrentZ);
-    output_.append(u'\n');
+    // One append per line: this is the converter's hot path.
+    char16_t line[96];
+    char16_t* end = line;
+    *end++ = u'N';
+    end = writeInteger(end, state_.LineNumber);
+    end = writeText(end, state_.MotionCode == 0 ? u" G00 X " : u" G01 X ");
+    end = writeInteger(end, state_.PointX);
+    end = writeText(end, u" Y ");
+    end = writeInteger(end, state_.PointY);
+    end = writeText(end, u" Z ");
+    end = writeInteger(end, state_.CurrentZ);
+    *end++ = u'\n';
+    output_.append(reinterpret_cast<const QChar*>(line), end - line);
     return advanceLineNumber();
 }
 

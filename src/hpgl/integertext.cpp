@@ -35,10 +35,9 @@ Result<qint32> readInteger(QStringView text) {
     return static_cast<qint32>(value);
 }
 
-void appendInteger(QString& out, qint64 value) {
-    char16_t buffer[24];
-    char16_t* end = buffer + 24;
-    char16_t* p = end;
+char16_t* writeInteger(char16_t* out, qint64 value) {
+    char16_t digits[20];
+    char16_t* p = digits + 20;
     // Work in unsigned so that the lowest 64-bit value needs no special case.
     quint64 magnitude = value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
     do {
@@ -46,6 +45,14 @@ void appendInteger(QString& out, qint64 value) {
         magnitude /= 10;
     } while (magnitude != 0);
     if (value < 0)
-        *--p = u'-';
-    out.append(reinterpret_cast<const QChar*>(p), end - p);
+        *out++ = u'-';
+    while (p != digits + 20)
+        *out++ = *p++;
+    return out;
+}
+
+void appendInteger(QString& out, qint64 value) {
+    char16_t buffer[21];
+    const char16_t* end = writeInteger(buffer, value);
+    out.append(reinterpret_cast<const QChar*>(buffer), end - buffer);
 }

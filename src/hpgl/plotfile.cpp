@@ -70,12 +70,16 @@ QByteArray gcodeFileBytes(QStringView text) {
     // At most two bytes per character (CR LF for '\n'), plus a final line end.
     QByteArray bytes(2 * text.size() + 2, Qt::Uninitialized);
     char* out = bytes.data();
-    for (const QChar c : text) {
+    const char16_t* chars = text.utf16();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = chars[i];
         if (c == u'\n') {
             *out++ = '\r';
             *out++ = '\n';
+        } else if (c < 0x80) {
+            *out++ = static_cast<char>(c);
         } else {
-            *out++ = encodeChar(c.unicode());
+            *out++ = encodeChar(c);
         }
     }
     if (!text.isEmpty() && !text.endsWith(u'\n')) {

@@ -7,9 +7,13 @@
 #include "hpgl/integertext.h"
 #include "hpgl/plotfile.h"
 
+#include <QSaveFile>
+
 #include <cstdio>
 
 namespace {
+
+constexpr qsizetype kLinesPerPiece = 65536;
 
 const char kConvertUsage[] =
     "usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]\n"
@@ -58,18 +62,40 @@ bool parseConvertOptions(const QStringList& args, ConvertOptions& options) {
     return true;
 }
 
-int writeOutput(const ConvertOptions& options, const QString& gcode) {
-    if (options.output.isEmpty()) {
-        cli::out(gcodeFileBytes(gcode));
-        return 0;
+// Where the G-code goes: standard output, or a save file that replaces OUT
+// only when everything was written.
+class GcodeSink {
+public:
+    explicit GcodeSink(const QString& path) : path_(path) {
+        if (!path_.isEmpty()) {
+            file_.setFileName(path_);
+            if (!file_.open(QIODevice::WriteOnly))
+                error_ = hpgl::cannotOpenFile(path_, file_.errorString());
+        }
     }
-    const Status written = writeGcodeFile(options.output, gcode);
-    if (!written) {
-        cli::err(written.error());
-        return 1;
+    void write(const QString& lines) {
+        if (!error_.isEmpty() || lines.isEmpty())
+            return;
+        const QByteArray bytes = gcodeFileBytes(lines);
+        if (path_.isEmpty())
+            cli::out(bytes);
+        else if (file_.write(bytes) != bytes.size())
+            error_ = hpgl::cannotOpenFile(path_, file_.errorString());
     }
-    return 0;
-}
+    // True when all was written; otherwise the error is reported.
+    bool finish() {
+        if (error_.isEmpty() && !path_.isEmpty() && !file_.commit())
+            error_ = hpgl::cannotOpenFile(path_, file_.errorString());
+        if (!error_.isEmpty())
+            cli::err(error_);
+        return error_.isEmpty();
+    }
+
+private:
+    QString path_;
+    QSaveFile file_;
+    QString error_;
+};
 
 int runConvertHpgl(const QStringList& args) {
     if (cli::wantsHelp(args)) {
@@ -97,8 +123,15 @@ int runConvertHpgl(const QStringList& args) {
     state.LineNumber = *start;
     ConverterProgress progress;
     ConversionLoop loop(std::move(text).value(), state, options.settings, progress);
-    const ConversionLoop::Outcome outcome = loop.runToEnd();
-    const int written = writeOutput(options, loop.takeOutput());
+    // Written in pieces, so that a large file never holds all its G-code.
+    GcodeSink sink(options.output);
+    ConversionLoop::Outcome outcome;
+    do {
+        outcome = loop.step(kLinesPerPiece);
+        sink.write(loop.takeOutput());
+    } while (outcome == ConversionLoop::Outcome::Running ||
+             outcome == ConversionLoop::Outcome::Notice);
+    const bool written = sink.finish();
     if (outcome == ConversionLoop::Outcome::Failed) {
         cli::err(loop.error());
         return 1;
@@ -108,7 +141,7 @@ int runConvertHpgl(const QStringList& args) {
         cli::err(QStringLiteral("Konwersja zatrzymana na pustej linii %1; pozostałe linie "
                                 "nie zostały przetworzone")
                      .arg(loop.linesTaken() + 1));
-    return written;
+    return written ? 0 : 1;
 }
 
 CliRegistration convertReg{
