@@ -15,3 +15,8 @@ if(TARGET scara_controller_emu)
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_controllerlink.cpp
         LIBS scara_controller scara_controller_emu TIMEOUT 120)
 endif()
+if(TARGET scara_controller_widgets)
+    scara_add_test(test_controllerlink_window
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_controllerlink_window.cpp
+        LIBS scara_controller_widgets GUI TIMEOUT 120)
+endif()

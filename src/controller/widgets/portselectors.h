@@ -1,0 +1,58 @@
+#pragma once
+
+#include "controller/portsettings.h"
+#include "gcode/result.h"
+
+#include <QObject>
+
+#include <array>
+
+class ControllerEmulator;
+class QComboBox;
+class SerialPort;
+
+// The six selectors of the page "Ustawienia portu" (ComComboBox1 to
+// ComComboBox6): their lists, the port list read afresh whenever it is
+// opened, the built-in controller emulator as the last port entry, the
+// flow-control selector applied at once, and the reading of all six when the
+// station connects.
+class PortSelectors : public QObject {
+    Q_OBJECT
+public:
+    // The port entry that starts the emulator in the station and connects to it.
+    static const QString kEmulatorEntry;
+
+    // `boxes` in the order port, baud rate, data bits, parity, stop bits,
+    // flow control; any may be null. `port` gets the flow control at once.
+    PortSelectors(std::array<QComboBox*, 6> boxes, SerialPort& port, QObject* parent = nullptr);
+    ~PortSelectors() override;
+
+    // Fills the port list and selects "COM1", else the first USB or ACM
+    // adapter, else the emulator entry. The other selectors keep their lists
+    // and texts.
+    void fillPortList();
+    // Reads the port list again, keeping the chosen entry.
+    void refreshPortList();
+
+    // The six selections as port settings; the emulator entry starts the
+    // emulator (once) and stands for its line. A selector with nothing
+    // chosen gives "List index out of bounds (-1)".
+    Result<PortSettings> read();
+
+    // The emulator behind the emulator entry, once it has been started.
+    ControllerEmulator* emulator() const { return emulator_; }
+
+signals:
+    // The flow control could not be applied to the open port.
+    void failed(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void setPortItems(const QString& keep);
+
+    std::array<QComboBox*, 6> boxes_;
+    SerialPort& port_;
+    ControllerEmulator* emulator_ = nullptr;
+};

@@ -1,0 +1,296 @@
+// The window binding: the link attached by objectName to a small window with
+// the main window's named controls, the built-in emulator or a scripted peer
+// on a real pseudo-terminal at the far end.
+#include "controller/controllerlink.h"
+#include "controller/emulator/controlleremulator.h"
+#include "controller/linktexts.h"
+#include "controller/programsource.h"
+#include "controller/serialerror.h"
+#include "controller/serialportlist.h"
+#include "controller/widgets/controllerwindowbinding.h"
+#include "controller/widgets/portselectors.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QVBoxLayout>
+
+#include <cerrno>
+
+// A lamp as the port page has them: only setLit(bool) matters.
+class TestLamp : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    bool lit = false;
+    int changes = 0;
+public slots:
+    void setLit(bool on) {
+        lit = on;
+        ++changes;
+    }
+};
+
+namespace {
+
+// The main window's controller controls, by objectName, with their design
+// texts and states.
+class TestWindow : public QWidget {
+public:
+    TestWindow() {
+        new QVBoxLayout(this);
+        const QStringList lists[6] = {{"COM1"},
+                                      {"Custom", "110", "300", "600", "1200", "2400", "4800",
+                                       "9600", "14400", "19200", "38400", "56000", "57600",
+                                       "115200", "128000", "256000"},
+                                      {"5", "6", "7", "8"},
+                                      {"None", "Odd", "Even", "Mark", "Space"},
+                                      {"1", "1.5", "2"},
+                                      {"Hardware", "Software", "None", "Custom"}};
+        const QStringList current{"COM1", "19200", "8", "None", "1", "None"};
+        for (int i = 0; i < 6; ++i) {
+            auto* box = add<QComboBox>(QStringLiteral("ComComboBox%1").arg(i + 1));
+            box->addItems(lists[i]);
+            box->setCurrentText(current[i]);
+        }
+        for (int i = 1; i <= 5; ++i)
+            add<TestLamp>(QStringLiteral("ComLed%1").arg(i));
+        for (int i : {1, 2, 3, 4, 5, 7, 8, 9, 10})
+            add<QPushButton>(QStringLiteral("Button%1").arg(i));
+        add<QCheckBox>("CheckBox7");
+        const std::pair<const char*, const char*> fields[] = {{"Edit12", "05"},  {"Edit13", "050"},
+                                                              {"Edit14", "045"}, {"Edit9", ""},
+                                                              {"Edit10", ""},    {"Edit16", ""}};
+        for (auto [name, text] : fields)
+            add<QLineEdit>(name)->setText(text);
+        add<QPlainTextEdit>("Memo5")->setReadOnly(true);
+        add<QPlainTextEdit>("ComTerminal1");
+        for (int i = 0; i < 6; ++i)
+            add<QLabel>(QStringLiteral("StatusPanel%1").arg(i));
+        for (const char* name : {"Poczzesterownikiem1", "Jazdareferencyjna1", "Wyslijprogram1",
+                                 "Przerwawwysyaniuprogramu1"}) {
+            auto* action = new QAction(this);
+            action->setObjectName(name);
+            addAction(action);
+        }
+    }
+    template <typename T> T* add(const QString& name) {
+        auto* widget = new T(this);
+        widget->setObjectName(name);
+        layout()->addWidget(widget);
+        return widget;
+    }
+    template <typename T> T* get(const QString& name) const {
+        T* found = findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", qPrintable(name));
+        return found;
+    }
+    QString panel(int i) const {
+        return get<QLabel>(QStringLiteral("StatusPanel%1").arg(i))->text();
+    }
+    void click(const char* name) { get<QAbstractButton>(name)->click(); }
+    void trigger(const char* name) { get<QAction>(name)->trigger(); }
+};
+
+QMessageBox* openBox(const char* name) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(name) && widget->isVisible())
+            return qobject_cast<QMessageBox*>(widget);
+    }
+    return nullptr;
+}
+
+int openBoxes(const char* name) {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        count += widget->objectName() == QLatin1String(name) && widget->isVisible();
+    return count;
+}
+
+} // namespace
+
+class TestControllerLinkWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void theWindowOpensDisconnectedWithTheEmulatorOffered();
+    void aSessionWithTheBuiltInEmulator();
+    void theTerminalShowsWhatArrivesAndSendsWhatIsTyped();
+    void theEmulatorGoingAwayIsADisconnectShownOnce();
+    void connectErrorsAreShownOnceAndChangeNothing();
+    void thePortListIsReadAgainWhenItOpens();
+};
+
+void TestControllerLinkWindow::cleanup() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMessageBox*>(widget))
+            delete widget;
+    }
+}
+
+void TestControllerLinkWindow::theWindowOpensDisconnectedWithTheEmulatorOffered() {
+    TestWindow window;
+    ControllerWindowBinding::attach(&window);
+    QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
+    QCOMPARE(window.panel(1), LinkTexts::kNoReference);
+    QCOMPARE(window.panel(2), LinkTexts::kAutomaticMode);
+    QVERIFY(!window.get<QPushButton>("Button2")->isEnabled());
+    QVERIFY(!window.get<QPushButton>("Button10")->isEnabled());
+    QVERIFY(!window.get<QAction>("Jazdareferencyjna1")->isEnabled());
+    QVERIFY(!window.get<QAction>("Wyslijprogram1")->isEnabled()); // no program yet
+    auto* ports = window.get<QComboBox>("ComComboBox1");
+    QCOMPARE(ports->itemText(ports->count() - 1), PortSelectors::kEmulatorEntry);
+    const QString preferred = preferredPort(presentPortNames());
+    QCOMPARE(ports->currentText(), preferred.isEmpty() ? PortSelectors::kEmulatorEntry : preferred);
+    QCOMPARE(window.get<QComboBox>("ComComboBox2")->currentText(), "19200");
+}
+
+void TestControllerLinkWindow::aSessionWithTheBuiltInEmulator() {
+    TestWindow window;
+    auto* binding = ControllerWindowBinding::attach(&window);
+    window.get<QComboBox>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
+    window.click("Button1");
+    QTRY_COMPARE(window.panel(0), LinkTexts::kConnected);
+    QVERIFY(!window.get<QComboBox>("ComComboBox3")->isEnabled());
+    QVERIFY(window.get<QAction>("Jazdareferencyjna1")->isEnabled());
+    ControllerEmulator* emulator = binding->portSelectors().emulator();
+    QVERIFY(emulator);
+
+    window.trigger("Jazdareferencyjna1");
+    QTRY_COMPARE(window.panel(1), LinkTexts::kReferenceTravel);
+    window.click("CheckBox7");
+    QCOMPARE(window.panel(2), LinkTexts::kManualMode);
+    QVERIFY(window.get<QPushButton>("Button5")->isEnabled());
+    window.get<QLineEdit>("Edit16")->setText("-3");
+    window.click("Button5");
+    QTRY_COMPARE(emulator->acceptedCommands().size(), 5);
+    QCOMPARE(emulator->acceptedCommands().mid(2), QByteArrayList({"014", "0133", "0133"}));
+
+    const LineListProgram program({"N1 G00 X0 Y250 ", "N2 G01 X100 Y250 Z10 ", "N3 M30 "});
+    binding->setProgram(&program);
+    binding->programPrepared();
+    QTRY_VERIFY(emulator->framesAccepted() == 5); // the last move answered
+    window.click("Button10");
+    QTRY_COMPARE(window.panel(1), LinkTexts::kReferenceDone);
+    QSignalSpy replies(&binding->link(), &ControllerLink::received);
+    window.click("CheckBox7");
+    QCOMPARE(window.panel(2), LinkTexts::kAutomaticMode);
+    QVERIFY(!window.get<QPushButton>("Button5")->isEnabled());
+    // Its acknowledgement would otherwise count for the first program line.
+    QTRY_COMPARE(replies.count(), 1);
+
+    window.trigger("Wyslijprogram1");
+    QVERIFY(!window.get<QCheckBox>("CheckBox7")->isEnabled());
+    QTRY_VERIFY(openBox("ControllerNoticeBox"));
+    QMessageBox* notice = openBox("ControllerNoticeBox");
+    QCOMPARE(notice->text(), LinkTexts::kTransferDone);
+    QCOMPARE(notice->windowTitle(), "SCARA");
+    const QStringList log = window.get<QPlainTextEdit>("Memo5")->toPlainText().split('\n');
+    QCOMPARE(log.size(), 3);
+    QVERIFY(log.at(1).startsWith(":0520N2 G01 X100 Y250 Z10 "));
+    QCOMPARE(emulator->acceptedLines(),
+             QByteArrayList({"N1 G00 X0 Y250 ", "N2 G01 X100 Y250 Z10 ", "N3 M30 "}));
+    QVERIFY(!window.get<QCheckBox>("CheckBox7")->isEnabled());
+    notice->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(window.get<QCheckBox>("CheckBox7")->isEnabled());
+    QCOMPARE(openBoxes("ControllerErrorBox"), 0);
+
+    window.click("Button2");
+    QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
+    QVERIFY(window.get<QComboBox>("ComComboBox3")->isEnabled());
+}
+
+void TestControllerLinkWindow::theTerminalShowsWhatArrivesAndSendsWhatIsTyped() {
+    PseudoTerminal line;
+    QVERIFY(line.open());
+    QByteArray heard;
+    connect(&line, &PseudoTerminal::readyRead, [&] { heard += line.readAvailable(); });
+    TestWindow window;
+    ControllerWindowBinding::attach(&window);
+    window.get<QComboBox>("ComComboBox1")->setCurrentText(line.portPath()); // typed in
+    window.click("Button1");
+    QTRY_COMPARE(heard, QByteArray(":05210021ae4\r\n"));
+    heard.clear();
+
+    auto* terminal = window.get<QPlainTextEdit>("ComTerminal1");
+    QTest::keyClicks(terminal, "ab");
+    QTest::keyClick(terminal, Qt::Key_Return);
+    QTRY_COMPARE(heard, QByteArray("ab\r"));
+    QCOMPARE(terminal->toPlainText(), QString()); // nothing echoed
+
+    auto* rx = window.get<TestLamp>("ComLed4");
+    line.write("\x1b[2J\x1b[1;1Hgotowe\r\n");
+    QTRY_COMPARE(terminal->toPlainText(), "gotowe\n");
+    line.write(":05");
+    QTRY_COMPARE(terminal->toPlainText(), "gotowe\n:05");
+    QVERIFY(rx->changes > 0);
+    line.write("05\r\n");
+    QTRY_COMPARE(window.panel(0), LinkTexts::kConnected); // split acknowledgement
+    line.write(QByteArray(60, 'x'));
+    QTRY_VERIFY(terminal->toPlainText().endsWith(QString(50, 'x') + "\n" + QString(10, 'x')));
+    QTRY_VERIFY(!rx->lit);
+    QVERIFY(!window.get<TestLamp>("ComLed1")->lit); // no modem lines on this line
+}
+
+void TestControllerLinkWindow::theEmulatorGoingAwayIsADisconnectShownOnce() {
+    TestWindow window;
+    auto* binding = ControllerWindowBinding::attach(&window);
+    window.get<QComboBox>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
+    window.click("Button1");
+    QTRY_COMPARE(window.panel(0), LinkTexts::kConnected);
+    binding->portSelectors().emulator()->stop();
+    QTRY_COMPARE(window.panel(0), LinkTexts::kDisconnected);
+    QTRY_COMPARE(openBoxes("ControllerErrorBox"), 1);
+    QVERIFY(openBox("ControllerErrorBox")->text().startsWith("ReadFile function failed"));
+    QVERIFY(window.get<QPushButton>("Button1")->isEnabled());
+    QVERIFY(!window.get<QPushButton>("Button2")->isEnabled());
+    QVERIFY(window.get<QComboBox>("ComComboBox1")->isEnabled());
+    // Connecting again starts the emulator again.
+    window.click("Button1");
+    QTRY_COMPARE(window.panel(0), LinkTexts::kConnected);
+}
+
+void TestControllerLinkWindow::connectErrorsAreShownOnceAndChangeNothing() {
+    TestWindow window;
+    ControllerWindowBinding::attach(&window);
+    window.get<QComboBox>("ComComboBox1")->setCurrentText("/dev/scara-no-such-port");
+    window.click("Button1");
+    window.click("Button1");
+    QCOMPARE(openBoxes("ControllerErrorBox"), 1);
+    QCOMPARE(openBox("ControllerErrorBox")->text(),
+             serialErrorText(SerialError::OpenFailed, ENOENT));
+    QVERIFY(window.get<QPushButton>("Button1")->isEnabled());
+    QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
+    cleanup();
+
+    window.get<QComboBox>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
+    window.get<QComboBox>("ComComboBox2")->setCurrentIndex(-1);
+    window.click("Button1");
+    QCOMPARE(openBox("ControllerErrorBox")->text(), "List index out of bounds (-1)");
+    QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
+}
+
+void TestControllerLinkWindow::thePortListIsReadAgainWhenItOpens() {
+    TestWindow window;
+    ControllerWindowBinding::attach(&window);
+    auto* ports = window.get<QComboBox>("ComComboBox1");
+    ports->setCurrentText("/dev/my-adapter");
+    ports->insertItem(0, "/dev/gone-since");
+    QTest::mousePress(ports, Qt::LeftButton);
+    ports->hidePopup();
+    QCOMPARE(ports->findText("/dev/gone-since"), -1);
+    QCOMPARE(ports->itemText(ports->count() - 1), PortSelectors::kEmulatorEntry);
+    QCOMPARE(ports->currentText(), "/dev/my-adapter");
+}
+
+QTEST_MAIN(TestControllerLinkWindow)
+#include "test_controllerlink_window.moc"
