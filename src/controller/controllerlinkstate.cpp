@@ -161,9 +161,10 @@ LinkActions ControllerLinkState::moveChosen(MoveAxis axis, const QString& fieldT
 
 LinkActions ControllerLinkState::programPrepared() {
     LinkActions actions;
-    // The first program makes the command available; later ones enable it
-    // again once the reference point is set.
-    if (!programLoaded_ || referenceSet_)
+    // The first program makes the command available; later ones leave it as
+    // it is (opening a file enables it again once the reference is set, which
+    // the window does itself).
+    if (!programLoaded_)
         actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
     programLoaded_ = true;
     return actions;

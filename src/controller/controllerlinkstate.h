@@ -61,7 +61,7 @@ public:
     LinkActions moveChosen(MoveAxis axis, const QString& fieldText);
 
     // Program transfer.
-    LinkActions programPrepared();   // a (new) program exists
+    LinkActions programPrepared();   // a program has been prepared
     LinkActions sendProgramChosen(); // Wyslijprogram1Click
     LinkActions pauseChosen();       // Przerwawwysyaniuprogramu1Click
     LinkActions noticeClosed();      // the end-of-transfer notice was closed

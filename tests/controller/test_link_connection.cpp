@@ -199,9 +199,12 @@ void TestLinkConnection::setReferenceWithoutProgramLeavesSendProgram() {
         QVERIFY(action.control != LinkControl::SendProgramItem ||
                 action.kind != LinkAction::Kind::SetEnabled);
 
-    // A program prepared once the reference is set makes the command available.
+    // The first program makes the command available; later ones leave it.
     s.replaceProgram({"G00 X0 Y0 "});
     QVERIFY(s.enabled[LinkControl::SendProgramItem]);
+    s.enabled[LinkControl::SendProgramItem] = false;
+    s.replaceProgram({"G00 X1 Y0 "});
+    QVERIFY(!s.enabled[LinkControl::SendProgramItem]);
 }
 
 void TestLinkConnection::setReferenceCountsWithoutReferenceTravel() {
