@@ -28,6 +28,11 @@
 #include <QTabWidget>
 #include <QTimer>
 
+// The station's resources live in this static library; register them before use.
+static void initStationResources() {
+    Q_INIT_RESOURCE(station);
+}
+
 namespace {
 const char kDefaultBackgroundResource[] = ":/default-background.bmp";
 constexpr int kTransferInterval = 500; // ms, the program transfer's Timer1
@@ -38,6 +43,7 @@ MainWindow::MainWindow(QWidget* parent)
       dialogs_(std::make_unique<WindowDialogs>(this)), statusBar_(new StationStatusBar(this)),
       plotWidget_(nullptr), settingsBar_(new QTabWidget), about_(nullptr),
       timer1_(new QTimer(this)) {
+    initStationResources();
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QString::fromUtf16(AppMessages::kCaption));
     menus_ = std::make_unique<MainMenus>(menuBar(), this);

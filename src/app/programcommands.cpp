@@ -7,6 +7,7 @@
 #include "app/programmemo.h"
 #include "app/programpage.h"
 #include "app/programsettingspage.h"
+#include "app/reachmessages.h"
 #include "app/stationdialogs.h"
 #include "app/stationstatusbar.h"
 #include "gcode/gcodemessages.h"
@@ -113,7 +114,8 @@ bool ProgramCommands::prepare() {
     settings.RemoveRepeated = page->removeRepeated();
     settings.CheckReach = page->checkReach();
     settings.shift = shift_;
-    Result<PreparedProgram> result = PrepareProgram(parts_.programList->snapshot(), settings);
+    const ProgramText source = parts_.programList->snapshot();
+    Result<PreparedProgram> result = PrepareProgram(source, settings);
     if (!result) {
         parts_.notifier().showError(result.error());
         return false;
@@ -124,22 +126,15 @@ bool ProgramCommands::prepare() {
     parts_.plotWidget->update();
     parts_.programList->replace(prepared.lines);
     parts_.programPage->programMemo()->setProgram(prepared.lines);
-    showCheckReport(prepared.checkReport);
+    showCheckReport(source, prepared);
     emit programPrepared();
     return true;
 }
 
-void ProgramCommands::showCheckReport(const CheckReport& report) {
-    const qsizetype total = report.outOfReachCount();
-    QStringList listed;
-    if (total > 0) {
-        // Shift lines end in a number, reach lines in a colon.
-        report.forEachLine([&listed](const QString& line) {
-            if (listed.size() < ProgramPage::kListedReachMessages && line.endsWith(u':'))
-                listed.append(line);
-        });
-    }
-    parts_.programPage->showReachMessages(listed, total);
+void ProgramCommands::showCheckReport(const ProgramText& source, const PreparedProgram& prepared) {
+    const qsizetype total = prepared.checkReport.outOfReachCount();
+    parts_.programPage->showReachMessages(
+        ListReachMessages(source, prepared, ProgramPage::kListedReachMessages), total);
     parts_.statusBar->setNote(total > 0 ? AppMessages::reachCount(total) : QString());
 }
 

@@ -72,7 +72,7 @@ signals:
 
 private:
     bool prepare();
-    void showCheckReport(const CheckReport& report);
+    void showCheckReport(const ProgramText& source, const PreparedProgram& prepared);
 
     ProgramCommandParts parts_;
     QImage background_;

@@ -478,7 +478,11 @@ void TestMainWindow::companionWindows() {
 }
 
 void TestMainWindow::background() {
-    // No "wzorzec.bmp" where the tests run: the default, and a status note.
+    // No "wzorzec.bmp" where the tests run: the shipped default, and a status note.
+    QVERIFY(QFile::exists(QStringLiteral(":/default-background.bmp")));
+    QCOMPARE(
+        window_->plotSurface().image(),
+        QImage(QStringLiteral(":/default-background.bmp")).convertToFormat(QImage::Format_RGB32));
     QVERIFY(child<QLabel>("StatusNote")->text().contains(QStringLiteral("wzorzec.bmp")));
     const QRgb defaultCorner = window_->plotSurface().pixel(1, 1);
     QImage small(100, 50, QImage::Format_RGB32);
