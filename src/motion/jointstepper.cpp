@@ -5,6 +5,10 @@
 
 #include <cmath>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace {
 
 // The 0.1° band of an angle, compared as a 64-bit whole number.
