@@ -1,5 +1,7 @@
 #include "hpgl/convertersettingspages.h"
 
+#include "hpgl/integertext.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -42,6 +44,7 @@ ConverterSettingsPages::ConverterSettingsPages(QWidget* parent) : QTabWidget(par
     setObjectName(QStringLiteral("Pagecontrol1"));
     addTab(createHeightsPage(), QStringLiteral("Ustawienia wysokosci"));
     addTab(createGcodePage(), QStringLiteral("Ustawienia g-kodu"));
+    addTab(createNormalizePage(), QStringLiteral("Normalizacja HPGL"));
     setCurrentIndex(1);
 }
 
@@ -78,6 +81,32 @@ QWidget* ConverterSettingsPages::createGcodePage() {
     addLabel(page, QStringLiteral("Dodaj na końcu:"), QPoint(40, 220));
     footerMemo_ = addMemo(page, "Memo4", defaults.footer, QRect(40, 240, 185, 89));
     return page;
+}
+
+QWidget* ConverterSettingsPages::createNormalizePage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSheet3"));
+    addLabel(page, QStringLiteral("Kąt cięciwy łuków [°]:"), QPoint(16, 27));
+    chordField_ = addField(page, "Edit16", QStringLiteral("5"), QRect(176, 25, 49, 21));
+    addLabel(page, QStringLiteral("Margines obszaru roboczego:"), QPoint(16, 52));
+    marginField_ = addField(page, "Edit17", QStringLiteral("10"), QRect(176, 50, 49, 21));
+    return page;
+}
+
+Result<NormalizeOptions> ConverterSettingsPages::normalizeOptions(bool fit) const {
+    NormalizeOptions options;
+    const Result<double> chord = readChordDegrees(chordField_->text());
+    if (!chord)
+        return chord.failure();
+    options.normalizer.chordDegrees = *chord;
+    options.fit = fit;
+    if (fit) {
+        const Result<qint32> margin = readInteger(marginField_->text());
+        if (!margin)
+            return margin.failure();
+        options.fitting.margin = *margin;
+    }
+    return options;
 }
 
 ConverterSettings ConverterSettingsPages::settings() const {

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "gcode/result.h"
 #include "hpgl/convertersettings.h"
+#include "hpgl/plotfitting.h"
 
 #include <QTabWidget>
 
@@ -11,7 +13,8 @@ class QPlainTextEdit;
 
 // The converter window's settings pages ("Pagecontrol1"): pen heights and
 // travel height on "Ustawienia wysokosci", line numbering and the header
-// and footer lines on "Ustawienia g-kodu". The fields hold text; the
+// and footer lines on "Ustawienia g-kodu", the chord angle and the margin
+// of the plot file normalisation on "Normalizacja HPGL". The fields hold text; the
 // conversion reads them when it needs a number.
 class ConverterSettingsPages : public QTabWidget {
     Q_OBJECT
@@ -22,10 +25,13 @@ public:
     ConverterSettings settings() const;
     // The "Do:" field, read when the line numbering starts again.
     QString lineStepText() const;
+    // The chord angle and the margin of "Normalizacja HPGL", read as numbers.
+    Result<NormalizeOptions> normalizeOptions(bool fit) const;
 
 private:
     QWidget* createHeightsPage();
     QWidget* createGcodePage();
+    QWidget* createNormalizePage();
 
     std::array<QLineEdit*, 8> penFields_{};
     QLineEdit* travelField_ = nullptr;
@@ -33,4 +39,6 @@ private:
     QLineEdit* stepField_ = nullptr;
     QPlainTextEdit* headerMemo_ = nullptr;
     QPlainTextEdit* footerMemo_ = nullptr;
+    QLineEdit* chordField_ = nullptr;
+    QLineEdit* marginField_ = nullptr;
 };

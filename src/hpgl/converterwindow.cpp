@@ -4,6 +4,7 @@
 #include "hpgl/hpglmessages.h"
 #include "hpgl/integertext.h"
 #include "hpgl/plotfile.h"
+#include "hpgl/plotfitting.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -125,6 +126,11 @@ void ConverterWindow::createMenu() {
         << addCommand(bar, "Kopiujgkoddoschowka1", QStringLiteral("Kopiuj g-kod do schowka"),
                       &ConverterWindow::copyGcode);
     addCommand(bar, "Ustawienia1", QStringLiteral("Ustawienia"), &ConverterWindow::toggleSettings);
+    busyCommands_ << addCommand(bar, "NormalizujHPGL1", QStringLiteral("Normalizuj HPGL"),
+                                &ConverterWindow::normalizeOnly)
+                  << addCommand(bar, "Dopasujdoobszaruroboczego1",
+                                QStringLiteral("Dopasuj do obszaru roboczego"),
+                                &ConverterWindow::normalizeAndFit);
 }
 
 QAction* ConverterWindow::addCommand(QWidget* menu, const char* name, const QString& text,
@@ -299,6 +305,29 @@ void ConverterWindow::toggleSettings() {
     pages_->setVisible(!pages_->isVisible());
     if (pages_->isVisible())
         pages_->raise();
+}
+
+void ConverterWindow::normalizeInput(bool fit) {
+    if (isConverting())
+        return;
+    const Result<NormalizeOptions> options = pages_->normalizeOptions(fit);
+    if (!options) {
+        showMessage(options.error(), true);
+        return;
+    }
+    QString dropped;
+    const Result<QString> normalized = normalizePlotText(memoText(input_), *options, &dropped);
+    if (!normalized) {
+        showMessage(normalized.error(), true);
+        return;
+    }
+    input_->setPlainText(*normalized);
+    // The normalised text ends with SP0; the bar takes its place as after loading.
+    if (const std::optional<qsizetype> sp0 = CheckPlotFile(*normalized)) {
+        progress_.setMaximum(int(std::min<qsizetype>(*sp0, std::numeric_limits<int>::max())));
+        showProgress();
+    }
+    showMessage(dropped, false);
 }
 
 void ConverterWindow::quitStation() {

@@ -37,6 +37,9 @@ public:
     void clearAll();
     void copyGcode();
     void toggleSettings();
+    // Rewrites Memo1 in the converter's form, fitted into the working area
+    // when asked, and reports what was left out.
+    void normalizeInput(bool fit);
 
 signals:
     // "Zakończ": the whole station is to end. Without a receiver the window
@@ -55,6 +58,8 @@ private:
     void askOpen();
     void askSave();
     void quitStation();
+    void normalizeOnly() { normalizeInput(false); }
+    void normalizeAndFit() { normalizeInput(true); }
     void runSteps();
     void showInputLeft();
     void finishConversion();

@@ -16,3 +16,38 @@ inline const QString kPlotFileInvalid = QStringLiteral("Plik jest niewłasciwy l
 inline const QString kConversionFinished = QStringLiteral("Konwersja zakończona");
 
 } // namespace hpgl
+
+// The normaliser's own texts; %1 and %2 as each function says.
+namespace hpgl {
+
+inline QString badNumber(QStringView text, QStringView mnemonic, qsizetype line) {
+    return QStringLiteral("Błędna liczba '%1' w instrukcji %2 (linia %3)")
+        .arg(text, mnemonic, QString::number(line));
+}
+inline QString badParameterCount(QStringView mnemonic, qsizetype line) {
+    return QStringLiteral("Niewłaściwa liczba parametrów w instrukcji %1 (linia %2)")
+        .arg(mnemonic, QString::number(line));
+}
+inline QString badCharacter(QStringView text, qsizetype line) {
+    return QStringLiteral("Niezrozumiały znak '%1' w pliku HPGL (linia %2)")
+        .arg(text, QString::number(line));
+}
+inline QString coordinateOutOfRange(double value) {
+    return QStringLiteral("Współrzędna %1 przekracza zakres liczb całkowitych")
+        .arg(value, 0, 'g', 15);
+}
+inline QString chordOutOfRange(QStringView text) {
+    return QStringLiteral("Kąt cięciwy '%1' musi leżeć między 0,5 a 180 stopni").arg(text);
+}
+inline QString notValidReal(QStringView text) {
+    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+}
+
+} // namespace hpgl
+
+namespace hpgl {
+inline QString marginLeavesNoRoom(int margin) {
+    return QStringLiteral("Margines %1 nie zostawia miejsca na rysunek w obszarze roboczym")
+        .arg(margin);
+}
+} // namespace hpgl

@@ -6,6 +6,7 @@
 #include "hpgl/hpglmessages.h"
 #include "hpgl/integertext.h"
 #include "hpgl/plotfile.h"
+#include "hpgl/plotfitting.h"
 
 #include <QSaveFile>
 
@@ -18,23 +19,72 @@ constexpr qsizetype kLinesPerPiece = 65536;
 const char kConvertUsage[] =
     "usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]\n"
     "                              [--travel-height N] [--step N]\n"
+    "                              [--normalize] [--fit] [--margin N] [--chord-degrees A]\n"
     "Converts the plot file with the converter window's settings (pen heights\n"
     "1..8, travel height 10, line numbers from 10 in steps of 10) and writes\n"
     "the G-code (CR LF) to OUT or standard output. On an error the lines\n"
-    "emitted before it are written and the command exits with 1.\n";
+    "emitted before it are written and the command exits with 1.\n"
+    "--normalize first brings a plot file of any common layout to one\n"
+    "instruction a line; --fit also scales and moves it into the working area.\n";
+
+const char kNormalizeUsage[] =
+    "usage: scara-cli normalize-hpgl FILE [--fit] [--margin N] [--chord-degrees A] [-o OUT]\n"
+    "Writes the plot file one instruction a line (IN;, SPn;, PUx y;, PDx y;),\n"
+    "arcs and circles as chords (5 degrees unless given), other instructions\n"
+    "left out and counted on standard error. --fit scales and moves the drawing\n"
+    "into the arm's working area, the margin (10 unless given) kept free.\n";
 
 struct ConvertOptions {
     QString input;
     QString output;
     ConverterSettings settings;
+    bool normalize = false;
+    NormalizeOptions normalizing;
 };
+
+// Reads --fit, --normalize, --margin and --chord-degrees; false when the
+// argument is none of them. A bad value is reported and sets `bad`.
+bool parseNormalizeOption(const QStringList& args, qsizetype& i, ConvertOptions& options,
+                          bool& bad) {
+    const QString& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == QLatin1String("--normalize")) {
+        options.normalize = true;
+    } else if (arg == QLatin1String("--fit")) {
+        options.normalize = true;
+        options.normalizing.fit = true;
+    } else if (arg == QLatin1String("--margin") && hasValue) {
+        const Result<qint32> margin = readInteger(args[++i]);
+        if (!margin) {
+            cli::err(margin.error());
+            bad = true;
+        } else {
+            options.normalizing.fitting.margin = *margin;
+        }
+    } else if (arg == QLatin1String("--chord-degrees") && hasValue) {
+        const Result<double> chord = readChordDegrees(args[++i]);
+        if (!chord) {
+            cli::err(chord.error());
+            bad = true;
+        } else {
+            options.normalizing.normalizer.chordDegrees = *chord;
+        }
+    } else {
+        return false;
+    }
+    return true;
+}
 
 // Fills `options` from the arguments; false on a usage error (already reported).
 bool parseConvertOptions(const QStringList& args, ConvertOptions& options) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("-o") && hasValue) {
+        bool bad = false;
+        if (parseNormalizeOption(args, i, options, bad)) {
+            if (bad)
+                return false;
+        } else if (arg == QLatin1String("-o") && hasValue) {
             options.output = args[++i];
         } else if (arg == QLatin1String("--pen-heights") && hasValue) {
             const QStringList heights = args[++i].split(u',');
@@ -110,6 +160,15 @@ int runConvertHpgl(const QStringList& args) {
         cli::err(text.error());
         return 1;
     }
+    if (options.normalize) {
+        QString dropped;
+        text = normalizePlotText(*text, options.normalizing, &dropped);
+        if (!text) {
+            cli::err(text.error());
+            return 1;
+        }
+        cli::err(dropped);
+    }
     if (!CheckPlotFile(*text))
         cli::err(hpgl::kPlotFileInvalid);
 
@@ -144,6 +203,50 @@ int runConvertHpgl(const QStringList& args) {
     return written ? 0 : 1;
 }
 
+int runNormalizeHpgl(const QStringList& args) {
+    if (cli::wantsHelp(args)) {
+        std::fputs(kNormalizeUsage, stdout);
+        return 0;
+    }
+    ConvertOptions options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        bool bad = false;
+        if (parseNormalizeOption(args, i, options, bad)) {
+            if (bad)
+                return 2;
+        } else if (args[i] == QLatin1String("-o") && i + 1 < args.size()) {
+            options.output = args[++i];
+        } else if (!args[i].startsWith(u'-') && options.input.isEmpty()) {
+            options.input = args[i];
+        } else {
+            std::fputs(kNormalizeUsage, stderr);
+            return 2;
+        }
+    }
+    if (options.input.isEmpty()) {
+        std::fputs(kNormalizeUsage, stderr);
+        return 2;
+    }
+    const Result<QString> text = readPlotFile(options.input);
+    if (!text) {
+        cli::err(text.error());
+        return 1;
+    }
+    QString dropped;
+    const Result<QString> normalized = normalizePlotText(*text, options.normalizing, &dropped);
+    if (!normalized) {
+        cli::err(normalized.error());
+        return 1;
+    }
+    cli::err(dropped);
+    GcodeSink sink(options.output);
+    sink.write(*normalized + u'\n');
+    return sink.finish() ? 0 : 1;
+}
+
+CliRegistration normalizeReg{{"normalize-hpgl",
+                              "bring a plot file to one instruction a line, optionally fitted",
+                              &runNormalizeHpgl}};
 CliRegistration convertReg{
     {"convert-hpgl", "convert an HPGL plot file to G-code", &runConvertHpgl}};
 

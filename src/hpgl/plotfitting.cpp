@@ -1,0 +1,128 @@
+#include "hpgl/plotfitting.h"
+
+#include "hpgl/hpglmessages.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Rounding a point to whole units moves it by at most this much.
+constexpr double kRoundingSlack = 0.75;
+
+struct Point {
+    double x;
+    double y;
+};
+
+double cross(const Point& o, const Point& a, const Point& b) {
+    return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
+}
+
+// The corners of the points' convex hull: only they can touch the edge of a
+// convex working area.
+std::vector<Point> convexHull(std::vector<Point> points) {
+    std::sort(points.begin(), points.end(), [](const Point& a, const Point& b) {
+        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    });
+    if (points.size() < 3)
+        return points;
+    std::vector<Point> hull(2 * points.size());
+    size_t k = 0;
+    for (const Point& p : points) {
+        while (k >= 2 && cross(hull[k - 2], hull[k - 1], p) <= 0)
+            --k;
+        hull[k++] = p;
+    }
+    for (size_t i = points.size() - 1, lower = k + 1; i-- > 0;) {
+        while (k >= lower && cross(hull[k - 2], hull[k - 1], points[i]) <= 0)
+            --k;
+        hull[k++] = points[i];
+    }
+    hull.resize(k - 1);
+    return hull;
+}
+
+// The largest scale at which every point, placed as (u + s*dx, margin + s*dy),
+// stays within `radius` of the base. Each point bounds s by the positive
+// root of |(u + s*dx, margin + s*dy)| = radius.
+double largestScale(const std::vector<Point>& offsets, double u, double margin, double radius) {
+    double best = std::numeric_limits<double>::infinity();
+    const double c = u * u + margin * margin - radius * radius;
+    for (const Point& d : offsets) {
+        const double a = d.x * d.x + d.y * d.y;
+        if (a == 0)
+            continue;
+        const double b = u * d.x + margin * d.y;
+        best = std::min(best, (-b + std::sqrt(b * b - a * c)) / a);
+    }
+    return best;
+}
+
+} // namespace
+
+Result<PlotFit> FitToWorkingArea(NormalizedPlot& plot, const FitSettings& settings) {
+    const double margin = settings.margin;
+    const double radius = kReach - margin - kRoundingSlack;
+    if (margin < 0 || radius <= margin)
+        return Failure{hpgl::marginLeavesNoRoom(settings.margin)};
+    std::vector<Point> points;
+    for (const PlotOp& op : plot.ops) {
+        if (op.kind == PlotOp::Kind::PenUp || op.kind == PlotOp::Kind::PenDown)
+            points.push_back({op.x, op.y});
+    }
+    if (points.empty())
+        return PlotFit{};
+    std::vector<Point> hull = convexHull(std::move(points));
+    double minX = hull[0].x, maxX = hull[0].x, minY = hull[0].y;
+    for (const Point& p : hull) {
+        minX = std::min(minX, p.x);
+        maxX = std::max(maxX, p.x);
+        minY = std::min(minY, p.y);
+    }
+    // Rest the drawing on the margin above the X axis (lower is wider) and
+    // find the sideways place that allows the largest scale; that scale is
+    // a concave function of the place, so a ternary search finds it.
+    const double centreX = (minX + maxX) / 2;
+    for (Point& p : hull)
+        p = {p.x - centreX, p.y - minY};
+    double low = -std::sqrt(radius * radius - margin * margin);
+    double high = -low;
+    for (int i = 0; i < 100; ++i) {
+        const double a = low + (high - low) / 3;
+        const double b = high - (high - low) / 3;
+        if (largestScale(hull, a, margin, radius) < largestScale(hull, b, margin, radius))
+            low = a;
+        else
+            high = b;
+    }
+    const double u = (low + high) / 2;
+    PlotFit fit;
+    fit.scale = largestScale(hull, u, margin, radius);
+    if (!std::isfinite(fit.scale)) // a single point
+        fit.scale = 1;
+    fit.offsetX = u - fit.scale * centreX;
+    fit.offsetY = margin - fit.scale * minY;
+    for (PlotOp& op : plot.ops) {
+        if (op.kind == PlotOp::Kind::PenUp || op.kind == PlotOp::Kind::PenDown) {
+            op.x = fit.scale * op.x + fit.offsetX;
+            op.y = fit.scale * op.y + fit.offsetY;
+        }
+    }
+    return fit;
+}
+
+Result<QString> normalizePlotText(QStringView text, const NormalizeOptions& options,
+                                  QString* dropped) {
+    Result<NormalizedPlot> plot = NormalizePlot(text, options.normalizer);
+    if (!plot)
+        return plot.failure();
+    if (options.fit) {
+        if (const Result<PlotFit> fit = FitToWorkingArea(plot.value(), options.fitting); !fit)
+            return fit.failure();
+    }
+    if (dropped != nullptr)
+        *dropped = droppedSummary(*plot);
+    return FormatNormalizedPlot(*plot);
+}
