@@ -1,0 +1,77 @@
+// Draws the picture of the main window for the documentation: the station
+// with a program loaded, the page "G-kod" in front, grabbed offscreen.
+// Usage: app-screenshot <output.png>
+#include "app/mainwindow.h"
+#include "app/notifier.h"
+#include "app/programcommands.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+class SilentNotifier : public Notifier {
+public:
+    void notify(const QString&) override {}
+    void showError(const QString& text) override { std::fprintf(stderr, "%s\n", qPrintable(text)); }
+};
+
+// A rosette of working moves at Z 0 to Z 6 around (0, 260), reached by rapid
+// moves, and one point beyond the arm's reach.
+QByteArray demoProgram() {
+    QByteArray out;
+    int n = 10;
+    auto block = [&](const QByteArray& words) {
+        out += "N" + QByteArray::number(n) + " " + words + "\r\n";
+        n += 10;
+    };
+    block("G00 Z6");
+    for (int petal = 0; petal < 7; ++petal) {
+        const double turn = petal * 2 * M_PI / 7;
+        const QByteArray z = QByteArray::number(petal);
+        bool first = true;
+        for (int step = 0; step <= 36; ++step) {
+            const double t = step * M_PI / 36;
+            const double r = 200 * std::sin(t);
+            const double a = turn + 0.45 * std::sin(2 * t);
+            const QByteArray point = "X" + QByteArray::number(r * std::cos(a), 'f', 1) + " Y" +
+                                     QByteArray::number(260 + r * std::sin(a) * 0.9, 'f', 1);
+            block(first ? "G00 " + point + " Z6" : "G01 " + point + " Z" + z);
+            first = false;
+        }
+    }
+    block("G00 X480 Y200 Z6");
+    block("G00 X500 Y0");
+    block("M30");
+    return out;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: app-screenshot <output.png>\n");
+        return 2;
+    }
+    QTemporaryDir dir;
+    const QString program = dir.filePath(QStringLiteral("rozeta.nc"));
+    QFile file(program);
+    if (!file.open(QIODevice::WriteOnly) || file.write(demoProgram()) < 0)
+        return 1;
+    file.close();
+
+    MainWindow window;
+    window.setNotifier(std::make_unique<SilentNotifier>());
+    window.resize(1400, 820);
+    window.show();
+    if (!window.programCommands()->openProgramFile(program))
+        return 1;
+    window.settingsBar()->setCurrentIndex(1); // "G-kod"
+    app.processEvents();
+    return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+}
