@@ -1,95 +1,159 @@
 #include "gcode/blockview.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 namespace {
 
-int wordIndex(char c) {
-    switch (c) {
-    case 'N':
-        return 0;
-    case 'G':
-        return 1;
-    case 'X':
-        return 2;
-    case 'Y':
-        return 3;
-    case 'Z':
-        return 4;
-    case 'F':
-        return 5;
-    case 'S':
-        return 6;
-    case 'T':
-        return 7;
-    case 'M':
-        return 8;
-    default:
-        return -1;
+// What each byte means to the scan: the index of the word it starts (0 to
+// 8), or one of the classes below.
+constexpr signed char kOther = -1;
+constexpr signed char kSpace = -2;
+constexpr signed char kPoint = -3;
+constexpr signed char kNul = -4;
+
+struct ByteTable {
+    signed char kind[256];
+    constexpr ByteTable() : kind() {
+        for (signed char& entry : kind)
+            entry = kOther;
+        for (int i = 0; i < int(kGcodeWordCount); ++i)
+            kind[static_cast<unsigned char>(kGcodeWordLetters[i])] = static_cast<signed char>(i);
+        kind[static_cast<unsigned char>(' ')] = kSpace;
+        kind[static_cast<unsigned char>('.')] = kPoint;
+        kind[0] = kNul;
     }
-}
+};
+constexpr ByteTable kBytes;
+
+// The scan's state: each letter's value begins after the letter and ends at
+// the next space; a letter right before a space skips that one space, so its
+// value is the following run of characters ("waiting" until the next byte).
+struct Scan {
+    std::array<qsizetype, kGcodeWordCount> begin;
+    std::array<qsizetype, kGcodeWordCount> end;
+    unsigned found = 0;   // letters seen
+    unsigned open = 0;    // values still being read
+    unsigned waiting = 0; // values that start at the byte after a skipped space
+    unsigned dotted = 0;  // values holding a '.'
+    qsizetype lastPoint = -1;
+
+    void close(unsigned letters, qsizetype at) {
+        for (unsigned bits = letters; bits != 0; bits &= bits - 1) {
+            const auto i = std::size_t(std::countr_zero(bits));
+            end[i] = at;
+            const unsigned bit = 1u << i;
+            dotted = lastPoint >= begin[i] ? dotted | bit : dotted & ~bit;
+        }
+    }
+    // A space at `at` in a line of `size` bytes: values still open end here,
+    // except those whose letter stands right before it, which skip it and
+    // start at the next byte (empty if that is a space too).
+    void space(const char* data, qsizetype size, qsizetype at) {
+        for (unsigned bits = open; bits != 0; bits &= bits - 1) {
+            const auto i = std::size_t(std::countr_zero(bits));
+            const unsigned bit = 1u << i;
+            if (begin[i] == at) {
+                begin[i] = at + 1;
+                waiting |= bit;
+            } else {
+                close(bit, at);
+            }
+        }
+        open = 0;
+        if (waiting != 0 && at + 1 < size) {
+            if (data[at + 1] == ' ')
+                close(waiting, at + 1);
+            else
+                open = waiting;
+            waiting = 0;
+        }
+    }
+};
 
 } // namespace
 
-// Only the last occurrence of each letter counts (a later one overwrites the
-// value), so the scan first finds those positions and then reads at most
-// nine values: one pass over the first 255 bytes plus the values read.
+// One pass over the line: letters at positions 1 to 255 (up to a NUL) open
+// values, spaces close them; only the last occurrence of each letter counts,
+// as a later one overwrites the value. Past the letters the scan only reads
+// on to the end of values still open.
 void BlockView::parse(QByteArrayView line) {
-    std::array<qsizetype, kGcodeWordCount> letterAt;
-    letterAt.fill(-1);
-    const qsizetype limit = std::min(line.size(), kWordLetterPositions);
+    words_.fill(QByteArrayView());
     const char* data = line.data();
-    for (qsizetype p = 0; p < limit; ++p) {
-        const char c = data[p];
-        if (c == '\0')
+    const qsizetype size = line.size();
+    const qsizetype limit = std::min(size, kWordLetterPositions);
+    Scan scan;
+    qsizetype p = 0;
+    while (p < limit) {
+        const signed char kind = kBytes.kind[static_cast<unsigned char>(data[p])];
+        if (kind >= 0) {
+            const unsigned bit = 1u << kind;
+            scan.found |= bit;
+            scan.open |= bit;
+            scan.begin[std::size_t(kind)] = p + 1;
+        } else if (kind == kSpace) {
+            scan.space(data, size, p);
+        } else if (kind == kPoint) {
+            scan.lastPoint = p;
+        } else if (kind == kNul) {
+            ++p;
             break;
-        const int index = wordIndex(c);
-        if (index >= 0)
-            letterAt[std::size_t(index)] = p;
+        }
+        ++p;
+        while (p < limit && kBytes.kind[static_cast<unsigned char>(data[p])] == kOther)
+            ++p;
     }
-
-    std::array<qsizetype, kGcodeWordCount> begin{};
-    std::array<qsizetype, kGcodeWordCount> end{};
-    std::array<bool, kGcodeWordCount> dotted{};
-    qsizetype scratchSize = 0;
-    for (std::size_t i = 0; i < kGcodeWordCount; ++i) {
-        words_[i] = QByteArrayView();
-        if (letterAt[i] < 0)
-            continue;
-        qsizetype q = letterAt[i] + 1;
-        if (q < line.size() && data[q] == ' ')
-            ++q;
-        const void* space =
-            q < line.size() ? std::memchr(data + q, ' ', std::size_t(line.size() - q)) : nullptr;
-        const qsizetype e = space ? static_cast<const char*>(space) - data : line.size();
-        begin[i] = q;
-        end[i] = e;
-        dotted[i] = e > q && std::memchr(data + q, '.', std::size_t(e - q)) != nullptr;
-        if (dotted[i])
-            scratchSize += e - q;
-        else
-            words_[i] = QByteArrayView(data + q, e - q);
+    for (; p < size && scan.open != 0; ++p) {
+        if (data[p] == ' ')
+            scan.space(data, size, p);
+        else if (data[p] == '.')
+            scan.lastPoint = p;
     }
-    if (scratchSize == 0)
+    scan.close(scan.open, size);
+    for (unsigned bits = scan.waiting; bits != 0; bits &= bits - 1) {
+        const auto i = std::size_t(std::countr_zero(bits));
+        scan.close(1u << i, scan.begin[i]);
+    }
+    if (scan.found == 0)
         return;
-    scratch_.resize(std::size_t(scratchSize));
-    qsizetype at = 0;
-    for (std::size_t i = 0; i < kGcodeWordCount; ++i) {
-        if (!dotted[i])
-            continue;
-        const qsizetype length = end[i] - begin[i];
-        char* out = scratch_.data() + at;
-        std::replace_copy(data + begin[i], data + end[i], out, '.', ',');
-        at += length;
+    for (unsigned bits = scan.found & ~scan.dotted; bits != 0; bits &= bits - 1) {
+        const auto i = std::size_t(std::countr_zero(bits));
+        words_[i] = QByteArrayView(data + scan.begin[i], scan.end[i] - scan.begin[i]);
     }
-    at = 0;
+    if (scan.dotted != 0)
+        copyDotted(data, scan.begin, scan.end, scan.dotted);
+}
+
+// Values with a point are copied with each '.' as ','.
+void BlockView::copyDotted(const char* data, const std::array<qsizetype, kGcodeWordCount>& begin,
+                           const std::array<qsizetype, kGcodeWordCount>& end, unsigned dotted) {
+    qsizetype total = 0;
+    for (unsigned bits = dotted; bits != 0; bits &= bits - 1) {
+        const auto i = std::size_t(std::countr_zero(bits));
+        total += end[i] - begin[i];
+    }
+    if (scratch_.size() < std::size_t(total))
+        scratch_.resize(std::max(std::size_t(total), std::size_t(256)));
+    char* out = scratch_.data();
+    for (unsigned bits = dotted; bits != 0; bits &= bits - 1) {
+        const auto i = std::size_t(std::countr_zero(bits));
+        char* const start = out;
+        for (const char* p = data + begin[i]; p != data + end[i]; ++p)
+            *out++ = *p == '.' ? ',' : *p;
+        words_[i] = QByteArrayView(start, out - start);
+    }
+}
+
+void BlockView::writeCanonical(char* out) const {
     for (std::size_t i = 0; i < kGcodeWordCount; ++i) {
-        if (!dotted[i])
+        const QByteArrayView word = words_[i];
+        if (word.isEmpty())
             continue;
-        const qsizetype length = end[i] - begin[i];
-        words_[i] = QByteArrayView(scratch_.data() + at, length);
-        at += length;
+        *out++ = kGcodeWordLetters[i];
+        for (const char c : word)
+            *out++ = c;
+        *out++ = ' ';
     }
 }
 

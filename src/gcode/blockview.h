@@ -5,7 +5,7 @@
 #include <QByteArrayView>
 
 #include <array>
-#include <string>
+#include <vector>
 
 // The allocation-free form of ParseBlock that the preparation pass uses for
 // every line of a program: the nine value texts are views, into the line
@@ -22,20 +22,22 @@ public:
     bool has(GcodeWord w) const { return !words_[std::size_t(w)].isEmpty(); }
     void set(GcodeWord w, QByteArrayView value) { words_[std::size_t(w)] = value; }
 
-    // Appends FormatBlock's canonical text of the current words to `out`.
-    template <typename Out> void appendCanonical(Out& out) const {
-        for (std::size_t i = 0; i < kGcodeWordCount; ++i) {
-            if (words_[i].isEmpty())
-                continue;
-            out.push_back(kGcodeWordLetters[i]);
-            out.append(words_[i].data(), words_[i].size());
-            out.push_back(' ');
-        }
+    // FormatBlock's canonical text of the current words: its length, and
+    // writing it to `out` (which has room for canonicalSize() bytes).
+    qsizetype canonicalSize() const {
+        qsizetype size = 0;
+        for (const QByteArrayView& word : words_)
+            size += word.isEmpty() ? 0 : word.size() + 2;
+        return size;
     }
+    void writeCanonical(char* out) const;
 
     GcodeBlock toBlock() const;
 
 private:
+    void copyDotted(const char* data, const std::array<qsizetype, kGcodeWordCount>& begin,
+                    const std::array<qsizetype, kGcodeWordCount>& end, unsigned dotted);
+
     std::array<QByteArrayView, kGcodeWordCount> words_;
-    std::string scratch_;
+    std::vector<char> scratch_; // grows, never shrinks
 };

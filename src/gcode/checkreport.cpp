@@ -4,17 +4,8 @@
 #include "gcode/gcodemessages.h"
 #include "gcode/windows1250.h"
 
-#include <bit>
-
 CheckReport::CheckReport(ProgramText source, qint32 dx, qint32 dy)
     : source_(std::move(source)), dx_(dx), dy_(dy) {}
-
-void CheckReport::add(qsizetype line, std::uint8_t messages) {
-    if (messages == 0)
-        return;
-    entries_.push_back(std::uint64_t(line) << 8 | messages);
-    lineCount_ += std::popcount(messages);
-}
 
 void CheckReport::forEachLine(const std::function<void(const QString&)>& visit) const {
     BlockView block;

@@ -28,7 +28,12 @@ public:
 
     // Records messages (a combination of Message flags) for source line `line`;
     // called in source order.
-    void add(qsizetype line, std::uint8_t messages);
+    void add(qsizetype line, std::uint8_t messages) {
+        if (messages == 0)
+            return;
+        entries_.push_back(std::uint64_t(line) << 8 | messages);
+        lineCount_ += (messages & 1) + (messages >> 1 & 1) + (messages >> 2 & 1);
+    }
 
     qsizetype lineCount() const { return lineCount_; }
     bool isEmpty() const { return lineCount_ == 0; }

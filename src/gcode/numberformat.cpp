@@ -160,7 +160,50 @@ void appendDigitsPlain(std::string& out, bool negative, const char* digits, int 
 
 } // namespace
 
+namespace {
+
+// The common case in one pass: [spaces] [sign] up to 15 digits with an
+// optional comma, [spaces], nothing else. Exact: at most 15 digits fit a
+// double, and one division by an exact power of ten rounds correctly.
+bool plainReal(QByteArrayView text, double& value) {
+    const char* p = text.data();
+    const char* end = p + text.size();
+    while (p < end && *p == ' ')
+        ++p;
+    bool negative = false;
+    if (p < end && (*p == '-' || *p == '+'))
+        negative = *p++ == '-';
+    std::int64_t mantissa = 0;
+    int digits = 0;
+    int fraction = -1; // digits after the comma, -1 without a comma
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c >= '0' && c <= '9') {
+            mantissa = mantissa * 10 + (c - '0');
+            ++digits;
+            fraction += fraction >= 0;
+        } else if (c == ',' && fraction < 0) {
+            fraction = 0;
+        } else {
+            break;
+        }
+    }
+    while (p < end && *p == ' ')
+        ++p;
+    if (p != end || digits == 0 || digits > 15)
+        return false;
+    value = fraction > 0 ? double(mantissa) / kPowersOfTen[fraction] : double(mantissa);
+    if (negative)
+        value = -value;
+    return true;
+}
+
+} // namespace
+
 Result<double> ParseReal(QByteArrayView text) {
+    double plain = 0;
+    if (plainReal(text, plain))
+        return plain;
     RealSyntax syntax;
     double value = 0;
     if (splitReal(text, syntax) && (fastReal(syntax, value) || slowReal(syntax, value)))

@@ -25,11 +25,17 @@ void PlotColours::setColour(PlotColumn column, PlotRow row, QRgb rgb) {
 }
 
 PlotRow MoveColourRow(QByteArrayView g, QByteArrayView z) {
-    if (g == "00" || g == "0")
+    // Exact texts "00", "0", "01", "1": a last digit, optionally after a '0'.
+    const qsizetype size = g.size();
+    if (size < 1 || size > 2 || (size == 2 && g[0] != '0'))
+        return PlotRow::NoRow;
+    const char last = g[size - 1];
+    if (last == '0')
         return PlotRow::G00;
-    if (g == "01" || g == "1") {
+    if (last == '1') {
         if (z.size() == 1 && z[0] >= '0' && z[0] <= '6')
             return PlotRow(int(PlotRow::Z0) + (z[0] - '0'));
+        return PlotRow::NoRow;
     }
     return PlotRow::NoRow;
 }

@@ -72,8 +72,8 @@ void PlotSurface::drawLineLocked(qint64 x0, qint64 y0, qint64 x1, qint64 y1, QRg
     const qint64 step = y1 >= y0 ? 1 : -1;
     // Position at `first`: q = floor((2 k minor + major) / (2 major)).
     qint64 q = 0;
-    qint64 r = 0;
-    if (major > 0) {
+    qint64 r = major;
+    if (major > 0 && first != x0) {
         const __int128 numerator = __int128(2) * (first - x0) * minor + major;
         q = qint64(numerator / (2 * major));
         r = qint64(numerator % (2 * major));

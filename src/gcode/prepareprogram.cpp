@@ -3,100 +3,231 @@
 #include "gcode/blockview.h"
 #include "gcode/numberformat.h"
 
+#include <cmath>
+#include <cstring>
+#include <limits>
 #include <optional>
 #include <string>
 
 namespace {
 
-// Everything one pass keeps between blocks. The strings keep their capacity,
-// so after the first few blocks the pass allocates only when its outputs grow.
-struct Pass {
-    explicit Pass(const PrepareSettings& s) : settings(s) {}
+// A word text the pass keeps or writes: coordinates are a few characters and
+// live in the inline buffer; longer texts go to the heap.
+class ShortText {
+public:
+    void assign(QByteArrayView text) {
+        size_ = text.size();
+        if (size_ <= kInline) {
+            std::memcpy(inline_, text.data(), std::size_t(size_));
+        } else {
+            long_.assign(text.data(), std::size_t(size_));
+        }
+    }
+    // The text of a whole number (what FormatReal writes for it).
+    void assignWhole(qint64 value) {
+        char* end = inline_ + kInline;
+        char* p = end;
+        const bool negative = value < 0;
+        quint64 magnitude = negative ? 0 - quint64(value) : quint64(value);
+        do {
+            *--p = char('0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        if (negative)
+            *--p = '-';
+        size_ = end - p;
+        std::memmove(inline_, p, std::size_t(size_));
+    }
+    QByteArrayView view() const {
+        return QByteArrayView(size_ <= kInline ? inline_ : long_.data(), size_);
+    }
 
-    const PrepareSettings& settings;
-    PreparedProgram result;
-    BlockView block;
-    std::string prevX = "500"; // the arm's start position
-    std::string prevY = "0";
-    std::string roundedX, roundedY, roundedZ;
-    std::string shiftedX, shiftedY;
+private:
+    static constexpr qsizetype kInline = 32;
+    char inline_[kInline];
+    qsizetype size_ = 0;
+    std::string long_;
 };
+
+// A coordinate text the pass has written, with its value when the text is
+// known to read back to exactly that value (whole numbers below 1e15, which
+// FormatReal writes in full). Lets the later steps skip converting the text
+// again; anything else is converted from its text as usual.
+struct Coordinate {
+    ShortText text;
+    bool exact = false;
+    double value = 0;
+
+    void set(double v) {
+        value = v;
+        exact = std::fabs(v) < 1e15 && v == std::trunc(v);
+        if (exact) {
+            text.assignWhole(qint64(v));
+        } else {
+            std::string formatted;
+            AppendReal(formatted, v);
+            text.assign(QByteArrayView(formatted.data(), qsizetype(formatted.size())));
+        }
+    }
+    std::optional<qint32> whole() const {
+        if (exact && value >= std::numeric_limits<qint32>::min() &&
+            value <= std::numeric_limits<qint32>::max())
+            return qint32(value);
+        return std::nullopt;
+    }
+};
+
+bool sameText(QByteArrayView a, QByteArrayView b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), std::size_t(a.size())) == 0;
+}
 
 QByteArrayView view(const std::string& s) {
     return QByteArrayView(s.data(), qsizetype(s.size()));
 }
 
-// Rounding: each present X, Y, Z becomes the whole-number text of its value,
-// halves to the even neighbour.
-std::optional<Failure> roundWord(BlockView& block, GcodeWord word, std::string& buffer) {
-    if (!block.has(word))
-        return std::nullopt;
-    const Result<double> value = ParseReal(block.word(word));
+// The previous point's text, with its whole-number value once known.
+struct PreviousWord {
+    ShortText text;
+    std::optional<qint32> whole;
+
+    void assign(QByteArrayView t, std::optional<qint32> w) {
+        text.assign(t);
+        whole = w;
+    }
+    Result<qint32> toWhole() const {
+        if (whole)
+            return *whole;
+        return ParseWhole(text.view());
+    }
+};
+
+// Everything one pass keeps between blocks. The strings keep their capacity,
+// so after the first blocks the pass allocates only when its outputs grow.
+struct Pass {
+    explicit Pass(const PrepareSettings& s) : settings(s) {
+        prevX.assign("500", 500); // the arm's start position
+        prevY.assign("0", 0);
+    }
+
+    const PrepareSettings& settings;
+    PreparedProgram result;
+    BlockView block;
+    PreviousWord prevX, prevY;
+    std::string roundedZ;
+    Coordinate x, y;
+    std::optional<double> roundedX, roundedY;
+};
+
+// Rounding of Z: the word becomes the whole-number text of its value, halves
+// to the even neighbour.
+std::optional<Failure> roundZ(BlockView& block, std::string& buffer) {
+    const Result<double> value = ParseReal(block.word(GcodeWord::Z));
     if (!value)
         return value.failure();
     buffer.clear();
     AppendRoundedWhole(buffer, *value);
-    block.set(word, view(buffer));
+    block.set(GcodeWord::Z, view(buffer));
     return std::nullopt;
 }
 
 // Shift: the word becomes the FormatReal text of its value plus the shift.
-std::optional<Failure> shiftWord(BlockView& block, GcodeWord word, qint32 by, std::string& buffer) {
-    const Result<double> value = ParseReal(block.word(word));
-    if (!value)
-        return value.failure();
-    buffer.clear();
-    AppendReal(buffer, *value + double(by));
-    block.set(word, view(buffer));
+std::optional<Failure> shiftWord(BlockView& block, GcodeWord word, std::optional<double> known,
+                                 qint32 by, Coordinate& out) {
+    double value = 0;
+    if (known) {
+        value = *known;
+    } else {
+        const Result<double> parsed = ParseReal(block.word(word));
+        if (!parsed)
+            return parsed.failure();
+        value = *parsed;
+    }
+    out.set(value + double(by));
+    block.set(word, out.text.view());
     return std::nullopt;
 }
 
-// The move from the previous point; the four texts must be whole numbers,
-// checked in the order prevX, prevY, X, Y.
-std::optional<Failure> recordMove(Pass& pass, PlotRow row) {
-    const QByteArrayView texts[4] = {view(pass.prevX), view(pass.prevY),
-                                     pass.block.word(GcodeWord::X), pass.block.word(GcodeWord::Y)};
-    qint32 values[4];
-    for (int i = 0; i < 4; ++i) {
-        const Result<qint32> value = ParseWhole(texts[i]);
+// Rounding of X, Y and Z, in that order. X and Y keep only their rounded
+// values: the shift, which follows for every present X and Y, writes their
+// texts from them (the rounded text would read back to the same value).
+std::optional<Failure> roundCoordinates(Pass& pass) {
+    BlockView& block = pass.block;
+    for (GcodeWord word : {GcodeWord::X, GcodeWord::Y}) {
+        if (!block.has(word))
+            continue;
+        const Result<double> value = ParseReal(block.word(word));
         if (!value)
             return value.failure();
-        values[i] = *value;
+        (word == GcodeWord::X ? pass.roundedX : pass.roundedY) = RoundHalfEven(*value);
     }
-    pass.result.moves.push_back(PlotMove{values[0], values[1], values[2], values[3], row});
+    if (block.has(GcodeWord::Z))
+        return roundZ(block, pass.roundedZ);
     return std::nullopt;
-}
-
-bool beyondReach(const BlockView& block) {
-    const Result<double> x = ParseReal(block.word(GcodeWord::X));
-    const Result<double> y = ParseReal(block.word(GcodeWord::Y));
-    // Both texts have been written by the shift step, so they convert.
-    return x && y && *x * *x + *y * *y > kReachSquared;
 }
 
 // Rounding and shift of one parsed block; fills in the report flags.
 std::optional<Failure> rewriteCoordinates(Pass& pass, std::uint8_t& messages) {
     BlockView& block = pass.block;
     const PrepareSettings& settings = pass.settings;
+    pass.roundedX.reset();
+    pass.roundedY.reset();
     if (settings.RoundCoordinates) {
-        if (auto f = roundWord(block, GcodeWord::X, pass.roundedX))
-            return f;
-        if (auto f = roundWord(block, GcodeWord::Y, pass.roundedY))
-            return f;
-        if (auto f = roundWord(block, GcodeWord::Z, pass.roundedZ))
+        if (auto f = roundCoordinates(pass))
             return f;
     }
     if (block.has(GcodeWord::Y)) {
         messages |= CheckReport::ShiftY;
-        if (auto f = shiftWord(block, GcodeWord::Y, settings.shift.dy, pass.shiftedY))
+        if (auto f = shiftWord(block, GcodeWord::Y, pass.roundedY, settings.shift.dy, pass.y))
             return f;
     }
     if (block.has(GcodeWord::X)) {
         messages |= CheckReport::ShiftX;
-        if (auto f = shiftWord(block, GcodeWord::X, settings.shift.dx, pass.shiftedX))
+        if (auto f = shiftWord(block, GcodeWord::X, pass.roundedX, settings.shift.dx, pass.x))
             return f;
     }
     return std::nullopt;
+}
+
+// The move from the previous point; the four texts must be whole numbers,
+// checked in the order prevX, prevY, X, Y.
+std::optional<Failure> recordMove(Pass& pass, PlotRow row) {
+    const Result<qint32> fromX = pass.prevX.toWhole();
+    if (!fromX)
+        return fromX.failure();
+    const Result<qint32> fromY = pass.prevY.toWhole();
+    if (!fromY)
+        return fromY.failure();
+    const std::optional<qint32> knownX = pass.x.whole();
+    const Result<qint32> toX = knownX ? Result<qint32>(*knownX) : ParseWhole(pass.x.text.view());
+    if (!toX)
+        return toX.failure();
+    const std::optional<qint32> knownY = pass.y.whole();
+    const Result<qint32> toY = knownY ? Result<qint32>(*knownY) : ParseWhole(pass.y.text.view());
+    if (!toY)
+        return toY.failure();
+    pass.result.moves.push_back(PlotMove{*fromX, *fromY, *toX, *toY, row});
+    return std::nullopt;
+}
+
+double valueOf(const Coordinate& c) {
+    if (c.exact)
+        return c.value;
+    const Result<double> parsed = ParseReal(c.text.view());
+    // The text was written by FormatReal; only the largest values exceed the
+    // range when read back, and those are far beyond the reach.
+    return parsed ? *parsed : std::numeric_limits<double>::infinity();
+}
+
+bool beyondReach(const Pass& pass) {
+    const double x = valueOf(pass.x);
+    const double y = valueOf(pass.y);
+    return x * x + y * y > kReachSquared;
+}
+
+void appendLine(Pass& pass) {
+    const qsizetype size = pass.block.canonicalSize();
+    if (size > 0)
+        pass.block.writeCanonical(pass.result.lines.addLine(size));
 }
 
 // One block: parse, rewrite, keep or drop, record the move, check the reach,
@@ -108,33 +239,27 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
     if (auto f = rewriteCoordinates(pass, messages))
         return f;
 
-    const bool hasPoint = block.has(GcodeWord::X) && block.has(GcodeWord::Y);
-    const bool repeated = pass.settings.RemoveRepeated && hasPoint &&
-                          block.word(GcodeWord::X) == view(pass.prevX) &&
-                          block.word(GcodeWord::Y) == view(pass.prevY);
-    ProgramText& out = pass.result.lines;
-    if (!repeated) {
-        const qsizetype before = out.byteCount();
-        block.appendCanonical(out.buffer());
-        if (out.byteCount() != before)
-            out.endLine();
-    }
+    const bool hasX = block.has(GcodeWord::X);
+    const bool hasY = block.has(GcodeWord::Y);
+    const bool repeated = pass.settings.RemoveRepeated && hasX && hasY &&
+                          sameText(block.word(GcodeWord::X), pass.prevX.text.view()) &&
+                          sameText(block.word(GcodeWord::Y), pass.prevY.text.view());
+    if (!repeated)
+        appendLine(pass);
 
-    if (hasPoint) {
+    if (hasX && hasY) {
         const PlotRow row = MoveColourRow(block.word(GcodeWord::G), block.word(GcodeWord::Z));
         if (auto f = recordMove(pass, row))
             return f;
-        if (pass.settings.CheckReach && beyondReach(block))
+        if (pass.settings.CheckReach && beyondReach(pass))
             messages |= CheckReport::OutOfReach;
     }
     pass.result.checkReport.add(index, messages);
 
-    if (block.has(GcodeWord::X))
-        pass.prevX.assign(block.word(GcodeWord::X).data(),
-                          std::size_t(block.word(GcodeWord::X).size()));
-    if (block.has(GcodeWord::Y))
-        pass.prevY.assign(block.word(GcodeWord::Y).data(),
-                          std::size_t(block.word(GcodeWord::Y).size()));
+    if (hasX)
+        pass.prevX.assign(pass.x.text.view(), pass.x.whole());
+    if (hasY)
+        pass.prevY.assign(pass.y.text.view(), pass.y.whole());
     return std::nullopt;
 }
 
@@ -153,7 +278,7 @@ Result<PreparedProgram> PrepareProgram(const ProgramText& program,
         if (auto failure = prepareBlock(pass, program.line(i), i))
             return *failure;
         result.blocksRead = i + 1;
-        if (pass.block.word(GcodeWord::M) == "30") {
+        if (sameText(pass.block.word(GcodeWord::M), "30")) {
             result.endBlockFound = true;
             break;
         }

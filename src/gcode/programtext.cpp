@@ -9,34 +9,31 @@ ProgramText::ProgramText() {
 }
 
 // Lines are moved down over their line ends within the same buffer, so
-// reading a file needs no second copy of its bytes.
+// reading a file needs no second copy of its bytes. Line ends are found with
+// memchr: the next LF, and a CR before it (CR LF, or a lone CR).
 ProgramText ProgramText::fromBytes(QByteArray bytes) {
     ProgramText text;
     const qsizetype size = bytes.size();
     if (size == 0)
         return text;
     char* data = bytes.data();
-    qsizetype lines = 0;
-    for (qsizetype i = 0; i < size; ++i) {
-        if (data[i] == '\n' || (data[i] == '\r' && (i + 1 == size || data[i + 1] != '\n')))
-            ++lines;
-    }
-    text.starts_.reserve(lines + 2);
+    text.starts_.reserve(size / 24 + 16);
     qsizetype read = 0;
     qsizetype write = 0;
+    qsizetype lf = -1; // position of the next LF at or after `read`, size if none
     while (read < size) {
-        qsizetype end = read;
-        while (end < size && data[end] != '\n' && data[end] != '\r')
-            ++end;
+        if (lf < read) {
+            const void* p = std::memchr(data + read, '\n', std::size_t(size - read));
+            lf = p ? static_cast<const char*>(p) - data : size;
+        }
+        const void* cr = std::memchr(data + read, '\r', std::size_t(lf - read));
+        const qsizetype end = cr ? static_cast<const char*>(cr) - data : lf;
         const qsizetype length = end - read;
         if (write != read)
             std::memmove(data + write, data + read, std::size_t(length));
         write += length;
         text.starts_.append(write);
-        if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n')
-            read = end + 2;
-        else
-            read = end + 1;
+        read = (cr && end + 1 == lf) ? lf + 1 : end + 1;
     }
     bytes.truncate(write);
     text.bytes_ = std::move(bytes);

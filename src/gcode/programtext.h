@@ -40,9 +40,14 @@ public:
 
     void reserve(qsizetype lines, qsizetype bytes);
     void appendLine(QByteArrayView line);
-    // Builds a line in place: append bytes with appendToLastLine... endLine.
-    QByteArray& buffer() { return bytes_; }
-    void endLine() { starts_.append(bytes_.size()); }
+    // Appends a line of `size` bytes and returns where to write them (valid
+    // until the next change). For building a program without a copy per line.
+    char* addLine(qsizetype size) {
+        const qsizetype at = bytes_.size();
+        bytes_.resize(at + size);
+        starts_.append(at + size);
+        return bytes_.data() + at;
+    }
 
     // Every line followed by CR LF.
     QByteArray toBytes() const;

@@ -24,6 +24,22 @@ QByteArray describe(const GcodeBlock& block) {
     return parts.join('|');
 }
 
+// The parser as the station describes it, letter by letter: every word letter
+// at positions 1 to 255 (up to a NUL) sets its slot to ReadWordValue.
+GcodeBlock referenceParse(QByteArrayView line) {
+    GcodeBlock block;
+    const QByteArray letters(kGcodeWordLetters);
+    for (qsizetype position = 1; position <= std::min<qsizetype>(line.size(), 255); ++position) {
+        const char c = line[position - 1];
+        if (c == '\0')
+            break;
+        const qsizetype index = letters.indexOf(c);
+        if (index >= 0)
+            block.words[std::size_t(index)] = ReadWordValue(line, position);
+    }
+    return block;
+}
+
 } // namespace
 
 class TestGcodeBlock : public QObject {
@@ -33,6 +49,7 @@ private slots:
     void parseBlock_data();
     void parseBlock();
     void viewMatchesBlock();
+    void matchesLetterByLetterReading();
     void readWordValue_data();
     void readWordValue();
     void formatBlock_data();
@@ -109,6 +126,33 @@ void TestGcodeBlock::viewMatchesBlock() {
          {"N1 X1.5 Y2.5 Z.5", "G01X5Y7", "", "M30", "N2 X3 Y4.25 F1.2.3", "(MOVE.1 TO.2)", "X1"}) {
         view.parse(line);
         QCOMPARE(describe(view.toBlock()), describe(ParseBlock(line)));
+    }
+}
+
+// Random lines over a small alphabet rich in letters, spaces, points and
+// NULs, many around the 255-position limit: the one-pass parser must give
+// exactly what reading the line letter by letter gives.
+void TestGcodeBlock::matchesLetterByLetterReading() {
+    const char alphabet[] = {'N', 'G', 'X', 'Y', 'Z', 'F', 'S', 'T',  'M',  ' ', ' ',
+                             ' ', '.', '.', '1', '2', 'a', '(', '\0', '\t', 'x'};
+    quint32 state = 12345;
+    auto next = [&state](quint32 bound) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % bound;
+    };
+    BlockView view;
+    for (int round = 0; round < 20000; ++round) {
+        const quint32 length = round % 4 == 0 ? 240 + next(40) : next(40);
+        QByteArray line;
+        for (quint32 i = 0; i < length; ++i)
+            line.append(alphabet[next(sizeof alphabet)]);
+        view.parse(line);
+        const QByteArray actual = describe(view.toBlock());
+        const QByteArray expected = describe(referenceParse(line));
+        if (actual != expected)
+            QFAIL(qPrintable("line \"" + line.toPercentEncoding() +
+                             "\": " + actual.toPercentEncoding() + " instead of " +
+                             expected.toPercentEncoding()));
     }
 }
 
