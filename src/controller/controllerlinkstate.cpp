@@ -6,6 +6,8 @@
 #include "gcode/numberformat.h"
 #include "gcode/windows1250.h"
 
+#include <algorithm>
+
 using Action = LinkAction;
 
 LinkActions ControllerLinkState::initialActions() const {
@@ -240,6 +242,11 @@ LinkActions ControllerLinkState::ReceiveChunk(const QByteArray& chunk) {
     if (rxEnd_ == kFrameEnd)
         DispatchReply(actions);
     startTimer(actions);
+    // A modal notice lets other events run while it is open: it comes last,
+    // after everything this chunk changed has been carried out.
+    std::stable_partition(actions.begin(), actions.end(), [](const LinkAction& action) {
+        return action.kind != LinkAction::Kind::ShowNotice;
+    });
     return actions;
 }
 

@@ -46,7 +46,8 @@ enum class LinkPanel {
 // - ShowError: show `text` in a message box.
 // - ShowNotice: show `text` in the modal notice box (caption "SCARA",
 //   information icon, OK); when it has been closed, feed
-//   ControllerLinkState::noticeClosed().
+//   ControllerLinkState::noticeClosed(). It is always the last action of its
+//   list, so other events may run while the box is open.
 struct LinkAction {
     enum class Kind {
         OpenPort,
