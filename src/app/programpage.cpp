@@ -46,10 +46,3 @@ void ProgramPage::showReachMessages(const QStringList& lines, qsizetype total) {
     reportMemo_->setPlainText(text);
     reportGroup_->show();
 }
-
-void ProgramPage::advanceProgramView() {
-    const QString line = memo1_->lineCount() > 0 ? memo1_->line(0).left(255) : QString();
-    edit1_->setText(line);
-    memo2_->appendPlainText(line);
-    memo1_->removeFirstLine();
-}

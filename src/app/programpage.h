@@ -27,11 +27,6 @@ public:
     // Shows the reach messages of a preparation (hidden when there are none).
     void showReachMessages(const QStringList& lines, qsizetype total);
 
-    // The simulation's program view advancing by one block: the first line
-    // of Memo1 (at most 255 characters of it) goes to Edit1 and is appended
-    // to Memo2, then it is deleted from Memo1.
-    void advanceProgramView();
-
 private:
     QPlainTextEdit* memo2_;
     QLineEdit* edit1_;

@@ -26,6 +26,7 @@ private slots:
     void lastEmptyLineIsNoProgramLine_data();
     void lastEmptyLineIsNoProgramLine();
     void removeFirstLine();
+    void reachableByName();
     void typingAndDeleting();
     void selectionWithKeysIsReplacedByPaste();
     void mouseClickPlacesCaret();
@@ -117,6 +118,22 @@ void TestProgramMemo::removeFirstLine() {
     QCOMPARE(memo.program().lineCount(), qsizetype(0));
     memo.removeFirstLine(); // nothing left: stays empty
     QCOMPARE(memo.toPlainText(), QString());
+}
+
+void TestProgramMemo::reachableByName() {
+    // The simulation advances the program view without linking the window.
+    ProgramMemo memo;
+    memo.setProgram(textOf({"N1 X1 Y1", "N2 M30"}));
+    QObject* object = &memo;
+    qsizetype count = 0;
+    QVERIFY(QMetaObject::invokeMethod(object, "lineCount", Q_RETURN_ARG(qsizetype, count)));
+    QCOMPARE(count, qsizetype(2));
+    QString first;
+    QVERIFY(QMetaObject::invokeMethod(object, "line", Q_RETURN_ARG(QString, first),
+                                      Q_ARG(qsizetype, 0)));
+    QCOMPARE(first, QStringLiteral("N1 X1 Y1"));
+    QVERIFY(QMetaObject::invokeMethod(object, "removeFirstLine"));
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N2 M30"));
 }
 
 void TestProgramMemo::typingAndDeleting() {
