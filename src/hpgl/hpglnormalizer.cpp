@@ -35,6 +35,7 @@ private:
 
     const NormalizerSettings& settings_;
     NormalizedPlot plot_;
+    bool initWritten_ = false;
     bool penDown_ = false;
     bool absolute_ = true;
     double x_ = 0;
@@ -50,7 +51,11 @@ void PlotNormalizer::move(PlotOp::Kind kind, double x, double y) {
 Status PlotNormalizer::apply(const HpglInstruction& in) {
     const QString& m = in.mnemonic;
     if (m == u"IN") {
-        plot_.ops.push_back({PlotOp::Kind::Init, 0, 0});
+        // The converter writes the header on every IN; a plot file's later
+        // IN (drawing programs end with one) only resets the plotter.
+        if (!initWritten_)
+            plot_.ops.push_back({PlotOp::Kind::Init, 0, 0});
+        initWritten_ = true;
         penDown_ = false;
         absolute_ = true;
         x_ = y_ = 0;
@@ -60,7 +65,10 @@ Status PlotNormalizer::apply(const HpglInstruction& in) {
         const double pen = in.params.empty() ? 0 : in.params[0];
         if (in.params.size() > 1 || pen < 0 || pen != std::floor(pen) || pen > 1e9)
             return Failure{hpgl::badParameterCount(m, in.line)};
-        plot_.ops.push_back({PlotOp::Kind::SelectPen, pen, 0});
+        // To the converter SP0 ends the program, so it is written once, at
+        // the end; a pen put away in between selects nothing.
+        if (pen != 0)
+            plot_.ops.push_back({PlotOp::Kind::SelectPen, pen, 0});
         return {};
     }
     if (m == u"PU" || m == u"PD") {
@@ -142,9 +150,7 @@ Status PlotNormalizer::arc(const HpglInstruction& in, bool relative) {
 }
 
 NormalizedPlot PlotNormalizer::finish() {
-    if (plot_.ops.empty() || plot_.ops.back().kind != PlotOp::Kind::SelectPen ||
-        plot_.ops.back().x != 0)
-        plot_.ops.push_back({PlotOp::Kind::SelectPen, 0, 0});
+    plot_.ops.push_back({PlotOp::Kind::SelectPen, 0, 0});
     return std::move(plot_);
 }
 

@@ -30,7 +30,9 @@ struct NormalizerSettings {
 // Reads HPGL in any common layout and writes what the converter
 // understands: IN, SP, PU and PD (with or without coordinate lists), PA and
 // PR following the current pen state, CI, AA and AR as chords. Every other
-// instruction is dropped and counted. The result ends with SP0.
+// instruction is dropped and counted. IN is written once (a later IN only
+// resets the pen), SP0 once, as the last line: to the converter it ends the
+// program.
 Result<NormalizedPlot> NormalizePlot(QStringView text, const NormalizerSettings& settings = {});
 
 // The chord angle as the operator types it ("5", "2,5"), between 0.5 and 180.

@@ -44,6 +44,8 @@ private slots:
     void copyAndSettingsToggle();
     void closeHidesAndQuitEndsStation();
     void longConversionStaysResponsive();
+    void fitsAnExportedPlotFile();
+    void normalizeKeepsTextOnError();
 
 private:
     template <typename T> T* child(const char* name) {
@@ -257,6 +259,47 @@ void TestConverterWindow::longConversionStaysResponsive() {
     const QString output = memo("Memo2");
     QCOMPARE(output.count(QChar(10)), 59999);
     QVERIFY(output.endsWith("N600000 G01 X 59999 Y -59999 Z 0"));
+}
+
+void TestConverterWindow::fitsAnExportedPlotFile() {
+    // A vector editor's export: one long line, SP0 not on a line of its own.
+    openThroughDialog(dataFile("inkscape-export.plt"));
+    closeMessage("Plik jest niewłasciwy lub uszkodzony");
+    QCOMPARE(memo("Memo1").count('\n'), 0);
+    trigger("Dopasujdoobszaruroboczego1");
+    closeMessage("Nie pominięto żadnej instrukcji");
+    const QStringList normalized = memo("Memo1").split('\n');
+    QCOMPARE(normalized.first(), QString("IN;"));
+    QCOMPARE(normalized.last(), QString("SP0;"));
+    QCOMPARE(window_->progress().maximum, int(normalized.size() - 1));
+    trigger("Konwersja1");
+    closeMessage("Konwersja zakończona");
+    QTRY_VERIFY(!window_->isConverting());
+    const QStringList gcode = memo("Memo2").split('\n');
+    QCOMPARE(gcode.last(), QString("N%1 M30").arg(10 * gcode.size()));
+    for (const QString& line : gcode) {
+        const QStringList words = line.split(' ');
+        if (words.size() != 8)
+            continue;
+        const double x = words[3].toDouble();
+        const double y = words[5].toDouble();
+        QVERIFY2(x * x + y * y <= 490.0 * 490.0 && y >= 0, qPrintable(line));
+    }
+}
+
+void TestConverterWindow::normalizeKeepsTextOnError() {
+    child<QPlainTextEdit>("Memo1")->setPlainText("PU1,2,3;");
+    trigger("NormalizujHPGL1");
+    closeMessage("Niewłaściwa liczba parametrów w instrukcji PU (linia 1)");
+    QCOMPARE(memo("Memo1"), QString("PU1,2,3;"));
+    child<QPlainTextEdit>("Memo1")->setPlainText("pu1 2 3 4;lb x\x03");
+    child<QLineEdit>("Edit16")->setText("0,1");
+    trigger("NormalizujHPGL1");
+    closeMessage("Kąt cięciwy '0,1' musi leżeć między 0,5 a 180 stopni");
+    child<QLineEdit>("Edit16")->setText("2,5");
+    trigger("NormalizujHPGL1");
+    closeMessage("Pominięte instrukcje: LB (1)");
+    QCOMPARE(memo("Memo1"), QString("PU1 2;\nPU3 4;\nSP0;"));
 }
 
 QTEST_MAIN(TestConverterWindow)

@@ -128,6 +128,7 @@ void TestHpglNormalizer::fitting_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("margin");
     QTest::newRow("issue's export") << readText(dataFile("norm-singleline.plt")) << 10;
+    QTest::newRow("vector editor's export") << readText(dataFile("inkscape-export.plt")) << 10;
     QTest::newRow("tall") << "PU0,0;PD10,0,10,4000,0,4000;" << 10;
     QTest::newRow("wide, negative") << "PU-90000,-5;PD90000,-5,90000,5;" << 25;
     QTest::newRow("small circle grows") << "PA3,3;CI1;" << 0;
