@@ -20,9 +20,45 @@ double cross(const Point& o, const Point& a, const Point& b) {
     return (a.x - o.x) * (b.y - o.y) - (a.y - o.y) * (b.x - o.x);
 }
 
+// Leaves out the points strictly inside the polygon of the eight extreme
+// points (least and greatest x, y, x + y and x - y): they cannot be corners
+// of the hull, and most points of a drawing are such.
+std::vector<Point> withoutInnerPoints(const std::vector<Point>& points) {
+    using Key = double (*)(const Point&);
+    const Key keys[8] = {
+        [](const Point& p) { return -p.y; }, [](const Point& p) { return p.x - p.y; },
+        [](const Point& p) { return p.x; },  [](const Point& p) { return p.x + p.y; },
+        [](const Point& p) { return p.y; },  [](const Point& p) { return p.y - p.x; },
+        [](const Point& p) { return -p.x; }, [](const Point& p) { return -p.x - p.y; },
+    };
+    std::vector<Point> corners;
+    for (const Key key : keys) {
+        const auto best =
+            std::max_element(points.begin(), points.end(),
+                             [key](const Point& a, const Point& b) { return key(a) < key(b); });
+        if (corners.empty() || corners.back().x != best->x || corners.back().y != best->y)
+            corners.push_back(*best);
+    }
+    if (corners.size() > 1 && corners.front().x == corners.back().x &&
+        corners.front().y == corners.back().y)
+        corners.pop_back();
+    if (corners.size() < 3)
+        return points;
+    std::vector<Point> kept;
+    for (const Point& p : points) {
+        bool inside = true;
+        for (size_t i = 0; i < corners.size() && inside; ++i)
+            inside = cross(corners[i], corners[(i + 1) % corners.size()], p) > 0;
+        if (!inside)
+            kept.push_back(p);
+    }
+    return kept;
+}
+
 // The corners of the points' convex hull: only they can touch the edge of a
 // convex working area.
 std::vector<Point> convexHull(std::vector<Point> points) {
+    points = withoutInnerPoints(points);
     std::sort(points.begin(), points.end(), [](const Point& a, const Point& b) {
         return a.x < b.x || (a.x == b.x && a.y < b.y);
     });
