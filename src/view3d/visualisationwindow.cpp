@@ -141,6 +141,12 @@ void VisualisationWindow::buildInfoFields() {
         field->setEnabled(false);
         // The mouse passes through the disabled fields to the picture.
         field->setAttribute(Qt::WA_TransparentForMouseEvents);
+        // A text longer than the field shows its beginning ("alfa= ..."),
+        // whoever sets it. Queued: setText moves the cursor to the end after
+        // it has signalled the change.
+        connect(
+            field, &QLineEdit::textChanged, field, [field] { field->setCursorPosition(0); },
+            Qt::QueuedConnection);
         field->raise();
         infoFields_[i] = field;
     }

@@ -210,6 +210,9 @@ void TestVisualisationWindow::keyRefreshesInfoFields() {
     pose_.setTexts(texts[0], texts[1], texts[2]);
     QTest::keyClick(window_.get(), Qt::Key_Q, Qt::AltModifier);
     QCOMPARE(fields(), expected);
+    // Long texts show their beginning.
+    for (const char* name : kFieldNames)
+        QTRY_COMPARE(window_->findChild<QLineEdit*>(name)->cursorPosition(), 0);
 }
 
 void TestVisualisationWindow::closingEndsTheEventLoop() {
