@@ -41,15 +41,12 @@ ProgramText ProgramText::fromBytes(QByteArray bytes) {
 }
 
 ProgramText ProgramText::fromUnicode(QStringView text) {
-    QByteArray bytes = EncodeWindows1250(text);
-    // U+2029 (paragraph separator) encodes as '?'; split on it before encoding.
-    if (text.contains(QChar(0x2029))) {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            if (text[i].unicode() == 0x2029)
-                bytes[i] = '\n';
-        }
-    }
-    return fromBytes(std::move(bytes));
+    if (!text.contains(QChar(0x2029)))
+        return fromBytes(EncodeWindows1250(text));
+    // A paragraph separator, as rich text controls may hand it over, ends a line.
+    QString lines = text.toString();
+    lines.replace(QChar(0x2029), QLatin1Char('\n'));
+    return fromBytes(EncodeWindows1250(lines));
 }
 
 ProgramText ProgramText::fromLines(const QList<QByteArray>& lines) {

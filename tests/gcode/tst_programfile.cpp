@@ -106,9 +106,9 @@ void TestProgramFile::crlfFilesRoundTripByteForByte() {
 }
 
 void TestProgramFile::memoTextIsEncoded() {
-    const ProgramText text = ProgramText::fromUnicode(u"N1 T(żółw)\nN2 M30\u2029N3");
-    QCOMPARE(text.toLines(), (QByteArrayList{"N1 T(\xbf\xf3\xb3w)", "N2 M30", "N3"}));
-    QCOMPARE(text.toUnicode(), QStringLiteral("N1 T(żółw)\nN2 M30\nN3"));
+    const ProgramText text = ProgramText::fromUnicode(u"N1 T(żółw)\r\nN2 M30 \U0001F600\u2029N3");
+    QCOMPARE(text.toLines(), (QByteArrayList{"N1 T(\xbf\xf3\xb3w)", "N2 M30 ?", "N3"}));
+    QCOMPARE(text.toUnicode(), QStringLiteral("N1 T(żółw)\nN2 M30 ?\nN3"));
 }
 
 void TestProgramFile::readsAndWritesFiles() {
