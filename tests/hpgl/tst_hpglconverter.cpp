@@ -135,6 +135,13 @@ void TestHpglConverter::lines_data() {
     QTest::newRow("error keeps earlier lines") << "PU1 1;\nPDx 1;\nPU2 2;"
                                                << "N10 G00 X 1 Y 1 Z 10\n"
                                                << "'x' is not a valid integer value";
+    const QString longX(100000, u'7');
+    QTest::newRow("100,000-character line")
+        << "PU" + longX + " 1;"
+        << "" << QString("'%1' is not a valid integer value").arg(longX);
+    QTest::newRow("100,000-character skipped line") << "LB" + longX + "\nPU1 1;"
+                                                    << "N10 G00 X 1 Y 1 Z 10\n"
+                                                    << "";
     QTest::newRow("NUL in a number") << QString::fromUtf8("PU1\0 2;", 7) << ""
                                      << QString::fromUtf8("'1\0' is not a valid integer value", 33);
 }
