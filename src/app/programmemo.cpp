@@ -27,6 +27,7 @@ ProgramMemo::ProgramMemo(QWidget* parent) : QAbstractScrollArea(parent) {
 
 void ProgramMemo::setProgram(const ProgramText& program) {
     lines_.setProgram(program);
+    history_.clear();
     caret_ = anchor_ = {};
     verticalScrollBar()->setValue(0);
     horizontalScrollBar()->setValue(0);
@@ -39,6 +40,7 @@ void ProgramMemo::clear() {
 
 void ProgramMemo::setPlainText(const QString& text) {
     lines_.clear();
+    history_.clear();
     lines_.replace({}, {}, text);
     caret_ = anchor_ = {};
     edited();
@@ -51,6 +53,7 @@ void ProgramMemo::insertText(const QString& text) {
 
 void ProgramMemo::removeFirstLine() {
     lines_.removeFirstLine();
+    history_.clear(); // the recorded positions no longer hold
     auto up = [this](TextPosition p) {
         return lines_.clamp({std::max<qsizetype>(0, p.line - 1), p.line == 0 ? 0 : p.column});
     };
@@ -89,8 +92,24 @@ void ProgramMemo::paste() {
     insertText(QGuiApplication::clipboard()->text());
 }
 
+void ProgramMemo::undo() {
+    if (const std::optional<TextPosition> at = history_.undo(lines_)) {
+        caret_ = anchor_ = *at;
+        edited();
+        ensureCaretVisible();
+    }
+}
+
+void ProgramMemo::redo() {
+    if (const std::optional<TextPosition> at = history_.redo(lines_)) {
+        caret_ = anchor_ = *at;
+        edited();
+        ensureCaretVisible();
+    }
+}
+
 void ProgramMemo::replaceSelection(const QString& text) {
-    caret_ = anchor_ = lines_.replace(anchor_, caret_, text);
+    caret_ = anchor_ = history_.apply(lines_, anchor_, caret_, text);
     preferredColumn_ = -1;
     edited();
 }
@@ -206,6 +225,10 @@ bool ProgramMemo::handleShortcut(QKeyEvent* event) {
         paste();
     else if (event->matches(QKeySequence::SelectAll))
         selectAll();
+    else if (event->matches(QKeySequence::Undo))
+        undo();
+    else if (event->matches(QKeySequence::Redo))
+        redo();
     else
         return false;
     return true;
@@ -372,6 +395,8 @@ void ProgramMemo::focusOutEvent(QFocusEvent* event) {
 
 void ProgramMemo::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
+    menu.addAction(QStringLiteral("Cofnij"), this, &ProgramMemo::undo);
+    menu.addSeparator();
     menu.addAction(QStringLiteral("Wytnij"), this, &ProgramMemo::cut)->setEnabled(hasSelection());
     menu.addAction(QStringLiteral("Kopiuj"), this, &ProgramMemo::copy)->setEnabled(hasSelection());
     menu.addAction(QStringLiteral("Wklej"), this, &ProgramMemo::paste);

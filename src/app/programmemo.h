@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/edithistory.h"
 #include "app/programlines.h"
 
 #include <QAbstractScrollArea>
@@ -7,8 +8,8 @@
 // The program memo Memo1 (page "G-kod"): an editor over the program's lines
 // that stays quick with a million of them. It draws only the lines in view,
 // keeps unedited lines as the program's own bytes and lets the operator edit:
-// typing, deleting, line breaks, selection with mouse and keys, copy, cut and
-// paste. Both scroll bars.
+// typing, deleting, line breaks, selection with mouse and keys, copy, cut,
+// paste, undo and redo. Both scroll bars.
 //
 // Other parts of the station use it through this interface, not through a
 // QTextDocument: lineCount(), line(), program(), setProgram(), insertText()
@@ -43,6 +44,8 @@ public slots:
     void copy();
     void cut();
     void paste();
+    void undo();
+    void redo();
 
 signals:
     // The text changed, by the operator or by a command.
@@ -76,6 +79,7 @@ private:
     int columnX(qsizetype line, qsizetype column) const;
 
     ProgramLines lines_;
+    EditHistory history_;
     TextPosition caret_;
     TextPosition anchor_;
     qsizetype preferredColumn_ = -1;

@@ -29,6 +29,7 @@ private slots:
     void reachableByName();
     void typingAndDeleting();
     void selectionWithKeysIsReplacedByPaste();
+    void undoAndRedo();
     void mouseClickPlacesCaret();
     void millionLinesAreQuickToSetAndEdit();
 
@@ -175,6 +176,39 @@ void TestProgramMemo::selectionWithKeysIsReplacedByPaste() {
     QTest::keyClick(&memo, Qt::Key_X, Qt::ControlModifier);
     QCOMPARE(memo.toPlainText(), QString());
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("N1 Y1\nN9 X6\nN3 M30"));
+}
+
+void TestProgramMemo::undoAndRedo() {
+    ProgramMemo memo;
+    memo.show();
+    memo.setProgram(textOf({"N1 X5", "N2 M30"}));
+    memo.setCaret({0, 5});
+    QTest::keyClicks(&memo, "0 Y7"); // one step
+    QTest::keyClick(&memo, Qt::Key_Return);
+    QTest::keyClicks(&memo, "Z1");
+    memo.selectAll();
+    QTest::keyClick(&memo, Qt::Key_Delete);
+    QCOMPARE(memo.toPlainText(), QString());
+    QTest::keyClick(&memo, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N1 X50 Y7\nZ1\nN2 M30"));
+    memo.undo();
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N1 X50 Y7\n\nN2 M30"));
+    memo.undo();
+    memo.undo();
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N1 X5\nN2 M30"));
+    QCOMPARE(memo.caret().column, qsizetype(5));
+    memo.undo(); // nothing more to take back
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N1 X5\nN2 M30"));
+    memo.redo();
+    memo.redo();
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N1 X50 Y7\n\nN2 M30"));
+    QTest::keyClicks(&memo, "G"); // a new edit drops what was undone
+    memo.redo();
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N1 X50 Y7\nG\nN2 M30"));
+    // A new program starts a new history.
+    memo.setProgram(textOf({"N9"}));
+    memo.undo();
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N9"));
 }
 
 void TestProgramMemo::mouseClickPlacesCaret() {
