@@ -96,6 +96,8 @@ ConverterWindow::ConverterWindow(QWidget* parent) : QMainWindow(parent) {
     progressBar_->setGeometry(0, 440, 497, 17);
     progressBar_->setTextVisible(false);
     createMenu();
+    // 516 x 527 outside, less a usual frame and caption.
+    resize(500, 488);
 
     stepTimer_ = new QTimer(this);
     stepTimer_->setSingleShot(true);
