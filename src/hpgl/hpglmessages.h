@@ -46,6 +46,9 @@ inline QString notValidReal(QStringView text) {
 } // namespace hpgl
 
 namespace hpgl {
+inline QString plotTooLarge(size_t most) {
+    return QStringLiteral("Rysunek ma ponad %1 instrukcji; podziel plik na mniejsze").arg(most);
+}
 inline QString marginLeavesNoRoom(int margin) {
     return QStringLiteral("Margines %1 nie zostawia miejsca na rysunek w obszarze roboczym")
         .arg(margin);

@@ -25,6 +25,7 @@ public:
 
     Status apply(const HpglInstruction& in);
     NormalizedPlot finish();
+    size_t size() const { return plot_.ops.size(); }
 
 private:
     Status movePairs(const HpglInstruction& in);
@@ -179,6 +180,8 @@ Result<NormalizedPlot> NormalizePlot(QStringView text, const NormalizerSettings&
             break;
         if (Status applied = normalizer.apply(instruction); !applied)
             return applied.failure();
+        if (normalizer.size() > settings.mostInstructions)
+            return Failure{hpgl::plotTooLarge(settings.mostInstructions)};
     }
     return normalizer.finish();
 }

@@ -25,6 +25,9 @@ struct NormalizedPlot {
 
 struct NormalizerSettings {
     double chordDegrees = 5; // arcs and circles become chords of this angle
+    // More instructions than this are refused rather than filling the
+    // memory (a small file of circles can ask for billions of chords).
+    size_t mostInstructions = 20'000'000;
 };
 
 // Reads HPGL in any common layout and writes what the converter

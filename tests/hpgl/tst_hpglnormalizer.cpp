@@ -50,6 +50,7 @@ private slots:
     void normalisedTextConverts();
     void malformed_data();
     void malformed();
+    void tooManyInstructions();
 };
 
 void TestHpglNormalizer::golden_data() {
@@ -220,6 +221,15 @@ void TestHpglNormalizer::malformed_data() {
     QTest::newRow("endless digits")
         << "PU" + QString(400, '9') + ",0;"
         << "Błędna liczba '99999999999999999999' w instrukcji PU (linia 1)";
+}
+
+void TestHpglNormalizer::tooManyInstructions() {
+    NormalizerSettings settings;
+    settings.mostInstructions = 1000;
+    const QString circles = QString("CI1;").repeated(20);
+    const Result<NormalizedPlot> plot = NormalizePlot(circles, settings);
+    QCOMPARE(plot.error(), QString("Rysunek ma ponad 1000 instrukcji; podziel plik na mniejsze"));
+    QVERIFY(NormalizePlot(QString("CI1;").repeated(10), settings).ok());
 }
 
 void TestHpglNormalizer::malformed() {
