@@ -20,3 +20,10 @@ if(TARGET scara_controller_widgets)
         SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_controllerlink_window.cpp
         LIBS scara_controller_widgets GUI TIMEOUT 120)
 endif()
+if(TARGET scara_controller_emu AND TARGET scara-cli)
+    scara_add_test(test_serialsend
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_serialsend.cpp
+        LIBS scara_controller_emu TIMEOUT 120)
+    target_compile_definitions(test_serialsend PRIVATE SCARA_CLI="$<TARGET_FILE:scara-cli>")
+    add_dependencies(test_serialsend scara-cli)
+endif()

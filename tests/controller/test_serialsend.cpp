@@ -1,0 +1,102 @@
+// scara-cli send against the controller emulator on a pseudo-terminal.
+#include "controller/emulator/controlleremulator.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestSerialSend : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void sendsEveryLineAndEndsWithZero_data();
+    void sendsEveryLineAndEndsWithZero();
+    void aMissingPortEndsWithOne();
+    void silenceEndsWithOne();
+    void usageErrorsEndWithTwo();
+
+private:
+    // Runs scara-cli while the event loop serves the emulator.
+    static int run(const QStringList& args, QByteArray* out = nullptr, QByteArray* err = nullptr) {
+        QProcess cli;
+        cli.start(QStringLiteral(SCARA_CLI), QStringList{"send"} + args);
+        if (!QTest::qWaitFor([&] { return cli.state() == QProcess::NotRunning; }, 20000))
+            return -1;
+        if (out)
+            *out = cli.readAllStandardOutput();
+        if (err)
+            *err = cli.readAllStandardError();
+        return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+    }
+    QString writeProgram(const QByteArray& text) {
+        const QString name = dir_.filePath("program.nc");
+        QFile file(name);
+        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
+            qFatal("cannot write %s", qPrintable(name));
+        return name;
+    }
+
+    QTemporaryDir dir_;
+};
+
+void TestSerialSend::init() {
+    QVERIFY(dir_.isValid());
+}
+
+void TestSerialSend::sendsEveryLineAndEndsWithZero_data() {
+    QTest::addColumn<bool>("raw");
+    QTest::addColumn<QByteArrayList>("expected");
+    QTest::newRow("prepared") << false
+                              << QByteArrayList{"N1 G00 X0 Y250 ", "N2 G01 X100 Y250 Z10 ",
+                                                "N3 M30 "};
+    QTest::newRow("raw") << true
+                         << QByteArrayList{"N1 G00 X0 Y250", "N2 G01 X100,4 Y250 Z10", "N3 M30"};
+}
+
+void TestSerialSend::sendsEveryLineAndEndsWithZero() {
+    QFETCH(bool, raw);
+    QFETCH(QByteArrayList, expected);
+    ControllerEmulator emulator({.noiseEvery = 3}); // noise on the way is dropped
+    QVERIFY(emulator.start());
+    const QString file = writeProgram("N1 G00 X0 Y250\r\nN2 G01 X100,4 Y250 Z10\r\nN3 M30\r\n");
+    QStringList args{file, "--port", emulator.portPath(), "--baud", "38400"};
+    if (raw)
+        args << "--raw";
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run(args, &out, &err), 0);
+    QCOMPARE(emulator.acceptedLines(), expected);
+    QCOMPARE(out.count('\n'), expected.size());
+    QVERIFY(out.startsWith(":0520" + expected.first()));
+    QVERIFY2(err.contains("Wysy\xc5\x82"
+                          "anie programu zako\xc5\x84"
+                          "czone"),
+             err.constData());
+}
+
+void TestSerialSend::aMissingPortEndsWithOne() {
+    const QString file = writeProgram("N1 M30\r\n");
+    QByteArray err;
+    QCOMPARE(run({file, "--port", "/dev/scara-no-such-port"}, nullptr, &err), 1);
+    QVERIFY2(err.startsWith("Unable to open com port (os error code: 2)"), err.constData());
+}
+
+void TestSerialSend::silenceEndsWithOne() {
+    ControllerEmulator emulator({.dropEvery = 1}); // never answers
+    QVERIFY(emulator.start());
+    const QString file = writeProgram("N1 M30\r\n");
+    QByteArray err;
+    QCOMPARE(run({file, "--port", emulator.portPath(), "--timeout", "1"}, nullptr, &err), 1);
+    QVERIFY2(err.contains("1 s"), err.constData());
+    QCOMPARE(emulator.acceptedCommands(), QByteArrayList{"002"});
+}
+
+void TestSerialSend::usageErrorsEndWithTwo() {
+    QCOMPARE(run({"--port", "/dev/null"}), 2);
+    QCOMPARE(run({"x.nc"}), 2);
+    QCOMPARE(run({"x.nc", "--port", "/dev/null", "--baud", "12345"}), 2);
+    QCOMPARE(run({"x.nc", "--port", "/dev/null", "--timeout", "0"}), 2);
+}
+
+QTEST_GUILESS_MAIN(TestSerialSend)
+#include "test_serialsend.moc"

@@ -1,0 +1,110 @@
+// scara-controller-emu: serves an emulated arm controller on the slave side
+// of a pseudo-terminal until interrupted. Prints the line's path on standard
+// output and every frame with its verdict on standard error.
+#include "controller/emulator/controlleremulator.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QSocketNotifier>
+#include <QTextStream>
+
+#include <csignal>
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = ::write(signalPipe[1], &byte, 1);
+}
+
+// Ends the event loop on SIGINT and SIGTERM, so that the link is removed.
+void quitOnSignals(QCoreApplication& app) {
+    if (::pipe(signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
+    std::signal(SIGINT, onSignal);
+    std::signal(SIGTERM, onSignal);
+}
+
+int readCount(const QCommandLineParser& parser, const char* name, bool& ok) {
+    if (!parser.isSet(QLatin1String(name)))
+        return 0;
+    bool number = false;
+    const int value = parser.value(QLatin1String(name)).toInt(&number);
+    if (!number || value < 0) {
+        QTextStream(stderr) << QStringLiteral("'%1' is not a valid integer value\n")
+                                   .arg(parser.value(QLatin1String(name)));
+        ok = false;
+    }
+    return value;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("scara-controller-emu"));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Emulator sterownika ramienia SCARA na pseudoterminalu: potwierdza każdą poprawną "
+        "ramkę, zapisuje każdą ramkę z oceną."));
+    parser.addHelpOption();
+    parser.addOptions({
+        {"link", "Tworzy dowiązanie symboliczne PATH do linii.", "PATH"},
+        {"address", "Adres sterownika (domyślnie 05).", "AA", "05"},
+        {"latency", "Opóźnienie potwierdzenia w ms.", "MS"},
+        {"baud", "Tempo obu kierunków jak na linii o tej prędkości.", "N"},
+        {"drop", "Pomija co N-te potwierdzenie.", "N"},
+        {"duplicate", "Wysyła co N-te potwierdzenie dwukrotnie.", "N"},
+        {"noise", "Wysyła wiersz szumu przed co N-tym potwierdzeniem.", "N"},
+        {"split", "Wysyła każde potwierdzenie w trzech kawałkach."},
+        {"quiet", "Nie zapisuje ramek."},
+    });
+    parser.process(app);
+
+    bool ok = true;
+    EmulatorOptions options;
+    options.address = parser.value(QStringLiteral("address")).toLatin1();
+    options.latency = std::chrono::milliseconds(readCount(parser, "latency", ok));
+    options.baudRate = readCount(parser, "baud", ok);
+    options.dropEvery = readCount(parser, "drop", ok);
+    options.duplicateEvery = readCount(parser, "duplicate", ok);
+    options.noiseEvery = readCount(parser, "noise", ok);
+    options.splitAcks = parser.isSet(QStringLiteral("split"));
+    options.keepHistory = false;
+    if (!ok)
+        return 2;
+
+    ControllerEmulator emulator(options);
+    if (Status started = emulator.start(); !started) {
+        QTextStream(stderr) << started.error() << '\n';
+        return 1;
+    }
+    const QString link = parser.value(QStringLiteral("link"));
+    if (!link.isEmpty()) {
+        QFile::remove(link); // a link left by an earlier run
+        if (!QFile::link(emulator.portPath(), link)) {
+            QTextStream(stderr) << QStringLiteral("Nie można utworzyć dowiązania %1\n").arg(link);
+            return 1;
+        }
+    }
+    QTextStream(stdout) << (link.isEmpty() ? emulator.portPath() : link) << Qt::endl;
+
+    if (!parser.isSet(QStringLiteral("quiet"))) {
+        QObject::connect(&emulator, &ControllerEmulator::frameChecked,
+                         [](const EmulatorLogEntry& entry) {
+                             QTextStream(stderr) << ControllerEmulator::describe(entry) << Qt::endl;
+                         });
+    }
+    quitOnSignals(app);
+    const int code = app.exec();
+    if (!link.isEmpty())
+        QFile::remove(link);
+    return code;
+}
