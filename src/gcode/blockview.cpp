@@ -79,7 +79,16 @@ struct Scan {
 // as a later one overwrites the value. Past the letters the scan only reads
 // on to the end of values still open.
 void BlockView::parse(QByteArrayView line) {
+    read(line, false);
+}
+
+void BlockView::parseKeepingPoints(QByteArrayView line) {
+    read(line, true);
+}
+
+void BlockView::read(QByteArrayView line, bool keepPoints) {
     words_.fill(QByteArrayView());
+    points_ = 0;
     const char* data = line.data();
     const qsizetype size = line.size();
     const qsizetype limit = std::min(size, kWordLetterPositions);
@@ -117,11 +126,13 @@ void BlockView::parse(QByteArrayView line) {
     }
     if (scan.found == 0)
         return;
-    for (unsigned bits = scan.found & ~scan.dotted; bits != 0; bits &= bits - 1) {
+    const unsigned copied = keepPoints ? 0 : scan.dotted;
+    points_ = keepPoints ? scan.dotted : 0;
+    for (unsigned bits = scan.found & ~copied; bits != 0; bits &= bits - 1) {
         const auto i = std::size_t(std::countr_zero(bits));
         words_[i] = QByteArrayView(data + scan.begin[i], scan.end[i] - scan.begin[i]);
     }
-    if (scan.dotted != 0)
+    if (copied != 0)
         copyDotted(data, scan.begin, scan.end, scan.dotted);
 }
 
@@ -151,15 +162,23 @@ void BlockView::writeCanonical(char* out) const {
         if (word.isEmpty())
             continue;
         *out++ = kGcodeWordLetters[i];
-        for (const char c : word)
-            *out++ = c;
+        if (points_ & (1u << i)) {
+            for (const char c : word)
+                *out++ = c == '.' ? ',' : c;
+        } else {
+            for (const char c : word)
+                *out++ = c;
+        }
         *out++ = ' ';
     }
 }
 
 GcodeBlock BlockView::toBlock() const {
     GcodeBlock block;
-    for (std::size_t i = 0; i < kGcodeWordCount; ++i)
+    for (std::size_t i = 0; i < kGcodeWordCount; ++i) {
         block.words[i] = words_[i].toByteArray();
+        if (points_ & (1u << i))
+            block.words[i].replace('.', ',');
+    }
     return block;
 }

@@ -17,10 +17,18 @@
 class BlockView {
 public:
     void parse(QByteArrayView line);
+    // The same words, but every value is a view into the line and keeps its
+    // points: hasPoint() tells which; writeCanonical() still writes commas.
+    // Convert such values with ParseWordReal. For the preparation pass.
+    void parseKeepingPoints(QByteArrayView line);
+    bool hasPoint(GcodeWord w) const { return points_ & (1u << unsigned(w)); }
 
     QByteArrayView word(GcodeWord w) const { return words_[std::size_t(w)]; }
     bool has(GcodeWord w) const { return !words_[std::size_t(w)].isEmpty(); }
-    void set(GcodeWord w, QByteArrayView value) { words_[std::size_t(w)] = value; }
+    void set(GcodeWord w, QByteArrayView value) {
+        words_[std::size_t(w)] = value;
+        points_ &= ~(1u << unsigned(w));
+    }
 
     // FormatBlock's canonical text of the current words: its length, and
     // writing it to `out` (which has room for canonicalSize() bytes).
@@ -38,6 +46,9 @@ private:
     void copyDotted(const char* data, const std::array<qsizetype, kGcodeWordCount>& begin,
                     const std::array<qsizetype, kGcodeWordCount>& end, unsigned dotted);
 
+    void read(QByteArrayView line, bool keepPoints);
+
     std::array<QByteArrayView, kGcodeWordCount> words_;
+    unsigned points_ = 0;       // values that still hold '.' (parseKeepingPoints)
     std::vector<char> scratch_; // grows, never shrinks
 };

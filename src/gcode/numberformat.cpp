@@ -22,7 +22,7 @@ struct RealSyntax {
     QByteArrayView exponent; // with its sign
 };
 
-bool splitReal(QByteArrayView text, RealSyntax& out) {
+template <bool kPointIsComma> bool splitReal(QByteArrayView text, RealSyntax& out) {
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text[begin] == ' ')
@@ -38,7 +38,7 @@ bool splitReal(QByteArrayView text, RealSyntax& out) {
     while (i < end && isDigit(text[i]))
         ++i;
     out.intDigits = text.sliced(intBegin, i - intBegin);
-    if (i < end && text[i] == ',') {
+    if (i < end && (text[i] == ',' || (kPointIsComma && text[i] == '.'))) {
         const qsizetype fracBegin = ++i;
         while (i < end && isDigit(text[i]))
             ++i;
@@ -165,7 +165,7 @@ namespace {
 // The common case in one pass: [spaces] [sign] up to 15 digits with an
 // optional comma, [spaces], nothing else. Exact: at most 15 digits fit a
 // double, and one division by an exact power of ten rounds correctly.
-bool plainReal(QByteArrayView text, double& value) {
+template <bool kPointIsComma> bool plainReal(QByteArrayView text, double& value) {
     const char* p = text.data();
     const char* end = p + text.size();
     while (p < end && *p == ' ')
@@ -182,7 +182,7 @@ bool plainReal(QByteArrayView text, double& value) {
             mantissa = mantissa * 10 + (c - '0');
             ++digits;
             fraction += fraction >= 0;
-        } else if (c == ',' && fraction < 0) {
+        } else if ((c == ',' || (kPointIsComma && c == '.')) && fraction < 0) {
             fraction = 0;
         } else {
             break;
@@ -198,17 +198,30 @@ bool plainReal(QByteArrayView text, double& value) {
     return true;
 }
 
+template <bool kPointIsComma> bool parseReal(QByteArrayView text, double& value) {
+    if (plainReal<kPointIsComma>(text, value))
+        return true;
+    RealSyntax syntax;
+    return splitReal<kPointIsComma>(text, syntax) &&
+           (fastReal(syntax, value) || slowReal(syntax, value));
+}
+
 } // namespace
 
 Result<double> ParseReal(QByteArrayView text) {
-    double plain = 0;
-    if (plainReal(text, plain))
-        return plain;
-    RealSyntax syntax;
     double value = 0;
-    if (splitReal(text, syntax) && (fastReal(syntax, value) || slowReal(syntax, value)))
+    if (parseReal<false>(text, value))
         return value;
     return Failure{GcodeMessages::notValidFloat(text)};
+}
+
+Result<double> ParseWordReal(QByteArrayView text) {
+    double value = 0;
+    if (parseReal<true>(text, value))
+        return value;
+    QByteArray asWritten = text.toByteArray();
+    asWritten.replace('.', ',');
+    return Failure{GcodeMessages::notValidFloat(QByteArrayView(asWritten))};
 }
 
 Result<double> ParseReal(const QString& text) {

@@ -28,6 +28,11 @@ inline Result<double> ParseReal(const char* text) {
     return ParseReal(QByteArrayView(text));
 }
 
+// ParseReal of a word value as it stands in the program line, where each '.'
+// counts as the ',' that the parser stores (the preparation pass converts
+// values without copying them first). Errors name the value with commas.
+Result<double> ParseWordReal(QByteArrayView text);
+
 // ParseWhole: leading spaces are skipped, then an optional sign and decimal
 // digits that fit a 32-bit signed integer. Trailing spaces, a comma, an empty
 // text or anything else is "'%s' is not a valid integer value".

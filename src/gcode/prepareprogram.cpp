@@ -3,6 +3,7 @@
 #include "gcode/blockview.h"
 #include "gcode/numberformat.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
@@ -25,18 +26,7 @@ public:
     }
     // The text of a whole number (what FormatReal writes for it).
     void assignWhole(qint64 value) {
-        char* end = inline_ + kInline;
-        char* p = end;
-        const bool negative = value < 0;
-        quint64 magnitude = negative ? 0 - quint64(value) : quint64(value);
-        do {
-            *--p = char('0' + magnitude % 10);
-            magnitude /= 10;
-        } while (magnitude != 0);
-        if (negative)
-            *--p = '-';
-        size_ = end - p;
-        std::memmove(inline_, p, std::size_t(size_));
+        size_ = std::to_chars(inline_, inline_ + kInline, value).ptr - inline_;
     }
     QByteArrayView view() const {
         return QByteArrayView(size_ <= kInline ? inline_ : long_.data(), size_);
@@ -121,7 +111,7 @@ struct Pass {
 // Rounding of Z: the word becomes the whole-number text of its value, halves
 // to the even neighbour.
 std::optional<Failure> roundZ(BlockView& block, std::string& buffer) {
-    const Result<double> value = ParseReal(block.word(GcodeWord::Z));
+    const Result<double> value = ParseWordReal(block.word(GcodeWord::Z));
     if (!value)
         return value.failure();
     buffer.clear();
@@ -137,7 +127,7 @@ std::optional<Failure> shiftWord(BlockView& block, GcodeWord word, std::optional
     if (known) {
         value = *known;
     } else {
-        const Result<double> parsed = ParseReal(block.word(word));
+        const Result<double> parsed = ParseWordReal(block.word(word));
         if (!parsed)
             return parsed.failure();
         value = *parsed;
@@ -155,7 +145,7 @@ std::optional<Failure> roundCoordinates(Pass& pass) {
     for (GcodeWord word : {GcodeWord::X, GcodeWord::Y}) {
         if (!block.has(word))
             continue;
-        const Result<double> value = ParseReal(block.word(word));
+        const Result<double> value = ParseWordReal(block.word(word));
         if (!value)
             return value.failure();
         (word == GcodeWord::X ? pass.roundedX : pass.roundedY) = RoundHalfEven(*value);
@@ -234,7 +224,7 @@ void appendLine(Pass& pass) {
 // remember the point.
 std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype index) {
     BlockView& block = pass.block;
-    block.parse(line);
+    block.parseKeepingPoints(line);
     std::uint8_t messages = 0;
     if (auto f = rewriteCoordinates(pass, messages))
         return f;

@@ -141,6 +141,7 @@ void TestGcodeBlock::matchesLetterByLetterReading() {
         return (state >> 8) % bound;
     };
     BlockView view;
+    BlockView raw;
     for (int round = 0; round < 20000; ++round) {
         const quint32 length = round % 4 == 0 ? 240 + next(40) : next(40);
         QByteArray line;
@@ -149,6 +150,12 @@ void TestGcodeBlock::matchesLetterByLetterReading() {
         view.parse(line);
         const QByteArray actual = describe(view.toBlock());
         const QByteArray expected = describe(referenceParse(line));
+        // The form that keeps points gives the same block and canonical text.
+        raw.parseKeepingPoints(line);
+        QCOMPARE(describe(raw.toBlock()), actual);
+        QByteArray canonical(raw.canonicalSize(), Qt::Uninitialized);
+        raw.writeCanonical(canonical.data());
+        QCOMPARE(canonical, FormatBlock(view.toBlock()));
         if (actual != expected)
             QFAIL(qPrintable("line \"" + line.toPercentEncoding() +
                              "\": " + actual.toPercentEncoding() + " instead of " +

@@ -15,6 +15,7 @@ private slots:
     void parseRealRejects_data();
     void parseRealRejects();
     void parseRealFromSettingsText();
+    void parseWordReal();
     void parseWholeAccepts_data();
     void parseWholeAccepts();
     void parseWholeRejects_data();
@@ -100,6 +101,19 @@ void TestNumberFormat::parseRealRejects() {
     QCOMPARE(
         result.error(),
         QStringLiteral("'%1' is not a valid floating point value").arg(QString::fromLatin1(text)));
+}
+
+// Word values as they stand in the line: a point counts as the comma the
+// parser would store, and errors name the value with commas.
+void TestNumberFormat::parseWordReal() {
+    QCOMPARE(*ParseWordReal("12.5"), 12.5);
+    QCOMPARE(*ParseWordReal(" -.5e1 "), -5.0);
+    QCOMPARE(*ParseWordReal("12,5"), 12.5);
+    QCOMPARE(ParseWordReal("1.2,3").error(),
+             QStringLiteral("'1,2,3' is not a valid floating point value"));
+    QCOMPARE(ParseWordReal("1.e").error(),
+             QStringLiteral("'1,e' is not a valid floating point value"));
+    QCOMPARE(*ParseWordReal("0.30000000000000000000001"), 0.3);
 }
 
 void TestNumberFormat::parseRealFromSettingsText() {
