@@ -27,3 +27,8 @@ if(TARGET scara_controller_emu AND TARGET scara-cli)
     target_compile_definitions(test_serialsend PRIVATE SCARA_CLI="$<TARGET_FILE:scara-cli>")
     add_dependencies(test_serialsend scara-cli)
 endif()
+if(TARGET scara_controller_widgets AND TARGET scara_app)
+    scara_add_test(test_controllerlink_mainwindow
+        SOURCES ${CMAKE_CURRENT_LIST_DIR}/test_controllerlink_mainwindow.cpp
+        LIBS scara_controller_widgets scara_app GUI TIMEOUT 120)
+endif()

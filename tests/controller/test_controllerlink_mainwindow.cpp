@@ -1,0 +1,81 @@
+// The window binding on the station's real main window: a session with the
+// built-in emulator through the window's own controls and menus.
+#include "app/mainwindow.h"
+#include "app/notifier.h"
+#include "controller/controllerlink.h"
+#include "controller/emulator/controlleremulator.h"
+#include "controller/linktexts.h"
+#include "controller/programlistsource.h"
+#include "controller/widgets/controllerwindowbinding.h"
+#include "controller/widgets/portselectors.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestControllerLinkMainWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void aSessionOnTheMainWindow();
+};
+
+void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
+    MainWindow window;
+    auto* binding = ControllerWindowBinding::attach(&window);
+    QStringList errors;
+    QStringList notices;
+    binding->setErrorPresenter([&](const QString& text) { errors << text; });
+    binding->setNoticePresenter([&](const QString& text, std::function<void()> closed) {
+        notices << text;
+        closed();
+    });
+    auto panel = [&](int i) {
+        return window.findChild<QLabel*>(QStringLiteral("StatusPanel%1").arg(i))->text();
+    };
+    auto button = [&](const char* name) { return window.findChild<QAbstractButton*>(name); };
+    auto action = [&](const char* name) { return window.findChild<QAction*>(name); };
+    for (const char* name :
+         {"Button1", "Button2", "Button3", "Button5", "Button7", "Button10", "CheckBox7"})
+        QVERIFY2(button(name), name);
+    for (const char* name : {"Poczzesterownikiem1", "Jazdareferencyjna1", "Wyslijprogram1",
+                             "Przerwawwysyaniuprogramu1"})
+        QVERIFY2(action(name), name);
+
+    QCOMPARE(panel(0), LinkTexts::kDisconnected);
+    QVERIFY(!button("Button2")->isEnabled());
+    window.findChild<QComboBox*>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
+    action("Poczzesterownikiem1")->trigger();
+    QTRY_COMPARE(panel(0), LinkTexts::kConnected);
+    QVERIFY(button("Button2")->isEnabled());
+
+    QSignalSpy replies(&binding->link(), &ControllerLink::received);
+    action("Jazdareferencyjna1")->trigger();
+    QTRY_COMPARE(panel(1), LinkTexts::kReferenceTravel);
+    button("CheckBox7")->click();
+    QCOMPARE(panel(2), LinkTexts::kManualMode);
+    QTRY_COMPARE(replies.count(), 2);
+    button("Button10")->click();
+    QTRY_COMPARE(panel(1), LinkTexts::kReferenceDone);
+    button("CheckBox7")->click();
+    QTRY_COMPARE(replies.count(), 4);
+
+    window.programList().replace(ProgramText::fromLines({"N1 G00 X0 Y250 ", "N2 M30 "}));
+    const ProgramListSource program(window.programList());
+    binding->setProgram(&program);
+    binding->programPrepared();
+    QVERIFY(action("Wyslijprogram1")->isEnabled());
+    action("Wyslijprogram1")->trigger();
+    QTRY_COMPARE(notices, QStringList{LinkTexts::kTransferDone});
+    QCOMPARE(window.findChild<QPlainTextEdit*>("Memo5")->blockCount(), 2);
+    QCOMPARE(binding->portSelectors().emulator()->acceptedLines(),
+             QByteArrayList({"N1 G00 X0 Y250 ", "N2 M30 "}));
+    QVERIFY(!window.findChild<QPlainTextEdit*>("ComTerminal1")->toPlainText().isEmpty());
+    QCOMPARE(errors, QStringList());
+}
+
+QTEST_MAIN(TestControllerLinkMainWindow)
+#include "test_controllerlink_mainwindow.moc"
