@@ -160,6 +160,7 @@ void SimulationBinding::setErrorReporter(std::function<void(const QString&)> rep
 
 void SimulationBinding::setPlotColours(std::function<PlotColours()> colours) {
     plotColours_ = std::move(colours);
+    colours_ = plotColours_();
 }
 
 // ---- commands (user-interface thread) ----
@@ -222,10 +223,14 @@ void SimulationBinding::endRun(const RunOutcome& outcome) {
 template <typename Fn> void SimulationBinding::handOver(Fn&& fn) {
     if (closing_.load(std::memory_order_relaxed))
         return;
-    if (QThread::currentThread() == thread())
+    auto withStaged = [this, &fn] {
+        applyStaged();
         fn();
+    };
+    if (QThread::currentThread() == thread())
+        withStaged();
     else
-        QMetaObject::invokeMethod(this, std::forward<Fn>(fn), Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(this, withStaged, Qt::BlockingQueuedConnection);
 }
 
 void SimulationBinding::scheduleRepaint() {
@@ -280,33 +285,18 @@ void SimulationBinding::showPenHeight(const SimulationState& state) {
 }
 
 void SimulationBinding::logJointAngles(const SimulationState& state) {
-    handOver([&] {
-        jointLines_ << MotionTexts::jointAnglesLine(state);
-        setText(interpolationAngle_, MotionTexts::kMinimumInterpolationAngle.toString());
-        setText(resolutionErrors_, MotionTexts::kResolutionErrors.toString());
-        scheduleRepaint();
-    });
+    staged_ = &state;
+    stagedLog_ = true;
 }
 
 void SimulationBinding::showPose(const SimulationState& state) {
-    handOver([&] {
-        shown_.current = state.current;
-        shown_.currentX = state.currentX;
-        shown_.currentY = state.currentY;
-        poseDirty_ = true;
-        scheduleRepaint();
-    });
+    staged_ = &state;
+    stagedPose_ = true;
 }
 
 void SimulationBinding::plotInterpolationPoint(const SimulationState& state) {
-    handOver([&] {
-        pointLines_ << InterpolationLogLine(EncodeWindows1250(state.nText), state.currentX,
-                                            state.currentY, state.z);
-        plot_.plotInterpolationPoint(state.currentX, state.currentY, state.g, state.z,
-                                     plotColours_());
-        plotDirty_ = true;
-        scheduleRepaint();
-    });
+    staged_ = &state;
+    stagedPlot_ = true;
 }
 
 void SimulationBinding::drawPositionPanel(const SimulationState& state) {
@@ -322,6 +312,34 @@ void SimulationBinding::drawPositionPanel(const SimulationState& state) {
     });
 }
 
+// The staged calls of the current point, in their order (user-interface
+// thread, inside a hand-over).
+void SimulationBinding::applyStaged() {
+    if (!staged_)
+        return;
+    const SimulationState& state = *staged_;
+    if (stagedLog_) {
+        jointLines_ << MotionTexts::jointAnglesLine(state);
+        setText(interpolationAngle_, MotionTexts::kMinimumInterpolationAngle.toString());
+        setText(resolutionErrors_, MotionTexts::kResolutionErrors.toString());
+    }
+    if (stagedPose_) {
+        shown_.current = state.current;
+        shown_.currentX = state.currentX;
+        shown_.currentY = state.currentY;
+        poseDirty_ = true;
+    }
+    if (stagedPlot_) {
+        pointLines_ << InterpolationLogLine(EncodeWindows1250(state.nText), state.currentX,
+                                            state.currentY, state.z);
+        plot_.plotInterpolationPoint(state.currentX, state.currentY, state.g, state.z, colours_);
+        plotDirty_ = true;
+    }
+    staged_ = nullptr;
+    stagedLog_ = stagedPose_ = stagedPlot_ = false;
+    scheduleRepaint();
+}
+
 void SimulationBinding::runEnded(const RunOutcome& outcome) {
     handOver([&] { endRun(outcome); });
 }
@@ -330,6 +348,7 @@ void SimulationBinding::runEnded(const RunOutcome& outcome) {
 
 void SimulationBinding::repaintNow() {
     repaintTimer_.stop();
+    colours_ = plotColours_();
     appendLines(doneMemo_, doneLines_);
     appendLines(pointLog_, pointLines_);
     appendLines(jointLog_, jointLines_);

@@ -30,6 +30,9 @@ class ViewPose;
 // "Symulacja" menu); on the visualisation window Edit1..Edit5. It carries out
 // the menu commands and is the thread's sink: each call is handed over to the
 // user-interface thread and the simulation thread waits until it is done.
+// The calls of one grid point (log line, pose, plot point, position panel)
+// travel together in one hand-over, made at the point's last call, in their
+// order.
 //
 // Memos, panels, the plot widget and the 3D window's fields are repainted
 // together at most every kRepaintInterval: the hand-over stores the line,
@@ -73,6 +76,7 @@ private:
     void scheduleRepaint();
     void allowNewRun();
     void endRun(const RunOutcome& outcome);
+    void applyStaged();
 
     // MotionSink, called on the simulation thread.
     void advanceProgramView(const QString& line) override;
@@ -106,9 +110,20 @@ private:
     bool poseDirty_ = false;
     bool penDirty_ = false;
     bool plotDirty_ = false;
+    // The interpolation colours, read afresh at every repaint (so a changed
+    // colour applies within one repaint interval).
+    PlotColours colours_ = PlotColours::defaults();
     QImage positionImage_;
     QImage moveImage_;
     QTimer repaintTimer_;
+
+    // The calls of a point that wait for its one hand-over (written by the
+    // simulation thread, read by the user-interface thread during the
+    // hand-over while the simulation thread waits).
+    const SimulationState* staged_ = nullptr;
+    bool stagedLog_ = false;
+    bool stagedPose_ = false;
+    bool stagedPlot_ = false;
 
     bool finished_ = false;
     std::atomic<bool> closing_{false};
