@@ -4,51 +4,47 @@
 #include <QFileDialog>
 
 namespace {
-QFileDialog* makeFileDialog(QWidget* owner, const char* name, QFileDialog::AcceptMode mode,
-                            const QString& filter) {
-    auto* dialog = new QFileDialog(owner);
-    dialog->setObjectName(QString::fromLatin1(name));
-    dialog->setAcceptMode(mode);
-    dialog->setNameFilter(filter);
-    dialog->setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
-                                                        : QFileDialog::AnyFile);
-    // The station replaces an existing file without asking.
-    dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
-    return dialog;
-}
+const QString kProgramFilter = QStringLiteral("cnc (*.nc)");
+const QString kPictureFilter = QStringLiteral("Bitmapy (*.bmp)");
 } // namespace
 
-WindowDialogs::WindowDialogs(QWidget* owner)
-    : QObject(nullptr), openDialog_(makeFileDialog(owner, "OpenDialog1", QFileDialog::AcceptOpen,
-                                                   QStringLiteral("cnc (*.nc)"))),
-      saveProgramDialog_(makeFileDialog(owner, "SaveDialog2", QFileDialog::AcceptSave,
-                                        QStringLiteral("cnc (*.nc)"))),
-      savePictureDialog_(makeFileDialog(owner, "SaveDialog1", QFileDialog::AcceptSave,
-                                        QStringLiteral("Bitmapy (*.bmp)"))),
-      colourDialog_(new QColorDialog(Qt::black, owner)) {
-    savePictureDialog_->setDefaultSuffix(QStringLiteral("bmp"));
-    colourDialog_->setObjectName(QStringLiteral("ColorDialog1"));
-}
+WindowDialogs::WindowDialogs(QWidget* owner) : QObject(nullptr), owner_(owner) {}
 
-QString WindowDialogs::runFileDialog(QFileDialog* dialog) {
+QString WindowDialogs::runFileDialog(QFileDialog*& dialog, const char* name, bool save,
+                                     const QString& filter, const QString& suffix) {
+    if (!dialog) {
+        dialog = new QFileDialog(owner_);
+        dialog->setObjectName(QString::fromLatin1(name));
+        dialog->setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+        dialog->setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+        dialog->setNameFilter(filter);
+        dialog->setDefaultSuffix(suffix);
+        // The station replaces an existing file without asking.
+        dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+    }
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().constFirst();
 }
 
 QString WindowDialogs::openProgramFile() {
-    return runFileDialog(openDialog_);
+    return runFileDialog(openDialog_, "OpenDialog1", false, kProgramFilter);
 }
 
 QString WindowDialogs::saveProgramFile() {
-    return runFileDialog(saveProgramDialog_);
+    return runFileDialog(saveProgramDialog_, "SaveDialog2", true, kProgramFilter);
 }
 
 QString WindowDialogs::savePictureFile() {
-    return runFileDialog(savePictureDialog_);
+    return runFileDialog(savePictureDialog_, "SaveDialog1", true, kPictureFilter,
+                         QStringLiteral("bmp"));
 }
 
 std::optional<QColor> WindowDialogs::chooseColour() {
+    if (!colourDialog_) {
+        colourDialog_ = new QColorDialog(Qt::black, owner_);
+        colourDialog_->setObjectName(QStringLiteral("ColorDialog1"));
+    }
     if (colourDialog_->exec() != QDialog::Accepted)
         return std::nullopt;
     return colourDialog_->selectedColor();

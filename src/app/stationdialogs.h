@@ -25,9 +25,9 @@ public:
     virtual std::optional<QColor> chooseColour() = 0;
 };
 
-// The operator's dialogs. They are kept for the whole run (objectNames
-// OpenDialog1, SaveDialog1, SaveDialog2, ColorDialog1), so each opens where it
-// was left.
+// The operator's dialogs, children of the window made at their first use
+// (objectNames OpenDialog1, SaveDialog1, SaveDialog2, ColorDialog1) and kept
+// for the whole run, so each opens where it was left.
 class WindowDialogs : public QObject, public StationDialogs {
     Q_OBJECT
 public:
@@ -39,10 +39,12 @@ public:
     std::optional<QColor> chooseColour() override;
 
 private:
-    QString runFileDialog(QFileDialog* dialog);
+    QString runFileDialog(QFileDialog*& dialog, const char* name, bool save, const QString& filter,
+                          const QString& suffix = {});
 
-    QFileDialog* openDialog_;
-    QFileDialog* saveProgramDialog_;
-    QFileDialog* savePictureDialog_;
-    QColorDialog* colourDialog_;
+    QWidget* owner_;
+    QFileDialog* openDialog_ = nullptr;
+    QFileDialog* saveProgramDialog_ = nullptr;
+    QFileDialog* savePictureDialog_ = nullptr;
+    QColorDialog* colourDialog_ = nullptr;
 };

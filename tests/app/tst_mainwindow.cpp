@@ -107,9 +107,15 @@ private:
     QStringList notices_;
     QStringList errors_;
     ScriptedDialogs::Answers answers_;
+    bool sharedStartUpWindow_ = false;
 };
 
 void TestMainWindow::init() {
+    // The rows of the start-up table share one window.
+    const bool startUpRow = QTest::currentTestFunction() == QLatin1String("controlsAtStartUp");
+    if (startUpRow && sharedStartUpWindow_)
+        return;
+    sharedStartUpWindow_ = startUpRow;
     notices_.clear();
     errors_.clear();
     answers_ = {};
@@ -125,6 +131,8 @@ void TestMainWindow::init() {
 }
 
 void TestMainWindow::cleanup() {
+    if (sharedStartUpWindow_)
+        return;
     window_.reset();
     dir_.reset();
 }
