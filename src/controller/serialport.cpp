@@ -118,6 +118,7 @@ Status SerialPort::open() {
         return applied;
     }
     disableControlLines();
+    port_.clear(QSerialPort::Input); // what arrived before the station opened is not for it
     port_.clearError();
     modemPoll_.start();
     emit afterOpen();

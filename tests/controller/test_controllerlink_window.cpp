@@ -9,6 +9,7 @@
 #include "controller/serialportlist.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
+#include "controller/widgets/terminalview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -128,6 +129,8 @@ private slots:
     void theEmulatorGoingAwayIsADisconnectShownOnce();
     void connectErrorsAreShownOnceAndChangeNothing();
     void thePortListIsReadAgainWhenItOpens();
+    void theFlowControlSelectorAppliesAtOnce();
+    void theTerminalDropsEscapesAcrossChunksAndBreaksAt50Columns();
 };
 
 void TestControllerLinkWindow::cleanup() {
@@ -290,6 +293,31 @@ void TestControllerLinkWindow::thePortListIsReadAgainWhenItOpens() {
     QCOMPARE(ports->findText("/dev/gone-since"), -1);
     QCOMPARE(ports->itemText(ports->count() - 1), PortSelectors::kEmulatorEntry);
     QCOMPARE(ports->currentText(), "/dev/my-adapter");
+}
+
+void TestControllerLinkWindow::theFlowControlSelectorAppliesAtOnce() {
+    TestWindow window;
+    auto* binding = ControllerWindowBinding::attach(&window);
+    auto* flow = window.get<QComboBox>("ComComboBox6");
+    auto* baud = window.get<QComboBox>("ComComboBox2");
+    QTest::keyClick(baud, Qt::Key_Down); // the others wait for "Połącz"
+    QTest::keyClick(flow, Qt::Key_Up);
+    QCOMPARE(flow->currentText(), "Software");
+    QCOMPARE(binding->link().port().settings().flowControl, FlowControl::Software);
+    QCOMPARE(binding->link().port().settings().baudRate, BaudRate::B19200);
+}
+
+void TestControllerLinkWindow::theTerminalDropsEscapesAcrossChunksAndBreaksAt50Columns() {
+    QPlainTextEdit screen;
+    TerminalView terminal(&screen);
+    terminal.showChunk("\x1b");
+    terminal.showChunk("[1;3");
+    terminal.showChunk("1mczerwony\x1b[0m\r\n\x1b");
+    terminal.showChunk("cgotowe\r\n");
+    terminal.showChunk(QByteArray(55, 'y'));
+    terminal.showChunk("\r\n\xb9\x9c"); // Windows-1250
+    QCOMPARE(screen.toPlainText(),
+             "czerwony\ngotowe\n" + QString(50, 'y') + "\n" + QString(5, 'y') + "\n\u0105\u015b");
 }
 
 QTEST_MAIN(TestControllerLinkWindow)

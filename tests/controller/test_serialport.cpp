@@ -28,6 +28,7 @@ private slots:
     void refusedLineSettingsCloseThePortAgain();
     void writesOnAClosedPortFailAndEmptyWritesDoNothing();
     void linesThatArriveTogetherAreOneChunk();
+    void whatArrivedBeforeOpeningIsDropped();
     void writesReachTheLineInOrder();
     void lineSettingsApplyToTheOpenPort();
     void nothingIsDeliveredAfterClose();
@@ -162,6 +163,19 @@ void TestSerialPort::linesThatArriveTogetherAreOneChunk() {
     line.write(":0505\r\n:0505\r\n:0505\r\n"); // before the port's event is handled
     QTRY_COMPARE(chunks.count(), 1);
     QCOMPARE(chunks.at(0).at(0).toByteArray(), ":0505\r\n:0505\r\n:0505\r\n");
+}
+
+void TestSerialPort::whatArrivedBeforeOpeningIsDropped() {
+    PseudoTerminal line;
+    QVERIFY(line.open());
+    line.write(":0505\r\n"); // left over from an earlier session
+    SerialPort port;
+    port.setSettings({.port = line.portPath()});
+    QVERIFY(port.open());
+    QSignalSpy chunks(&port, &SerialPort::chunkReceived);
+    line.write(":0505\r\n");
+    QTRY_COMPARE(chunks.count(), 1);
+    QCOMPARE(chunks.at(0).at(0).toByteArray(), ":0505\r\n");
 }
 
 void TestSerialPort::writesReachTheLineInOrder() {
