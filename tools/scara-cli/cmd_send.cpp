@@ -113,60 +113,42 @@ Result<QByteArrayList> programLines(const SendOptions& options) {
     return result;
 }
 
-int runSend(const QStringList& args) {
-    if (cli::wantsHelp(args)) {
-        std::fputs(kSendHelp, stdout);
-        return 0;
-    }
-    const Result<SendOptions> options = parseArguments(args);
-    if (!options)
-        return usageError(options.error());
-    const Result<QByteArrayList> lines = programLines(*options);
-    if (!lines) {
-        cli::err(lines.error());
-        return 1;
-    }
-    const LineListProgram program(*lines);
-
+// Transfers the program over the link: connect, wait for the
+// acknowledgement, then send it line by line. Returns the exit status.
+int transfer(const SendOptions& options, const LineListProgram& program) {
     ControllerLink link;
     PortSettings settings;
-    settings.port = options->port;
-    settings.baudRate = options->baud;
+    settings.port = options.port;
+    settings.baudRate = options.baud;
     link.port().setSettings(settings);
     link.setProgram(&program);
 
     QEventLoop loop;
     std::optional<int> result;
-    auto finish = [&](int code) {
+    auto finish = [&](int code, const QString& text) {
+        cli::err(text);
         if (!result)
             result = code;
         loop.exit(code);
     };
     QTimer silence;
     silence.setSingleShot(true);
-    silence.setInterval(options->timeoutSeconds * 1000);
+    silence.setInterval(options.timeoutSeconds * 1000);
     QObject::connect(&silence, &QTimer::timeout, &loop, [&] {
-        cli::err(QStringLiteral("Brak odpowiedzi sterownika od %1 s").arg(options->timeoutSeconds));
-        finish(1);
+        finish(1, QStringLiteral("Brak odpowiedzi sterownika od %1 s").arg(options.timeoutSeconds));
     });
     QObject::connect(&link, &ControllerLink::received, &silence, qOverload<>(&QTimer::start));
-    QObject::connect(&link, &ControllerLink::errorRaised, &loop, [&](const QString& text) {
-        cli::err(text);
-        finish(1);
-    });
-    QObject::connect(&link, &ControllerLink::noticeRaised, &loop, [&](const QString& text) {
-        cli::err(text);
-        finish(0);
-    });
+    QObject::connect(&link, &ControllerLink::errorRaised, &loop,
+                     [&](const QString& text) { finish(1, text); });
+    QObject::connect(&link, &ControllerLink::noticeRaised, &loop,
+                     [&](const QString& text) { finish(0, text); });
     int lastIndex = -1;
     QObject::connect(&link, &ControllerLink::logAppended, &loop, [&](const QByteArray& line) {
         cli::out(line + '\n');
         const int index = link.state().blockIndex();
-        cli::err(
-            QStringLiteral("%1 %2/%3")
-                .arg(index == lastIndex ? QStringLiteral("ponownie") : QStringLiteral("wiersz"))
-                .arg(index + 1)
-                .arg(program.lineCount()));
+        const QString what =
+            index == lastIndex ? QStringLiteral("ponownie") : QStringLiteral("wiersz");
+        cli::err(QStringLiteral("%1 %2/%3").arg(what).arg(index + 1).arg(program.lineCount()));
         lastIndex = index;
     });
     QObject::connect(&link, &ControllerLink::statusChanged, &loop,
@@ -185,6 +167,22 @@ int runSend(const QStringList& args) {
         return *result; // the port did not open
     silence.start();
     return loop.exec();
+}
+
+int runSend(const QStringList& args) {
+    if (cli::wantsHelp(args)) {
+        std::fputs(kSendHelp, stdout);
+        return 0;
+    }
+    const Result<SendOptions> options = parseArguments(args);
+    if (!options)
+        return usageError(options.error());
+    const Result<QByteArrayList> lines = programLines(*options);
+    if (!lines) {
+        cli::err(lines.error());
+        return 1;
+    }
+    return transfer(*options, LineListProgram(*lines));
 }
 
 CliRegistration reg{{"send", "send a program to the controller over a serial port", &runSend}};

@@ -107,43 +107,8 @@ void ControllerWindowBinding::bindLinkOutput() {
                 if (auto* label = window_->findChild<QLabel*>(name))
                     label->setText(text);
             });
-    connect(link_, &ControllerLink::enabledChanged, this, [this](LinkControl which, bool on) {
-        switch (which) {
-        case LinkControl::ConnectButton:
-            if (auto* button = control<QWidget>("Button1"))
-                button->setEnabled(on);
-            return;
-        case LinkControl::DisconnectButton:
-            if (auto* button = control<QWidget>("Button2"))
-                button->setEnabled(on);
-            return;
-        case LinkControl::PortSelectors:
-            for (int i = 1; i <= 6; ++i) {
-                if (auto* box =
-                        window_->findChild<QComboBox*>(QStringLiteral("ComComboBox%1").arg(i)))
-                    box->setEnabled(on);
-            }
-            return;
-        case LinkControl::ReferenceTravelItem:
-            if (auto* action = control<QAction>("Jazdareferencyjna1"))
-                action->setEnabled(on);
-            return;
-        case LinkControl::SendProgramItem:
-            if (auto* action = control<QAction>("Wyslijprogram1"))
-                action->setEnabled(on);
-            return;
-        case LinkControl::ManualModeBox:
-            if (auto* box = control<QWidget>("CheckBox7"))
-                box->setEnabled(on);
-            return;
-        case LinkControl::ManualButtons:
-            for (const char* name : kManualButtons) {
-                if (auto* button = control<QWidget>(name))
-                    button->setEnabled(on);
-            }
-            return;
-        }
-    });
+    connect(link_, &ControllerLink::enabledChanged, this,
+            &ControllerWindowBinding::setControlEnabled);
     connect(link_, &ControllerLink::checkedChanged, this, [this](LinkControl which, bool on) {
         auto* box = control<QAbstractButton>("CheckBox7");
         if (which != LinkControl::ManualModeBox || !box)
@@ -171,6 +136,43 @@ void ControllerWindowBinding::bindLinkOutput() {
         if (QWidget* led = window_->findChild<QWidget*>(name))
             QMetaObject::invokeMethod(led, "setLit", Q_ARG(bool, lit));
     });
+}
+
+void ControllerWindowBinding::setControlEnabled(LinkControl which, bool on) {
+    switch (which) {
+    case LinkControl::ConnectButton:
+        if (auto* button = control<QWidget>("Button1"))
+            button->setEnabled(on);
+        return;
+    case LinkControl::DisconnectButton:
+        if (auto* button = control<QWidget>("Button2"))
+            button->setEnabled(on);
+        return;
+    case LinkControl::PortSelectors:
+        for (int i = 1; i <= 6; ++i) {
+            if (auto* box = window_->findChild<QComboBox*>(QStringLiteral("ComComboBox%1").arg(i)))
+                box->setEnabled(on);
+        }
+        return;
+    case LinkControl::ReferenceTravelItem:
+        if (auto* action = control<QAction>("Jazdareferencyjna1"))
+            action->setEnabled(on);
+        return;
+    case LinkControl::SendProgramItem:
+        if (auto* action = control<QAction>("Wyslijprogram1"))
+            action->setEnabled(on);
+        return;
+    case LinkControl::ManualModeBox:
+        if (auto* box = control<QWidget>("CheckBox7"))
+            box->setEnabled(on);
+        return;
+    case LinkControl::ManualButtons:
+        for (const char* name : kManualButtons) {
+            if (auto* button = control<QWidget>(name))
+                button->setEnabled(on);
+        }
+        return;
+    }
 }
 
 void ControllerWindowBinding::showErrorBox(const QString& text) {

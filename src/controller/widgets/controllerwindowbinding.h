@@ -1,5 +1,7 @@
 #pragma once
 
+#include "controller/linkaction.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -50,6 +52,7 @@ private:
     explicit ControllerWindowBinding(QWidget* window);
     void bindCommands();
     void bindLinkOutput();
+    void setControlEnabled(LinkControl which, bool on);
     void showErrorBox(const QString& text);
     void showNoticeBox(const QString& text, std::function<void()> closed);
     template <typename T> T* control(const char* name) const;
