@@ -5,7 +5,6 @@
 #include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
 #include "controller/linktexts.h"
-#include "controller/programlistsource.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
 
@@ -25,7 +24,7 @@ private slots:
 
 void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
     MainWindow window;
-    auto* binding = ControllerWindowBinding::attach(&window);
+    auto* binding = ControllerWindowBinding::attach(&window, window.programList());
     QStringList errors;
     QStringList notices;
     binding->setErrorPresenter([&](const QString& text) { errors << text; });
@@ -64,8 +63,6 @@ void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
     QTRY_COMPARE(replies.count(), 4);
 
     window.programList().replace(ProgramText::fromLines({"N1 G00 X0 Y250 ", "N2 M30 "}));
-    const ProgramListSource program(window.programList());
-    binding->setProgram(&program);
     binding->programPrepared();
     QVERIFY(action("Wyslijprogram1")->isEnabled());
     action("Wyslijprogram1")->trigger();

@@ -1,6 +1,7 @@
 #include "controller/widgets/controllerwindowbinding.h"
 
 #include "controller/controllerlink.h"
+#include "controller/programlistsource.h"
 #include "controller/widgets/portselectors.h"
 #include "controller/widgets/terminalview.h"
 #include "gcode/windows1250.h"
@@ -30,6 +31,14 @@ template <typename T> T* ControllerWindowBinding::control(const char* name) cons
 
 ControllerWindowBinding* ControllerWindowBinding::attach(QWidget* window) {
     return new ControllerWindowBinding(window);
+}
+
+ControllerWindowBinding* ControllerWindowBinding::attach(QWidget* window,
+                                                         const ProgramList& program) {
+    auto* binding = new ControllerWindowBinding(window);
+    binding->ownProgram_ = std::make_unique<ProgramListSource>(program);
+    binding->setProgram(binding->ownProgram_.get());
+    return binding;
 }
 
 ControllerWindowBinding::ControllerWindowBinding(QWidget* window)

@@ -1,16 +1,18 @@
 #pragma once
 
 #include "controller/linkaction.h"
+#include "controller/programsource.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class ControllerLink;
 class PortSelectors;
-class ProgramSource;
+class ProgramList;
 class QMessageBox;
 class TerminalView;
 class QWidget;
@@ -23,14 +25,16 @@ class QWidget;
 // and the menu items Poczzesterownikiem1, Jazdareferencyjna1, Wyslijprogram1
 // and Przerwawwysyaniuprogramu1. A control that is missing is left out.
 //
-//   auto* binding = ControllerWindowBinding::attach(this); // in the window
-//   binding->setProgram(&programSource);  // then programPrepared() after each pass
+//   controller_ = ControllerWindowBinding::attach(this, programList_); // in the window
+//   controller_->programPrepared(); // after each pass that replaced the program
 class ControllerWindowBinding : public QObject {
     Q_OBJECT
 public:
     // Creates the binding as a child of `window` and brings the controls to
     // their state at start.
     static ControllerWindowBinding* attach(QWidget* window);
+    // The same, with the station's program list as the program to send.
+    static ControllerWindowBinding* attach(QWidget* window, const ProgramList& program);
 
     ControllerLink& link() { return *link_; }
     PortSelectors& portSelectors() { return *selectors_; }
@@ -64,4 +68,5 @@ private:
     ErrorPresenter showError_;
     NoticePresenter showNotice_;
     QPointer<QMessageBox> errorBox_;
+    std::unique_ptr<ProgramSource> ownProgram_;
 };
