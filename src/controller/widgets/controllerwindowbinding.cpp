@@ -197,8 +197,9 @@ void ControllerWindowBinding::showErrorBox(const QString& text) {
 }
 
 void ControllerWindowBinding::showNoticeBox(const QString& text, std::function<void()> closed) {
-    auto* box =
-        new QMessageBox(QMessageBox::Information, QStringLiteral("SCARA"), text, QMessageBox::Ok);
+    // Closed with the window, so that it never outlives the station.
+    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("SCARA"), text,
+                                QMessageBox::Ok, window_);
     box->setObjectName(QStringLiteral("ControllerNoticeBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);
