@@ -2,10 +2,16 @@
 
 #include "gcode/blockview.h"
 #include "gcode/gcodemessages.h"
+#include "gcode/memoryadvice.h"
 #include "gcode/windows1250.h"
 
 CheckReport::CheckReport(ProgramText source, qint32 dx, qint32 dy)
     : source_(std::move(source)), dx_(dx), dy_(dy) {}
+
+void CheckReport::reserve(qsizetype blocks) {
+    entries_.reserve(std::size_t(blocks));
+    AdviseLargeBuffer(entries_.data(), entries_.capacity() * sizeof(std::uint64_t));
+}
 
 void CheckReport::forEachLine(const std::function<void(const QString&)>& visit) const {
     BlockView block;

@@ -26,6 +26,8 @@ public:
     CheckReport() = default;
     CheckReport(ProgramText source, qint32 dx, qint32 dy);
 
+    // Room for `blocks` entries, so that recording allocates once.
+    void reserve(qsizetype blocks);
     // Records messages (a combination of Message flags) for source line `line`;
     // called in source order.
     void add(qsizetype line, std::uint8_t messages) {

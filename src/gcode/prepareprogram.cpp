@@ -1,6 +1,7 @@
 #include "gcode/prepareprogram.h"
 
 #include "gcode/blockview.h"
+#include "gcode/memoryadvice.h"
 #include "gcode/numberformat.h"
 
 #include <charconv>
@@ -262,6 +263,8 @@ Result<PreparedProgram> PrepareProgram(const ProgramText& program,
     result.checkReport = CheckReport(program, settings.shift.dx, settings.shift.dy);
     result.lines.reserve(program.lineCount(), program.byteCount() + program.lineCount() / 8);
     result.moves.reserve(std::size_t(program.lineCount()));
+    AdviseLargeBuffer(result.moves.data(), result.moves.capacity() * sizeof(PlotMove));
+    result.checkReport.reserve(program.lineCount());
 
     // The end of the list ends the program like an end block does.
     for (qsizetype i = 0; i < program.lineCount(); ++i) {

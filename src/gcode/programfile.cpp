@@ -1,6 +1,7 @@
 #include "gcode/programfile.h"
 
 #include "gcode/gcodemessages.h"
+#include "gcode/memoryadvice.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +19,24 @@ Result<ProgramText> ReadProgramFile(const QString& fileName) {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return Failure{GcodeMessages::cannotOpenFile(fullName(fileName), file.errorString())};
-    QByteArray bytes = file.readAll();
+    // One buffer of the file's size, read in one go where the size is known.
+    QByteArray bytes;
+    const qint64 size = file.size();
+    if (size > 0 && !file.isSequential()) {
+        bytes.resize(size);
+        AdviseLargeBuffer(bytes.data(), std::size_t(size));
+        qint64 got = 0;
+        while (got < size) {
+            const qint64 n = file.read(bytes.data() + got, size - got);
+            if (n <= 0)
+                break;
+            got += n;
+        }
+        bytes.truncate(got);
+        bytes.append(file.readAll()); // grown since its size was read
+    } else {
+        bytes = file.readAll();
+    }
     if (file.error() != QFileDevice::NoError)
         return Failure{GcodeMessages::cannotOpenFile(fullName(fileName), file.errorString())};
     return ProgramText::fromBytes(std::move(bytes));

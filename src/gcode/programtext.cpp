@@ -1,5 +1,6 @@
 #include "gcode/programtext.h"
 
+#include "gcode/memoryadvice.h"
 #include "gcode/windows1250.h"
 
 #include <cstring>
@@ -18,6 +19,8 @@ ProgramText ProgramText::fromBytes(QByteArray bytes) {
         return text;
     char* data = bytes.data();
     text.starts_.reserve(size / 24 + 16);
+    AdviseLargeBuffer(text.starts_.data(),
+                      std::size_t(text.starts_.capacity()) * sizeof(qsizetype));
     qsizetype read = 0;
     qsizetype write = 0;
     qsizetype lf = -1; // position of the next LF at or after `read`, size if none
@@ -63,6 +66,8 @@ ProgramText ProgramText::fromLines(const QList<QByteArray>& lines) {
 void ProgramText::reserve(qsizetype lines, qsizetype bytes) {
     starts_.reserve(lines + 1);
     bytes_.reserve(bytes);
+    AdviseLargeBuffer(starts_.data(), std::size_t(starts_.capacity()) * sizeof(qsizetype));
+    AdviseLargeBuffer(bytes_.data(), std::size_t(bytes_.capacity()));
 }
 
 void ProgramText::appendLine(QByteArrayView line) {
