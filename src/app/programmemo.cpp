@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include <climits>
+
 namespace {
 constexpr int kMargin = 3;
 }
