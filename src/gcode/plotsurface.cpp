@@ -148,7 +148,9 @@ Status PlotSurface::save(const QString& fileName) const {
 QPoint InterpolationPixel(double x, double y) {
     auto toPixel = [](double value) {
         const double rounded = RoundHalfEven(value);
-        return int(std::clamp(rounded, -1.0e9, 1.0e9)); // NaN is never passed in
+        if (std::isnan(rounded))
+            return 1000000000; // far outside, like any point off the picture
+        return int(std::clamp(rounded, -1.0e9, 1.0e9));
     };
     return QPoint(toPixel(x + 500.0), toPixel(PlotSurface::kHeight - y));
 }

@@ -62,7 +62,7 @@ private:
 };
 
 // The pixel of a simulation point: column round(x + 500), row round(500 - y),
-// halves to the even neighbour. Far-off points are clamped well outside the
+// halves to the even neighbour. Far-off points (and not-a-number) land well outside the
 // picture.
 QPoint InterpolationPixel(double x, double y);
 

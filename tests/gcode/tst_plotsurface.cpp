@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include <climits>
+#include <cmath>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -177,6 +178,7 @@ void TestPlotSurface::interpolationPixel_data() {
     QTest::newRow("other halves") << -0.5 << 10.5 << QPoint(500, 490);
     QTest::newRow("plain rounding") << 12.4 << 299.6 << QPoint(512, 200);
     QTest::newRow("far off") << 1e300 << -1e300 << QPoint(1000000000, 1000000000);
+    QTest::newRow("not a number") << std::nan("") << 0.0 << QPoint(1000000000, 500);
 }
 
 void TestPlotSurface::interpolationPixel() {
