@@ -62,7 +62,7 @@ void MotionSimulator::MoveLinear(double targetX, double targetY) {
 // One grid point of a walk: simulate it, then plot it and redraw the panel.
 void MotionSimulator::walkStep() {
     SimulateStep();
-    ++points_;
+    points_.fetch_add(1, std::memory_order_relaxed);
     control_.checkpoint();
     if (sink_)
         sink_->plotInterpolationPoint(state_);

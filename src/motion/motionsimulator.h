@@ -3,6 +3,7 @@
 #include "motion/jointstepper.h"
 #include "motion/simulationstate.h"
 
+#include <atomic>
 #include <chrono>
 #include <cstdint>
 
@@ -43,8 +44,8 @@ public:
     // Steps the current pose from the previous pose towards the target.
     JointStepRun StepJoints(double targetAlfa, double targetBeta);
 
-    // Points simulated since construction.
-    std::int64_t pointCount() const { return points_; }
+    // Points simulated since construction (may be read from any thread).
+    std::int64_t pointCount() const { return points_.load(std::memory_order_relaxed); }
 
 private:
     void movePen();
@@ -56,7 +57,7 @@ private:
     SimulationControl& control_;
     MotionSink* sink_ = nullptr;
     std::chrono::milliseconds penWait_{0};
-    std::int64_t points_ = 0;
+    std::atomic<std::int64_t> points_{0};
 };
 
 // The joint angles the simulation aims at for a grid point. Within the reach

@@ -103,8 +103,8 @@ SimulationBinding::~SimulationBinding() {
     thread_.control().hurry();
     thread_.control().resume();
     // A hand-over already on its way is still carried out; no other comes.
-    while (!thread_.wait(QDeadlineTimer(10)))
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    while (!thread_.waitForEnd(QDeadlineTimer(10)))
+        QCoreApplication::sendPostedEvents(&gate_, QEvent::MetaCall);
     thread_.setSink(nullptr);
 }
 
@@ -223,14 +223,10 @@ void SimulationBinding::endRun(const RunOutcome& outcome) {
 template <typename Fn> void SimulationBinding::handOver(Fn&& fn) {
     if (closing_.load(std::memory_order_relaxed))
         return;
-    auto withStaged = [this, &fn] {
+    gate_.run([this, &fn] {
         applyStaged();
         fn();
-    };
-    if (QThread::currentThread() == thread())
-        withStaged();
-    else
-        QMetaObject::invokeMethod(this, withStaged, Qt::BlockingQueuedConnection);
+    });
 }
 
 void SimulationBinding::scheduleRepaint() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gcode/plotcolours.h"
+#include "motion/handovergate.h"
 #include "motion/motionsink.h"
 #include "motion/simulationstate.h"
 
@@ -88,6 +89,7 @@ private:
     void drawPositionPanel(const SimulationState& state) override;
     void runEnded(const RunOutcome& outcome) override;
 
+    HandOverGate gate_;
     SimulationThread& thread_;
     PlotSurface& plot_;
     QPointer<QWidget> mainWindow_;

@@ -3,26 +3,25 @@
 #include <QThread>
 
 void SimulationControl::requestPause() {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard lock(mutex_);
     pause_.store(true, std::memory_order_relaxed);
 }
 
 void SimulationControl::resume() {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard lock(mutex_);
     pause_.store(false, std::memory_order_relaxed);
-    resumed_.wakeAll();
+    resumed_.notify_all();
 }
 
 bool SimulationControl::isHeld() const {
-    QMutexLocker lock(&mutex_);
+    std::lock_guard lock(mutex_);
     return held_;
 }
 
 void SimulationControl::holdWhilePaused() {
-    QMutexLocker lock(&mutex_);
+    std::unique_lock lock(mutex_);
     held_ = true;
-    while (pause_.load(std::memory_order_relaxed))
-        resumed_.wait(&mutex_);
+    resumed_.wait(lock, [this] { return !pause_.load(std::memory_order_relaxed); });
     held_ = false;
 }
 

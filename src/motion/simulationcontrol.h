@@ -1,10 +1,9 @@
 #pragma once
 
-#include <QMutex>
-#include <QWaitCondition>
-
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
 
 // Cooperative pause and stop of the simulation. The user-interface thread
 // requests; the simulation thread looks at the requests only where it holds
@@ -48,7 +47,8 @@ private:
     std::atomic<bool> pause_{false};
     std::atomic<bool> startAtHome_{false};
     std::atomic<bool> hurry_{false};
-    mutable QMutex mutex_;
-    QWaitCondition resumed_;
+    // Standard primitives, which thread checkers see through.
+    mutable std::mutex mutex_;
+    std::condition_variable resumed_;
     bool held_ = false;
 };

@@ -14,8 +14,15 @@ SimulationThread::~SimulationThread() {
     if (isRunning()) {
         control_.requestStop();
         control_.resume();
-        wait();
+        waitForEnd();
     }
+}
+
+bool SimulationThread::waitForEnd(QDeadlineTimer deadline) {
+    const bool ended = wait(deadline);
+    if (ended)
+        endedRuns_.load(std::memory_order_acquire);
+    return ended;
 }
 
 void SimulationThread::resume() {
@@ -23,7 +30,7 @@ void SimulationThread::resume() {
         control_.resume();
         return;
     }
-    wait(); // a run that has just ended is fully finished before the next
+    waitForEnd(); // a run that has just ended is fully finished before the next
     control_.resume();
     start(runPriority_);
 }
@@ -42,15 +49,16 @@ void SimulationThread::finishOnEventLoop() {
     control_.resume();
     if (isRunning())
         loop.exec(QEventLoop::ExcludeUserInputEvents);
-    wait();
+    waitForEnd();
 }
 
 void SimulationThread::run() {
-    if (control_.stopRequested())
-        return; // ends at once: no block read, no end-of-run changes
-    const RunOutcome outcome = loop_.run(program_);
-    lastOutcome_ = outcome;
-    emit runEnded(outcome);
-    if (MotionSink* sink = simulator_.sink())
-        sink->runEnded(outcome);
+    if (!control_.stopRequested()) { // else it ends at once: no block read, no end-of-run changes
+        const RunOutcome outcome = loop_.run(program_);
+        lastOutcome_ = outcome;
+        emit runEnded(outcome);
+        if (MotionSink* sink = simulator_.sink())
+            sink->runEnded(outcome);
+    }
+    endedRuns_.fetch_add(1, std::memory_order_release);
 }

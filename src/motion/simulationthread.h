@@ -7,6 +7,7 @@
 
 #include <QThread>
 
+#include <atomic>
 #include <chrono>
 
 class MotionSink;
@@ -53,6 +54,10 @@ public:
     // finished first. Returns at once when no run is going.
     void finishOnEventLoop();
 
+    // Waits for a run to end (QThread::wait), then orders everything the run
+    // did before what the caller does next, also for thread checkers.
+    bool waitForEnd(QDeadlineTimer deadline = QDeadlineTimer(QDeadlineTimer::Forever));
+
     SimulationControl& control() { return control_; }
     // The simulation's state: read it only while no run is going or during a
     // hand-over.
@@ -77,6 +82,7 @@ private:
     const ProgramList* program_ = nullptr;
     Priority runPriority_ = IdlePriority;
     RunOutcome lastOutcome_;
+    std::atomic<unsigned> endedRuns_{0};
 };
 
 Q_DECLARE_METATYPE(RunOutcome)

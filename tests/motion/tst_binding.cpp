@@ -154,7 +154,7 @@ void BindingTest::threadIsCreatedIdleAndNotRunning() {
     QSignalSpy ended(&thread, &SimulationThread::runEnded);
     thread.requestStop();
     thread.resume();
-    QVERIFY(thread.wait(5000));
+    QVERIFY(thread.waitForEnd(QDeadlineTimer(5000)));
     QCOMPARE(ended.count(), 0);
     QCOMPARE(thread.pointCount(), 0);
 }
