@@ -49,9 +49,16 @@ void setText(QLineEdit* field, const QString& text) {
         field->setText(text);
 }
 
+// Appends the lines and keeps the start of the lines in view (appending
+// would scroll a memo without wrapping to the end of the last line).
 void appendLines(QPlainTextEdit* memo, QStringList& lines) {
-    if (memo && !lines.isEmpty())
+    if (memo && !lines.isEmpty()) {
         memo->appendPlainText(lines.join(QLatin1Char('\n')));
+        QTextCursor cursor = memo->textCursor();
+        cursor.movePosition(QTextCursor::End);
+        cursor.movePosition(QTextCursor::StartOfBlock);
+        memo->setTextCursor(cursor);
+    }
     lines.clear();
 }
 

@@ -2,8 +2,10 @@
 
 #include "gcode/programlist.h"
 #include "motion/blockloop.h"
+#include "motion/headlessrun.h"
 #include "motion/motionsimulator.h"
 #include "motion/simulationcontrol.h"
+#include "motion/textlogsink.h"
 #include "view3d/viewpose.h"
 
 #include <QTest>
@@ -52,6 +54,7 @@ private slots:
     void reportsAMissingProgram();
     void opensStartAtHome();
     void logLinesWithoutN();
+    void headlessLinesMatchTheWindowsLines();
 };
 
 void MotionTest::walksTheGrid_data() {
@@ -266,6 +269,28 @@ void MotionTest::logLinesWithoutN() {
     QCOMPARE(rig.sink.logLines.size(), 1);
     QVERIFY(rig.sink.logLines.first().startsWith("N alfa:0 beta:0"));
     QCOMPARE(rig.sink.positionLines.at(1), QStringLiteral("N= "));
+}
+
+// scara-cli simulate prints the lines the memos show, byte for byte.
+void MotionTest::headlessLinesMatchTheWindowsLines() {
+    const ProgramText source =
+        ProgramText::fromLines({"N10 G00 X490 Y0", "N20 G01 X480 Y5 Z1", "X478 Y7", "M30"});
+    RecordingSink recorded;
+    QVERIFY(RunHeadless(source, recorded));
+    for (const auto& [mode, expected] :
+         {std::pair{TextLogSink::Mode::Joints, recorded.logLines},
+          std::pair{TextLogSink::Mode::Points, recorded.pointLines}}) {
+        TextLogSink sink(mode, nullptr);
+        const Result<HeadlessRunResult> run = RunHeadless(source, sink);
+        QVERIFY(run);
+        QCOMPARE(run->points, qint64(22));
+        QCOMPARE(QString::fromLatin1(sink.pending()), expected.join('\n') + '\n');
+    }
+    // A program that cannot be prepared gives the station's text.
+    RecordingSink none;
+    const Result<HeadlessRunResult> bad = RunHeadless(ProgramText::fromLines({"X1,5Y2"}), none);
+    QVERIFY(!bad);
+    QCOMPARE(bad.error(), QStringLiteral("'1,5Y2' is not a valid floating point value"));
 }
 
 QTEST_GUILESS_MAIN(MotionTest)

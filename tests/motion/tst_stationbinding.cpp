@@ -8,10 +8,12 @@
 #include "view3d/viewpose.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -20,6 +22,7 @@ class StationBindingTest : public QObject {
 
 private slots:
     void runsAnOpenedProgram();
+    void showsARunInProgress();
 };
 
 void StationBindingTest::runsAnOpenedProgram() {
@@ -80,6 +83,70 @@ void StationBindingTest::runsAnOpenedProgram() {
     answers.open.enqueue(path);
     window.findChild<QAction*>("Otwrz1")->trigger();
     QVERIFY(start->isEnabled());
+}
+
+// The window in the middle of a run: plot points over the program's lines,
+// both panels and the logs. With SCARA_MOTION_SCREENSHOTS set to a folder the
+// pictures are saved there (the documentation's screenshots).
+void StationBindingTest::showsARunInProgress() {
+    SimulationThread thread;
+    thread.setRunPriority(QThread::NormalPriority);
+    ViewPose view;
+    QStringList notices;
+    QStringList errors;
+    ScriptedDialogs::Answers answers;
+    MainWindow window;
+    auto notifier = std::make_unique<RecordingNotifier>();
+    notifier->notices = &notices;
+    notifier->errors = &errors;
+    window.setNotifier(std::move(notifier));
+    window.setDialogs(std::make_unique<ScriptedDialogs>(&answers));
+    QWidget visual;
+    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"})
+        (new QLineEdit(&visual))->setObjectName(QLatin1String(name));
+    auto* binding = new SimulationBinding(&window, &visual, thread, window.programList(),
+                                          window.plotSurface(), view);
+    binding->setPlotColours([&window] { return window.plotColours(); });
+    thread.setPenWait(std::chrono::milliseconds(0));
+    window.resize(1040, 700);
+    window.show();
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("figure.nc"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("N10 G00 X-200 Y150\r\nN20 G01 X-50 Y150 Z1\r\nN30 X-50 Y300\r\n"
+               "N40 X-200 Y300\r\nN50 X-200 Y150\r\nN60 G00 X100 Y150\r\n"
+               "N70 G01 X250 Y150 Z2\r\nN80 X175 Y350\r\nN90 X100 Y150\r\nN100 M30\r\n");
+    file.close();
+    answers.open.enqueue(path);
+    window.findChild<QAction*>("Otwrz1")->trigger();
+    window.findChild<QAction*>("Startsymulacji2")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(thread.pointCount() > 1450, 20000);
+    window.findChild<QAction*>("StopSymulacji1")->trigger();
+    QTRY_VERIFY(thread.control().isHeld());
+    binding->repaintNow();
+    QCoreApplication::processEvents();
+
+    const QString folder = qEnvironmentVariable("SCARA_MOTION_SCREENSHOTS");
+    QTabWidget* bar = window.settingsBar();
+    for (const char* page : {"Symulacja", "G-kod II"}) {
+        for (int i = 0; i < bar->count(); ++i) {
+            if (bar->tabText(i) == QString::fromUtf8(page))
+                bar->setCurrentIndex(i);
+        }
+        QCoreApplication::processEvents();
+        const QImage shot = window.grab().toImage();
+        QVERIFY(!shot.isNull());
+        if (!folder.isEmpty()) {
+            const QString name =
+                QStringLiteral("motion-%1.png").arg(QString::fromUtf8(page).toLower().remove(' '));
+            QVERIFY(shot.save(QDir(folder).filePath(name)));
+        }
+    }
+    window.findChild<QAction*>("Startsymulacji2")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(binding->isRunFinished(), 20000);
+    QVERIFY(errors.isEmpty());
 }
 
 QTEST_MAIN(StationBindingTest)
