@@ -6,6 +6,7 @@
 #include "view3d/viewpose.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -136,6 +137,7 @@ private slots:
     void runsTheThreeBlockExample();
     void pauseAndResumeContinueTheMove();
     void exitFinishesThePenTravel();
+    void closingStopsWithoutPenWaits();
     void refreshDuringAPauseContinuesAtTheSameIndex();
     void reportsAFailedRun();
     void reportsAMissingProgram();
@@ -266,6 +268,21 @@ void BindingTest::exitFinishesThePenTravel() {
     QCOMPARE(station.memoLines("Memo3").size(), 1);
     QCOMPARE(station.thread.lastOutcome().end, RunEnd::Stopped);
     QVERIFY(station.errors.isEmpty());
+}
+
+void BindingTest::closingStopsWithoutPenWaits() {
+    // 40 units of 500 ms: a pen travel of 20 s that closing must not wait for.
+    Station station(std::chrono::milliseconds(500));
+    station.load({"N10 G01 X490 Y0", "N20 M30"});
+    station.window.start->trigger();
+    QTRY_VERIFY(station.view.SlideZ.load() < 0.0);
+    QElapsedTimer timer;
+    timer.start();
+    emit station.window.closing();
+    QTRY_VERIFY_WITH_TIMEOUT(!station.thread.isRunning(), 5000);
+    QVERIFY(timer.elapsed() < 5000);
+    QCOMPARE(station.thread.pointCount(), 1); // the point is finished, no other started
+    QCOMPARE(station.thread.lastOutcome().end, RunEnd::Stopped);
 }
 
 void BindingTest::refreshDuringAPauseContinuesAtTheSameIndex() {
