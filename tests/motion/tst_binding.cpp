@@ -253,10 +253,10 @@ void BindingTest::pauseAndResumeContinueTheMove() {
 }
 
 void BindingTest::exitFinishesThePenTravel() {
-    Station station(std::chrono::milliseconds(10));
+    Station station(std::chrono::milliseconds(25));
     station.load({"N10 G01 X490 Y0", "N20 M30"});
     station.window.start->trigger();
-    // The first point lowers the pen: 40 units of 10 ms.
+    // The first point lowers the pen: 40 units of 25 ms.
     QTRY_VERIFY(station.view.SlideZ.load() < -0.1);
     emit station.window.exitRequested();
     QVERIFY(!station.thread.isRunning());
