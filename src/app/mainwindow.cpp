@@ -26,7 +26,6 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QTabWidget>
-#include <QTimer>
 
 // The station's resources live in this static library; register them before use.
 static void initStationResources() {
@@ -35,14 +34,12 @@ static void initStationResources() {
 
 namespace {
 const char kDefaultBackgroundResource[] = ":/default-background.bmp";
-constexpr int kTransferInterval = 500; // ms, the program transfer's Timer1
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), notifier_(std::make_unique<MessageBoxNotifier>(this)),
       dialogs_(std::make_unique<WindowDialogs>(this)), statusBar_(new StationStatusBar(this)),
-      plotWidget_(nullptr), settingsBar_(new QTabWidget), about_(nullptr),
-      timer1_(new QTimer(this)) {
+      plotWidget_(nullptr), settingsBar_(new QTabWidget), about_(nullptr) {
     initStationResources();
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QString::fromUtf16(AppMessages::kCaption));
@@ -72,14 +69,10 @@ MainWindow::MainWindow(QWidget* parent)
     parts.dialogs = [this]() -> StationDialogs& { return *dialogs_; };
     commands_ = new ProgramCommands(std::move(parts), this);
 
-    timer1_->setObjectName(QStringLiteral("Timer1"));
-    timer1_->setInterval(kTransferInterval);
-
     wireMenus();
     wirePlot();
     startUp();
     wireSettingsFields();
-    timer1_->start();
 }
 
 MainWindow::~MainWindow() = default;

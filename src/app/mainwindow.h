@@ -21,7 +21,6 @@ class ProgramPage;
 class ProgramSettingsPage;
 class QLabel;
 class QTabWidget;
-class QTimer;
 class SimulationPage;
 class StationDialogs;
 class StationStatusBar;
@@ -96,7 +95,6 @@ public:
     PortSettingsPage* portSettingsPage() const { return portPage_; }
     ProgramSettingsPage* programSettingsPage() const { return programSettingsPage_; }
     AboutPanel* aboutPanel() const { return about_; }
-    QTimer* timer1() const { return timer1_; }
 
 public slots:
     void toggleSettingsBar(); // Ukryjpasekustawie1Click, PokaUkryjpasekustawie1Click
@@ -136,7 +134,6 @@ private:
     PortSettingsPage* portPage_ = nullptr;
     ProgramSettingsPage* programSettingsPage_ = nullptr;
     ProgramCommands* commands_ = nullptr;
-    QTimer* timer1_;
     QWidget* visualisation_ = nullptr;
     QWidget* converter_ = nullptr;
 };
