@@ -211,7 +211,7 @@ void SimulationBinding::programPrepared() {
 // After a finished run a newly opened or prepared program may be run again,
 // from its first line, with the pose and the pen where the last run left them.
 void SimulationBinding::allowNewRun() {
-    if (finished_ && !thread_.isRunning())
+    if (finished_)
         setEnabled(startAction_, true);
 }
 

@@ -26,17 +26,18 @@ bool SimulationThread::waitForEnd(QDeadlineTimer deadline) {
 }
 
 void SimulationThread::resume() {
-    if (isRunning()) {
+    if (runActive_.load(std::memory_order_acquire)) {
         control_.resume();
         return;
     }
     waitForEnd(); // a run that has just ended is fully finished before the next
     control_.resume();
+    runActive_.store(true, std::memory_order_release);
     start(runPriority_);
 }
 
 void SimulationThread::pause() {
-    if (isRunning())
+    if (runActive_.load(std::memory_order_acquire))
         control_.requestPause();
 }
 
@@ -53,9 +54,14 @@ void SimulationThread::finishOnEventLoop() {
 }
 
 void SimulationThread::run() {
-    if (!control_.stopRequested()) { // else it ends at once: no block read, no end-of-run changes
+    if (control_.stopRequested()) { // ends at once: no block read, no end-of-run changes
+        runActive_.store(false, std::memory_order_release);
+    } else {
         const RunOutcome outcome = loop_.run(program_);
         lastOutcome_ = outcome;
+        // The run is over before its end is reported: a new one may be asked
+        // for at once (resume() then waits for this thread to wind down).
+        runActive_.store(false, std::memory_order_release);
         emit runEnded(outcome);
         if (MotionSink* sink = simulator_.sink())
             sink->runEnded(outcome);

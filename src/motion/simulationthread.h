@@ -83,6 +83,9 @@ private:
     Priority runPriority_ = IdlePriority;
     RunOutcome lastOutcome_;
     std::atomic<unsigned> endedRuns_{0};
+    // From resume() starting a run to the end of run(): a run that has
+    // reported its end counts as over even while the thread winds down.
+    std::atomic<bool> runActive_{false};
 };
 
 Q_DECLARE_METATYPE(RunOutcome)
