@@ -20,6 +20,11 @@ Station::Station() : thread_(std::make_unique<SimulationThread>()) {
     simulation_ =
         std::make_unique<SimulationBinding>(main_.get(), visualisation_.get(), *thread_,
                                             main_->programList(), main_->plotSurface(), pose_);
+    // Simulation points take the colour shapes' colours at the moment they are drawn.
+    simulation_->setPlotColours([window = main_.get()] { return window->plotColours(); });
+    // A failed run is reported like every other error of the main window.
+    simulation_->setErrorReporter(
+        [window = main_.get()](const QString& text) { window->showError(text); });
 
     controller_ = ControllerWindowBinding::attach(main_.get(), main_->programList());
     ProgramCommands* commands = main_->programCommands();

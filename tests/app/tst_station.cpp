@@ -1,5 +1,6 @@
 // The whole station as main() builds it: windows in their order, one link
 // timer, and the menus reaching the simulation and the converter.
+#include "app/colorshape.h"
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
 #include "app/station.h"
@@ -82,7 +83,9 @@ void TestStation::startUp() {
 }
 
 void TestStation::simulationRunsFromTheMenu() {
-    QVERIFY(openProgram("N10 G00 X490 Y0\r\nN20 G01 X490 Y5\r\nN30 M30\r\n"));
+    QVERIFY(openProgram("N10 G00 X490 Y10\r\nN20 G01 X490 Y15 Z0\r\nN30 M30\r\n"));
+    // The simulation's points take the colour shapes' current colours.
+    station_->mainWindow().findChild<ColorShape*>("Shape10")->setColour(QColor(1, 2, 3));
     QCOMPARE(notices_, QStringList{QStringLiteral("Zakończono ładowanie pliku")});
     QVERIFY(action("Startsymulacji1")->isEnabled());
 
@@ -94,8 +97,9 @@ void TestStation::simulationRunsFromTheMenu() {
     auto* done = station_->mainWindow().findChild<QPlainTextEdit*>("Memo2");
     QTRY_VERIFY_WITH_TIMEOUT(
         !action("StopSymulacji1")->isEnabled() && !station_->simulationThread().isRunning(), 20000);
-    // 10 points to (490, 0), then 5 to (490, 5); the pen travels are waited out.
+    // 10 points to (490, 10), then 5 to (490, 15); the pen travels are waited out.
     QCOMPARE(jointLog->document()->blockCount(), 15);
+    QCOMPARE(station_->mainWindow().plotSurface().image().pixelColor(990, 488), QColor(1, 2, 3));
     QCOMPARE(done->toPlainText().split('\n').size(), 3);
     QVERIFY(errors_.isEmpty());
 }
