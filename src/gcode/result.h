@@ -16,8 +16,7 @@ struct Failure {
 // exception crosses a signal, slot or thread boundary.
 //   Result<double> r = ParseReal(text);
 //   if (!r) return Failure{r.error()};
-template <typename T>
-class Result {
+template <typename T> class Result {
 public:
     Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}
     Result(Failure failure) : state_(std::in_place_index<1>, std::move(failure)) {}
