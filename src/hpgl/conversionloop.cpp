@@ -1,5 +1,7 @@
 #include "hpgl/conversionloop.h"
 
+#include "gcode/memoryadvice.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -66,6 +68,7 @@ ConversionLoop::Outcome ConversionLoop::step(qsizetype maxLines) {
 ConversionLoop::Outcome ConversionLoop::runToEnd() {
     // A move line is about two and a half times its plot file line.
     output_.reserve(output_.size() + (input_.size() - position_) * 5 / 2);
+    AdviseLargeBuffer(output_.data(), static_cast<std::size_t>(output_.capacity()) * sizeof(QChar));
     Outcome outcome;
     do {
         outcome = step(std::numeric_limits<qsizetype>::max());

@@ -1,5 +1,6 @@
 #include "hpgl/plotfile.h"
 
+#include "gcode/memoryadvice.h"
 #include "gcode/windows1250.h"
 #include "hpgl/hpglmessages.h"
 
@@ -7,22 +8,26 @@
 #include <QSaveFile>
 
 QString plotTextFromBytes(QByteArrayView bytes) {
-    // CR LF and a lone CR become '\n' (LF stays); a final line end is dropped.
-    QByteArray lines(bytes.size(), Qt::Uninitialized);
-    char* out = lines.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\r') {
-            *out++ = '\n';
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
+    // Decoded first, then CR LF and a lone CR become '\n' in place (LF
+    // stays); a final line end is dropped.
+    QString text = DecodeWindows1250(bytes);
+    QChar* const begin = text.data();
+    const QChar* in = begin;
+    const QChar* const end = begin + text.size();
+    QChar* out = begin;
+    while (in != end) {
+        if (*in == u'\r') {
+            *out++ = u'\n';
+            if (++in != end && *in == u'\n')
+                ++in;
         } else {
-            *out++ = bytes[i];
+            *out++ = *in++;
         }
     }
-    if (out != lines.data() && out[-1] == '\n')
+    if (out != begin && out[-1] == u'\n')
         --out;
-    lines.truncate(out - lines.data());
-    return DecodeWindows1250(lines);
+    text.truncate(out - begin);
+    return text;
 }
 
 Result<QString> readPlotFile(const QString& path) {
@@ -39,6 +44,7 @@ QByteArray gcodeFileBytes(QStringView text) {
     const QByteArray encoded = EncodeWindows1250(text);
     // At most two bytes per byte (CR LF for '\n'), plus a final line end.
     QByteArray bytes(2 * encoded.size() + 2, Qt::Uninitialized);
+    AdviseLargeBuffer(bytes.data(), static_cast<std::size_t>(bytes.size()));
     char* out = bytes.data();
     for (const char c : encoded) {
         if (c == '\n')
