@@ -20,6 +20,9 @@ Station::Station() : thread_(std::make_unique<SimulationThread>()) {
     simulation_ =
         std::make_unique<SimulationBinding>(main_.get(), visualisation_.get(), *thread_,
                                             main_->programList(), main_->plotSurface(), pose_);
+    // The binding makes itself a child of the main window; the station owns it
+    // alone, so that it goes (stopping the run) before any window does.
+    simulation_->setParent(nullptr);
     // Simulation points take the colour shapes' colours at the moment they are drawn.
     simulation_->setPlotColours([window = main_.get()] { return window->plotColours(); });
     // A failed run is reported like every other error of the main window.
