@@ -4,7 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
-#include "app/programmemo.h"
+#include "gcode/programmemo.h"
 #include "app/programpage.h"
 #include "gcode/plotsurface.h"
 #include "gcode/prepareprogram.h"

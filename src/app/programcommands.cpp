@@ -4,7 +4,7 @@
 #include "app/mainmenus.h"
 #include "app/notifier.h"
 #include "app/plotwidget.h"
-#include "app/programmemo.h"
+#include "gcode/programmemo.h"
 #include "app/programpage.h"
 #include "app/programsettingspage.h"
 #include "app/reachmessages.h"

@@ -1,7 +1,7 @@
 #include "app/programpage.h"
 
 #include "app/pagestyle.h"
-#include "app/programmemo.h"
+#include "gcode/programmemo.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

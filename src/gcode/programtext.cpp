@@ -75,6 +75,13 @@ void ProgramText::appendLine(QByteArrayView line) {
     starts_.append(bytes_.size());
 }
 
+void ProgramText::appendLines(const ProgramText& other) {
+    const qsizetype shift = bytes_.size();
+    bytes_.append(other.bytes_);
+    for (qsizetype i = 1; i < other.starts_.size(); ++i)
+        starts_.append(other.starts_[i] + shift);
+}
+
 QByteArray ProgramText::toBytes() const {
     QByteArray out;
     out.reserve(bytes_.size() + 2 * lineCount());

@@ -40,6 +40,8 @@ public:
 
     void reserve(qsizetype lines, qsizetype bytes);
     void appendLine(QByteArrayView line);
+    // Appends every line of `other`.
+    void appendLines(const ProgramText& other);
     // Appends a line of `size` bytes and returns where to write them (valid
     // until the next change). For building a program without a copy per line.
     char* addLine(qsizetype size) {

@@ -46,18 +46,36 @@ struct Reverse {
 
 } // namespace
 
-QString DecodeWindows1250(QByteArrayView bytes) {
-    QString text(bytes.size(), Qt::Uninitialized);
-    QChar* out = text.data();
+QChar* DecodeWindows1250(QByteArrayView bytes, QChar* out) {
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = b < 0x80 ? QChar(b) : QChar(kHighHalf[b - 0x80]);
+        *out++ = b < 0x80 ? QChar(b) : QChar(kHighHalf[b - 0x80]);
     }
+    return out;
+}
+
+QString DecodeWindows1250(QByteArrayView bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    DecodeWindows1250(bytes, text.data());
     return text;
 }
 
-QByteArray EncodeWindows1250(QStringView text) {
+static const Reverse& reverseTable() {
     static const Reverse reverse;
+    return reverse;
+}
+
+bool FitsWindows1250(QStringView text) {
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x80 && reverseTable().find(u) == '?')
+            return false;
+    }
+    return true;
+}
+
+QByteArray EncodeWindows1250(QStringView text) {
+    const Reverse& reverse = reverseTable();
     QByteArray bytes(text.size(), Qt::Uninitialized);
     qsizetype n = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {

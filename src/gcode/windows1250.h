@@ -13,3 +13,9 @@
 // encode as '?'.
 QString DecodeWindows1250(QByteArrayView bytes);
 QByteArray EncodeWindows1250(QStringView text);
+// Decodes into `out`, which has room for bytes.size() characters; returns the
+// end of what was written.
+QChar* DecodeWindows1250(QByteArrayView bytes, QChar* out);
+// Whether every character of the text has a byte of its own in the code page,
+// so that encoding it loses nothing.
+bool FitsWindows1250(QStringView text);

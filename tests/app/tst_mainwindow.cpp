@@ -5,7 +5,7 @@
 
 #include "app/colorshape.h"
 #include "app/mainwindow.h"
-#include "app/programmemo.h"
+#include "gcode/programmemo.h"
 
 #include <QAction>
 #include <QApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/programlines.h"
+#include "gcode/programlines.h"
 
 #include <optional>
 #include <vector>

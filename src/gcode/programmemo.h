@@ -1,19 +1,21 @@
 #pragma once
 
-#include "app/edithistory.h"
-#include "app/programlines.h"
+#include "gcode/edithistory.h"
+#include "gcode/programlines.h"
 
 #include <QAbstractScrollArea>
 
-// The program memo Memo1 (page "G-kod"): an editor over the program's lines
-// that stays quick with a million of them. It draws only the lines in view,
-// keeps unedited lines as the program's own bytes and lets the operator edit:
-// typing, deleting, line breaks, selection with mouse and keys, copy, cut,
-// paste, undo and redo. Both scroll bars.
+// A memo over a program's lines that stays quick with a million of them: the
+// main window's program memo, and the converter's plot file and G-code memos.
+// It draws only the lines in view, keeps unedited lines as the program's own
+// Windows-1250 bytes and lets the operator edit: typing, deleting, line
+// breaks, selection with mouse and keys, copy, cut, paste, undo and redo.
+// Both scroll bars.
 //
 // Other parts of the station use it through this interface, not through a
 // QTextDocument: lineCount(), line(), program(), setProgram(), insertText()
-// (at the caret, replacing the selection), removeFirstLine().
+// (at the caret, replacing the selection), removeFirstLine(s)(),
+// appendLines().
 class ProgramMemo : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -33,6 +35,15 @@ public:
     void insertText(const QString& text);
     // Deletes the first line (the simulation takes the program line by line).
     Q_INVOKABLE void removeFirstLine();
+    void removeFirstLines(qsizetype count);
+    // Adds lines at the end (an empty last line takes the first of them) and
+    // puts the caret after them, in view.
+    void appendLines(const ProgramText& lines);
+
+    // A read-only memo still scrolls, selects and copies; only the operator's
+    // edits are refused (programs may still change the text).
+    void setReadOnly(bool readOnly);
+    bool isReadOnly() const { return readOnly_; }
 
     TextPosition caret() const { return caret_; }
     void setCaret(TextPosition position, bool keepAnchor = false);
@@ -83,4 +94,5 @@ private:
     TextPosition caret_;
     TextPosition anchor_;
     qsizetype preferredColumn_ = -1;
+    bool readOnly_ = false;
 };

@@ -24,6 +24,9 @@ public:
     ProgramLines();
 
     void setProgram(const ProgramText& program);
+    // The lines of `text`, split at CR LF, LF, CR or U+2029 (a line break at
+    // the end leaves an empty last line).
+    void setText(QStringView text);
     void clear();
     // The lines as program text (Windows-1250), as refresh and save need them.
     ProgramText toProgramText() const;
@@ -44,11 +47,17 @@ public:
     QString text(TextPosition from, TextPosition to) const;
     // Removes the first line (the simulation's program view advancing).
     void removeFirstLine();
+    // Removes the first `count` lines; removing them all leaves one empty line.
+    void removeFirstLines(qsizetype count);
+    // Adds the lines after the last one; an empty last line takes the first
+    // of them.
+    void appendLines(const ProgramText& lines);
     TextPosition clamp(TextPosition position) const;
     TextPosition end() const;
 
 private:
     void setLine(qsizetype index, const QString& text);
+    void noteLongest(const ProgramText& lines);
 
     ProgramText base_;
     // One entry per line: >= 0 a line of base_, < 0 entry (-ref - 1) of edited_.

@@ -1,4 +1,4 @@
-#include "app/programlines.h"
+#include "gcode/programlines.h"
 
 #include "gcode/windows1250.h"
 
@@ -15,10 +15,31 @@ void ProgramLines::setProgram(const ProgramText& program) {
     refs_.assign(std::size_t(program.lineCount()), 0);
     std::iota(refs_.begin(), refs_.end(), qsizetype(0));
     longest_ = 0;
-    for (qsizetype i = 0; i < program.lineCount(); ++i)
-        longest_ = std::max(longest_, program.line(i).size());
+    noteLongest(program);
     if (refs_.empty())
         clear();
+}
+
+void ProgramLines::noteLongest(const ProgramText& lines) {
+    for (qsizetype i = 0; i < lines.lineCount(); ++i)
+        longest_ = std::max(longest_, lines.line(i).size());
+}
+
+void ProgramLines::setText(QStringView text) {
+    if (!FitsWindows1250(text)) {
+        // Characters outside the code page stay as typed, in lines of their own.
+        clear();
+        replace({}, {}, text.toString());
+        return;
+    }
+    // As program text a line break at the end starts no line; in the memo it
+    // leaves an empty line for the caret.
+    setProgram(ProgramText::fromUnicode(text));
+    if (!text.isEmpty() && (text.back() == u'\n' || text.back() == u'\r' ||
+                            text.back() == QChar::ParagraphSeparator)) {
+        edited_.emplace_back();
+        refs_.push_back(-qsizetype(edited_.size()));
+    }
 }
 
 void ProgramLines::clear() {
@@ -46,7 +67,23 @@ ProgramText ProgramLines::toProgramText() const {
 }
 
 QString ProgramLines::toPlainText() const {
-    return text({0, 0}, end());
+    qsizetype size = lineCount() - 1;
+    for (qsizetype i = 0; i < lineCount(); ++i)
+        size += lineLength(i);
+    QString out(size, Qt::Uninitialized);
+    QChar* write = out.data();
+    for (std::size_t i = 0; i < refs_.size(); ++i) {
+        if (i > 0)
+            *write++ = QLatin1Char('\n');
+        const qsizetype ref = refs_[i];
+        if (ref >= 0) {
+            write = DecodeWindows1250(base_.line(ref), write);
+        } else {
+            const QString& line = edited_[std::size_t(-ref - 1)];
+            write = std::copy(line.cbegin(), line.cend(), write);
+        }
+    }
+    return out;
 }
 
 QString ProgramLines::line(qsizetype index) const {
@@ -119,11 +156,29 @@ QString ProgramLines::text(TextPosition from, TextPosition to) const {
 }
 
 void ProgramLines::removeFirstLine() {
-    if (refs_.size() <= 1) {
+    removeFirstLines(1);
+}
+
+void ProgramLines::removeFirstLines(qsizetype count) {
+    if (count <= 0)
+        return;
+    if (count >= lineCount()) {
         clear();
         return;
     }
-    refs_.erase(refs_.begin());
+    refs_.erase(refs_.begin(), refs_.begin() + count);
+}
+
+void ProgramLines::appendLines(const ProgramText& lines) {
+    if (lines.isEmpty())
+        return;
+    if (lineLength(lineCount() - 1) == 0)
+        refs_.pop_back();
+    const qsizetype first = base_.lineCount();
+    base_.appendLines(lines);
+    for (qsizetype i = 0; i < lines.lineCount(); ++i)
+        refs_.push_back(first + i);
+    noteLongest(lines);
 }
 
 TextPosition ProgramLines::clamp(TextPosition position) const {

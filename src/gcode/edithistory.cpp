@@ -1,4 +1,4 @@
-#include "app/edithistory.h"
+#include "gcode/edithistory.h"
 
 TextPosition EditHistory::apply(ProgramLines& lines, TextPosition from, TextPosition to,
                                 const QString& text) {

@@ -1,4 +1,4 @@
-#include "app/programmemo.h"
+#include "gcode/programmemo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -41,9 +41,8 @@ void ProgramMemo::clear() {
 }
 
 void ProgramMemo::setPlainText(const QString& text) {
-    lines_.clear();
+    lines_.setText(text);
     history_.clear();
-    lines_.replace({}, {}, text);
     caret_ = anchor_ = {};
     edited();
 }
@@ -54,14 +53,36 @@ void ProgramMemo::insertText(const QString& text) {
 }
 
 void ProgramMemo::removeFirstLine() {
-    lines_.removeFirstLine();
+    removeFirstLines(1);
+}
+
+void ProgramMemo::removeFirstLines(qsizetype count) {
+    if (count <= 0)
+        return;
+    lines_.removeFirstLines(count);
     history_.clear(); // the recorded positions no longer hold
-    auto up = [this](TextPosition p) {
-        return lines_.clamp({std::max<qsizetype>(0, p.line - 1), p.line == 0 ? 0 : p.column});
+    auto up = [this, count](TextPosition p) {
+        return p.line < count ? TextPosition{} : lines_.clamp({p.line - count, p.column});
     };
     caret_ = up(caret_);
     anchor_ = up(anchor_);
     edited();
+}
+
+void ProgramMemo::appendLines(const ProgramText& lines) {
+    if (lines.isEmpty())
+        return;
+    lines_.appendLines(lines);
+    history_.clear(); // an empty last line may have been taken over
+    caret_ = anchor_ = lines_.end();
+    preferredColumn_ = -1;
+    edited();
+    ensureCaretVisible();
+}
+
+void ProgramMemo::setReadOnly(bool readOnly) {
+    readOnly_ = readOnly;
+    setAttribute(Qt::WA_InputMethodEnabled, !readOnly);
 }
 
 void ProgramMemo::setCaret(TextPosition position, bool keepAnchor) {
@@ -84,17 +105,21 @@ void ProgramMemo::copy() {
 }
 
 void ProgramMemo::cut() {
-    if (!hasSelection())
+    if (readOnly_ || !hasSelection())
         return;
     copy();
     replaceSelection(QString());
 }
 
 void ProgramMemo::paste() {
+    if (readOnly_)
+        return;
     insertText(QGuiApplication::clipboard()->text());
 }
 
 void ProgramMemo::undo() {
+    if (readOnly_)
+        return;
     if (const std::optional<TextPosition> at = history_.undo(lines_)) {
         caret_ = anchor_ = *at;
         edited();
@@ -103,6 +128,8 @@ void ProgramMemo::undo() {
 }
 
 void ProgramMemo::redo() {
+    if (readOnly_)
+        return;
     if (const std::optional<TextPosition> at = history_.redo(lines_)) {
         caret_ = anchor_ = *at;
         edited();
@@ -292,6 +319,8 @@ bool ProgramMemo::handleMovement(QKeyEvent* event) {
 }
 
 bool ProgramMemo::handleEditing(QKeyEvent* event) {
+    if (readOnly_)
+        return false;
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -365,7 +394,7 @@ void ProgramMemo::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void ProgramMemo::inputMethodEvent(QInputMethodEvent* event) {
-    if (!event->commitString().isEmpty()) {
+    if (!readOnly_ && !event->commitString().isEmpty()) {
         replaceSelection(event->commitString());
         ensureCaretVisible();
     }
@@ -397,11 +426,12 @@ void ProgramMemo::focusOutEvent(QFocusEvent* event) {
 
 void ProgramMemo::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Cofnij"), this, &ProgramMemo::undo);
+    menu.addAction(QStringLiteral("Cofnij"), this, &ProgramMemo::undo)->setEnabled(!readOnly_);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Wytnij"), this, &ProgramMemo::cut)->setEnabled(hasSelection());
+    menu.addAction(QStringLiteral("Wytnij"), this, &ProgramMemo::cut)
+        ->setEnabled(!readOnly_ && hasSelection());
     menu.addAction(QStringLiteral("Kopiuj"), this, &ProgramMemo::copy)->setEnabled(hasSelection());
-    menu.addAction(QStringLiteral("Wklej"), this, &ProgramMemo::paste);
+    menu.addAction(QStringLiteral("Wklej"), this, &ProgramMemo::paste)->setEnabled(!readOnly_);
     menu.addSeparator();
     menu.addAction(QStringLiteral("Zaznacz wszystko"), this, &ProgramMemo::selectAll);
     menu.exec(event->globalPos());

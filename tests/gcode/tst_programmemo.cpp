@@ -1,7 +1,6 @@
-// The program memo's lines and editing, and the settings' minimal move.
-#include "app/programlines.h"
-#include "app/programmemo.h"
-#include "app/stationsettings.h"
+// The program memo's lines and editing.
+#include "gcode/programlines.h"
+#include "gcode/programmemo.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -26,17 +25,19 @@ private slots:
     void lastEmptyLineIsNoProgramLine_data();
     void lastEmptyLineIsNoProgramLine();
     void removeFirstLine();
+    void setTextSplitsAsTyped_data();
+    void setTextSplitsAsTyped();
+    void removeFirstLines_data();
+    void removeFirstLines();
+    void appendLines_data();
+    void appendLines();
+    void readOnlyRefusesOnlyTheOperatorsEdits();
     void reachableByName();
     void typingAndDeleting();
     void selectionWithKeysIsReplacedByPaste();
     void undoAndRedo();
     void mouseClickPlacesCaret();
     void millionLinesAreQuickToSetAndEdit();
-
-    void minimalMove_data();
-    void minimalMove();
-    void badTextKeepsThePreviousValue();
-    void divisionByZeroStoresTheZero();
 };
 
 void TestProgramMemo::replaceEditsLines_data() {
@@ -119,6 +120,111 @@ void TestProgramMemo::removeFirstLine() {
     QCOMPARE(memo.program().lineCount(), qsizetype(0));
     memo.removeFirstLine(); // nothing left: stays empty
     QCOMPARE(memo.toPlainText(), QString());
+}
+
+void TestProgramMemo::setTextSplitsAsTyped_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("one line") << "PU0 0;";
+    QTest::newRow("LF at the end leaves an empty line") << "IN;\nSP1;\n";
+    QTest::newRow("CR LF and CR") << "IN;\r\nSP1;\rPD1 2;\r\n";
+    QTest::newRow("only a line break") << "\n";
+    QTest::newRow("LF CR is two breaks") << "a\n\rb";
+    QTest::newRow("paragraph separator") << QStringLiteral("a\u2029b\u2029");
+    QTest::newRow("Polish letters and a NUL") << QStringLiteral("łódź\n\0x");
+    QTest::newRow("a character outside the code page") << QStringLiteral("N1 (→)\nN2\n");
+}
+
+void TestProgramMemo::setTextSplitsAsTyped() {
+    // Setting the text at once gives the lines that typing it would give,
+    // every character kept.
+    QFETCH(QString, text);
+    ProgramLines typed;
+    typed.replace({}, {}, text);
+    ProgramLines set;
+    set.setText(text);
+    QCOMPARE(set.lineCount(), typed.lineCount());
+    for (qsizetype i = 0; i < typed.lineCount(); ++i)
+        QCOMPARE(set.line(i), typed.line(i));
+    QCOMPARE(set.toPlainText(), typed.toPlainText());
+    QCOMPARE(set.toProgramText(), typed.toProgramText());
+}
+
+void TestProgramMemo::removeFirstLines_data() {
+    QTest::addColumn<int>("count");
+    QTest::addColumn<QString>("left");
+    QTest::addColumn<TextPosition>("caret");
+    QTest::newRow("none") << 0 << "N1\nN2\nN3 X1" << TextPosition{2, 4};
+    QTest::newRow("two") << 2 << "N3 X1" << TextPosition{0, 4};
+    QTest::newRow("the caret's line") << 3 << "" << TextPosition{0, 0};
+    QTest::newRow("more than there are") << 7 << "" << TextPosition{0, 0};
+}
+
+void TestProgramMemo::removeFirstLines() {
+    QFETCH(int, count);
+    QFETCH(QString, left);
+    QFETCH(TextPosition, caret);
+    ProgramMemo memo;
+    memo.setProgram(textOf({"N1", "N2", "N3 X1"}));
+    memo.setCaret({2, 4});
+    memo.removeFirstLines(count);
+    QCOMPARE(memo.toPlainText(), left);
+    QCOMPARE(memo.caret(), caret);
+    QCOMPARE(memo.lineCount(), qsizetype(left.count(u'\n') + 1));
+}
+
+void TestProgramMemo::appendLines_data() {
+    QTest::addColumn<QString>("start");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("empty memo") << ""
+                                << "N10 M03\nN20 G00";
+    QTest::newRow("after a line") << "N1 X1"
+                                  << "N1 X1\nN10 M03\nN20 G00";
+    QTest::newRow("an empty last line takes the first") << "N1 X1\n"
+                                                        << "N1 X1\nN10 M03\nN20 G00";
+    QTest::newRow("after edited lines")
+        << QStringLiteral("N1 (→)\nN2\n") << QStringLiteral("N1 (→)\nN2\nN10 M03\nN20 G00");
+}
+
+void TestProgramMemo::appendLines() {
+    QFETCH(QString, start);
+    QFETCH(QString, result);
+    ProgramMemo memo;
+    memo.setPlainText(start);
+    memo.appendLines(textOf({"N10 M03", "N20 G00"}));
+    QCOMPARE(memo.toPlainText(), result);
+    QCOMPARE(memo.caret(), (TextPosition{memo.lineCount() - 1, 7}));
+    // A second batch goes after the first.
+    memo.appendLines(textOf({"N30 M30"}));
+    QCOMPARE(memo.toPlainText(), result + QStringLiteral("\nN30 M30"));
+    QCOMPARE(memo.program().toBytes().right(18), QByteArray("N20 G00\r\nN30 M30\r\n"));
+}
+
+void TestProgramMemo::readOnlyRefusesOnlyTheOperatorsEdits() {
+    ProgramMemo memo;
+    memo.show();
+    memo.setProgram(textOf({"N1 X5", "N2 M30"}));
+    memo.setCaret({0, 5});
+    QTest::keyClicks(&memo, "0");
+    memo.setReadOnly(true);
+    QTest::keyClicks(&memo, "1");
+    QTest::keyClick(&memo, Qt::Key_Return);
+    QTest::keyClick(&memo, Qt::Key_Backspace);
+    QTest::keyClick(&memo, Qt::Key_Z, Qt::ControlModifier);
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    QTest::keyClick(&memo, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(&memo, Qt::Key_Home, Qt::ShiftModifier);
+    QTest::keyClick(&memo, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N1 X50\nN2 M30"));
+    // Selecting and copying still work, and so do the program's changes.
+    QTest::keyClick(&memo, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("N1 X50"));
+    memo.appendLines(textOf({"N3"}));
+    memo.removeFirstLines(1);
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N2 M30\nN3"));
+    memo.setReadOnly(false);
+    QTest::keyClicks(&memo, "4");
+    QCOMPARE(memo.toPlainText(), QStringLiteral("N2 M30\nN34"));
 }
 
 void TestProgramMemo::reachableByName() {
@@ -247,77 +353,6 @@ void TestProgramMemo::millionLinesAreQuickToSetAndEdit() {
     const ProgramText back = memo.program();
     QCOMPARE(back.lineCount(), qsizetype(999999));
     QCOMPARE(back.line(999998), QByteArrayView("XN999999 G01 X1 Y2 "));
-}
-
-void TestProgramMemo::minimalMove_data() {
-    QTest::addColumn<QString>("stepAngle");
-    QTest::addColumn<QString>("microstep");
-    QTest::addColumn<QString>("gearRatio");
-    QTest::addColumn<QString>("minimalMove");
-    QTest::newRow("defaults") << "1,8"
-                              << "16"
-                              << "0,25"
-                              << "0,028125";
-    QTest::newRow("microstep 2") << "1,8"
-                                 << "2"
-                                 << "0,25"
-                                 << "0,225";
-    QTest::newRow("then gear 0,5") << "1,8"
-                                   << "2"
-                                   << "0,5"
-                                   << "0,45";
-    QTest::newRow("negative microstep") << "1,8"
-                                        << "-4"
-                                        << "1"
-                                        << "-0,45";
-}
-
-void TestProgramMemo::minimalMove() {
-    QFETCH(QString, stepAngle);
-    QFETCH(QString, microstep);
-    QFETCH(QString, gearRatio);
-    QFETCH(QString, minimalMove);
-    StationSettings settings;
-    QVERIFY(
-        settings.initialise(QStringLiteral("1,8"), QStringLiteral("16"), QStringLiteral("0,25")));
-    // Each change stores its own value and recomputes from the other two.
-    settings.changeStepAngle(stepAngle);
-    settings.changeMicrostep(microstep);
-    const Result<QString> result = settings.changeGearRatio(gearRatio);
-    QVERIFY(result);
-    QCOMPARE(*result, minimalMove);
-}
-
-void TestProgramMemo::badTextKeepsThePreviousValue() {
-    StationSettings settings;
-    settings.initialise(QStringLiteral("1,8"), QStringLiteral("16"), QStringLiteral("0,25"));
-    const Result<QString> point = settings.changeStepAngle(QStringLiteral("1.8"));
-    QVERIFY(!point);
-    QCOMPARE(point.error(), QStringLiteral("'1.8' is not a valid floating point value"));
-    const Result<QString> empty = settings.changeMicrostep(QString());
-    QCOMPARE(empty.error(), QStringLiteral("'' is not a valid integer value"));
-    const Result<QString> comma = settings.changeMicrostep(QStringLiteral("1,5"));
-    QCOMPARE(comma.error(), QStringLiteral("'1,5' is not a valid integer value"));
-    QCOMPARE(settings.stepAngle(), 1.8);
-    QCOMPARE(settings.microstep(), 16);
-    QCOMPARE(*settings.changeGearRatio(QStringLiteral("0,5")), QStringLiteral("0,05625"));
-}
-
-void TestProgramMemo::divisionByZeroStoresTheZero() {
-    StationSettings settings;
-    settings.initialise(QStringLiteral("1,8"), QStringLiteral("16"), QStringLiteral("0,25"));
-    const Result<QString> zero = settings.changeMicrostep(QStringLiteral("0"));
-    QCOMPARE(zero.error(), QStringLiteral("Floating point division by zero"));
-    QCOMPARE(settings.microstep(), 0);
-    QCOMPARE(settings.minimalMove(), 0.028125);
-    // The stored zero makes the other fields fail too, until it is changed.
-    QCOMPARE(settings.changeGearRatio(QStringLiteral("0,5")).error(),
-             QStringLiteral("Floating point division by zero"));
-    QCOMPARE(*settings.changeMicrostep(QStringLiteral("4")), QStringLiteral("0,225"));
-    // A result beyond the doubles is an error too, not "INF" in the field.
-    QVERIFY(settings.changeGearRatio(QStringLiteral("1e300")));
-    QCOMPARE(settings.changeStepAngle(QStringLiteral("1e300")).error(),
-             QStringLiteral("Floating point overflow"));
 }
 
 QTEST_MAIN(TestProgramMemo)
