@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cstring>
+
 QString plotTextFromBytes(QByteArrayView bytes) {
     // Decoded first, then CR LF and a lone CR become '\n' in place (LF
     // stays); a final line end is dropped.
@@ -30,14 +32,58 @@ QString plotTextFromBytes(QByteArrayView bytes) {
     return text;
 }
 
-Result<QString> readPlotFile(const QString& path) {
+ProgramText plotLinesFromText(QStringView text) {
+    const QByteArray bytes = EncodeWindows1250(text);
+    ProgramText lines;
+    lines.reserve(bytes.count('\n') + 1, bytes.size());
+    const char* const data = bytes.constData();
+    qsizetype start = 0;
+    for (;;) {
+        const void* found =
+            std::memchr(data + start, '\n', static_cast<std::size_t>(bytes.size() - start));
+        const qsizetype end = found ? static_cast<const char*>(found) - data : bytes.size();
+        lines.appendLine(QByteArrayView(data + start, end - start));
+        if (!found)
+            return lines;
+        start = end + 1;
+    }
+}
+
+namespace {
+
+Result<QByteArray> readFileBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Failure{hpgl::cannotOpenFile(path, file.errorString())};
-    const QByteArray bytes = file.readAll();
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return Failure{hpgl::cannotOpenFile(path, file.errorString())};
-    return plotTextFromBytes(bytes);
+    return bytes;
+}
+
+Status writeFileBytes(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
+    return {};
+}
+
+} // namespace
+
+Result<ProgramText> readPlotLines(const QString& path) {
+    Result<QByteArray> bytes = readFileBytes(path);
+    if (!bytes)
+        return bytes.failure();
+    return ProgramText::fromBytes(std::move(bytes).value());
+}
+
+Result<QString> readPlotFile(const QString& path) {
+    const Result<QByteArray> bytes = readFileBytes(path);
+    if (!bytes)
+        return bytes.failure();
+    return plotTextFromBytes(*bytes);
 }
 
 QByteArray gcodeFileBytes(QStringView text) {
@@ -60,11 +106,9 @@ QByteArray gcodeFileBytes(QStringView text) {
 }
 
 Status writeGcodeFile(const QString& path, QStringView text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
-    const QByteArray bytes = gcodeFileBytes(text);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
-    return {};
+    return writeFileBytes(path, gcodeFileBytes(text));
+}
+
+Status writeGcodeFile(const QString& path, const ProgramText& lines) {
+    return writeFileBytes(path, lines.toBytes());
 }
