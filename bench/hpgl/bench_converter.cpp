@@ -52,22 +52,22 @@ qint64 cpuNanoseconds() {
 void benchLogic(const QByteArray& bytes) {
     QElapsedTimer clock;
     clock.start();
-    const QString text = plotTextFromBytes(bytes);
-    const qint64 decoded = clock.nsecsElapsed();
+    ProgramText lines = ProgramText::fromBytes(bytes);
+    const qint64 read = clock.nsecsElapsed();
     ConverterState state;
     ConverterProgress progress;
-    ConversionLoop loop(text, state, ConverterSettings{}, progress);
+    ConversionLoop loop(std::move(lines), state, ConverterSettings{}, progress);
     clock.restart();
     const qint64 cpuStart = cpuNanoseconds();
     loop.runToEnd();
     const qint64 converted = clock.nsecsElapsed();
     const qint64 convertedCpu = cpuNanoseconds() - cpuStart;
-    const QByteArray out = gcodeFileBytes(loop.takeOutput());
-    const qint64 encoded = clock.nsecsElapsed() - converted;
-    report("logic: decode plot text", decoded, kLines);
+    const QByteArray out = loop.takeOutput().toBytes();
+    const qint64 written = clock.nsecsElapsed() - converted;
+    report("logic: read plot lines", read, kLines);
     report("logic: conversion loop", converted, kLines);
     report("logic: conversion loop (processor time)", convertedCpu, kLines);
-    report("logic: encode G-code", encoded, kLines);
+    report("logic: G-code file bytes", written, kLines);
     std::printf("%-40s %8.1f MB in, %.1f MB out\n", "", bytes.size() / 1e6, out.size() / 1e6);
 }
 

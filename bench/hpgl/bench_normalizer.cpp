@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     ConverterProgress progress;
     ConversionLoop loop(*normalized, state, ConverterSettings{}, progress);
     loop.runToEnd();
-    const QByteArray gcode = gcodeFileBytes(loop.takeOutput());
+    const QByteArray gcode = loop.takeOutput().toBytes();
     const double convert = seconds(clock);
     const double all = seconds(total);
     const double allCpu = cpuSeconds() - cpuStart;

@@ -1,9 +1,11 @@
 #include "hpgl/conversionloop.h"
 
-#include "gcode/memoryadvice.h"
+#include "gcode/windows1250.h"
+#include "hpgl/plotfile.h"
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 std::optional<qsizetype> CheckPlotFile(QStringView text) {
     qsizetype index = 0;
@@ -20,6 +22,14 @@ std::optional<qsizetype> CheckPlotFile(QStringView text) {
     return std::nullopt;
 }
 
+std::optional<qsizetype> CheckPlotFile(const ProgramText& lines) {
+    for (qsizetype index = 0; index < lines.lineCount(); ++index) {
+        if (lines.line(index).compare("SP0;", Qt::CaseInsensitive) == 0)
+            return index;
+    }
+    return std::nullopt;
+}
+
 void ConverterProgress::setMaximum(int value) {
     maximum = std::max(value, 0);
     position = std::min(position, maximum);
@@ -30,26 +40,27 @@ void ConverterProgress::advance() {
         ++position;
 }
 
-ConversionLoop::ConversionLoop(QString input, ConverterState& state, ConverterSettings settings,
+ConversionLoop::ConversionLoop(ProgramText input, ConverterState& state, ConverterSettings settings,
                                ConverterProgress& progress)
     : input_(std::move(input)), state_(state), settings_(std::move(settings)), progress_(progress),
       converter_(state_, settings_, output_) {}
+
+ConversionLoop::ConversionLoop(QStringView text, ConverterState& state, ConverterSettings settings,
+                               ConverterProgress& progress)
+    : ConversionLoop(plotLinesFromText(text), state, std::move(settings), progress) {}
 
 ConversionLoop::Outcome ConversionLoop::step(qsizetype maxLines) {
     if (advancePending_) {
         advancePending_ = false;
         progress_.advance();
     }
-    const QStringView text = input_;
+    const qsizetype lineCount = input_.lineCount();
     for (qsizetype done = 0; done < maxLines; ++done) {
-        if (position_ >= text.size() || text[position_] == u'\n')
+        if (linesTaken_ >= lineCount)
             return Outcome::Finished;
-        qsizetype end = text.indexOf(u'\n', position_);
-        const qsizetype next = end < 0 ? text.size() : end + 1;
-        if (end < 0)
-            end = text.size();
-        const QStringView line = text.sliced(position_, end - position_);
-        position_ = next;
+        const QByteArrayView line = input_.line(linesTaken_);
+        if (line.isEmpty())
+            return Outcome::Finished;
         ++linesTaken_;
         const Result<LineEvent> event = converter_.ConvertLine(line);
         if (!event) {
@@ -67,8 +78,10 @@ ConversionLoop::Outcome ConversionLoop::step(qsizetype maxLines) {
 
 ConversionLoop::Outcome ConversionLoop::runToEnd() {
     // A move line is about two and a half times its plot file line.
-    output_.reserve(output_.size() + (input_.size() - position_) * 5 / 2);
-    AdviseLargeBuffer(output_.data(), static_cast<std::size_t>(output_.capacity()) * sizeof(QChar));
+    const qsizetype lines = std::max<qsizetype>(input_.lineCount() - linesTaken_, 0);
+    const qsizetype averageBytes = input_.isEmpty() ? 0 : input_.byteCount() / input_.lineCount();
+    output_.reserve(output_.lineCount() + lines + 8,
+                    output_.byteCount() + lines * (averageBytes * 5 / 2 + 1) + 256);
     Outcome outcome;
     do {
         outcome = step(std::numeric_limits<qsizetype>::max());
@@ -76,12 +89,16 @@ ConversionLoop::Outcome ConversionLoop::runToEnd() {
     return outcome;
 }
 
-QString ConversionLoop::takeOutput() {
-    QString taken = std::move(output_);
-    output_ = QString();
-    return taken;
+ProgramText ConversionLoop::takeOutput() {
+    return std::exchange(output_, ProgramText());
 }
 
-QStringView ConversionLoop::remainingInput() const {
-    return QStringView(input_).sliced(std::min(position_, input_.size()));
+QString ConversionLoop::remainingText() const {
+    QByteArray joined;
+    for (qsizetype index = linesTaken_; index < input_.lineCount(); ++index) {
+        if (index > linesTaken_)
+            joined.append('\n');
+        joined.append(input_.line(index));
+    }
+    return DecodeWindows1250(joined);
 }

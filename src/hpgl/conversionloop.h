@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gcode/programtext.h"
 #include "hpgl/convertersettings.h"
 #include "hpgl/converterstate.h"
 #include "hpgl/hpglconverter.h"
@@ -13,6 +14,8 @@
 // nothing when the plot file has none and so is invalid. Lines are
 // separated by '\n'.
 std::optional<qsizetype> CheckPlotFile(QStringView text);
+// The same over the plot file's lines.
+std::optional<qsizetype> CheckPlotFile(const ProgramText& lines);
 
 // The converter window's progress bar: a position that never passes the
 // maximum, as the bar shows it.
@@ -24,10 +27,10 @@ struct ConverterProgress {
     void advance();
 };
 
-// The conversion command over the input text ('\n' between lines): while the
-// first line is not empty it is taken out, converted and the progress
-// advanced. Runs in steps so that a window can show the progress between
-// them; the visible result equals one uninterrupted loop.
+// The conversion command over the plot file's lines: while the first line
+// is not empty it is taken out, converted and the progress advanced. Runs in
+// steps so that a window can show the progress between them; the visible
+// result equals one uninterrupted loop.
 class ConversionLoop {
 public:
     enum class Outcome {
@@ -37,31 +40,36 @@ public:
         Failed,   // error(): the failed line is taken out, the rest remains
     };
 
-    ConversionLoop(QString input, ConverterState& state, ConverterSettings settings,
+    // `input` holds the plot file's lines in Windows-1250.
+    ConversionLoop(ProgramText input, ConverterState& state, ConverterSettings settings,
                    ConverterProgress& progress);
+    // The lines of `text`, split at every '\n' ("a\n" is "a" and an empty
+    // line), each encoded to Windows-1250.
+    ConversionLoop(QStringView text, ConverterState& state, ConverterSettings settings,
+                   ConverterProgress& progress);
+    Q_DISABLE_COPY_MOVE(ConversionLoop)
 
     // Converts up to maxLines lines.
     Outcome step(qsizetype maxLines);
     // Runs step() to the end, ignoring notices (for tools and tests).
     Outcome runToEnd();
 
-    // G-code lines emitted since the last call, each followed by '\n'.
-    QString takeOutput();
-    // The input that the loop has not taken out yet.
-    QStringView remainingInput() const;
+    // G-code lines (Windows-1250) emitted since the last call.
+    ProgramText takeOutput();
+    // The lines that the loop has not taken out yet, joined by '\n'.
+    QString remainingText() const;
     // Lines taken out so far (including a failed line).
     qsizetype linesTaken() const { return linesTaken_; }
     const QString& error() const { return error_; }
 
 private:
-    QString input_;
-    qsizetype position_ = 0;
-    qsizetype linesTaken_ = 0;
+    ProgramText input_;
+    qsizetype linesTaken_ = 0; // also the index of the next line
     bool advancePending_ = false;
     ConverterState& state_;
     ConverterSettings settings_;
     ConverterProgress& progress_;
-    QString output_;
+    ProgramText output_;
     HpglConverter converter_;
     QString error_;
 };

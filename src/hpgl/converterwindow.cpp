@@ -221,7 +221,7 @@ void ConverterWindow::runSteps() {
     QElapsedTimer clock;
     clock.start();
     const ConversionLoop::Outcome outcome = loop_->step(linesPerStep_);
-    appendLines(output_, loop_->takeOutput());
+    appendLines(output_, loop_->takeOutput().toUnicode());
     showProgress();
     // Aim each step, the memo's share included, at the budget.
     const qint64 spent = clock.elapsed();
@@ -258,9 +258,9 @@ void ConverterWindow::showInputLeft() {
     const qsizetype taken = loop_->linesTaken() - linesShown_;
     if (taken <= 0)
         return;
-    const QStringView left = loop_->remainingInput();
+    const QString left = loop_->remainingText();
     if (left.size() < taken * 4)
-        input_->setPlainText(left.toString());
+        input_->setPlainText(left);
     else
         removeLeadingLines(input_, taken);
     linesShown_ = loop_->linesTaken();

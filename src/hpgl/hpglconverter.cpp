@@ -1,26 +1,58 @@
 #include "hpgl/hpglconverter.h"
 
+#include "gcode/windows1250.h"
 #include "hpgl/integertext.h"
 
+#include <array>
+#include <cstring>
 #include <string_view>
 
 namespace {
 
-char16_t* writeText(char16_t* out, std::u16string_view text) {
-    for (const char16_t c : text)
-        *out++ = c;
-    return out;
+char* writeText(char* out, std::string_view text) {
+    std::memcpy(out, text.data(), text.size());
+    return out + text.size();
+}
+
+// The character of every byte, taken once from the station's codec, so that
+// a line is decoded into the reused line buffer without an allocation.
+const std::array<char16_t, 256>& byteCharacters() {
+    static const std::array<char16_t, 256> table = [] {
+        QByteArray bytes(256, Qt::Uninitialized);
+        for (int i = 0; i < 256; ++i)
+            bytes[i] = static_cast<char>(i);
+        const QString characters = DecodeWindows1250(bytes);
+        std::array<char16_t, 256> result{};
+        for (int i = 0; i < 256; ++i)
+            result[static_cast<size_t>(i)] = characters[i].unicode();
+        return result;
+    }();
+    return table;
 }
 
 } // namespace
 
 HpglConverter::HpglConverter(ConverterState& state, const ConverterSettings& settings,
-                             QString& output)
+                             ProgramText& output)
     : state_(state), settings_(settings), output_(output) {}
 
 Result<LineEvent> HpglConverter::ConvertLine(QStringView line) {
     state_.CurrentLine.resize(0);
     state_.CurrentLine.append(line);
+    return convertCurrentLine();
+}
+
+Result<LineEvent> HpglConverter::ConvertLine(QByteArrayView line) {
+    const std::array<char16_t, 256>& characters = byteCharacters();
+    state_.CurrentLine.resize(line.size());
+    QChar* out = state_.CurrentLine.data();
+    for (const char byte : line)
+        *out++ = QChar(characters[static_cast<unsigned char>(byte)]);
+    return convertCurrentLine();
+}
+
+Result<LineEvent> HpglConverter::convertCurrentLine() {
+    const QStringView line = state_.CurrentLine;
     if (line.size() < 2)
         return LineEvent::None;
     const QStringView mnemonic = line.first(2);
@@ -118,19 +150,18 @@ Status HpglConverter::EmitMove() {
     } else if (Status status = SelectPenHeight(); !status) {
         return status;
     }
-    // One append per line: this is the converter's hot path.
-    char16_t line[96];
-    char16_t* end = line;
-    *end++ = u'N';
+    // One line appended at once: this is the converter's hot path.
+    char line[96];
+    char* end = line;
+    *end++ = 'N';
     end = writeInteger(end, state_.LineNumber);
-    end = writeText(end, state_.MotionCode == 0 ? u" G00 X " : u" G01 X ");
+    end = writeText(end, state_.MotionCode == 0 ? " G00 X " : " G01 X ");
     end = writeInteger(end, state_.PointX);
-    end = writeText(end, u" Y ");
+    end = writeText(end, " Y ");
     end = writeInteger(end, state_.PointY);
-    end = writeText(end, u" Z ");
+    end = writeText(end, " Z ");
     end = writeInteger(end, state_.CurrentZ);
-    *end++ = u'\n';
-    output_.append(reinterpret_cast<const QChar*>(line), end - line);
+    output_.appendLine(QByteArrayView(line, end - line));
     return advanceLineNumber();
 }
 
@@ -153,11 +184,16 @@ Status HpglConverter::emitLines(const QStringList& lines) {
 }
 
 Status HpglConverter::emitNumbered(QStringView body) {
-    output_.append(u'N');
-    appendInteger(output_, state_.LineNumber);
-    output_.append(u' ');
-    output_.append(body);
-    output_.append(u'\n');
+    const QByteArray encoded = EncodeWindows1250(body);
+    char number[24];
+    char* end = number;
+    *end++ = 'N';
+    end = writeInteger(end, state_.LineNumber);
+    *end++ = ' ';
+    const qsizetype prefix = end - number;
+    char* out = output_.addLine(prefix + encoded.size());
+    std::memcpy(out, number, size_t(prefix));
+    std::memcpy(out + prefix, encoded.constData(), size_t(encoded.size()));
     return advanceLineNumber();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "gcode/programtext.h"
 #include "gcode/result.h"
 #include "hpgl/convertersettings.h"
 #include "hpgl/converterstate.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -17,15 +19,18 @@ enum class LineEvent {
 };
 
 // Turns plot file lines (IN, SP, PU, PD, one instruction a line) into
-// numbered G-code lines. Each emitted line is appended to `output` followed
-// by '\n'. The settings are read when a line needs them; the state carries
-// over from one conversion to the next.
+// numbered G-code lines. Each emitted line is appended to `output` in
+// Windows-1250, header and footer characters outside the code page as '?'.
+// The settings are read when a line needs them; the state carries over from
+// one conversion to the next.
 class HpglConverter {
 public:
-    HpglConverter(ConverterState& state, const ConverterSettings& settings, QString& output);
+    HpglConverter(ConverterState& state, const ConverterSettings& settings, ProgramText& output);
 
     // Converts one line; an error stops the conversion with the station's text.
     Result<LineEvent> ConvertLine(QStringView line);
+    // The same for a line of Windows-1250 bytes, as plot files hold them.
+    Result<LineEvent> ConvertLine(QByteArrayView line);
 
     Status HandleIN();
     Result<LineEvent> HandleSP();
@@ -38,6 +43,7 @@ public:
     Status EmitFooter();
 
 private:
+    Result<LineEvent> convertCurrentLine();
     Status emitNumbered(QStringView body);
     Status emitLines(const QStringList& lines);
     Status advanceLineNumber();
@@ -46,7 +52,7 @@ private:
 
     ConverterState& state_;
     const ConverterSettings& settings_;
-    QString& output_;
+    ProgramText& output_;
     // Settings already read; the settings do not change during a conversion.
     std::optional<qint32> step_;
     std::optional<qint32> travel_;

@@ -35,20 +35,32 @@ Result<qint32> readInteger(QStringView text) {
     return static_cast<qint32>(value);
 }
 
-char16_t* writeInteger(char16_t* out, qint64 value) {
-    char16_t digits[20];
-    char16_t* p = digits + 20;
+namespace {
+
+template <typename Char> Char* writeDecimal(Char* out, qint64 value) {
+    Char digits[20];
+    Char* p = digits + 20;
     // Work in unsigned so that the lowest 64-bit value needs no special case.
     quint64 magnitude = value < 0 ? 0 - static_cast<quint64>(value) : static_cast<quint64>(value);
     do {
-        *--p = static_cast<char16_t>(u'0' + magnitude % 10);
+        *--p = static_cast<Char>('0' + magnitude % 10);
         magnitude /= 10;
     } while (magnitude != 0);
     if (value < 0)
-        *out++ = u'-';
+        *out++ = Char('-');
     while (p != digits + 20)
         *out++ = *p++;
     return out;
+}
+
+} // namespace
+
+char16_t* writeInteger(char16_t* out, qint64 value) {
+    return writeDecimal(out, value);
+}
+
+char* writeInteger(char* out, qint64 value) {
+    return writeDecimal(out, value);
 }
 
 void appendInteger(QString& out, qint64 value) {

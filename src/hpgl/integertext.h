@@ -11,8 +11,9 @@
 // 32-bit range is "'<text>' is not a valid integer value".
 Result<qint32> readInteger(QStringView text);
 
-// Writes a whole number in plain decimal at `out` (room for 20 characters)
-// and returns the end.
+// Writes a whole number in plain decimal at `out` (room for 20 characters
+// or bytes) and returns the end.
 char16_t* writeInteger(char16_t* out, qint64 value);
+char* writeInteger(char* out, qint64 value);
 // Appends a whole number in plain decimal, minus sign when negative.
 void appendInteger(QString& out, qint64 value);

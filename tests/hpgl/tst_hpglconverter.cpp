@@ -1,11 +1,21 @@
 // The converter over lines: the worked example, the line forms, the number
 // reading and what survives an error.
+#include "gcode/windows1250.h"
 #include "hpgl/conversionloop.h"
 #include "hpgl/integertext.h"
+#include "hpgl/plotfile.h"
 
 #include <QTest>
 
 namespace {
+
+// The lines decoded, each followed by '\n', to compare with expected text.
+QString linesText(const ProgramText& lines) {
+    QString text;
+    for (const QString& line : lines.toStringList())
+        text += line + u'\n';
+    return text;
+}
 
 struct Run {
     ConversionLoop::Outcome outcome;
@@ -15,19 +25,34 @@ struct Run {
     int notices = 0;
 };
 
-Run convert(const QString& input, ConverterState& state, ConverterProgress& progress,
-            const ConverterSettings& settings = {}) {
-    ConversionLoop loop(input, state, settings, progress);
+Run run(ConversionLoop& loop) {
     Run run;
     do {
         run.outcome = loop.step(3);
         run.notices += run.outcome == ConversionLoop::Outcome::Notice;
     } while (run.outcome == ConversionLoop::Outcome::Running ||
              run.outcome == ConversionLoop::Outcome::Notice);
-    run.output = loop.takeOutput();
-    run.remaining = loop.remainingInput().toString();
+    run.output = linesText(loop.takeOutput());
+    run.remaining = loop.remainingText();
     run.error = loop.error();
     return run;
+}
+
+Run convert(const QString& input, ConverterState& state, ConverterProgress& progress,
+            const ConverterSettings& settings = {}) {
+    ConversionLoop loop(input, state, settings, progress);
+    return run(loop);
+}
+
+// The same lines as a plot file holds them: Windows-1250, CR LF after each.
+Run convertFileBytes(const QString& input, const ConverterSettings& settings = {}) {
+    QString text = input;
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    ConverterState state;
+    ConverterProgress progress;
+    ConversionLoop loop(ProgramText::fromBytes(EncodeWindows1250(text) + "\r\n"), state, settings,
+                        progress);
+    return run(loop);
 }
 
 Run convert(const QString& input, const ConverterSettings& settings = {}) {
@@ -44,10 +69,16 @@ private slots:
     void workedExample();
     void lines_data();
     void lines();
+    void plotFileBytes_data();
+    void plotFileBytes();
+    void headerAndFooterEncoded();
+    void outputTakenInSteps();
     void readInteger_data();
     void readInteger();
     void checkPlotFile_data();
     void checkPlotFile();
+    void checkPlotLines_data();
+    void checkPlotLines();
     void stateCarriesOver();
     void settingsReadWhenUsed();
     void progressStaysWithinMaximum();
@@ -155,6 +186,95 @@ void TestHpglConverter::lines() {
     QCOMPARE(run.error, error);
     QCOMPARE(run.outcome,
              error.isEmpty() ? ConversionLoop::Outcome::Finished : ConversionLoop::Outcome::Failed);
+    // Read from a plot file's bytes the lines convert alike.
+    const Run fromFile = convertFileBytes(input);
+    QCOMPARE(fromFile.output, output);
+    QCOMPARE(fromFile.error, error);
+    QCOMPARE(fromFile.outcome, run.outcome);
+}
+
+// Each row: a plot file's bytes, the G-code file's bytes, the error or
+// empty, and the text left over.
+void TestHpglConverter::plotFileBytes_data() {
+    QTest::addColumn<QByteArray>("plot");
+    QTest::addColumn<QByteArray>("gcode");
+    QTest::addColumn<QString>("error");
+    QTest::addColumn<QString>("remaining");
+    QTest::newRow("CR LF") << QByteArray("IN;\r\nSP1;\r\nPD1 2;\r\nSP0;\r\n")
+                           << QByteArray("N10 M03 T0\r\nN20 G00 X 0 Y 0 Z 10\r\n"
+                                         "N30 G01 X 1 Y 2 Z 1\r\nN40 M30\r\n")
+                           << ""
+                           << "";
+    QTest::newRow("lone CR, no final line end")
+        << QByteArray("PU1 2;\rPD3 4;")
+        << QByteArray("N10 G00 X 1 Y 2 Z 10\r\nN20 G01 X 3 Y 4 Z 10\r\n") << ""
+        << "";
+    QTest::newRow("empty line stops") << QByteArray("PU1 1;\r\n\r\nPU2 2;\nPU3 3;\r\n")
+                                      << QByteArray("N10 G00 X 1 Y 1 Z 10\r\n") << ""
+                                      << "\nPU2 2;\nPU3 3;";
+    QTest::newRow("code page letter in a number")
+        << QByteArray("PU1 \xB9;\r\nPU2 2;\r\n") << QByteArray()
+        << QString::fromUtf8("' ą' is not a valid integer value") << "PU2 2;";
+    QTest::newRow("undefined byte in a number")
+        << QByteArray("PD\x81 1;") << QByteArray()
+        << QString("'\u0081' is not a valid integer value") << "";
+    QTest::newRow("pen digit from the high half")
+        << QByteArray("SP\xA3;") << QByteArray()
+        << QString::fromUtf8("'Ł' is not a valid integer value") << "";
+    QTest::newRow("high bytes in a skipped line")
+        << QByteArray("LB\xE6\xF3\x98;\r\nPU5 5;") << QByteArray("N10 G00 X 5 Y 5 Z 10\r\n") << ""
+        << "";
+}
+
+void TestHpglConverter::plotFileBytes() {
+    QFETCH(QByteArray, plot);
+    QFETCH(QByteArray, gcode);
+    QFETCH(QString, error);
+    QFETCH(QString, remaining);
+    ConverterState state;
+    ConverterProgress progress;
+    ConversionLoop loop(ProgramText::fromBytes(plot), state, ConverterSettings{}, progress);
+    QCOMPARE(loop.runToEnd(),
+             error.isEmpty() ? ConversionLoop::Outcome::Finished : ConversionLoop::Outcome::Failed);
+    QCOMPARE(loop.takeOutput().toBytes(), gcode);
+    QCOMPARE(loop.error(), error);
+    QCOMPARE(loop.remainingText(), remaining);
+}
+
+// Header and footer are typed in the window: written in Windows-1250, a
+// character outside the code page as '?'.
+void TestHpglConverter::headerAndFooterEncoded() {
+    ConverterSettings settings;
+    settings.header = QStringList{QString::fromUtf8("G04 ł€ ąę")};
+    settings.footer = QStringList{QString::fromUtf8("M30 → 😀 end")};
+    ConverterState state;
+    ConverterProgress progress;
+    ConversionLoop loop(QStringView(u"IN;\nPU1 1;\nSP0;"), state, settings, progress);
+    QCOMPARE(loop.runToEnd(), ConversionLoop::Outcome::Finished);
+    QCOMPARE(
+        loop.takeOutput().toBytes(),
+        QByteArray("N10 G04 \xB3\x80 \xB9\xEA\r\nN20 G00 X 1 Y 1 Z 10\r\nN30 M30 ? ? end\r\n"));
+}
+
+// Output taken between steps adds up to the whole, and nothing is taken twice.
+void TestHpglConverter::outputTakenInSteps() {
+    const QString input = "IN;\nSP2;\nPU1 1;\nPD2 2;\nSP0;\nPU3 3;";
+    ConverterState state;
+    ConverterProgress progress;
+    ConversionLoop loop(input, state, ConverterSettings{}, progress);
+    QStringList taken;
+    ConversionLoop::Outcome outcome;
+    do {
+        outcome = loop.step(1);
+        const ProgramText lines = loop.takeOutput();
+        taken += lines.toStringList();
+        QVERIFY(loop.takeOutput().isEmpty());
+    } while (outcome == ConversionLoop::Outcome::Running ||
+             outcome == ConversionLoop::Outcome::Notice);
+    QCOMPARE(outcome, ConversionLoop::Outcome::Finished);
+    QCOMPARE(taken.join(u'\n') + u'\n', convert(input).output);
+    QCOMPARE(loop.linesTaken(), 6);
+    QCOMPARE(loop.takeOutput().lineCount(), 0);
 }
 
 void TestHpglConverter::readInteger_data() {
@@ -205,6 +325,26 @@ void TestHpglConverter::checkPlotFile() {
     QFETCH(int, index);
     const std::optional<qsizetype> found = CheckPlotFile(text);
     QCOMPARE(found ? int(*found) : -1, index);
+}
+
+void TestHpglConverter::checkPlotLines_data() {
+    checkPlotFile_data();
+    QTest::newRow("any letter case") << "IN;\nsP0;" << 1;
+    QTest::newRow("after an empty line") << "IN;\n\nSp0;" << 2;
+    QTest::newRow("letter that only looks alike") << QString::fromUtf8("ŚP0;\nSP0;") << 1;
+}
+
+// Over lines the rule is the same; the plot file's line ends do not count.
+void TestHpglConverter::checkPlotLines() {
+    QFETCH(QString, text);
+    QFETCH(int, index);
+    const std::optional<qsizetype> found = CheckPlotFile(plotLinesFromText(text));
+    QCOMPARE(found ? int(*found) : -1, index);
+    QString crlf = text;
+    crlf.replace(u'\n', QStringLiteral("\r\n"));
+    const std::optional<qsizetype> inFile =
+        CheckPlotFile(ProgramText::fromBytes(EncodeWindows1250(crlf)));
+    QCOMPARE(inFile ? int(*inFile) : -1, index);
 }
 
 void TestHpglConverter::stateCarriesOver() {

@@ -188,10 +188,10 @@ void TestHpglNormalizer::normalisedTextConverts() {
     ConverterProgress progress;
     ConversionLoop loop(*text, state, ConverterSettings{}, progress);
     QCOMPARE(loop.runToEnd(), ConversionLoop::Outcome::Finished);
-    const QStringList lines = loop.takeOutput().split(u'\n', Qt::SkipEmptyParts);
+    const QStringList lines = loop.takeOutput().toStringList();
     QCOMPARE(lines.size(), 2 + movePoints(*text).size() + 1); // header, moves, footer
     QCOMPARE(lines.last(), QString("N%1 M30").arg(10 * lines.size()));
-    QVERIFY(loop.remainingInput().isEmpty());
+    QVERIFY(loop.remainingText().isEmpty());
 }
 
 void TestHpglNormalizer::malformed_data() {

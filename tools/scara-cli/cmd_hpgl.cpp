@@ -123,10 +123,11 @@ public:
                 error_ = hpgl::cannotOpenFile(path_, file_.errorString());
         }
     }
-    void write(const QString& lines) {
-        if (!error_.isEmpty() || lines.isEmpty())
+    // Each line followed by CR LF.
+    void write(const ProgramText& lines) { write(lines.toBytes()); }
+    void write(const QByteArray& bytes) {
+        if (!error_.isEmpty() || bytes.isEmpty())
             return;
-        const QByteArray bytes = gcodeFileBytes(lines);
         if (path_.isEmpty())
             cli::out(bytes);
         else if (file_.write(bytes) != bytes.size())
@@ -155,21 +156,23 @@ int runConvertHpgl(const QStringList& args) {
     ConvertOptions options;
     if (!parseConvertOptions(args, options))
         return 2;
-    Result<QString> text = readPlotFile(options.input);
-    if (!text) {
-        cli::err(text.error());
+    Result<ProgramText> lines = readPlotLines(options.input);
+    if (!lines) {
+        cli::err(lines.error());
         return 1;
     }
     if (options.normalize) {
         QString dropped;
-        text = normalizePlotText(*text, options.normalizing, &dropped);
+        const Result<QString> text =
+            normalizePlotText(lines->toUnicode(), options.normalizing, &dropped);
         if (!text) {
             cli::err(text.error());
             return 1;
         }
         cli::err(dropped);
+        lines = plotLinesFromText(*text);
     }
-    if (!CheckPlotFile(*text))
+    if (!CheckPlotFile(*lines))
         cli::err(hpgl::kPlotFileInvalid);
 
     // A fresh window starts numbering at the "Do:" value.
@@ -181,7 +184,7 @@ int runConvertHpgl(const QStringList& args) {
     ConverterState state;
     state.LineNumber = *start;
     ConverterProgress progress;
-    ConversionLoop loop(std::move(text).value(), state, options.settings, progress);
+    ConversionLoop loop(std::move(lines).value(), state, options.settings, progress);
     // Written in pieces, so that a large file never holds all its G-code.
     GcodeSink sink(options.output);
     ConversionLoop::Outcome outcome;
@@ -195,8 +198,7 @@ int runConvertHpgl(const QStringList& args) {
         cli::err(loop.error());
         return 1;
     }
-    const QStringView rest = loop.remainingInput();
-    if (!rest.trimmed().isEmpty())
+    if (!loop.remainingText().trimmed().isEmpty())
         cli::err(QStringLiteral("Konwersja zatrzymana na pustej linii %1; pozostałe linie "
                                 "nie zostały przetworzone")
                      .arg(loop.linesTaken() + 1));
@@ -240,7 +242,7 @@ int runNormalizeHpgl(const QStringList& args) {
     }
     cli::err(dropped);
     GcodeSink sink(options.output);
-    sink.write(*normalized + u'\n');
+    sink.write(gcodeFileBytes(*normalized + u'\n'));
     return sink.finish() ? 0 : 1;
 }
 
