@@ -2,6 +2,7 @@
 
 #include "gcode/windows1250.h"
 #include "hpgl/plotfile.h"
+#include "hpgl/vectorstate.h"
 
 #include <algorithm>
 #include <limits>
@@ -50,6 +51,9 @@ ConversionLoop::ConversionLoop(QStringView text, ConverterState& state, Converte
     : ConversionLoop(plotLinesFromText(text), state, std::move(settings), progress) {}
 
 ConversionLoop::Outcome ConversionLoop::step(qsizetype maxLines) {
+    // A window's event loop may run code that leaves this state behind
+    // between two steps.
+    clearUpperVectorState();
     if (advancePending_) {
         advancePending_ = false;
         progress_.advance();
