@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <deque>
 #include <vector>
 
 // A position in the program memo: line and column, both from 0.
@@ -61,7 +62,7 @@ private:
 
     ProgramText base_;
     // One entry per line: >= 0 a line of base_, < 0 entry (-ref - 1) of edited_.
-    std::vector<qsizetype> refs_;
+    std::deque<qsizetype> refs_; // a deque: lines leave from the front cheaply
     std::vector<QString> edited_;
     qsizetype longest_ = 0;
 };

@@ -5,8 +5,29 @@
 
 #include <cstring>
 
-ProgramText::ProgramText() {
-    starts_.append(0);
+namespace {
+// The offsets of a text without lines, shared by every empty text.
+const QList<qsizetype>& noLines() {
+    static const QList<qsizetype> starts{0};
+    return starts;
+}
+} // namespace
+
+ProgramText::ProgramText() : starts_(noLines()) {}
+
+ProgramText::ProgramText(ProgramText&& other) noexcept
+    : bytes_(std::move(other.bytes_)), starts_(std::move(other.starts_)) {
+    other.starts_ = noLines();
+}
+
+ProgramText& ProgramText::operator=(ProgramText&& other) noexcept {
+    if (this != &other) {
+        bytes_ = std::move(other.bytes_);
+        starts_ = std::move(other.starts_);
+        other.bytes_ = QByteArray();
+        other.starts_ = noLines();
+    }
+    return *this;
 }
 
 // Lines are moved down over their line ends within the same buffer, so

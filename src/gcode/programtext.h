@@ -18,6 +18,11 @@
 class ProgramText {
 public:
     ProgramText();
+    ProgramText(const ProgramText&) = default;
+    ProgramText& operator=(const ProgramText&) = default;
+    // A text moved from is left empty, ready for new lines.
+    ProgramText(ProgramText&& other) noexcept;
+    ProgramText& operator=(ProgramText&& other) noexcept;
 
     // Splits 8-bit text at CR LF, LF or CR; a line end after the last line
     // does not start another line. The buffer of `bytes` is reused in place.

@@ -1,5 +1,6 @@
 #include "hpgl/converterwindow.h"
 
+#include "gcode/programmemo.h"
 #include "hpgl/convertersettingspages.h"
 #include "hpgl/hpglmessages.h"
 #include "hpgl/integertext.h"
@@ -12,11 +13,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaMethod>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTextBlock>
 #include <QTimer>
 
 #include <chrono>
@@ -31,49 +30,11 @@ constexpr auto kStepBudget = 40ms;
 constexpr qsizetype kFewestLinesPerStep = 256;
 constexpr qsizetype kMostLinesPerStep = 1 << 20;
 
-QPlainTextEdit* createMemo(QWidget* parent, const char* name, QRect geometry) {
-    auto* memo = new QPlainTextEdit(parent);
+ProgramMemo* createMemo(QWidget* parent, const char* name, QRect geometry) {
+    auto* memo = new ProgramMemo(parent);
     memo->setObjectName(QLatin1String(name));
     memo->setGeometry(geometry);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     return memo;
-}
-
-// The memo's text with '\n' between its lines, every character as typed.
-QString memoText(const QPlainTextEdit* memo) {
-    QString text = memo->document()->toRawText();
-    text.replace(QChar::ParagraphSeparator, u'\n');
-    return text;
-}
-
-// Takes the first `count` lines, with their line ends, out of the memo.
-void removeLeadingLines(QPlainTextEdit* memo, qsizetype count) {
-    if (count <= 0)
-        return;
-    QTextDocument* document = memo->document();
-    QTextCursor cursor(document);
-    const QTextBlock block = document->findBlockByNumber(int(count));
-    if (block.isValid())
-        cursor.setPosition(block.position(), QTextCursor::KeepAnchor);
-    else
-        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
-    cursor.removeSelectedText();
-}
-
-// Adds the lines ('\n' between and after them) at the end of the memo.
-void appendLines(QPlainTextEdit* memo, QString lines) {
-    if (lines.endsWith(u'\n'))
-        lines.chop(1);
-    if (lines.isEmpty())
-        return;
-    QTextCursor cursor(memo->document());
-    cursor.movePosition(QTextCursor::End);
-    if (cursor.block().length() > 1)
-        lines.prepend(u'\n');
-    cursor.insertText(lines);
-    memo->moveCursor(QTextCursor::End);
 }
 
 } // namespace
@@ -179,13 +140,13 @@ void ConverterWindow::askSave() {
 void ConverterWindow::openPlotFile(const QString& path) {
     if (isConverting())
         return;
-    Result<QString> text = readPlotFile(path);
-    if (!text) {
-        showMessage(text.error(), true);
+    Result<ProgramText> lines = readPlotLines(path);
+    if (!lines) {
+        showMessage(lines.error(), true);
         return;
     }
-    input_->setPlainText(*text);
-    const std::optional<qsizetype> sp0 = CheckPlotFile(*text);
+    input_->setProgram(*lines);
+    const std::optional<qsizetype> sp0 = CheckPlotFile(*lines);
     if (!sp0) {
         showMessage(hpgl::kPlotFileInvalid, false);
         return;
@@ -197,7 +158,7 @@ void ConverterWindow::openPlotFile(const QString& path) {
 void ConverterWindow::saveGcode(const QString& path) {
     if (isConverting())
         return;
-    if (const Status saved = writeGcodeFile(path, memoText(output_)); !saved)
+    if (const Status saved = writeGcodeFile(path, output_->program()); !saved)
         showMessage(saved.error(), true);
 }
 
@@ -205,12 +166,9 @@ void ConverterWindow::convert() {
     if (isConverting())
         return;
     loop_ =
-        std::make_unique<ConversionLoop>(memoText(input_), state_, pages_->settings(), progress_);
+        std::make_unique<ConversionLoop>(input_->program(), state_, pages_->settings(), progress_);
     linesShown_ = 0;
     linesPerStep_ = 2048;
-    // Taking lines out one by one would fill the undo history with the file.
-    input_->setUndoRedoEnabled(false);
-    output_->setUndoRedoEnabled(false);
     setCommandsEnabled(false);
     runSteps();
 }
@@ -221,7 +179,8 @@ void ConverterWindow::runSteps() {
     QElapsedTimer clock;
     clock.start();
     const ConversionLoop::Outcome outcome = loop_->step(linesPerStep_);
-    appendLines(output_, loop_->takeOutput().toUnicode());
+    output_->appendLines(loop_->takeOutput());
+    showInputLeft();
     showProgress();
     // Aim each step, the memo's share included, at the budget.
     const qint64 spent = clock.elapsed();
@@ -234,15 +193,12 @@ void ConverterWindow::runSteps() {
         stepTimer_->start();
         break;
     case ConversionLoop::Outcome::Notice:
-        showInputLeft();
         showMessage(hpgl::kConversionFinished, false, [this] { stepTimer_->start(); });
         break;
     case ConversionLoop::Outcome::Finished:
-        showInputLeft();
         finishConversion();
         break;
     case ConversionLoop::Outcome::Failed: {
-        showInputLeft();
         const QString error = loop_->error();
         finishConversion();
         showMessage(error, true);
@@ -252,25 +208,14 @@ void ConverterWindow::runSteps() {
 }
 
 void ConverterWindow::showInputLeft() {
-    // Memo1 is read-only while converting and is brought up to date when the
-    // loop stops or pauses: taking lines out of a large text document one
-    // step at a time costs far more than doing it once.
-    const qsizetype taken = loop_->linesTaken() - linesShown_;
-    if (taken <= 0)
-        return;
-    const QString left = loop_->remainingText();
-    if (left.size() < taken * 4)
-        input_->setPlainText(left);
-    else
-        removeLeadingLines(input_, taken);
+    // Memo1 loses the lines the loop has taken out, as the loop goes.
+    input_->removeFirstLines(loop_->linesTaken() - linesShown_);
     linesShown_ = loop_->linesTaken();
 }
 
 void ConverterWindow::finishConversion() {
     loop_.reset();
     stepTimer_->stop();
-    input_->setUndoRedoEnabled(true);
-    output_->setUndoRedoEnabled(true);
     setCommandsEnabled(true);
     emit conversionEnded();
 }
@@ -318,7 +263,7 @@ void ConverterWindow::normalizeInput(bool fit) {
         return;
     }
     QString dropped;
-    const Result<QString> normalized = normalizePlotText(memoText(input_), *options, &dropped);
+    const Result<QString> normalized = normalizePlotText(input_->toPlainText(), *options, &dropped);
     if (!normalized) {
         showMessage(normalized.error(), true);
         return;

@@ -9,10 +9,10 @@
 #include <memory>
 
 class ConverterSettingsPages;
+class ProgramMemo;
 class QAction;
 class QFileDialog;
 class QMessageBox;
-class QPlainTextEdit;
 class QProgressBar;
 class QTimer;
 
@@ -74,8 +74,8 @@ private:
     qsizetype linesPerStep_ = 2048;
     QTimer* stepTimer_ = nullptr;
 
-    QPlainTextEdit* input_ = nullptr;
-    QPlainTextEdit* output_ = nullptr;
+    ProgramMemo* input_ = nullptr;
+    ProgramMemo* output_ = nullptr;
     ConverterSettingsPages* pages_ = nullptr;
     QProgressBar* progressBar_ = nullptr;
     QFileDialog* openDialog_ = nullptr;

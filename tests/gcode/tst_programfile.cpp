@@ -59,6 +59,7 @@ private slots:
     void splitsLines();
     void crlfFilesRoundTripByteForByte();
     void memoTextIsEncoded();
+    void appendingTextsAndMovingThem();
     void readsAndWritesFiles();
     void missingFileIsReported();
     void failedSaveKeepsTheOldFile();
@@ -109,6 +110,27 @@ void TestProgramFile::memoTextIsEncoded() {
     const ProgramText text = ProgramText::fromUnicode(u"N1 T(żółw)\r\nN2 M30 \U0001F600\u2029N3");
     QCOMPARE(text.toLines(), (QByteArrayList{"N1 T(\xbf\xf3\xb3w)", "N2 M30 ?", "N3"}));
     QCOMPARE(text.toUnicode(), QStringLiteral("N1 T(żółw)\nN2 M30 ?\nN3"));
+}
+
+void TestProgramFile::appendingTextsAndMovingThem() {
+    ProgramText text = ProgramText::fromBytes("N10 M03\r\nN20 G00");
+    const ProgramText shared = text;
+    text.appendLines(ProgramText::fromBytes("N30 G01\nN40 M30"));
+    text.appendLines(ProgramText());
+    QCOMPARE(text.toLines(), (QByteArrayList{"N10 M03", "N20 G00", "N30 G01", "N40 M30"}));
+    QCOMPARE(shared.lineCount(), qsizetype(2)); // a copy never sees later changes
+    // A text moved from is empty and takes new lines as a new text would.
+    ProgramText taken = std::move(text);
+    QCOMPARE(taken.lineCount(), qsizetype(4));
+    QCOMPARE(text.lineCount(), qsizetype(0));
+    QVERIFY(text == ProgramText());
+    text.appendLine("N50");
+    QCOMPARE(text.toLines(), QByteArrayList{"N50"});
+    ProgramText other;
+    other = std::move(taken);
+    QCOMPARE(other.lineCount(), qsizetype(4));
+    taken.appendLine("N60");
+    QCOMPARE(taken.toBytes(), QByteArray("N60\r\n"));
 }
 
 void TestProgramFile::readsAndWritesFiles() {

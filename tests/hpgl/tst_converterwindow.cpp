@@ -1,6 +1,8 @@
 // The converter window driven through its menu and controls by object name.
 #include "hpgl/converterwindow.h"
 
+#include "gcode/programmemo.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -58,7 +60,12 @@ private:
     // Waits for the window's message box, checks its text and closes it.
     void closeMessage(const QString& text);
     void openThroughDialog(const QString& path);
-    QString memo(const char* name) { return child<QPlainTextEdit>(name)->toPlainText(); }
+    // Memo1 and Memo2 hold lines of a program; the settings' memos are plain.
+    QString memo(const char* name) {
+        if (auto* lines = window_->findChild<ProgramMemo*>(QLatin1String(name)))
+            return lines->toPlainText();
+        return child<QPlainTextEdit>(name)->toPlainText();
+    }
 
     ConverterWindow* window_ = nullptr;
 };
@@ -162,7 +169,7 @@ void TestConverterWindow::invalidFileStaysLoaded() {
 }
 
 void TestConverterWindow::errorKeepsTheRest() {
-    child<QPlainTextEdit>("Memo1")->setPlainText("PU1 1;\nPU2 7 ;\nPU3 3;\nSP0;");
+    child<ProgramMemo>("Memo1")->setPlainText("PU1 1;\nPU2 7 ;\nPU3 3;\nSP0;");
     trigger("Konwersja1");
     closeMessage("' 7 ' is not a valid integer value");
     QCOMPARE(memo("Memo1"), QString("PU3 3;\nSP0;"));
@@ -196,7 +203,7 @@ void TestConverterWindow::secondFileContinues() {
 }
 
 void TestConverterWindow::clearAll() {
-    child<QPlainTextEdit>("Memo1")->setPlainText("PU1 1;\nSP3;");
+    child<ProgramMemo>("Memo1")->setPlainText("PU1 1;\nSP3;");
     trigger("Konwersja1");
     QTRY_VERIFY(!window_->isConverting());
     child<QLineEdit>("Edit15")->setText("100");
@@ -213,10 +220,10 @@ void TestConverterWindow::clearAll() {
 }
 
 void TestConverterWindow::copyAndSettingsToggle() {
-    child<QPlainTextEdit>("Memo2")->setPlainText("N10 M30\nN20 ó");
+    child<ProgramMemo>("Memo2")->setPlainText("N10 M30\nN20 ó");
     trigger("Kopiujgkoddoschowka1");
     QCOMPARE(QGuiApplication::clipboard()->text(), QString("N10 M30\nN20 ó"));
-    QVERIFY(child<QPlainTextEdit>("Memo2")->textCursor().hasSelection());
+    QVERIFY(child<ProgramMemo>("Memo2")->hasSelection());
     window_->show();
     auto* pages = child<QTabWidget>("Pagecontrol1");
     trigger("Ustawienia1");
@@ -227,7 +234,7 @@ void TestConverterWindow::copyAndSettingsToggle() {
 
 void TestConverterWindow::closeHidesAndQuitEndsStation() {
     window_->show();
-    child<QPlainTextEdit>("Memo1")->setPlainText("PU1 1;");
+    child<ProgramMemo>("Memo1")->setPlainText("PU1 1;");
     window_->close();
     QVERIFY(!window_->isVisible());
     window_->show();
@@ -242,7 +249,7 @@ void TestConverterWindow::longConversionStaysResponsive() {
     for (int i = 0; i < 60000; ++i)
         text += QStringLiteral("PD%1 %2;\n").arg(i).arg(-i);
     text += QStringLiteral("\nPU1 1;");
-    child<QPlainTextEdit>("Memo1")->setPlainText(text);
+    child<ProgramMemo>("Memo1")->setPlainText(text);
     window_->show();
     QSignalSpy ended(window_, &ConverterWindow::conversionEnded);
     bool timerFired = false;
@@ -251,6 +258,12 @@ void TestConverterWindow::longConversionStaysResponsive() {
     // The first step returns to the event loop with the commands disabled.
     QVERIFY(window_->isConverting());
     QVERIFY(!child<QAction>("Wyczy1")->isEnabled());
+    auto* plotMemo = child<ProgramMemo>("Memo1");
+    auto* gcodeMemo = child<ProgramMemo>("Memo2");
+    QVERIFY(plotMemo->isReadOnly() && gcodeMemo->isReadOnly());
+    // Each step takes its lines out of Memo1 and adds their G-code to Memo2.
+    QVERIFY(gcodeMemo->lineCount() > 1);
+    QCOMPARE(plotMemo->lineCount() + gcodeMemo->lineCount(), 60002);
     trigger("Konwersja1"); // disabled: nothing happens
     QTRY_VERIFY(timerFired);
     QVERIFY(window_->isConverting());
@@ -259,6 +272,7 @@ void TestConverterWindow::longConversionStaysResponsive() {
     const QString output = memo("Memo2");
     QCOMPARE(output.count(QChar(10)), 59999);
     QVERIFY(output.endsWith("N600000 G01 X 59999 Y -59999 Z 0"));
+    QVERIFY(!plotMemo->isReadOnly() && !gcodeMemo->isReadOnly());
 }
 
 void TestConverterWindow::fitsAnExportedPlotFile() {
@@ -288,11 +302,11 @@ void TestConverterWindow::fitsAnExportedPlotFile() {
 }
 
 void TestConverterWindow::normalizeKeepsTextOnError() {
-    child<QPlainTextEdit>("Memo1")->setPlainText("PU1,2,3;");
+    child<ProgramMemo>("Memo1")->setPlainText("PU1,2,3;");
     trigger("NormalizujHPGL1");
     closeMessage("Niewłaściwa liczba parametrów w instrukcji PU (linia 1)");
     QCOMPARE(memo("Memo1"), QString("PU1,2,3;"));
-    child<QPlainTextEdit>("Memo1")->setPlainText("pu1 2 3 4;lb x\x03");
+    child<ProgramMemo>("Memo1")->setPlainText("pu1 2 3 4;lb x\x03");
     child<QLineEdit>("Edit16")->setText("0,1");
     trigger("NormalizujHPGL1");
     closeMessage("Kąt cięciwy '0,1' musi leżeć między 0,5 a 180 stopni");
