@@ -88,6 +88,9 @@ void TestProgramMemo::unchangedLinesKeepTheirBytes() {
     lines.replace({1, 5}, {1, 5}, QStringLiteral("0 (ż)"));
     QCOMPARE(lines.toProgramText(), textOf({"N1 (\xb3\xf3\x9c\xe6)", "N2 X10 (\xbf)", "N3 M30"}));
     QCOMPARE(lines.longestLine(), qsizetype(10));
+    // Selections cut unedited and edited lines alike.
+    QCOMPARE(lines.text({0, 4}, {0, 8}), QStringLiteral("łóść"));
+    QCOMPARE(lines.text({2, 2}, {0, 6}), QStringLiteral("ść)\nN2 X10 (ż)\nN3"));
 }
 
 void TestProgramMemo::lastEmptyLineIsNoProgramLine_data() {
