@@ -128,6 +128,9 @@ void benchWindow(const QString& plotPath, const QString& outPath) {
     clock.restart();
     window.saveGcode(outPath);
     report("window: save the G-code", clock.nsecsElapsed(), kLines);
+    clock.restart();
+    window.copyGcode();
+    report("window: copy the G-code", clock.nsecsElapsed(), kLines);
 }
 
 } // namespace
