@@ -4,11 +4,11 @@
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
-#include "gcode/programmemo.h"
 #include "app/programpage.h"
 #include "gcode/plotsurface.h"
 #include "gcode/prepareprogram.h"
 #include "gcode/programfile.h"
+#include "gcode/programmemo.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -4,7 +4,6 @@
 #include "app/mainmenus.h"
 #include "app/notifier.h"
 #include "app/plotwidget.h"
-#include "gcode/programmemo.h"
 #include "app/programpage.h"
 #include "app/programsettingspage.h"
 #include "app/reachmessages.h"
@@ -14,6 +13,7 @@
 #include "gcode/plotsurface.h"
 #include "gcode/programfile.h"
 #include "gcode/programlist.h"
+#include "gcode/programmemo.h"
 
 #include <QAction>
 #include <QApplication>

@@ -11,8 +11,9 @@
 static void printUsage(std::FILE* stream) {
     std::fprintf(stream, "usage: scara-cli <command> [options]\n\ncommands:\n");
     auto commands = cliCommands();
-    std::sort(commands.begin(), commands.end(),
-              [](const CliCommand& a, const CliCommand& b) { return std::strcmp(a.name, b.name) < 0; });
+    std::sort(commands.begin(), commands.end(), [](const CliCommand& a, const CliCommand& b) {
+        return std::strcmp(a.name, b.name) < 0;
+    });
     for (const CliCommand& command : commands)
         std::fprintf(stream, "  %-16s %s\n", command.name, command.summary);
     std::fprintf(stream, "\n'scara-cli <command> --help' describes a command.\n");
