@@ -3,7 +3,6 @@
 #include "gcode/windows1250.h"
 #include "hpgl/integertext.h"
 
-#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -12,22 +11,6 @@ namespace {
 char* writeText(char* out, std::string_view text) {
     std::memcpy(out, text.data(), text.size());
     return out + text.size();
-}
-
-// The character of every byte, taken once from the station's codec, so that
-// a line is decoded into the reused line buffer without an allocation.
-const std::array<char16_t, 256>& byteCharacters() {
-    static const std::array<char16_t, 256> table = [] {
-        QByteArray bytes(256, Qt::Uninitialized);
-        for (int i = 0; i < 256; ++i)
-            bytes[i] = static_cast<char>(i);
-        const QString characters = DecodeWindows1250(bytes);
-        std::array<char16_t, 256> result{};
-        for (int i = 0; i < 256; ++i)
-            result[static_cast<size_t>(i)] = characters[i].unicode();
-        return result;
-    }();
-    return table;
 }
 
 } // namespace
@@ -43,11 +26,9 @@ Result<LineEvent> HpglConverter::ConvertLine(QStringView line) {
 }
 
 Result<LineEvent> HpglConverter::ConvertLine(QByteArrayView line) {
-    const std::array<char16_t, 256>& characters = byteCharacters();
+    // Decoded into the reused line buffer: no allocation per line.
     state_.CurrentLine.resize(line.size());
-    QChar* out = state_.CurrentLine.data();
-    for (const char byte : line)
-        *out++ = QChar(characters[static_cast<unsigned char>(byte)]);
+    DecodeWindows1250(line, state_.CurrentLine.data());
     return convertCurrentLine();
 }
 
