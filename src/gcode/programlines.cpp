@@ -154,10 +154,6 @@ QString ProgramLines::text(TextPosition from, TextPosition to) const {
     return out;
 }
 
-void ProgramLines::removeFirstLine() {
-    removeFirstLines(1);
-}
-
 void ProgramLines::removeFirstLines(qsizetype count) {
     if (count <= 0)
         return;

@@ -46,9 +46,9 @@ public:
     TextPosition replace(TextPosition from, TextPosition to, const QString& text);
     // The text between two positions, lines joined with '\n'.
     QString text(TextPosition from, TextPosition to) const;
-    // Removes the first line (the simulation's program view advancing).
-    void removeFirstLine();
-    // Removes the first `count` lines; removing them all leaves one empty line.
+    // Removes the first `count` lines (the simulation's program view
+    // advancing, a conversion taking lines); removing them all leaves one
+    // empty line.
     void removeFirstLines(qsizetype count);
     // Adds the lines after the last one; an empty last line takes the first
     // of them.

@@ -61,15 +61,6 @@ Result<QByteArray> readFileBytes(const QString& path) {
     return bytes;
 }
 
-Status writeFileBytes(const QString& path, const QByteArray& bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
-    return {};
-}
-
 } // namespace
 
 Result<ProgramText> readPlotLines(const QString& path) {
@@ -105,10 +96,12 @@ QByteArray gcodeFileBytes(QStringView text) {
     return bytes;
 }
 
-Status writeGcodeFile(const QString& path, QStringView text) {
-    return writeFileBytes(path, gcodeFileBytes(text));
-}
-
 Status writeGcodeFile(const QString& path, const ProgramText& lines) {
-    return writeFileBytes(path, lines.toBytes());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
+    const QByteArray bytes = lines.toBytes();
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
+    return {};
 }

@@ -25,7 +25,6 @@ ProgramText plotLinesFromText(QStringView text);
 // The lines of `text` ('\n' between lines; a final '\n' ends the last line
 // and adds none), each ended by CR LF, in Windows-1250.
 QByteArray gcodeFileBytes(QStringView text);
-// Writes those bytes through a save file: a failed write keeps the old file.
-Status writeGcodeFile(const QString& path, QStringView text);
-// Writes the lines, each ended by CR LF, the same way.
+// Writes the lines, each ended by CR LF, through a save file: a failed write
+// keeps the old file.
 Status writeGcodeFile(const QString& path, const ProgramText& lines);
