@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <memory>
 

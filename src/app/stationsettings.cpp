@@ -1,7 +1,7 @@
 #include "app/stationsettings.h"
 
 #include "app/appmessages.h"
-#include "gcode/numberformat.h"
+#include "base/numberformat.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "gcode/memoryadvice.h"
+#include "base/memoryadvice.h"
 
 #include <cstdint>
 

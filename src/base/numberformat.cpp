@@ -1,6 +1,6 @@
-#include "gcode/numberformat.h"
+#include "base/numberformat.h"
 
-#include "gcode/gcodemessages.h"
+#include "base/conversionmessages.h"
 
 #include <charconv>
 #include <cmath>
@@ -212,7 +212,7 @@ Result<double> ParseReal(QByteArrayView text) {
     double value = 0;
     if (parseReal<false>(text, value))
         return value;
-    return Failure{GcodeMessages::notValidFloat(text)};
+    return Failure{ConversionMessages::notValidFloat(text)};
 }
 
 Result<double> ParseWordReal(QByteArrayView text) {
@@ -221,18 +221,18 @@ Result<double> ParseWordReal(QByteArrayView text) {
         return value;
     QByteArray asWritten = text.toByteArray();
     asWritten.replace('.', ',');
-    return Failure{GcodeMessages::notValidFloat(QByteArrayView(asWritten))};
+    return Failure{ConversionMessages::notValidFloat(QByteArrayView(asWritten))};
 }
 
 Result<double> ParseReal(const QString& text) {
     for (QChar c : text) {
         if (c.unicode() >= 0x80)
-            return Failure{GcodeMessages::notValidFloat(text)};
+            return Failure{ConversionMessages::notValidFloat(text)};
     }
     const QByteArray bytes = text.toLatin1();
     Result<double> result = ParseReal(QByteArrayView(bytes));
     if (!result)
-        return Failure{GcodeMessages::notValidFloat(text)};
+        return Failure{ConversionMessages::notValidFloat(text)};
     return result;
 }
 
@@ -254,23 +254,23 @@ Result<qint32> ParseWhole(QByteArrayView text) {
         ++i;
     }
     if (i == digitsBegin || i != end)
-        return Failure{GcodeMessages::notValidInteger(text)};
+        return Failure{ConversionMessages::notValidInteger(text)};
     if (negative)
         value = -value;
     if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        return Failure{GcodeMessages::notValidInteger(text)};
+        return Failure{ConversionMessages::notValidInteger(text)};
     return qint32(value);
 }
 
 Result<qint32> ParseWhole(const QString& text) {
     for (QChar c : text) {
         if (c.unicode() >= 0x80)
-            return Failure{GcodeMessages::notValidInteger(text)};
+            return Failure{ConversionMessages::notValidInteger(text)};
     }
     const QByteArray bytes = text.toLatin1();
     Result<qint32> result = ParseWhole(QByteArrayView(bytes));
     if (!result)
-        return Failure{GcodeMessages::notValidInteger(text)};
+        return Failure{ConversionMessages::notValidInteger(text)};
     return result;
 }
 

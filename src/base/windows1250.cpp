@@ -1,4 +1,4 @@
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 
 #include <algorithm>
 #include <array>

@@ -3,8 +3,8 @@
 #include "controller/controllerframe.h"
 #include "controller/linktexts.h"
 #include "controller/programsource.h"
-#include "gcode/numberformat.h"
-#include "gcode/windows1250.h"
+#include "base/numberformat.h"
+#include "base/windows1250.h"
 
 #include <algorithm>
 

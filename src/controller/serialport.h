@@ -2,7 +2,7 @@
 
 #include "controller/portsettings.h"
 #include "controller/serialerror.h"
-#include "gcode/result.h"
+#include "base/result.h"
 
 #include <QObject>
 #include <QSerialPort>

@@ -2,8 +2,8 @@
 
 #include "gcode/blockview.h"
 #include "gcode/gcodemessages.h"
-#include "gcode/memoryadvice.h"
-#include "gcode/windows1250.h"
+#include "base/memoryadvice.h"
+#include "base/windows1250.h"
 
 CheckReport::CheckReport(ProgramText source, qint32 dx, qint32 dy)
     : source_(std::move(source)), dx_(dx), dy_(dy) {}

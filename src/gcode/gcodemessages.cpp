@@ -1,23 +1,24 @@
 #include "gcode/gcodemessages.h"
 
-#include "gcode/windows1250.h"
+#include "base/conversionmessages.h"
+#include "base/windows1250.h"
 
 namespace GcodeMessages {
 
 QString notValidFloat(QByteArrayView text) {
-    return notValidFloat(DecodeWindows1250(text));
+    return ConversionMessages::notValidFloat(text);
 }
 
 QString notValidInteger(QByteArrayView text) {
-    return notValidInteger(DecodeWindows1250(text));
+    return ConversionMessages::notValidInteger(text);
 }
 
 QString notValidFloat(const QString& text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    return ConversionMessages::notValidFloat(text);
 }
 
 QString notValidInteger(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return ConversionMessages::notValidInteger(text);
 }
 
 QString listIndexOutOfBounds(qsizetype index) {

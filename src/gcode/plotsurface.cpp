@@ -1,8 +1,8 @@
 #include "gcode/plotsurface.h"
 
 #include "gcode/gcodemessages.h"
-#include "gcode/numberformat.h"
-#include "gcode/windows1250.h"
+#include "base/numberformat.h"
+#include "base/windows1250.h"
 
 #include <QFileInfo>
 #include <QImageWriter>

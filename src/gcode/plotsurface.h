@@ -2,7 +2,7 @@
 
 #include "gcode/plotcolours.h"
 #include "gcode/prepareprogram.h"
-#include "gcode/result.h"
+#include "base/result.h"
 
 #include <QByteArrayView>
 #include <QImage>

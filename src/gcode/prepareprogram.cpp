@@ -1,8 +1,8 @@
 #include "gcode/prepareprogram.h"
 
 #include "gcode/blockview.h"
-#include "gcode/memoryadvice.h"
-#include "gcode/numberformat.h"
+#include "base/memoryadvice.h"
+#include "base/numberformat.h"
 
 #include <charconv>
 #include <cmath>

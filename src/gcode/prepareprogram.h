@@ -3,7 +3,7 @@
 #include "gcode/checkreport.h"
 #include "gcode/plotcolours.h"
 #include "gcode/programtext.h"
-#include "gcode/result.h"
+#include "base/result.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #include "gcode/programfile.h"
 
 #include "gcode/gcodemessages.h"
-#include "gcode/memoryadvice.h"
+#include "base/memoryadvice.h"
 
 #include <QFile>
 #include <QFileInfo>

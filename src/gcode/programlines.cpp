@@ -1,6 +1,6 @@
 #include "gcode/programlines.h"
 
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 
 #include <algorithm>
 #include <numeric>

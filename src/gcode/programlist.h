@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gcode/programtext.h"
-#include "gcode/result.h"
+#include "base/result.h"
 
 #include <QByteArray>
 #include <QMutex>

@@ -1,6 +1,6 @@
 #include "hpgl/conversionloop.h"
 
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 #include "hpgl/plotfile.h"
 #include "hpgl/vectorstate.h"
 

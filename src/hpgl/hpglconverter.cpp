@@ -1,6 +1,6 @@
 #include "hpgl/hpglconverter.h"
 
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 #include "hpgl/integertext.h"
 
 #include <cstring>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gcode/result.h"
+#include "base/result.h"
 
 #include <QString>
 #include <QStringView>

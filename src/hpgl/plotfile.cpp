@@ -1,7 +1,7 @@
 #include "hpgl/plotfile.h"
 
-#include "gcode/memoryadvice.h"
-#include "gcode/windows1250.h"
+#include "base/memoryadvice.h"
+#include "base/windows1250.h"
 #include "hpgl/hpglmessages.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 #include "motion/blockloop.h"
 
 #include "gcode/gcodeblock.h"
-#include "gcode/numberformat.h"
+#include "base/numberformat.h"
 #include "gcode/programlist.h"
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 #include "motion/motionsimulator.h"
 #include "motion/motiontexts.h"
 #include "motion/simulationcontrol.h"

@@ -5,7 +5,7 @@
 #include "motion/blockloop.h"
 #include "motion/motionsimulator.h"
 #include "motion/simulationcontrol.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 Result<HeadlessRunResult> RunHeadless(const ProgramText& source, MotionSink& sink) {
     const Result<PreparedProgram> prepared = PrepareProgram(source, PrepareSettings());

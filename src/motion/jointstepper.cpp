@@ -1,7 +1,7 @@
 #include "motion/jointstepper.h"
 
 #include "motion/simulationcontrol.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <cmath>
 

@@ -1,10 +1,10 @@
 #include "motion/motionsimulator.h"
 
-#include "gcode/numberformat.h"
+#include "base/numberformat.h"
 #include "motion/kinematics.h"
 #include "motion/motionsink.h"
 #include "motion/simulationcontrol.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <cmath>
 #include <numbers>
@@ -35,11 +35,11 @@ void MotionSimulator::MoveLinear(double targetX, double targetY) {
         while (s.currentX != targetX && !control_.stopRequested()) {
             walkStep();
             s.currentX += sX;
-            view_->setXText(FormatReal(s.currentX));
+            view_->PenX.store(s.currentX, std::memory_order_relaxed);
             err -= dY;
             if (err < 0.0) {
                 s.currentY += sY;
-                view_->setYText(FormatReal(s.currentY));
+                view_->PenY.store(s.currentY, std::memory_order_relaxed);
                 err += dX;
             }
         }
@@ -48,11 +48,11 @@ void MotionSimulator::MoveLinear(double targetX, double targetY) {
         while (s.currentY != targetY && !control_.stopRequested()) {
             walkStep();
             s.currentY += sY;
-            view_->setYText(FormatReal(s.currentY));
+            view_->PenY.store(s.currentY, std::memory_order_relaxed);
             err -= dX;
             if (err < 0.0) {
                 s.currentX += sX;
-                view_->setXText(FormatReal(s.currentX));
+                view_->PenX.store(s.currentX, std::memory_order_relaxed);
                 err += dY;
             }
         }
@@ -109,7 +109,7 @@ void MotionSimulator::travelPen(int towards) {
     while (state_.penHeight != towards) {
         state_.penHeight += step;
         view_->SlideZ.store(state_.penHeight / 50.0 - 1.0, std::memory_order_relaxed);
-        view_->setZText(FormatWhole(state_.penHeight));
+        view_->PenHeight.store(state_.penHeight, std::memory_order_relaxed);
         control_.checkpoint();
         if (sink_)
             sink_->showPenHeight(state_);

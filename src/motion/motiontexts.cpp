@@ -1,6 +1,6 @@
 #include "motion/motiontexts.h"
 
-#include "gcode/numberformat.h"
+#include "base/numberformat.h"
 #include "motion/simulationstate.h"
 
 namespace MotionTexts {

@@ -1,7 +1,7 @@
 #include "motion/simulationbinding.h"
 
 #include "gcode/plotsurface.h"
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 #include "motion/motiontexts.h"
 #include "motion/positionpanels.h"
 #include "motion/simulationthread.h"

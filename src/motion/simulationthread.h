@@ -3,7 +3,7 @@
 #include "motion/blockloop.h"
 #include "motion/motionsimulator.h"
 #include "motion/simulationcontrol.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <QThread>
 

@@ -1,7 +1,7 @@
 #include "motion/textlogsink.h"
 
-#include "gcode/numberformat.h"
-#include "gcode/windows1250.h"
+#include "base/numberformat.h"
+#include "base/windows1250.h"
 #include "motion/simulationstate.h"
 
 namespace {

@@ -16,6 +16,7 @@ struct ViewInfoTexts {
     // The texts a key press writes from the pose: "alfa= " and "beta= " with
     // the angles in the station's number format (the single-precision angle is
     // widened before 90 is added back, so alfa 45.1 reads 45,0999984741211),
-    // and "x=", "y=", "z=" followed directly by the pose's texts.
+    // and "x=", "y=", "z=" followed directly by the pen's position and height in
+    // the station's number format (nothing before the simulation publishes them).
     static ViewInfoTexts fromPose(const ViewPose& pose);
 };

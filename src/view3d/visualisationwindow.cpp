@@ -3,7 +3,7 @@
 #include "view3d/glsupport.h"
 #include "view3d/sceneview.h"
 #include "view3d/viewinfo.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 #include "view3d/visualisationtexts.h"
 
 #include <QCloseEvent>

@@ -2,7 +2,7 @@
 // program text.
 #include "gcode/blockview.h"
 #include "gcode/gcodeblock.h"
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 
 #include <QTest>
 

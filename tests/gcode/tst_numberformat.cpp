@@ -1,6 +1,6 @@
 // The station's number format: ParseReal, ParseWhole, FormatReal and the
 // half-to-even rounding the preparation pass writes.
-#include "gcode/numberformat.h"
+#include "base/numberformat.h"
 
 #include <QTest>
 

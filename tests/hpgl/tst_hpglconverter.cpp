@@ -1,6 +1,6 @@
 // The converter over lines: the worked example, the line forms, the number
 // reading and what survives an error.
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 #include "hpgl/conversionloop.h"
 #include "hpgl/integertext.h"
 #include "hpgl/plotfile.h"

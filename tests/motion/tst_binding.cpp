@@ -3,7 +3,7 @@
 #include "motion/motiontexts.h"
 #include "motion/simulationbinding.h"
 #include "motion/simulationthread.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -215,7 +215,7 @@ void BindingTest::runsTheThreeBlockExample() {
     QCOMPARE(station.visual.field("Edit5"), QStringLiteral("z=10"));
     QVERIFY(station.visual.field("Edit1").startsWith(QStringLiteral("alfa= 1")));
     QCOMPARE(station.view.SlideZ.load(), -0.8);
-    QCOMPARE(station.view.XText(), QStringLiteral("120"));
+    QCOMPARE(station.view.PenX.load(), 120.0);
     // Plot points in the interpolation colours: G00 olive, G01 at Z0 purple.
     QCOMPARE(QColor(station.plot.pixel(500 + 300, 500 - 50)), QColor(128, 128, 0));
     QCOMPARE(QColor(station.plot.pixel(500 + 110, 500 - 100)), QColor(128, 0, 128));

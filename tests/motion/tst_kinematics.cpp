@@ -1,6 +1,6 @@
 #include "motion/jointstepper.h"
 #include "motion/kinematics.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <QTest>
 

@@ -6,7 +6,7 @@
 #include "motion/motionsimulator.h"
 #include "motion/simulationcontrol.h"
 #include "motion/textlogsink.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <QTest>
 
@@ -100,7 +100,7 @@ void MotionTest::publishesEachPointInOrder() {
     const SimulationState& s = rig.simulator.state();
     QCOMPARE(rig.view.Arm1Angle.load(), static_cast<float>(s.previous.alfa - 90.0));
     QCOMPARE(rig.view.Arm2Angle.load(), static_cast<float>(s.previous.beta));
-    QCOMPARE(rig.view.XText(), QStringLiteral("302"));
+    QCOMPARE(rig.view.PenX.load(), 302.0);
     QCOMPARE(rig.sink.logLines.first().left(7), QStringLiteral("N alfa:"));
 }
 
@@ -119,7 +119,7 @@ void MotionTest::penMovesBeforeTheJoints() {
              << "panel";
     QCOMPARE(rig.sink.events, expected);
     QCOMPARE(rig.view.SlideZ.load(), 10 / 50.0 - 1.0);
-    QCOMPARE(rig.view.ZText(), QStringLiteral("10"));
+    QCOMPARE(rig.view.PenHeight.load(), 10);
     // Back to G00: up again by 40 units at the first point.
     rig.sink.events.clear();
     rig.simulator.state().g = 0;

@@ -5,7 +5,7 @@
 #include "app/mainwindow.h"
 #include "motion/simulationbinding.h"
 #include "motion/simulationthread.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <QAction>
 #include <QDir>

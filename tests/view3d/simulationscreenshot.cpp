@@ -8,7 +8,7 @@
 #include "app/programcommands.h"
 #include "motion/simulationbinding.h"
 #include "motion/simulationthread.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAction>

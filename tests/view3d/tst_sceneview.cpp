@@ -2,7 +2,7 @@
 // pixels must show the scene where the camera puts it.
 #include "view3d/scenemodel.h"
 #include "view3d/sceneview.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAction>

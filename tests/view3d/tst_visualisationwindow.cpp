@@ -1,7 +1,7 @@
 // The visualisation window driven through its menu, keys and close, on the
 // offscreen platform without OpenGL: everything but the picture must work,
 // and a plain message stands in for the picture.
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAction>
@@ -56,7 +56,7 @@ void TestVisualisationWindow::cleanup() {
     window_.reset();
     pose_.Arm1Angle = -90.0f;
     pose_.Arm2Angle = 0.0f;
-    pose_.setTexts({}, {}, {});
+    pose_.clearPen();
 }
 
 QStringList TestVisualisationWindow::fields() const {
@@ -183,23 +183,23 @@ void TestVisualisationWindow::hideItemTogglesVisibility() {
 void TestVisualisationWindow::keyRefreshesInfoFields_data() {
     QTest::addColumn<float>("arm1Angle");
     QTest::addColumn<float>("arm2Angle");
-    QTest::addColumn<QStringList>("texts"); // x, y, z as the simulation published them
+    QTest::addColumn<QList<double>>("pen"); // x, y, z as the simulation published them
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("nothing published yet") << -90.0f << 0.0f << QStringList{"", "", ""}
+    QTest::newRow("nothing published yet") << -90.0f << 0.0f << QList<double>{}
                                            << QStringList{"x=", "y=", "z=", "alfa= 0", "beta= 0"};
     QTest::newRow("single precision widened")
-        << static_cast<float>(45.1 - 90) << 30.5f << QStringList{"120", "-35", "10"}
+        << static_cast<float>(45.1 - 90) << 30.5f << QList<double>{120, -35, 10}
         << QStringList{"x=120", "y=-35", "z=10", "alfa= 45,0999984741211", "beta= 30,5"};
     QTest::newRow("negative angles")
-        << -180.0f << -12.25f << QStringList{"0", "500", "50"}
+        << -180.0f << -12.25f << QList<double>{0, 500, 50}
         << QStringList{"x=0", "y=500", "z=50", "alfa= -90", "beta= -12,25"};
 }
 
 void TestVisualisationWindow::keyRefreshesInfoFields() {
     QFETCH(float, arm1Angle);
     QFETCH(float, arm2Angle);
-    QFETCH(QStringList, texts);
+    QFETCH(QList<double>, pen);
     QFETCH(QStringList, expected);
 
     // The simulation writes the fields itself; a key press overwrites them
@@ -207,7 +207,12 @@ void TestVisualisationWindow::keyRefreshesInfoFields() {
     window_->findChild<QLineEdit*>("Edit1")->setText(QStringLiteral("alfa= 7"));
     pose_.Arm1Angle = arm1Angle;
     pose_.Arm2Angle = arm2Angle;
-    pose_.setTexts(texts[0], texts[1], texts[2]);
+    pose_.clearPen();
+    if (!pen.isEmpty()) {
+        pose_.PenX = pen[0];
+        pose_.PenY = pen[1];
+        pose_.PenHeight = int(pen[2]);
+    }
     QTest::keyClick(window_.get(), Qt::Key_Q, Qt::AltModifier);
     QCOMPARE(fields(), expected);
     // Long texts show their beginning.

@@ -4,7 +4,7 @@
 #include "controller/programlistsource.h"
 #include "controller/widgets/portselectors.h"
 #include "controller/widgets/terminalview.h"
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controller/portsettings.h"
-#include "gcode/result.h"
+#include "base/result.h"
 
 #include <QObject>
 

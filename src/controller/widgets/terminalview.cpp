@@ -1,6 +1,6 @@
 #include "controller/widgets/terminalview.h"
 
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
