@@ -2,7 +2,7 @@
 // station's error text or a conversion, never a crash, and the same result
 // from the lines as bytes and as text. The first line of the input, when it
 // starts with '#', replaces the travel height and line step texts.
-#include "gcode/windows1250.h"
+#include "base/windows1250.h"
 #include "hpgl/conversionloop.h"
 #include "hpgl/hpglnormalizer.h"
 #include "hpgl/plotfile.h"

@@ -7,7 +7,7 @@
 #include "motion/jointstepper.h"
 #include "motion/simulationcontrol.h"
 #include "motion/textlogsink.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

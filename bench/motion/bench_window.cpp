@@ -9,7 +9,7 @@
 #include "gcode/programfile.h"
 #include "motion/simulationbinding.h"
 #include "motion/simulationthread.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "view3d/scenerender.h"
 #include "view3d/sceneview.h"
 #include "view3d/viewcamera.h"
-#include "view3d/viewpose.h"
+#include "motion/viewpose.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // plot for scripts and pipelines.
 #include "command.h"
 
-#include "gcode/numberformat.h"
+#include "base/numberformat.h"
 #include "gcode/plotbackground.h"
 #include "gcode/plotsurface.h"
 #include "gcode/prepareprogram.h"
