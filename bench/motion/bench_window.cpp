@@ -6,8 +6,9 @@
 #include "plottergenerator.h"
 
 #include "app/mainwindow.h"
+#include "app/station.h"
 #include "gcode/programfile.h"
-#include "motion/simulationbinding.h"
+#include "motion/simulationcommands.h"
 #include "motion/simulationthread.h"
 #include "motion/viewpose.h"
 
@@ -35,25 +36,20 @@ struct Figures {
 constexpr qint64 kTimeLimitMs = 30000;
 
 Figures runInWindow(const ProgramText& program, QThread::Priority priority) {
-    SimulationThread thread;
+    Station station;
+    SimulationThread& thread = station.simulationThread();
     thread.setRunPriority(priority);
-    ViewPose view;
+    thread.setPenWait(std::chrono::milliseconds(0));
     QStringList notices;
     QStringList errors;
     ScriptedDialogs::Answers answers;
-    MainWindow window;
+    MainWindow& window = station.mainWindow();
     auto notifier = std::make_unique<RecordingNotifier>();
     notifier->notices = &notices;
     notifier->errors = &errors;
     window.setNotifier(std::move(notifier));
     window.setDialogs(std::make_unique<ScriptedDialogs>(&answers));
-    QWidget visual;
-    for (const char* name : {"Edit1", "Edit2", "Edit3", "Edit4", "Edit5"})
-        (new QLineEdit(&visual))->setObjectName(QLatin1String(name));
-    auto* binding = new SimulationBinding(&window, &visual, thread, window.programList(),
-                                          window.plotSurface(), view);
-    binding->setPlotColours([&window] { return window.plotColours(); });
-    thread.setPenWait(std::chrono::milliseconds(0));
+    SimulationCommands* binding = &station.simulation();
     window.show();
 
     QTemporaryDir dir;
@@ -90,7 +86,7 @@ Figures runInWindow(const ProgramText& program, QThread::Priority priority) {
     figures.seconds = timer.nsecsElapsed() / 1e9;
     figures.points = thread.pointCount();
     probe.stop();
-    binding->finishSimulation();
+    binding->finish();
     return figures;
 }
 

@@ -37,31 +37,34 @@ const FieldRow kLowerRows[] = {
     {"Zmiana położenia osi Z o:", 16, "", false, false, 5},
 };
 
-QPushButton* sendButton(int number, QWidget* parent) {
+QPushButton* sendButton(int number, QWidget* parent, std::map<int, QPushButton*>& buttons) {
     auto* button = new QPushButton(QStringLiteral("Wyslij"), parent);
+    buttons[number] = button;
     button->setObjectName(QStringLiteral("Button%1").arg(number));
     button->setEnabled(false);
     button->setFixedWidth(55);
     return button;
 }
 
-QLineEdit* field(int number, const QString& text, QWidget* parent) {
+QLineEdit* field(int number, const QString& text, QWidget* parent,
+                 std::map<int, QLineEdit*>& edits) {
     auto* edit = new QLineEdit(text, parent);
+    edits[number] = edit;
     edit->setObjectName(QStringLiteral("Edit%1").arg(number));
     edit->setFixedWidth(64);
     return edit;
 }
 
-void addRows(QGridLayout* grid, int& row, const FieldRow* begin, const FieldRow* end,
-             QWidget* page) {
+void addRows(QGridLayout* grid, int& row, const FieldRow* begin, const FieldRow* end, QWidget* page,
+             std::map<int, QLineEdit*>& edits, std::map<int, QPushButton*>& buttons) {
     for (const FieldRow* r = begin; r != end; ++r, ++row) {
         grid->addWidget(new QLabel(QString::fromUtf8(r->label), page), row, 0);
-        QLineEdit* edit = field(r->edit, QString::fromUtf8(r->text), page);
+        QLineEdit* edit = field(r->edit, QString::fromUtf8(r->text), page, edits);
         edit->setReadOnly(r->readOnly);
         edit->setEnabled(!r->disabled);
         grid->addWidget(edit, row, 1);
         if (r->button)
-            grid->addWidget(sendButton(r->button, page), row, 2);
+            grid->addWidget(sendButton(r->button, page, buttons), row, 2);
     }
 }
 } // namespace
@@ -74,12 +77,12 @@ ControllerSettingsPage::ControllerSettingsPage(QWidget* parent)
 
     auto* grid = new QGridLayout(this);
     int row = 0;
-    addRows(grid, row, std::begin(kUpperRows), std::end(kUpperRows), this);
+    addRows(grid, row, std::begin(kUpperRows), std::end(kUpperRows), this, edits_, buttons_);
     grid->addWidget(manualControl_, row++, 0, 1, 3);
-    addRows(grid, row, std::begin(kLowerRows), std::end(kLowerRows), this);
+    addRows(grid, row, std::begin(kLowerRows), std::end(kLowerRows), this, edits_, buttons_);
 
     grid->addWidget(new QLabel(QStringLiteral("Korekta wysokosci:"), this), row, 0);
-    grid->addWidget(sendButton(8, this), row++, 2);
+    grid->addWidget(sendButton(8, this, buttons_), row++, 2);
     // The height correction: a "z:" field under each of the "x:" positions.
     auto* heights = new QGridLayout;
     heights->addWidget(new QLabel(QStringLiteral("x:"), this), 0, 0, Qt::AlignRight);
@@ -88,7 +91,7 @@ ControllerSettingsPage::ControllerSettingsPage(QWidget* parent)
     const int heightEdits[] = {7, 8, 17};
     for (int i = 0; i < 3; ++i) {
         heights->addWidget(new QLabel(QString::fromLatin1(positions[i]), this), 0, 1 + i);
-        QLineEdit* edit = field(heightEdits[i], QString(), this);
+        QLineEdit* edit = field(heightEdits[i], QString(), this, edits_);
         edit->setFixedWidth(45);
         heights->addWidget(edit, 1, 1 + i);
     }
@@ -96,15 +99,17 @@ ControllerSettingsPage::ControllerSettingsPage(QWidget* parent)
     grid->addLayout(heights, row++, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("Ustaw bieżącą pozycję jako odn."), this), row, 0, 1,
                     2);
-    grid->addWidget(sendButton(10, this), row++, 2);
+    grid->addWidget(sendButton(10, this, buttons_), row++, 2);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(row, 1);
 }
 
 QLineEdit* ControllerSettingsPage::edit(int number) const {
-    return findChild<QLineEdit*>(QStringLiteral("Edit%1").arg(number));
+    const auto found = edits_.find(number);
+    return found != edits_.end() ? found->second : nullptr;
 }
 
 QPushButton* ControllerSettingsPage::button(int number) const {
-    return findChild<QPushButton*>(QStringLiteral("Button%1").arg(number));
+    const auto found = buttons_.find(number);
+    return found != buttons_.end() ? found->second : nullptr;
 }

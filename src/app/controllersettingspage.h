@@ -2,6 +2,8 @@
 
 #include <QFrame>
 
+#include <map>
+
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -23,11 +25,20 @@ public:
     QLineEdit* microstepEdit() const { return edit(3); }
     QLineEdit* gearRatioEdit() const { return edit(11); }
     QLineEdit* minimalMoveEdit() const { return edit(4); }
+    QLineEdit* minimumInterpolationAngleEdit() const { return edit(5); }
+    QLineEdit* resolutionErrorsEdit() const { return edit(6); }
     QLineEdit* controllerAddressEdit() const { return edit(12); }
+    QLineEdit* g00HeightEdit() const { return edit(13); }
+    QLineEdit* g01HeightEdit() const { return edit(14); }
+    QLineEdit* arm1MoveEdit() const { return edit(9); }
+    QLineEdit* arm2MoveEdit() const { return edit(10); }
+    QLineEdit* zMoveEdit() const { return edit(16); }
     QLineEdit* edit(int number) const;
     QPushButton* button(int number) const;
     QCheckBox* manualControlBox() const { return manualControl_; }
 
 private:
     QCheckBox* manualControl_;
+    std::map<int, QLineEdit*> edits_;     // by N of EditN
+    std::map<int, QPushButton*> buttons_; // by N of ButtonN
 };

@@ -42,6 +42,7 @@ PortSettingsPage::PortSettingsPage(QWidget* parent)
         const SelectorDesign& design = kSelectors[i];
         auto* box = new QComboBox(this);
         box->setObjectName(QStringLiteral("ComComboBox%1").arg(i + 1));
+        selectors_[std::size_t(i)] = box;
         box->addItems(QString::fromLatin1(design.values).split(QLatin1Char('|')));
         box->setCurrentText(QString::fromLatin1(design.current));
         grid->addWidget(new QLabel(QString::fromUtf8(design.caption), this), i, 0);
@@ -52,6 +53,7 @@ PortSettingsPage::PortSettingsPage(QWidget* parent)
     for (int i = 0; i < kLampCount; ++i) {
         auto* led = new ComLed(this);
         led->setObjectName(QStringLiteral("ComLed%1").arg(i + 1));
+        lamps_[std::size_t(i)] = led;
         auto* column = new QVBoxLayout;
         column->addWidget(led, 0, Qt::AlignHCenter);
         column->addWidget(new QLabel(QString::fromLatin1(kLampCaptions[i]), this), 0,
@@ -76,9 +78,9 @@ PortSettingsPage::PortSettingsPage(QWidget* parent)
 }
 
 QComboBox* PortSettingsPage::selector(int number) const {
-    return findChild<QComboBox*>(QStringLiteral("ComComboBox%1").arg(number));
+    return selectors_.at(std::size_t(number - 1));
 }
 
 ComLed* PortSettingsPage::lamp(int number) const {
-    return findChild<ComLed*>(QStringLiteral("ComLed%1").arg(number));
+    return lamps_.at(std::size_t(number - 1));
 }

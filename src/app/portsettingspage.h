@@ -2,6 +2,8 @@
 
 #include <QFrame>
 
+#include <array>
+
 class ComLed;
 class QComboBox;
 class QPushButton;
@@ -21,10 +23,14 @@ public:
 
     QComboBox* selector(int number) const; // 1..6
     ComLed* lamp(int number) const;        // 1..5
+    const std::array<QComboBox*, kSelectorCount>& selectors() const { return selectors_; }
+    const std::array<ComLed*, kLampCount>& lamps() const { return lamps_; }
     QPushButton* connectButton() const { return connect_; }
     QPushButton* disconnectButton() const { return disconnect_; }
 
 private:
+    std::array<QComboBox*, kSelectorCount> selectors_{};
+    std::array<ComLed*, kLampCount> lamps_{};
     QPushButton* connect_;
     QPushButton* disconnect_;
 };

@@ -48,6 +48,7 @@ ProgramSettingsPage::ProgramSettingsPage(QWidget* parent)
             const int number = row + 1 + column * kPlotRowCount;
             auto* shape = new ColorShape(kDesignColour, colourGroup);
             shape->setObjectName(QStringLiteral("Shape%1").arg(number));
+            shapes_[std::size_t(number - 1)] = shape;
             grid->addWidget(shape, row + 1, column + 1, Qt::AlignHCenter);
             connect(shape, &ColorShape::pressed, this,
                     [this, number] { emit shapePressed(number); });
@@ -74,7 +75,7 @@ bool ProgramSettingsPage::checkReach() const {
 }
 
 ColorShape* ProgramSettingsPage::shape(int number) const {
-    return findChild<ColorShape*>(QStringLiteral("Shape%1").arg(number));
+    return shapes_.at(std::size_t(number - 1));
 }
 
 PlotColours ProgramSettingsPage::colours() const {

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <array>
+
 class ColorShape;
 class QCheckBox;
 
@@ -35,6 +37,7 @@ signals:
     void coloursChanged();
 
 private:
+    std::array<ColorShape*, kShapeCount> shapes_{};
     QCheckBox* round_;
     QCheckBox* removeRepeated_;
     QCheckBox* checkReach_;

@@ -2,13 +2,18 @@
 
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
+#include "app/stationsimulationview.h"
 #include "controller/controllerlink.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "hpgl/converterwindow.h"
-#include "motion/simulationbinding.h"
+#include "motion/armgeometry.h"
+#include "motion/simulationcommands.h"
+#include "motion/simulationhandover.h"
+#include "motion/simulationpresenter.h"
 #include "motion/simulationthread.h"
 #include "view3d/visualisationwindow.h"
 
+#include <QAction>
 #include <QCoreApplication>
 
 Station::Station() : thread_(std::make_unique<SimulationThread>()) {
@@ -16,25 +21,8 @@ Station::Station() : thread_(std::make_unique<SimulationThread>()) {
     visualisation_ = std::make_unique<VisualisationWindow>(pose_);
     converter_ = std::make_unique<ConverterWindow>();
     main_->setCompanionWindows(visualisation_.get(), converter_.get());
-
-    simulation_ =
-        std::make_unique<SimulationBinding>(main_.get(), visualisation_.get(), *thread_,
-                                            main_->programList(), main_->plotSurface(), pose_);
-    // The binding makes itself a child of the main window; the station owns it
-    // alone, so that it goes (stopping the run) before any window does.
-    simulation_->setParent(nullptr);
-    // Simulation points take the colour shapes' colours at the moment they are drawn.
-    simulation_->setPlotColours([window = main_.get()] { return window->plotColours(); });
-    // A failed run is reported like every other error of the main window.
-    simulation_->setErrorReporter(
-        [window = main_.get()](const QString& text) { window->showError(text); });
-
-    controller_ = ControllerWindowBinding::attach(main_.get(), main_->programList());
-    ProgramCommands* commands = main_->programCommands();
-    QObject::connect(commands, &ProgramCommands::programPrepared, controller_,
-                     &ControllerWindowBinding::programPrepared);
-    commands->setReferenceSetQuery(
-        [link = &controller_->link()] { return link->state().referenceSet(); });
+    wireSimulation();
+    wireController();
 
     // "Zakończ" in the converter window ends the whole station.
     QObject::connect(converter_.get(), &ConverterWindow::quitRequested, main_.get(),
@@ -42,15 +30,58 @@ Station::Station() : thread_(std::make_unique<SimulationThread>()) {
 }
 
 Station::~Station() {
-    // The binding stops the run and carries out its last hand-overs; then the
-    // windows go, and the thread last.
-    simulation_.reset();
+    // The hand-over stops the run and carries out its last hand-overs; then
+    // the simulation's other parts and the windows go, and the thread last.
+    handOver_.reset();
+    simulationCommands_.reset();
+    presenter_.reset();
+    simulationView_.reset();
     main_.reset();
     visualisation_.reset();
     converter_.reset();
 }
 
+void Station::wireSimulation() {
+    thread_->setProgram(&main_->programList());
+    thread_->setViewPose(&pose_);
+    thread_->setPenWait(arm::kPenWait);
+    simulationView_ = std::make_unique<StationSimulationView>(*main_);
+    presenter_ = std::make_unique<SimulationPresenter>(*simulationView_, *visualisation_,
+                                                       main_->plotSurface(), thread_->state());
+    handOver_ = std::make_unique<SimulationHandOver>(*thread_, *presenter_);
+    simulationCommands_ = std::make_unique<SimulationCommands>(*thread_, *presenter_,
+                                                               *simulationView_, *visualisation_);
+
+    SimulationCommands* commands = simulationCommands_.get();
+    MainMenus& menus = main_->menus();
+    QObject::connect(menus.startSimulation, &QAction::triggered, commands,
+                     &SimulationCommands::start);
+    QObject::connect(menus.stopSimulation, &QAction::triggered, commands,
+                     &SimulationCommands::pause);
+    // "Zakończ" finishes the current point before the window closes; closing
+    // in any other way stops without waiting for pen travel.
+    QObject::connect(main_.get(), &MainWindow::exitRequested, commands,
+                     &SimulationCommands::finish);
+    QObject::connect(main_.get(), &MainWindow::closing, commands,
+                     &SimulationCommands::stopForClosing);
+    ProgramCommands* program = main_->programCommands();
+    QObject::connect(program, &ProgramCommands::startPointReset, commands,
+                     &SimulationCommands::startPointReset);
+    QObject::connect(program, &ProgramCommands::programPrepared, commands,
+                     &SimulationCommands::programPrepared);
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, commands, &SimulationCommands::finish);
+}
+
+void Station::wireController() {
+    controller_ = ControllerWindowBinding::attach(main_.get(), main_->programList());
+    ProgramCommands* commands = main_->programCommands();
+    QObject::connect(commands, &ProgramCommands::programPrepared, controller_,
+                     &ControllerWindowBinding::programPrepared);
+    commands->setReferenceSetQuery(
+        [link = &controller_->link()] { return link->state().referenceSet(); });
+}
+
 void Station::shutDown() {
-    simulation_->stopForClosing();
+    simulationCommands_->stopForClosing();
     thread_->finishOnEventLoop();
 }

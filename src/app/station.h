@@ -7,15 +7,20 @@
 class ControllerWindowBinding;
 class ConverterWindow;
 class MainWindow;
-class SimulationBinding;
+class SimulationCommands;
+class SimulationHandOver;
+class SimulationPresenter;
 class SimulationThread;
+class StationSimulationView;
 class VisualisationWindow;
 
 // The whole station, put together in its start-up order: the simulation
 // thread first (not running, idle priority), then the main window TForm1, the
 // visualisation window TForm2 and the converter window TForm3, the last two
-// hidden; then the bindings that attach the simulation and the controller
-// link to the main window's controls. The pose the simulation writes and the
+// hidden; then the simulation's parts (the main window's view of it, the
+// presenter, the thread's hand-over, the commands) and the controller link's
+// binding, each wired to the windows with typed connections. The station
+// owns every part from its creation; the pose the simulation writes and the
 // 3D view draws outlives all of them.
 class Station {
 public:
@@ -26,7 +31,8 @@ public:
     VisualisationWindow& visualisationWindow() { return *visualisation_; }
     ConverterWindow& converterWindow() { return *converter_; }
     SimulationThread& simulationThread() { return *thread_; }
-    SimulationBinding& simulation() { return *simulation_; }
+    SimulationCommands& simulation() { return *simulationCommands_; }
+    SimulationPresenter& simulationPresenter() { return *presenter_; }
     ControllerWindowBinding& controller() { return *controller_; }
     ViewPose& viewPose() { return pose_; }
 
@@ -35,11 +41,17 @@ public:
     void shutDown();
 
 private:
+    void wireSimulation();
+    void wireController();
+
     ViewPose pose_;
     std::unique_ptr<SimulationThread> thread_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<VisualisationWindow> visualisation_;
     std::unique_ptr<ConverterWindow> converter_;
-    std::unique_ptr<SimulationBinding> simulation_;
+    std::unique_ptr<StationSimulationView> simulationView_;
+    std::unique_ptr<SimulationPresenter> presenter_;
+    std::unique_ptr<SimulationHandOver> handOver_;
+    std::unique_ptr<SimulationCommands> simulationCommands_;
     ControllerWindowBinding* controller_ = nullptr;
 };

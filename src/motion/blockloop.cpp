@@ -1,9 +1,9 @@
 #include "motion/blockloop.h"
 
-#include "gcode/gcodeblock.h"
 #include "base/numberformat.h"
-#include "gcode/programlist.h"
 #include "base/windows1250.h"
+#include "gcode/gcodeblock.h"
+#include "gcode/programlist.h"
 #include "motion/motionsimulator.h"
 #include "motion/motiontexts.h"
 #include "motion/simulationcontrol.h"
@@ -62,12 +62,12 @@ RunOutcome BlockLoop::run(const ProgramList* program) {
         state.zText = block.text(GcodeWord::Z);
         control_.checkpoint();
         if (sink)
-            sink->advanceProgramView(DecodeWindows1250(*line));
+            sink->blockStarted(DecodeWindows1250(*line));
 
         if (block.has(GcodeWord::X) && block.has(GcodeWord::Y)) {
             control_.checkpoint();
             if (sink)
-                sink->drawMovePanel(state);
+                sink->moveStarting(state);
             // Whole numbers convert as reals too.
             simulator_.MoveLinear(state.x, state.y);
             state.startX = state.x;

@@ -13,7 +13,8 @@ void HandOverGate::run(const std::function<void()>& routine) {
     pending_ = &routine;
     done_ = false;
     lock.unlock();
-    QMetaObject::invokeMethod(this, "runPending", Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { runPending(); }, Qt::QueuedConnection);
     lock.lock();
     finished_.wait(lock, [this] { return done_; });
 }

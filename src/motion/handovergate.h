@@ -25,7 +25,7 @@ public:
     void run(const std::function<void()>& routine);
 
 private:
-    Q_INVOKABLE void runPending();
+    void runPending();
 
     std::mutex mutex_;
     std::condition_variable finished_;

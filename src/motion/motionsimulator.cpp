@@ -65,10 +65,10 @@ void MotionSimulator::walkStep() {
     points_.fetch_add(1, std::memory_order_relaxed);
     control_.checkpoint();
     if (sink_)
-        sink_->plotInterpolationPoint(state_);
+        sink_->pointReached(state_);
     control_.checkpoint();
     if (sink_)
-        sink_->drawPositionPanel(state_);
+        sink_->positionChanged(state_);
     control_.checkpoint();
 }
 
@@ -79,12 +79,12 @@ void MotionSimulator::SimulateStep() {
     StepJoints(target.alfa, target.beta);
     control_.checkpoint();
     if (sink_)
-        sink_->logJointAngles(s);
+        sink_->jointsStepped(s);
     view_->Arm1Angle.store(static_cast<float>(s.current.alfa - 90.0), std::memory_order_relaxed);
     view_->Arm2Angle.store(static_cast<float>(s.current.beta), std::memory_order_relaxed);
     control_.checkpoint();
     if (sink_)
-        sink_->showPose(s);
+        sink_->poseReached(s);
     s.previous = s.current;
 }
 
@@ -112,7 +112,7 @@ void MotionSimulator::travelPen(int towards) {
         view_->PenHeight.store(state_.penHeight, std::memory_order_relaxed);
         control_.checkpoint();
         if (sink_)
-            sink_->showPenHeight(state_);
+            sink_->penMoved(state_);
         control_.wait(penWait_);
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMetaType>
 #include <QString>
 
 struct SimulationState;
@@ -18,29 +19,31 @@ struct RunOutcome {
     int blocks = 0; // blocks read
 };
 
-// Where the simulation publishes what it changes. The simulation thread
-// calls these in a fixed order; a window implementation carries each call
-// out on the user-interface thread and returns when it is done (synchronous
-// hand-over), a headless one prints or records. The state passed in may be
-// read during the call only.
+Q_DECLARE_METATYPE(RunOutcome)
+
+// Where the simulation publishes what happens to the arm. The simulation
+// thread calls these in a fixed order; a window implementation carries each
+// call out on the user-interface thread and returns when it is done
+// (synchronous hand-over), a headless one prints or records. The state passed
+// in may be read during the call only.
 class MotionSink {
 public:
     virtual ~MotionSink() = default;
 
-    // A block was read: the program view advances by one line.
-    virtual void advanceProgramView(const QString& line) { (void)line; }
-    // A block with X and Y is about to move: the move panel.
-    virtual void drawMovePanel(const SimulationState& state) { (void)state; }
-    // The pen moved by one unit (state.penHeight): the 3D window's z field.
-    virtual void showPenHeight(const SimulationState& state) { (void)state; }
-    // The joints of a point have been stepped: the joint-angle log line.
-    virtual void logJointAngles(const SimulationState& state) { (void)state; }
-    // The stepped pose of the point: the 3D window's alfa, beta, x, y fields.
-    virtual void showPose(const SimulationState& state) { (void)state; }
-    // The point on the plot and its interpolation log line.
-    virtual void plotInterpolationPoint(const SimulationState& state) { (void)state; }
-    // The current-position panel.
-    virtual void drawPositionPanel(const SimulationState& state) { (void)state; }
+    // A block was read (its program line).
+    virtual void blockStarted(const QString& line) { (void)line; }
+    // A block with X and Y is about to move from the start point.
+    virtual void moveStarting(const SimulationState& state) { (void)state; }
+    // The pen moved by one unit (state.penHeight).
+    virtual void penMoved(const SimulationState& state) { (void)state; }
+    // The joints of a grid point have been stepped (state.current).
+    virtual void jointsStepped(const SimulationState& state) { (void)state; }
+    // The arm has reached the stepped pose of the point.
+    virtual void poseReached(const SimulationState& state) { (void)state; }
+    // The pen has reached the grid point (state.currentX, currentY, z).
+    virtual void pointReached(const SimulationState& state) { (void)state; }
+    // The current position changed: the point is done.
+    virtual void positionChanged(const SimulationState& state) { (void)state; }
     // The run has ended (not called when it ends before reading a block).
     virtual void runEnded(const RunOutcome& outcome) { (void)outcome; }
 };

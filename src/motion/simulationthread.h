@@ -87,5 +87,3 @@ private:
     // reported its end counts as over even while the thread winds down.
     std::atomic<bool> runActive_{false};
 };
-
-Q_DECLARE_METATYPE(RunOutcome)

@@ -35,7 +35,7 @@ void TextLogSink::endLine() {
 }
 
 // "N" + N + " alfa:" + alfa + " beta:" + beta
-void TextLogSink::logJointAngles(const SimulationState& state) {
+void TextLogSink::jointsStepped(const SimulationState& state) {
     if (mode_ != Mode::Joints)
         return;
     appendN(state);
@@ -47,7 +47,7 @@ void TextLogSink::logJointAngles(const SimulationState& state) {
 }
 
 // "N" + N + " X:" + x + " Y:" + y + " Z:" + kept Z
-void TextLogSink::plotInterpolationPoint(const SimulationState& state) {
+void TextLogSink::pointReached(const SimulationState& state) {
     if (mode_ != Mode::Points)
         return;
     appendN(state);

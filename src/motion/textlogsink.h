@@ -19,8 +19,8 @@ public:
     TextLogSink(Mode mode, std::FILE* stream);
     ~TextLogSink() override;
 
-    void logJointAngles(const SimulationState& state) override;
-    void plotInterpolationPoint(const SimulationState& state) override;
+    void jointsStepped(const SimulationState& state) override;
+    void pointReached(const SimulationState& state) override;
 
     void flush();
     long long lineCount() const { return lines_; }

@@ -1,9 +1,9 @@
 #include "view3d/visualisationwindow.h"
 
+#include "motion/viewpose.h"
 #include "view3d/glsupport.h"
 #include "view3d/sceneview.h"
 #include "view3d/viewinfo.h"
-#include "motion/viewpose.h"
 #include "view3d/visualisationtexts.h"
 
 #include <QCloseEvent>
@@ -152,6 +152,30 @@ void VisualisationWindow::buildInfoFields() {
     }
 }
 
+void VisualisationWindow::showPoseField(Field field, const QString& text) {
+    // infoFields_ are in the order x, y, z, alfa, beta.
+    std::size_t index = 0;
+    switch (field) {
+    case Field::X:
+        index = 0;
+        break;
+    case Field::Y:
+        index = 1;
+        break;
+    case Field::Z:
+        index = 2;
+        break;
+    case Field::Alfa:
+        index = 3;
+        break;
+    case Field::Beta:
+        index = 4;
+        break;
+    }
+    if (infoFields_[index]->text() != text)
+        infoFields_[index]->setText(text);
+}
+
 void VisualisationWindow::showInfoTexts(const ViewInfoTexts& texts) {
     const std::array values{texts.x, texts.y, texts.z, texts.alfa, texts.beta};
     for (std::size_t i = 0; i < infoFields_.size(); ++i)
@@ -212,7 +236,8 @@ void VisualisationWindow::showPictureFailure(const QString& text) {
 
 void VisualisationWindow::closeEvent(QCloseEvent* event) {
     // Closing this window through the window system ends the whole station,
-    // as a quit request posted to the event loop.
+    // as a quit request posted to the event loop (a functor, not a method
+    // looked up by name).
     event->accept();
     QMetaObject::invokeMethod(
         QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "motion/simulationview.h"
 #include "view3d/armscene.h"
 #include "view3d/viewcamera.h"
 
@@ -18,18 +19,23 @@ struct ViewInfoTexts;
 // The visualisation window "TForm2": the 3D picture of the arm, drawn from the
 // pose the simulation writes, under a camera that follows the mouse or stands
 // at one of four fixed views; five read-only info fields Edit1..Edit5 at the
-// top (the simulation writes them too, found by objectName); a redraw every
+// top (the simulation writes them too, through PoseFieldsView); a redraw every
 // 100 ms ("Timer1") and at once after every key, mouse move and wheel turn.
 //
 // The main window creates it hidden and shows and hides it. Closing it through
 // the window system (it has no caption buttons) ends the whole station with
 // exit code 0. Without a usable OpenGL context the window shows a plain
 // message in place of the picture and everything else keeps working.
-class VisualisationWindow : public QMainWindow {
+class VisualisationWindow : public QMainWindow, public PoseFieldsView {
     Q_OBJECT
 
 public:
     explicit VisualisationWindow(ViewPose& pose, QWidget* parent = nullptr);
+
+    // PoseFieldsView: the simulation's texts in the info fields, and showing
+    // the window when a run starts.
+    void showPoseField(Field field, const QString& text) override;
+    void showPoseWindow() override { show(); }
 
     ViewPose& pose() const { return pose_; }
     const ViewCamera& camera() const { return camera_; }

@@ -22,26 +22,26 @@ public:
     QStringList positionLines;   // position panel lines of the last point
     std::vector<RunOutcome> ends;
 
-    void advanceProgramView(const QString& line) override { events << "advance " + line; }
-    void drawMovePanel(const SimulationState& s) override {
+    void blockStarted(const QString& line) override { events << "advance " + line; }
+    void moveStarting(const SimulationState& s) override {
         moveLines = MotionTexts::movePanelLines(s);
         events << "move";
     }
-    void showPenHeight(const SimulationState& s) override {
+    void penMoved(const SimulationState& s) override {
         events << "pen " + QString::number(s.penHeight);
     }
-    void logJointAngles(const SimulationState& s) override {
+    void jointsStepped(const SimulationState& s) override {
         logLines << MotionTexts::jointAnglesLine(s);
         events << "log";
     }
-    void showPose(const SimulationState&) override { events << "pose"; }
-    void plotInterpolationPoint(const SimulationState& s) override {
+    void poseReached(const SimulationState&) override { events << "pose"; }
+    void pointReached(const SimulationState& s) override {
         points.emplace_back(s.currentX, s.currentY);
         penHeights.push_back(s.penHeight);
         pointLines << InterpolationLogLine(s.nText.toLatin1(), s.currentX, s.currentY, s.z);
         events << "plot";
     }
-    void drawPositionPanel(const SimulationState& s) override {
+    void positionChanged(const SimulationState& s) override {
         positionLines = MotionTexts::positionPanelLines(s);
         events << "panel";
     }

@@ -6,9 +6,8 @@
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
-#include "motion/simulationbinding.h"
-#include "motion/simulationthread.h"
-#include "motion/viewpose.h"
+#include "app/station.h"
+#include "motion/simulationcommands.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAction>
@@ -37,14 +36,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: view3d-simulation-screenshot program.nc file.png ms [view]\n");
         return 2;
     }
-    SimulationThread thread;
-    MainWindow main;
-    ViewPose pose;
-    VisualisationWindow visualisation(pose);
-    main.setCompanionWindows(&visualisation, nullptr);
+    Station station;
+    MainWindow& main = station.mainWindow();
+    VisualisationWindow& visualisation = station.visualisationWindow();
     main.setNotifier(std::make_unique<PrintingNotifier>());
-    SimulationBinding binding(&main, &visualisation, thread, main.programList(), main.plotSurface(),
-                              pose);
     main.show();
     if (!main.programCommands()->openProgramFile(args[1]))
         return 1;
@@ -54,9 +49,9 @@ int main(int argc, char** argv) {
             return 2;
         view->trigger();
     }
-    binding.startSimulation();
+    station.simulation().start();
     QTest::qWait(args[3].toInt());
-    binding.pauseSimulation();
+    station.simulation().pause();
     QTest::qWait(200);
     if (!visualisation.screen()->grabWindow(visualisation.winId()).save(args[2])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[2]));

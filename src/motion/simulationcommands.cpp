@@ -1,0 +1,64 @@
+#include "motion/simulationcommands.h"
+
+#include "motion/simulationpresenter.h"
+#include "motion/simulationthread.h"
+#include "motion/simulationview.h"
+
+SimulationCommands::SimulationCommands(SimulationThread& thread, SimulationPresenter& presenter,
+                                       SimulationView& view, PoseFieldsView& poseFields,
+                                       QObject* parent)
+    : QObject(parent), thread_(thread), presenter_(presenter), view_(view),
+      poseFields_(poseFields) {
+    connect(&presenter_, &SimulationPresenter::runFinished, this, &SimulationCommands::runFinished);
+}
+
+void SimulationCommands::start() {
+    poseFields_.showPoseWindow();
+    view_.setStopEnabled(true);
+    view_.setStartEnabled(false);
+    finished_ = false;
+    thread_.resume();
+}
+
+void SimulationCommands::pause() {
+    view_.setStopEnabled(false);
+    view_.setStartEnabled(true);
+    thread_.pause();
+    presenter_.repaintNow();
+}
+
+void SimulationCommands::finish() {
+    thread_.finishOnEventLoop();
+    presenter_.repaintNow();
+}
+
+void SimulationCommands::stopForClosing() {
+    thread_.control().requestStop();
+    thread_.control().hurry();
+    thread_.control().resume();
+}
+
+void SimulationCommands::startPointReset() {
+    thread_.requestStartAtHome();
+    allowNewRun();
+}
+
+void SimulationCommands::programPrepared() {
+    allowNewRun();
+}
+
+// After a finished run a newly opened or prepared program may be run again,
+// from its first line, with the pose and the pen where the last run left them.
+void SimulationCommands::allowNewRun() {
+    if (finished_)
+        view_.setStartEnabled(true);
+}
+
+void SimulationCommands::runFinished(const RunOutcome& outcome) {
+    finished_ = true;
+    view_.setStopEnabled(false);
+    view_.setSimulationMenuEnabled(true);
+    view_.setStartEnabled(false);
+    if (outcome.end == RunEnd::Failed)
+        view_.reportSimulationError(outcome.error);
+}
