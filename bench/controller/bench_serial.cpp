@@ -1,6 +1,9 @@
 // The program transfer over a real pseudo-terminal with the controller
 // emulator on the far side: paced as a 19200 baud line, against the wire's
 // limit, and unpaced, through the link alone and through the window binding.
+#include "app/mainwindow.h"
+#include "app/portsettingspage.h"
+#include "app/station.h"
 #include "controller/controllerframe.h"
 #include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
@@ -125,20 +128,10 @@ void unpacedRun(const QByteArrayList& lines) {
 
 // The same through the window binding, with the transfer log in Memo5.
 void windowRun(const QByteArrayList& lines) {
-    QWidget window;
-    for (int i = 1; i <= 6; ++i) {
-        auto* box = new QComboBox(&window);
-        box->setObjectName(QStringLiteral("ComComboBox%1").arg(i));
-        box->addItems(settingTexts(PortSetting(i - 1)));
-        box->setCurrentText(defaultSettingText(PortSetting(i - 1)));
-    }
-    (new QPlainTextEdit(&window))->setObjectName(QStringLiteral("Memo5"));
-    (new QPlainTextEdit(&window))->setObjectName(QStringLiteral("ComTerminal1"));
-    for (int i = 0; i < 3; ++i)
-        (new QLabel(&window))->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-    auto* binding = ControllerWindowBinding::attach(&window);
-    window.findChild<QComboBox*>(QStringLiteral("ComComboBox1"))
-        ->setCurrentText(PortSelectors::kEmulatorEntry);
+    Station station;
+    ControllerWindowBinding* binding = &station.controller();
+    station.mainWindow().portSettingsPage()->selector(1)->setCurrentText(
+        PortSelectors::kEmulatorEntry);
     binding->setErrorPresenter([](const QString& text) { std::printf("%s\n", qPrintable(text)); });
     binding->setNoticePresenter([](const QString&, std::function<void()> closed) { closed(); });
     const LineListProgram program(lines);

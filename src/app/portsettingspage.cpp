@@ -1,6 +1,6 @@
 #include "app/portsettingspage.h"
 
-#include "app/comled.h"
+#include "controller/widgets/comled.h"
 #include "app/pagestyle.h"
 
 #include <QComboBox>

@@ -2,6 +2,8 @@
 
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
+#include "app/programlistsource.h"
+#include "app/stationcontrollercontrols.h"
 #include "app/stationsimulationview.h"
 #include "controller/controllerlink.h"
 #include "controller/widgets/controllerwindowbinding.h"
@@ -33,6 +35,7 @@ Station::~Station() {
     // The hand-over stops the run and carries out its last hand-overs; then
     // the simulation's other parts and the windows go, and the thread last.
     handOver_.reset();
+    controller_.reset();
     simulationCommands_.reset();
     presenter_.reset();
     simulationView_.reset();
@@ -73,9 +76,11 @@ void Station::wireSimulation() {
 }
 
 void Station::wireController() {
-    controller_ = ControllerWindowBinding::attach(main_.get(), main_->programList());
+    controller_ = std::make_unique<ControllerWindowBinding>(StationControllerControls(*main_));
+    programSource_ = std::make_unique<ProgramListSource>(main_->programList());
+    controller_->setProgram(programSource_.get());
     ProgramCommands* commands = main_->programCommands();
-    QObject::connect(commands, &ProgramCommands::programPrepared, controller_,
+    QObject::connect(commands, &ProgramCommands::programPrepared, controller_.get(),
                      &ControllerWindowBinding::programPrepared);
     commands->setReferenceSetQuery(
         [link = &controller_->link()] { return link->state().referenceSet(); });

@@ -7,6 +7,7 @@
 class ControllerWindowBinding;
 class ConverterWindow;
 class MainWindow;
+class ProgramListSource;
 class SimulationCommands;
 class SimulationHandOver;
 class SimulationPresenter;
@@ -53,5 +54,6 @@ private:
     std::unique_ptr<SimulationPresenter> presenter_;
     std::unique_ptr<SimulationHandOver> handOver_;
     std::unique_ptr<SimulationCommands> simulationCommands_;
-    ControllerWindowBinding* controller_ = nullptr;
+    std::unique_ptr<ProgramListSource> programSource_;
+    std::unique_ptr<ControllerWindowBinding> controller_;
 };

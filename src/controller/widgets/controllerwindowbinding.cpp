@@ -1,10 +1,9 @@
 #include "controller/widgets/controllerwindowbinding.h"
 
+#include "base/windows1250.h"
 #include "controller/controllerlink.h"
-#include "controller/programlistsource.h"
 #include "controller/widgets/portselectors.h"
 #include "controller/widgets/terminalview.h"
-#include "base/windows1250.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,38 +19,21 @@ namespace {
 using ZHeight = ControllerLinkState::ZHeight;
 using MoveAxis = ControllerLinkState::MoveAxis;
 
-const char* const kManualButtons[] = {"Button3", "Button4", "Button5", "Button7",
-                                      "Button8", "Button9", "Button10"};
+const ControllerControls& checked(const ControllerControls& controls) {
+    if (const char* missing = controls.firstMissing())
+        qFatal("The controller link needs the control '%s'", missing);
+    return controls;
+}
 
 } // namespace
 
-template <typename T> T* ControllerWindowBinding::control(const char* name) const {
-    return window_->findChild<T*>(QLatin1String(name));
-}
-
-ControllerWindowBinding* ControllerWindowBinding::attach(QWidget* window) {
-    return new ControllerWindowBinding(window);
-}
-
-ControllerWindowBinding* ControllerWindowBinding::attach(QWidget* window,
-                                                         const ProgramList& program) {
-    auto* binding = new ControllerWindowBinding(window);
-    binding->ownProgram_ = std::make_unique<ProgramListSource>(program);
-    binding->setProgram(binding->ownProgram_.get());
-    return binding;
-}
-
-ControllerWindowBinding::ControllerWindowBinding(QWidget* window)
-    : QObject(window), window_(window), link_(new ControllerLink(this)) {
-    std::array<QComboBox*, 6> boxes{};
-    for (int i = 0; i < 6; ++i)
-        boxes[i] = window_->findChild<QComboBox*>(QStringLiteral("ComComboBox%1").arg(i + 1));
-    selectors_ = new PortSelectors(boxes, link_->port(), this);
+ControllerWindowBinding::ControllerWindowBinding(const ControllerControls& controls,
+                                                 QObject* parent)
+    : QObject(parent), controls_(checked(controls)), link_(new ControllerLink(this)),
+      selectors_(new PortSelectors(controls_.portSelectors, link_->port(), this)),
+      terminal_(new TerminalView(controls_.terminal, this)) {
     selectors_->fillPortList();
     link_->setSettingsSource([this] { return selectors_->read(); });
-    if (auto* screen = control<QPlainTextEdit>("ComTerminal1"))
-        terminal_ = new TerminalView(screen, this);
-
     showError_ = [this](const QString& text) { showErrorBox(text); };
     showNotice_ = [this](const QString& text, std::function<void()> closed) {
         showNoticeBox(text, std::move(closed));
@@ -71,40 +53,36 @@ void ControllerWindowBinding::programPrepared() {
 
 void ControllerWindowBinding::bindCommands() {
     ControllerLink* link = link_;
-    auto onClick = [this](const char* name, auto handler) {
-        if (auto* button = control<QAbstractButton>(name))
-            connect(button, &QAbstractButton::clicked, link_, handler);
+    const ControllerControls& c = controls_;
+    auto onClick = [this](QAbstractButton* button, auto handler) {
+        connect(button, &QAbstractButton::clicked, link_, handler);
     };
-    auto onMenu = [this](const char* name, auto handler) {
-        if (auto* action = control<QAction>(name))
-            connect(action, &QAction::triggered, link_, handler);
+    auto onMenu = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, link_, handler);
     };
-    auto fieldText = [this](const char* name) {
-        auto* field = control<QLineEdit>(name);
-        return field ? field->text() : QString();
-    };
-    onClick("Button1", [link] { link->connectChosen(); });
-    onMenu("Poczzesterownikiem1", [link] { link->connectChosen(); });
-    onClick("Button2", [link] { link->disconnectChosen(); });
-    onMenu("Jazdareferencyjna1", [link] { link->referenceTravelChosen(); });
-    onClick("Button10", [link] { link->setReferenceChosen(); });
-    onMenu("Wyslijprogram1", [link] { link->sendProgramChosen(); });
-    onMenu("Przerwawwysyaniuprogramu1", [link] { link->pauseChosen(); });
-    onClick("Button7", [=] { link->zHeightChosen(ZHeight::G00, fieldText("Edit13")); });
-    onClick("Button9", [=] { link->zHeightChosen(ZHeight::G01, fieldText("Edit14")); });
-    onClick("Button3", [=] { link->moveChosen(MoveAxis::Arm1, fieldText("Edit9")); });
-    onClick("Button4", [=] { link->moveChosen(MoveAxis::Arm2, fieldText("Edit10")); });
-    onClick("Button5", [=] { link->moveChosen(MoveAxis::Z, fieldText("Edit16")); });
-    if (auto* box = control<QAbstractButton>("CheckBox7")) // every change, however made
-        connect(box, &QAbstractButton::toggled, link_, [link] { link->manualModeToggled(); });
-    if (auto* address = control<QLineEdit>("Edit12")) {
-        link_->setControllerAddress(EncodeWindows1250(address->text()));
-        connect(address, &QLineEdit::textChanged, link_, [link](const QString& text) {
-            link->setControllerAddress(EncodeWindows1250(text));
-        });
-    }
-    if (terminal_)
-        connect(terminal_, &TerminalView::keysTyped, link_, &ControllerLink::sendTyped);
+    onClick(c.connectButton, [link] { link->connectChosen(); });
+    onMenu(c.connectItem, [link] { link->connectChosen(); });
+    onClick(c.disconnectButton, [link] { link->disconnectChosen(); });
+    onMenu(c.referenceTravelItem, [link] { link->referenceTravelChosen(); });
+    onClick(c.setReference, [link] { link->setReferenceChosen(); });
+    onMenu(c.sendProgramItem, [link] { link->sendProgramChosen(); });
+    onMenu(c.pauseItem, [link] { link->pauseChosen(); });
+    onClick(c.sendG00Height,
+            [link, f = c.g00HeightField] { link->zHeightChosen(ZHeight::G00, f->text()); });
+    onClick(c.sendG01Height,
+            [link, f = c.g01HeightField] { link->zHeightChosen(ZHeight::G01, f->text()); });
+    onClick(c.sendArm1Move,
+            [link, f = c.arm1MoveField] { link->moveChosen(MoveAxis::Arm1, f->text()); });
+    onClick(c.sendArm2Move,
+            [link, f = c.arm2MoveField] { link->moveChosen(MoveAxis::Arm2, f->text()); });
+    onClick(c.sendZMove, [link, f = c.zMoveField] { link->moveChosen(MoveAxis::Z, f->text()); });
+    // Every change of the box, however made.
+    connect(c.manualModeBox, &QAbstractButton::toggled, link_,
+            [link] { link->manualModeToggled(); });
+    link_->setControllerAddress(EncodeWindows1250(c.addressField->text()));
+    connect(c.addressField, &QLineEdit::textChanged, link_,
+            [link](const QString& text) { link->setControllerAddress(EncodeWindows1250(text)); });
+    connect(terminal_, &TerminalView::keysTyped, link_, &ControllerLink::sendTyped);
     connect(selectors_, &PortSelectors::failed, this,
             [this](const QString& text) { showError_(text); });
 }
@@ -112,22 +90,19 @@ void ControllerWindowBinding::bindCommands() {
 void ControllerWindowBinding::bindLinkOutput() {
     connect(link_, &ControllerLink::statusChanged, this,
             [this](LinkPanel panel, const QString& text) {
-                const QString name = QStringLiteral("StatusPanel%1").arg(int(panel));
-                if (auto* label = window_->findChild<QLabel*>(name))
-                    label->setText(text);
+                controls_.statusPanels.at(std::size_t(panel))->setText(text);
             });
     connect(link_, &ControllerLink::enabledChanged, this,
             &ControllerWindowBinding::setControlEnabled);
     connect(link_, &ControllerLink::checkedChanged, this, [this](LinkControl which, bool on) {
-        auto* box = control<QAbstractButton>("CheckBox7");
-        if (which != LinkControl::ManualModeBox || !box)
+        if (which != LinkControl::ManualModeBox)
             return;
+        QAbstractButton* box = controls_.manualModeBox;
         const QSignalBlocker quiet(box); // the link has acted on the change already
         box->setChecked(on);
     });
     connect(link_, &ControllerLink::logAppended, this, [this](const QByteArray& line) {
-        if (auto* memo = control<QPlainTextEdit>("Memo5"))
-            memo->appendPlainText(DecodeWindows1250(line));
+        controls_.frameLog->appendPlainText(DecodeWindows1250(line));
     });
     connect(link_, &ControllerLink::errorRaised, this,
             [this](const QString& text) { showError_(text); });
@@ -138,48 +113,38 @@ void ControllerWindowBinding::bindLinkOutput() {
                 link->noticeClosed();
         });
     });
-    if (terminal_)
-        connect(link_, &ControllerLink::received, terminal_, &TerminalView::showChunk);
-    connect(link_, &ControllerLink::lampChanged, this, [this](Lamp lamp, bool lit) {
-        const QString name = QStringLiteral("ComLed%1").arg(int(lamp) + 1);
-        if (QWidget* led = window_->findChild<QWidget*>(name))
-            QMetaObject::invokeMethod(led, "setLit", Q_ARG(bool, lit));
-    });
+    connect(link_, &ControllerLink::received, terminal_, &TerminalView::showChunk);
+    connect(link_, &ControllerLink::lampChanged, this,
+            [this](Lamp lamp, bool lit) { controls_.lamps.at(std::size_t(lamp))->setLit(lit); });
 }
 
 void ControllerWindowBinding::setControlEnabled(LinkControl which, bool on) {
+    const ControllerControls& c = controls_;
     switch (which) {
     case LinkControl::ConnectButton:
-        if (auto* button = control<QWidget>("Button1"))
-            button->setEnabled(on);
+        c.connectButton->setEnabled(on);
         return;
     case LinkControl::DisconnectButton:
-        if (auto* button = control<QWidget>("Button2"))
-            button->setEnabled(on);
+        c.disconnectButton->setEnabled(on);
         return;
     case LinkControl::PortSelectors:
-        for (int i = 1; i <= 6; ++i) {
-            if (auto* box = window_->findChild<QComboBox*>(QStringLiteral("ComComboBox%1").arg(i)))
-                box->setEnabled(on);
-        }
-        return;
-    case LinkControl::ReferenceTravelItem:
-        if (auto* action = control<QAction>("Jazdareferencyjna1"))
-            action->setEnabled(on);
-        return;
-    case LinkControl::SendProgramItem:
-        if (auto* action = control<QAction>("Wyslijprogram1"))
-            action->setEnabled(on);
-        return;
-    case LinkControl::ManualModeBox:
-        if (auto* box = control<QWidget>("CheckBox7"))
+        for (QComboBox* box : c.portSelectors)
             box->setEnabled(on);
         return;
+    case LinkControl::ReferenceTravelItem:
+        c.referenceTravelItem->setEnabled(on);
+        return;
+    case LinkControl::SendProgramItem:
+        c.sendProgramItem->setEnabled(on);
+        return;
+    case LinkControl::ManualModeBox:
+        c.manualModeBox->setEnabled(on);
+        return;
     case LinkControl::ManualButtons:
-        for (const char* name : kManualButtons) {
-            if (auto* button = control<QWidget>(name))
-                button->setEnabled(on);
-        }
+        for (QAbstractButton* button :
+             {c.sendArm1Move, c.sendArm2Move, c.sendZMove, c.sendG00Height, c.heightCorrection,
+              c.sendG01Height, c.setReference})
+            button->setEnabled(on);
         return;
     }
 }
@@ -189,7 +154,7 @@ void ControllerWindowBinding::showErrorBox(const QString& text) {
     if (errorBox_ && errorBox_->isVisible() && errorBox_->text() == text)
         return;
     auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("SCARA"), text,
-                                QMessageBox::Ok, window_);
+                                QMessageBox::Ok, controls_.window);
     box->setObjectName(QStringLiteral("ControllerErrorBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open(); // window-modal, without a nested event loop
@@ -199,7 +164,7 @@ void ControllerWindowBinding::showErrorBox(const QString& text) {
 void ControllerWindowBinding::showNoticeBox(const QString& text, std::function<void()> closed) {
     // Closed with the window, so that it never outlives the station.
     auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("SCARA"), text,
-                                QMessageBox::Ok, window_);
+                                QMessageBox::Ok, controls_.window);
     box->setObjectName(QStringLiteral("ControllerNoticeBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->setWindowModality(Qt::ApplicationModal);

@@ -2,39 +2,33 @@
 
 #include "controller/linkaction.h"
 #include "controller/programsource.h"
+#include "controller/widgets/controllercontrols.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 class ControllerLink;
 class PortSelectors;
-class ProgramList;
 class QMessageBox;
 class TerminalView;
-class QWidget;
 
-// Attaches the controller link to the main window's controls, found by
-// objectName: the port page (ComComboBox1-6, ComLed1-5, Button1, Button2),
-// the controller page (CheckBox7, Edit12, Edit13/Button7, Edit14/Button9,
-// Edit9/Button3, Edit10/Button4, Edit16/Button5, Button8, Button10), the
-// page "G-kod III" (Memo5, ComTerminal1), the status panels StatusPanel0-2
-// and the menu items Poczzesterownikiem1, Jazdareferencyjna1, Wyslijprogram1
-// and Przerwawwysyaniuprogramu1. A control that is missing is left out.
+// Attaches the controller link to the window's controls (ControllerControls):
+// the port page, the controller page, the page "G-kod III", the status
+// panels and the menu "Manipulator". It carries the operator's commands to
+// the link and shows what the link reports.
 //
-//   controller_ = ControllerWindowBinding::attach(this, programList_); // in the window
-//   controller_->programPrepared(); // after each pass that replaced the program
+//   ControllerWindowBinding controller(controls);  // every control given
+//   controller.setProgram(&program);                // what "Wyslij program" sends
+//   controller.programPrepared();                   // after each pass that replaced it
 class ControllerWindowBinding : public QObject {
     Q_OBJECT
 public:
-    // Creates the binding as a child of `window` and brings the controls to
-    // their state at start.
-    static ControllerWindowBinding* attach(QWidget* window);
-    // The same, with the station's program list as the program to send.
-    static ControllerWindowBinding* attach(QWidget* window, const ProgramList& program);
+    // Brings the controls to their state at start. Stops the station with a
+    // message naming the control when one is missing.
+    explicit ControllerWindowBinding(const ControllerControls& controls, QObject* parent = nullptr);
 
     ControllerLink& link() { return *link_; }
     PortSelectors& portSelectors() { return *selectors_; }
@@ -53,20 +47,17 @@ public:
     void setNoticePresenter(NoticePresenter presenter) { showNotice_ = std::move(presenter); }
 
 private:
-    explicit ControllerWindowBinding(QWidget* window);
     void bindCommands();
     void bindLinkOutput();
     void setControlEnabled(LinkControl which, bool on);
     void showErrorBox(const QString& text);
     void showNoticeBox(const QString& text, std::function<void()> closed);
-    template <typename T> T* control(const char* name) const;
 
-    QWidget* window_;
+    ControllerControls controls_;
     ControllerLink* link_;
     PortSelectors* selectors_;
-    TerminalView* terminal_ = nullptr;
+    TerminalView* terminal_;
     ErrorPresenter showError_;
     NoticePresenter showNotice_;
     QPointer<QMessageBox> errorBox_;
-    std::unique_ptr<ProgramSource> ownProgram_;
 };

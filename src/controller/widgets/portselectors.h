@@ -1,7 +1,7 @@
 #pragma once
 
-#include "controller/portsettings.h"
 #include "base/result.h"
+#include "controller/portsettings.h"
 
 #include <QObject>
 

@@ -84,4 +84,4 @@ void TestStationSettings::divisionByZeroStoresTheZero() {
 }
 
 QTEST_GUILESS_MAIN(TestStationSettings)
-#include "tst_stationsettings.moc"
+#include "tst_app_settings.moc"

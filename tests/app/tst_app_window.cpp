@@ -518,4 +518,4 @@ void TestMainWindow::exitAsksTheSimulationFirst() {
 }
 
 QTEST_MAIN(TestMainWindow)
-#include "tst_mainwindow.moc"
+#include "tst_app_window.moc"

@@ -3,7 +3,7 @@
 #include "controller/programsource.h"
 #include "gcode/programlist.h"
 
-// The station's current program as the transfer reads it: each read takes
+// The station's current program as the controller link's transfer reads it: each read takes
 // the list's lock, so a preparation pass may replace the program between two
 // lines (the transfer then goes on with the new one, and ends at its end).
 class ProgramListSource : public ProgramSource {

@@ -4,6 +4,8 @@
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
 #include "app/station.h"
+#include "controller/controllerlink.h"
+#include "controller/widgets/controllerwindowbinding.h"
 #include "hpgl/converterwindow.h"
 #include "motion/simulationthread.h"
 #include "testdoubles.h"
@@ -70,7 +72,9 @@ void TestStation::startUp() {
     QVERIFY(!station_->simulationThread().isRunning());
 
     // The transfer timer is the link's own, and there is only one.
-    const QList<QTimer*> timers = main.findChildren<QTimer*>(QStringLiteral("Timer1"));
+    QCOMPARE(main.findChildren<QTimer*>(QStringLiteral("Timer1")).size(), 0);
+    const QList<QTimer*> timers =
+        station_->controller().link().findChildren<QTimer*>(QStringLiteral("Timer1"));
     QCOMPARE(timers.size(), 1);
     QCOMPARE(timers.first()->interval(), 500);
 
@@ -113,4 +117,4 @@ void TestStation::converterExitEndsTheStation() {
 }
 
 QTEST_MAIN(TestStation)
-#include "tst_station.moc"
+#include "tst_app_station.moc"

@@ -1,5 +1,5 @@
-// The window binding: the link attached by objectName to a small window with
-// the main window's named controls, the built-in emulator or a scripted peer
+// The window binding: the link attached through ControllerControls to a small
+// window with the main window's controls, the built-in emulator or a scripted peer
 // on a real pseudo-terminal at the far end.
 #include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
@@ -26,15 +26,13 @@
 
 #include <cerrno>
 
-// A lamp as the port page has them: only setLit(bool) matters.
-class TestLamp : public QWidget {
-    Q_OBJECT
+// A lamp that counts how often it is set.
+class TestLamp : public QWidget, public SignalLamp {
 public:
     using QWidget::QWidget;
     bool lit = false;
     int changes = 0;
-public slots:
-    void setLit(bool on) {
+    void setLit(bool on) override {
         lit = on;
         ++changes;
     }
@@ -82,6 +80,41 @@ public:
             action->setObjectName(name);
             addAction(action);
         }
+    }
+    // The controls as the binding takes them.
+    ControllerControls controls() const {
+        ControllerControls c;
+        for (int i = 0; i < 6; ++i)
+            c.portSelectors[std::size_t(i)] =
+                get<QComboBox>(QStringLiteral("ComComboBox%1").arg(i + 1));
+        for (int i = 0; i < 5; ++i)
+            c.lamps[std::size_t(i)] = get<TestLamp>(QStringLiteral("ComLed%1").arg(i + 1));
+        c.connectButton = get<QAbstractButton>("Button1");
+        c.disconnectButton = get<QAbstractButton>("Button2");
+        c.manualModeBox = get<QAbstractButton>("CheckBox7");
+        c.addressField = get<QLineEdit>("Edit12");
+        c.g00HeightField = get<QLineEdit>("Edit13");
+        c.sendG00Height = get<QAbstractButton>("Button7");
+        c.g01HeightField = get<QLineEdit>("Edit14");
+        c.sendG01Height = get<QAbstractButton>("Button9");
+        c.arm1MoveField = get<QLineEdit>("Edit9");
+        c.sendArm1Move = get<QAbstractButton>("Button3");
+        c.arm2MoveField = get<QLineEdit>("Edit10");
+        c.sendArm2Move = get<QAbstractButton>("Button4");
+        c.zMoveField = get<QLineEdit>("Edit16");
+        c.sendZMove = get<QAbstractButton>("Button5");
+        c.heightCorrection = get<QAbstractButton>("Button8");
+        c.setReference = get<QAbstractButton>("Button10");
+        c.frameLog = get<QPlainTextEdit>("Memo5");
+        c.terminal = get<QPlainTextEdit>("ComTerminal1");
+        for (int i = 0; i < 3; ++i)
+            c.statusPanels[std::size_t(i)] = get<QLabel>(QStringLiteral("StatusPanel%1").arg(i));
+        c.connectItem = get<QAction>("Poczzesterownikiem1");
+        c.referenceTravelItem = get<QAction>("Jazdareferencyjna1");
+        c.sendProgramItem = get<QAction>("Wyslijprogram1");
+        c.pauseItem = get<QAction>("Przerwawwysyaniuprogramu1");
+        c.window = const_cast<TestWindow*>(this);
+        return c;
     }
     template <typename T> T* add(const QString& name) {
         auto* widget = new T(this);
@@ -142,7 +175,7 @@ void TestControllerLinkWindow::cleanup() {
 
 void TestControllerLinkWindow::theWindowOpensDisconnectedWithTheEmulatorOffered() {
     TestWindow window;
-    ControllerWindowBinding::attach(&window);
+    new ControllerWindowBinding(window.controls(), &window);
     QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
     QCOMPARE(window.panel(1), LinkTexts::kNoReference);
     QCOMPARE(window.panel(2), LinkTexts::kAutomaticMode);
@@ -159,7 +192,7 @@ void TestControllerLinkWindow::theWindowOpensDisconnectedWithTheEmulatorOffered(
 
 void TestControllerLinkWindow::aSessionWithTheBuiltInEmulator() {
     TestWindow window;
-    auto* binding = ControllerWindowBinding::attach(&window);
+    auto* binding = new ControllerWindowBinding(window.controls(), &window);
     window.get<QComboBox>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
     window.click("Button1");
     QTRY_COMPARE(window.panel(0), LinkTexts::kConnected);
@@ -218,7 +251,7 @@ void TestControllerLinkWindow::theTerminalShowsWhatArrivesAndSendsWhatIsTyped() 
     QByteArray heard;
     connect(&line, &PseudoTerminal::readyRead, [&] { heard += line.readAvailable(); });
     TestWindow window;
-    ControllerWindowBinding::attach(&window);
+    new ControllerWindowBinding(window.controls(), &window);
     window.get<QComboBox>("ComComboBox1")->setCurrentText(line.portPath()); // typed in
     window.click("Button1");
     QTRY_COMPARE(heard, QByteArray(":05210021ae4\r\n"));
@@ -246,7 +279,7 @@ void TestControllerLinkWindow::theTerminalShowsWhatArrivesAndSendsWhatIsTyped() 
 
 void TestControllerLinkWindow::theEmulatorGoingAwayIsADisconnectShownOnce() {
     TestWindow window;
-    auto* binding = ControllerWindowBinding::attach(&window);
+    auto* binding = new ControllerWindowBinding(window.controls(), &window);
     window.get<QComboBox>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
     window.click("Button1");
     QTRY_COMPARE(window.panel(0), LinkTexts::kConnected);
@@ -264,7 +297,7 @@ void TestControllerLinkWindow::theEmulatorGoingAwayIsADisconnectShownOnce() {
 
 void TestControllerLinkWindow::connectErrorsAreShownOnceAndChangeNothing() {
     TestWindow window;
-    ControllerWindowBinding::attach(&window);
+    new ControllerWindowBinding(window.controls(), &window);
     window.get<QComboBox>("ComComboBox1")->setCurrentText("/dev/scara-no-such-port");
     window.click("Button1");
     window.click("Button1");
@@ -284,7 +317,7 @@ void TestControllerLinkWindow::connectErrorsAreShownOnceAndChangeNothing() {
 
 void TestControllerLinkWindow::thePortListIsReadAgainWhenItOpens() {
     TestWindow window;
-    ControllerWindowBinding::attach(&window);
+    new ControllerWindowBinding(window.controls(), &window);
     auto* ports = window.get<QComboBox>("ComComboBox1");
     ports->setCurrentText("/dev/my-adapter");
     ports->insertItem(0, "/dev/gone-since");
@@ -297,7 +330,7 @@ void TestControllerLinkWindow::thePortListIsReadAgainWhenItOpens() {
 
 void TestControllerLinkWindow::theFlowControlSelectorAppliesAtOnce() {
     TestWindow window;
-    auto* binding = ControllerWindowBinding::attach(&window);
+    auto* binding = new ControllerWindowBinding(window.controls(), &window);
     auto* flow = window.get<QComboBox>("ComComboBox6");
     auto* baud = window.get<QComboBox>("ComComboBox2");
     QTest::keyClick(baud, Qt::Key_Down); // the others wait for "Połącz"
@@ -321,4 +354,4 @@ void TestControllerLinkWindow::theTerminalDropsEscapesAcrossChunksAndBreaksAt50C
 }
 
 QTEST_MAIN(TestControllerLinkWindow)
-#include "test_controllerlink_window.moc"
+#include "tst_controller_window.moc"

@@ -1,4 +1,4 @@
-#include "app/comled.h"
+#include "controller/widgets/comled.h"
 
 #include <QPainter>
 

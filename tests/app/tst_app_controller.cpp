@@ -1,7 +1,8 @@
-// The window binding on the station's real main window: a session with the
-// built-in emulator through the window's own controls and menus.
+// The controller link in the whole station: a session with the built-in
+// emulator through the main window's own controls and menus.
 #include "app/mainwindow.h"
 #include "app/notifier.h"
+#include "app/station.h"
 #include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
 #include "controller/linktexts.h"
@@ -23,8 +24,9 @@ private slots:
 };
 
 void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
-    MainWindow window;
-    auto* binding = ControllerWindowBinding::attach(&window, window.programList());
+    Station station;
+    MainWindow& window = station.mainWindow();
+    ControllerWindowBinding* binding = &station.controller();
     QStringList errors;
     QStringList notices;
     binding->setErrorPresenter([&](const QString& text) { errors << text; });
@@ -75,4 +77,4 @@ void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
 }
 
 QTEST_MAIN(TestControllerLinkMainWindow)
-#include "test_controllerlink_mainwindow.moc"
+#include "tst_app_controller.moc"

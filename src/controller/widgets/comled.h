@@ -1,10 +1,12 @@
 #pragma once
 
+#include "controller/widgets/controllercontrols.h"
+
 #include <QWidget>
 
 // A small red signal lamp of the page "Ustawienia portu" (CTS, DSR, RLSD, RX,
 // TX). It only shows the state it is given; redrawing starts no handler.
-class ComLed : public QWidget {
+class ComLed : public QWidget, public SignalLamp {
     Q_OBJECT
 public:
     explicit ComLed(QWidget* parent = nullptr);
@@ -13,7 +15,7 @@ public:
     QSize sizeHint() const override { return {16, 16}; }
 
 public slots:
-    void setLit(bool lit);
+    void setLit(bool lit) override;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
