@@ -6,7 +6,6 @@
 #include "app/plotwidget.h"
 #include "app/programpage.h"
 #include "app/programsettingspage.h"
-#include "app/reachmessages.h"
 #include "app/stationdialogs.h"
 #include "app/stationstatusbar.h"
 #include "gcode/gcodemessages.h"
@@ -126,15 +125,15 @@ bool ProgramCommands::prepare() {
     parts_.plotWidget->update();
     parts_.programList->replace(prepared.lines);
     parts_.programPage->programMemo()->setProgram(prepared.lines);
-    showCheckReport(source, prepared);
+    showCheckReport(prepared.checkReport);
     emit programPrepared();
     return true;
 }
 
-void ProgramCommands::showCheckReport(const ProgramText& source, const PreparedProgram& prepared) {
-    const qsizetype total = prepared.checkReport.outOfReachCount();
-    parts_.programPage->showReachMessages(
-        ListReachMessages(source, prepared, ProgramPage::kListedReachMessages), total);
+void ProgramCommands::showCheckReport(const CheckReport& report) {
+    const qsizetype total = report.outOfReachCount();
+    parts_.programPage->showReachMessages(report.reachMessages(ProgramPage::kListedReachMessages),
+                                          total);
     parts_.statusBar->setNote(total > 0 ? AppMessages::reachCount(total) : QString());
 }
 

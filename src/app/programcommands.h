@@ -72,7 +72,7 @@ signals:
 
 private:
     bool prepare();
-    void showCheckReport(const ProgramText& source, const PreparedProgram& prepared);
+    void showCheckReport(const CheckReport& report);
 
     ProgramCommandParts parts_;
     QImage background_;

@@ -1,9 +1,11 @@
 #include "gcode/checkreport.h"
 
-#include "gcode/blockview.h"
-#include "gcode/gcodemessages.h"
 #include "base/memoryadvice.h"
 #include "base/windows1250.h"
+#include "gcode/blockview.h"
+#include "gcode/gcodemessages.h"
+
+#include <algorithm>
 
 CheckReport::CheckReport(ProgramText source, qint32 dx, qint32 dy)
     : source_(std::move(source)), dx_(dx), dy_(dy) {}
@@ -45,9 +47,16 @@ QByteArray CheckReport::toBytes(QByteArrayView lineEnd) const {
     return bytes;
 }
 
-qsizetype CheckReport::outOfReachCount() const {
-    qsizetype count = 0;
-    for (std::uint64_t entry : entries_)
-        count += (entry & OutOfReach) ? 1 : 0;
-    return count;
+QStringList CheckReport::reachMessages(qsizetype limit) const {
+    QStringList listed;
+    BlockView block;
+    for (std::uint64_t entry : entries_) {
+        if (listed.size() >= std::min(limit, outOfReachCount_))
+            break;
+        if ((entry & OutOfReach) == 0)
+            continue;
+        block.parse(source_.line(qsizetype(entry >> 8)));
+        listed.append(GcodeMessages::outOfReach(block.word(GcodeWord::N)));
+    }
+    return listed;
 }

@@ -35,6 +35,7 @@ public:
             return;
         entries_.push_back(std::uint64_t(line) << 8 | messages);
         lineCount_ += (messages & 1) + (messages >> 1 & 1) + (messages >> 2 & 1);
+        outOfReachCount_ += messages >> 2 & 1;
     }
 
     qsizetype lineCount() const { return lineCount_; }
@@ -45,7 +46,10 @@ public:
     // All lines as Windows-1250 bytes, each followed by `lineEnd`.
     QByteArray toBytes(QByteArrayView lineEnd = "\r\n") const;
     // Number of out-of-reach lines.
-    qsizetype outOfReachCount() const;
+    qsizetype outOfReachCount() const { return outOfReachCount_; }
+    // The first `limit` out-of-reach lines, in program order, for the operator
+    // to read; only those blocks are parsed again.
+    QStringList reachMessages(qsizetype limit) const;
 
 private:
     ProgramText source_;
@@ -53,4 +57,5 @@ private:
     qint32 dy_ = 0;
     std::vector<std::uint64_t> entries_; // source line << 8 | messages
     qsizetype lineCount_ = 0;
+    qsizetype outOfReachCount_ = 0;
 };
