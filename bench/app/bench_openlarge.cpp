@@ -123,7 +123,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    MainWindow window;
+    StationDocument document;
+    MainWindow window(document);
     auto notifier = std::make_unique<SilentNotifier>();
     SilentNotifier* notices = notifier.get();
     window.setNotifier(std::move(notifier));

@@ -65,7 +65,8 @@ int main(int argc, char** argv) {
         return 1;
     file.close();
 
-    MainWindow window;
+    StationDocument document;
+    MainWindow window(document);
     window.setNotifier(std::make_unique<SilentNotifier>());
     window.resize(1400, 820);
     window.show();

@@ -36,8 +36,9 @@ namespace {
 const char kDefaultBackgroundResource[] = ":/default-background.bmp";
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), notifier_(std::make_unique<MessageBoxNotifier>(this)),
+MainWindow::MainWindow(StationDocument& document, QWidget* parent)
+    : QMainWindow(parent), document_(document),
+      notifier_(std::make_unique<MessageBoxNotifier>(this)),
       dialogs_(std::make_unique<WindowDialogs>(this)), statusBar_(new StationStatusBar(this)),
       plotWidget_(nullptr), settingsBar_(new QTabWidget), about_(nullptr) {
     initStationResources();
@@ -57,8 +58,8 @@ MainWindow::MainWindow(QWidget* parent)
                                           statusBar_->sizeHint().height());
 
     ProgramCommandParts parts;
-    parts.programList = &programList_;
-    parts.plot = &plot_;
+    parts.programList = &document_.program();
+    parts.plot = &document_.plot();
     parts.plotWidget = plotWidget_;
     parts.programPage = programPage_;
     parts.settingsPage = programSettingsPage_;
@@ -134,7 +135,7 @@ void MainWindow::wireMenus() {
 void MainWindow::wirePlot() {
     plotWidget_->setPictureSource(
         [this](QPainter& painter, const QRectF& target) {
-            painter.drawImage(target, plot_.image());
+            painter.drawImage(target, document_.plot().image());
         },
         QSize(PlotSurface::kWidth, PlotSurface::kHeight));
     connect(plotWidget_, &PlotWidget::pressedAt, commands_, &ProgramCommands::plotPressed);
@@ -148,12 +149,15 @@ void MainWindow::wirePlot() {
 
 void MainWindow::wireSettingsFields() {
     ControllerSettingsPage* page = controllerPage_;
-    connect(page->stepAngleEdit(), &QLineEdit::textChanged, this,
-            [this](const QString& text) { showSettingsResult(settings_.changeStepAngle(text)); });
-    connect(page->microstepEdit(), &QLineEdit::textChanged, this,
-            [this](const QString& text) { showSettingsResult(settings_.changeMicrostep(text)); });
-    connect(page->gearRatioEdit(), &QLineEdit::textChanged, this,
-            [this](const QString& text) { showSettingsResult(settings_.changeGearRatio(text)); });
+    connect(page->stepAngleEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        showSettingsResult(document_.settings().changeStepAngle(text));
+    });
+    connect(page->microstepEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        showSettingsResult(document_.settings().changeMicrostep(text));
+    });
+    connect(page->gearRatioEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
+        showSettingsResult(document_.settings().changeGearRatio(text));
+    });
 }
 
 void MainWindow::showSettingsResult(const Result<QString>& minimalMove) {
@@ -167,39 +171,19 @@ void MainWindow::startUp() {
     simulationPage_->setPositionPicture(StartPositionPanel());
     simulationPage_->setMovePicture(StartMovePanel());
     ControllerSettingsPage* page = controllerPage_;
-    showSettingsResult(settings_.initialise(page->stepAngleEdit()->text(),
-                                            page->microstepEdit()->text(),
-                                            page->gearRatioEdit()->text()));
+    showSettingsResult(document_.settings().initialise(page->stepAngleEdit()->text(),
+                                                       page->microstepEdit()->text(),
+                                                       page->gearRatioEdit()->text()));
     loadBackground(QString::fromUtf16(AppMessages::kBackgroundFileName));
     programSettingsPage_->setColours(PlotColours::defaults());
 }
 
 void MainWindow::loadBackground(const QString& fileName) {
-    QImage background;
-    if (QFileInfo::exists(fileName)) {
-        Result<QImage> read = ReadBackgroundFile(fileName);
-        if (read) {
-            background = read.value();
-            statusBar_->setNote(QString());
-        } else {
-            statusBar_->setNote(AppMessages::backgroundUnreadable(read.error()));
-        }
-    } else {
-        statusBar_->setNote(AppMessages::backgroundMissing());
-    }
-    QImage full(QString::fromLatin1(kDefaultBackgroundResource));
-    if (full.isNull())
-        full = MakeDefaultBackground();
-    full = full.convertToFormat(QImage::Format_RGB32);
-    if (!background.isNull()) {
-        // A picture smaller than the plot lies over the default one, so that
-        // every preparation still covers the whole plot.
-        QPainter painter(&full);
-        painter.drawImage(0, 0, background);
-    }
-    background = full;
-    commands_->setBackground(background);
-    plot_.paintBackground(background);
+    const ComposedBackground background =
+        ComposeBackground(fileName, QImage(QString::fromLatin1(kDefaultBackgroundResource)));
+    statusBar_->setNote(background.note);
+    commands_->setBackground(background.image);
+    document_.plot().paintBackground(background.image);
     plotWidget_->update();
 }
 

@@ -1,10 +1,8 @@
 #pragma once
 
 #include "app/mainmenus.h"
-#include "app/stationsettings.h"
+#include "app/stationdocument.h"
 #include "gcode/plotcolours.h"
-#include "gcode/plotsurface.h"
-#include "gcode/programlist.h"
 
 #include <QMainWindow>
 
@@ -54,7 +52,8 @@ class MainWindow : public QMainWindow {
 public:
     static constexpr QSize kDesignClientSize{1008, 602};
 
-    explicit MainWindow(QWidget* parent = nullptr);
+    // The window edits and shows `document`, which must outlive it.
+    explicit MainWindow(StationDocument& document, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The visualisation window TForm2 and the converter window TForm3, created
@@ -71,12 +70,13 @@ public:
     void notify(const QString& text);
     void showError(const QString& text);
 
-    // The program, the plot and the settings.
-    ProgramList& programList() { return programList_; }
-    PlotSurface& plotSurface() { return plot_; }
+    // The document: the program, the plot and the settings.
+    StationDocument& document() { return document_; }
+    ProgramList& programList() { return document_.program(); }
+    PlotSurface& plotSurface() { return document_.plot(); }
     PlotWidget* plotWidget() const { return plotWidget_; }
     PlotColours plotColours() const;
-    StationSettings& stationSettings() { return settings_; }
+    StationSettings& stationSettings() { return document_.settings(); }
     ProgramCommands* programCommands() const { return commands_; }
 
     // Reads "wzorzec.bmp" from the working directory (or shows the default
@@ -116,11 +116,9 @@ private:
     void startUp();
     void showSettingsResult(const Result<QString>& minimalMove);
 
+    StationDocument& document_;
     std::unique_ptr<Notifier> notifier_;
     std::unique_ptr<StationDialogs> dialogs_;
-    ProgramList programList_;
-    PlotSurface plot_;
-    StationSettings settings_;
     std::unique_ptr<MainMenus> menus_;
     StationStatusBar* statusBar_;
     PlotWidget* plotWidget_;

@@ -19,7 +19,7 @@
 #include <QCoreApplication>
 
 Station::Station() : thread_(std::make_unique<SimulationThread>()) {
-    main_ = std::make_unique<MainWindow>();
+    main_ = std::make_unique<MainWindow>(document_);
     visualisation_ = std::make_unique<VisualisationWindow>(pose_);
     converter_ = std::make_unique<ConverterWindow>();
     main_->setCompanionWindows(visualisation_.get(), converter_.get());
@@ -45,12 +45,12 @@ Station::~Station() {
 }
 
 void Station::wireSimulation() {
-    thread_->setProgram(&main_->programList());
+    thread_->setProgram(&document_.program());
     thread_->setViewPose(&pose_);
     thread_->setPenWait(arm::kPenWait);
     simulationView_ = std::make_unique<StationSimulationView>(*main_);
     presenter_ = std::make_unique<SimulationPresenter>(*simulationView_, *visualisation_,
-                                                       main_->plotSurface(), thread_->state());
+                                                       document_.plot(), thread_->state());
     handOver_ = std::make_unique<SimulationHandOver>(*thread_, *presenter_);
     simulationCommands_ = std::make_unique<SimulationCommands>(*thread_, *presenter_,
                                                                *simulationView_, *visualisation_);
@@ -77,7 +77,7 @@ void Station::wireSimulation() {
 
 void Station::wireController() {
     controller_ = std::make_unique<ControllerWindowBinding>(StationControllerControls(*main_));
-    programSource_ = std::make_unique<ProgramListSource>(main_->programList());
+    programSource_ = std::make_unique<ProgramListSource>(document_.program());
     controller_->setProgram(programSource_.get());
     ProgramCommands* commands = main_->programCommands();
     QObject::connect(commands, &ProgramCommands::programPrepared, controller_.get(),

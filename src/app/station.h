@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/stationdocument.h"
 #include "motion/viewpose.h"
 
 #include <memory>
@@ -21,8 +22,9 @@ class VisualisationWindow;
 // hidden; then the simulation's parts (the main window's view of it, the
 // presenter, the thread's hand-over, the commands) and the controller link's
 // binding, each wired to the windows with typed connections. The station
-// owns every part from its creation; the pose the simulation writes and the
-// 3D view draws outlives all of them.
+// owns every part from its creation; the document (program, plot, settings)
+// and the pose the simulation writes and the 3D view draws outlive all of
+// them.
 class Station {
 public:
     Station();
@@ -36,6 +38,7 @@ public:
     SimulationPresenter& simulationPresenter() { return *presenter_; }
     ControllerWindowBinding& controller() { return *controller_; }
     ViewPose& viewPose() { return pose_; }
+    StationDocument& document() { return document_; }
 
     // Ends the run: asks the simulation thread to stop (without waiting for a
     // pen travel) and waits for it, so that nothing outlives the windows.
@@ -46,6 +49,7 @@ private:
     void wireController();
 
     ViewPose pose_;
+    StationDocument document_;
     std::unique_ptr<SimulationThread> thread_;
     std::unique_ptr<MainWindow> main_;
     std::unique_ptr<VisualisationWindow> visualisation_;

@@ -13,6 +13,7 @@ void HandOverGate::run(const std::function<void()>& routine) {
     pending_ = &routine;
     done_ = false;
     lock.unlock();
+    // Queued as a functor call on this object (no method is looked up by name).
     QMetaObject::invokeMethod(
         this, [this] { runPending(); }, Qt::QueuedConnection);
     lock.lock();

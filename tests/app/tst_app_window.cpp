@@ -102,6 +102,7 @@ private:
     void open(const QString& path);
     ProgramMemo* memo() const { return child<ProgramMemo>("Memo1"); }
 
+    std::unique_ptr<StationDocument> document_; // a fresh one for every window
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<QTemporaryDir> dir_;
     QStringList notices_;
@@ -120,7 +121,9 @@ void TestMainWindow::init() {
     errors_.clear();
     answers_ = {};
     dir_ = std::make_unique<QTemporaryDir>();
-    window_ = std::make_unique<MainWindow>();
+    window_.reset();
+    document_ = std::make_unique<StationDocument>();
+    window_ = std::make_unique<MainWindow>(*document_);
     auto notifier = std::make_unique<RecordingNotifier>();
     notifier->notices = &notices_;
     notifier->errors = &errors_;
