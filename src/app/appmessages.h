@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gcode/gcodemessages.h"
+
 #include <QString>
 
 // The main window's own texts, in one place.
@@ -14,9 +16,8 @@ inline constexpr char16_t kDivisionByZero[] = u"Floating point division by zero"
 inline constexpr char16_t kOverflow[] = u"Floating point overflow";
 
 // Status-bar notes.
-inline constexpr char16_t kBackgroundFileName[] = u"wzorzec.bmp";
-QString backgroundMissing();                      // no "wzorzec.bmp" in the working directory
-QString backgroundUnreadable(const QString& why); // it is there but cannot be read
-QString reachCount(qsizetype count);              // after a preparation with reach messages
+// The background's own notes come with the composed background (GcodeMessages).
+inline constexpr const auto& kBackgroundFileName = GcodeMessages::kBackgroundFileName;
+QString reachCount(qsizetype count); // after a preparation with reach messages
 
 } // namespace AppMessages

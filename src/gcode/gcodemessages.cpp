@@ -48,4 +48,13 @@ QString outOfReach(QByteArrayView n) {
            QStringLiteral(" nastapiło przekroczenie zasięgu manipulatora:");
 }
 
+QString backgroundMissing() {
+    return QStringLiteral("Brak pliku ") + QString::fromUtf16(kBackgroundFileName) +
+           QStringLiteral(" w katalogu roboczym, wyświetlono tło domyślne");
+}
+
+QString backgroundUnreadable(const QString& why) {
+    return why + QStringLiteral(" Wyświetlono tło domyślne.");
+}
+
 } // namespace GcodeMessages

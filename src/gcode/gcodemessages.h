@@ -26,6 +26,12 @@ QString shiftedY(QByteArrayView n, qint32 dy);
 QString shiftedX(QByteArrayView n, qint32 dx);
 QString outOfReach(QByteArrayView n);
 
+// The operator's plot background, read from the working directory, and the
+// status-bar notes when the default is shown instead of it.
+inline constexpr char16_t kBackgroundFileName[] = u"wzorzec.bmp";
+QString backgroundMissing();                      // no "wzorzec.bmp" in the working directory
+QString backgroundUnreadable(const QString& why); // it is there but cannot be read
+
 // Notices of the main window.
 inline constexpr char16_t kFileLoaded[] = u"Zakończono ładowanie pliku";
 inline constexpr char16_t kNoticeCaption[] = u"SCARA";

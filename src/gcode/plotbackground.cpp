@@ -69,3 +69,22 @@ Result<QImage> ReadBackgroundFile(const QString& fileName) {
         return Failure{GcodeMessages::cannotOpenFile(fullName, reader.errorString())};
     return image;
 }
+
+ComposedBackground ComposeBackground(const QString& fileName, const QImage& defaultPicture) {
+    ComposedBackground composed;
+    QImage overlay;
+    if (!QFileInfo::exists(fileName)) {
+        composed.note = GcodeMessages::backgroundMissing();
+    } else if (Result<QImage> read = ReadBackgroundFile(fileName); read) {
+        overlay = std::move(read).value();
+    } else {
+        composed.note = GcodeMessages::backgroundUnreadable(read.error());
+    }
+    composed.image = (defaultPicture.isNull() ? MakeDefaultBackground() : defaultPicture)
+                         .convertToFormat(QImage::Format_RGB32);
+    if (!overlay.isNull()) {
+        QPainter painter(&composed.image);
+        painter.drawImage(0, 0, overlay);
+    }
+    return composed;
+}

@@ -56,6 +56,13 @@ private slots:
     void savesBitmapAndPng();
     void failedSaveKeepsTheOldPicture();
     void defaultBackgroundMatchesShippedFile();
+    void composedDefaultWhenTheFileIsMissing();
+    void composedPictureLiesOverTheDefault();
+    void composedPictureLargerThanTheDefaultIsCut();
+    void composedTransparentPartsShowTheDefault();
+    void composedDefaultWhenTheFileIsUnreadable_data();
+    void composedDefaultWhenTheFileIsUnreadable();
+    void composedDefaultIsDrawnWhenNoneIsGiven();
 };
 
 void TestPlotSurface::moveColour_data() {
@@ -304,6 +311,119 @@ void TestPlotSurface::defaultBackgroundMatchesShippedFile() {
     const PlotColours colours = PlotColours::defaults();
     for (QRgb c : colours.trajectory)
         QVERIFY(c != drawn.pixel(300, 300));
+}
+
+namespace {
+
+// A default picture as the resource gives it: 24-bit, a gradient so that
+// every pixel's origin shows.
+QImage gradientDefault() {
+    QImage image(PlotSurface::kWidth, PlotSurface::kHeight, QImage::Format_RGB888);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x % 256, y % 256, 7));
+    return image;
+}
+
+QString saved(const QTemporaryDir& dir, const QImage& picture, const char* name) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    return picture.save(path) ? path : QString();
+}
+
+QString written(const QTemporaryDir& dir, const QByteArray& bytes, const char* name) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
+} // namespace
+
+void TestPlotSurface::composedDefaultWhenTheFileIsMissing() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const ComposedBackground composed =
+        ComposeBackground(dir.filePath(QStringLiteral("wzorzec.bmp")), gradientDefault());
+    QCOMPARE(composed.image.format(), QImage::Format_RGB32);
+    QCOMPARE(composed.image, gradientDefault().convertToFormat(QImage::Format_RGB32));
+    QCOMPARE(
+        composed.note,
+        QStringLiteral("Brak pliku wzorzec.bmp w katalogu roboczym, wyświetlono tło domyślne"));
+}
+
+void TestPlotSurface::composedPictureLiesOverTheDefault() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QImage small(100, 50, QImage::Format_RGB32);
+    small.fill(kPen);
+    const QString path = saved(dir, small, "wzorzec.bmp");
+    QVERIFY(!path.isEmpty());
+    const ComposedBackground composed = ComposeBackground(path, gradientDefault());
+    QCOMPARE(composed.note, QString());
+    QCOMPARE(composed.image.format(), QImage::Format_RGB32);
+    QCOMPARE(composed.image.size(), QSize(PlotSurface::kWidth, PlotSurface::kHeight));
+    QCOMPARE(countPixels(composed.image, kPen), 100 * 50);
+    QCOMPARE(composed.image.pixel(99, 49), kPen);
+    QCOMPARE(composed.image.pixel(100, 49), qRgb(100, 49, 7));
+    QCOMPARE(composed.image.pixel(99, 50), qRgb(99, 50, 7));
+    QCOMPARE(composed.image.pixel(999, 499), qRgb(999 % 256, 499 % 256, 7));
+}
+
+void TestPlotSurface::composedPictureLargerThanTheDefaultIsCut() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QImage large(1200, 700, QImage::Format_RGB32);
+    large.fill(kPen);
+    large.setPixel(999, 499, kWhite);
+    const QString path = saved(dir, large, "large.png");
+    QVERIFY(!path.isEmpty());
+    const ComposedBackground composed = ComposeBackground(path, gradientDefault());
+    QCOMPARE(composed.note, QString());
+    QCOMPARE(composed.image.size(), QSize(PlotSurface::kWidth, PlotSurface::kHeight));
+    QCOMPARE(composed.image.pixel(0, 0), kPen);
+    QCOMPARE(composed.image.pixel(999, 499), kWhite);
+    QCOMPARE(countPixels(composed.image, kPen), 1000 * 500 - 1);
+}
+
+void TestPlotSurface::composedTransparentPartsShowTheDefault() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    QImage picture(20, 10, QImage::Format_ARGB32);
+    picture.fill(Qt::transparent);
+    picture.setPixel(5, 5, kPen);
+    const QString path = saved(dir, picture, "holes.png");
+    QVERIFY(!path.isEmpty());
+    const ComposedBackground composed = ComposeBackground(path, gradientDefault());
+    QCOMPARE(composed.image.format(), QImage::Format_RGB32);
+    QCOMPARE(composed.image.pixel(5, 5), kPen);
+    QCOMPARE(composed.image.pixel(4, 5), qRgb(4, 5, 7));
+}
+
+void TestPlotSurface::composedDefaultWhenTheFileIsUnreadable_data() {
+    QTest::addColumn<QByteArray>("content");
+    QTest::newRow("not a picture") << QByteArray("not a picture");
+    QTest::newRow("empty file") << QByteArray("");
+    QTest::newRow("cut bitmap") << QByteArray("BM\x36\x10\x0e\x00");
+}
+
+void TestPlotSurface::composedDefaultWhenTheFileIsUnreadable() {
+    QFETCH(QByteArray, content);
+    QTemporaryDir dir;
+    const QString path = written(dir, content, "wzorzec.bmp");
+    QVERIFY(!path.isEmpty());
+    const ComposedBackground composed = ComposeBackground(path, gradientDefault());
+    QCOMPARE(composed.image, gradientDefault().convertToFormat(QImage::Format_RGB32));
+    QVERIFY2(composed.note.startsWith(QStringLiteral("Cannot open file \"%1\". ").arg(path)),
+             qPrintable(composed.note));
+    QVERIFY2(composed.note.endsWith(QStringLiteral(" Wyświetlono tło domyślne.")),
+             qPrintable(composed.note));
+}
+
+void TestPlotSurface::composedDefaultIsDrawnWhenNoneIsGiven() {
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString missing = dir.filePath(QStringLiteral("wzorzec.bmp"));
+    QCOMPARE(ComposeBackground(missing).image, MakeDefaultBackground());
+    QCOMPARE(ComposeBackground(missing, QImage()).image, MakeDefaultBackground());
 }
 
 QTEST_GUILESS_MAIN(TestPlotSurface)
