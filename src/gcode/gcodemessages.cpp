@@ -1,7 +1,10 @@
 #include "gcode/gcodemessages.h"
 
 #include "base/conversionmessages.h"
+#include "base/numberformat.h"
 #include "base/windows1250.h"
+
+#include <cmath>
 
 namespace GcodeMessages {
 
@@ -41,6 +44,19 @@ QString shiftedY(QByteArrayView n, qint32 dy) {
 QString shiftedX(QByteArrayView n, qint32 dx) {
     return QStringLiteral("W bloku ") + DecodeWindows1250(n) +
            QStringLiteral(" nastapiło dodatnie do pozycji x wartosci ") + QString::number(dx);
+}
+
+QString throughForbiddenZone(QByteArrayView n, double distance) {
+    return QStringLiteral("W bloku ") + DecodeWindows1250(n) +
+           QStringLiteral(" ruch wchodzi w obszar zabroniony (odległość od podstawy ") +
+           FormatReal(std::round(distance * 10.0) / 10.0) + QStringLiteral(")");
+}
+
+QString elbowTurnsOver(QByteArrayView n, bool penDown) {
+    return QStringLiteral("W bloku ") + DecodeWindows1250(n) +
+           (penDown
+                ? QStringLiteral(" ruch przecina oś Y z opuszczonym pisakiem: łokieć przerzuca się")
+                : QStringLiteral(" ruch przecina oś Y: łokieć przerzuca się"));
 }
 
 QString outOfReach(QByteArrayView n) {

@@ -26,6 +26,10 @@ QString shiftedY(QByteArrayView n, qint32 dy);
 QString shiftedX(QByteArrayView n, qint32 dx);
 QString outOfReach(QByteArrayView n);
 
+// Lines of the path check.
+QString throughForbiddenZone(QByteArrayView n, double distance);
+QString elbowTurnsOver(QByteArrayView n, bool penDown);
+
 // The operator's plot background, read from the working directory, and the
 // status-bar notes when the default is shown instead of it.
 inline constexpr char16_t kBackgroundFileName[] = u"wzorzec.bmp";
