@@ -1,5 +1,7 @@
 #pragma once
 
+#include "motion/positionpanels.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -11,7 +13,7 @@ class QLabel;
 class SimulationPage : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QSize kPanelSize{320, 280};
+    static constexpr QSize kPanelSize = PositionPanels::kPanelSize;
 
     explicit SimulationPage(QWidget* parent = nullptr);
 
@@ -25,7 +27,7 @@ private:
     QLabel* movePanel_;
 };
 
-// The two panels as the station draws them when nothing has moved yet: the
-// arm at its home point X 500, Y 0, no block executed.
-QImage StartPositionPanel();
-QImage StartMovePanel();
+// The two panels as the station shows them when nothing has moved yet, drawn
+// by the simulation's own panel drawing.
+using PositionPanels::StartMovePanel;
+using PositionPanels::StartPositionPanel;

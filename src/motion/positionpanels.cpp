@@ -1,6 +1,7 @@
 #include "motion/positionpanels.h"
 
 #include "motion/motiontexts.h"
+#include "motion/simulationstate.h"
 
 #include <QFont>
 #include <QPainter>
@@ -48,6 +49,18 @@ void DrawMovePanel(QImage& image, const SimulationState& state) {
 
 void DrawPositionPanel(QImage& image, const SimulationState& state) {
     drawPanel(image, MotionTexts::positionPanelLines(state), QColor(0, 0, 255), true);
+}
+
+QImage StartMovePanel() {
+    QImage image = makePanelImage();
+    DrawMovePanel(image, SimulationState{});
+    return image;
+}
+
+QImage StartPositionPanel() {
+    QImage image = makePanelImage();
+    DrawPositionPanel(image, SimulationState{});
+    return image;
 }
 
 } // namespace PositionPanels

@@ -19,4 +19,9 @@ void DrawMovePanel(QImage& image, const SimulationState& state);
 // "POZYCJA AKTUALNA:" ...: bold blue text.
 void DrawPositionPanel(QImage& image, const SimulationState& state);
 
+// The two panels before anything has moved: the arm at its home point
+// X 500, Y 0, no block executed.
+QImage StartMovePanel();
+QImage StartPositionPanel();
+
 } // namespace PositionPanels
