@@ -232,4 +232,4 @@ void TestVisualisationWindow::closingEndsTheEventLoop() {
 }
 
 QTEST_MAIN(TestVisualisationWindow)
-#include "tst_visualisationwindow.moc"
+#include "tst_view3d_window.moc"

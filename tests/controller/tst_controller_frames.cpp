@@ -131,4 +131,4 @@ void TestFrames::acknowledgement() {
 }
 
 QTEST_APPLESS_MAIN(TestFrames)
-#include "test_frames.moc"
+#include "tst_controller_frames.moc"

@@ -2,8 +2,9 @@
 // list, and whole programs against golden files.
 #include "gcode/prepareprogram.h"
 #include "gcode/programfile.h"
+#include "support/files.h"
+#include "support/testdata.h"
 
-#include <QFile>
 #include <QTest>
 
 namespace {
@@ -23,13 +24,6 @@ PrepareSettings settingsOf(const QByteArray& flags, int dx = 0, int dy = 0) {
     s.CheckReach = !flags.contains("noreach");
     s.shift = ProgramShift{dx, dy};
     return s;
-}
-
-QByteArray readData(const QString& name) {
-    QFile file(QStringLiteral(SCARA_TEST_DATA "/") + name);
-    if (!file.open(QIODevice::ReadOnly))
-        return "<missing " + name.toUtf8() + ">";
-    return file.readAll();
 }
 
 } // namespace
@@ -302,14 +296,13 @@ void TestPrepareProgram::goldenPrograms() {
     QFETCH(QString, input);
     QFETCH(PrepareSettings, settings);
     QFETCH(QString, expected);
-    const Result<ProgramText> program =
-        ReadProgramFile(QStringLiteral(SCARA_TEST_DATA "/") + input);
+    const Result<ProgramText> program = ReadProgramFile(testDataPath(input));
     QVERIFY(program.ok());
     const Result<PreparedProgram> result = PrepareProgram(*program, settings);
     QVERIFY2(result.ok(), qPrintable(result.ok() ? QString() : result.error()));
-    QCOMPARE(result->lines.toBytes(), readData(expected + ".prepared"));
-    QCOMPARE(result->checkReport.toBytes(), readData(expected + ".report"));
+    QCOMPARE(result->lines.toBytes(), readFileBytes(testDataPath(expected + ".prepared")));
+    QCOMPARE(result->checkReport.toBytes(), readFileBytes(testDataPath(expected + ".report")));
 }
 
 QTEST_APPLESS_MAIN(TestPrepareProgram)
-#include "tst_prepareprogram.moc"
+#include "tst_gcode_prepare.moc"

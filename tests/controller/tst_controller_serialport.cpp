@@ -1,9 +1,9 @@
 // The serial port layer: settings texts, error texts, and the port itself
 // over a real pseudo-terminal pair.
-#include "controller/emulator/pseudoterminal.h"
 #include "controller/portsettings.h"
 #include "controller/serialerror.h"
 #include "controller/serialport.h"
+#include "support/portonline.h"
 
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -126,21 +126,14 @@ void TestSerialPort::openingAMissingDeviceFailsAndStaysClosed() {
 }
 
 void TestSerialPort::refusedLineSettingsCloseThePortAgain() {
-    PseudoTerminal line;
-    QVERIFY(line.open());
-    SerialPort port;
-    PortSettings settings;
-    settings.port = line.portPath();
-    settings.parity = Parity::Even; // a pseudo-terminal refuses parity
-    port.setSettings(settings);
-    const Status status = port.open();
+    PortOnLine cable;
+    QVERIFY(cable.plugIn({.parity = Parity::Even})); // a pseudo-terminal refuses parity
+    const Status status = cable.port.open();
     QVERIFY(!status);
     QCOMPARE(status.error(), serialErrorText(SerialError::SetStateFailed, EINVAL));
-    QVERIFY(!port.connected());
+    QVERIFY(!cable.port.connected());
     // Good settings open the same line afterwards.
-    settings.parity = Parity::None;
-    port.setSettings(settings);
-    QVERIFY(port.open());
+    QVERIFY(cable.open({.parity = Parity::None}));
 }
 
 void TestSerialPort::writesOnAClosedPortFailAndEmptyWritesDoNothing() {
@@ -154,53 +147,43 @@ void TestSerialPort::writesOnAClosedPortFailAndEmptyWritesDoNothing() {
 }
 
 void TestSerialPort::linesThatArriveTogetherAreOneChunk() {
-    PseudoTerminal line;
-    QVERIFY(line.open());
-    SerialPort port;
-    port.setSettings({.port = line.portPath()});
-    QVERIFY(port.open());
-    QSignalSpy chunks(&port, &SerialPort::chunkReceived);
-    line.write(":0505\r\n:0505\r\n:0505\r\n"); // before the port's event is handled
+    PortOnLine cable;
+    QVERIFY(cable.open());
+    QSignalSpy chunks(&cable.port, &SerialPort::chunkReceived);
+    cable.line.write(":0505\r\n:0505\r\n:0505\r\n"); // before the port's event is handled
     QTRY_COMPARE(chunks.count(), 1);
     QCOMPARE(chunks.at(0).at(0).toByteArray(), ":0505\r\n:0505\r\n:0505\r\n");
 }
 
 void TestSerialPort::whatArrivedBeforeOpeningIsDropped() {
-    PseudoTerminal line;
-    QVERIFY(line.open());
-    line.write(":0505\r\n"); // left over from an earlier session
-    SerialPort port;
-    port.setSettings({.port = line.portPath()});
-    QVERIFY(port.open());
-    QSignalSpy chunks(&port, &SerialPort::chunkReceived);
-    line.write(":0505\r\n");
+    PortOnLine cable;
+    QVERIFY(cable.plugIn());
+    cable.line.write(":0505\r\n"); // left over from an earlier session
+    QVERIFY(cable.port.open());
+    QSignalSpy chunks(&cable.port, &SerialPort::chunkReceived);
+    cable.line.write(":0505\r\n");
     QTRY_COMPARE(chunks.count(), 1);
     QCOMPARE(chunks.at(0).at(0).toByteArray(), ":0505\r\n");
 }
 
 void TestSerialPort::writesReachTheLineInOrder() {
-    PseudoTerminal line;
-    QVERIFY(line.open());
-    SerialPort port;
-    port.setSettings({.port = line.portPath()});
-    QVERIFY(port.open());
+    PortOnLine cable;
+    QVERIFY(cable.open());
     QByteArray expected;
     for (int i = 0; i < 200; ++i) {
         const QByteArray frame = ":0520N" + QByteArray::number(i) + " G01 \r\n";
         expected += frame;
-        QCOMPARE(*port.sendText(frame), frame.size());
+        QCOMPARE(*cable.port.sendText(frame), frame.size());
     }
     QByteArray got;
-    QTRY_VERIFY((got += line.readAvailable()).size() >= expected.size());
+    QTRY_VERIFY((got += cable.line.readAvailable()).size() >= expected.size());
     QCOMPARE(got, expected);
 }
 
 void TestSerialPort::lineSettingsApplyToTheOpenPort() {
-    PseudoTerminal line;
-    QVERIFY(line.open());
-    SerialPort port;
-    port.setSettings({.port = line.portPath()});
-    QVERIFY(port.open());
+    PortOnLine cable;
+    QVERIFY(cable.open());
+    SerialPort& port = cable.port;
     QCOMPARE(device(port)->baudRate(), 19200);
     PortSettings changed = port.settings();
     changed.baudRate = BaudRate::B38400;
@@ -216,11 +199,10 @@ void TestSerialPort::lineSettingsApplyToTheOpenPort() {
 }
 
 void TestSerialPort::nothingIsDeliveredAfterClose() {
-    PseudoTerminal line;
-    QVERIFY(line.open());
-    SerialPort port;
-    port.setSettings({.port = line.portPath()});
-    QVERIFY(port.open());
+    PortOnLine cable;
+    QVERIFY(cable.open());
+    SerialPort& port = cable.port;
+    PseudoTerminal& line = cable.line;
     QSignalSpy chunks(&port, &SerialPort::chunkReceived);
     QSignalSpy closed(&port, &SerialPort::afterClose);
     line.write(":0505\r\n");
@@ -232,12 +214,11 @@ void TestSerialPort::nothingIsDeliveredAfterClose() {
 }
 
 void TestSerialPort::aWriteThatMakesNoProgressTimesOutAndThePortStaysUsable() {
-    PseudoTerminal line; // its far side reads nothing: the line fills up
-    QVERIFY(line.open());
-    SerialPort port;
+    PortOnLine cable; // its far side reads nothing: the line fills up
+    SerialPort& port = cable.port;
+    PseudoTerminal& line = cable.line;
     port.setWriteTimeout(200ms);
-    port.setSettings({.port = line.portPath()});
-    QVERIFY(port.open());
+    QVERIFY(cable.open());
     QSignalSpy failures(&port, &SerialPort::failed);
     const QByteArray big(1 << 20, 'x');
     QVERIFY(port.sendText(big));
@@ -255,11 +236,10 @@ void TestSerialPort::aWriteThatMakesNoProgressTimesOutAndThePortStaysUsable() {
 }
 
 void TestSerialPort::theFarSideClosingIsADeviceLoss() {
-    PseudoTerminal line;
-    QVERIFY(line.open());
-    SerialPort port;
-    port.setSettings({.port = line.portPath()});
-    QVERIFY(port.open());
+    PortOnLine cable;
+    QVERIFY(cable.open());
+    SerialPort& port = cable.port;
+    PseudoTerminal& line = cable.line;
     QSignalSpy lost(&port, &SerialPort::deviceLost);
     QSignalSpy closed(&port, &SerialPort::afterClose);
     line.close();
@@ -272,10 +252,10 @@ void TestSerialPort::theFarSideClosingIsADeviceLoss() {
 }
 
 void TestSerialPort::lampsFollowTrafficAndAPseudoTerminalHasNoModemLines() {
-    PseudoTerminal line;
-    QVERIFY(line.open());
-    SerialPort port;
-    port.setSettings({.port = line.portPath()});
+    PortOnLine cable;
+    QVERIFY(cable.plugIn());
+    SerialPort& port = cable.port;
+    PseudoTerminal& line = cable.line;
     QSignalSpy lamps(&port, &SerialPort::lampChanged);
     QSignalSpy failures(&port, &SerialPort::failed);
     QVERIFY(port.open());
@@ -296,4 +276,4 @@ void TestSerialPort::lampsFollowTrafficAndAPseudoTerminalHasNoModemLines() {
 }
 
 QTEST_GUILESS_MAIN(TestSerialPort)
-#include "test_serialport.moc"
+#include "tst_controller_serialport.moc"

@@ -275,4 +275,4 @@ void TestSceneView::inputRedrawsAtOnce() {
 }
 
 QTEST_MAIN(TestSceneView)
-#include "tst_sceneview.moc"
+#include "tst_view3d_scene.moc"

@@ -1,46 +1,10 @@
 // scara-cli prepare and plot, run as a user runs them.
-#include <QFile>
+#include "support/files.h"
+#include "support/testdata.h"
+#include "support/toolrun.h"
+
 #include <QImage>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-struct Run {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Run runCli(const QStringList& args) {
-    QProcess process;
-    process.start(QStringLiteral(SCARA_CLI), args);
-    Run run;
-    if (!process.waitForFinished(30000))
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QString data(const char* name) {
-    return QStringLiteral(SCARA_TEST_DATA "/") + QLatin1String(name);
-}
-
-} // namespace
 
 class TestGcodeCli : public QObject {
     Q_OBJECT
@@ -65,46 +29,50 @@ void TestGcodeCli::prepareWritesTheGoldenProgram_data() {
 void TestGcodeCli::prepareWritesTheGoldenProgram() {
     QFETCH(QStringList, options);
     QFETCH(QString, expected);
-    const Run toStdout = runCli(QStringList{"prepare", data("plotter.nc")} + options);
+    const ToolRun toStdout =
+        runScaraCli(QStringList{"prepare", testDataPath("plotter.nc")} + options);
     QCOMPARE(toStdout.exitCode, 0);
-    QCOMPARE(toStdout.out, readFile(data(qPrintable(expected))));
+    QCOMPARE(toStdout.out, readFileBytes(testDataPath(expected)));
     QVERIFY(toStdout.err.startsWith("W bloku 20 nastapi"));
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const QString out = dir.filePath("out.nc");
-    const Run toFile = runCli(QStringList{"prepare", data("plotter.nc"), "-o", out} + options);
+    const ToolRun toFile =
+        runScaraCli(QStringList{"prepare", testDataPath("plotter.nc"), "-o", out} + options);
     QCOMPARE(toFile.exitCode, 0);
     QVERIFY(toFile.out.isEmpty());
-    QCOMPARE(readFile(out), toStdout.out);
+    QCOMPARE(readFileBytes(out), toStdout.out);
 }
 
 void TestGcodeCli::prepareErrorWritesNothing() {
-    QTemporaryDir dir;
-    const QString program = dir.filePath("bad.nc");
-    const QString out = dir.filePath("out.nc");
-    writeFile(program, "N1 G01X5Y7\r\nN2 M30\r\n");
-    writeFile(out, "old\r\n");
-    const Run run = runCli({"prepare", program, "-o", out});
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString program = dir.writeFile("bad.nc", "N1 G01X5Y7\r\nN2 M30\r\n");
+    const QString out = dir.writeFile("out.nc", "old\r\n");
+    QVERIFY(!program.isEmpty() && !out.isEmpty());
+    const ToolRun run = runScaraCli({"prepare", program, "-o", out});
     QCOMPARE(run.exitCode, 1);
     QCOMPARE(run.err, QByteArray("'5Y7' is not a valid floating point value\n"));
-    QCOMPARE(readFile(out), QByteArray("old\r\n"));
+    QCOMPARE(readFileBytes(out), QByteArray("old\r\n"));
 
-    const Run missing = runCli({"prepare", dir.filePath("missing.nc")});
+    const ToolRun missing = runScaraCli({"prepare", dir.filePath("missing.nc")});
     QCOMPARE(missing.exitCode, 1);
     QVERIFY(missing.out.isEmpty());
     QVERIFY(missing.err.startsWith("Cannot open file \""));
 
-    const Run badShift = runCli({"prepare", data("plotter.nc"), "--dx", "1,5"});
+    const ToolRun badShift = runScaraCli({"prepare", testDataPath("plotter.nc"), "--dx", "1,5"});
     QCOMPARE(badShift.exitCode, 1);
     QCOMPARE(badShift.err, QByteArray("'1,5' is not a valid integer value\n"));
-    QCOMPARE(runCli({"prepare"}).exitCode, 2);
-    QCOMPARE(runCli({"prepare", data("plotter.nc"), "--bogus"}).exitCode, 2);
+    QCOMPARE(runScaraCli({"prepare"}).exitCode, 2);
+    QCOMPARE(runScaraCli({"prepare", testDataPath("plotter.nc"), "--bogus"}).exitCode, 2);
 }
 
 void TestGcodeCli::plotSavesThePicture() {
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     for (const char* name : {"plot.bmp", "plot.png"}) {
         const QString out = dir.filePath(QLatin1String(name));
-        const Run run = runCli({"plot", data("converted.nc"), "-o", out});
+        const ToolRun run = runScaraCli({"plot", testDataPath("converted.nc"), "-o", out});
         QCOMPARE(run.exitCode, 0);
         const QImage image(out);
         QCOMPARE(image.size(), QSize(1000, 500));
@@ -118,24 +86,26 @@ void TestGcodeCli::plotSavesThePicture() {
     plain.fill(qRgb(0, 0, 0));
     QVERIFY(plain.save(background));
     const QString out = dir.filePath("on-black.png");
-    QCOMPARE(runCli({"plot", data("converted.nc"), "-o", out, "--background", background}).exitCode,
-             0);
+    QCOMPARE(
+        runScaraCli({"plot", testDataPath("converted.nc"), "-o", out, "--background", background})
+            .exitCode,
+        0);
     QCOMPARE(QImage(out).pixel(5, 5), qRgb(0, 0, 0));
 
-    const QString kept = dir.filePath("kept.png");
-    writeFile(kept, "old");
-    const Run bad = runCli({"plot", data("../../gcode/data/none.nc"), "-o", kept});
+    const QString kept = dir.writeFile("kept.png", "old");
+    QVERIFY(!kept.isEmpty());
+    const ToolRun bad = runScaraCli({"plot", testDataPath("../../gcode/data/none.nc"), "-o", kept});
     QCOMPARE(bad.exitCode, 1);
-    QCOMPARE(readFile(kept), QByteArray("old"));
+    QCOMPARE(readFileBytes(kept), QByteArray("old"));
 }
 
 void TestGcodeCli::helpForEachCommand() {
     for (const char* command : {"prepare", "plot"}) {
-        const Run run = runCli({command, "--help"});
+        const ToolRun run = runScaraCli({command, "--help"});
         QCOMPARE(run.exitCode, 0);
         QVERIFY(run.out.startsWith("usage: scara-cli " + QByteArray(command)));
     }
 }
 
 QTEST_GUILESS_MAIN(TestGcodeCli)
-#include "tst_gcodecli.moc"
+#include "tst_gcode_cli.moc"

@@ -223,4 +223,4 @@ void TestViewCamera::variableViewKeepsEyeUntilMouseMoves() {
 }
 
 QTEST_APPLESS_MAIN(TestViewCamera)
-#include "tst_viewcamera.moc"
+#include "tst_view3d_camera.moc"

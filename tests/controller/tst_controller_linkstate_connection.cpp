@@ -1,5 +1,5 @@
 // Connecting, replies, reference travel and the reply buffer, event by event.
-#include "test_linkscript.h"
+#include "linkscript.h"
 
 #include <QTest>
 
@@ -338,4 +338,4 @@ void TestLinkConnection::addressComesFromTheAddressField() {
 }
 
 QTEST_APPLESS_MAIN(TestLinkConnection)
-#include "test_link_connection.moc"
+#include "tst_controller_linkstate_connection.moc"

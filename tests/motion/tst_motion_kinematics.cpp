@@ -186,4 +186,4 @@ void KinematicsTest::writesViewAnglesAtEverySubStep() {
 }
 
 QTEST_GUILESS_MAIN(KinematicsTest)
-#include "tst_kinematics.moc"
+#include "tst_motion_kinematics.moc"

@@ -223,4 +223,4 @@ void TestGcodeBlock::windows1250UnknownCharacters() {
 }
 
 QTEST_APPLESS_MAIN(TestGcodeBlock)
-#include "tst_gcodeblock.moc"
+#include "tst_gcode_block.moc"

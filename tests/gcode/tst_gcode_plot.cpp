@@ -2,6 +2,8 @@
 // line, saving the picture, and the shipped default background.
 #include "gcode/plotbackground.h"
 #include "gcode/plotsurface.h"
+#include "support/files.h"
+#include "support/filesizelimit.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -11,8 +13,6 @@
 
 #include <climits>
 #include <cmath>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -249,7 +249,8 @@ void TestPlotSurface::backgroundDrawnUnscaledAtTopLeft() {
 void TestPlotSurface::savesBitmapAndPng() {
     PlotSurface surface;
     surface.drawMove({-500, 0, 499, 499, PlotRow::Z0}, kPen);
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     for (const char* name : {"plot.bmp", "plot.PNG", "plot"}) {
         const QString path = dir.filePath(QString::fromLatin1(name));
         QVERIFY(surface.save(path).ok());
@@ -264,28 +265,24 @@ void TestPlotSurface::savesBitmapAndPng() {
 }
 
 void TestPlotSurface::failedSaveKeepsTheOldPicture() {
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const QString path = dir.filePath("plot.bmp");
     PlotSurface surface;
     QVERIFY(surface.save(path).ok());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray old = file.readAll();
-    file.close();
+    const QByteArray old = readFileBytes(path);
+    QVERIFY(old.startsWith("BM"));
     surface.clear(kPen);
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limit = saved;
-    limit.rlim_cur = 100000;
-    setrlimit(RLIMIT_FSIZE, &limit);
-    const Status status = surface.save(path);
-    setrlimit(RLIMIT_FSIZE, &saved);
+    Status status;
+    {
+        FileSizeLimit limit(100000);
+        QVERIFY(limit.active());
+        status = surface.save(path);
+    }
     QVERIFY(!status.ok());
     QVERIFY2(status.error().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
              qPrintable(status.error()));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), old);
+    QCOMPARE(readFileBytes(path), old);
 }
 
 // The shipped resources/default-background.bmp is MakeDefaultBackground()
@@ -427,4 +424,4 @@ void TestPlotSurface::composedDefaultIsDrawnWhenNoneIsGiven() {
 }
 
 QTEST_GUILESS_MAIN(TestPlotSurface)
-#include "tst_plotsurface.moc"
+#include "tst_gcode_plot.moc"

@@ -4,6 +4,7 @@
 #include "hpgl/hpglnormalizer.h"
 #include "hpgl/plotfile.h"
 #include "hpgl/plotfitting.h"
+#include "support/testdata.h"
 
 #include <QDir>
 #include <QTest>
@@ -11,10 +12,6 @@
 #include <cmath>
 
 namespace {
-
-QString dataFile(const QString& name) {
-    return QStringLiteral(SCARA_TEST_DATA "/") + name;
-}
 
 QString readText(const QString& path) {
     Result<QString> text = readPlotFile(path);
@@ -65,13 +62,14 @@ void TestHpglNormalizer::golden_data() {
 void TestHpglNormalizer::golden() {
     QFETCH(QString, name);
     const Result<QString> normalized =
-        normalizePlotText(readText(dataFile(name + ".plt")), NormalizeOptions{});
+        normalizePlotText(readText(testDataPath(name + ".plt")), NormalizeOptions{});
     QVERIFY2(normalized.ok(), normalized.ok() ? "" : qPrintable(normalized.error()));
-    QCOMPARE(*normalized, readText(dataFile(name + ".expected")));
+    QCOMPARE(*normalized, readText(testDataPath(name + ".expected")));
 }
 
 void TestHpglNormalizer::droppedAreCounted() {
-    const Result<NormalizedPlot> plot = NormalizePlot(readText(dataFile("norm-text-fills.plt")));
+    const Result<NormalizedPlot> plot =
+        NormalizePlot(readText(testDataPath("norm-text-fills.plt")));
     QVERIFY(plot.ok());
     QCOMPARE(plot->dropped.value("LB"), 2);
     QCOMPARE(plot->dropped.value("SC"), 1);
@@ -128,8 +126,8 @@ void TestHpglNormalizer::arcEndsWhereItShould() {
 void TestHpglNormalizer::fitting_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("margin");
-    QTest::newRow("issue's export") << readText(dataFile("norm-singleline.plt")) << 10;
-    QTest::newRow("vector editor's export") << readText(dataFile("inkscape-export.plt")) << 10;
+    QTest::newRow("single-line export") << readText(testDataPath("norm-singleline.plt")) << 10;
+    QTest::newRow("vector editor's export") << readText(testDataPath("inkscape-export.plt")) << 10;
     QTest::newRow("tall") << "PU0,0;PD10,0,10,4000,0,4000;" << 10;
     QTest::newRow("wide, negative") << "PU-90000,-5;PD90000,-5,90000,5;" << 25;
     QTest::newRow("small circle grows") << "PA3,3;CI1;" << 0;
@@ -181,7 +179,7 @@ void TestHpglNormalizer::normalisedTextConverts() {
     NormalizeOptions options;
     options.fit = true;
     const Result<QString> text =
-        normalizePlotText(readText(dataFile("norm-singleline.plt")), options);
+        normalizePlotText(readText(testDataPath("norm-singleline.plt")), options);
     QVERIFY(text.ok());
     QVERIFY(CheckPlotFile(*text).has_value());
     ConverterState state;
@@ -241,4 +239,4 @@ void TestHpglNormalizer::malformed() {
 }
 
 QTEST_APPLESS_MAIN(TestHpglNormalizer)
-#include "tst_hpglnormalizer.moc"
+#include "tst_hpgl_normalizer.moc"

@@ -165,4 +165,4 @@ void TestEmulator::stoppingClosesTheLine() {
 }
 
 QTEST_GUILESS_MAIN(TestEmulator)
-#include "test_emulator.moc"
+#include "tst_controller_emulator.moc"

@@ -1,8 +1,8 @@
 // scara-cli send against the controller emulator on a pseudo-terminal.
 #include "controller/emulator/controlleremulator.h"
+#include "support/files.h"
+#include "support/toolrun.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 class TestSerialSend : public QObject {
@@ -16,27 +16,25 @@ private slots:
     void usageErrorsEndWithTwo();
 
 private:
-    // Runs scara-cli while the event loop serves the emulator.
+    // Runs scara-cli send while the event loop serves the emulator.
     static int run(const QStringList& args, QByteArray* out = nullptr, QByteArray* err = nullptr) {
-        QProcess cli;
-        cli.start(QStringLiteral(SCARA_CLI), QStringList{"send"} + args);
-        if (!QTest::qWaitFor([&] { return cli.state() == QProcess::NotRunning; }, 20000))
-            return -1;
+        const ToolRun cli = runScaraCli(QStringList{"send"} + args, std::chrono::seconds(20));
         if (out)
-            *out = cli.readAllStandardOutput();
+            *out = cli.out;
         if (err)
-            *err = cli.readAllStandardError();
-        return cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1;
+            *err = cli.err;
+        if (!cli.failure.isEmpty())
+            qWarning("%s", qPrintable(cli.failure));
+        return cli.exitCode;
     }
     QString writeProgram(const QByteArray& text) {
-        const QString name = dir_.filePath("program.nc");
-        QFile file(name);
-        if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size())
-            qFatal("cannot write %s", qPrintable(name));
+        const QString name = dir_.writeFile("program.nc", text);
+        if (name.isEmpty())
+            qFatal("cannot write program.nc in %s", qPrintable(dir_.path()));
         return name;
     }
 
-    QTemporaryDir dir_;
+    TempDir dir_;
 };
 
 void TestSerialSend::init() {
@@ -99,4 +97,4 @@ void TestSerialSend::usageErrorsEndWithTwo() {
 }
 
 QTEST_GUILESS_MAIN(TestSerialSend)
-#include "test_serialsend.moc"
+#include "tst_controller_cli_send.moc"

@@ -223,4 +223,4 @@ void TestNumberFormat::roundedWhole() {
 }
 
 QTEST_APPLESS_MAIN(TestNumberFormat)
-#include "tst_numberformat.moc"
+#include "tst_gcode_numbers.moc"

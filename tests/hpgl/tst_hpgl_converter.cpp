@@ -403,4 +403,4 @@ void TestHpglConverter::progressStaysWithinMaximum() {
 }
 
 QTEST_APPLESS_MAIN(TestHpglConverter)
-#include "tst_hpglconverter.moc"
+#include "tst_hpgl_converter.moc"

@@ -1,6 +1,6 @@
 // The line-by-line program transfer with its 500 ms re-send, event by event
 // on a virtual clock.
-#include "test_linkscript.h"
+#include "linkscript.h"
 
 #include <QTest>
 
@@ -306,4 +306,4 @@ void TestLinkTransfer::writeFailureKeepsTheLine() {
 }
 
 QTEST_APPLESS_MAIN(TestLinkTransfer)
-#include "test_link_transfer.moc"
+#include "tst_controller_linkstate_transfer.moc"

@@ -1,46 +1,16 @@
 // Program text, program files and the shared program list.
 #include "gcode/programfile.h"
 #include "gcode/programlist.h"
+#include "support/files.h"
+#include "support/filesizelimit.h"
 
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 
 #include <atomic>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void writeAll(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-// Files larger than `bytes` cannot be written by this process while it lives;
-// a real write failure, also for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
-private:
-    rlimit old_{};
-};
 
 ProgramText bigProgram() {
     ProgramText text;
@@ -134,20 +104,22 @@ void TestProgramFile::appendingTextsAndMovingThem() {
 }
 
 void TestProgramFile::readsAndWritesFiles() {
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const QString path = dir.filePath("program.nc");
-    writeAll(path, "N1 X1\nN2 T(\xb3)\rN3 M30");
+    QVERIFY(writeFileBytes(path, "N1 X1\nN2 T(\xb3)\rN3 M30"));
     const Result<ProgramText> read = ReadProgramFile(path);
     QVERIFY(read.ok());
     QCOMPARE(read->lineCount(), 3);
     QVERIFY(WriteProgramFile(path, *read).ok());
-    QCOMPARE(readAll(path), QByteArray("N1 X1\r\nN2 T(\xb3)\r\nN3 M30\r\n"));
+    QCOMPARE(readFileBytes(path), QByteArray("N1 X1\r\nN2 T(\xb3)\r\nN3 M30\r\n"));
     QVERIFY(WriteProgramFile(path, ProgramText()).ok());
-    QCOMPARE(readAll(path), QByteArray());
+    QCOMPARE(readFileBytes(path), QByteArray());
 }
 
 void TestProgramFile::missingFileIsReported() {
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const QString path = dir.filePath("missing.nc");
     const Result<ProgramText> read = ReadProgramFile(path);
     QVERIFY(!read.ok());
@@ -156,23 +128,26 @@ void TestProgramFile::missingFileIsReported() {
 }
 
 void TestProgramFile::failedSaveKeepsTheOldFile() {
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const QString path = dir.filePath("program.nc");
-    writeAll(path, "N1 X1 Y1\r\nN2 M30\r\n");
+    QVERIFY(writeFileBytes(path, "N1 X1 Y1\r\nN2 M30\r\n"));
     Status saved;
     {
         FileSizeLimit limit(64 * 1024);
+        QVERIFY(limit.active());
         saved = WriteProgramFile(path, bigProgram());
     }
     QVERIFY(!saved.ok());
     QVERIFY2(saved.error().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
              qPrintable(saved.error()));
-    QCOMPARE(readAll(path), QByteArray("N1 X1 Y1\r\nN2 M30\r\n"));
+    QCOMPARE(readFileBytes(path), QByteArray("N1 X1 Y1\r\nN2 M30\r\n"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"program.nc"});
 }
 
 void TestProgramFile::saveIntoMissingFolderIsReported() {
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const QString path = dir.filePath("no/such/folder/program.nc");
     const Status saved = WriteProgramFile(path, bigProgram());
     QVERIFY(!saved.ok());
@@ -243,4 +218,4 @@ void TestProgramFile::listReadsNeverSeeHalfAReplacement() {
 }
 
 QTEST_GUILESS_MAIN(TestProgramFile)
-#include "tst_programfile.moc"
+#include "tst_gcode_files.moc"

@@ -7,6 +7,7 @@
 #include "controller/linktexts.h"
 #include "controller/programsource.h"
 #include "controller/serialerror.h"
+#include "support/portonline.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -187,16 +188,15 @@ void TestControllerLink::anAcknowledgementHeldFor1200msGivesThreeSends() {
 
 void TestControllerLink::aDuplicatedAcknowledgementSkipsALine() {
     // A scripted controller that answers the first program line twice.
-    PseudoTerminal line;
-    QVERIFY(line.open());
-    QByteArray heard;
-    connect(&line, &PseudoTerminal::readyRead, [&] { heard += line.readAvailable(); });
+    ListeningLine far;
+    QVERIFY(far.open());
+    PseudoTerminal& line = far.line;
     Station station;
     const QByteArrayList lines = programLines(5);
     station.load(lines);
-    station.useLine(line.portPath());
+    station.useLine(far.portPath());
     station.link.connectChosen();
-    QTRY_COMPARE(heard, QByteArray(FixedFrames::kConnect));
+    QTRY_COMPARE(far.heard, QByteArray(FixedFrames::kConnect));
     line.write(":0505\r\n");
     QTRY_VERIFY(station.link.state().connected());
     station.link.sendProgramChosen();
@@ -293,4 +293,4 @@ void TestControllerLink::aLongLineWithoutEndDoesNotStopTheLink() {
 }
 
 QTEST_GUILESS_MAIN(TestControllerLink)
-#include "test_controllerlink.moc"
+#include "tst_controller_link.moc"

@@ -359,4 +359,4 @@ void TestProgramMemo::millionLinesAreQuickToSetAndEdit() {
 }
 
 QTEST_MAIN(TestProgramMemo)
-#include "tst_programmemo.moc"
+#include "tst_gcode_memo.moc"

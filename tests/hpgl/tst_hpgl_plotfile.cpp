@@ -1,25 +1,10 @@
 // Plot files read as lines of bytes and G-code files written from lines.
 #include "hpgl/plotfile.h"
+#include "support/files.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QTest>
-
-namespace {
-
-bool writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestHpglPlotFile : public QObject {
     Q_OBJECT
@@ -54,9 +39,10 @@ void TestHpglPlotFile::readLines_data() {
 void TestHpglPlotFile::readLines() {
     QFETCH(QByteArray, file);
     QFETCH(QList<QByteArray>, lines);
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const QString path = dir.filePath("plot.plt");
-    QVERIFY(writeBytes(path, file));
+    QVERIFY(writeFileBytes(path, file));
     const Result<ProgramText> read = readPlotLines(path);
     QVERIFY(read.ok());
     QCOMPARE(read->toLines(), lines);
@@ -67,7 +53,8 @@ void TestHpglPlotFile::readLines() {
 }
 
 void TestHpglPlotFile::readMissingFile() {
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const QString path = dir.filePath("missing.plt");
     const Result<ProgramText> lines = readPlotLines(path);
     QVERIFY(!lines.ok());
@@ -94,18 +81,20 @@ void TestHpglPlotFile::linesFromText() {
 }
 
 void TestHpglPlotFile::writeLines() {
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const QString path = dir.filePath("out.nc");
-    QVERIFY(writeBytes(path, "an older, longer program\r\n"));
+    QVERIFY(writeFileBytes(path, "an older, longer program\r\n"));
     const ProgramText lines = ProgramText::fromLines({"N10 M03 T0", "", "N20 \xB3\x81"});
     QVERIFY(writeGcodeFile(path, lines).ok());
-    QCOMPARE(readBytes(path), QByteArray("N10 M03 T0\r\n\r\nN20 \xB3\x81\r\n"));
+    QCOMPARE(readFileBytes(path), QByteArray("N10 M03 T0\r\n\r\nN20 \xB3\x81\r\n"));
     QVERIFY(writeGcodeFile(path, ProgramText()).ok());
-    QCOMPARE(readBytes(path), QByteArray());
+    QCOMPARE(readFileBytes(path), QByteArray());
 }
 
 void TestHpglPlotFile::failedWriteKeepsTarget() {
-    QTemporaryDir dir;
+    TempDir dir;
+    QVERIFY(dir.isValid());
     const ProgramText lines = ProgramText::fromLines({"N10 M30"});
     const Status missingFolder = writeGcodeFile(dir.filePath("missing/out.nc"), lines);
     QVERIFY(!missingFolder.ok());
@@ -117,4 +106,4 @@ void TestHpglPlotFile::failedWriteKeepsTarget() {
 }
 
 QTEST_APPLESS_MAIN(TestHpglPlotFile)
-#include "tst_hpglplotfile.moc"
+#include "tst_hpgl_plotfile.moc"

@@ -1,5 +1,5 @@
 // Manual control, the Z heights and the moves by an amount, event by event.
-#include "test_linkscript.h"
+#include "linkscript.h"
 
 #include <QTest>
 
@@ -157,4 +157,4 @@ void TestLinkManual::modeTwiceWithPortOpen() {
 }
 
 QTEST_APPLESS_MAIN(TestLinkManual)
-#include "test_link_manual.moc"
+#include "tst_controller_linkstate_manual.moc"

@@ -2,11 +2,12 @@
 #include "hpgl/converterwindow.h"
 
 #include "gcode/programmemo.h"
+#include "support/files.h"
+#include "support/testdata.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -15,22 +16,8 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-
-namespace {
-
-QString dataFile(const char* name) {
-    return QStringLiteral(SCARA_TEST_DATA "/") + name;
-}
-
-QByteArray readBytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-} // namespace
 
 class TestConverterWindow : public QObject {
     Q_OBJECT
@@ -118,7 +105,7 @@ void TestConverterWindow::layoutAndDefaults() {
 }
 
 void TestConverterWindow::openConvertSave() {
-    openThroughDialog(dataFile("worked.plt"));
+    openThroughDialog(testDataPath("worked.plt"));
     QCOMPARE(memo("Memo1"), QString("IN;\nSP1;\nPU100 200;\nPD300 400;\nPU0 0;\nSP0;"));
     QCOMPARE(child<QProgressBar>("ProgressBar1")->maximum(), 5);
 
@@ -131,17 +118,15 @@ void TestConverterWindow::openConvertSave() {
     QCOMPARE(memo("Memo1"), QString());
     QCOMPARE(child<QProgressBar>("ProgressBar1")->value(), 5);
 
-    QTemporaryDir dir;
-    const QString target = dir.filePath("out.nc");
-    QFile old(target);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old contents") > 0);
-    old.close();
+    TempDir dir;
+    const QString target = dir.writeFile("out.nc", "old contents");
+    QVERIFY(!target.isEmpty());
     trigger("Zapisz1");
     auto* dialog = child<QFileDialog>("SaveDialog1");
     QCOMPARE(dialog->defaultSuffix(), QString("nc"));
     dialog->selectFile(target);
     static_cast<QDialog*>(dialog)->accept();
-    QCOMPARE(readBytes(target), readBytes(dataFile("worked.nc")));
+    QCOMPARE(readFileBytes(target), readFileBytes(testDataPath("worked.nc")));
 
     // A save that cannot be written reports it and leaves the file alone.
     window_->saveGcode(dir.filePath("missing/out.nc"));
@@ -152,12 +137,10 @@ void TestConverterWindow::openConvertSave() {
 }
 
 void TestConverterWindow::invalidFileStaysLoaded() {
-    QTemporaryDir dir;
-    QFile file(dir.filePath("bad.plt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("IN;\rPU1 2;\rsp1;\xb9\r");
-    file.close();
-    openThroughDialog(file.fileName());
+    TempDir dir;
+    const QString plot = dir.writeFile("bad.plt", "IN;\rPU1 2;\rsp1;\xb9\r");
+    QVERIFY(!plot.isEmpty());
+    openThroughDialog(plot);
     closeMessage("Plik jest niewłasciwy lub uszkodzony");
     QCOMPARE(memo("Memo1"), QString("IN;\nPU1 2;\nsp1;ą"));
     QCOMPARE(child<QProgressBar>("ProgressBar1")->maximum(), 100);
@@ -179,17 +162,16 @@ void TestConverterWindow::errorKeepsTheRest() {
 }
 
 void TestConverterWindow::secondFileContinues() {
-    openThroughDialog(dataFile("worked.plt"));
+    openThroughDialog(testDataPath("worked.plt"));
     trigger("Konwersja1");
     closeMessage("Konwersja zakończona");
     QTRY_VERIFY(!window_->isConverting());
     // A longer file: the position stays at 5 while the maximum grows.
-    QTemporaryDir dir;
-    QFile file(dir.filePath("second.plt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("PU1 1;\nPU2 2;\nPU3 3;\nPU4 4;\nPU5 5;\nPU6 6;\nPU7 7;\nSP0;\n");
-    file.close();
-    openThroughDialog(file.fileName());
+    TempDir dir;
+    const QString plot = dir.writeFile(
+        "second.plt", "PU1 1;\nPU2 2;\nPU3 3;\nPU4 4;\nPU5 5;\nPU6 6;\nPU7 7;\nSP0;\n");
+    QVERIFY(!plot.isEmpty());
+    openThroughDialog(plot);
     QCOMPARE(child<QProgressBar>("ProgressBar1")->maximum(), 7);
     QCOMPARE(child<QProgressBar>("ProgressBar1")->value(), 5);
     trigger("Konwersja1");
@@ -277,7 +259,7 @@ void TestConverterWindow::longConversionStaysResponsive() {
 
 void TestConverterWindow::fitsAnExportedPlotFile() {
     // A vector editor's export: one long line, SP0 not on a line of its own.
-    openThroughDialog(dataFile("inkscape-export.plt"));
+    openThroughDialog(testDataPath("inkscape-export.plt"));
     closeMessage("Plik jest niewłasciwy lub uszkodzony");
     QCOMPARE(memo("Memo1").count('\n'), 0);
     trigger("Dopasujdoobszaruroboczego1");
@@ -317,4 +299,4 @@ void TestConverterWindow::normalizeKeepsTextOnError() {
 }
 
 QTEST_MAIN(TestConverterWindow)
-#include "tst_converterwindow.moc"
+#include "tst_hpgl_window.moc"
