@@ -111,7 +111,7 @@ QRgb TestSceneView::at(const QImage& image, QVector3D scenePoint) const {
 }
 
 QString TestSceneView::keep(const QImage& image, const char* name) const {
-    const QString path = QDir::temp().filePath(QStringLiteral("tst_sceneview-%1.png").arg(name));
+    const QString path = QDir::temp().filePath(QStringLiteral("tst_view3d_scene-%1.png").arg(name));
     image.save(path);
     return path;
 }
