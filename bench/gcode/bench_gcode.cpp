@@ -6,6 +6,7 @@
 //   bench-gcode [LINES]      (default 1000000)
 #include "plottergenerator.h"
 
+#include "gcode/pathcheck.h"
 #include "gcode/plotbackground.h"
 #include "gcode/plotsurface.h"
 #include "gcode/prepareprogram.h"
@@ -126,6 +127,22 @@ int main(int argc, char** argv) {
         surface.drawMoves(prepared->moves, colours);
     });
     print("draw", lines, draw);
+    // The path check: within the preparation pass, as the station runs it
+    // (target: under 10% of the preparation's time), and alone over the
+    // prepared lines, as scara-cli check --raw does.
+    PrepareSettings checking;
+    checking.pathCheck = PathCheckSettings{};
+    qsizetype findings = 0;
+    const Figure prepareChecked = measure(runs, [&] {
+        const Result<PreparedProgram> result = PrepareProgram(program, checking);
+        findings = result ? result->pathCheck.count() : -1;
+    });
+    print("PrepareProgram + path", lines, prepareChecked);
+    std::printf("  (%lld findings; the path check adds %.1f%% to PrepareProgram, target < 10%%)\n",
+                (long long)findings, 100.0 * (prepareChecked.cpu - prepare.cpu) / prepare.cpu);
+    const Figure checkText =
+        measure(runs, [&] { CheckPath(prepared->lines, PathCheckSettings{}); });
+    print("CheckPath over text", lines, checkText);
     print("read + prepare + draw", lines, total);
     std::printf("  (%zu moves, %lld prepared lines, %lld report lines)\n", prepared->moves.size(),
                 (long long)prepared->lines.lineCount(),

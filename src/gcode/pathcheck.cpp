@@ -7,21 +7,83 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
 constexpr double kHomeX = 500.0;
 constexpr double kHomeY = 0.0;
 
-// The closest distance from the base (0, 0) to the segment a-b.
-double distanceToBase(double ax, double ay, double bx, double by) {
+// The square of the closest distance from the base (0, 0) to the segment a-b.
+double squaredDistanceToBase(double ax, double ay, double bx, double by) {
     const double dx = bx - ax;
     const double dy = by - ay;
     const double lengthSquared = dx * dx + dy * dy;
     double t = 0.0;
     if (lengthSquared > 0.0)
         t = std::clamp(-(ax * dx + ay * dy) / lengthSquared, 0.0, 1.0);
-    return std::hypot(ax + t * dx, ay + t * dy);
+    const double px = ax + t * dx;
+    const double py = ay + t * dy;
+    return px * px + py * py;
+}
+
+// Where the words G, X and Y stand in a line, found as the block parser finds
+// them: a word letter within the first kWordLetterPositions bytes (up to a
+// NUL) starts a word, a later one of the same letter wins. Searched from the
+// end with the C library's vectorised search, for the million lines a drawing
+// may have.
+struct MoveWords {
+    QByteArrayView g, x, y;
+};
+
+// The value after a word letter at `at`: one space skipped, then up to the
+// next space.
+QByteArrayView wordValue(QByteArrayView line, qsizetype at) {
+    qsizetype begin = at + 1;
+    if (begin < line.size() && line[begin] == ' ')
+        ++begin;
+    qsizetype end = begin;
+    while (end < line.size() && line[end] != ' ')
+        ++end;
+    return line.sliced(begin, end - begin);
+}
+
+// The last occurrence of `letter` in the first `size` bytes, or -1.
+qsizetype lastOf(const char* data, qsizetype size, char letter) {
+    const void* found = memrchr(data, letter, std::size_t(size));
+    return found ? static_cast<const char*>(found) - data : -1;
+}
+
+MoveWords findMoveWords(QByteArrayView line) {
+    const char* data = line.data();
+    qsizetype scan = std::min(line.size(), kWordLetterPositions);
+    if (const void* nul = std::memchr(data, '\0', std::size_t(scan)))
+        scan = static_cast<const char*>(nul) - data;
+    MoveWords words;
+    if (const qsizetype g = lastOf(data, scan, 'G'); g >= 0)
+        words.g = wordValue(line, g);
+    if (const qsizetype x = lastOf(data, scan, 'X'); x >= 0)
+        words.x = wordValue(line, x);
+    if (const qsizetype y = lastOf(data, scan, 'Y'); y >= 0)
+        words.y = wordValue(line, y);
+    return words;
+}
+
+// A word's value as a number: whole numbers of up to 15 digits directly,
+// anything else as the station's number reader takes it.
+Result<double> wordNumber(QByteArrayView text) {
+    qsizetype i = text[0] == '-' ? 1 : 0;
+    if (i < text.size() && text.size() - i <= 15) {
+        qint64 value = 0;
+        for (; i < text.size(); ++i) {
+            const unsigned digit = unsigned(text[i]) - '0';
+            if (digit > 9)
+                return ParseWordReal(text);
+            value = value * 10 + digit;
+        }
+        return double(text[0] == '-' ? -value : value);
+    }
+    return ParseWordReal(text);
 }
 
 } // namespace
@@ -84,68 +146,70 @@ QString PathFindingKindWord(PathFindingKind kind) {
     return {};
 }
 
+PathChecker::PathChecker(const PathCheckSettings& settings)
+    : radiusSquared_(settings.forbiddenRadius * settings.forbiddenRadius), x_(kHomeX), y_(kHomeY) {}
+
+void PathChecker::move(qsizetype line, const double* x, const double* y) {
+    const double toX = x ? *x : x_;
+    const double toY = y ? *y : y_;
+    const bool beyondReach = toX * toX + toY * toY > kReachSquared;
+    const double squaredDistance = squaredDistanceToBase(x_, y_, toX, toY);
+    const bool inZone = squaredDistance < radiusSquared_;
+    const bool crossesAxis = std::min(x_, toX) <= 0.0 && std::max(x_, toX) >= 0.0;
+    if (beyondReach || inZone || crossesAxis) {
+        PathFinding finding;
+        finding.line = line;
+        finding.penDown = penDown_;
+        finding.fromX = x_;
+        finding.fromY = y_;
+        finding.toX = toX;
+        finding.toY = toY;
+        if (beyondReach) {
+            finding.kind = PathFindingKind::Reach;
+            findings_.push_back(finding);
+        }
+        if (inZone) {
+            finding.kind = PathFindingKind::Zone;
+            finding.distance = std::sqrt(squaredDistance);
+            findings_.push_back(finding);
+            finding.distance = 0.0;
+        }
+        if (crossesAxis) {
+            finding.kind = PathFindingKind::Elbow;
+            findings_.push_back(finding);
+        }
+    }
+    x_ = toX;
+    y_ = toY;
+}
+
 Result<PathCheckReport> CheckPath(const ProgramText& lines, const PathCheckSettings& settings) {
-    const double radius = settings.forbiddenRadius;
-    std::vector<PathFinding> findings;
-    BlockView block;
-    double x = kHomeX;
-    double y = kHomeY;
-    bool penDown = false; // G00 until a block says G01
+    PathChecker checker(settings);
     for (qsizetype i = 0; i < lines.lineCount(); ++i) {
-        block.parseKeepingPoints(lines.line(i));
-        if (block.has(GcodeWord::G)) {
-            const Result<double> g = ParseWordReal(block.word(GcodeWord::G));
+        const MoveWords words = findMoveWords(lines.line(i));
+        if (!words.g.isEmpty()) {
+            const Result<double> g = wordNumber(words.g);
             if (!g)
                 return g.failure();
-            // G00 lifts the pen and G01 lowers it, as the simulation does;
-            // any other G leaves it where it is.
-            if (*g == 0.0)
-                penDown = false;
-            else if (*g == 1.0)
-                penDown = true;
+            checker.setG(*g);
         }
-        const bool hasX = block.has(GcodeWord::X);
-        const bool hasY = block.has(GcodeWord::Y);
-        if (!hasX && !hasY)
+        if (words.x.isEmpty() && words.y.isEmpty())
             continue;
-        double toX = x;
-        double toY = y;
-        if (hasX) {
-            const Result<double> value = ParseWordReal(block.word(GcodeWord::X));
+        double x = 0.0;
+        double y = 0.0;
+        if (!words.x.isEmpty()) {
+            const Result<double> value = wordNumber(words.x);
             if (!value)
                 return value.failure();
-            toX = *value;
+            x = *value;
         }
-        if (hasY) {
-            const Result<double> value = ParseWordReal(block.word(GcodeWord::Y));
+        if (!words.y.isEmpty()) {
+            const Result<double> value = wordNumber(words.y);
             if (!value)
                 return value.failure();
-            toY = *value;
+            y = *value;
         }
-        PathFinding move;
-        move.line = i;
-        move.penDown = penDown;
-        move.fromX = x;
-        move.fromY = y;
-        move.toX = toX;
-        move.toY = toY;
-        if (toX * toX + toY * toY > kReachSquared) {
-            move.kind = PathFindingKind::Reach;
-            findings.push_back(move);
-        }
-        const double distance = distanceToBase(x, y, toX, toY);
-        if (distance < radius) {
-            move.kind = PathFindingKind::Zone;
-            move.distance = distance;
-            findings.push_back(move);
-            move.distance = 0.0;
-        }
-        if (std::min(x, toX) <= 0.0 && std::max(x, toX) >= 0.0) {
-            move.kind = PathFindingKind::Elbow;
-            findings.push_back(move);
-        }
-        x = toX;
-        y = toY;
+        checker.move(i, words.x.isEmpty() ? nullptr : &x, words.y.isEmpty() ? nullptr : &y);
     }
-    return PathCheckReport(lines, std::move(findings));
+    return PathCheckReport(lines, checker.takeFindings());
 }

@@ -58,6 +58,32 @@ private:
     std::vector<PathFinding> findings_;
 };
 
+// Checks moves as they come, for a pass that walks a program's blocks: each
+// block's G first (when it has one), then its move (when it has X or Y).
+class PathChecker {
+public:
+    explicit PathChecker(const PathCheckSettings& settings);
+
+    // G00 lifts the pen and G01 lowers it, as the simulation does; any other
+    // G leaves it where it is.
+    void setG(double g) {
+        if (g == 0.0)
+            penDown_ = false;
+        else if (g == 1.0)
+            penDown_ = true;
+    }
+    // The block on `line` moves to X and/or Y (the other carried on).
+    void move(qsizetype line, const double* x, const double* y);
+    std::vector<PathFinding> takeFindings() { return std::move(findings_); }
+
+private:
+    double radiusSquared_;
+    double x_;
+    double y_;
+    bool penDown_ = false;
+    std::vector<PathFinding> findings_;
+};
+
 // The kind's word in listings: "reach", "zone", "elbow".
 QString PathFindingKindWord(PathFindingKind kind);
 

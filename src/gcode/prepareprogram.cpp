@@ -1,8 +1,8 @@
 #include "gcode/prepareprogram.h"
 
-#include "gcode/blockview.h"
 #include "base/memoryadvice.h"
 #include "base/numberformat.h"
+#include "gcode/blockview.h"
 
 #include <charconv>
 #include <cmath>
@@ -102,6 +102,7 @@ struct Pass {
 
     const PrepareSettings& settings;
     PreparedProgram result;
+    std::optional<PathChecker> path;
     BlockView block;
     PreviousWord prevX, prevY;
     std::string roundedZ;
@@ -221,6 +222,28 @@ void appendLine(Pass& pass) {
         pass.block.writeCanonical(pass.result.lines.addLine(size));
 }
 
+// The path check of the block just written: its G, then its move. A dropped
+// repeat has no line of its own and goes nowhere new. A G that does not
+// convert is left to the simulation to report.
+void checkPath(Pass& pass, bool hasX, bool hasY, bool repeated) {
+    const BlockView& block = pass.block;
+    if (block.has(GcodeWord::G)) {
+        // The usual texts directly, anything else through the number reader.
+        const QByteArrayView g = block.word(GcodeWord::G);
+        if (sameText(g, "00") || sameText(g, "0"))
+            pass.path->setG(0.0);
+        else if (sameText(g, "01") || sameText(g, "1"))
+            pass.path->setG(1.0);
+        else if (const Result<double> value = ParseWordReal(g))
+            pass.path->setG(*value);
+    }
+    if (repeated || !(hasX || hasY) || pass.result.lines.isEmpty())
+        return;
+    const double x = hasX ? valueOf(pass.x) : 0.0;
+    const double y = hasY ? valueOf(pass.y) : 0.0;
+    pass.path->move(pass.result.lines.lineCount() - 1, hasX ? &x : nullptr, hasY ? &y : nullptr);
+}
+
 // One block: parse, rewrite, keep or drop, record the move, check the reach,
 // remember the point.
 std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype index) {
@@ -237,6 +260,8 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
                           sameText(block.word(GcodeWord::Y), pass.prevY.text.view());
     if (!repeated)
         appendLine(pass);
+    if (pass.path)
+        checkPath(pass, hasX, hasY, repeated);
 
     if (hasX && hasY) {
         const PlotRow row = MoveColourRow(block.word(GcodeWord::G), block.word(GcodeWord::Z));
@@ -265,6 +290,8 @@ Result<PreparedProgram> PrepareProgram(const ProgramText& program,
     result.moves.reserve(std::size_t(program.lineCount()));
     AdviseLargeBuffer(result.moves.data(), result.moves.capacity() * sizeof(PlotMove));
     result.checkReport.reserve(program.lineCount());
+    if (settings.pathCheck)
+        pass.path.emplace(*settings.pathCheck);
 
     // The end of the list ends the program like an end block does.
     for (qsizetype i = 0; i < program.lineCount(); ++i) {
@@ -276,5 +303,7 @@ Result<PreparedProgram> PrepareProgram(const ProgramText& program,
             break;
         }
     }
+    if (pass.path)
+        result.pathCheck = PathCheckReport(result.lines, pass.path->takeFindings());
     return std::move(pass.result);
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "base/result.h"
 #include "gcode/checkreport.h"
+#include "gcode/pathcheck.h"
 #include "gcode/plotcolours.h"
 #include "gcode/programtext.h"
-#include "base/result.h"
 
 #include <QtGlobal>
 
+#include <optional>
 #include <vector>
 
 // The operator's shift of the drawing in plot units, added to every X and Y
@@ -23,6 +25,9 @@ struct PrepareSettings {
     bool RemoveRepeated = true;
     bool CheckReach = true;
     ProgramShift shift;
+    // When set, the pass also checks the path of the prepared program (see
+    // pathcheck.h) as it goes, beside the check report.
+    std::optional<PathCheckSettings> pathCheck;
 };
 
 // One line of the trajectory plot, in program coordinates (plot units; the
@@ -42,6 +47,7 @@ struct PreparedProgram {
     ProgramText lines;           // the prepared program, one canonical block a line
     CheckReport checkReport;     // shift and reach messages
     std::vector<PlotMove> moves; // in program order, drawn by PlotSurface::drawMoves
+    PathCheckReport pathCheck;   // over `lines`, when the settings ask for it
     qsizetype blocksRead = 0;    // source lines the pass walked
     bool endBlockFound = false;  // false when the program ended with its last line
 };

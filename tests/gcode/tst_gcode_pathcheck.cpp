@@ -1,6 +1,7 @@
 // The path check: moves beyond the reach, through the forbidden zone around
 // the base, and across the Y axis where the elbow turns over.
 #include "gcode/pathcheck.h"
+#include "gcode/prepareprogram.h"
 
 #include <QTest>
 
@@ -31,6 +32,8 @@ private slots:
     void reportsInTheStationsWords();
     void badNumbersEndTheCheck();
     void theRadiusIsASetting();
+    void thePreparationChecksTheSameMoves_data();
+    void thePreparationChecksTheSameMoves();
 };
 
 void PathCheckTest::movesAgainstTheZoneAndTheAxis_data() {
@@ -129,6 +132,43 @@ void PathCheckTest::theRadiusIsASetting() {
     QCOMPARE(CheckPath(program, PathCheckSettings{})->count(), 0);
     QCOMPARE(CheckPath(program, PathCheckSettings{301.0})->count(), 1);
     QCOMPARE(CheckPath(program, PathCheckSettings{300.0})->count(), 0);
+}
+
+void PathCheckTest::thePreparationChecksTheSameMoves_data() {
+    QTest::addColumn<QList<QByteArray>>("program");
+    QTest::addColumn<QStringList>("expected"); // over the prepared lines
+    QTest::newRow("rounded, repeats dropped, mode carried")
+        << QList<QByteArray>{"N10 G01 X149,6 Y300",
+                             "N20 X149,6 Y300",
+                             "N30 X150 Y-300",
+                             "N40 G00 X-10,2",
+                             "N50 Y-400",
+                             "N60 G02 X5 Y5",
+                             "N70 M30"}
+        << QStringList{"elbow@2", "zone@4", "elbow@4"};
+    QTest::newRow("a bad G is the simulation's to report")
+        << QList<QByteArray>{"N10 G0A X0 Y300"} << QStringList{"elbow@0"};
+}
+
+// The pass checks as it goes what CheckPath finds in its output.
+void PathCheckTest::thePreparationChecksTheSameMoves() {
+    QFETCH(QList<QByteArray>, program);
+    QFETCH(QStringList, expected);
+    PrepareSettings settings;
+    settings.pathCheck = PathCheckSettings{};
+    const Result<PreparedProgram> prepared = PrepareProgram(lines(program), settings);
+    QVERIFY(prepared.ok());
+    QCOMPARE(summary(prepared->pathCheck), expected);
+    QVERIFY(PrepareProgram(lines(program), PrepareSettings{})->pathCheck.isEmpty());
+    const Result<PathCheckReport> again = CheckPath(prepared->lines, PathCheckSettings{});
+    if (again.ok()) {
+        QCOMPARE(summary(*again), expected);
+        for (std::size_t i = 0; i < again->findings().size(); ++i) {
+            QCOMPARE(again->findings()[i].penDown, prepared->pathCheck.findings()[i].penDown);
+            QCOMPARE(again->text(again->findings()[i]),
+                     prepared->pathCheck.text(prepared->pathCheck.findings()[i]));
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(PathCheckTest)

@@ -72,16 +72,19 @@ int runCheck(const QStringList& args) {
         cli::err(program.error());
         return 1;
     }
-    ProgramText lines = std::move(program).value();
-    if (!raw) {
-        Result<PreparedProgram> prepared = PrepareProgram(lines, PrepareSettings());
+    Result<PathCheckReport> report = Failure{};
+    if (raw) {
+        report = CheckPath(*program, settings);
+    } else {
+        PrepareSettings prepare;
+        prepare.pathCheck = settings;
+        Result<PreparedProgram> prepared = PrepareProgram(*program, prepare);
         if (!prepared) {
             cli::err(prepared.error());
             return 1;
         }
-        lines = std::move(prepared).value().lines;
+        report = std::move(prepared).value().pathCheck;
     }
-    const Result<PathCheckReport> report = CheckPath(lines, settings);
     if (!report) {
         cli::err(report.error());
         return 1;
