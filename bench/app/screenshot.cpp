@@ -1,6 +1,8 @@
 // Draws the picture of the main window for the documentation: the station
 // with a program loaded, the page "G-kod" in front, grabbed offscreen.
-// Usage: app-screenshot <output.png>
+// Usage: app-screenshot <output.png> [path-check]
+// With "path-check" the program has a move through the forbidden zone around
+// the base and elbow swings across the Y axis, marked on the plot and listed.
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
@@ -49,19 +51,30 @@ QByteArray demoProgram() {
     block("M30");
     return out;
 }
+// Two squares on either side of the Y axis, joined by a working move that
+// passes close to the base, and a rapid move back across the axis.
+QByteArray pathCheckProgram() {
+    return "N10 G00 X60 Y300 Z6\r\n"
+           "N20 G01 X150 Y300 Z0\r\nN30 X150 Y150\r\nN40 X60 Y150\r\nN50 X60 Y300\r\n"
+           "N60 G01 X60 Y150 Z1\r\nN70 X-250 Y40\r\n"
+           "N80 X-250 Y240\r\nN90 X-400 Y240\r\nN100 X-400 Y40\r\nN110 X-250 Y40\r\n"
+           "N120 G00 X60 Y300 Z6\r\nN130 X500 Y0\r\nN140 M30\r\n";
+}
 } // namespace
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: app-screenshot <output.png>\n");
+        std::fprintf(stderr, "usage: app-screenshot <output.png> [path-check]\n");
         return 2;
     }
+    const bool pathCheck = argc > 2 && QByteArray(argv[2]) == "path-check";
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("rozeta.nc"));
     QFile file(program);
-    if (!file.open(QIODevice::WriteOnly) || file.write(demoProgram()) < 0)
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(pathCheck ? pathCheckProgram() : demoProgram()) < 0)
         return 1;
     file.close();
 

@@ -2,7 +2,7 @@
 // simulated points per second with every hand-over and repaint in place (no
 // pen waits), and how late a 50 ms timer on the user-interface thread fires
 // while the simulation runs flat out.
-#include "../../tests/app/testdoubles.h"
+#include "../../tests/support/stationdoubles.h"
 #include "plottergenerator.h"
 
 #include "app/mainwindow.h"

@@ -11,4 +11,15 @@ QString reachCount(qsizetype count) {
         .arg(count);
 }
 
+QString notPositive(const QString& text) {
+    return QStringLiteral("'%1' nie jest liczbą dodatnią").arg(text);
+}
+
+QString pathCount(qsizetype zone, qsizetype elbow) {
+    return QStringLiteral("Ruchy przez obszar zabroniony: %1, przejścia łokcia przez oś Y: %2 "
+                          "(lista na stronie G-kod)")
+        .arg(zone)
+        .arg(elbow);
+}
+
 } // namespace AppMessages

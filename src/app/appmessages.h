@@ -15,9 +15,16 @@ QString captionWithFile(const QString& fullFileName);
 inline constexpr char16_t kDivisionByZero[] = u"Floating point division by zero";
 inline constexpr char16_t kOverflow[] = u"Floating point overflow";
 
+// A settings field that takes only positive numbers.
+QString notPositive(const QString& text); // '%1' nie jest liczbą dodatnią
+
 // Status-bar notes.
 // The background's own notes come with the composed background (GcodeMessages).
 inline constexpr const auto& kBackgroundFileName = GcodeMessages::kBackgroundFileName;
 QString reachCount(qsizetype count); // after a preparation with reach messages
+// After a preparation whose path check found moves through the forbidden zone
+// or across the Y axis: "Ruchy przez obszar zabroniony: 1, przejścia łokcia
+// przez oś Y: 3 (lista na stronie G-kod)".
+QString pathCount(qsizetype zone, qsizetype elbow);
 
 } // namespace AppMessages

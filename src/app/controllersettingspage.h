@@ -12,7 +12,8 @@ class QPushButton;
 // settings with the derived minimal move (Edit2, Edit3, Edit11, Edit4), the
 // simulation's read-only fields (Edit5, Edit6), manual control (CheckBox7),
 // the controller address (Edit12), the Z heights (Edit13 with Button7, Edit14
-// with Button9), the forbidden area (Edit15), the manual moves (Edit9 with
+// with Button9), the forbidden area around the base that the path check uses
+// (Edit15), the manual moves (Edit9 with
 // Button3, Edit10 with Button4, Edit16 with Button5), the height correction
 // (Button8; Edit7, Edit8, Edit17) and the set-reference button (Button10).
 // Every "Wyslij" button starts disabled; the controller link drives them.
@@ -29,6 +30,7 @@ public:
     QLineEdit* resolutionErrorsEdit() const { return edit(6); }
     QLineEdit* controllerAddressEdit() const { return edit(12); }
     QLineEdit* g00HeightEdit() const { return edit(13); }
+    QLineEdit* forbiddenRadiusEdit() const { return edit(15); }
     QLineEdit* g01HeightEdit() const { return edit(14); }
     QLineEdit* arm1MoveEdit() const { return edit(9); }
     QLineEdit* arm2MoveEdit() const { return edit(10); }

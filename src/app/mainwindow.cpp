@@ -20,7 +20,6 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,6 +62,7 @@ MainWindow::MainWindow(StationDocument& document, QWidget* parent)
     parts.plotWidget = plotWidget_;
     parts.programPage = programPage_;
     parts.settingsPage = programSettingsPage_;
+    parts.stationSettings = &document_.settings();
     parts.statusBar = statusBar_;
     parts.menus = menus_.get();
     parts.window = this;
@@ -158,6 +158,14 @@ void MainWindow::wireSettingsFields() {
     connect(page->gearRatioEdit(), &QLineEdit::textChanged, this, [this](const QString& text) {
         showSettingsResult(document_.settings().changeGearRatio(text));
     });
+    connect(page->forbiddenRadiusEdit(), &QLineEdit::textChanged, this,
+            [this](const QString& text) {
+                if (const Result<double> radius = document_.settings().changeForbiddenRadius(text);
+                    !radius)
+                    showError(radius.error());
+            });
+    connect(programPage_, &ProgramPage::findingChosen, commands_,
+            &ProgramCommands::selectProgramLine);
 }
 
 void MainWindow::showSettingsResult(const Result<QString>& minimalMove) {

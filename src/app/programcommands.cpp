@@ -7,6 +7,7 @@
 #include "app/programpage.h"
 #include "app/programsettingspage.h"
 #include "app/stationdialogs.h"
+#include "app/stationsettings.h"
 #include "app/stationstatusbar.h"
 #include "gcode/gcodemessages.h"
 #include "gcode/plotsurface.h"
@@ -24,6 +25,10 @@ namespace {
 // Status bar panels of the pointer readout.
 constexpr int kPanelX = 3;
 constexpr int kPanelY = 4;
+// The forbidden zone's circle and the marks of the path check's findings.
+constexpr QRgb kForbiddenZoneColour = 0xff606060;
+constexpr QRgb kZoneMarkColour = 0xffff2000;
+constexpr QRgb kElbowMarkColour = 0xffff00ff;
 } // namespace
 
 ProgramCommands::ProgramCommands(ProgramCommandParts parts, QObject* parent)
@@ -113,6 +118,9 @@ bool ProgramCommands::prepare() {
     settings.RemoveRepeated = page->removeRepeated();
     settings.CheckReach = page->checkReach();
     settings.shift = shift_;
+    // The arm's other limits are checked with its reach.
+    if (settings.CheckReach)
+        settings.pathCheck = PathCheckSettings{parts_.stationSettings->forbiddenRadius()};
     const ProgramText source = parts_.programList->snapshot();
     Result<PreparedProgram> result = PrepareProgram(source, settings);
     if (!result) {
@@ -121,20 +129,41 @@ bool ProgramCommands::prepare() {
     }
     PreparedProgram& prepared = result.value();
     parts_.plot->paintBackground(background_);
+    if (settings.pathCheck)
+        parts_.plot->drawForbiddenZone(settings.pathCheck->forbiddenRadius, kForbiddenZoneColour);
+    // The marks lie under the moves, as a halo on both sides of each line.
+    parts_.plot->markFindings(prepared.pathCheck.findings(), kZoneMarkColour, kElbowMarkColour);
     parts_.plot->drawMoves(prepared.moves, page->colours());
     parts_.plotWidget->update();
     parts_.programList->replace(prepared.lines);
     parts_.programPage->programMemo()->setProgram(prepared.lines);
-    showCheckReport(prepared.checkReport);
+    showCheckReport(prepared.checkReport, prepared.pathCheck);
     emit programPrepared();
     return true;
 }
 
-void ProgramCommands::showCheckReport(const CheckReport& report) {
+void ProgramCommands::showCheckReport(const CheckReport& report, const PathCheckReport& path) {
     const qsizetype total = report.outOfReachCount();
     parts_.programPage->showReachMessages(report.reachMessages(ProgramPage::kListedReachMessages),
                                           total);
-    parts_.statusBar->setNote(total > 0 ? AppMessages::reachCount(total) : QString());
+    parts_.programPage->showPathFindings(path);
+    QStringList notes;
+    if (total > 0)
+        notes << AppMessages::reachCount(total);
+    const qsizetype zone = path.count(PathFindingKind::Zone);
+    const qsizetype elbow = path.count(PathFindingKind::Elbow);
+    if (zone > 0 || elbow > 0)
+        notes << AppMessages::pathCount(zone, elbow);
+    parts_.statusBar->setNote(notes.join(QStringLiteral("; ")));
+}
+
+void ProgramCommands::selectProgramLine(qsizetype line) {
+    ProgramMemo* memo = parts_.programPage->programMemo();
+    if (line < 0 || line >= memo->lineCount())
+        return;
+    memo->setCaret(TextPosition{line, 0});
+    memo->setCaret(TextPosition{line, memo->lines().lineLength(line)}, true);
+    memo->setFocus();
 }
 
 void ProgramCommands::plotPressed(QPoint screenPosition) {

@@ -17,6 +17,7 @@ class ProgramList;
 class ProgramPage;
 class ProgramSettingsPage;
 class StationDialogs;
+class StationSettings;
 class StationStatusBar;
 class QWidget;
 
@@ -27,6 +28,7 @@ struct ProgramCommandParts {
     PlotWidget* plotWidget = nullptr;
     ProgramPage* programPage = nullptr;
     ProgramSettingsPage* settingsPage = nullptr;
+    const StationSettings* stationSettings = nullptr;
     StationStatusBar* statusBar = nullptr;
     MainMenus* menus = nullptr;
     QWidget* window = nullptr;
@@ -62,6 +64,9 @@ public:
     void plotPressed(QPoint screenPosition);  // Image1MouseDown
     void plotReleased(QPoint screenPosition); // Image1MouseUp
     void plotMoved(QPoint screenPosition);    // Image1MouseMove
+    // Selects line `line` (from 0) of the program in Memo1 (a path finding
+    // was chosen).
+    void selectProgramLine(qsizetype line);
 
 signals:
     // A program file is being opened: the simulation's start point goes back
@@ -72,7 +77,7 @@ signals:
 
 private:
     bool prepare();
-    void showCheckReport(const CheckReport& report);
+    void showCheckReport(const CheckReport& report, const PathCheckReport& path);
 
     ProgramCommandParts parts_;
     QImage background_;

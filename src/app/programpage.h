@@ -3,7 +3,9 @@
 #include <QStringList>
 #include <QWidget>
 
+class PathCheckReport;
 class QGroupBox;
+class QTreeWidget;
 class QLineEdit;
 class QPlainTextEdit;
 class ProgramMemo;
@@ -11,7 +13,8 @@ class ProgramMemo;
 // The page "G-kod": Memo2 (read-only, blocks already simulated), Edit1 (large
 // font, the block being simulated), Memo1 (the program, editable) and, below
 // it, the reach messages of the last preparation when there are any
-// (CheckReportMemo in the group CheckReportGroup).
+// (CheckReportMemo in the group CheckReportGroup) and the moves the path check
+// found (PathFindingsList in the group PathCheckGroup).
 class ProgramPage : public QWidget {
     Q_OBJECT
 public:
@@ -26,6 +29,15 @@ public:
 
     // Shows the reach messages of a preparation (hidden when there are none).
     void showReachMessages(const QStringList& lines, qsizetype total);
+    // Lists the path check's moves through the forbidden zone and across the
+    // Y axis (PathFindingsList in the group PathCheckGroup, hidden when there
+    // are none), at most kListedReachMessages of them.
+    void showPathFindings(const PathCheckReport& report);
+    QTreeWidget* pathFindingsList() const { return pathList_; }
+
+signals:
+    // The operator clicked a finding: its line in the program (from 0).
+    void findingChosen(qsizetype line);
 
 private:
     QPlainTextEdit* memo2_;
@@ -33,4 +45,6 @@ private:
     ProgramMemo* memo1_;
     QGroupBox* reportGroup_;
     QPlainTextEdit* reportMemo_;
+    QGroupBox* pathGroup_;
+    QTreeWidget* pathList_;
 };

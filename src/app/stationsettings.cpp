@@ -22,6 +22,16 @@ Result<QString> StationSettings::initialise(const QString& stepAngle, const QStr
     return recompute();
 }
 
+Result<double> StationSettings::changeForbiddenRadius(const QString& text) {
+    const Result<double> value = ParseReal(text);
+    if (!value)
+        return value.failure();
+    if (!(*value > 0.0) || !std::isfinite(*value))
+        return Failure{AppMessages::notPositive(text)};
+    forbiddenRadius_ = *value;
+    return forbiddenRadius_;
+}
+
 Result<QString> StationSettings::changeStepAngle(const QString& text) {
     const Result<double> value = ParseReal(text);
     if (!value)

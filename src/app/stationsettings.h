@@ -30,6 +30,12 @@ public:
     double gearRatio() const { return gearRatio_; }
     double minimalMove() const { return minimalMove_; }
 
+    // "Obszar zabroniony:" (Edit15): the radius around the base that no move
+    // may come closer to. A text that is not a positive number is refused and
+    // the radius keeps its value.
+    Result<double> changeForbiddenRadius(const QString& text);
+    double forbiddenRadius() const { return forbiddenRadius_; }
+
 private:
     Result<QString> recompute();
 
@@ -37,4 +43,5 @@ private:
     qint32 microstep_ = 16;
     double gearRatio_ = 0.25;
     double minimalMove_ = 1.8 * 0.25 / 16;
+    double forbiddenRadius_ = 150.0;
 };

@@ -1,8 +1,8 @@
 #include "gcode/plotsurface.h"
 
-#include "gcode/gcodemessages.h"
 #include "base/numberformat.h"
 #include "base/windows1250.h"
+#include "gcode/gcodemessages.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
@@ -43,6 +43,35 @@ void PlotSurface::drawMoves(const std::vector<PlotMove>& moves, const PlotColour
         drawLineLocked(qint64(move.fromX) + 500, kHeight - qint64(move.fromY),
                        qint64(move.toX) + 500, kHeight - qint64(move.toY),
                        colours.colour(PlotColumn::Trajectory, move.row));
+    }
+}
+
+void PlotSurface::drawForbiddenZone(double radius, QRgb colour) {
+    QMutexLocker locker(&mutex_);
+    QPainter painter(&image_);
+    painter.setPen(QPen(QColor::fromRgb(colour), 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(500, kHeight), radius, radius);
+}
+
+void PlotSurface::markFindings(const std::vector<PathFinding>& findings, QRgb zoneColour,
+                               QRgb elbowColour) {
+    QMutexLocker locker(&mutex_);
+    QPainter painter(&image_);
+    const QPen zonePen(QColor::fromRgb(zoneColour), 3);
+    const QPen elbowPen(QColor::fromRgb(elbowColour), 3);
+    // Elbow marks first, so that a move through the zone shows as such.
+    std::size_t marked = 0;
+    for (const PathFindingKind kind : {PathFindingKind::Elbow, PathFindingKind::Zone}) {
+        painter.setPen(kind == PathFindingKind::Zone ? zonePen : elbowPen);
+        for (const PathFinding& f : findings) {
+            if (f.kind != kind)
+                continue;
+            if (++marked > kMarkedFindings)
+                return;
+            painter.drawLine(QPointF(f.fromX + 500, kHeight - f.fromY),
+                             QPointF(f.toX + 500, kHeight - f.toY));
+        }
     }
 }
 

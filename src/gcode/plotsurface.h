@@ -1,8 +1,9 @@
 #pragma once
 
+#include "base/result.h"
+#include "gcode/pathcheck.h"
 #include "gcode/plotcolours.h"
 #include "gcode/prepareprogram.h"
-#include "base/result.h"
 
 #include <QByteArrayView>
 #include <QImage>
@@ -40,6 +41,14 @@ public:
     void drawMove(const PlotMove& move, QRgb colour);
     // The preparation's moves, each in its row's trajectory colour.
     void drawMoves(const std::vector<PlotMove>& moves, const PlotColours& colours);
+    // The forbidden zone: a dashed circle of `radius` program units around
+    // the base (the middle of the bottom edge).
+    void drawForbiddenZone(double radius, QRgb colour);
+    // The moves of the path check's zone and elbow findings, drawn in a wide
+    // line of their kind's colour (at most kMarkedFindings of them); drawn
+    // before the moves, they show as a halo around them.
+    static constexpr std::size_t kMarkedFindings = 10000;
+    void markFindings(const std::vector<PathFinding>& findings, QRgb zoneColour, QRgb elbowColour);
     // A simulation point: the pixel InterpolationPixel(x, y) in the
     // interpolation colour of the whole-number texts of g and z.
     void plotInterpolationPoint(double x, double y, qint32 g, qint32 z, const PlotColours& colours);

@@ -10,6 +10,8 @@ private slots:
     void minimalMove();
     void badTextKeepsThePreviousValue();
     void divisionByZeroStoresTheZero();
+    void forbiddenRadius_data();
+    void forbiddenRadius();
 };
 
 void TestStationSettings::minimalMove_data() {
@@ -81,6 +83,34 @@ void TestStationSettings::divisionByZeroStoresTheZero() {
     QVERIFY(settings.changeGearRatio(QStringLiteral("1e300")));
     QCOMPARE(settings.changeStepAngle(QStringLiteral("1e300")).error(),
              QStringLiteral("Floating point overflow"));
+}
+
+void TestStationSettings::forbiddenRadius_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("error"); // empty when taken
+    QTest::addColumn<double>("radius");
+    QTest::newRow("taken") << "120,5" << QString() << 120.5;
+    QTest::newRow("zero") << "0"
+                          << "'0' nie jest liczbą dodatnią" << 150.0;
+    QTest::newRow("negative") << "-5"
+                              << "'-5' nie jest liczbą dodatnią" << 150.0;
+    QTest::newRow("not a number") << "zielony"
+                                  << "'zielony' is not a valid floating point value" << 150.0;
+    QTest::newRow("empty") << ""
+                           << "'' is not a valid floating point value" << 150.0;
+}
+
+void TestStationSettings::forbiddenRadius() {
+    QFETCH(QString, text);
+    QFETCH(QString, error);
+    QFETCH(double, radius);
+    StationSettings settings;
+    QCOMPARE(settings.forbiddenRadius(), 150.0);
+    const Result<double> changed = settings.changeForbiddenRadius(text);
+    QCOMPARE(changed.ok(), error.isEmpty());
+    if (!changed.ok())
+        QCOMPARE(changed.error(), error);
+    QCOMPARE(settings.forbiddenRadius(), radius);
 }
 
 QTEST_GUILESS_MAIN(TestStationSettings)

@@ -8,7 +8,7 @@
 #include "controller/widgets/controllerwindowbinding.h"
 #include "hpgl/converterwindow.h"
 #include "motion/simulationthread.h"
-#include "testdoubles.h"
+#include "support/stationdoubles.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAction>

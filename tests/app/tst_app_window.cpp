@@ -1,10 +1,13 @@
 // The main window driven by objectName on the offscreen platform: start-up
 // state, settings fields, the program commands, the plot gestures and the
 // panels. Message boxes and dialogs are replaced by recording doubles.
-#include "testdoubles.h"
+#include "support/filesizelimit.h"
+#include "support/stationdoubles.h"
 
 #include "app/colorshape.h"
 #include "app/mainwindow.h"
+#include "app/programpage.h"
+#include "gcode/plotsurface.h"
 #include "gcode/programmemo.h"
 
 #include <QAction>
@@ -24,28 +27,12 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
+#include <QTreeWidget>
 
-#include <csignal>
-#include <sys/resource.h>
+#include <QTimer>
+#include <cmath>
 
 namespace {
-// Files larger than `bytes` cannot be written while it lives (also for root).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        getrlimit(RLIMIT_FSIZE, &old_);
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = old_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &old_); }
-
-private:
-    rlimit old_{};
-};
-
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -89,6 +76,8 @@ private slots:
     void companionWindows();
     void background();
     void exitAsksTheSimulationFirst();
+    void pathFindingsAreListedMarkedAndChosen();
+    void forbiddenRadiusField();
 
 private:
     template <typename T> T* child(const char* name) const {
@@ -518,6 +507,88 @@ void TestMainWindow::exitAsksTheSimulationFirst() {
     action("Zakoncz1")->trigger();
     QCOMPARE(order, (QStringList{"exit", "closing"}));
     QVERIFY(!window_->isVisible());
+}
+
+void TestMainWindow::pathFindingsAreListedMarkedAndChosen() {
+    auto* group = child<QGroupBox>("PathCheckGroup");
+    auto* list = child<QTreeWidget>("PathFindingsList");
+    // N20 passes the base at 100 (zone) and crosses the Y axis pen down;
+    // N30 crosses it back pen up, 134 from the base.
+    open(writeProgram("N10 G00 X100 Y100\r\nN20 G01 X-100 Y100\r\nN30 G00 X300 Y300\r\n"
+                      "N35 X-300 Y300\r\nN40 M30\r\n"));
+    QVERIFY(errors_.isEmpty());
+    QVERIFY(!group->isHidden());
+    QStringList rows;
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        const QTreeWidgetItem* item = list->topLevelItem(i);
+        rows << item->text(0) + '|' + item->text(1) + '|' + item->text(2);
+    }
+    QCOMPARE(rows, QStringList({
+                       "obszar zabroniony|N10|W bloku 10 ruch wchodzi w obszar zabroniony "
+                       "(odległość od podstawy 141,4)",
+                       "obszar zabroniony|N20|W bloku 20 ruch wchodzi w obszar zabroniony "
+                       "(odległość od podstawy 100)",
+                       "oś Y, pisak w dół|N20|W bloku 20 ruch przecina oś Y z opuszczonym "
+                       "pisakiem: łokieć przerzuca się",
+                       "obszar zabroniony|N30|W bloku 30 ruch wchodzi w obszar zabroniony "
+                       "(odległość od podstawy 134,2)",
+                       "oś Y|N30|W bloku 30 ruch przecina oś Y: łokieć przerzuca się",
+                       "oś Y|N35|W bloku 35 ruch przecina oś Y: łokieć przerzuca się",
+                   }));
+    QVERIFY(child<QLabel>("StatusNote")
+                ->text()
+                .contains(QStringLiteral("obszar zabroniony: 3, przejścia łokcia przez oś Y: 3")));
+    // The circle of radius 150 around the base, and halos around N20's move
+    // (through the zone, which wins over its elbow swing) and N35's (elbow
+    // only); the moves' own pixels keep the trajectory colour.
+    const PlotSurface& plot = window_->plotSurface();
+    int onCircle = 0; // the dashed circle, sampled every degree
+    for (int degree = 10; degree <= 170; ++degree) {
+        const double angle = degree * M_PI / 180.0;
+        const int x = int(std::lround(500 + 150 * std::cos(angle)));
+        const int y = int(std::lround(500 - 150 * std::sin(angle)));
+        bool found = false;
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy)
+                found |= QColor(plot.pixel(x + dx, y + dy)) == QColor(0x60, 0x60, 0x60);
+        }
+        onCircle += found;
+    }
+    QVERIFY2(onCircle > 60, qPrintable(QString::number(onCircle)));
+    QCOMPARE(QColor(plot.pixel(500 + 50, 500 - 101)), QColor(0xff, 0x20, 0x00));
+    QVERIFY(QColor(plot.pixel(500 + 50, 500 - 100)) != QColor(0xff, 0x20, 0x00));
+    QCOMPARE(QColor(plot.pixel(500 + 100, 500 - 301)), QColor(0xff, 0x00, 0xff));
+    // Choosing a finding selects its line in Memo1.
+    window_->settingsBar()->setCurrentWidget(window_->programPage());
+    list->scrollToItem(list->topLevelItem(4));
+    QCoreApplication::processEvents();
+    const QRect row = list->visualItemRect(list->topLevelItem(4));
+    QVERIFY(row.isValid());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+    QVERIFY(memo()->hasSelection());
+    QCOMPARE(memo()->selectedText(), QStringLiteral("N30 G00 X300 Y300 "));
+    QCOMPARE(memo()->caret().line, 2);
+    // Without the arm's checks there is nothing to list.
+    child<QCheckBox>("CheckBox6")->setChecked(false);
+    action("Wyczy1")->trigger();
+    QVERIFY(group->isHidden());
+    QCOMPARE(child<QLabel>("StatusNote")->text(), QString());
+}
+
+void TestMainWindow::forbiddenRadiusField() {
+    auto* field = child<QLineEdit>("Edit15");
+    QVERIFY(field->isEnabled() && !field->isReadOnly());
+    QCOMPARE(field->text(), QStringLiteral("150"));
+    open(writeProgram("N10 G00 X300 Y200\r\nN20 X300 Y-200\r\nN30 M30\r\n"));
+    QVERIFY(child<QGroupBox>("PathCheckGroup")->isHidden());
+    field->setText(QStringLiteral("301"));
+    action("Wyczy1")->trigger();
+    QCOMPARE(child<QTreeWidget>("PathFindingsList")->topLevelItemCount(), 1);
+    QVERIFY(errors_.isEmpty());
+    // A value that is not a positive number is refused; the radius stays.
+    field->setText(QStringLiteral("-5"));
+    QCOMPARE(errors_, QStringList{QStringLiteral("'-5' nie jest liczbą dodatnią")});
+    QCOMPARE(window_->stationSettings().forbiddenRadius(), 301.0);
 }
 
 QTEST_MAIN(TestMainWindow)

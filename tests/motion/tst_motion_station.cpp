@@ -1,6 +1,6 @@
 // The simulation in the whole station, with its own main window, driven
 // through its menus on the offscreen platform.
-#include "../app/testdoubles.h"
+#include "support/stationdoubles.h"
 
 #include "app/mainwindow.h"
 #include "app/programpage.h"

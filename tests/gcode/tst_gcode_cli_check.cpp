@@ -76,4 +76,4 @@ void TestCheckCli::errorsAreStatusOne() {
 }
 
 QTEST_GUILESS_MAIN(TestCheckCli)
-#include "tst_gcode_checkcli.moc"
+#include "tst_gcode_cli_check.moc"
