@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gcode/programtext.h"
 #include "base/result.h"
+#include "gcode/programtext.h"
 
 #include <QString>
 
@@ -9,11 +9,14 @@
 // written with CR LF after every line. A CR LF file read and written back
 // unchanged is byte-identical.
 
-// Reads a program file. A file that cannot be read gives
-// "Cannot open file "<full name>". <system reason>".
+// Reads a program file (see ReadInputFile: a regular file or a pipe, never a
+// device such as /dev/zero). A file that cannot be read gives
+// "Cannot open file "<full name>". <reason>".
 Result<ProgramText> ReadProgramFile(const QString& fileName);
 
-// Writes the program through QSaveFile: the file is replaced only once the
-// whole text has been written, so a failed save leaves the old file whole. A
-// failure gives "Cannot create file "<full name>". <system reason>".
+// Writes the program through OutputFile: a regular file is replaced only once
+// the whole text has been written, so a failed save leaves the old file
+// whole; a character device or a FIFO is written into and stays what it is; a
+// directory, a socket or a block device is refused. A failure gives
+// "Cannot create file "<full name>". <reason>".
 Status WriteProgramFile(const QString& fileName, const ProgramText& program);

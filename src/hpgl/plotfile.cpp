@@ -1,11 +1,10 @@
 #include "hpgl/plotfile.h"
 
+#include "base/inputfile.h"
 #include "base/memoryadvice.h"
+#include "base/outputfile.h"
 #include "base/windows1250.h"
 #include "hpgl/hpglmessages.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 #include <cstring>
 
@@ -52,12 +51,9 @@ ProgramText plotLinesFromText(QStringView text) {
 namespace {
 
 Result<QByteArray> readFileBytes(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return Failure{hpgl::cannotOpenFile(path, file.errorString())};
+    Result<QByteArray> bytes = ReadInputFile(path);
+    if (!bytes)
+        return Failure{hpgl::cannotOpenFile(path, bytes.error())};
     return bytes;
 }
 
@@ -97,11 +93,10 @@ QByteArray gcodeFileBytes(QStringView text) {
 }
 
 Status writeGcodeFile(const QString& path, const ProgramText& lines) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    OutputFile file(path);
+    if (!file.open())
         return Failure{hpgl::cannotOpenFile(path, file.errorString())};
-    const QByteArray bytes = lines.toBytes();
-    if (file.write(bytes) != bytes.size() || !file.commit())
+    if (!file.write(lines.toBytes()) || !file.commit())
         return Failure{hpgl::cannotOpenFile(path, file.errorString())};
     return {};
 }

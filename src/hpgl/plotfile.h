@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gcode/programtext.h"
 #include "base/result.h"
+#include "gcode/programtext.h"
 
 #include <QByteArray>
 #include <QString>
@@ -25,6 +25,6 @@ ProgramText plotLinesFromText(QStringView text);
 // The lines of `text` ('\n' between lines; a final '\n' ends the last line
 // and adds none), each ended by CR LF, in Windows-1250.
 QByteArray gcodeFileBytes(QStringView text);
-// Writes the lines, each ended by CR LF, through a save file: a failed write
-// keeps the old file.
+// Writes the lines, each ended by CR LF, through OutputFile: a failed write
+// keeps the old file, a device or FIFO is written into, a directory refused.
 Status writeGcodeFile(const QString& path, const ProgramText& lines);

@@ -1,16 +1,49 @@
 // Program text, program files and the shared program list.
+#include "base/inputfile.h"
+#include "base/outputfile.h"
+#include "controller/emulator/pseudoterminal.h"
 #include "gcode/programfile.h"
 #include "gcode/programlist.h"
+#include "support/fifo.h"
 #include "support/files.h"
 #include "support/filesizelimit.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QTest>
 #include <QThread>
 
 #include <atomic>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
+
+// A listening Unix socket at `path`, closed with this object.
+struct SocketFile {
+    explicit SocketFile(const QString& path) {
+        fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        const QByteArray name = QFile::encodeName(path);
+        if (fd < 0 || std::size_t(name.size()) >= sizeof address.sun_path)
+            return;
+        std::copy(name.begin(), name.end(), address.sun_path);
+        made = ::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~SocketFile() {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    int fd = -1;
+    bool made = false;
+};
+
+const ProgramText kSmallProgram = ProgramText::fromLines({"N1 G00 X1 Y2", "N2 M30"});
+const QByteArray kSmallProgramBytes = "N1 G00 X1 Y2\r\nN2 M30\r\n";
 
 ProgramText bigProgram() {
     ProgramText text;
@@ -34,6 +67,14 @@ private slots:
     void missingFileIsReported();
     void failedSaveKeepsTheOldFile();
     void saveIntoMissingFolderIsReported();
+    void saveWritesIntoStreams_data();
+    void saveWritesIntoStreams();
+    void saveRefusesWhatIsNoFile_data();
+    void saveRefusesWhatIsNoFile();
+    void readRefusesWhatIsNoFile_data();
+    void readRefusesWhatIsNoFile();
+    void readTakesAPipeToItsEnd();
+    void endlessPipeIsCutOff();
     void listBeforeFirstProgram();
     void listReplaceAndRead();
     void listReadsNeverSeeHalfAReplacement();
@@ -153,6 +194,127 @@ void TestProgramFile::saveIntoMissingFolderIsReported() {
     QVERIFY(!saved.ok());
     QVERIFY2(saved.error().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
              qPrintable(saved.error()));
+}
+
+void TestProgramFile::saveWritesIntoStreams_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("FIFO") << "fifo";
+    QTest::newRow("terminal") << "terminal";
+    QTest::newRow("/dev/null") << "null";
+}
+
+// A FIFO or a character device is written into and stays what it is; a
+// replacement by a new regular file would leave the reader with nothing.
+void TestProgramFile::saveWritesIntoStreams() {
+    QFETCH(QString, kind);
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    if (kind == "fifo") {
+        FifoReader fifo(dir.filePath("program.fifo"));
+        QVERIFY(fifo.isValid());
+        const Status saved = WriteProgramFile(fifo.path(), kSmallProgram);
+        QVERIFY2(saved.ok(), qPrintable(saved.ok() ? QString() : saved.error()));
+        QVERIFY(isFifo(fifo.path()));
+        QCOMPARE(fifo.take(), kSmallProgramBytes);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::System | QDir::Files),
+                 QStringList{"program.fifo"});
+    } else if (kind == "terminal") {
+        PseudoTerminal line;
+        QVERIFY(line.open().ok());
+        QVERIFY(isCharacterDevice(line.portPath()));
+        const Status saved = WriteProgramFile(line.portPath(), kSmallProgram);
+        QVERIFY2(saved.ok(), qPrintable(saved.ok() ? QString() : saved.error()));
+        QVERIFY(isCharacterDevice(line.portPath()));
+        QByteArray heard;
+        QTRY_VERIFY((heard += line.readAvailable()).size() >= kSmallProgramBytes.size());
+        QCOMPARE(heard, kSmallProgramBytes);
+    } else {
+        // Written only once the save is known to go into the device as it is.
+        QVERIFY(isCharacterDevice("/dev/null"));
+        QCOMPARE(ClassifyOutput("/dev/null").kind, OutputKind::Stream);
+        QVERIFY(WriteProgramFile("/dev/null", kSmallProgram).ok());
+        QVERIFY(isCharacterDevice("/dev/null"));
+    }
+}
+
+void TestProgramFile::saveRefusesWhatIsNoFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("directory") << "directory"
+                               << "It is a directory, not a file.";
+    QTest::newRow("socket") << "socket"
+                            << "It is a socket, not a file.";
+}
+
+void TestProgramFile::saveRefusesWhatIsNoFile() {
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("target");
+    std::unique_ptr<SocketFile> socket;
+    if (kind == "directory") {
+        QVERIFY(QDir(dir.path()).mkdir("target"));
+    } else {
+        socket = std::make_unique<SocketFile>(path);
+        QVERIFY(socket->made);
+    }
+    const Status saved = WriteProgramFile(path, kSmallProgram);
+    QVERIFY(!saved.ok());
+    QCOMPARE(saved.error(), QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
+    QCOMPARE(QFileInfo(path).isDir(), kind == "directory");
+    QVERIFY(!isRegularFile(path));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"target"});
+}
+
+void TestProgramFile::readRefusesWhatIsNoFile_data() {
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("endless device") << "/dev/zero"
+                                    << "It is a character device, not a file.";
+    QTest::newRow("directory") << QDir::tempPath() << "It is a directory, not a file.";
+}
+
+void TestProgramFile::readRefusesWhatIsNoFile() {
+    QFETCH(QString, path);
+    QFETCH(QString, reason);
+    const Result<ProgramText> read = ReadProgramFile(path);
+    QVERIFY(!read.ok());
+    QCOMPARE(read.error(), QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+}
+
+// A pipe (a FIFO, a shell's process substitution) is read to its end.
+void TestProgramFile::readTakesAPipeToItsEnd() {
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("program.fifo");
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    QProcess writer;
+    writer.start("sh", {"-c", "printf 'N1 G00 X1 Y2\\r\\nN2 M30\\r\\n' > \"$0\"", path});
+    QVERIFY(writer.waitForStarted());
+    const Result<ProgramText> read = ReadProgramFile(path); // waits for the writer
+    QVERIFY(writer.waitForFinished());
+    QVERIFY2(read.ok(), qPrintable(read.ok() ? QString() : read.error()));
+    QCOMPARE(read->toBytes(), kSmallProgramBytes);
+}
+
+// A stream that does not end is cut off with a message, not read until the
+// memory runs out.
+void TestProgramFile::endlessPipeIsCutOff() {
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("endless.fifo");
+    QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    // Held open for reading and writing, the FIFO never ends.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDWR);
+    QVERIFY(fd >= 0);
+    const QByteArray lines = QByteArray("N1 G00 X1 Y2\r\n").repeated(200);
+    QCOMPARE(::write(fd, lines.constData(), std::size_t(lines.size())), ssize_t(lines.size()));
+    const Result<QByteArray> read = ReadInputFile(path, 1000);
+    ::close(fd);
+    QVERIFY(!read.ok());
+    QCOMPARE(read.error(), QString("It does not end within 1000 bytes."));
 }
 
 void TestProgramFile::listBeforeFirstProgram() {

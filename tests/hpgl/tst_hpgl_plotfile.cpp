@@ -1,5 +1,6 @@
 // Plot files read as lines of bytes and G-code files written from lines.
 #include "hpgl/plotfile.h"
+#include "support/fifo.h"
 #include "support/files.h"
 
 #include <QDir>
@@ -16,6 +17,8 @@ private slots:
     void linesFromText();
     void writeLines();
     void failedWriteKeepsTarget();
+    void writeIntoAFifo();
+    void readRefusesADevice();
 };
 
 // Each row: the file's bytes and the lines read from it.
@@ -105,5 +108,24 @@ void TestHpglPlotFile::failedWriteKeepsTarget() {
     QVERIFY(QFileInfo(dir.filePath("sub")).isDir());
 }
 
-QTEST_APPLESS_MAIN(TestHpglPlotFile)
+// The converter's save goes into a FIFO as into a device, leaving it a FIFO.
+void TestHpglPlotFile::writeIntoAFifo() {
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    FifoReader fifo(dir.filePath("out.fifo"));
+    QVERIFY(fifo.isValid());
+    QVERIFY(writeGcodeFile(fifo.path(), ProgramText::fromLines({"N10 M03 T0", "N20 M30"})).ok());
+    QVERIFY(isFifo(fifo.path()));
+    QCOMPARE(fifo.take(), QByteArray("N10 M03 T0\r\nN20 M30\r\n"));
+}
+
+// An endless device is refused at once, by both readers.
+void TestHpglPlotFile::readRefusesADevice() {
+    const QString expected =
+        QStringLiteral("Cannot open file \"/dev/zero\". It is a character device, not a file.");
+    QCOMPARE(readPlotLines("/dev/zero").error(), expected);
+    QCOMPARE(readPlotFile("/dev/zero").error(), expected);
+}
+
+QTEST_GUILESS_MAIN(TestHpglPlotFile)
 #include "tst_hpgl_plotfile.moc"

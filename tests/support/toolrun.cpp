@@ -3,10 +3,12 @@
 #include <QProcess>
 #include <QTest>
 
-ToolRun runTool(const QString& program, const QStringList& args,
-                std::chrono::milliseconds timeout) {
+ToolRun runTool(const QString& program, const QStringList& args, std::chrono::milliseconds timeout,
+                const QString& standardOutputFile) {
     QProcess process;
     process.setStandardInputFile(QProcess::nullDevice());
+    if (!standardOutputFile.isEmpty())
+        process.setStandardOutputFile(standardOutputFile, QIODevice::Append);
     process.start(program, args);
     ToolRun run;
     if (!process.waitForStarted()) {
@@ -36,4 +38,12 @@ QString scaraCliPath() {
 
 ToolRun runScaraCli(const QStringList& args, std::chrono::milliseconds timeout) {
     return runTool(scaraCliPath(), args, timeout);
+}
+
+ToolRun runScaraCliInto(const QString& file, const QStringList& args) {
+    return runTool(scaraCliPath(), args, std::chrono::seconds(30), file);
+}
+
+QString controllerEmulatorPath() {
+    return QStringLiteral(SCARA_CONTROLLER_EMU_PATH);
 }
