@@ -179,7 +179,10 @@ template <bool kPointIsComma> bool plainReal(QByteArrayView text, double& value)
     for (; p < end; ++p) {
         const char c = *p;
         if (c >= '0' && c <= '9') {
-            mantissa = mantissa * 10 + (c - '0');
+            // Past 15 digits the text goes to the exact reader below: the
+            // mantissa stops there, long before it could overflow.
+            if (digits < 15)
+                mantissa = mantissa * 10 + (c - '0');
             ++digits;
             fraction += fraction >= 0;
         } else if ((c == ',' || (kPointIsComma && c == '.')) && fraction < 0) {

@@ -50,6 +50,14 @@ QString serialErrorText(SerialError error, std::optional<int> osCode) {
     return text;
 }
 
+QString serialOpenErrorText(const QString& port, std::optional<int> osCode) {
+    QString text =
+        serialErrorMessage(SerialError::OpenFailed) + QStringLiteral(" \"%1\"").arg(port);
+    if (osCode)
+        text += QString::fromLatin1(kCodeSuffix).arg(*osCode);
+    return text;
+}
+
 std::optional<int> osErrorCodeOf(const QString& description) {
     // The port describes a system error with the system's own text for the
     // number; finding the number again keeps the code exact.

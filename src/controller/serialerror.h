@@ -40,6 +40,10 @@ QString serialErrorMessage(SerialError error);
 // " (os error code: %d)" when an operating system code is known.
 QString serialErrorText(SerialError error, std::optional<int> osCode = std::nullopt);
 
+// The failure to open a port, naming it:
+// "Unable to open com port "/dev/ttyUSB0" (os error code: 2)".
+QString serialOpenErrorText(const QString& port, std::optional<int> osCode = std::nullopt);
+
 // The operating system error number behind a system error description (as
 // the port reports it), if one matches.
 std::optional<int> osErrorCodeOf(const QString& description);

@@ -108,7 +108,8 @@ Status SerialPort::open() {
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!port_.open(QIODevice::ReadWrite)) {
-        const Failure failure = systemFailure(SerialError::OpenFailed);
+        const Failure failure{
+            serialOpenErrorText(settings_.port, osErrorCodeOf(port_.errorString()))};
         port_.clearError();
         return failure;
     }

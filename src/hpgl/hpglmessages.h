@@ -1,13 +1,15 @@
 #pragma once
 
+#include "base/conversionmessages.h"
+
 #include <QString>
 
 // The converter's own texts, used by the window and the tools alike.
 namespace hpgl {
 
-// '%1' is the text that could not be read as a number.
+// '%1' is the text that could not be read as a number (cut when long).
 inline QString notValidInteger(QStringView text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(text);
+    return ConversionMessages::notValidInteger(text.toString());
 }
 inline QString cannotOpenFile(const QString& name, const QString& reason) {
     return QStringLiteral("Cannot open file \"%1\". %2").arg(name, reason);
@@ -37,10 +39,11 @@ inline QString coordinateOutOfRange(double value) {
         .arg(value, 0, 'g', 15);
 }
 inline QString chordOutOfRange(QStringView text) {
-    return QStringLiteral("Kąt cięciwy '%1' musi leżeć między 0,5 a 180 stopni").arg(text);
+    return QStringLiteral("Kąt cięciwy '%1' musi leżeć między 0,5 a 180 stopni")
+        .arg(ConversionMessages::shownValue(text.toString()));
 }
 inline QString notValidReal(QStringView text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(text);
+    return ConversionMessages::notValidFloat(text.toString());
 }
 
 } // namespace hpgl

@@ -76,7 +76,9 @@ void TestSerialSend::aMissingPortEndsWithOne() {
     const QString file = writeProgram("N1 M30\r\n");
     QByteArray err;
     QCOMPARE(run({file, "--port", "/dev/scara-no-such-port"}, nullptr, &err), 1);
-    QVERIFY2(err.startsWith("Unable to open com port (os error code: 2)"), err.constData());
+    QVERIFY2(
+        err.startsWith("Unable to open com port \"/dev/scara-no-such-port\" (os error code: 2)"),
+        err.constData());
 }
 
 void TestSerialSend::silenceEndsWithOne() {

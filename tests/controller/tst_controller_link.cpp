@@ -130,7 +130,8 @@ void TestControllerLink::aMissingPortIsReportedAndNothingChanges() {
     station.useLine("/dev/scara-no-such-port");
     station.enabled.clear();
     station.link.connectChosen();
-    QCOMPARE(station.errors, QStringList{serialErrorText(SerialError::OpenFailed, ENOENT)});
+    QCOMPARE(station.errors,
+             QStringList{serialOpenErrorText("/dev/scara-no-such-port", ENOENT)});
     QVERIFY(station.enabled.empty());
     QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::kDisconnected);
     QVERIFY(!station.link.port().connected());

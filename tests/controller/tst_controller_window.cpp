@@ -303,7 +303,7 @@ void TestControllerLinkWindow::connectErrorsAreShownOnceAndChangeNothing() {
     window.click("Button1");
     QCOMPARE(openBoxes("ControllerErrorBox"), 1);
     QCOMPARE(openBox("ControllerErrorBox")->text(),
-             serialErrorText(SerialError::OpenFailed, ENOENT));
+             serialOpenErrorText("/dev/scara-no-such-port", ENOENT));
     QVERIFY(window.get<QPushButton>("Button1")->isEnabled());
     QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
     cleanup();

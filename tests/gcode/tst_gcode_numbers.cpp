@@ -2,6 +2,8 @@
 // half-to-even rounding the preparation pass writes.
 #include "base/numberformat.h"
 
+#include "base/windows1250.h"
+
 #include <QTest>
 
 #include <cmath>
@@ -25,6 +27,8 @@ private slots:
     void formatRealRoundTrips();
     void roundedWhole_data();
     void roundedWhole();
+    void longValuesAreCutInMessages_data();
+    void longValuesAreCutInMessages();
 };
 
 void TestNumberFormat::parseRealAccepts_data() {
@@ -47,6 +51,16 @@ void TestNumberFormat::parseRealAccepts_data() {
     QTest::newRow("underflow is zero") << QByteArray("1e-400") << 0.0;
     QTest::newRow("zero mantissa huge exponent") << QByteArray("0e999") << 0.0;
     QTest::newRow("largest") << QByteArray("1,7976931348623157e308") << 1.7976931348623157e308;
+    // Digits beyond what a 64-bit mantissa holds: read exactly, no overflow
+    // on the way (UBSan builds check the latter).
+    QTest::newRow("sixteen digits") << QByteArray("9007199254740993") << 9007199254740992.0;
+    QTest::newRow("twenty-three nines")
+        << QByteArray("99999999999999999999999") << 99999999999999999999999.0;
+    QTest::newRow("long with fraction")
+        << QByteArray("-12345678901234567890123,456") << -12345678901234567890123.456;
+    QTest::newRow("long fraction only")
+        << QByteArray(",1234567890123456789012345") << 0.1234567890123456789012345;
+    QTest::newRow("three hundred digits") << QByteArray("1" + QByteArray(299, '0')) << 1e299;
 }
 
 void TestNumberFormat::parseRealAccepts() {
@@ -106,6 +120,8 @@ void TestNumberFormat::parseRealRejects() {
 // Word values as they stand in the line: a point counts as the comma the
 // parser would store, and errors name the value with commas.
 void TestNumberFormat::parseWordReal() {
+    QCOMPARE(*ParseWordReal("99999999999999999999999"), 99999999999999999999999.0);
+    QCOMPARE(*ParseWordReal("-99999999999999999999.5"), -99999999999999999999.5);
     QCOMPARE(*ParseWordReal("12.5"), 12.5);
     QCOMPARE(*ParseWordReal(" -.5e1 "), -5.0);
     QCOMPARE(*ParseWordReal("12,5"), 12.5);
@@ -220,6 +236,39 @@ void TestNumberFormat::roundedWhole() {
     std::string out = "X";
     AppendRoundedWhole(out, value);
     QCOMPARE(QByteArray::fromStdString(out), "X" + text);
+}
+
+// Each row: a value that is no number and the message about it. A value of
+// more than 60 characters is cut there with an ellipsis, so that a bad
+// number of megabytes is not echoed whole.
+void TestNumberFormat::longValuesAreCutInMessages_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<bool>("integer");
+    QTest::addColumn<QString>("message");
+    const QByteArray sixty = QByteArray("x").repeated(60);
+    QTest::newRow("60 characters, whole")
+        << sixty << false << QString("'%1' is not a valid floating point value").arg(sixty);
+    QTest::newRow("61 characters, cut")
+        << sixty + "y" << false
+        << QString("'%1\u2026' is not a valid floating point value").arg(sixty);
+    QTest::newRow("a megabyte of digits and a letter")
+        << QByteArray(1 << 20, '9') + "x" << true
+        << QString("'%1\u2026' is not a valid integer value").arg(QString(60, '9'));
+    QTest::newRow("8-bit bytes decoded")
+        << QByteArray("\xb3").repeated(70) << true
+        << QString("'%1\u2026' is not a valid integer value").arg(QString(60, QChar(0x142)));
+}
+
+void TestNumberFormat::longValuesAreCutInMessages() {
+    QFETCH(QByteArray, text);
+    QFETCH(bool, integer);
+    QFETCH(QString, message);
+    if (integer) {
+        QCOMPARE(ParseWhole(text).error(), message);
+    } else {
+        QCOMPARE(ParseReal(text).error(), message);
+        QCOMPARE(ParseReal(DecodeWindows1250(text)).error(), message);
+    }
 }
 
 QTEST_APPLESS_MAIN(TestNumberFormat)

@@ -1,6 +1,7 @@
 // scara-controller-emu: serves an emulated arm controller on the slave side
 // of a pseudo-terminal until interrupted. Prints the line's path on standard
 // output and every frame with its verdict on standard error.
+#include "base/conversionmessages.h"
 #include "controller/emulator/controlleremulator.h"
 
 #include <QCommandLineParser>
@@ -38,8 +39,9 @@ int readCount(const QCommandLineParser& parser, const char* name, bool& ok) {
     bool number = false;
     const int value = parser.value(QLatin1String(name)).toInt(&number);
     if (!number || value < 0) {
-        QTextStream(stderr) << QStringLiteral("'%1' is not a valid integer value\n")
-                                   .arg(parser.value(QLatin1String(name)));
+        QTextStream(stderr) << ConversionMessages::notValidInteger(
+                                   parser.value(QLatin1String(name)))
+                            << '\n';
         ok = false;
     }
     return value;
