@@ -51,8 +51,8 @@ void ControllerLink::moveChosen(ControllerLinkState::MoveAxis axis, const QStrin
 void ControllerLink::programPrepared() {
     carryOut(state_.programPrepared());
 }
-void ControllerLink::sendProgramChosen() {
-    carryOut(state_.sendProgramChosen());
+void ControllerLink::sendProgramChosen(TransferStart start) {
+    carryOut(state_.sendProgramChosen(start));
 }
 void ControllerLink::pauseChosen() {
     carryOut(state_.pauseChosen());

@@ -47,7 +47,7 @@ public:
     void zHeightChosen(ControllerLinkState::ZHeight which, const QString& fieldText);
     void moveChosen(ControllerLinkState::MoveAxis axis, const QString& fieldText);
     void programPrepared();
-    void sendProgramChosen();
+    void sendProgramChosen(TransferStart start = TransferStart::AtNextTick);
     void pauseChosen();
     void noticeClosed();
     // Keys typed into the terminal view: sent at once, one write each, while

@@ -1,10 +1,10 @@
 #include "controller/controllerlinkstate.h"
 
+#include "base/numberformat.h"
+#include "base/windows1250.h"
 #include "controller/controllerframe.h"
 #include "controller/linktexts.h"
 #include "controller/programsource.h"
-#include "base/numberformat.h"
-#include "base/windows1250.h"
 
 #include <algorithm>
 
@@ -172,11 +172,12 @@ LinkActions ControllerLinkState::programPrepared() {
     return actions;
 }
 
-LinkActions ControllerLinkState::sendProgramChosen() {
+LinkActions ControllerLinkState::sendProgramChosen(TransferStart start) {
     if (!programLoaded_)
         return {}; // the command stays disabled until a program exists
     sending_ = true;
     blockIndex_ = 0;
+    lineSent_ = false;
     LinkActions actions;
     if (!automaticMode_) {
         // Unticking the box is a change of mode like any other.
@@ -184,6 +185,14 @@ LinkActions ControllerLinkState::sendProgramChosen() {
         switchMode(actions);
     }
     actions.push_back(Action::setEnabled(LinkControl::ManualModeBox, false));
+    if (start == TransferStart::AtOnce && portOpen_) {
+        // Line 0 now, its re-send a whole interval later.
+        stopTimer(actions);
+        SendBlock(blockIndex_, actions);
+        if (sending_)
+            startTimer(actions);
+        return actions;
+    }
     startTimer(actions); // a running timer goes on undisturbed
     return actions;
 }
@@ -216,6 +225,7 @@ void ControllerLinkState::SendBlock(int index, LinkActions& actions) {
     actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, false));
     const std::optional<QByteArray> line = program_ ? program_->lineAt(index) : std::nullopt;
     if (line) {
+        lineSent_ = true;
         const QByteArray body = BlockFrame(address_, *line);
         actions.push_back(Action::appendLog(body));
         SendToController(body, actions);
@@ -273,8 +283,14 @@ void ControllerLinkState::DispatchReply(LinkActions& actions) {
     if (!acknowledged)
         return;
     if (sending_) {
+        // An acknowledgement before the current line went out (a doubled one
+        // of the connect or mode frame, in the gap before the first tick) is
+        // not the line's.
+        if (!lineSent_)
+            return;
         // The acknowledgement names no line: it always advances by one.
         ++blockIndex_;
+        lineSent_ = false;
         SendBlock(blockIndex_, actions);
         return;
     }

@@ -9,6 +9,11 @@
 
 class ProgramSource;
 
+// When the program transfer sends its first line: at Timer1's next tick, as
+// the window has always done, or at once (the tools, which start the transfer
+// on the connect acknowledgement).
+enum class TransferStart { AtNextTick, AtOnce };
+
 // The station's side of the controller link: connecting, replies, reference
 // travel, manual control and the line-by-line program transfer. A plain class
 // without clock or port: the adapter that owns ComPort1 and Timer1 feeds it one
@@ -20,6 +25,8 @@ class ProgramSource;
 // to the last fixed frame sent while no transfer runs, and to the current
 // program line while one runs: each acknowledgement during a transfer
 // advances it by exactly one line (a doubled acknowledgement skips a line).
+// An acknowledgement that arrives before the current line has gone out at
+// all answers something else and is not counted.
 class ControllerLinkState {
 public:
     // Timer1's interval: the current program line is sent again after this
@@ -61,11 +68,12 @@ public:
     LinkActions moveChosen(MoveAxis axis, const QString& fieldText);
 
     // Program transfer.
-    LinkActions programPrepared();   // a program has been prepared
-    LinkActions sendProgramChosen(); // Wyslijprogram1Click
-    LinkActions pauseChosen();       // Przerwawwysyaniuprogramu1Click
-    LinkActions noticeClosed();      // the end-of-transfer notice was closed
-    LinkActions timerTick();         // Timer1Timer
+    LinkActions programPrepared(); // a program has been prepared
+    LinkActions
+    sendProgramChosen(TransferStart start = TransferStart::AtNextTick); // Wyslijprogram1Click
+    LinkActions pauseChosen();  // Przerwawwysyaniuprogramu1Click
+    LinkActions noticeClosed(); // the end-of-transfer notice was closed
+    LinkActions timerTick();    // Timer1Timer
 
     // Received data (ComTerminal1StrRecieved): one chunk as it arrived, which
     // may hold part of a line, one line or several.
@@ -78,6 +86,7 @@ public:
     const QByteArray& rxBuffer() const { return rxBuffer_; }
     bool sending() const { return sending_; }
     int blockIndex() const { return blockIndex_; }
+    bool lineSent() const { return lineSent_; } // the current line has gone out
     bool referenceSet() const { return referenceSet_; }
     bool automaticMode() const { return automaticMode_; }
     bool connected() const { return connected_; } // panel 0 shows "Połączono"
@@ -108,6 +117,7 @@ private:
     bool rxOverflow_ = false; // bytes were dropped: the line cannot be an acknowledgement
     bool sending_ = false;
     int blockIndex_ = 0;
+    bool lineSent_ = false; // blockIndex_'s frame has been written at least once
     bool referenceSet_ = false;
     bool automaticMode_ = true;
 };

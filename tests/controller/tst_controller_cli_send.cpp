@@ -14,6 +14,10 @@ private slots:
     void aMissingPortEndsWithOne();
     void silenceEndsWithOne();
     void usageErrorsEndWithTwo();
+    void doubledConnectAcknowledgementSkipsNoLine();
+    void absurdTimeoutIsRefused_data();
+    void absurdTimeoutIsRefused();
+    void longestTimeoutStillSends();
 
 private:
     // Runs scara-cli send while the event loop serves the emulator.
@@ -96,6 +100,69 @@ void TestSerialSend::usageErrorsEndWithTwo() {
     QCOMPARE(run({"x.nc"}), 2);
     QCOMPARE(run({"x.nc", "--port", "/dev/null", "--baud", "12345"}), 2);
     QCOMPARE(run({"x.nc", "--port", "/dev/null", "--timeout", "0"}), 2);
+}
+
+// The connect frame's acknowledgement comes twice. The transfer starts on
+// the first; line 0 goes at once, so the second cannot stand in for its
+// acknowledgement before it was ever sent: every line reaches the controller.
+void TestSerialSend::doubledConnectAcknowledgementSkipsNoLine() {
+    ControllerEmulator emulator({.duplicateEvery = 1});
+    QObject::connect(&emulator, &ControllerEmulator::frameChecked, &emulator,
+                     [&emulator](const EmulatorLogEntry&) {
+                         EmulatorOptions once = emulator.options();
+                         once.duplicateEvery = 0; // the connect frame's only
+                         emulator.setOptions(once);
+                     });
+    QVERIFY(emulator.start());
+    const QString file = writeProgram("N1 G00 X0 Y250\r\nN2 G00 X10 Y250\r\nN3 G00 X20 Y250\r\n"
+                                      "N4 M30\r\n");
+    QByteArray out;
+    QByteArray err;
+    QCOMPARE(run({file, "--port", emulator.portPath(), "--raw"}, &out, &err), 0);
+    QVERIFY2(out.startsWith(":0520N1 G00 X0 Y250"), out.constData());
+    // A line may go twice (the doubled acknowledgement and line 0's own can
+    // arrive as one piece, which counts as none), but none is left out.
+    const QByteArrayList lines{"N1 G00 X0 Y250", "N2 G00 X10 Y250", "N3 G00 X20 Y250", "N4 M30"};
+    QTRY_VERIFY(emulator.acceptedLines().endsWith(lines.last()));
+    QByteArrayList distinct;
+    for (const QByteArray& line : emulator.acceptedLines()) {
+        if (distinct.isEmpty() || distinct.last() != line)
+            distinct << line;
+    }
+    QCOMPARE(distinct, lines);
+}
+
+// Each row: a --timeout value and the refusal on standard error.
+void TestSerialSend::absurdTimeoutIsRefused_data() {
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("beyond 32 bits")
+        << "99999999999" << QByteArray("'99999999999' is not a valid integer value");
+    QTest::newRow("milliseconds beyond 32 bits")
+        << "2147484" << QByteArray("--timeout takes 1 to 86400 seconds, not 2147484");
+    QTest::newRow("a day and a second")
+        << "86401" << QByteArray("--timeout takes 1 to 86400 seconds, not 86401");
+    QTest::newRow("zero") << "0" << QByteArray("--timeout takes 1 to 86400 seconds, not 0");
+    QTest::newRow("negative") << "-5" << QByteArray("--timeout takes 1 to 86400 seconds, not -5");
+    QTest::newRow("fraction") << "1,5" << QByteArray("'1,5' is not a valid integer value");
+}
+
+void TestSerialSend::absurdTimeoutIsRefused() {
+    QFETCH(QString, value);
+    QFETCH(QByteArray, message);
+    const QString file = writeProgram("N1 M30\r\n");
+    QByteArray err;
+    QCOMPARE(run({file, "--port", "/dev/scara-no-such-port", "--timeout", value}, nullptr, &err),
+             2);
+    QVERIFY2(err.startsWith("scara-cli send: " + message + "\n"), err.constData());
+}
+
+void TestSerialSend::longestTimeoutStillSends() {
+    ControllerEmulator emulator;
+    QVERIFY(emulator.start());
+    const QString file = writeProgram("N1 G00 X0 Y250\r\nN2 M30\r\n");
+    QCOMPARE(run({file, "--port", emulator.portPath(), "--raw", "--timeout", "86400"}), 0);
+    QCOMPARE(emulator.acceptedLines(), (QByteArrayList{"N1 G00 X0 Y250", "N2 M30"}));
 }
 
 QTEST_GUILESS_MAIN(TestSerialSend)

@@ -58,6 +58,10 @@ private slots:
     void tickWithClosedPortSendsNothing();
     void pauseStopsResendsOnly();
     void choosingAgainRestartsAtLineZero();
+    void acknowledgementBeforeTheFirstLineIsNotCounted_data();
+    void acknowledgementBeforeTheFirstLineIsNotCounted();
+    void firstLineAtOnce();
+    void firstLineAtOnceNeedsAnOpenPort();
     void sendProgramWaitsForAProgram();
     void manualBoxComesBackWhenTheNoticeCloses();
     void shorterProgramEndsTheTransfer();
@@ -185,11 +189,13 @@ void TestLinkTransfer::startingUnderManualControl() {
     QVERIFY(!s.enabled[LinkControl::ManualButtons]);
     QCOMPARE(s.panel[2], T::kAutomaticMode);
     QVERIFY(s.link.automaticMode());
-    // The mode frame's acknowledgement counts as that of line 0.
+    // The mode frame's acknowledgement comes before line 0 went out: it is
+    // not line 0's, and line 0 goes at the next tick.
     s.ack();
+    QCOMPARE(s.link.blockIndex(), 0);
     s.advance(LinkScript::kTick);
     const QByteArrayList expected =
-        QByteArrayList{FixedFrames::kManualOff} + framesOf({program[1], program[1]});
+        QByteArrayList{FixedFrames::kManualOff} + framesOf({program[0]});
     QCOMPARE(s.frames(), expected);
 }
 
@@ -238,13 +244,75 @@ void TestLinkTransfer::pauseStopsResendsOnly() {
 void TestLinkTransfer::choosingAgainRestartsAtLineZero() {
     const QByteArrayList program = programOf(3);
     LinkScript s = connectedWith(program);
+    startTransfer(s);
+    s.ack();
+    QCOMPARE(s.log.last(), BlockFrame("05", program[1]));
     s.sendProgram();
-    s.ack(); // before the first tick: line 1 goes first
-    QCOMPARE(s.log, QByteArrayList{BlockFrame("05", program[1])});
-    s.sendProgram();
+    QCOMPARE(s.link.blockIndex(), 0);
+    QVERIFY(!s.link.lineSent());
+    s.ack(); // line 1's, late: line 0 of the new transfer has not gone out
     QCOMPARE(s.link.blockIndex(), 0);
     s.advance(LinkScript::kTick);
     QCOMPARE(s.log.last(), BlockFrame("05", program[0]));
+}
+
+// Each row: how many acknowledgements arrive after the transfer was chosen
+// and before line 0 went out at the tick (doubled ones of the connect frame):
+// none of them counts, and every line goes out.
+void TestLinkTransfer::acknowledgementBeforeTheFirstLineIsNotCounted_data() {
+    QTest::addColumn<int>("early");
+    QTest::newRow("one") << 1;
+    QTest::newRow("two") << 2;
+}
+
+void TestLinkTransfer::acknowledgementBeforeTheFirstLineIsNotCounted() {
+    QFETCH(int, early);
+    const QByteArrayList program = programOf(3);
+    LinkScript s = connectedWith(program);
+    s.sendProgram();
+    for (int i = 0; i < early; ++i) {
+        s.advance(20);
+        s.ack();
+    }
+    QVERIFY(s.log.isEmpty());
+    QCOMPARE(s.link.blockIndex(), 0);
+    s.advance(LinkScript::kTick); // line 0 goes now
+    for (int i = 0; i < program.size(); ++i) {
+        s.advance(10);
+        s.ack();
+    }
+    QCOMPARE(s.frames(), framesOf(program));
+    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+}
+
+// The tools start the transfer on the connect acknowledgement and send line
+// 0 at once; its re-send waits a whole interval.
+void TestLinkTransfer::firstLineAtOnce() {
+    const QByteArrayList program = programOf(2);
+    LinkScript s = connectedWith(program);
+    s.feed(s.link.sendProgramChosen(TransferStart::AtOnce));
+    QCOMPARE(s.frames(), framesOf({program[0]}));
+    QVERIFY(s.link.lineSent());
+    QVERIFY(s.timerOn);
+    s.advance(LinkScript::kTick - 1);
+    QCOMPARE(s.log.size(), 1);
+    s.advance(1);
+    QCOMPARE(s.frames(), framesOf({program[0], program[0]}));
+    s.ack();
+    s.ack();
+    QCOMPARE(s.frames(), framesOf({program[0], program[0], program[1]}));
+    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+}
+
+// With the port closed nothing goes at once; the tick sends nothing either.
+void TestLinkTransfer::firstLineAtOnceNeedsAnOpenPort() {
+    LinkScript s(programOf(2), true);
+    s.feed(s.link.sendProgramChosen(TransferStart::AtOnce));
+    QVERIFY(s.wire.isEmpty());
+    QVERIFY(s.link.sending());
+    QVERIFY(!s.link.lineSent());
+    s.advance(LinkScript::kTick);
+    QVERIFY(s.wire.isEmpty());
 }
 
 void TestLinkTransfer::sendProgramWaitsForAProgram() {

@@ -1,6 +1,7 @@
 // scara-cli send: a headless sender on the station's own link logic.
 #include "command.h"
 
+#include "base/numberformat.h"
 #include "controller/controllerlink.h"
 #include "controller/linktexts.h"
 #include "controller/programsource.h"
@@ -10,6 +11,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 
@@ -21,8 +23,8 @@ const char kSendHelp[] =
     "Sends a program to the arm's controller as \"Wyslij program\" does. Opens\n"
     "the port (8 data bits, no parity, 1 stop bit, no flow control), sends the\n"
     "connect frame and waits for its acknowledgement, then sends the program\n"
-    "line by line: each acknowledgement sends the next line at once, and the\n"
-    "current line goes again every 500 ms while none comes.\n"
+    "line by line: the first line at once, each acknowledgement sends the next\n"
+    "line at once, and the current line goes again every 500 ms while none comes.\n"
     "\n"
     "The program is FILE prepared with the station's default settings, or\n"
     "FILE's lines as they are with --raw. Every frame sent (the transfer log\n"
@@ -31,7 +33,8 @@ const char kSendHelp[] =
     "  --port PATH    the serial device (for example /dev/ttyUSB0)\n"
     "  --baud N       the line speed (default 19200)\n"
     "  --raw          send FILE's lines unprepared\n"
-    "  --timeout S    give up when nothing has arrived for S seconds (default 10)\n"
+    "  --timeout S    give up when nothing has arrived for S seconds (default 10,\n"
+    "                 1 to 86400)\n"
     "\n"
     "Exit status 0 after the last line; 1 when the file cannot be read or\n"
     "prepared, on a port error, or after the time-out; 2 on a usage error.\n";
@@ -41,8 +44,11 @@ struct SendOptions {
     QString port;
     BaudRate baud = BaudRate::B19200;
     bool raw = false;
-    int timeoutSeconds = 10;
+    std::chrono::seconds timeout{10};
 };
+
+// The longest silence --timeout accepts: a day.
+constexpr std::chrono::seconds kLongestTimeout = std::chrono::hours(24);
 
 int usageError(const QString& message) {
     cli::err(QStringLiteral("scara-cli send: ") + message);
@@ -74,10 +80,14 @@ Result<SendOptions> parseArguments(const QStringList& args) {
                 if (options.baud == BaudRate::Custom || baudRateText(options.baud) != *text)
                     return Failure{QStringLiteral("no line speed ") + *text};
             } else {
-                bool ok = false;
-                options.timeoutSeconds = text->toInt(&ok);
-                if (!ok || options.timeoutSeconds <= 0)
-                    return Failure{QStringLiteral("'%1' is not a valid integer value").arg(*text)};
+                const Result<qint32> seconds = ParseWhole(*text);
+                if (!seconds)
+                    return seconds.failure();
+                if (*seconds < 1 || *seconds > kLongestTimeout.count())
+                    return Failure{QStringLiteral("--timeout takes 1 to %1 seconds, not %2")
+                                       .arg(kLongestTimeout.count())
+                                       .arg(*seconds)};
+                options.timeout = std::chrono::seconds(*seconds);
             }
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
             return Failure{QStringLiteral("unknown option ") + arg};
@@ -133,9 +143,10 @@ int transfer(const SendOptions& options, const LineListProgram& program) {
     };
     QTimer silence;
     silence.setSingleShot(true);
-    silence.setInterval(options.timeoutSeconds * 1000);
+    silence.setInterval(std::chrono::duration_cast<std::chrono::milliseconds>(options.timeout));
     QObject::connect(&silence, &QTimer::timeout, &loop, [&] {
-        finish(1, QStringLiteral("Brak odpowiedzi sterownika od %1 s").arg(options.timeoutSeconds));
+        finish(1,
+               QStringLiteral("Brak odpowiedzi sterownika od %1 s").arg(options.timeout.count()));
     });
     QObject::connect(&link, &ControllerLink::received, &silence, qOverload<>(&QTimer::start));
     QObject::connect(&link, &ControllerLink::errorRaised, &loop,
@@ -157,7 +168,9 @@ int transfer(const SendOptions& options, const LineListProgram& program) {
                              link.state().sending())
                              return;
                          cli::err(text);
-                         link.sendProgramChosen();
+                         // Line 0 goes now: an acknowledgement that came
+                         // before it (a doubled one) cannot be taken for its.
+                         link.sendProgramChosen(TransferStart::AtOnce);
                      });
 
     link.start();
