@@ -15,11 +15,14 @@ void CheckReport::reserve(qsizetype blocks) {
     AdviseLargeBuffer(entries_.data(), entries_.capacity() * sizeof(std::uint64_t));
 }
 
-void CheckReport::forEachLine(const std::function<void(const QString&)>& visit) const {
+void CheckReport::forEachLine(const std::function<void(const QString&)>& visit,
+                              std::uint8_t only) const {
     BlockView block;
     for (std::uint64_t entry : entries_) {
         const auto line = qsizetype(entry >> 8);
-        const auto messages = std::uint8_t(entry & 0xff);
+        const auto messages = std::uint8_t(entry & only);
+        if (messages == 0)
+            continue;
         block.parse(source_.line(line));
         const QByteArrayView n = block.word(GcodeWord::N);
         if (messages & ShiftY)

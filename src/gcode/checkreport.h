@@ -40,11 +40,16 @@ public:
 
     qsizetype lineCount() const { return lineCount_; }
     bool isEmpty() const { return lineCount_ == 0; }
-    // Each message line in order, as Unicode.
-    void forEachLine(const std::function<void(const QString&)>& visit) const;
+    // Each message line in order, as Unicode; with `only`, just the lines of
+    // those kinds (a combination of Message flags).
+    void forEachLine(const std::function<void(const QString&)>& visit,
+                     std::uint8_t only = ShiftY | ShiftX | OutOfReach) const;
     QStringList lines() const;
     // All lines as Windows-1250 bytes, each followed by `lineEnd`.
     QByteArray toBytes(QByteArrayView lineEnd = "\r\n") const;
+    // The shift the pass added.
+    qint32 dx() const { return dx_; }
+    qint32 dy() const { return dy_; }
     // Number of out-of-reach lines.
     qsizetype outOfReachCount() const { return outOfReachCount_; }
     // The first `limit` out-of-reach lines, in program order, for the operator

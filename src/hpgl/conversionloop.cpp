@@ -93,6 +93,23 @@ ConversionLoop::Outcome ConversionLoop::runToEnd() {
     return outcome;
 }
 
+qsizetype ConversionLoop::skipEmptyLines() {
+    const qsizetype first = linesTaken_;
+    while (linesTaken_ < input_.lineCount() && input_.line(linesTaken_).isEmpty()) {
+        ++linesTaken_;
+        progress_.advance();
+    }
+    return linesTaken_ - first;
+}
+
+bool ConversionLoop::hasRemainingContent() const {
+    for (qsizetype index = linesTaken_; index < input_.lineCount(); ++index) {
+        if (!input_.line(index).trimmed().isEmpty())
+            return true;
+    }
+    return false;
+}
+
 ProgramText ConversionLoop::takeOutput() {
     return std::exchange(output_, ProgramText());
 }

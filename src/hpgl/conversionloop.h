@@ -54,6 +54,12 @@ public:
     // Runs step() to the end, ignoring notices (for tools and tests).
     Outcome runToEnd();
 
+    // Takes the empty lines at the front out unconverted, so that a tool can
+    // go on past the empty line the conversion stopped at; returns how many.
+    qsizetype skipEmptyLines();
+    // Whether lines other than empty ones or spaces remain.
+    bool hasRemainingContent() const;
+
     // G-code lines (Windows-1250) emitted since the last call.
     ProgramText takeOutput();
     // The lines that the loop has not taken out yet, joined by '\n'.

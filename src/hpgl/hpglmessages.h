@@ -16,6 +16,12 @@ inline QString cannotOpenFile(const QString& name, const QString& reason) {
 }
 inline const QString kPlotFileInvalid = QStringLiteral("Plik jest niewłasciwy lub uszkodzony");
 inline const QString kConversionFinished = QStringLiteral("Konwersja zakończona");
+// The conversion stopped at an empty line (1-based) with lines after it.
+inline QString stoppedAtEmptyLine(qsizetype line) {
+    return QStringLiteral("Konwersja zatrzymana na pustej linii %1; pozostałe linie "
+                          "nie zostały przetworzone")
+        .arg(line);
+}
 
 } // namespace hpgl
 

@@ -1,10 +1,36 @@
 // scara-cli prepare and plot, run as a user runs them.
+#include "base/windows1250.h"
+#include "support/fifo.h"
 #include "support/files.h"
 #include "support/testdata.h"
 #include "support/toolrun.h"
 
+#include <QDir>
 #include <QImage>
 #include <QTest>
+
+namespace {
+
+// The lines of a golden check report (Windows-1250, CR LF) that contain one
+// of `kinds`, as scara-cli prints them on standard error.
+QByteArray reportLines(const QString& name, const QStringList& kinds) {
+    QByteArray printed;
+    const QString report = DecodeWindows1250(readFileBytes(testDataPath(name)));
+    for (const QString& line : report.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)) {
+        for (const QString& kind : kinds) {
+            if (line.contains(kind)) {
+                printed += line.toUtf8() + '\n';
+                break;
+            }
+        }
+    }
+    return printed;
+}
+
+const QString kShiftLine = QStringLiteral("nastapiło dodatnie");
+const QString kReachLine = QStringLiteral("przekroczenie zasięgu");
+
+} // namespace
 
 class TestGcodeCli : public QObject {
     Q_OBJECT
@@ -13,27 +39,46 @@ private slots:
     void prepareWritesTheGoldenProgram_data();
     void prepareWritesTheGoldenProgram();
     void prepareErrorWritesNothing();
+    void prepareRefusesADevice();
+    void outputIntoAFifo_data();
+    void outputIntoAFifo();
+    void outputIntoADirectoryIsRefused_data();
+    void outputIntoADirectoryIsRefused();
+    void lostStandardOutputEndsWithOne_data();
+    void lostStandardOutputEndsWithOne();
     void plotSavesThePicture();
     void helpForEachCommand();
 };
 
+// Each row: the options, the golden program and which lines of its golden
+// report go to standard error (the shift lines only with a shift, or when
+// asked for).
 void TestGcodeCli::prepareWritesTheGoldenProgram_data() {
     QTest::addColumn<QStringList>("options");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("defaults") << QStringList{} << "plotter.prepared";
-    QTest::newRow("shift") << QStringList{"--dx", "10", "--dy", "-5"} << "plotter-shifted.prepared";
+    QTest::addColumn<QStringList>("reported");
+    QTest::newRow("defaults") << QStringList{} << "plotter" << QStringList{kReachLine};
+    QTest::newRow("shift") << QStringList{"--dx", "10", "--dy", "-5"} << "plotter-shifted"
+                           << QStringList{kShiftLine, kReachLine};
+    QTest::newRow("shift lines asked for")
+        << QStringList{"--report-shifts"} << "plotter" << QStringList{kShiftLine, kReachLine};
     QTest::newRow("as written") << QStringList{"--keep-repeats", "--no-reach-check"}
-                                << "plotter-kept.prepared";
+                                << "plotter-kept" << QStringList{kReachLine};
 }
 
 void TestGcodeCli::prepareWritesTheGoldenProgram() {
     QFETCH(QStringList, options);
     QFETCH(QString, expected);
+    QFETCH(QStringList, reported);
     const ToolRun toStdout =
         runScaraCli(QStringList{"prepare", testDataPath("plotter.nc")} + options);
     QCOMPARE(toStdout.exitCode, 0);
-    QCOMPARE(toStdout.out, readFileBytes(testDataPath(expected)));
-    QVERIFY(toStdout.err.startsWith("W bloku 20 nastapi"));
+    QCOMPARE(toStdout.out, readFileBytes(testDataPath(expected + ".prepared")));
+    QCOMPARE(toStdout.err, reportLines(expected + ".report", reported));
+    const ToolRun dashed =
+        runScaraCli(QStringList{"prepare", testDataPath("plotter.nc"), "-o", "-"} + options);
+    QCOMPARE(dashed.exitCode, 0);
+    QCOMPARE(dashed.out, toStdout.out);
     TempDir dir;
     QVERIFY(dir.isValid());
     const QString out = dir.filePath("out.nc");
@@ -65,6 +110,86 @@ void TestGcodeCli::prepareErrorWritesNothing() {
     QCOMPARE(badShift.err, QByteArray("'1,5' is not a valid integer value\n"));
     QCOMPARE(runScaraCli({"prepare"}).exitCode, 2);
     QCOMPARE(runScaraCli({"prepare", testDataPath("plotter.nc"), "--bogus"}).exitCode, 2);
+}
+
+void TestGcodeCli::prepareRefusesADevice() {
+    const ToolRun run = runScaraCli({"prepare", "/dev/zero"});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.err,
+             QByteArray("Cannot open file \"/dev/zero\". It is a character device, not a file.\n"));
+}
+
+// Each row: a command that saves with -o; its output goes into a FIFO as it
+// would go to standard output ("-o -"), and the FIFO stays a FIFO.
+void TestGcodeCli::outputIntoAFifo_data() {
+    QTest::addColumn<QStringList>("command");
+    const QString plot = testDataPath("../../hpgl/data/worked.plt");
+    QTest::newRow("prepare") << QStringList{"prepare", testDataPath("plotter.nc")};
+    QTest::newRow("plot") << QStringList{"plot", testDataPath("converted.nc")};
+    QTest::newRow("convert-hpgl") << QStringList{"convert-hpgl", plot};
+    QTest::newRow("normalize-hpgl") << QStringList{"normalize-hpgl", plot};
+}
+
+void TestGcodeCli::outputIntoAFifo() {
+    QFETCH(QStringList, command);
+    const ToolRun toStdout = runScaraCli(command + QStringList{"-o", "-"});
+    QCOMPARE(toStdout.exitCode, 0);
+    QVERIFY(!toStdout.out.isEmpty());
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    FifoReader fifo(dir.filePath("out.fifo"));
+    QVERIFY(fifo.isValid());
+    const ToolRun run = runScaraCli(command + QStringList{"-o", fifo.path()});
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(isFifo(fifo.path()));
+    QCOMPARE(fifo.take(), toStdout.out);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot),
+             QStringList{"out.fifo"});
+}
+
+void TestGcodeCli::outputIntoADirectoryIsRefused_data() {
+    outputIntoAFifo_data();
+}
+
+void TestGcodeCli::outputIntoADirectoryIsRefused() {
+    QFETCH(QStringList, command);
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const ToolRun run = runScaraCli(command + QStringList{"-o", dir.path()});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("\"" + QFile::encodeName(dir.path()) +
+                              "\". It is a directory, not a file.\n"),
+             run.err.constData());
+    QVERIFY(QFileInfo(dir.path()).isDir());
+}
+
+// Each row: a command whose output cannot be written (a full disk).
+void TestGcodeCli::lostStandardOutputEndsWithOne_data() {
+    QTest::addColumn<QStringList>("command");
+    const QString program = testDataPath("plotter.nc");
+    const QString plot = testDataPath("../../hpgl/data/worked.plt");
+    QTest::newRow("prepare") << QStringList{"prepare", program};
+    QTest::newRow("prepare -o -") << QStringList{"prepare", program, "-o", "-"};
+    QTest::newRow("plot -o -") << QStringList{"plot", program, "-o", "-"};
+    QTest::newRow("frames") << QStringList{"frames", program};
+    QTest::newRow("simulate") << QStringList{"simulate", program};
+    QTest::newRow("check") << QStringList{"check", program};
+    QTest::newRow("convert-hpgl") << QStringList{"convert-hpgl", plot};
+    QTest::newRow("normalize-hpgl") << QStringList{"normalize-hpgl", plot};
+    QTest::newRow("help") << QStringList{"prepare", "--help"};
+}
+
+void TestGcodeCli::lostStandardOutputEndsWithOne() {
+    QFETCH(QStringList, command);
+    if (!QFileInfo::exists("/dev/full"))
+        QSKIP("no /dev/full here");
+    const ToolRun run = runScaraCliInto("/dev/full", command);
+    QVERIFY2(run.failure.isEmpty(), qPrintable(run.failure));
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY2(run.err.contains("scara-cli: cannot write to standard output"), run.err.constData());
+    QCOMPARE(run.err.count("cannot write to standard output"), 1);
 }
 
 void TestGcodeCli::plotSavesThePicture() {

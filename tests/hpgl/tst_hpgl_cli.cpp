@@ -16,6 +16,8 @@ private slots:
     void warnsAboutAFileWithoutEnd();
     void normalizesAndFits();
     void failedWriteKeepsOldFile();
+    void emptyLineBeforeTheEnd_data();
+    void emptyLineBeforeTheEnd();
 };
 
 void TestHpglCli::convertsTheWorkedExample() {
@@ -89,6 +91,46 @@ void TestHpglCli::failedWriteKeepsOldFile() {
     QCOMPARE(run.exitCode, 1);
     QVERIFY(run.err.startsWith("Cannot open file"));
     QVERIFY(QFileInfo(target).isDir());
+}
+
+// Each row: a plot file with empty lines, the options, the exit status, the
+// G-code written and what standard error must hold.
+void TestHpglCli::emptyLineBeforeTheEnd_data() {
+    QTest::addColumn<QByteArray>("plot");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("gcode");
+    QTest::addColumn<QByteArray>("message");
+    const QByteArray withGap = "IN;\r\nSP1;\r\nPU100 200;\r\n\r\nPD300 400;\r\nPU0 0;\r\nSP0;\r\n";
+    const QByteArray head = "N10 M03 T0\r\nN20 G00 X 0 Y 0 Z 10\r\nN30 G00 X 100 Y 200 Z 10\r\n";
+    const QByteArray whole = readFileBytes(testDataPath("worked.nc"));
+    QTest::newRow("stops, names the line")
+        << withGap << QStringList{} << 1 << head
+        << QByteArray("Konwersja zatrzymana na pustej linii 4; pozosta\xc5\x82"
+                      "e linie nie zosta\xc5\x82y przetworzone\n");
+    QTest::newRow("goes on when asked")
+        << withGap << QStringList{"--skip-empty-lines"} << 0 << whole << QByteArray();
+    QTest::newRow("empty lines at the end")
+        << readFileBytes(testDataPath("worked.plt")) + "\r\n\r\n"
+        << QStringList{} << 0 << whole << QByteArray();
+}
+
+void TestHpglCli::emptyLineBeforeTheEnd() {
+    QFETCH(QByteArray, plot);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QByteArray, gcode);
+    QFETCH(QByteArray, message);
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString file = dir.writeFile("gap.plt", plot);
+    QVERIFY(!file.isEmpty());
+    const ToolRun run = runScaraCli(QStringList{"convert-hpgl", file} + options);
+    QCOMPARE(run.exitCode, status);
+    QCOMPARE(run.out, gcode);
+    QVERIFY2(run.err.startsWith(message), run.err.constData());
+    if (message.isEmpty())
+        QCOMPARE(run.err, QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestHpglCli)

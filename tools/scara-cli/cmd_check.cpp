@@ -103,10 +103,8 @@ int runCheck(const QStringList& args) {
         }
     }
     cli::out(chunk);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        cli::err(QStringLiteral("scara-cli: cannot write the findings to standard output"));
+    if (!cli::finishStandardOutput())
         return 1;
-    }
     return report->isEmpty() ? 0 : 3;
 }
 

@@ -3,6 +3,7 @@
 #include "command.h"
 
 #include "base/numberformat.h"
+#include "gcode/picturefile.h"
 #include "gcode/plotbackground.h"
 #include "gcode/plotsurface.h"
 #include "gcode/prepareprogram.h"
@@ -14,23 +15,26 @@ namespace {
 
 const char kPrepareHelp[] =
     "usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]\n"
-    "                         [--dx N] [--dy N] [-o OUT]\n"
+    "                         [--dx N] [--dy N] [--report-shifts] [-o OUT]\n"
     "\n"
     "Prepares a G-code program as the station does when it opens a file: rounds\n"
     "X, Y and Z (halves to even), adds the shift, writes every block in canonical\n"
     "form, drops blocks that repeat the previous point, checks the arm's reach and\n"
     "stops after the block with M30 (or at the last line).\n"
     "\n"
-    "The prepared program goes to OUT (replaced only when complete) or to standard\n"
-    "output, with CR LF line ends and the file's 8-bit bytes unchanged; the check\n"
-    "report goes to standard error. Exit status 0; on an error the station's\n"
-    "message goes to standard error, nothing is written and the status is 1.\n"
+    "The prepared program goes to OUT (a file is replaced only when complete; a\n"
+    "device or FIFO is written into) or to standard output, with CR LF line ends\n"
+    "and the file's 8-bit bytes unchanged; the check report goes to standard\n"
+    "error: the blocks beyond the reach, and the shift lines when a shift is\n"
+    "given. Exit status 0; on an error the station's message goes to standard\n"
+    "error, nothing is written and the status is 1.\n"
     "\n"
     "  --no-round        keep X, Y and Z as written (Zaokraglanie wspolrzednych off)\n"
     "  --keep-repeats    keep blocks that repeat the previous point\n"
     "  --no-reach-check  do not check the 500-unit reach\n"
     "  --dx N, --dy N    shift the drawing by N plot units (whole numbers)\n"
-    "  -o OUT            write the prepared program to OUT\n";
+    "  --report-shifts   report the shift lines of every block, also for a shift of 0\n"
+    "  -o OUT            write the prepared program to OUT (\"-\": standard output)\n";
 
 const char kPlotHelp[] =
     "usage: scara-cli plot FILE -o OUT.bmp|OUT.png [--background IMAGE]\n"
@@ -39,14 +43,16 @@ const char kPlotHelp[] =
     "as the station draws it: the background (the station's default grid, or\n"
     "IMAGE drawn unscaled at the top-left corner) and the program's moves in the\n"
     "default trajectory colours. PNG when OUT ends in .png, otherwise a Windows\n"
-    "bitmap. Exit status 0; on an error the station's message goes to standard\n"
-    "error, no picture is written and the status is 1.\n";
+    "bitmap (also for \"-o -\", standard output). Exit status 0; on an error the\n"
+    "station's message goes to standard error, no picture is written and the\n"
+    "status is 1.\n";
 
 struct Options {
     QString file;
     QString out;
     QString background;
     PrepareSettings settings;
+    bool reportShifts = false;
 };
 
 int usageError(const QString& message, const char* help) {
@@ -71,6 +77,8 @@ std::optional<int> parseOptions(const QStringList& args, Options& options, bool 
             options.settings.RemoveRepeated = false;
         } else if (shiftAllowed && arg == QLatin1String("--no-reach-check")) {
             options.settings.CheckReach = false;
+        } else if (shiftAllowed && arg == QLatin1String("--report-shifts")) {
+            options.reportShifts = true;
         } else if (shiftAllowed && (arg == QLatin1String("--dx") || arg == QLatin1String("--dy"))) {
             const std::optional<QString> text = value();
             if (!text)
@@ -105,16 +113,26 @@ std::optional<int> parseOptions(const QStringList& args, Options& options, bool 
     return std::nullopt;
 }
 
-void writeReport(const CheckReport& report) {
+// The reach lines, and the shift lines of an axis with a shift (or of both
+// axes when asked): a program of a million blocks, not shifted, then reports
+// no two million lines that say nothing.
+void writeReport(const CheckReport& report, bool allShifts) {
+    std::uint8_t kinds = CheckReport::OutOfReach;
+    if (allShifts || report.dy() != 0)
+        kinds |= CheckReport::ShiftY;
+    if (allShifts || report.dx() != 0)
+        kinds |= CheckReport::ShiftX;
     QByteArray chunk;
-    report.forEachLine([&](const QString& line) {
-        chunk.append(line.toLocal8Bit());
-        chunk.append('\n');
-        if (chunk.size() > (1 << 16)) {
-            std::fwrite(chunk.constData(), 1, std::size_t(chunk.size()), stderr);
-            chunk.clear();
-        }
-    });
+    report.forEachLine(
+        [&](const QString& line) {
+            chunk.append(line.toLocal8Bit());
+            chunk.append('\n');
+            if (chunk.size() > (1 << 16)) {
+                std::fwrite(chunk.constData(), 1, std::size_t(chunk.size()), stderr);
+                chunk.clear();
+            }
+        },
+        kinds);
     std::fwrite(chunk.constData(), 1, std::size_t(chunk.size()), stderr);
 }
 
@@ -136,14 +154,15 @@ int runPrepare(const QStringList& args) {
         cli::err(prepared.error());
         return 1;
     }
-    if (options.out.isEmpty()) {
+    if (options.out.isEmpty() || cli::isStandardOutput(options.out)) {
         cli::out(prepared->lines.toBytes());
-        std::fflush(stdout);
+        if (!cli::finishStandardOutput())
+            return 1;
     } else if (const Status written = WriteProgramFile(options.out, prepared->lines); !written) {
         cli::err(written.error());
         return 1;
     }
-    writeReport(prepared->checkReport);
+    writeReport(prepared->checkReport, options.reportShifts);
     return 0;
 }
 
@@ -179,7 +198,14 @@ int runPlot(const QStringList& args) {
     PlotSurface surface;
     surface.paintBackground(background);
     surface.drawMoves(prepared->moves, PlotColours::defaults());
-    if (const Status saved = surface.save(options.out); !saved) {
+    if (cli::isStandardOutput(options.out)) {
+        const Result<QByteArray> bytes = EncodePicture(surface.image(), "bmp");
+        if (!bytes) {
+            cli::err(bytes.error());
+            return 1;
+        }
+        cli::out(*bytes);
+    } else if (const Status saved = WritePicture(options.out, surface.image()); !saved) {
         cli::err(saved.error());
         return 1;
     }

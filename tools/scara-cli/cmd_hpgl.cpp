@@ -8,9 +8,10 @@
 #include "hpgl/plotfile.h"
 #include "hpgl/plotfitting.h"
 
-#include <QSaveFile>
+#include "base/outputfile.h"
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -20,10 +21,14 @@ const char kConvertUsage[] =
     "usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]\n"
     "                              [--travel-height N] [--step N]\n"
     "                              [--normalize] [--fit] [--margin N] [--chord-degrees A]\n"
+    "                              [--skip-empty-lines]\n"
     "Converts the plot file with the converter window's settings (pen heights\n"
     "1..8, travel height 10, line numbers from 10 in steps of 10) and writes\n"
-    "the G-code (CR LF) to OUT or standard output. On an error the lines\n"
-    "emitted before it are written and the command exits with 1.\n"
+    "the G-code (CR LF) to OUT (\"-\": standard output) or standard output. On\n"
+    "an error the lines emitted before it are written and the command exits\n"
+    "with 1. Like the window, the conversion stops at an empty line; when lines\n"
+    "follow it, that is an error too (exit 1, the line named), unless\n"
+    "--skip-empty-lines lets it pass over empty lines.\n"
     "--normalize first brings a plot file of any common layout to one\n"
     "instruction a line; --fit also scales and moves it into the working area.\n";
 
@@ -39,6 +44,7 @@ struct ConvertOptions {
     QString output;
     ConverterSettings settings;
     bool normalize = false;
+    bool skipEmptyLines = false;
     NormalizeOptions normalizing;
 };
 
@@ -94,6 +100,8 @@ bool parseConvertOptions(const QStringList& args, ConvertOptions& options) {
             }
             for (size_t pen = 0; pen < 8; ++pen)
                 options.settings.penHeights[pen] = heights[qsizetype(pen)];
+        } else if (arg == QLatin1String("--skip-empty-lines")) {
+            options.skipEmptyLines = true;
         } else if (arg == QLatin1String("--travel-height") && hasValue) {
             options.settings.travelHeight = args[++i];
         } else if (arg == QLatin1String("--step") && hasValue) {
@@ -112,31 +120,35 @@ bool parseConvertOptions(const QStringList& args, ConvertOptions& options) {
     return true;
 }
 
-// Where the G-code goes: standard output, or a save file that replaces OUT
-// only when everything was written.
+// Where the G-code goes: standard output ("-" or no name), or OUT through
+// OutputFile, which replaces a regular file only when everything was
+// written and writes into a device or FIFO.
 class GcodeSink {
 public:
-    explicit GcodeSink(const QString& path) : path_(path) {
-        if (!path_.isEmpty()) {
-            file_.setFileName(path_);
-            if (!file_.open(QIODevice::WriteOnly))
-                error_ = hpgl::cannotOpenFile(path_, file_.errorString());
-        }
+    explicit GcodeSink(const QString& path) {
+        if (path.isEmpty() || cli::isStandardOutput(path))
+            return;
+        path_ = path;
+        file_ = std::make_unique<OutputFile>(path_);
+        if (!file_->open())
+            error_ = hpgl::cannotOpenFile(path_, file_->errorString());
     }
     // Each line followed by CR LF.
     void write(const ProgramText& lines) { write(lines.toBytes()); }
     void write(const QByteArray& bytes) {
         if (!error_.isEmpty() || bytes.isEmpty())
             return;
-        if (path_.isEmpty())
+        if (!file_)
             cli::out(bytes);
-        else if (file_.write(bytes) != bytes.size())
-            error_ = hpgl::cannotOpenFile(path_, file_.errorString());
+        else if (!file_->write(bytes))
+            error_ = hpgl::cannotOpenFile(path_, file_->errorString());
     }
     // True when all was written; otherwise the error is reported.
     bool finish() {
-        if (error_.isEmpty() && !path_.isEmpty() && !file_.commit())
-            error_ = hpgl::cannotOpenFile(path_, file_.errorString());
+        if (error_.isEmpty() && file_ && !file_->commit())
+            error_ = hpgl::cannotOpenFile(path_, file_->errorString());
+        if (error_.isEmpty() && !file_ && !cli::finishStandardOutput())
+            return false;
         if (!error_.isEmpty())
             cli::err(error_);
         return error_.isEmpty();
@@ -144,7 +156,7 @@ public:
 
 private:
     QString path_;
-    QSaveFile file_;
+    std::unique_ptr<OutputFile> file_;
     QString error_;
 };
 
@@ -188,20 +200,29 @@ int runConvertHpgl(const QStringList& args) {
     // Written in pieces, so that a large file never holds all its G-code.
     GcodeSink sink(options.output);
     ConversionLoop::Outcome outcome;
-    do {
+    for (;;) {
         outcome = loop.step(kLinesPerPiece);
         sink.write(loop.takeOutput());
-    } while (outcome == ConversionLoop::Outcome::Running ||
-             outcome == ConversionLoop::Outcome::Notice);
+        if (outcome == ConversionLoop::Outcome::Running ||
+            outcome == ConversionLoop::Outcome::Notice)
+            continue;
+        // The window stops at an empty line; asked to, the tool goes on.
+        if (outcome == ConversionLoop::Outcome::Finished && options.skipEmptyLines &&
+            loop.skipEmptyLines() > 0)
+            continue;
+        break;
+    }
     const bool written = sink.finish();
     if (outcome == ConversionLoop::Outcome::Failed) {
         cli::err(loop.error());
         return 1;
     }
-    if (!loop.remainingText().trimmed().isEmpty())
-        cli::err(QStringLiteral("Konwersja zatrzymana na pustej linii %1; pozostałe linie "
-                                "nie zostały przetworzone")
-                     .arg(loop.linesTaken() + 1));
+    if (loop.hasRemainingContent()) {
+        // What was converted is not the whole drawing.
+        cli::err(hpgl::stoppedAtEmptyLine(loop.linesTaken() + 1));
+        cli::err(QStringLiteral("scara-cli: --skip-empty-lines converts the lines after it"));
+        return 1;
+    }
     return written ? 0 : 1;
 }
 

@@ -1,6 +1,8 @@
 #include "command.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 std::vector<CliCommand>& cliCommands() {
     static std::vector<CliCommand> commands;
@@ -20,6 +22,24 @@ void err(const QString& text) {
 
 bool wantsHelp(const QStringList& args) {
     return args.contains(QStringLiteral("--help")) || args.contains(QStringLiteral("-h"));
+}
+
+bool isStandardOutput(const QString& name) {
+    return name == QLatin1String("-");
+}
+
+bool finishStandardOutput() {
+    errno = 0;
+    const bool flushed = std::fflush(stdout) == 0;
+    const int reason = errno;
+    if (flushed && !std::ferror(stdout))
+        return true;
+    QString text = QStringLiteral("scara-cli: cannot write to standard output");
+    if (reason != 0)
+        text += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(reason)));
+    err(text);
+    std::clearerr(stdout); // reported once
+    return false;
 }
 
 } // namespace cli

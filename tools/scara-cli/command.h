@@ -29,4 +29,10 @@ void out(const QByteArray& bytes);
 void err(const QString& text); // adds a line end; local 8-bit encoding
 // True when args holds --help or -h.
 bool wantsHelp(const QStringList& args);
+// True for the output name "-": standard output.
+bool isStandardOutput(const QString& name);
+// Flushes standard output; false, with a message on standard error, when
+// anything written to it was lost (a full disk, a closed pipe). scara-cli's
+// main() calls it after every command; a command may call it earlier.
+bool finishStandardOutput();
 } // namespace cli

@@ -29,8 +29,15 @@ int main(int argc, char** argv) {
     }
     const QString name = args.takeFirst();
     for (const CliCommand& command : cliCommands()) {
-        if (name == QLatin1String(command.name))
-            return command.run(args);
+        if (name != QLatin1String(command.name))
+            continue;
+        const int code = command.run(args);
+        // What was lost on the way to standard output is an error (status 1),
+        // whatever the command thought of its work; an error (1) or usage
+        // error (2) it reported itself stays as it is.
+        if (!cli::finishStandardOutput() && code != 1 && code != 2)
+            return 1;
+        return code;
     }
     std::fprintf(stderr, "scara-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
     printUsage(stderr);
