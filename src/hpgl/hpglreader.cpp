@@ -60,8 +60,28 @@ void HpglReader::skipSeparators() {
 }
 
 void HpglReader::skipEscape() {
-    // ESC, then parameters up to a letter or ':' that ends the sequence.
-    advance();
+    advance(); // ESC
+    if (!atEnd() && peek() == u'.') {
+        // A device-control instruction: ESC '.' and one character ('(' and
+        // ')' turn the plotter on and off, letters name the rest); those
+        // with parameters run to ':' ("ESC.I81;;17:", "ESC.N;19:"), the
+        // others may have a ':' after them.
+        advance();
+        if (atEnd())
+            return;
+        advance();
+        while (!atEnd()) {
+            const char16_t c = peek();
+            if (!(isDigit(c) || c == u';' || c == u',' || c == u' ' || c == u'+' || c == u'-'))
+                break;
+            advance();
+        }
+        if (!atEnd() && peek() == u':')
+            advance();
+        return;
+    }
+    // Another escape sequence (a printer language switch such as ESC%0B or
+    // ESC E): parameters up to a letter or ':' that ends it.
     while (!atEnd()) {
         const char16_t c = peek();
         advance();

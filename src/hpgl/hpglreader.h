@@ -18,7 +18,8 @@ struct HpglInstruction {
 // separated by ';' and/or line ends, parameters by commas or spaces, upper or
 // lower case mnemonics. Labels (LB) run to their terminator (ETX or the one
 // set by DT) or to the end of the line; encoded polylines (PE) to ';';
-// escape sequences are passed over.
+// escape sequences are passed over, device-control instructions
+// ("ESC.I81;;17:", "ESC.(") with their parameters and ':'.
 class HpglReader {
 public:
     explicit HpglReader(QStringView text) : text_(text) {}

@@ -96,6 +96,19 @@ double largestScale(const std::vector<Point>& offsets, double u, double margin, 
     return best;
 }
 
+// 1, or for a drawing with coordinates beyond 1e100 the power of two that
+// brings the largest of them near 1.
+double unitFor(const std::vector<Point>& points) {
+    double largest = 0;
+    for (const Point& p : points)
+        largest = std::max({largest, std::abs(p.x), std::abs(p.y)});
+    if (!(largest > 1e100))
+        return 1;
+    int exponent = 0;
+    std::frexp(largest, &exponent);
+    return std::ldexp(1.0, -exponent);
+}
+
 } // namespace
 
 Result<PlotFit> FitToWorkingArea(NormalizedPlot& plot, const FitSettings& settings) {
@@ -110,6 +123,14 @@ Result<PlotFit> FitToWorkingArea(NormalizedPlot& plot, const FitSettings& settin
     }
     if (points.empty())
         return PlotFit{};
+    // Coordinates far beyond 1e100 are brought near 1 by a power of two
+    // (exact), so that no square or sum below overflows; the factor goes
+    // into the scale at the end.
+    const double unit = unitFor(points);
+    if (unit != 1) {
+        for (Point& p : points)
+            p = {p.x * unit, p.y * unit};
+    }
     std::vector<Point> hull = convexHull(std::move(points));
     double minX = hull[0].x, maxX = hull[0].x, minY = hull[0].y;
     for (const Point& p : hull) {
@@ -134,12 +155,13 @@ Result<PlotFit> FitToWorkingArea(NormalizedPlot& plot, const FitSettings& settin
             high = b;
     }
     const double u = (low + high) / 2;
+    double scale = largestScale(hull, u, margin, radius);
+    if (!std::isfinite(scale)) // a single point
+        scale = unit == 1 ? 1 : 0;
     PlotFit fit;
-    fit.scale = largestScale(hull, u, margin, radius);
-    if (!std::isfinite(fit.scale)) // a single point
-        fit.scale = 1;
-    fit.offsetX = u - fit.scale * centreX;
-    fit.offsetY = margin - fit.scale * minY;
+    fit.scale = scale * unit;
+    fit.offsetX = u - scale * centreX;
+    fit.offsetY = margin - scale * minY;
     for (PlotOp& op : plot.ops) {
         if (op.kind == PlotOp::Kind::PenUp || op.kind == PlotOp::Kind::PenDown) {
             op.x = fit.scale * op.x + fit.offsetX;

@@ -38,6 +38,8 @@ private slots:
     void golden_data();
     void golden();
     void droppedAreCounted();
+    void deviceControlIsPassedOver_data();
+    void deviceControlIsPassedOver();
     void chordsLieOnTheCircle_data();
     void chordsLieOnTheCircle();
     void arcEndsWhereItShould();
@@ -77,6 +79,28 @@ void TestHpglNormalizer::droppedAreCounted() {
         droppedSummary(*plot),
         QString("Pominięte instrukcje: DT (1), EA (1), FT (1), LB (2), PT (1), SC (1), WG (1)"));
     QCOMPARE(droppedSummary(*NormalizePlot(u"PU1,1;")), QString("Nie pominięto żadnej instrukcji"));
+}
+
+// Plot files for a real plotter start (and often end) with device-control
+// instructions: ESC '.', one character, parameters up to ':'.
+void TestHpglNormalizer::deviceControlIsPassedOver_data() {
+    QTest::addColumn<QString>("text");
+    const QString esc(QChar(0x1b));
+    QTest::newRow("handshake settings")
+        << esc + ".I81;;17:" + esc + ".N;19:IN;SP1;PU10,20;PD30,40;";
+    QTest::newRow("plotter on and off") << esc + ".(IN;SP1;PU10,20;PD30,40;" + esc + ".)";
+    QTest::newRow("on with a separator")
+        << esc + ".(;" + esc + ".I81;;17:\nIN;SP1;PU10,20;PD30,40;";
+    QTest::newRow("Y and Z") << esc + ".YIN;SP1;" + esc + ".@;0:PU10,20;PD30,40;" + esc + ".Z";
+    QTest::newRow("letter with a colon") << esc + ".R:IN;SP1;PU10,20;PD30,40;" + esc + ".K:";
+    QTest::newRow("printer language switch") << esc + "E" + esc + "%0BIN;SP1;PU10,20;PD30,40;";
+}
+
+void TestHpglNormalizer::deviceControlIsPassedOver() {
+    QFETCH(QString, text);
+    const Result<QString> normalized = normalizePlotText(text, NormalizeOptions{});
+    QVERIFY2(normalized.ok(), normalized.ok() ? "" : qPrintable(normalized.error()));
+    QCOMPARE(*normalized, QString("IN;\nSP1;\nPU10 20;\nPD30 40;\nSP0;"));
 }
 
 void TestHpglNormalizer::chordsLieOnTheCircle_data() {
@@ -133,6 +157,10 @@ void TestHpglNormalizer::fitting_data() {
     QTest::newRow("small circle grows") << "PA3,3;CI1;" << 0;
     QTest::newRow("lopsided") << "PU0,0;PD1000,0,0,300,0,0;CI40;" << 10;
     QTest::newRow("one point") << "PU70000,70000;" << 10;
+    // Squares of these overflow a double: the fit must not.
+    const QString far = "3" + QString(200, '0');
+    QTest::newRow("beyond 1e154") << QString("PU0,0;PD%1,0,%1,%1,0,%1;PU-%1,5;").arg(far) << 10;
+    QTest::newRow("one point beyond 1e154") << QString("PU%1,%1;").arg(far) << 10;
 }
 
 void TestHpglNormalizer::fitting() {
@@ -216,6 +244,9 @@ void TestHpglNormalizer::malformed_data() {
                                    << "Niezrozumiały znak 'X' w pliku HPGL (linia 1)";
     QTest::newRow("beyond 32 bits") << "PU3000000000,0;"
                                     << "Współrzędna 3000000000 przekracza zakres liczb całkowitych";
+    QTest::newRow("beyond 1e154, not fitted")
+        << "PU3" + QString(200, '0') + ",0;"
+        << "Współrzędna 3e+200 przekracza zakres liczb całkowitych";
     QTest::newRow("endless digits")
         << "PU" + QString(400, '9') + ",0;"
         << "Błędna liczba '99999999999999999999' w instrukcji PU (linia 1)";
