@@ -3,10 +3,17 @@
 #include "controller/controllerframe.h"
 #include "controller/emulator/controlleremulator.h"
 #include "controller/serialport.h"
+#include "support/files.h"
+#include "support/toolrun.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+
+#include <signal.h>
 
 using namespace std::chrono_literals;
 
@@ -24,6 +31,12 @@ private slots:
     void latencyHoldsTheAcknowledgement();
     void pacingTakesTheWireTime();
     void stoppingClosesTheLine();
+
+    void toolRefusesToReplaceAFile_data();
+    void toolRefusesToReplaceAFile();
+    void toolReplacesAnOldLink_data();
+    void toolReplacesAnOldLink();
+    void toolLeavesWhatReplacedItsLink();
 
 private:
     struct Peer {
@@ -162,6 +175,115 @@ void TestEmulator::stoppingClosesTheLine() {
     peer.emulator.stop();
     QTRY_COMPARE(lost.count(), 1);
     QVERIFY(!peer.port.connected());
+}
+
+// Each row: what stands at the --link path. The tool leaves it as it is,
+// says why and ends with 1.
+void TestEmulator::toolRefusesToReplaceAFile_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("file") << "file";
+    QTest::newRow("directory") << "directory";
+    QTest::newRow("link to a file") << "link";
+}
+
+void TestEmulator::toolRefusesToReplaceAFile() {
+    QFETCH(QString, kind);
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("arm");
+    const QString file = dir.writeFile("notes.txt", "keep me");
+    QVERIFY(!file.isEmpty());
+    if (kind == "file")
+        QVERIFY(writeFileBytes(path, "keep me"));
+    else if (kind == "directory")
+        QVERIFY(QDir(dir.path()).mkdir("arm"));
+    else
+        QVERIFY(QFile::link(file, path));
+    const ToolRun run = runTool(controllerEmulatorPath(), {"--link", path, "--quiet"});
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.err.startsWith("Nie mo\xc5\xbcna utworzy\xc4\x87 dowi\xc4\x85zania " +
+                                QFile::encodeName(path) + ": "),
+             run.err.constData());
+    if (kind == "file")
+        QCOMPARE(readFileBytes(path), QByteArray("keep me"));
+    else if (kind == "directory")
+        QVERIFY(QFileInfo(path).isDir());
+    else
+        QCOMPARE(QFileInfo(path).symLinkTarget(), file);
+    QCOMPARE(readFileBytes(file), QByteArray("keep me"));
+}
+
+namespace {
+
+// scara-controller-emu running with --link until stop().
+struct EmulatorTool {
+    QProcess process;
+    QString printed;
+
+    bool start(const QString& link) {
+        process.start(controllerEmulatorPath(), {"--link", link, "--quiet"});
+        if (!process.waitForStarted())
+            return false;
+        if (!QTest::qWaitFor([&] { return process.canReadLine(); }, 10000))
+            return false;
+        printed = QString::fromLocal8Bit(process.readLine()).trimmed();
+        return true;
+    }
+    // SIGTERM, as Ctrl+C would; true when it ended by itself with 0.
+    bool stop() {
+        ::kill(pid_t(process.processId()), SIGTERM);
+        return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
+               process.exitCode() == 0;
+    }
+};
+
+} // namespace
+
+// Each row: what stands at the --link path before the run. A link that
+// leads nowhere, or to a pseudo-terminal (left by an earlier run), is
+// replaced; the tool's own link goes when it ends.
+void TestEmulator::toolReplacesAnOldLink_data() {
+    QTest::addColumn<QString>("before");
+    QTest::newRow("nothing") << "";
+    QTest::newRow("dangling link") << "missing";
+    QTest::newRow("link to a terminal") << "terminal";
+}
+
+void TestEmulator::toolReplacesAnOldLink() {
+    QFETCH(QString, before);
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("arm");
+    PseudoTerminal old;
+    if (before == "missing") {
+        QVERIFY(QFile::link(dir.filePath("gone"), path));
+    } else if (before == "terminal") {
+        QVERIFY(old.open().ok());
+        QVERIFY(QFile::link(old.portPath(), path));
+    }
+    EmulatorTool tool;
+    QVERIFY(tool.start(path));
+    QCOMPARE(tool.printed, path);
+    QVERIFY(QFileInfo(path).isSymLink());
+    QVERIFY(QFileInfo(path).symLinkTarget().startsWith("/dev/pts/"));
+    QVERIFY(QFileInfo(path).symLinkTarget() != old.portPath() || !old.isOpen());
+    QVERIFY(tool.stop());
+    QVERIFY(!QFileInfo(path).isSymLink());
+    QVERIFY(!QFileInfo::exists(path));
+}
+
+// Whatever took the link's place while the tool ran is not removed.
+void TestEmulator::toolLeavesWhatReplacedItsLink() {
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("arm");
+    EmulatorTool tool;
+    QVERIFY(tool.start(path));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(writeFileBytes(path, "someone else's"));
+    QVERIFY(tool.stop());
+    QCOMPARE(readFileBytes(path), QByteArray("someone else's"));
 }
 
 QTEST_GUILESS_MAIN(TestEmulator)

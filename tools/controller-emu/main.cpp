@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -31,6 +32,31 @@ void quitOnSignals(QCoreApplication& app) {
     QObject::connect(notifier, &QSocketNotifier::activated, &app, &QCoreApplication::quit);
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
+}
+
+// Whether `path` may be replaced by the link: nothing is there, or a
+// symbolic link that leads nowhere or to a pseudo-terminal (one left by an
+// earlier run). Anything else is someone's file; the reason says what it is.
+bool mayReplace(const QString& path, QString& reason) {
+    const QFileInfo info(path);
+    if (!info.isSymLink()) {
+        if (!info.exists())
+            return true;
+        reason = info.isDir() ? QStringLiteral("to katalog") : QStringLiteral("to nie dowiązanie");
+        return false;
+    }
+    const QString target = info.symLinkTarget();
+    if (!QFileInfo::exists(target) || target.startsWith(QLatin1String("/dev/pts/")))
+        return true;
+    reason = QStringLiteral("to dowiązanie do %1").arg(target);
+    return false;
+}
+
+// Removes the link at exit only while it is still the one this run made.
+void removeOwnLink(const QString& path, const QString& portPath) {
+    const QFileInfo info(path);
+    if (info.isSymLink() && info.symLinkTarget() == QFileInfo(portPath).absoluteFilePath())
+        QFile::remove(path);
 }
 
 int readCount(const QCommandLineParser& parser, const char* name, bool& ok) {
@@ -58,7 +84,10 @@ int main(int argc, char** argv) {
         "ramkę, zapisuje każdą ramkę z oceną."));
     parser.addHelpOption();
     parser.addOptions({
-        {"link", "Tworzy dowiązanie symboliczne PATH do linii.", "PATH"},
+        {"link",
+         "Tworzy dowiązanie symboliczne PATH do linii (zastępuje tylko dowiązanie "
+         "martwe lub do pseudoterminala).",
+         "PATH"},
         {"address", "Adres sterownika (domyślnie 05).", "AA", "05"},
         {"latency", "Opóźnienie potwierdzenia w ms.", "MS"},
         {"baud", "Tempo obu kierunków jak na linii o tej prędkości.", "N"},
@@ -90,6 +119,12 @@ int main(int argc, char** argv) {
     }
     const QString link = parser.value(QStringLiteral("link"));
     if (!link.isEmpty()) {
+        if (QString reason; !mayReplace(link, reason)) {
+            QTextStream(stderr) << QStringLiteral("Nie można utworzyć dowiązania %1: %2 (usuń je "
+                                                  "lub wybierz inną ścieżkę)\n")
+                                       .arg(link, reason);
+            return 1;
+        }
         QFile::remove(link); // a link left by an earlier run
         if (!QFile::link(emulator.portPath(), link)) {
             QTextStream(stderr) << QStringLiteral("Nie można utworzyć dowiązania %1\n").arg(link);
@@ -107,6 +142,6 @@ int main(int argc, char** argv) {
     quitOnSignals(app);
     const int code = app.exec();
     if (!link.isEmpty())
-        QFile::remove(link);
+        removeOwnLink(link, emulator.portPath());
     return code;
 }
