@@ -42,7 +42,7 @@ AboutPanel::AboutPanel(QWidget* parent) : QFrame(parent) {
     QPalette silver = palette();
     silver.setColor(QPalette::Window, QColor(192, 192, 192));
     setPalette(silver);
-    setGeometry(280, 120, 329, 241);
+    move(280, 120);
 
     auto* picture = new QLabel(this);
     picture->setPixmap(armPicture());
@@ -70,5 +70,7 @@ AboutPanel::AboutPanel(QWidget* parent) : QFrame(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+    // 329 x 241, or larger where the fonts need more room: no line is cut.
+    resize(QSize(329, 241).expandedTo(sizeHint()));
     hide();
 }
