@@ -6,21 +6,26 @@
 #include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
 #include "controller/linktexts.h"
+#include "controller/widgets/comled.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextBlock>
 
 class TestControllerLinkMainWindow : public QObject {
     Q_OBJECT
 private slots:
     void aSessionOnTheMainWindow();
+    void trafficLampsStayLitToBeSeen();
+    void theFrameLogKeepsItsLastLines();
 };
 
 void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
@@ -74,6 +79,59 @@ void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
              QByteArrayList({"N1 G00 X0 Y250 ", "N2 M30 "}));
     QVERIFY(!window.findChild<QPlainTextEdit*>("ComTerminal1")->toPlainText().isEmpty());
     QCOMPARE(errors, QStringList());
+}
+
+void TestControllerLinkMainWindow::trafficLampsStayLitToBeSeen() {
+    Station station;
+    MainWindow& window = station.mainWindow();
+    ControllerLink& link = station.controller().link();
+    auto lamp = [&](const char* name) { return window.findChild<ComLed*>(name); };
+    // The port lights RX for a byte and puts it out a moment later: the lamp
+    // stays lit long enough to be seen, then goes out by itself.
+    for (auto [which, name] : {std::pair{Lamp::Rx, "ComLed4"}, std::pair{Lamp::Tx, "ComLed5"}}) {
+        ComLed* shown = lamp(name);
+        QVERIFY2(shown != nullptr, name);
+        QElapsedTimer clock;
+        clock.start();
+        emit link.lampChanged(which, true);
+        emit link.lampChanged(which, false);
+        QVERIFY2(shown->isLit(), name);
+        QTRY_VERIFY2(!shown->isLit(), name);
+        QVERIFY2(clock.elapsed() >= 95, name);
+    }
+    // Traffic again within the hold keeps the lamp lit.
+    ComLed* rx = lamp("ComLed4");
+    emit link.lampChanged(Lamp::Rx, true);
+    emit link.lampChanged(Lamp::Rx, false);
+    emit link.lampChanged(Lamp::Rx, true);
+    QTest::qWait(250);
+    QVERIFY(rx->isLit());
+    emit link.lampChanged(Lamp::Rx, false);
+    QVERIFY(!rx->isLit()); // lit long enough already
+    // The modem lines show their state as it is.
+    emit link.lampChanged(Lamp::Cts, true);
+    emit link.lampChanged(Lamp::Cts, false);
+    QVERIFY(!lamp("ComLed1")->isLit());
+}
+
+void TestControllerLinkMainWindow::theFrameLogKeepsItsLastLines() {
+    Station station;
+    ControllerLink& link = station.controller().link();
+    auto* log = station.mainWindow().findChild<QPlainTextEdit*>("Memo5");
+    for (int frame = 1; frame <= 9999; ++frame)
+        emit link.logAppended(QByteArray::number(frame));
+    QCOMPARE(log->blockCount(), 9999);
+    QCOMPARE(log->document()->firstBlock().text(), QStringLiteral("1"));
+    for (int frame = 10000; frame <= 10250; ++frame)
+        emit link.logAppended(QByteArray::number(frame));
+    // The last 10,000 frames, under a line that says older ones are gone.
+    QCOMPARE(log->blockCount(), 10001);
+    const QTextDocument* text = log->document();
+    QCOMPARE(text->firstBlock().text(),
+             QStringLiteral("… starsze linie usunięte (zachowano ostatnie 10000)"));
+    QCOMPARE(text->findBlockByNumber(1).text(), QStringLiteral("251"));
+    QCOMPARE(text->lastBlock().text(), QStringLiteral("10250"));
+    QVERIFY(!text->isUndoAvailable());
 }
 
 QTEST_MAIN(TestControllerLinkMainWindow)

@@ -2,6 +2,8 @@
 
 #include "base/windows1250.h"
 #include "controller/controllerlink.h"
+#include "controller/widgets/boundedlog.h"
+#include "controller/widgets/heldlamp.h"
 #include "controller/widgets/portselectors.h"
 #include "controller/widgets/terminalview.h"
 
@@ -32,6 +34,11 @@ ControllerWindowBinding::ControllerWindowBinding(const ControllerControls& contr
     : QObject(parent), controls_(checked(controls)), link_(new ControllerLink(this)),
       selectors_(new PortSelectors(controls_.portSelectors, link_->port(), this)),
       terminal_(new TerminalView(controls_.terminal, this)) {
+    lamps_ = controls_.lamps;
+    for (Lamp lamp : {Lamp::Rx, Lamp::Tx}) {
+        SignalLamp*& shown = lamps_.at(std::size_t(lamp));
+        shown = new HeldLamp(shown, this);
+    }
     selectors_->fillPortList();
     link_->setSettingsSource([this] { return selectors_->read(); });
     showError_ = [this](const QString& text) { showErrorBox(text); };
@@ -102,7 +109,7 @@ void ControllerWindowBinding::bindLinkOutput() {
         box->setChecked(on);
     });
     connect(link_, &ControllerLink::logAppended, this, [this](const QByteArray& line) {
-        controls_.frameLog->appendPlainText(DecodeWindows1250(line));
+        BoundedLog::append(controls_.frameLog, DecodeWindows1250(line));
     });
     connect(link_, &ControllerLink::errorRaised, this,
             [this](const QString& text) { showError_(text); });
@@ -115,7 +122,7 @@ void ControllerWindowBinding::bindLinkOutput() {
     });
     connect(link_, &ControllerLink::received, terminal_, &TerminalView::showChunk);
     connect(link_, &ControllerLink::lampChanged, this,
-            [this](Lamp lamp, bool lit) { controls_.lamps.at(std::size_t(lamp))->setLit(lit); });
+            [this](Lamp lamp, bool lit) { lamps_.at(std::size_t(lamp))->setLit(lit); });
 }
 
 void ControllerWindowBinding::setControlEnabled(LinkControl which, bool on) {

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QString>
 
+#include <array>
 #include <functional>
 
 class ControllerLink;
@@ -54,6 +55,9 @@ private:
     void showNoticeBox(const QString& text, std::function<void()> closed);
 
     ControllerControls controls_;
+    // The lamps as the link lights them: RX and TX held (HeldLamp) so that
+    // a short burst of traffic shows.
+    std::array<SignalLamp*, 5> lamps_{};
     ControllerLink* link_;
     PortSelectors* selectors_;
     TerminalView* terminal_;
