@@ -8,15 +8,18 @@
 #include "hpgl/plotfitting.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaMethod>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
+#include <QToolBar>
 
 #include <chrono>
 
@@ -29,6 +32,17 @@ using namespace std::chrono_literals;
 constexpr auto kStepBudget = 40ms;
 constexpr qsizetype kFewestLinesPerStep = 256;
 constexpr qsizetype kMostLinesPerStep = 1 << 20;
+
+// The window's own texts beside the converter's (hpglmessages.h).
+const QStringList kPlotFileFilters = {QStringLiteral("hp-gl (*.plt *.hpgl *.hpg)"),
+                                      QStringLiteral("Wszystkie pliki (*)")};
+const QString kNormalizeOffer =
+    QStringLiteral("Normalizacja HPGL potrafi odczytać ten plik. Znormalizować go teraz?");
+const QString kNormalizeAnswer = QStringLiteral("Normalizuj");
+const QString kNormalizeAndFitAnswer = QStringLiteral("Normalizuj i dopasuj");
+const QString kKeepAnswer = QStringLiteral("Nie");
+const QString kNothingToInsert =
+    QStringLiteral("Brak g-kodu do wstawienia; najpierw wykonaj konwersję");
 
 ProgramMemo* createMemo(QWidget* parent, const char* name, QRect geometry) {
     auto* memo = new ProgramMemo(parent);
@@ -43,6 +57,7 @@ ConverterWindow::ConverterWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("TForm3"));
     setWindowTitle(QStringLiteral("HPGL -> GCODE "));
+    setContextMenuPolicy(Qt::NoContextMenu); // the toolbar cannot be hidden
 
     auto* central = new QWidget(this);
     central->setMinimumSize(500, 465);
@@ -57,8 +72,9 @@ ConverterWindow::ConverterWindow(QWidget* parent) : QMainWindow(parent) {
     progressBar_->setGeometry(0, 440, 497, 17);
     progressBar_->setTextVisible(false);
     createMenu();
-    // 516 x 527 outside, less a usual frame and caption.
-    resize(500, 488);
+    // 516 x 527 outside, less a usual frame and caption; wider when the
+    // toolbar's commands would not all show.
+    resize(std::max(500, toolBar_->sizeHint().width()), 488);
 
     stepTimer_ = new QTimer(this);
     stepTimer_->setSingleShot(true);
@@ -89,11 +105,19 @@ void ConverterWindow::createMenu() {
         << addCommand(bar, "Kopiujgkoddoschowka1", QStringLiteral("Kopiuj g-kod do schowka"),
                       &ConverterWindow::copyGcode);
     addCommand(bar, "Ustawienia1", QStringLiteral("Ustawienia"), &ConverterWindow::toggleSettings);
-    busyCommands_ << addCommand(bar, "NormalizujHPGL1", QStringLiteral("Normalizuj HPGL"),
+    // The way from a drawing program's file to the main window's program,
+    // in a row of its own: the menu bar has no room left for it.
+    toolBar_ = addToolBar(QStringLiteral("HPGL"));
+    toolBar_->setObjectName(QStringLiteral("ToolBar1"));
+    toolBar_->setMovable(false);
+    toolBar_->setFloatable(false);
+    busyCommands_ << addCommand(toolBar_, "NormalizujHPGL1", QStringLiteral("Normalizuj HPGL"),
                                 &ConverterWindow::normalizeOnly)
-                  << addCommand(bar, "Dopasujdoobszaruroboczego1",
+                  << addCommand(toolBar_, "Dopasujdoobszaruroboczego1",
                                 QStringLiteral("Dopasuj do obszaru roboczego"),
-                                &ConverterWindow::normalizeAndFit);
+                                &ConverterWindow::normalizeAndFit)
+                  << addCommand(toolBar_, "Wstawdoprogramu1", QStringLiteral("Wstaw do programu"),
+                                &ConverterWindow::insertIntoProgram);
 }
 
 QAction* ConverterWindow::addCommand(QWidget* menu, const char* name, const QString& text,
@@ -117,7 +141,7 @@ void ConverterWindow::askOpen() {
         openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
         openDialog_->setOption(QFileDialog::DontUseNativeDialog);
         openDialog_->setFileMode(QFileDialog::ExistingFile);
-        openDialog_->setNameFilter(QStringLiteral("hp-gl (*.plt)"));
+        openDialog_->setNameFilters(kPlotFileFilters);
         connect(openDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::openPlotFile);
     }
     openDialog_->open();
@@ -146,9 +170,16 @@ void ConverterWindow::openPlotFile(const QString& path) {
         return;
     }
     input_->setProgram(*lines);
+    plotFileName_ = path;
     const std::optional<qsizetype> sp0 = CheckPlotFile(*lines);
     if (!sp0) {
-        showMessage(hpgl::kPlotFileInvalid, false);
+        // A drawing program's file is not in the converter's form, but the
+        // normaliser may read it: then the operator need not look for it.
+        const Result<NormalizeOptions> options = pages_->normalizeOptions(false);
+        if (options && normalizePlotText(input_->toPlainText(), *options))
+            offerNormalizing();
+        else
+            showMessage(hpgl::kPlotFileInvalid, false);
         return;
     }
     progress_.setMaximum(int(std::min<qsizetype>(*sp0, std::numeric_limits<int>::max())));
@@ -233,6 +264,7 @@ void ConverterWindow::clearAll() {
         return;
     input_->clear();
     output_->clear();
+    plotFileName_.clear();
     const Result<qint32> start = readInteger(pages_->lineStepText());
     if (!start) {
         showMessage(start.error(), true);
@@ -245,7 +277,25 @@ void ConverterWindow::clearAll() {
 
 void ConverterWindow::copyGcode() {
     output_->selectAll();
-    output_->copy();
+    // With its last line break, so that the pasted program's last line does
+    // not run into what follows it.
+    QString text = output_->toPlainText();
+    if (text.isEmpty())
+        return;
+    if (!text.endsWith(QLatin1Char('\n')))
+        text += QLatin1Char('\n');
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void ConverterWindow::insertIntoProgram() {
+    if (isConverting())
+        return;
+    const ProgramText lines = output_->program();
+    if (lines.isEmpty() || (lines.lineCount() == 1 && lines.line(0).isEmpty())) {
+        showMessage(kNothingToInsert, false);
+        return;
+    }
+    emit programReady(lines, plotFileName_);
 }
 
 void ConverterWindow::toggleSettings() {
@@ -275,6 +325,32 @@ void ConverterWindow::normalizeInput(bool fit) {
         showProgress();
     }
     showMessage(dropped, false);
+}
+
+void ConverterWindow::offerNormalizing() {
+    auto* box = new QMessageBox(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
+                                hpgl::kPlotFileInvalid, QMessageBox::NoButton, this);
+    box->setObjectName(QStringLiteral("NormalizeQuestion"));
+    box->setInformativeText(kNormalizeOffer);
+    QPushButton* normalize = box->addButton(kNormalizeAnswer, QMessageBox::AcceptRole);
+    normalize->setObjectName(QStringLiteral("NormalizeButton"));
+    QPushButton* fit = box->addButton(kNormalizeAndFitAnswer, QMessageBox::AcceptRole);
+    fit->setObjectName(QStringLiteral("NormalizeFitButton"));
+    QPushButton* keep = box->addButton(kKeepAnswer, QMessageBox::RejectRole);
+    keep->setObjectName(QStringLiteral("KeepButton"));
+    box->setDefaultButton(normalize);
+    box->setEscapeButton(keep);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    // Acted on once the box has closed, so that the normaliser's own message
+    // is the only one open.
+    connect(box, &QMessageBox::finished, this, [this, box, normalize, fit] {
+        if (box->clickedButton() == normalize)
+            normalizeInput(false);
+        else if (box->clickedButton() == fit)
+            normalizeInput(true);
+    });
+    box->open();
 }
 
 void ConverterWindow::quitStation() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gcode/programtext.h"
 #include "hpgl/conversionloop.h"
 #include "hpgl/converterstate.h"
 
@@ -15,6 +16,7 @@ class QFileDialog;
 class QMessageBox;
 class QProgressBar;
 class QTimer;
+class QToolBar;
 
 // The converter window "TForm3": the plot file in Memo1, the G-code in
 // Memo2, the settings pages, the progress bar and the menu. Created hidden;
@@ -37,6 +39,8 @@ public:
     void clearAll();
     void copyGcode();
     void toggleSettings();
+    // "Wstaw do programu": hands Memo2's G-code to the main window.
+    void insertIntoProgram();
     // Rewrites Memo1 in the converter's form, fitted into the working area
     // when asked, and reports what was left out.
     void normalizeInput(bool fit);
@@ -47,6 +51,10 @@ signals:
     void quitRequested();
     // A conversion ended (normally, at an error, or after its last notice).
     void conversionEnded();
+    // "Wstaw do programu": the G-code in Memo2 is to replace the main
+    // window's program. `hpglFileName` is the plot file it was converted
+    // from (empty when none was opened).
+    void programReady(const ProgramText& lines, const QString& hpglFileName);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -60,6 +68,7 @@ private:
     void quitStation();
     void normalizeOnly() { normalizeInput(false); }
     void normalizeAndFit() { normalizeInput(true); }
+    void offerNormalizing();
     void runSteps();
     void showInputLeft();
     void finishConversion();
@@ -80,5 +89,7 @@ private:
     QProgressBar* progressBar_ = nullptr;
     QFileDialog* openDialog_ = nullptr;
     QFileDialog* saveDialog_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QString plotFileName_;         // the plot file last opened
     QList<QAction*> busyCommands_; // disabled while a conversion runs
 };

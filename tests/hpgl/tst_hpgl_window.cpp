@@ -10,6 +10,7 @@
 #include <QClipboard>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -18,6 +19,8 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 class TestConverterWindow : public QObject {
     Q_OBJECT
@@ -35,6 +38,9 @@ private slots:
     void longConversionStaysResponsive();
     void fitsAnExportedPlotFile();
     void normalizeKeepsTextOnError();
+    void unreadableFileOffersNormalizing();
+    void commandsShowAtDefaultSize();
+    void insertHandsTheGcodeOn();
 
 private:
     template <typename T> T* child(const char* name) {
@@ -46,6 +52,9 @@ private:
     void trigger(const char* action) { child<QAction>(action)->trigger(); }
     // Waits for the window's message box, checks its text and closes it.
     void closeMessage(const QString& text);
+    // Waits for the question after a plot file the converter cannot read and
+    // clicks the answer (objectName).
+    void answerNormalizeQuestion(const char* answer);
     void openThroughDialog(const QString& path);
     // Memo1 and Memo2 hold lines of a program; the settings' memos are plain.
     QString memo(const char* name) {
@@ -74,11 +83,25 @@ void TestConverterWindow::closeMessage(const QString& text) {
     QTRY_VERIFY(window_->findChild<QMessageBox*>() == nullptr);
 }
 
+void TestConverterWindow::answerNormalizeQuestion(const char* answer) {
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = window_->findChild<QMessageBox*>("NormalizeQuestion")) != nullptr &&
+                box->isVisible());
+    QCOMPARE(box->text(), QString("Plik jest niewłasciwy lub uszkodzony"));
+    QCOMPARE(box->informativeText(),
+             QString("Normalizacja HPGL potrafi odczytać ten plik. Znormalizować go teraz?"));
+    auto* button = box->findChild<QPushButton*>(QLatin1String(answer));
+    QVERIFY(button != nullptr);
+    button->click();
+    QTRY_VERIFY(window_->findChild<QMessageBox*>("NormalizeQuestion") == nullptr);
+}
+
 void TestConverterWindow::openThroughDialog(const QString& path) {
     trigger("Otwrz1");
     auto* dialog = child<QFileDialog>("OpenDialog1");
     QVERIFY(dialog->isVisible());
-    QCOMPARE(dialog->nameFilters(), QStringList{"hp-gl (*.plt)"});
+    QCOMPARE(dialog->nameFilters(),
+             QStringList({"hp-gl (*.plt *.hpgl *.hpg)", "Wszystkie pliki (*)"}));
     dialog->selectFile(path);
     static_cast<QDialog*>(dialog)->accept();
 }
@@ -204,7 +227,9 @@ void TestConverterWindow::clearAll() {
 void TestConverterWindow::copyAndSettingsToggle() {
     child<ProgramMemo>("Memo2")->setPlainText("N10 M30\nN20 ó");
     trigger("Kopiujgkoddoschowka1");
-    QCOMPARE(QGuiApplication::clipboard()->text(), QString("N10 M30\nN20 ó"));
+    // The copy ends with a line break, so that a pasted program's last line
+    // stays a line of its own.
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("N10 M30\nN20 ó\n"));
     QVERIFY(child<ProgramMemo>("Memo2")->hasSelection());
     window_->show();
     auto* pages = child<QTabWidget>("Pagecontrol1");
@@ -266,7 +291,7 @@ void TestConverterWindow::longConversionStaysResponsive() {
 void TestConverterWindow::fitsAnExportedPlotFile() {
     // A vector editor's export: one long line, SP0 not on a line of its own.
     openThroughDialog(testDataPath("inkscape-export.plt"));
-    closeMessage("Plik jest niewłasciwy lub uszkodzony");
+    answerNormalizeQuestion("KeepButton");
     QCOMPARE(memo("Memo1").count('\n'), 0);
     trigger("Dopasujdoobszaruroboczego1");
     closeMessage("Nie pominięto żadnej instrukcji");
@@ -302,6 +327,84 @@ void TestConverterWindow::normalizeKeepsTextOnError() {
     trigger("NormalizujHPGL1");
     closeMessage("Pominięte instrukcje: LB (1)");
     QCOMPARE(memo("Memo1"), QString("PU1 2;\nPU3 4;\nSP0;"));
+}
+
+void TestConverterWindow::unreadableFileOffersNormalizing() {
+    // A drawing program's layout: the converter cannot read it, the
+    // normaliser can; the operator is offered the normalising at once.
+    TempDir dir;
+    const QString plot = dir.writeFile("drawing.hpgl", "IN;SP1;PU0,0;PD0,90,40,90;PU;SP0;");
+    QVERIFY(!plot.isEmpty());
+    openThroughDialog(plot);
+    answerNormalizeQuestion("NormalizeButton");
+    closeMessage("Nie pominięto żadnej instrukcji");
+    QCOMPARE(memo("Memo1"), QString("IN;\nSP1;\nPU0 0;\nPD0 90;\nPD40 90;\nSP0;"));
+    QCOMPARE(window_->progress().maximum, 5);
+
+    // Fitted as well.
+    openThroughDialog(plot);
+    answerNormalizeQuestion("NormalizeFitButton");
+    closeMessage("Nie pominięto żadnej instrukcji");
+    const QStringList fitted = memo("Memo1").split('\n');
+    QCOMPARE(fitted.size(), 6);
+    QVERIFY(fitted[3] != "PD0 90;");
+
+    // Declined: the file stays as it was read, as before.
+    openThroughDialog(plot);
+    answerNormalizeQuestion("KeepButton");
+    QCOMPARE(memo("Memo1"), QString("IN;SP1;PU0,0;PD0,90,40,90;PU;SP0;"));
+    QVERIFY(window_->findChild<QMessageBox*>() == nullptr);
+}
+
+void TestConverterWindow::commandsShowAtDefaultSize() {
+    window_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window_));
+    // No command hides behind an overflow arrow of the menu bar or toolbar.
+    auto* bar = child<QMenuBar>("MainMenu1");
+    for (QAction* action : bar->actions()) {
+        const QRect place = bar->actionGeometry(action);
+        QVERIFY2(!place.isEmpty() && bar->rect().contains(place), qPrintable(action->text()));
+    }
+    for (QToolButton* arrow : bar->findChildren<QToolButton*>())
+        QVERIFY(!arrow->isVisible());
+    auto* tools = child<QToolBar>("ToolBar1");
+    QVERIFY(tools->isVisible());
+    for (const char* name : {"NormalizujHPGL1", "Dopasujdoobszaruroboczego1", "Wstawdoprogramu1"}) {
+        QWidget* button = tools->widgetForAction(child<QAction>(name));
+        QVERIFY2(button != nullptr && button->isVisible(), name);
+        QVERIFY2(tools->rect().contains(button->geometry()), name);
+    }
+    QCOMPARE(child<QAction>("Dopasujdoobszaruroboczego1")->text(),
+             QString("Dopasuj do obszaru roboczego"));
+    QCOMPARE(child<QAction>("Wstawdoprogramu1")->text(), QString("Wstaw do programu"));
+}
+
+void TestConverterWindow::insertHandsTheGcodeOn() {
+    QSignalSpy ready(window_, &ConverterWindow::programReady);
+    // Nothing converted yet: nothing to hand on.
+    trigger("Wstawdoprogramu1");
+    closeMessage("Brak g-kodu do wstawienia; najpierw wykonaj konwersję");
+    QCOMPARE(ready.count(), 0);
+
+    const QString plot = testDataPath("worked.plt");
+    openThroughDialog(plot);
+    trigger("Konwersja1");
+    QVERIFY(!child<QAction>("Wstawdoprogramu1")->isEnabled()); // not while converting
+    closeMessage("Konwersja zakończona");
+    QTRY_VERIFY(!window_->isConverting());
+    trigger("Wstawdoprogramu1");
+    QCOMPARE(ready.count(), 1);
+    const auto lines = ready.first().at(0).value<ProgramText>();
+    QCOMPARE(lines.lineCount(), child<ProgramMemo>("Memo2")->lineCount());
+    QCOMPARE(lines.line(0).toByteArray(), QByteArray("N10 M03 T0"));
+    QCOMPARE(ready.first().at(1).toString(), plot);
+
+    // Typed in after "Wyczysc wszystko": no plot file to name.
+    trigger("Wyczy1");
+    child<ProgramMemo>("Memo2")->setPlainText("N10 M30");
+    trigger("Wstawdoprogramu1");
+    QCOMPARE(ready.count(), 2);
+    QCOMPARE(ready.last().at(1).toString(), QString());
 }
 
 QTEST_MAIN(TestConverterWindow)
