@@ -1,30 +1,82 @@
 #include "app/clientarea.h"
 
-ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QSplitter>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+// Pages per row of the selector: the program pages, then the settings pages.
+constexpr int kFirstRowPages = 4;
+} // namespace
+
+ClientArea::ClientArea(QWidget* parent)
+    : QWidget(parent), splitter_(new QSplitter(Qt::Horizontal, this)) {
     setObjectName(QStringLiteral("ClientArea"));
+    splitter_->setObjectName(QStringLiteral("PlotSplitter"));
+    splitter_->setChildrenCollapsible(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
 }
 
-void ClientArea::setParts(QWidget* plot, QWidget* settingsBar, QWidget* aboutPanel) {
-    plot_ = plot;
-    settingsBar_ = settingsBar;
+void ClientArea::setParts(QWidget* plot, QTabWidget* settingsBar, QWidget* aboutPanel) {
     aboutPanel_ = aboutPanel;
-    placeParts();
+    settingsPanel_ = new QWidget;
+    settingsPanel_->setObjectName(QStringLiteral("SettingsPanel"));
+    auto* panelLayout = new QVBoxLayout(settingsPanel_);
+    panelLayout->setContentsMargins(0, 0, 0, 0);
+    panelLayout->setSpacing(0);
+    panelLayout->addWidget(buildSelector(settingsBar));
+    panelLayout->addWidget(settingsBar, 1);
+    settingsBar->tabBar()->hide();
+
+    plot->setMinimumSize(200, 100);
+    splitter_->addWidget(plot);
+    splitter_->addWidget(settingsPanel_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setStretchFactor(1, 0);
+    splitter_->setSizes({std::max(200, width() - kSettingsBarWidth), kSettingsBarWidth});
+    aboutPanel_->setParent(this);
+    aboutPanel_->move(280, 120);
+    aboutPanel_->raise();
+}
+
+// Two rows of checkable buttons, one for each page, that follow the pages'
+// current index both ways.
+QWidget* ClientArea::buildSelector(QTabWidget* pages) {
+    auto* selector = new QWidget;
+    selector->setObjectName(QStringLiteral("PageSelector"));
+    auto* grid = new QGridLayout(selector);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(2);
+    auto* group = new QButtonGroup(selector);
+    group->setExclusive(true);
+    for (int i = 0; i < pages->count(); ++i) {
+        auto* button = new QToolButton(selector);
+        button->setObjectName(QStringLiteral("PageButton%1").arg(i));
+        button->setText(pages->tabText(i));
+        button->setCheckable(true);
+        button->setAutoRaise(false);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        const bool firstRow = i < kFirstRowPages;
+        grid->addWidget(button, firstRow ? 0 : 1, firstRow ? i : i - kFirstRowPages);
+        group->addButton(button, i);
+    }
+    group->button(pages->currentIndex())->setChecked(true);
+    connect(group, &QButtonGroup::idClicked, pages, &QTabWidget::setCurrentIndex);
+    connect(pages, &QTabWidget::currentChanged, group, [group](int index) {
+        if (QAbstractButton* button = group->button(index))
+            button->setChecked(true);
+    });
+    return selector;
 }
 
 void ClientArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    placeParts();
-}
-
-void ClientArea::placeParts() {
-    if (!plot_)
-        return;
-    const QSize plotSize(std::max(kPlotDesignSize.width(), width() - kPlotOrigin.x()),
-                         std::max(kPlotDesignSize.height(), height() - kPlotOrigin.y()));
-    plot_->setGeometry(QRect(kPlotOrigin, plotSize));
-    const int barLeft = std::max(kSettingsBarDesignLeft, width() - kSettingsBarWidth);
-    settingsBar_->setGeometry(barLeft, 0, kSettingsBarWidth, height());
-    aboutPanel_->move(280, 120);
-    settingsBar_->raise();
-    aboutPanel_->raise();
+    if (aboutPanel_)
+        aboutPanel_->raise();
 }

@@ -2,29 +2,36 @@
 
 #include <QWidget>
 
-// The main window's client area. It places the plot at left 20, top 112 (at
-// least its design size of 1000 x 500, larger when the window is larger, the
-// picture scaled to fit), the settings bar at the right edge from the top to
-// the bottom (340 wide, over the plot's right part) and the about panel at
-// left 280, top 120.
+class QSplitter;
+class QTabWidget;
+
+// The main window's client area: the plot on the left and the settings bar
+// on the right, side by side in a splitter the operator can move
+// (PlotSplitter), so the bar never covers the plot; the plot's picture is
+// scaled to the space it is given. Above the bar's pages stands a selector
+// of two rows (PageSelector), so that all seven pages are reachable without
+// scroll arrows. The about panel floats over both at left 280, top 120.
 class ClientArea : public QWidget {
     Q_OBJECT
 public:
-    static constexpr QPoint kPlotOrigin{20, 112};
-    static constexpr QSize kPlotDesignSize{1000, 500};
     static constexpr int kSettingsBarWidth = 340;
-    static constexpr int kSettingsBarDesignLeft = 678;
 
     explicit ClientArea(QWidget* parent = nullptr);
-    void setParts(QWidget* plot, QWidget* settingsBar, QWidget* aboutPanel);
+    // The settings bar's pages are `settingsBar`'s; its own tab bar gives way
+    // to the two-row selector.
+    void setParts(QWidget* plot, QTabWidget* settingsBar, QWidget* aboutPanel);
+
+    // The settings bar with its selector, hidden and shown as one.
+    QWidget* settingsPanel() const { return settingsPanel_; }
+    QSplitter* splitter() const { return splitter_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void placeParts();
+    QWidget* buildSelector(QTabWidget* pages);
 
-    QWidget* plot_ = nullptr;
-    QWidget* settingsBar_ = nullptr;
+    QSplitter* splitter_;
+    QWidget* settingsPanel_ = nullptr;
     QWidget* aboutPanel_ = nullptr;
 };

@@ -1,6 +1,7 @@
 #include "app/mainmenus.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -21,6 +22,7 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
 MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     bar->setObjectName(QStringLiteral("MainMenu1"));
     QMenu* file = addMenu(bar, "Plik1", QStringLiteral("Plik"));
+    newProgram = addItem(file, "Nowyprogram1", QStringLiteral("Nowy program"));
     openProgram = addItem(file, "Otwrz1", QStringLiteral("Otwórz plik z G-kodem"));
     openHpgl = addItem(file, "Otwrzplikhpgl1", QStringLiteral("Otwórz plik hpgl"));
     saveProgram = addItem(file, "Zapiszgcode1", QStringLiteral("Zapisz g-kode"));
@@ -40,6 +42,16 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     simulationMenu->menuAction()->setObjectName(QStringLiteral("Startsymulacji1"));
     startSimulation = addItem(simulationMenu, "Startsymulacji2", QStringLiteral("Start symulacja"));
     stopSimulation = addItem(simulationMenu, "StopSymulacji1", QStringLiteral("Stop Symulacji"));
+    simulationMenu->addSeparator();
+    auto* speeds = new QActionGroup(simulationMenu);
+    realTimeSpeed = addItem(simulationMenu, "Czasrzeczywisty1", QStringLiteral("Czas rzeczywisty"));
+    tenTimesSpeed = addItem(simulationMenu, "Razy101", QStringLiteral("×10"));
+    noWaitSpeed = addItem(simulationMenu, "Bezczekania1", QStringLiteral("Bez czekania"));
+    for (QAction* speed : {realTimeSpeed, tenTimesSpeed, noWaitSpeed}) {
+        speed->setCheckable(true);
+        speeds->addAction(speed);
+    }
+    realTimeSpeed->setChecked(true);
 
     QMenu* visualisation = addMenu(bar, "Wizualizacja1", QStringLiteral("Wizualizacja"));
     showVisualisation = addItem(visualisation, "Pokarobota1", QStringLiteral("Pokaż wizualizacje"));

@@ -15,6 +15,7 @@ struct MainMenus {
     MainMenus(QMenuBar* bar, QWidget* window);
 
     // Plik1
+    QAction* newProgram;  // Nowyprogram1 "Nowy program"
     QAction* openProgram; // Otwrz1 "Otwórz plik z G-kodem"
     QAction* openHpgl;    // Otwrzplikhpgl1 "Otwórz plik hpgl"
     QAction* saveProgram; // Zapiszgcode1 "Zapisz g-kode"
@@ -29,6 +30,11 @@ struct MainMenus {
     QMenu* simulationMenu;
     QAction* startSimulation; // Startsymulacji2 "Start symulacja"
     QAction* stopSimulation;  // StopSymulacji1 "Stop Symulacji"
+    // The simulation's speed, one of three: pen travel in real time (100 ms a
+    // unit), ten times faster, or without waiting.
+    QAction* realTimeSpeed; // Czasrzeczywisty1 "Czas rzeczywisty"
+    QAction* tenTimesSpeed; // Razy101 "×10"
+    QAction* noWaitSpeed;   // Bezczekania1 "Bez czekania"
     // Wizualizacja1
     QAction* showVisualisation; // Pokarobota1 "Pokaż wizualizacje"
     QAction* hideVisualisation; // Ukryjrobota1 "Ukryj wizualizacje"

@@ -24,6 +24,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QScreen>
 #include <QTabWidget>
 
 // The station's resources live in this static library; register them before use.
@@ -46,15 +47,20 @@ MainWindow::MainWindow(StationDocument& document, QWidget* parent)
     menus_ = std::make_unique<MainMenus>(menuBar(), this);
     setStatusBar(statusBar_);
 
-    auto* client = new ClientArea(this);
+    client_ = new ClientArea(this);
+    auto* client = client_;
     setCentralWidget(client);
     plotWidget_ = new PlotWidget(client);
     settingsBar_->setParent(client);
     buildSettingsBar();
     about_ = new AboutPanel(client);
     client->setParts(plotWidget_, settingsBar_, about_);
-    resize(kDesignClientSize.width(), kDesignClientSize.height() + menuBar()->sizeHint().height() +
-                                          statusBar_->sizeHint().height());
+    QSize startSize(kDesignClientSize.width(), kDesignClientSize.height() +
+                                                   menuBar()->sizeHint().height() +
+                                                   statusBar_->sizeHint().height());
+    if (const QScreen* shown = screen())
+        startSize = startSize.boundedTo(shown->availableGeometry().size() * 0.95);
+    resize(startSize);
 
     ProgramCommandParts parts;
     parts.programList = &document_.program();
@@ -95,15 +101,17 @@ void MainWindow::buildSettingsBar() {
     settingsBar_->addTab(controllerPage_, QStringLiteral("Ustawienia sterownika"));
     settingsBar_->addTab(portPage_, QStringLiteral("Ustawienia portu"));
     settingsBar_->addTab(programSettingsPage_, QStringLiteral("Ustawienia programu"));
-    // Seven tabs in 340 pixels: they wrap into scroll buttons.
-    settingsBar_->setUsesScrollButtons(true);
     settingsBar_->setCurrentWidget(transferPage_);
 }
 
 void MainWindow::wireMenus() {
     MainMenus& m = *menus_;
     ProgramCommands* c = commands_;
+    connect(m.newProgram, &QAction::triggered, c, &ProgramCommands::newProgram);
     connect(m.openProgram, &QAction::triggered, c, qOverload<>(&ProgramCommands::openProgramFile));
+    // An opened program is shown on the page "G-kod".
+    connect(c, &ProgramCommands::programOpened, this,
+            [this] { settingsBar_->setCurrentWidget(programPage_); });
     connect(m.saveProgram, &QAction::triggered, c, &ProgramCommands::saveProgram);
     connect(m.savePicture, &QAction::triggered, c, &ProgramCommands::savePicture);
     connect(m.refresh, &QAction::triggered, c, &ProgramCommands::refreshFromMemo);
@@ -225,7 +233,8 @@ QLabel* MainWindow::statusPanel(int index) const {
 }
 
 void MainWindow::toggleSettingsBar() {
-    settingsBar_->setHidden(!settingsBar_->isHidden());
+    QWidget* panel = client_->settingsPanel();
+    panel->setHidden(!panel->isHidden());
 }
 
 void MainWindow::exitStation() {

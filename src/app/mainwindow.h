@@ -9,6 +9,7 @@
 #include <memory>
 
 class AboutPanel;
+class ClientArea;
 class ControllerSettingsPage;
 class LogsPage;
 class Notifier;
@@ -50,7 +51,9 @@ class TransferPage;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    static constexpr QSize kDesignClientSize{1008, 602};
+    // The client area at start: the plot at its design size of 1000 x 500
+    // beside the settings bar (smaller on a smaller screen).
+    static constexpr QSize kDesignClientSize{1000 + 340 + 8, 602};
 
     // The window edits and shows `document`, which must outlive it.
     explicit MainWindow(StationDocument& document, QWidget* parent = nullptr);
@@ -87,6 +90,7 @@ public:
     StationStatusBar* stationStatusBar() const { return statusBar_; }
     QLabel* statusPanel(int index) const;
     QTabWidget* settingsBar() const { return settingsBar_; }
+    ClientArea* clientArea() const { return client_; }
     SimulationPage* simulationPage() const { return simulationPage_; }
     ProgramPage* programPage() const { return programPage_; }
     LogsPage* logsPage() const { return logsPage_; }
@@ -121,6 +125,7 @@ private:
     std::unique_ptr<StationDialogs> dialogs_;
     std::unique_ptr<MainMenus> menus_;
     StationStatusBar* statusBar_;
+    ClientArea* client_ = nullptr;
     PlotWidget* plotWidget_;
     QTabWidget* settingsBar_;
     AboutPanel* about_;

@@ -1,14 +1,17 @@
 #pragma once
 
 #include <QImage>
+#include <QPointF>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 // The plot Image1: shows the plot picture scaled to fit while keeping its
 // proportions (scale 1 at the design size of 1000 x 500), anchored at the
-// top-left corner. It reports the pointer in screen coordinates, as the
-// pointer readout and the shift gesture work in screen pixels.
+// top-left corner. It reports the pointer in the plot's own units (program
+// X and Y: the base at the middle of the bottom edge, Y upwards), whatever
+// the scale. While the left button drags, the picture follows the pointer.
 class PlotWidget : public QWidget {
     Q_OBJECT
 public:
@@ -22,11 +25,14 @@ public:
     QSize pictureSize() const { return pictureSize_; }
     // Where the picture is drawn inside the widget.
     QRectF pictureRect() const;
+    // A point of the widget in plot units, and back.
+    QPointF toPlot(QPointF widgetPosition) const;
+    QPointF fromPlot(QPointF plotPosition) const;
 
 signals:
-    void pressedAt(QPoint screenPosition);
-    void releasedAt(QPoint screenPosition);
-    void movedAt(QPoint screenPosition);
+    void pressedAt(QPointF plotPosition);
+    void releasedAt(QPointF plotPosition);
+    void movedAt(QPointF plotPosition);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,4 +43,8 @@ protected:
 private:
     PictureSource source_;
     QSize pictureSize_{1000, 500};
+    // The drag under way: where it started and where the pointer is (widget
+    // pixels), for the picture to follow.
+    std::optional<QPointF> dragStart_;
+    QPointF dragNow_;
 };

@@ -1,7 +1,7 @@
 #include "app/portsettingspage.h"
 
-#include "controller/widgets/comled.h"
 #include "app/pagestyle.h"
+#include "controller/widgets/comled.h"
 
 #include <QComboBox>
 #include <QGridLayout>

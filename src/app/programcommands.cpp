@@ -21,6 +21,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <cmath>
+
 namespace {
 // Status bar panels of the pointer readout.
 constexpr int kPanelX = 3;
@@ -65,7 +67,24 @@ bool ProgramCommands::openProgramFile(const QString& fileName) {
     parts_.notifier().notify(QString::fromUtf16(GcodeMessages::kFileLoaded));
     if (referenceSet_ && referenceSet_())
         parts_.menus->sendProgram->setEnabled(true);
+    emit programOpened();
     return true;
+}
+
+void ProgramCommands::newProgram() {
+    shift_ = {};
+    emit startPointReset();
+    parts_.programList->clear();
+    parts_.programPage->programMemo()->clear();
+    parts_.programPage->showReachMessages({}, 0);
+    parts_.programPage->showPathFindings(PathCheckReport());
+    parts_.statusBar->setNote(QString());
+    parts_.window->setWindowTitle(QString::fromUtf16(AppMessages::kCaption));
+    parts_.plot->paintBackground(background_);
+    parts_.plotWidget->update();
+    parts_.menus->stopSimulation->setEnabled(false);
+    parts_.menus->setSimulationMenuEnabled(false);
+    emit programPrepared();
 }
 
 void ProgramCommands::refreshFromMemo() {
@@ -81,7 +100,23 @@ void ProgramCommands::refreshFromMemo() {
 }
 
 void ProgramCommands::pasteFromClipboard() {
-    parts_.programPage->programMemo()->insertText(QGuiApplication::clipboard()->text());
+    ProgramMemo* memo = parts_.programPage->programMemo();
+    QString text = QGuiApplication::clipboard()->text();
+    if (text.isEmpty())
+        return;
+    // Where the pasted text will start: the selection's start when there is
+    // one (it is replaced), else the caret.
+    const TextPosition start =
+        memo->hasSelection() ? std::min(memo->caret(), memo->anchor()) : memo->caret();
+    const TextPosition end =
+        memo->hasSelection() ? std::max(memo->caret(), memo->anchor()) : memo->caret();
+    if (start.column > 0)
+        text.prepend(QLatin1Char('\n'));
+    const bool restOfDocument =
+        end.line + 1 < memo->lineCount() || end.column < memo->lines().lineLength(end.line);
+    if (restOfDocument && !text.endsWith(QLatin1Char('\n')) && !text.endsWith(QLatin1Char('\r')))
+        text.append(QLatin1Char('\n'));
+    memo->insertText(text);
     parts_.menus->setSimulationMenuEnabled(true);
 }
 
@@ -109,6 +144,30 @@ bool ProgramCommands::refreshProgram() {
     const bool prepared = prepare();
     parts_.plotWidget->update();
     return prepared;
+}
+
+bool ProgramCommands::insertConvertedProgram(const ProgramText& lines,
+                                             const QString& hpglFileName) {
+    shift_ = {};
+    emit startPointReset();
+    parts_.programList->clear();
+    parts_.programList->replace(lines);
+    // Memo1 holds the lines before the pass, so that a pass stopping on an
+    // error leaves them there to be corrected.
+    parts_.programPage->programMemo()->setProgram(lines);
+    parts_.menus->setSimulationMenuEnabled(true);
+    QString caption = QString::fromUtf16(AppMessages::kCaption);
+    if (!hpglFileName.isEmpty()) {
+        const QString fullName =
+            QDir::toNativeSeparators(QFileInfo(hpglFileName).absoluteFilePath());
+        caption = AppMessages::captionWithFile(fullName);
+    }
+    parts_.window->setWindowTitle(caption);
+    if (!refreshProgram())
+        return false;
+    if (referenceSet_ && referenceSet_())
+        parts_.menus->sendProgram->setEnabled(true);
+    return true;
 }
 
 bool ProgramCommands::prepare() {
@@ -166,21 +225,25 @@ void ProgramCommands::selectProgramLine(qsizetype line) {
     memo->setFocus();
 }
 
-void ProgramCommands::plotPressed(QPoint screenPosition) {
-    pressPosition_ = screenPosition;
+void ProgramCommands::plotPressed(QPointF plotPosition) {
+    pressPosition_ = plotPosition;
 }
 
-void ProgramCommands::plotReleased(QPoint screenPosition) {
-    const QPoint press = pressPosition_.value_or(screenPosition);
+void ProgramCommands::plotReleased(QPointF plotPosition) {
+    const QPointF press = pressPosition_.value_or(plotPosition);
     pressPosition_.reset();
-    // Screen rows grow downwards, program Y upwards.
-    shift_ = {screenPosition.x() - press.x(), press.y() - screenPosition.y()};
+    const QPointF travel = plotPosition - press;
+    const ProgramShift shift{qint32(std::lround(travel.x())), qint32(std::lround(travel.y()))};
+    if (shift.dx == 0 && shift.dy == 0)
+        return; // a click: nothing moves, the simulation's trace stays
+    shift_ = shift;
     refreshProgram();
     shift_ = {};
 }
 
-void ProgramCommands::plotMoved(QPoint screenPosition) {
-    parts_.statusBar->setPanelText(kPanelX, QStringLiteral("X:%1").arg(screenPosition.x() - 520));
-    parts_.statusBar->setPanelText(
-        kPanelY, QStringLiteral("Y:%1").arg(PlotSurface::kHeight - screenPosition.y() + 151));
+void ProgramCommands::plotMoved(QPointF plotPosition) {
+    parts_.statusBar->setPanelText(kPanelX,
+                                   QStringLiteral("X:%1").arg(std::lround(plotPosition.x())));
+    parts_.statusBar->setPanelText(kPanelY,
+                                   QStringLiteral("Y:%1").arg(std::lround(plotPosition.y())));
 }

@@ -4,7 +4,7 @@
 
 #include <QImage>
 #include <QObject>
-#include <QPoint>
+#include <QPointF>
 
 #include <functional>
 #include <optional>
@@ -52,18 +52,29 @@ public:
     // link's ReferenceSet); opening a file then enables "Wyslij program".
     void setReferenceSetQuery(std::function<bool()> query) { referenceSet_ = std::move(query); }
 
+    void newProgram();                             // Nowyprogram1: an empty program
     void openProgramFile();                        // Otwrz1Click
     bool openProgramFile(const QString& fileName); // the same after the dialog
     void refreshFromMemo();                        // Wyczy1Click
-    void pasteFromClipboard();                     // WklejGkodze1Click
-    void saveProgram();                            // Zapiszgcode1Click
-    void savePicture();                            // Zapisz1Click
+    // WklejGkodze1Click: the clipboard's text goes in at the caret on lines of
+    // its own (a line break before it when the caret is inside a line, and
+    // after it when it does not end with one), so no two programs fuse.
+    void pasteFromClipboard();
+    void saveProgram(); // Zapiszgcode1Click
+    void savePicture(); // Zapisz1Click
     // RefreshProgram: prepares ProgramList again (nothing while none exists).
     bool refreshProgram();
+    // The converter's "Wstaw do programu": its G-code replaces ProgramList and
+    // Memo1 and is prepared as a refresh would; the caption names the plot
+    // file it was converted from. The simulation starts again from home.
+    bool insertConvertedProgram(const ProgramText& lines, const QString& hpglFileName);
 
-    void plotPressed(QPoint screenPosition);  // Image1MouseDown
-    void plotReleased(QPoint screenPosition); // Image1MouseUp
-    void plotMoved(QPoint screenPosition);    // Image1MouseMove
+    // The shift gesture and the pointer readout, in plot units: a drag moves
+    // the drawing by the pointer's travel (a click without travel changes
+    // nothing); the status bar shows where the pointer is.
+    void plotPressed(QPointF plotPosition);  // Image1MouseDown
+    void plotReleased(QPointF plotPosition); // Image1MouseUp
+    void plotMoved(QPointF plotPosition);    // Image1MouseMove
     // Selects line `line` (from 0) of the program in Memo1 (a path finding
     // was chosen).
     void selectProgramLine(qsizetype line);
@@ -74,6 +85,8 @@ signals:
     void startPointReset();
     // A preparation completed; ProgramList and Memo1 hold the new program.
     void programPrepared();
+    // A program file was opened and prepared.
+    void programOpened();
 
 private:
     bool prepare();
@@ -82,6 +95,6 @@ private:
     ProgramCommandParts parts_;
     QImage background_;
     ProgramShift shift_;
-    std::optional<QPoint> pressPosition_;
+    std::optional<QPointF> pressPosition_;
     std::function<bool()> referenceSet_;
 };

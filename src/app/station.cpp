@@ -29,6 +29,16 @@ Station::Station() : thread_(std::make_unique<SimulationThread>()) {
     // "Zakończ" in the converter window ends the whole station.
     QObject::connect(converter_.get(), &ConverterWindow::quitRequested, main_.get(),
                      &MainWindow::exitStation);
+    // "Wstaw do programu": the converter's G-code becomes the main window's
+    // program, and the main window comes to the front to show it.
+    ProgramCommands* program = main_->programCommands();
+    QObject::connect(converter_.get(), &ConverterWindow::programReady, program,
+                     &ProgramCommands::insertConvertedProgram);
+    QObject::connect(converter_.get(), &ConverterWindow::programReady, main_.get(),
+                     [window = main_.get()] {
+                         window->raise();
+                         window->activateWindow();
+                     });
 }
 
 Station::~Station() {

@@ -6,6 +6,8 @@
 #include "app/plotwidget.h"
 #include "app/programpage.h"
 #include "app/simulationpage.h"
+#include "app/stationstatusbar.h"
+#include "controller/widgets/boundedlog.h"
 #include "gcode/programmemo.h"
 
 #include <QAction>
@@ -15,15 +17,19 @@
 
 namespace {
 
+// The status bar panel that shows the simulation's progress.
+constexpr int kProgressPanel = 5;
+
 void setText(QLineEdit* field, const QString& text) {
     if (field->text() != text)
         field->setText(text);
 }
 
-// Appends the lines and keeps the start of the last line in view (appending
-// would scroll a memo without wrapping to the end of the last line).
+// Appends the lines, keeping the log's last lines only, and keeps the start
+// of the last line in view (appending would scroll a memo without wrapping
+// to the end of the last line).
 void appendLines(QPlainTextEdit* memo, const QStringList& lines) {
-    memo->appendPlainText(lines.join(QLatin1Char('\n')));
+    BoundedLog::append(memo, lines);
     QTextCursor cursor = memo->textCursor();
     cursor.movePosition(QTextCursor::End);
     cursor.movePosition(QTextCursor::StartOfBlock);
@@ -93,4 +99,12 @@ PlotColours StationSimulationView::plotColours() const {
 
 void StationSimulationView::reportSimulationError(const QString& text) {
     window_.showError(text);
+}
+
+qsizetype StationSimulationView::programLineCount() const {
+    return window_.programList().lineCount();
+}
+
+void StationSimulationView::showProgress(const QString& text) {
+    window_.stationStatusBar()->setPanelText(kProgressPanel, text);
 }

@@ -7,7 +7,7 @@ class MainWindow;
 // The main window's side of the simulation: Memo1 gives up its lines, Memo2,
 // Edit1 (page "G-kod"), Memo3, Memo4 (page "G-kod II"), Edit5, Edit6 (page
 // "Ustawienia sterownika"), Image2, Image3 (page "Symulacja"), the plot Image1
-// and the menu "Symulacja" show the run.
+// the menu "Symulacja" and the status bar's last panel show the run.
 class StationSimulationView : public SimulationView {
 public:
     explicit StationSimulationView(MainWindow& window) : window_(window) {}
@@ -26,6 +26,8 @@ public:
     void setSimulationMenuEnabled(bool enabled) override;
     PlotColours plotColours() const override;
     void reportSimulationError(const QString& text) override;
+    qsizetype programLineCount() const override;
+    void showProgress(const QString& text) override; // StatusPanel5
 
 private:
     MainWindow& window_;

@@ -3,6 +3,7 @@
 #include "base/numberformat.h"
 #include "base/windows1250.h"
 #include "gcode/gcodemessages.h"
+#include "gcode/picturefile.h"
 
 #include <QFileInfo>
 #include <QImageWriter>
@@ -152,26 +153,10 @@ QRgb PlotSurface::pixel(int column, int row) const {
     return image_.pixel(column, row);
 }
 
+// Through the station's one way of writing files: a regular file is replaced
+// only when the whole picture is written, a device or FIFO is written into.
 Status PlotSurface::save(const QString& fileName) const {
-    const QByteArray format =
-        fileName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive) ? "png" : "bmp";
-    QSaveFile file(fileName);
-    auto failure = [&](const QString& reason) {
-        return Failure{
-            GcodeMessages::cannotCreateFile(QFileInfo(fileName).absoluteFilePath(), reason)};
-    };
-    if (!file.open(QIODevice::WriteOnly))
-        return failure(file.errorString());
-    QMutexLocker locker(&mutex_);
-    QImageWriter writer(&file, format);
-    if (!writer.write(image_)) {
-        file.cancelWriting();
-        return failure(writer.errorString());
-    }
-    locker.unlock();
-    if (!file.commit())
-        return failure(file.errorString());
-    return Status::success();
+    return WritePicture(fileName, image());
 }
 
 QPoint InterpolationPixel(double x, double y) {

@@ -46,6 +46,8 @@ public:
     bool isReadOnly() const { return readOnly_; }
 
     TextPosition caret() const { return caret_; }
+    // The other end of the selection (the caret when nothing is selected).
+    TextPosition anchor() const { return anchor_; }
     void setCaret(TextPosition position, bool keepAnchor = false);
     bool hasSelection() const { return anchor_ != caret_; }
     QString selectedText() const { return lines_.text(anchor_, caret_); }

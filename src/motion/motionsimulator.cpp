@@ -113,6 +113,6 @@ void MotionSimulator::travelPen(int towards) {
         control_.checkpoint();
         if (sink_)
             sink_->penMoved(state_);
-        control_.wait(penWait_);
+        control_.wait(penWait());
     }
 }

@@ -29,7 +29,13 @@ public:
     MotionSink* sink() const { return sink_; }
     // Pause after each unit of pen travel (arm::kPenWait in the window; a
     // headless run uses none).
-    void setPenWait(std::chrono::milliseconds wait) { penWait_ = wait; }
+    // May be changed while a run goes on (the operator's speed choice).
+    void setPenWait(std::chrono::milliseconds wait) {
+        penWait_.store(wait.count(), std::memory_order_relaxed);
+    }
+    std::chrono::milliseconds penWait() const {
+        return std::chrono::milliseconds(penWait_.load(std::memory_order_relaxed));
+    }
 
     // Walks from the start point towards the target (whole numbers) on the
     // unit grid and simulates every point up to, but not including, the
@@ -56,7 +62,7 @@ private:
     ViewPose* view_;
     SimulationControl& control_;
     MotionSink* sink_ = nullptr;
-    std::chrono::milliseconds penWait_{0};
+    std::atomic<std::chrono::milliseconds::rep> penWait_{0};
     std::atomic<std::int64_t> points_{0};
 };
 

@@ -53,4 +53,16 @@ QString runFailed(const QString& nText, const QString& error) {
     return QStringLiteral("Symulacja przerwana w bloku N") + nText + QStringLiteral(": ") + error;
 }
 
+QString progress(ProgressState state, qsizetype block, qsizetype totalBlocks, qint64 points) {
+    if (state == ProgressState::Ended)
+        return QStringLiteral("Symulacja zakończona: %1 bloków, %2 punktów").arg(block).arg(points);
+    const QString where = QStringLiteral("blok %1 z %2").arg(block).arg(totalBlocks);
+    if (state == ProgressState::Stopped)
+        return QStringLiteral("Symulacja przerwana: %1, punkt %2").arg(where).arg(points);
+    const qsizetype percent = totalBlocks > 0 ? block * 100 / totalBlocks : 0;
+    return (state == ProgressState::Held ? QStringLiteral("Symulacja wstrzymana: ")
+                                         : QStringLiteral("Symulacja: ")) +
+           QStringLiteral("%1 (%2%), punkt %3").arg(where).arg(percent).arg(points);
+}
+
 } // namespace MotionTexts

@@ -43,4 +43,11 @@ inline constexpr QStringView kNoProgram =
 // "Symulacja przerwana w bloku N20: <error>".
 QString runFailed(const QString& nText, const QString& error);
 
+// How far a run has got, for the status bar: "Symulacja: blok 12 z 340 (3%),
+// punkt 1450", "Symulacja wstrzymana: ..." while held; at the end
+// "Symulacja zakończona: 340 bloków, 12345 punktów" or, stopped or failed,
+// "Symulacja przerwana: blok 12 z 340, punkt 1450".
+enum class ProgressState { Running, Held, Ended, Stopped };
+QString progress(ProgressState state, qsizetype block, qsizetype totalBlocks, qint64 points);
+
 } // namespace MotionTexts

@@ -17,6 +17,11 @@ void SimulationCommands::start() {
     view_.setStopEnabled(true);
     view_.setStartEnabled(false);
     finished_ = false;
+    if (!running_)
+        presenter_.runStarting();
+    else
+        presenter_.setHeld(false);
+    running_ = true;
     thread_.resume();
 }
 
@@ -24,12 +29,21 @@ void SimulationCommands::pause() {
     view_.setStopEnabled(false);
     view_.setStartEnabled(true);
     thread_.pause();
+    presenter_.setHeld(true);
     presenter_.repaintNow();
 }
 
+// The current point is finished without waiting for the rest of its pen
+// travel, so that the station closes at once.
 void SimulationCommands::finish() {
+    if (thread_.isRunning())
+        thread_.control().hurry();
     thread_.finishOnEventLoop();
     presenter_.repaintNow();
+}
+
+void SimulationCommands::setPenWait(std::chrono::milliseconds wait) {
+    thread_.setPenWait(wait);
 }
 
 void SimulationCommands::stopForClosing() {
@@ -54,11 +68,14 @@ void SimulationCommands::allowNewRun() {
         view_.setStartEnabled(true);
 }
 
+// After the end "Start symulacja" starts a new run at once, from the
+// program's first line, with the pose and the pen where this one left them.
 void SimulationCommands::runFinished(const RunOutcome& outcome) {
     finished_ = true;
+    running_ = false;
     view_.setStopEnabled(false);
     view_.setSimulationMenuEnabled(true);
-    view_.setStartEnabled(false);
+    view_.setStartEnabled(true);
     if (outcome.end == RunEnd::Failed)
         view_.reportSimulationError(outcome.error);
 }

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include <chrono>
+
 class PoseFieldsView;
 class SimulationPresenter;
 class SimulationThread;
@@ -20,6 +22,9 @@ public:
                        SimulationView& view, PoseFieldsView& poseFields, QObject* parent = nullptr);
 
     bool isRunFinished() const { return finished_; }
+    // The operator's speed choice: the pause after each unit of pen travel
+    // (100 ms in real time), applied at once, also to a run under way.
+    void setPenWait(std::chrono::milliseconds wait);
 
 public slots:
     void start();           // "Start symulacja": a new run, or on after a pause
@@ -38,4 +43,5 @@ private:
     SimulationView& view_;
     PoseFieldsView& poseFields_;
     bool finished_ = false;
+    bool running_ = false; // from a run's start to its end
 };

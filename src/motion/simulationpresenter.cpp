@@ -6,6 +6,8 @@
 #include "motion/positionpanels.h"
 #include "motion/simulationview.h"
 
+#include <algorithm>
+
 namespace {
 
 // Only this many characters of a program line are shown as the current block.
@@ -37,6 +39,9 @@ void SimulationPresenter::scheduleRepaint() {
 // The program memo gives up its first line; the block shown is that line
 // (the program's own line when the memo is empty).
 void SimulationPresenter::blockStarted(const QString& programLine) {
+    ++blocks_;
+    totalBlocks_ = std::max(view_.programLineCount(), blocks_);
+    progressDirty_ = true;
     QString line = view_.takeFirstProgramLine().value_or(programLine);
     line.truncate(kShownLineLength);
     view_.showCurrentBlock(line);
@@ -69,6 +74,8 @@ void SimulationPresenter::pointParts(const SimulationState& state, PointParts pa
         poseDirty_ = true;
     }
     if (parts.pointReached) {
+        ++points_;
+        progressDirty_ = true;
         pointLines_ << InterpolationLogLine(EncodeWindows1250(state.nText), state.currentX,
                                             state.currentY, state.z);
         plot_.plotInterpolationPoint(state.currentX, state.currentY, state.g, state.z, colours_);
@@ -90,7 +97,27 @@ void SimulationPresenter::positionChanged(const SimulationState& state) {
 
 void SimulationPresenter::runEnded(const RunOutcome& outcome) {
     repaintNow();
+    using MotionTexts::ProgressState;
+    const bool complete = outcome.end == RunEnd::EndBlock || outcome.end == RunEnd::EndOfList;
+    view_.showProgress(MotionTexts::progress(
+        complete ? ProgressState::Ended : ProgressState::Stopped, blocks_, totalBlocks_, points_));
+    progressDirty_ = false;
     emit runFinished(outcome);
+}
+
+void SimulationPresenter::runStarting() {
+    blocks_ = 0;
+    points_ = 0;
+    totalBlocks_ = view_.programLineCount();
+    held_ = false;
+    progressDirty_ = true;
+    scheduleRepaint();
+}
+
+void SimulationPresenter::setHeld(bool held) {
+    held_ = held;
+    progressDirty_ = true;
+    scheduleRepaint();
 }
 
 void SimulationPresenter::repaintNow() {
@@ -122,5 +149,11 @@ void SimulationPresenter::repaintNow() {
     }
     if (plotDirty_)
         view_.refreshPlot();
+    if (progressDirty_) {
+        using MotionTexts::ProgressState;
+        view_.showProgress(MotionTexts::progress(
+            held_ ? ProgressState::Held : ProgressState::Running, blocks_, totalBlocks_, points_));
+        progressDirty_ = false;
+    }
     penDirty_ = poseDirty_ = moveDirty_ = positionDirty_ = plotDirty_ = figuresDirty_ = false;
 }

@@ -42,6 +42,9 @@ public:
     void pointParts(const SimulationState& state, PointParts parts);
     void positionChanged(const SimulationState& state);
     void runEnded(const RunOutcome& outcome);
+    // A new run starts (its progress counts from 0), a run is held or goes on.
+    void runStarting();
+    void setHeld(bool held);
 
 public slots:
     void repaintNow();
@@ -67,6 +70,12 @@ private:
     bool penDirty_ = false;
     bool plotDirty_ = false;
     bool figuresDirty_ = false;
+    // The run's progress.
+    qsizetype blocks_ = 0;
+    qsizetype totalBlocks_ = 0;
+    qint64 points_ = 0;
+    bool held_ = false;
+    bool progressDirty_ = false;
     // The interpolation colours, read afresh at every repaint (so a changed
     // colour applies within one repaint interval).
     PlotColours colours_;

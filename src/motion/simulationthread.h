@@ -35,7 +35,9 @@ public:
     void setProgram(const ProgramList* program) { program_ = program; }
     void setViewPose(ViewPose* view) { simulator_.setViewPose(view ? view : &ownView_); }
     void setSink(MotionSink* sink) { simulator_.setSink(sink); }
+    // The pause after each unit of pen travel; may change during a run.
     void setPenWait(std::chrono::milliseconds wait) { simulator_.setPenWait(wait); }
+    std::chrono::milliseconds penWait() const { return simulator_.penWait(); }
     // The priority runs start with (idle unless changed).
     void setRunPriority(Priority priority) { runPriority_ = priority; }
     Priority runPriority() const { return runPriority_; }

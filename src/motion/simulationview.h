@@ -42,6 +42,10 @@ public:
     virtual PlotColours plotColours() const = 0;
     // A run that failed.
     virtual void reportSimulationError(const QString& text) = 0;
+    // The number of lines of the program being simulated.
+    virtual qsizetype programLineCount() const = 0;
+    // How far the run has got, or how it ended (MotionTexts::progress).
+    virtual void showProgress(const QString& text) = 0;
 };
 
 // The visualisation window's side: its five info fields, and the window

@@ -6,6 +6,8 @@
 
 #include "app/colorshape.h"
 #include "app/mainwindow.h"
+#include "app/plotwidget.h"
+#include "app/programcommands.h"
 #include "app/programpage.h"
 #include "gcode/plotsurface.h"
 #include "gcode/programmemo.h"
@@ -23,10 +25,13 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include <QTimer>
@@ -68,7 +73,14 @@ private slots:
     void saveWritesCrLfAndKeepsOldFileOnFailure();
     void savePicture();
     void shiftGestureMovesTheProgram();
+    void pointerReadout_data();
     void pointerReadout();
+    void layoutKeepsThePlotInView_data();
+    void layoutKeepsThePlotInView();
+    void openingShowsTheProgramPage();
+    void pasteKeepsLinesApart_data();
+    void pasteKeepsLinesApart();
+    void newProgramEmptiesEverything();
     void reachReport();
     void settingsBarToggle();
     void aboutPanel();
@@ -389,29 +401,160 @@ void TestMainWindow::savePicture() {
 
 void TestMainWindow::shiftGestureMovesTheProgram() {
     open(writeProgram(kProgram));
-    QWidget* plot = child<QWidget>("Image1");
-    QTest::mousePress(plot, Qt::LeftButton, {}, QPoint(200, 200));
-    QTest::mouseRelease(plot, Qt::LeftButton, {}, QPoint(210, 195));
+    auto* plot = static_cast<PlotWidget*>(child<QWidget>("Image1"));
+    // The drag is measured in plot units, whatever the plot's scale on screen.
+    const double scale = plot->pictureRect().width() / 1000.0;
+    QVERIFY(scale > 0.1);
+    const auto at = [&](double x, double y) {
+        return QPoint(int(std::lround((x + 500) * scale)), int(std::lround((500 - y) * scale)));
+    };
+    const QPoint press = at(0, 200);
+    const QPoint release = at(10, 205);
+    QTest::mousePress(plot, Qt::LeftButton, {}, press);
+    QTest::mouseMove(plot, at(5, 202));
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, release);
     QVERIFY2(errors_.isEmpty(), qPrintable(errors_.join('\n')));
-    // dx = 10 to the right, dy = 5 up (screen rows grow downwards).
-    const QString shifted = QStringLiteral("N10 G00 X110 Y105 \nN20 G01 X130 Y105 Z1 \nN30 M30 ");
+    // The drawing moves by the pointer's travel in plot units: about 10 to
+    // the right and 5 up (pixels are whole, so within a pixel's worth).
+    const int dx = int(std::lround((release.x() - press.x()) / scale));
+    const int dy = int(std::lround((press.y() - release.y()) / scale));
+    QVERIFY(qAbs(dx - 10) <= 1.0 / scale + 1 && qAbs(dy - 5) <= 1.0 / scale + 1);
+    const QString shifted = QStringLiteral("N10 G00 X%1 Y%2 \nN20 G01 X%3 Y%2 Z1 \nN30 M30 ")
+                                .arg(100 + dx)
+                                .arg(100 + dy)
+                                .arg(120 + dx);
     QCOMPARE(memo()->toPlainText(), shifted);
-    QCOMPARE(window_->plotSurface().pixel(620, 395), qRgb(0, 255, 0));
-    // A click without movement prepares again, unshifted: the shift stays once.
-    QTest::mouseClick(plot, Qt::RightButton, {}, QPoint(300, 300));
+    QCOMPARE(window_->plotSurface().pixel(610 + dx, 400 - dy), qRgb(0, 255, 0));
+    // A click without movement changes nothing: no preparation, no shift.
+    QSignalSpy prepared(window_->programCommands(), &ProgramCommands::programPrepared);
+    QTest::mouseClick(plot, Qt::LeftButton, {}, at(100, 100));
+    QTest::mouseClick(plot, Qt::RightButton, {}, at(-100, 300));
+    QCOMPARE(prepared.count(), 0);
     QCOMPARE(memo()->toPlainText(), shifted);
     QCOMPARE(notices_.size(), 1); // the gesture shows no notice
 }
 
+void TestMainWindow::pointerReadout_data() {
+    QTest::addColumn<QSize>("windowSize");
+    QTest::newRow("default size") << QSize();
+    QTest::newRow("small window, plot scaled down") << QSize(900, 600);
+    QTest::newRow("large window") << QSize(1800, 1000);
+}
+
 void TestMainWindow::pointerReadout() {
-    QWidget* plot = child<QWidget>("Image1");
-    const QPoint at(123, 45);
-    QTest::mouseMove(plot, at);
-    QTRY_VERIFY(child<QLabel>("StatusPanel3")->text() != QStringLiteral("X:"));
-    const QPoint screen = plot->mapToGlobal(at);
-    QCOMPARE(child<QLabel>("StatusPanel3")->text(), QStringLiteral("X:%1").arg(screen.x() - 520));
-    QCOMPARE(child<QLabel>("StatusPanel4")->text(),
-             QStringLiteral("Y:%1").arg(500 - screen.y() + 151));
+    QFETCH(QSize, windowSize);
+    if (windowSize.isValid())
+        window_->resize(windowSize);
+    QCoreApplication::processEvents();
+    auto* plot = static_cast<PlotWidget*>(child<QWidget>("Image1"));
+    const double scale = plot->pictureRect().width() / 1000.0;
+    // The readout in plot units, within a pixel's worth of the point shown.
+    const auto readout = [this] {
+        return QPointF(child<QLabel>("StatusPanel3")->text().mid(2).toDouble(),
+                       child<QLabel>("StatusPanel4")->text().mid(2).toDouble());
+    };
+    const double slack = 1.0 / scale + 0.5;
+    const std::pair<double, double> points[] = {{0, 1}, {-200, 400}, {350, 120}};
+    for (const auto& [x, y] : points) {
+        QTest::mouseMove(
+            plot, QPoint(int(std::lround((x + 500) * scale)), int(std::lround((500 - y) * scale))));
+        QTRY_VERIFY(qAbs(readout().x() - x) <= slack);
+        QVERIFY2(qAbs(readout().y() - y) <= slack,
+                 qPrintable(child<QLabel>("StatusPanel4")->text()));
+    }
+}
+
+void TestMainWindow::layoutKeepsThePlotInView_data() {
+    QTest::addColumn<QSize>("windowSize");
+    QTest::newRow("default size") << QSize();
+    QTest::newRow("small") << QSize(900, 600);
+    QTest::newRow("large") << QSize(1800, 1000);
+}
+
+// The plot lies beside the settings bar, never under it or the status bar,
+// and all seven pages can be chosen without scroll arrows.
+void TestMainWindow::layoutKeepsThePlotInView() {
+    QFETCH(QSize, windowSize);
+    if (windowSize.isValid())
+        window_->resize(windowSize);
+    QCoreApplication::processEvents();
+    auto* plot = static_cast<PlotWidget*>(child<QWidget>("Image1"));
+    auto* bar = child<QTabWidget>("PageControl1");
+    const QRect picture =
+        plot->pictureRect().toAlignedRect().translated(plot->mapTo(window_.get(), QPoint()));
+    const QRect barRect(bar->mapTo(window_.get(), QPoint()), bar->size());
+    const QRect statusRect(child<QWidget>("StatusBar1")->mapTo(window_.get(), QPoint()),
+                           child<QWidget>("StatusBar1")->size());
+    QVERIFY(!picture.isEmpty());
+    QVERIFY(!picture.intersects(barRect));
+    QVERIFY(!picture.intersects(statusRect));
+    QVERIFY(window_->rect().contains(picture));
+    // At start the plot has its design size when the screen has room for it.
+    if (!windowSize.isValid() && window_->screen()->availableGeometry().width() >= 1500)
+        QVERIFY(plot->pictureRect().width() >= 900);
+    // Every page has a button of its own in the selector, all in view.
+    for (int i = 0; i < bar->count(); ++i) {
+        auto* button = child<QToolButton>(qPrintable(QStringLiteral("PageButton%1").arg(i)));
+        QCOMPARE(button->text(), bar->tabText(i));
+        QVERIFY(button->isVisible());
+        QVERIFY(button->rect().width() > 20);
+        button->click();
+        QCOMPARE(bar->currentIndex(), i);
+    }
+    bar->setCurrentIndex(2);
+    QVERIFY(child<QToolButton>("PageButton2")->isChecked());
+    // The operator can move the splitter between the plot and the bar.
+    QVERIFY(child<QSplitter>("PlotSplitter"));
+}
+
+void TestMainWindow::openingShowsTheProgramPage() {
+    auto* bar = child<QTabWidget>("PageControl1");
+    QCOMPARE(bar->tabText(bar->currentIndex()), QStringLiteral("G-kod III"));
+    open(writeProgram(kProgram));
+    QCOMPARE(bar->tabText(bar->currentIndex()), QStringLiteral("G-kod"));
+}
+
+void TestMainWindow::pasteKeepsLinesApart_data() {
+    QTest::addColumn<QByteArray>("program");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<int>("line"); // the caret before pasting
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("at the start, no final line break")
+        << QByteArray("N10 G00 X100 Y100\r\nN20 M30\r\n")
+        << QStringLiteral("N1 G00 X0 Y300\nN2 M30") << 0 << 0
+        << QStringLiteral("N1 G00 X0 Y300\nN2 M30\nN10 G00 X100 Y100 \nN20 M30 ");
+    QTest::newRow("inside a line")
+        << QByteArray("N10 G00 X100 Y100\r\nN20 M30\r\n") << QStringLiteral("N15 X0 Y300") << 0 << 4
+        << QStringLiteral("N10 \nN15 X0 Y300\nG00 X100 Y100 \nN20 M30 ");
+    QTest::newRow("at the end") << QByteArray("N10 G00 X100 Y100\r\n") << QStringLiteral("N20 M30")
+                                << 0 << 18 << QStringLiteral("N10 G00 X100 Y100 \nN20 M30");
+}
+
+void TestMainWindow::pasteKeepsLinesApart() {
+    QFETCH(QByteArray, program);
+    QFETCH(QString, clipboard);
+    QFETCH(int, line);
+    QFETCH(int, column);
+    QFETCH(QString, expected);
+    open(writeProgram(program));
+    QGuiApplication::clipboard()->setText(clipboard);
+    memo()->setCaret(TextPosition{line, column});
+    action("WklejGkodze1")->trigger();
+    QCOMPARE(memo()->toPlainText(), expected);
+}
+
+void TestMainWindow::newProgramEmptiesEverything() {
+    open(writeProgram(kProgram));
+    QVERIFY(window_->programList().exists());
+    action("Nowyprogram1")->trigger();
+    QCOMPARE(memo()->toPlainText(), QString());
+    QCOMPARE(window_->programList().lineCount(), 0);
+    QCOMPARE(window_->windowTitle(), QStringLiteral("SCARA"));
+    QVERIFY(!action("Startsymulacji1")->isEnabled());
+    // The plot shows the background only: the move's green pixel is gone.
+    QVERIFY(window_->plotSurface().pixel(610, 400) != qRgb(0, 255, 0));
+    QVERIFY(errors_.isEmpty());
 }
 
 void TestMainWindow::reachReport() {

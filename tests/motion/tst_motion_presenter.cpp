@@ -35,6 +35,8 @@ public:
     bool stopEnabled = false;
     bool menuEnabled = false;
     QStringList errors;
+    QString progress;    // the status bar's progress panel
+    qsizetype lines = 0; // the program's line count, as the window knows it
     // Called when a block is shown, inside its hand-over.
     std::function<void(const QString&)> onBlockShown;
 
@@ -63,6 +65,8 @@ public:
     void setSimulationMenuEnabled(bool enabled) override { menuEnabled = enabled; }
     PlotColours plotColours() const override { return PlotColours::defaults(); }
     void reportSimulationError(const QString& text) override { errors << text; }
+    qsizetype programLineCount() const override { return lines; }
+    void showProgress(const QString& text) override { progress = text; }
 };
 
 // The visualisation window's five fields.
@@ -113,6 +117,7 @@ struct Station {
     void load(const QList<QByteArray>& program_) {
         program.replace(lines(program_));
         window.programMemo = program.snapshot().toUnicode().split(QLatin1Char('\n'));
+        window.lines = program.lineCount();
     }
     // Asks for a pause from inside the hand-over that shows the block
     // starting with `prefix`: the simulation thread waits for the hand-over,
@@ -144,6 +149,9 @@ private slots:
     void reportsAMissingProgram();
     void runsAgainAfterANewProgram();
     void truncatesLongLines();
+    void startsANewRunRightAfterTheEnd();
+    void finishingSkipsThePenTravel();
+    void theSpeedChangesDuringARun();
 };
 
 void PresenterTest::threadIsCreatedIdleAndNotRunning() {
@@ -193,10 +201,13 @@ void PresenterTest::runsTheThreeBlockExample() {
     QVERIFY(joints.last().startsWith(QStringLiteral("N20 alfa:")));
     QCOMPARE(station.window.minimumAngle, QStringLiteral("180"));
     QCOMPARE(station.window.resolutionErrors, QStringLiteral("0"));
-    // End of run: "Stop Symulacji" off, both entries unusable, the menu on.
+    // End of run: "Stop Symulacji" off, "Start symulacja" on for a new run,
+    // the menu on, and the end said in the status bar.
     QVERIFY(!station.window.stopEnabled);
-    QVERIFY(!station.window.startEnabled);
+    QVERIFY(station.window.startEnabled);
     QVERIFY(station.window.menuEnabled);
+    QCOMPARE(station.window.progress,
+             QStringLiteral("Symulacja zakończona: 3 bloków, 420 punktów"));
     QVERIFY(station.window.errors.isEmpty());
     // The 3D window's fields and pose.
     QCOMPARE(station.visual.field(Field::X), QStringLiteral("x=119"));
@@ -236,6 +247,8 @@ void PresenterTest::pauseAndResumeContinueTheMove() {
     QVERIFY(!station.window.stopEnabled);
     QCOMPARE(station.thread.pointCount(), 30);
     station.presenter->repaintNow();
+    QCOMPARE(station.window.progress,
+             QStringLiteral("Symulacja wstrzymana: blok 2 z 3 (66%), punkt 30"));
     const qint64 held = station.thread.pointCount();
     const int shown = station.window.jointLog.size();
     QVERIFY(qAbs(shown - held) <= 1);
@@ -317,7 +330,8 @@ void PresenterTest::reportsAFailedRun() {
              QStringList({"Symulacja przerwana w bloku N20: '12,5' is not a valid integer value"}));
     // The menus are those after a normal end, not left "running".
     QVERIFY(!station.window.stopEnabled);
-    QVERIFY(!station.window.startEnabled);
+    QVERIFY(station.window.startEnabled);
+    QCOMPARE(station.window.progress, QStringLiteral("Symulacja przerwana: blok 1 z 3, punkt 5"));
     // The failing block was not shown as executed.
     QCOMPARE(station.window.simulated, QStringList({"N10 G00 X495 Y0"}));
 }
@@ -334,7 +348,7 @@ void PresenterTest::runsAgainAfterANewProgram() {
     station.load({"N10 G01 X490 Y0", "N20 M30"});
     station.commands->start();
     QTRY_VERIFY_WITH_TIMEOUT(station.finished(), 20000);
-    QVERIFY(!station.window.startEnabled);
+    QVERIFY(station.window.startEnabled);
     // Opening a program: the next run starts at its first line, from home.
     station.load({"N10 G01 X495 Y0", "N20 M30"});
     station.commands->startPointReset();
@@ -356,6 +370,49 @@ void PresenterTest::truncatesLongLines() {
     station.commands->start();
     QTRY_VERIFY_WITH_TIMEOUT(station.finished(), 20000);
     QCOMPARE(station.window.simulated.first(), QString::fromLatin1(longLine.left(255)));
+}
+
+void PresenterTest::startsANewRunRightAfterTheEnd() {
+    Station station;
+    station.load({"N10 G00 X490 Y0", "N20 M30"});
+    station.commands->start();
+    QTRY_VERIFY_WITH_TIMEOUT(station.finished(), 20000);
+    QCOMPARE(station.window.interpolationLog.size(), 10);
+    // The program runs again from its first line, from where the arm stands.
+    station.commands->start();
+    QVERIFY(!station.finished());
+    QTRY_VERIFY_WITH_TIMEOUT(station.finished(), 20000);
+    QCOMPARE(station.window.simulated.size(), 4);
+    QCOMPARE(station.window.progress, QStringLiteral("Symulacja zakończona: 2 bloków, 0 punktów"));
+    QVERIFY(station.window.errors.isEmpty());
+}
+
+void PresenterTest::finishingSkipsThePenTravel() {
+    // 40 units of 500 ms: a pen travel of 20 s that "Zakończ" must not wait for.
+    Station station(std::chrono::milliseconds(500));
+    station.load({"N10 G01 X490 Y0", "N20 M30"});
+    station.commands->start();
+    QTRY_VERIFY(station.view.SlideZ.load() < 0.0);
+    QElapsedTimer timer;
+    timer.start();
+    station.commands->finish();
+    QVERIFY(!station.thread.isRunning());
+    QVERIFY2(timer.elapsed() < 5000, qPrintable(QString::number(timer.elapsed())));
+    // The point was finished: the pen is down, the point shown.
+    QCOMPARE(station.thread.state().penHeight, 10);
+    QCOMPARE(station.thread.pointCount(), 1);
+}
+
+void PresenterTest::theSpeedChangesDuringARun() {
+    // A pen travel of 40 units of 500 ms, cut short by choosing no waiting.
+    Station station(std::chrono::milliseconds(500));
+    station.load({"N10 G01 X490 Y0", "N20 M30"});
+    station.commands->start();
+    QTRY_VERIFY(station.view.SlideZ.load() < 0.0);
+    station.commands->setPenWait(std::chrono::milliseconds(0));
+    QCOMPARE(station.thread.penWait(), std::chrono::milliseconds(0));
+    QTRY_VERIFY_WITH_TIMEOUT(station.finished(), 5000);
+    QCOMPARE(station.window.interpolationLog.size(), 10);
 }
 
 QTEST_MAIN(PresenterTest)
