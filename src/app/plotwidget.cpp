@@ -45,8 +45,10 @@ QPointF PlotWidget::fromPlot(QPointF plotPosition) const {
 
 void PlotWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     QRectF target = pictureRect();
+    // Shrunk without smoothing, one-pixel lines on the dropped rows and
+    // columns would vanish; enlarged, the pixels stay sharp.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, target.width() < pictureSize_.width());
     if (dragStart_)
         target.translate(dragNow_ - *dragStart_);
     if (source_)

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 struct PanelDesign {
     const char* text;
@@ -29,17 +31,23 @@ StationStatusBar::StationStatusBar(QWidget* parent) : QStatusBar(parent), note_(
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setAlignment(design.alignment);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // Design widths are a minimum: a longer text widens its panel.
-        label->setMinimumWidth(design.width);
+        // Design widths are a minimum: a longer text widens its panel, and
+        // a panel's text is never cut.
+        label->setMinimumWidth(std::max(design.width, label->sizeHint().width()));
         addWidget(label);
         panels_[static_cast<std::size_t>(i)] = label;
     }
     note_->setObjectName(QStringLiteral("StatusNote"));
+    // A long note gives way to the panels (its whole text is its tool tip).
+    note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(note_, 1);
 }
 
 void StationStatusBar::setPanelText(int index, const QString& text) {
-    panel(index)->setText(text);
+    QLabel* label = panel(index);
+    label->setText(text);
+    const int design = kPanels[static_cast<std::size_t>(index)].width;
+    label->setMinimumWidth(std::max(design, label->sizeHint().width()));
 }
 
 QString StationStatusBar::panelText(int index) const {
@@ -48,6 +56,7 @@ QString StationStatusBar::panelText(int index) const {
 
 void StationStatusBar::setNote(const QString& text) {
     note_->setText(text);
+    note_->setToolTip(text);
 }
 
 QString StationStatusBar::note() const {

@@ -9,6 +9,7 @@
 #include "app/plotwidget.h"
 #include "app/programcommands.h"
 #include "app/programpage.h"
+#include "app/stationstatusbar.h"
 #include "gcode/plotsurface.h"
 #include "gcode/programmemo.h"
 
@@ -505,6 +506,14 @@ void TestMainWindow::layoutKeepsThePlotInView() {
     QVERIFY(child<QToolButton>("PageButton2")->isChecked());
     // The operator can move the splitter between the plot and the bar.
     QVERIFY(child<QSplitter>("PlotSplitter"));
+    // A long note never cuts the panels' texts.
+    window_->stationStatusBar()->setNote(QString(400, QLatin1Char('x')));
+    QCoreApplication::processEvents();
+    for (int i = 0; i < 3; ++i) {
+        auto* panel = child<QLabel>(qPrintable(QStringLiteral("StatusPanel%1").arg(i)));
+        QVERIFY2(panel->width() >= panel->fontMetrics().horizontalAdvance(panel->text()),
+                 qPrintable(panel->text()));
+    }
 }
 
 void TestMainWindow::openingShowsTheProgramPage() {
