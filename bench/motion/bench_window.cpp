@@ -40,15 +40,10 @@ Figures runInWindow(const ProgramText& program, QThread::Priority priority) {
     SimulationThread& thread = station.simulationThread();
     thread.setRunPriority(priority);
     thread.setPenWait(std::chrono::milliseconds(0));
-    QStringList notices;
-    QStringList errors;
-    ScriptedDialogs::Answers answers;
     MainWindow& window = station.mainWindow();
-    auto notifier = std::make_unique<RecordingNotifier>();
-    notifier->notices = &notices;
-    notifier->errors = &errors;
-    window.setNotifier(std::move(notifier));
-    window.setDialogs(std::make_unique<ScriptedDialogs>(&answers));
+    WindowRecorder recorder;
+    recorder.attach(window);
+    ScriptedDialogs::Answers& answers = recorder.answers;
     SimulationCommands* binding = &station.simulation();
     window.show();
 

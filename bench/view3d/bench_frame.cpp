@@ -2,11 +2,11 @@
 // an offscreen framebuffer, finished with glFinish) and the frame as the
 // window shows it (update, paint and composition until the frame is swapped).
 // Run under `xvfb-run -a` with LIBGL_ALWAYS_SOFTWARE=1 for the software renderer.
+#include "motion/viewpose.h"
 #include "view3d/glsupport.h"
 #include "view3d/scenerender.h"
 #include "view3d/sceneview.h"
 #include "view3d/viewcamera.h"
-#include "motion/viewpose.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAction>

@@ -17,6 +17,7 @@
 #include "app/stationstatusbar.h"
 #include "app/transferpage.h"
 #include "gcode/plotbackground.h"
+#include "motion/positionpanels.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -184,8 +185,8 @@ void MainWindow::showSettingsResult(const Result<QString>& minimalMove) {
 }
 
 void MainWindow::startUp() {
-    simulationPage_->setPositionPicture(StartPositionPanel());
-    simulationPage_->setMovePicture(StartMovePanel());
+    simulationPage_->setPositionPicture(PositionPanels::StartPositionPanel());
+    simulationPage_->setMovePicture(PositionPanels::StartMovePanel());
     ControllerSettingsPage* page = controllerPage_;
     showSettingsResult(document_.settings().initialise(page->stepAngleEdit()->text(),
                                                        page->microstepEdit()->text(),

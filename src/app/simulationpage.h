@@ -26,8 +26,3 @@ private:
     QLabel* positionPanel_;
     QLabel* movePanel_;
 };
-
-// The two panels as the station shows them when nothing has moved yet, drawn
-// by the simulation's own panel drawing.
-using PositionPanels::StartMovePanel;
-using PositionPanels::StartPositionPanel;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "base/result.h"
 #include "controller/portsettings.h"
 #include "controller/serialerror.h"
-#include "base/result.h"
 
 #include <QObject>
 #include <QSerialPort>

@@ -1,7 +1,7 @@
 #include "gcode/gcodeblock.h"
 
-#include "gcode/blockview.h"
 #include "base/windows1250.h"
+#include "gcode/blockview.h"
 
 #include <algorithm>
 

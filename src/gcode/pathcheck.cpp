@@ -96,23 +96,22 @@ qsizetype PathCheckReport::count(PathFindingKind kind) const {
                          [kind](const PathFinding& f) { return f.kind == kind; });
 }
 
-QByteArray PathCheckReport::blockWord(const PathFinding& finding) const {
+// The N value of the finding's block (empty when it has none).
+QByteArray PathCheckReport::nValue(const PathFinding& finding) const {
     if (finding.line < 0 || finding.line >= lines_.lineCount())
         return {};
     BlockView block;
     block.parse(lines_.line(finding.line));
-    if (!block.has(GcodeWord::N))
-        return {};
-    return "N" + block.word(GcodeWord::N).toByteArray();
+    return block.word(GcodeWord::N).toByteArray();
+}
+
+QByteArray PathCheckReport::blockWord(const PathFinding& finding) const {
+    const QByteArray n = nValue(finding);
+    return n.isEmpty() ? n : "N" + n;
 }
 
 QString PathCheckReport::text(const PathFinding& finding) const {
-    QByteArray n;
-    if (finding.line >= 0 && finding.line < lines_.lineCount()) {
-        BlockView block;
-        block.parse(lines_.line(finding.line));
-        n = block.word(GcodeWord::N).toByteArray();
-    }
+    const QByteArray n = nValue(finding);
     switch (finding.kind) {
     case PathFindingKind::Reach:
         return GcodeMessages::outOfReach(n);
@@ -148,6 +147,17 @@ QString PathFindingKindWord(PathFindingKind kind) {
 
 PathChecker::PathChecker(const PathCheckSettings& settings)
     : radiusSquared_(settings.forbiddenRadius * settings.forbiddenRadius), x_(kHomeX), y_(kHomeY) {}
+
+Status PathChecker::takeG(QByteArrayView value) {
+    const Result<double> g = wordNumber(value);
+    if (!g)
+        return g.failure();
+    if (*g == 0.0)
+        penDown_ = false;
+    else if (*g == 1.0)
+        penDown_ = true;
+    return Status::success();
+}
 
 void PathChecker::move(qsizetype line, const double* x, const double* y) {
     const double toX = x ? *x : x_;
@@ -188,10 +198,8 @@ Result<PathCheckReport> CheckPath(const ProgramText& lines, const PathCheckSetti
     for (qsizetype i = 0; i < lines.lineCount(); ++i) {
         const MoveWords words = findMoveWords(lines.line(i));
         if (!words.g.isEmpty()) {
-            const Result<double> g = wordNumber(words.g);
-            if (!g)
-                return g.failure();
-            checker.setG(*g);
+            if (const Status taken = checker.takeG(words.g); !taken)
+                return taken.failure();
         }
         if (words.x.isEmpty() && words.y.isEmpty())
             continue;

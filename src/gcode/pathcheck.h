@@ -54,6 +54,8 @@ public:
     QStringList texts(qsizetype limit) const;
 
 private:
+    QByteArray nValue(const PathFinding& finding) const;
+
     ProgramText lines_;
     std::vector<PathFinding> findings_;
 };
@@ -64,14 +66,11 @@ class PathChecker {
 public:
     explicit PathChecker(const PathCheckSettings& settings);
 
-    // G00 lifts the pen and G01 lowers it, as the simulation does; any other
-    // G leaves it where it is.
-    void setG(double g) {
-        if (g == 0.0)
-            penDown_ = false;
-        else if (g == 1.0)
-            penDown_ = true;
-    }
+    // The block's G word (its value as the line writes it): G00 lifts the pen
+    // and G01 lowers it, as the simulation does; any other G leaves it where
+    // it is. A value that does not convert changes nothing and is returned
+    // as the failure.
+    Status takeG(QByteArrayView value);
     // The block on `line` moves to X and/or Y (the other carried on).
     void move(qsizetype line, const double* x, const double* y);
     std::vector<PathFinding> takeFindings() { return std::move(findings_); }

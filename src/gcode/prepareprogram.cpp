@@ -223,20 +223,11 @@ void appendLine(Pass& pass) {
 }
 
 // The path check of the block just written: its G, then its move. A dropped
-// repeat has no line of its own and goes nowhere new. A G that does not
-// convert is left to the simulation to report.
+// repeat has no line of its own and goes nowhere new.
 void checkPath(Pass& pass, bool hasX, bool hasY, bool repeated) {
     const BlockView& block = pass.block;
-    if (block.has(GcodeWord::G)) {
-        // The usual texts directly, anything else through the number reader.
-        const QByteArrayView g = block.word(GcodeWord::G);
-        if (sameText(g, "00") || sameText(g, "0"))
-            pass.path->setG(0.0);
-        else if (sameText(g, "01") || sameText(g, "1"))
-            pass.path->setG(1.0);
-        else if (const Result<double> value = ParseWordReal(g))
-            pass.path->setG(*value);
-    }
+    if (block.has(GcodeWord::G))
+        (void)pass.path->takeG(block.word(GcodeWord::G)); // a bad G is the simulation's to report
     if (repeated || !(hasX || hasY) || pass.result.lines.isEmpty())
         return;
     const double x = hasX ? valueOf(pass.x) : 0.0;

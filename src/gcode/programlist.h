@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gcode/programtext.h"
 #include "base/result.h"
+#include "gcode/programtext.h"
 
 #include <QByteArray>
 #include <QMutex>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gcode/programtext.h"
 #include "base/result.h"
+#include "gcode/programtext.h"
 #include "hpgl/convertersettings.h"
 #include "hpgl/converterstate.h"
 

@@ -1,7 +1,7 @@
 #include "view3d/armscene.h"
 
-#include "view3d/scenemodel.h"
 #include "motion/viewpose.h"
+#include "view3d/scenemodel.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

@@ -1,7 +1,7 @@
 #include "view3d/scenerender.h"
 
-#include "view3d/viewcamera.h"
 #include "motion/viewpose.h"
+#include "view3d/viewcamera.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>

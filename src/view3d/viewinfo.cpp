@@ -31,6 +31,6 @@ ViewInfoTexts ViewInfoTexts::fromPose(const ViewPose& pose) {
     const double alfa = static_cast<double>(pose.Arm1Angle.load()) + kArm1AngleOffset;
     const double beta = static_cast<double>(pose.Arm2Angle.load());
     return {kXPrefix + penText(pose.PenX.load()), kYPrefix + penText(pose.PenY.load()),
-            kZPrefix + penHeightText(pose.PenHeight.load()),
-            kAlfaPrefix + FormatReal(alfa), kBetaPrefix + FormatReal(beta)};
+            kZPrefix + penHeightText(pose.PenHeight.load()), kAlfaPrefix + FormatReal(alfa),
+            kBetaPrefix + FormatReal(beta)};
 }

@@ -1,8 +1,8 @@
 // The block parser, its canonical text and the Windows-1250 conversion of
 // program text.
+#include "base/windows1250.h"
 #include "gcode/blockview.h"
 #include "gcode/gcodeblock.h"
-#include "base/windows1250.h"
 
 #include <QTest>
 

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/stationdialogs.h"
 
 #include <QColor>
 #include <QQueue>
 #include <QStringList>
+
+#include <memory>
 
 // Records what the window would have shown in message boxes.
 class RecordingNotifier : public Notifier {
@@ -45,4 +48,20 @@ private:
         return queue.isEmpty() ? QString() : queue.dequeue();
     }
     Answers* answers_;
+};
+
+// What a window showed instead of message boxes, and the answers its dialogs
+// give: attach() puts a recording notifier and scripted dialogs in place.
+struct WindowRecorder {
+    QStringList notices;
+    QStringList errors;
+    ScriptedDialogs::Answers answers;
+
+    void attach(MainWindow& window) {
+        auto notifier = std::make_unique<RecordingNotifier>();
+        notifier->notices = &notices;
+        notifier->errors = &errors;
+        window.setNotifier(std::move(notifier));
+        window.setDialogs(std::make_unique<ScriptedDialogs>(&answers));
+    }
 };

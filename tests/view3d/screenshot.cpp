@@ -1,8 +1,8 @@
 // Writes what the screen shows of the visualisation window to a PNG file:
 //   view3d-screenshot [--pose alfa,beta,penHeight] [--view 1-4] file.png
 // The home pose and the camera at creation by default. Run under `xvfb-run -a`.
-#include "view3d/sceneview.h"
 #include "motion/viewpose.h"
+#include "view3d/sceneview.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAction>

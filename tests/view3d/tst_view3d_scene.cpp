@@ -1,8 +1,8 @@
 // Frames of the visualisation window rendered under Mesa and read back: the
 // pixels must show the scene where the camera puts it.
+#include "motion/viewpose.h"
 #include "view3d/scenemodel.h"
 #include "view3d/sceneview.h"
-#include "motion/viewpose.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAction>

@@ -186,8 +186,8 @@ void TestVisualisationWindow::keyRefreshesInfoFields_data() {
     QTest::addColumn<QList<double>>("pen"); // x, y, z as the simulation published them
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("nothing published yet") << -90.0f << 0.0f << QList<double>{}
-                                           << QStringList{"x=", "y=", "z=", "alfa= 0", "beta= 0"};
+    QTest::newRow("nothing published yet")
+        << -90.0f << 0.0f << QList<double>{} << QStringList{"x=", "y=", "z=", "alfa= 0", "beta= 0"};
     QTest::newRow("single precision widened")
         << static_cast<float>(45.1 - 90) << 30.5f << QList<double>{120, -35, 10}
         << QStringList{"x=120", "y=-35", "z=10", "alfa= 45,0999984741211", "beta= 30,5"};
