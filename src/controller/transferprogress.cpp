@@ -22,6 +22,19 @@ std::chrono::milliseconds toMs(Seconds seconds) {
 
 } // namespace
 
+QString FormatDuration(std::chrono::milliseconds duration) {
+    const qint64 seconds = std::max<qint64>(0, duration.count()) / 1000;
+    const qint64 hours = seconds / 3600;
+    const qint64 minutes = seconds / 60 % 60;
+    const QString rest = QStringLiteral("%1").arg(seconds % 60, 2, 10, QLatin1Char('0'));
+    if (hours > 0)
+        return QStringLiteral("%1:%2:%3")
+            .arg(hours)
+            .arg(minutes, 2, 10, QLatin1Char('0'))
+            .arg(rest);
+    return QStringLiteral("%1:%2").arg(minutes).arg(rest);
+}
+
 qint64 TransferModel::frameBytes(qint64 lineBytes) {
     static const qint64 kEmptyFrame = BlockFrame("05", QByteArray()).size() + 2; // + CR LF
     return kEmptyFrame + lineBytes;

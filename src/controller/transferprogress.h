@@ -2,6 +2,7 @@
 
 #include "controller/linkaction.h"
 
+#include <QString>
 #include <QtGlobal>
 
 #include <chrono>
@@ -35,6 +36,9 @@ struct ProgramLoad {
     qint64 lineBytes = 0;
 };
 ProgramLoad MeasureLoad(const ProgramSource& program, int from = 0);
+
+// A duration as the station shows it: "m:ss", or "h:mm:ss" from an hour.
+QString FormatDuration(std::chrono::milliseconds duration);
 
 // What the operator sees of a transfer, at one moment.
 struct TransferFigures {
