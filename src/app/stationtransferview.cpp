@@ -49,6 +49,11 @@ void StationTransferView::showLinesAcknowledged(int from, int to) {
 
 void StationTransferView::showCurrentLine(int index) {
     ProgramMemo* memo = window_.programPage()->programMemo();
+    // A simulation running beside the transfer takes lines from the top of
+    // the memo: it holds the program's last lines then.
+    const qsizetype taken = window_.programList().lineCount() - memo->lineCount();
+    if (index >= 0 && taken > 0)
+        index = index >= taken ? int(index - taken) : -1;
     memo->setMarkedLine(index);
     // The operator typing in the memo keeps the view where they are.
     if (index >= 0 && !memo->hasFocus())
