@@ -100,6 +100,9 @@ public:
     ProgramSettingsPage* programSettingsPage() const { return programSettingsPage_; }
     AboutPanel* aboutPanel() const { return about_; }
 
+    bool isSettingsBarShown() const;
+    void setSettingsBarShown(bool shown);
+
 public slots:
     void toggleSettingsBar(); // Ukryjpasekustawie1Click, PokaUkryjpasekustawie1Click
     void exitStation();       // Zakoncz1Click
@@ -107,10 +110,16 @@ public slots:
 signals:
     void exitRequested();
     void closing();
+    // Files were dropped on the window, in the order given.
+    void filesDropped(const QStringList& fileNames);
 
 protected:
+    // Closing with unsaved edits in the program asks first (ProgramCommands::
+    // mayReplaceProgram()); a cancel keeps the window open.
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildSettingsBar();
@@ -139,4 +148,5 @@ private:
     ProgramCommands* commands_ = nullptr;
     QWidget* visualisation_ = nullptr;
     QWidget* converter_ = nullptr;
+    bool closeAllowed_ = false; // "Zakończ" has asked about unsaved edits
 };

@@ -123,6 +123,7 @@ void ProgramMemo::undo() {
     if (const std::optional<TextPosition> at = history_.undo(lines_)) {
         caret_ = anchor_ = *at;
         edited();
+        emit editedByOperator();
         ensureCaretVisible();
     }
 }
@@ -133,6 +134,7 @@ void ProgramMemo::redo() {
     if (const std::optional<TextPosition> at = history_.redo(lines_)) {
         caret_ = anchor_ = *at;
         edited();
+        emit editedByOperator();
         ensureCaretVisible();
     }
 }
@@ -141,6 +143,7 @@ void ProgramMemo::replaceSelection(const QString& text) {
     caret_ = anchor_ = history_.apply(lines_, anchor_, caret_, text);
     preferredColumn_ = -1;
     edited();
+    emit editedByOperator();
 }
 
 void ProgramMemo::edited() {

@@ -30,6 +30,12 @@ public:
         QQueue<QString> savePicture;
         QQueue<QColor> colours;
         int colourRequests = 0;
+        // Unsaved edits: an empty queue answers "Nie zapisuj".
+        QQueue<UnsavedAnswer> unsaved;
+        int unsavedRequests = 0;
+        // "Przywróć ustawienia domyślne": an empty queue agrees.
+        QQueue<bool> restoreDefaults;
+        LastFolders startFolders;
     };
     explicit ScriptedDialogs(Answers* answers) : answers_(answers) {}
 
@@ -42,6 +48,14 @@ public:
             return std::nullopt;
         return answers_->colours.dequeue();
     }
+    UnsavedAnswer askUnsavedProgram() override {
+        ++answers_->unsavedRequests;
+        return answers_->unsaved.isEmpty() ? UnsavedAnswer::Discard : answers_->unsaved.dequeue();
+    }
+    bool confirmRestoreDefaults() override {
+        return answers_->restoreDefaults.isEmpty() || answers_->restoreDefaults.dequeue();
+    }
+    void setStartFolders(const LastFolders& folders) override { answers_->startFolders = folders; }
 
 private:
     static QString take(QQueue<QString>& queue) {
