@@ -8,9 +8,10 @@ set(CPACK_PACKAGE_VENDOR "SCARA Station")
 set(CPACK_PACKAGE_CONTACT "SCARA Station developers <scara-station@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "control station for a two-link SCARA pen-plotting arm")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Loads G-code programs, prepares and checks them, plots and simulates the arm, \
-streams programs to the controller over a serial port and converts HPGL plot files. \
-Includes the command-line companion scara-cli and the controller emulator.")
+    "Loads G-code programs, prepares and checks them, plots and simulates the
+arm, streams programs to the controller over a serial port and converts HPGL
+plot files. Includes the command-line companion scara-cli and the controller
+emulator scara-controller-emu.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -43,6 +43,7 @@ private slots:
     void recentFiles();
     void unsavedEditsAreAskedFor_data();
     void unsavedEditsAreAskedFor();
+    void editsThatCount();
     void shortcutsInTheMenus_data();
     void shortcutsInTheMenus();
     void shortcutsReachTheCommands();
@@ -365,6 +366,33 @@ void TestPersistence::unsavedEditsAreAskedFor() {
     QCOMPARE(QFile::exists(saved), saveChosen);
     if (saveChosen)
         QCOMPARE(readFileBytes(saved), QByteArray("G00 X9 Y9 Z10\r\nG00 X1 Y1 Z10 \r\n"));
+}
+
+void TestPersistence::editsThatCount() {
+    start();
+    ProgramCommands* commands = main().programCommands();
+    station_->openFiles({dir_->writeFile(QStringLiteral("p.nc"), "G00 X400 Y10 Z10\r\n")});
+    // A click on the plot moves nothing; a drag shifts the program.
+    commands->plotPressed(QPointF(100, 100));
+    commands->plotReleased(QPointF(100, 100));
+    QVERIFY(!commands->hasUnsavedEdits());
+    commands->plotPressed(QPointF(100, 100));
+    commands->plotReleased(QPointF(110, 100));
+    QVERIFY(commands->hasUnsavedEdits());
+    // Saved, the program has nothing left to lose.
+    recorder_.answers.saveProgram.enqueue(dir_->filePath(QStringLiteral("saved.nc")));
+    QVERIFY(commands->saveProgram());
+    QVERIFY(!commands->hasUnsavedEdits());
+    // Undo in Memo1 is an edit too; a new program starts clean.
+    ProgramMemo* memo = main().programPage()->programMemo();
+    memo->insertText(QStringLiteral("x"));
+    recorder_.answers.saveProgram.enqueue(dir_->filePath(QStringLiteral("saved.nc")));
+    QVERIFY(commands->saveProgram());
+    memo->undo();
+    QVERIFY(commands->hasUnsavedEdits());
+    commands->newProgram();
+    QCOMPARE(recorder_.answers.unsavedRequests, 1);
+    QVERIFY(!commands->hasUnsavedEdits());
 }
 
 void TestPersistence::shortcutsInTheMenus_data() {
