@@ -35,10 +35,11 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     newProgram = addItem(file, "Nowyprogram1", QStringLiteral("Nowy program"));
     openProgram = addItem(file, "Otwrz1", QStringLiteral("Otwórz plik z G-kodem"));
     openHpgl = addItem(file, "Otwrzplikhpgl1", QStringLiteral("Otwórz plik hpgl"));
-    recentFiles = file->addMenu(QStringLiteral("Ostatnie pliki"));
-    recentFiles->setObjectName(QStringLiteral("Ostatniepliki1"));
     saveProgram = addItem(file, "Zapiszgcode1", QStringLiteral("Zapisz g-kode"));
     savePicture = addItem(file, "Zapisz1", QStringLiteral("Zapisz obraz"));
+    file->addSeparator();
+    recentFiles = file->addMenu(QStringLiteral("Ostatnie pliki"));
+    recentFiles->setObjectName(QStringLiteral("Ostatniepliki1"));
     file->addSeparator();
     exit = addItem(file, "Zakoncz1", QStringLiteral("Zakończ"));
 

@@ -24,9 +24,9 @@ struct MainMenus {
     QAction* newProgram;  // Nowyprogram1 "Nowy program"
     QAction* openProgram; // Otwrz1 "Otwórz plik z G-kodem"
     QAction* openHpgl;    // Otwrzplikhpgl1 "Otwórz plik hpgl"
-    QMenu* recentFiles;   // Ostatniepliki1 "Ostatnie pliki", filled by RecentFilesMenu
     QAction* saveProgram; // Zapiszgcode1 "Zapisz g-kode"
     QAction* savePicture; // Zapisz1 "Zapisz obraz"
+    QMenu* recentFiles;   // Ostatniepliki1 "Ostatnie pliki", filled by RecentFilesMenu
     QAction* exit;        // Zakoncz1 "Zakończ"
     // Edycja1
     QAction* refresh; // Wyczy1 "Odswież g-kod"

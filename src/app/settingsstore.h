@@ -11,7 +11,10 @@
 
 class QSettings;
 
-// Everything the station keeps between runs.
+// Everything the station keeps between runs, one part per library that owns
+// it. A new part (an importer's settings, say) is a value struct with read
+// and write functions in its own library, a member here and a group of its
+// own in SettingsStore::load() and save().
 struct StoredSettings {
     StationPreferences station;
     RememberedLine line;

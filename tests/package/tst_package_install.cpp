@@ -21,6 +21,7 @@ private slots:
     void iconIsAnSvgDrawing();
     void installedStationAnswers_data();
     void installedStationAnswers();
+    void wrongOptionIsRefused();
 
 private:
     struct Run {
@@ -147,6 +148,20 @@ void TestPackageInstall::installedStationAnswers() {
     QCOMPARE(process.exitStatus(), QProcess::NormalExit);
     QCOMPARE(process.exitCode(), 0);
     QVERIFY2(process.readAllStandardOutput().startsWith(start), qPrintable(option));
+}
+
+void TestPackageInstall::wrongOptionIsRefused() {
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    process.setProcessEnvironment(environment);
+    process.start(installed(QStringLiteral("bin/scara-station")),
+                  {QStringLiteral("--kolor"), QStringLiteral("a.nc")});
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), 2);
+    QVERIFY(process.readAllStandardError().contains("Nieznana opcja: '--kolor'\n"));
+    QCOMPARE(process.readAllStandardOutput(), QByteArray());
 }
 
 QTEST_GUILESS_MAIN(TestPackageInstall)
