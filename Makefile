@@ -1,10 +1,11 @@
 # make run   - installs what is missing, builds and starts the station
 # make test  - installs what is missing, builds and runs every test
 # make bench - builds and runs the benchmarks
+# make package - builds the Debian package scara-station_<version>_<arch>.deb in the build folder
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps configure build run test bench clean
+.PHONY: all deps configure build run test bench package clean
 
 all: build
 
@@ -28,6 +29,10 @@ test: build
 bench: build
 	cmake --build $(BUILD) --target bench-all
 	scripts/run-benchmarks $(BUILD)
+
+package: build
+	cmake --build $(BUILD) --target package
+	@ls -1 $(BUILD)/*.deb
 
 clean:
 	rm -rf $(BUILD)

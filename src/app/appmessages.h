@@ -37,4 +37,30 @@ QString reachCount(qsizetype count); // after a preparation with reach messages
 // przez oś Y: 3 (lista na stronie G-kod)".
 QString pathCount(qsizetype zone, qsizetype elbow);
 
+// The command line (scara-station --help, --version, a wrong option).
+QString commandLineHelp(const QString& programName);
+QString versionLine(const QString& programName, const QString& version);
+QString unknownOption(const QString& option); // Nieznana opcja: '%1'
+
+// Files given on the command line, dropped on the window or chosen in
+// "Ostatnie pliki".
+inline constexpr char16_t kSvgImportMissing[] =
+    u"Ta wersja stacji nie importuje jeszcze rysunków SVG";
+QString fileMissing(const QString& fileName); // Plik '%1' nie istnieje
+inline constexpr char16_t kNoRecentFiles[] = u"(brak)";
+inline constexpr char16_t kClearRecentFiles[] = u"Wyczyść listę";
+
+// Asked before a program with unsaved edits is replaced or the station ends.
+inline constexpr char16_t kUnsavedProgram[] = u"Program ma niezapisane zmiany. Zapisać je?";
+inline constexpr char16_t kSaveAnswer[] = u"Zapisz";
+inline constexpr char16_t kDiscardAnswer[] = u"Nie zapisuj";
+inline constexpr char16_t kCancelAnswer[] = u"Anuluj";
+
+// "Przywróć ustawienia domyślne".
+inline constexpr char16_t kRestoreDefaultsQuestion[] =
+    u"Przywrócić ustawienia domyślne? Port, ustawienia programu, kolory i ustawienia "
+    u"konwertera wrócą do wartości z pierwszego uruchomienia.";
+// The settings could not be written at the end of the run.
+QString settingsNotSaved(const QString& fileName);
+
 } // namespace AppMessages

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -17,6 +18,15 @@ QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
+
+// The platform's keys for a standard command, with `extra` first when the
+// platform lacks it.
+QList<QKeySequence> keys(QKeySequence::StandardKey standard, QKeySequence extra = {}) {
+    QList<QKeySequence> result = QKeySequence::keyBindings(standard);
+    if (!extra.isEmpty() && !result.contains(extra))
+        result.prepend(extra);
+    return result;
+}
 } // namespace
 
 MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
@@ -28,6 +38,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     saveProgram = addItem(file, "Zapiszgcode1", QStringLiteral("Zapisz g-kode"));
     savePicture = addItem(file, "Zapisz1", QStringLiteral("Zapisz obraz"));
     file->addSeparator();
+    recentFiles = file->addMenu(QStringLiteral("Ostatnie pliki"));
+    recentFiles->setObjectName(QStringLiteral("Ostatniepliki1"));
+    file->addSeparator();
     exit = addItem(file, "Zakoncz1", QStringLiteral("Zakończ"));
 
     QMenu* edit = addMenu(bar, "Edycja1", QStringLiteral("Edycja"));
@@ -37,6 +50,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     QMenu* view = addMenu(bar, "Widok1", QStringLiteral("Widok"));
     toggleSettingsBar =
         addItem(view, "Ukryjpasekustawie1", QStringLiteral("Pokaż/ukryj pasek ustawień"));
+    view->addSeparator();
+    restoreDefaults =
+        addItem(view, "Przywrustawieniadomylne1", QStringLiteral("Przywróć ustawienia domyślne"));
 
     simulationMenu = addMenu(bar, "Symulacja1", QStringLiteral("Symulacja"));
     simulationMenu->menuAction()->setObjectName(QStringLiteral("Startsymulacji1"));
@@ -85,6 +101,16 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     popupToggleSettingsBar =
         addItem(popup, "PokaUkryjpasekustawie1", QStringLiteral("Pokaż/ukryj pasek ustawień"));
 
+    newProgram->setShortcuts(keys(QKeySequence::New));
+    openProgram->setShortcuts(keys(QKeySequence::Open));
+    saveProgram->setShortcuts(keys(QKeySequence::Save));
+    exit->setShortcuts(keys(QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q)));
+    refresh->setShortcuts(keys(QKeySequence::Refresh, QKeySequence(Qt::Key_F5)));
+    toggleSettingsBar->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
+    showVisualisation->setShortcut(QKeySequence(Qt::Key_F12));
+    hideVisualisation->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F12));
+    sendProgram->setShortcut(QKeySequence(Qt::Key_F6));
+
     setSimulationMenuEnabled(false);
     stopSimulation->setEnabled(false);
     referenceTravel->setEnabled(false);
@@ -92,6 +118,10 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
 
 void MainMenus::setSimulationMenuEnabled(bool enabled) {
     simulationMenu->menuAction()->setEnabled(enabled);
+    // A shortcut reaches an item whatever its menu's state: a closed menu's
+    // items have none.
+    startSimulation->setShortcut(enabled ? QKeySequence(Qt::Key_F9) : QKeySequence());
+    stopSimulation->setShortcut(enabled ? QKeySequence(Qt::SHIFT | Qt::Key_F9) : QKeySequence());
 }
 
 bool MainMenus::isSimulationMenuEnabled() const {

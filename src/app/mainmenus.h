@@ -11,6 +11,12 @@ class QWidget;
 // its handler (see the naming convention in mainwindow.h). Initial states:
 // the menu "Symulacja" (its menu action Startsymulacji1), "Stop Symulacji" and
 // "Jazda referencyjna" disabled; every other item enabled.
+//
+// Shortcuts, shown beside the items: the platform's own keys for "Nowy
+// program", "Otwórz plik z G-kodem", "Zapisz g-kode" and "Zakończ" (Ctrl+N,
+// Ctrl+O, Ctrl+S, Ctrl+Q on Linux), F5 "Odswież g-kod", Ctrl+B the settings
+// bar, F9 / Shift+F9 start and stop the simulation, F12 / Shift+F12 show and
+// hide the visualisation, F6 "Wyslij program".
 struct MainMenus {
     MainMenus(QMenuBar* bar, QWidget* window);
 
@@ -20,12 +26,14 @@ struct MainMenus {
     QAction* openHpgl;    // Otwrzplikhpgl1 "Otwórz plik hpgl"
     QAction* saveProgram; // Zapiszgcode1 "Zapisz g-kode"
     QAction* savePicture; // Zapisz1 "Zapisz obraz"
+    QMenu* recentFiles;   // Ostatniepliki1 "Ostatnie pliki", filled by RecentFilesMenu
     QAction* exit;        // Zakoncz1 "Zakończ"
     // Edycja1
     QAction* refresh; // Wyczy1 "Odswież g-kod"
     QAction* paste;   // WklejGkodze1 "Wklej G-kod ze schowka "
     // Widok1
     QAction* toggleSettingsBar; // Ukryjpasekustawie1 "Pokaż/ukryj pasek ustawień"
+    QAction* restoreDefaults;   // Przywrustawieniadomylne1 "Przywróć ustawienia domyślne"
     // Symulacja1 (menu action Startsymulacji1)
     QMenu* simulationMenu;
     QAction* startSimulation; // Startsymulacji2 "Start symulacja"

@@ -21,9 +21,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QTabWidget>
@@ -45,6 +47,7 @@ MainWindow::MainWindow(StationDocument& document, QWidget* parent)
     initStationResources();
     setObjectName(QStringLiteral("TForm1"));
     setWindowTitle(QString::fromUtf16(AppMessages::kCaption));
+    setAcceptDrops(true);
     menus_ = std::make_unique<MainMenus>(menuBar(), this);
     setStatusBar(statusBar_);
 
@@ -238,20 +241,29 @@ void MainWindow::toggleSettingsBar() {
     panel->setHidden(!panel->isHidden());
 }
 
+bool MainWindow::isSettingsBarShown() const {
+    return !client_->settingsPanel()->isHidden();
+}
+
+void MainWindow::setSettingsBarShown(bool shown) {
+    client_->settingsPanel()->setHidden(!shown);
+}
+
 bool MainWindow::closeConfirmed() {
-    if (closeConfirmed_)
+    if (closeAllowed_)
         return true;
     const QString question = closeQuestion_ ? closeQuestion_() : QString();
-    return question.isEmpty() || dialogs_->confirm(question);
+    if (!question.isEmpty() && !dialogs_->confirm(question))
+        return false;
+    return commands_->mayReplaceProgram();
 }
 
 void MainWindow::exitStation() {
     if (!closeConfirmed())
         return;
-    closeConfirmed_ = true; // asked once for this close
+    closeAllowed_ = true; // asked once for this close
     emit exitRequested();
     close();
-    closeConfirmed_ = false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -259,8 +271,35 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    closeAllowed_ = true;
     emit closing();
     event->accept();
+}
+
+namespace {
+QStringList localFiles(const QMimeData* data) {
+    QStringList files;
+    if (data == nullptr || !data->hasUrls())
+        return files;
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile())
+            files << url.toLocalFile();
+    }
+    return files;
+}
+} // namespace
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QStringList files = localFiles(event->mimeData());
+    if (files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    emit filesDropped(files);
 }
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {

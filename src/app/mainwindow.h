@@ -106,6 +106,9 @@ public:
     ProgramSettingsPage* programSettingsPage() const { return programSettingsPage_; }
     AboutPanel* aboutPanel() const { return about_; }
 
+    bool isSettingsBarShown() const;
+    void setSettingsBarShown(bool shown);
+
 public slots:
     void toggleSettingsBar(); // Ukryjpasekustawie1Click, PokaUkryjpasekustawie1Click
     void exitStation();       // Zakoncz1Click
@@ -113,10 +116,16 @@ public slots:
 signals:
     void exitRequested();
     void closing();
+    // Files were dropped on the window, in the order given.
+    void filesDropped(const QStringList& fileNames);
 
 protected:
+    // Closing with unsaved edits in the program asks first (ProgramCommands::
+    // mayReplaceProgram()); a cancel keeps the window open.
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildSettingsBar();
@@ -130,7 +139,6 @@ private:
 
     StationDocument& document_;
     std::function<QString()> closeQuestion_;
-    bool closeConfirmed_ = false; // asked once for this close
     std::unique_ptr<Notifier> notifier_;
     std::unique_ptr<StationDialogs> dialogs_;
     std::unique_ptr<MainMenus> menus_;
@@ -149,4 +157,5 @@ private:
     ProgramCommands* commands_ = nullptr;
     QWidget* visualisation_ = nullptr;
     QWidget* converter_ = nullptr;
+    bool closeAllowed_ = false; // the questions before closing have been answered
 };

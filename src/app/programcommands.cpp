@@ -34,7 +34,24 @@ constexpr QRgb kElbowMarkColour = 0xffff00ff;
 } // namespace
 
 ProgramCommands::ProgramCommands(ProgramCommandParts parts, QObject* parent)
-    : QObject(parent), parts_(std::move(parts)) {}
+    : QObject(parent), parts_(std::move(parts)) {
+    connect(parts_.programPage->programMemo(), &ProgramMemo::editedByOperator, this,
+            [this] { unsavedEdits_ = true; });
+}
+
+bool ProgramCommands::mayReplaceProgram() {
+    if (!unsavedEdits_)
+        return true;
+    switch (parts_.dialogs().askUnsavedProgram()) {
+    case StationDialogs::UnsavedAnswer::Save:
+        return saveProgram();
+    case StationDialogs::UnsavedAnswer::Discard:
+        return true;
+    case StationDialogs::UnsavedAnswer::Cancel:
+        break;
+    }
+    return false;
+}
 
 bool ProgramCommands::refusedWhileSending() {
     if (!programLocked())
@@ -44,7 +61,7 @@ bool ProgramCommands::refusedWhileSending() {
 }
 
 void ProgramCommands::openProgramFile() {
-    if (refusedWhileSending())
+    if (refusedWhileSending() || !mayReplaceProgram())
         return;
     shift_ = {};
     const QString fileName = parts_.dialogs().openProgramFile();
@@ -67,6 +84,8 @@ bool ProgramCommands::openProgramFile(const QString& fileName) {
         return false;
     }
     parts_.programList->replace(std::move(text).value());
+    unsavedEdits_ = false;
+    emit programFileUsed(fileName);
     const QString fullName = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
     parts_.window->setWindowTitle(AppMessages::captionWithFile(fullName));
     // The empty plot shows before the pass; repaint() draws it now without
@@ -83,9 +102,10 @@ bool ProgramCommands::openProgramFile(const QString& fileName) {
 }
 
 void ProgramCommands::newProgram() {
-    if (refusedWhileSending())
+    if (refusedWhileSending() || !mayReplaceProgram())
         return;
     shift_ = {};
+    unsavedEdits_ = false;
     emit startPointReset();
     parts_.programList->clear();
     parts_.programPage->programMemo()->clear();
@@ -137,13 +157,18 @@ void ProgramCommands::pasteFromClipboard() {
     parts_.menus->setSimulationMenuEnabled(true);
 }
 
-void ProgramCommands::saveProgram() {
+bool ProgramCommands::saveProgram() {
     const QString fileName = parts_.dialogs().saveProgramFile();
     if (fileName.isEmpty())
-        return;
+        return false;
     const Status saved = WriteProgramFile(fileName, parts_.programPage->programMemo()->program());
-    if (!saved)
+    if (!saved) {
         parts_.notifier().showError(saved.error());
+        return false;
+    }
+    unsavedEdits_ = false;
+    emit programFileUsed(fileName);
+    return true;
 }
 
 void ProgramCommands::savePicture() {
@@ -153,6 +178,8 @@ void ProgramCommands::savePicture() {
     const Status saved = parts_.plot->save(fileName);
     if (!saved)
         parts_.notifier().showError(saved.error());
+    else
+        emit pictureSaved(fileName);
 }
 
 bool ProgramCommands::refreshProgram() {
@@ -165,9 +192,10 @@ bool ProgramCommands::refreshProgram() {
 
 bool ProgramCommands::insertConvertedProgram(const ProgramText& lines,
                                              const QString& hpglFileName) {
-    if (refusedWhileSending())
+    if (refusedWhileSending() || !mayReplaceProgram())
         return false;
     shift_ = {};
+    unsavedEdits_ = false;
     emit startPointReset();
     parts_.programList->clear();
     parts_.programList->replace(lines);
@@ -260,7 +288,8 @@ void ProgramCommands::plotReleased(QPointF plotPosition) {
         return;
     }
     shift_ = shift;
-    refreshProgram();
+    if (refreshProgram() && parts_.programList->exists())
+        unsavedEdits_ = true;
     shift_ = {};
 }
 

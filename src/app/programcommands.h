@@ -65,7 +65,7 @@ public:
     // its own (a line break before it when the caret is inside a line, and
     // after it when it does not end with one), so no two programs fuse.
     void pasteFromClipboard();
-    void saveProgram(); // Zapiszgcode1Click
+    bool saveProgram(); // Zapiszgcode1Click; true when the program was saved
     void savePicture(); // Zapisz1Click
     // RefreshProgram: prepares ProgramList again (nothing while none exists).
     bool refreshProgram();
@@ -84,6 +84,15 @@ public:
     // was chosen).
     void selectProgramLine(qsizetype line);
 
+    // Whether the program has edits not saved to a file: the operator's
+    // typing and pasting in Memo1 or a shift on the plot since the program
+    // was opened, saved, made new or converted.
+    bool hasUnsavedEdits() const { return unsavedEdits_; }
+    // Before the program is replaced or the station ends: true when nothing
+    // would be lost (no unsaved edits, the operator saved them or let them
+    // go); false when the operator cancelled or the save failed.
+    bool mayReplaceProgram();
+
 signals:
     // A program file is being opened: the simulation's start point goes back
     // to the home point X 500, Y 0.
@@ -92,6 +101,9 @@ signals:
     void programPrepared();
     // A program file was opened and prepared.
     void programOpened();
+    // A program file was read or written; a picture of the plot was saved.
+    void programFileUsed(const QString& fileName);
+    void pictureSaved(const QString& fileName);
 
 private:
     bool prepare();
@@ -105,4 +117,5 @@ private:
     std::optional<QPointF> pressPosition_;
     std::function<bool()> referenceSet_;
     std::function<bool()> transferring_;
+    bool unsavedEdits_ = false;
 };

@@ -22,7 +22,8 @@ const QColor kDesignColour(255, 0, 0);
 } // namespace
 
 ProgramSettingsPage::ProgramSettingsPage(QWidget* parent)
-    : QWidget(parent), round_(nullptr), removeRepeated_(nullptr), checkReach_(nullptr) {
+    : QWidget(parent), round_(nullptr), removeRepeated_(nullptr), checkReach_(nullptr),
+      showRapidMoves_(nullptr) {
     setObjectName(QStringLiteral("Ustawieniaprogramu"));
     auto* settings = new QGroupBox(QStringLiteral("Ustawienia"), this);
     round_ = tickedBox("CheckBox2", QStringLiteral("Zaokrąglanie współrzędnych"), settings);
@@ -55,8 +56,8 @@ ProgramSettingsPage::ProgramSettingsPage(QWidget* parent)
             connect(shape, &ColorShape::colourChanged, this, &ProgramSettingsPage::coloursChanged);
         }
     }
-    grid->addWidget(tickedBox("CheckBox1", QStringLiteral("Pokaż ruch G00"), colourGroup),
-                    kPlotRowCount + 1, 0, 1, 3);
+    showRapidMoves_ = tickedBox("CheckBox1", QStringLiteral("Pokaż ruch G00"), colourGroup);
+    grid->addWidget(showRapidMoves_, kPlotRowCount + 1, 0, 1, 3);
     grid->addWidget(new QLabel(QStringLiteral("Postęp wysyłania"), colourGroup), kPlotRowCount + 2,
                     0, 1, 2);
     progressShape_ = new ColorShape(QColor::fromRgb(kDefaultProgressColour), colourGroup);
@@ -106,4 +107,26 @@ void ProgramSettingsPage::setColours(const PlotColours& colours) {
         shape(row + 1 + kPlotRowCount)
             ->setColour(QColor::fromRgb(colours.interpolation[std::size_t(row)]));
     }
+}
+
+bool ProgramSettingsPage::showRapidMoves() const {
+    return showRapidMoves_->isChecked();
+}
+
+ProgramPreferences ProgramSettingsPage::preferences() const {
+    ProgramPreferences preferences;
+    preferences.roundCoordinates = roundCoordinates();
+    preferences.removeRepeated = removeRepeated();
+    preferences.checkReach = checkReach();
+    preferences.colours = colours();
+    preferences.showRapidMoves = showRapidMoves();
+    return preferences;
+}
+
+void ProgramSettingsPage::setPreferences(const ProgramPreferences& preferences) {
+    round_->setChecked(preferences.roundCoordinates);
+    removeRepeated_->setChecked(preferences.removeRepeated);
+    checkReach_->setChecked(preferences.checkReach);
+    setColours(preferences.colours);
+    showRapidMoves_->setChecked(preferences.showRapidMoves);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/stationpreferences.h"
 #include "gcode/plotcolours.h"
 
 #include <QWidget>
@@ -33,6 +34,11 @@ public:
     QRgb progressColour() const;
     PlotColours colours() const;
     void setColours(const PlotColours& colours);
+    bool showRapidMoves() const;
+
+    // The switches, the colours and "Pokaż ruch G00" together.
+    ProgramPreferences preferences() const;
+    void setPreferences(const ProgramPreferences& preferences);
 
 signals:
     // A shape was pressed (number 1..16); the window asks the colour dialog.
@@ -46,4 +52,5 @@ private:
     QCheckBox* round_;
     QCheckBox* removeRepeated_;
     QCheckBox* checkReach_;
+    QCheckBox* showRapidMoves_;
 };

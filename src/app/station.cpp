@@ -1,10 +1,13 @@
 #include "app/station.h"
 
 #include "app/appmessages.h"
+#include "app/fileopener.h"
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
 #include "app/programlistsource.h"
+#include "app/recentfilesmenu.h"
 #include "app/stationcontrollercontrols.h"
+#include "app/stationpersistence.h"
 #include "app/stationsimulationview.h"
 #include "app/stationtransferview.h"
 #include "app/transferpage.h"
@@ -25,7 +28,7 @@
 #include <QAction>
 #include <QCoreApplication>
 
-Station::Station() : thread_(std::make_unique<SimulationThread>()) {
+Station::Station(SettingsStore* store) : thread_(std::make_unique<SimulationThread>()) {
     main_ = std::make_unique<MainWindow>(document_);
     visualisation_ = std::make_unique<VisualisationWindow>(pose_);
     converter_ = std::make_unique<ConverterWindow>();
@@ -33,6 +36,7 @@ Station::Station() : thread_(std::make_unique<SimulationThread>()) {
     wireSimulation();
     wireController();
     wireTransfer();
+    wireFiles(store);
 
     // "Zakończ" in the converter window ends the whole station.
     QObject::connect(converter_.get(), &ConverterWindow::quitRequested, main_.get(),
@@ -55,6 +59,9 @@ Station::~Station() {
     handOver_.reset();
     transferMonitor_.reset();
     transferView_.reset();
+    persistence_.reset();
+    fileOpener_.reset();
+    recentFiles_.reset();
     controller_.reset();
     simulationCommands_.reset();
     presenter_.reset();
@@ -138,6 +145,51 @@ void Station::showEstimate() {
     const ProgramText program = document_.program().snapshot();
     main_->transferPage()->transferPanel()->showEstimate(
         StationTransferView::estimateText(MeasureProgram(program), model, program.byteCount()));
+}
+
+void Station::wireFiles(SettingsStore* store) {
+    MainWindow* main = main_.get();
+    ConverterWindow* converter = converter_.get();
+    recentFiles_ = std::make_unique<RecentFilesMenu>(main->menus().recentFiles);
+    fileOpener_ = std::make_unique<FileOpener>(*main);
+    persistence_ = std::make_unique<StationPersistence>(*this, store);
+    fileOpener_->setHpglOpener([converter](const QString& fileName) {
+        converter->show();
+        converter->raise();
+        converter->activateWindow();
+        converter->openPlotFile(fileName);
+    });
+    // The SVG drawing import is called here once the station has one:
+    // fileOpener_->setSvgImporter(...), returning whether the drawing became
+    // the program; its folder is kept in LastFolders::drawing.
+
+    QObject::connect(recentFiles_.get(), &RecentFilesMenu::fileChosen, fileOpener_.get(),
+                     &FileOpener::open);
+    QObject::connect(fileOpener_.get(), &FileOpener::missing, recentFiles_.get(),
+                     &RecentFilesMenu::remove);
+    // Opening may ask questions: not inside the drop's own event.
+    QObject::connect(main, &MainWindow::filesDropped, fileOpener_.get(), &FileOpener::openAll,
+                     Qt::QueuedConnection);
+    ProgramCommands* program = main->programCommands();
+    StationPersistence* persistence = persistence_.get();
+    QObject::connect(program, &ProgramCommands::programFileUsed, persistence,
+                     &StationPersistence::programFileUsed);
+    QObject::connect(program, &ProgramCommands::pictureSaved, persistence,
+                     &StationPersistence::pictureSaved);
+    QObject::connect(converter, &ConverterWindow::plotFileOpened, recentFiles_.get(),
+                     &RecentFilesMenu::add);
+    QObject::connect(main->menus().restoreDefaults, &QAction::triggered, persistence,
+                     &StationPersistence::restoreDefaults);
+    QObject::connect(main, &MainWindow::closing, persistence, &StationPersistence::save);
+    persistence_->load();
+}
+
+void Station::showWindows() {
+    persistence_->showWindows();
+}
+
+void Station::openFiles(const QStringList& fileNames) {
+    fileOpener_->openAll(fileNames);
 }
 
 void Station::shutDown() {

@@ -7,6 +7,10 @@
 
 class ControllerWindowBinding;
 class ConverterWindow;
+class FileOpener;
+class RecentFilesMenu;
+class SettingsStore;
+class StationPersistence;
 class MainWindow;
 class ProgramListSource;
 class SimulationCommands;
@@ -27,9 +31,13 @@ class VisualisationWindow;
 // owns every part from its creation; the document (program, plot, settings)
 // and the pose the simulation writes and the 3D view draws outlive all of
 // them.
+//
+// With a settings store, the station starts with the settings the store
+// holds and writes them back when the main window closes; without one
+// (tests), every start is a first start and nothing is written.
 class Station {
 public:
-    Station();
+    explicit Station(SettingsStore* store = nullptr);
     ~Station();
 
     MainWindow& mainWindow() { return *main_; }
@@ -42,6 +50,15 @@ public:
     TransferMonitor& transferMonitor() { return *transferMonitor_; }
     ViewPose& viewPose() { return pose_; }
     StationDocument& document() { return document_; }
+    StationPersistence& persistence() { return *persistence_; }
+    RecentFilesMenu& recentFiles() { return *recentFiles_; }
+    FileOpener& fileOpener() { return *fileOpener_; }
+
+    // Shows the windows as they were left (the main window maximised at the
+    // first start).
+    void showWindows();
+    // Opens files given on the command line, each where its kind belongs.
+    void openFiles(const QStringList& fileNames);
 
     // Ends the run: asks the simulation thread to stop (without waiting for a
     // pen travel) and waits for it, so that nothing outlives the windows.
@@ -53,6 +70,7 @@ private:
     void wireTransfer();
     // The estimate of the prepared program at the chosen line speed.
     void showEstimate();
+    void wireFiles(SettingsStore* store);
 
     ViewPose pose_;
     StationDocument document_;
@@ -68,4 +86,7 @@ private:
     std::unique_ptr<ControllerWindowBinding> controller_;
     std::unique_ptr<StationTransferView> transferView_;
     std::unique_ptr<TransferMonitor> transferMonitor_;
+    std::unique_ptr<RecentFilesMenu> recentFiles_;
+    std::unique_ptr<FileOpener> fileOpener_;
+    std::unique_ptr<StationPersistence> persistence_;
 };

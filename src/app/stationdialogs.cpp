@@ -1,8 +1,11 @@
 #include "app/stationdialogs.h"
 
+#include "app/appmessages.h"
+
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 const QString kProgramFilter = QStringLiteral("cnc (*.nc)");
@@ -12,7 +15,8 @@ const QString kPictureFilter = QStringLiteral("Bitmapy (*.bmp)");
 WindowDialogs::WindowDialogs(QWidget* owner) : QObject(nullptr), owner_(owner) {}
 
 QString WindowDialogs::runFileDialog(QFileDialog*& dialog, const char* name, bool save,
-                                     const QString& filter, const QString& suffix) {
+                                     const QString& filter, const QString& folder,
+                                     const QString& suffix) {
     if (!dialog) {
         dialog = new QFileDialog(owner_);
         dialog->setObjectName(QString::fromLatin1(name));
@@ -22,6 +26,8 @@ QString WindowDialogs::runFileDialog(QFileDialog*& dialog, const char* name, boo
         dialog->setDefaultSuffix(suffix);
         // The station replaces an existing file without asking.
         dialog->setOption(QFileDialog::DontConfirmOverwrite, true);
+        if (!folder.isEmpty())
+            dialog->setDirectory(folder);
     }
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
@@ -37,15 +43,15 @@ bool WindowDialogs::confirm(const QString& question) {
 }
 
 QString WindowDialogs::openProgramFile() {
-    return runFileDialog(openDialog_, "OpenDialog1", false, kProgramFilter);
+    return runFileDialog(openDialog_, "OpenDialog1", false, kProgramFilter, folders_.program);
 }
 
 QString WindowDialogs::saveProgramFile() {
-    return runFileDialog(saveProgramDialog_, "SaveDialog2", true, kProgramFilter);
+    return runFileDialog(saveProgramDialog_, "SaveDialog2", true, kProgramFilter, folders_.program);
 }
 
 QString WindowDialogs::savePictureFile() {
-    return runFileDialog(savePictureDialog_, "SaveDialog1", true, kPictureFilter,
+    return runFileDialog(savePictureDialog_, "SaveDialog1", true, kPictureFilter, folders_.picture,
                          QStringLiteral("bmp"));
 }
 
@@ -57,4 +63,31 @@ std::optional<QColor> WindowDialogs::chooseColour() {
     if (colourDialog_->exec() != QDialog::Accepted)
         return std::nullopt;
     return colourDialog_->selectedColor();
+}
+
+StationDialogs::UnsavedAnswer WindowDialogs::askUnsavedProgram() {
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf16(AppMessages::kCaption),
+                    QString::fromUtf16(AppMessages::kUnsavedProgram), QMessageBox::NoButton,
+                    owner_);
+    box.setObjectName(QStringLiteral("UnsavedProgramBox"));
+    QPushButton* save =
+        box.addButton(QString::fromUtf16(AppMessages::kSaveAnswer), QMessageBox::AcceptRole);
+    QPushButton* discard = box.addButton(QString::fromUtf16(AppMessages::kDiscardAnswer),
+                                         QMessageBox::DestructiveRole);
+    QPushButton* cancel =
+        box.addButton(QString::fromUtf16(AppMessages::kCancelAnswer), QMessageBox::RejectRole);
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.exec();
+    if (box.clickedButton() == save)
+        return UnsavedAnswer::Save;
+    if (box.clickedButton() == discard)
+        return UnsavedAnswer::Discard;
+    return UnsavedAnswer::Cancel;
+}
+
+bool WindowDialogs::confirmRestoreDefaults() {
+    return QMessageBox::question(owner_, QString::fromUtf16(AppMessages::kCaption),
+                                 QString::fromUtf16(AppMessages::kRestoreDefaultsQuestion)) ==
+           QMessageBox::Yes;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/stationpreferences.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
@@ -15,6 +17,8 @@ class QWidget;
 // install scripted answers instead.
 class StationDialogs {
 public:
+    enum class UnsavedAnswer { Save, Discard, Cancel };
+
     virtual ~StationDialogs() = default;
     // A file name, or an empty text when the operator cancels.
     virtual QString openProgramFile() = 0; // OpenDialog1, "cnc|*.nc"
@@ -25,6 +29,13 @@ public:
     virtual std::optional<QColor> chooseColour() = 0;
     // A yes-or-no question; false when the operator says no or closes it.
     virtual bool confirm(const QString& question) = 0;
+    // The program has unsaved edits: "Zapisz", "Nie zapisuj" or "Anuluj".
+    virtual UnsavedAnswer askUnsavedProgram() = 0;
+    // "Przywróć ustawienia domyślne": true when the operator agrees.
+    virtual bool confirmRestoreDefaults() = 0;
+    // The folders the file dialogs open in the first time (the station's
+    // last ones); a dialog then keeps its own.
+    virtual void setStartFolders(const LastFolders& folders) { (void)folders; }
 };
 
 // The operator's dialogs, children of the window made at their first use
@@ -40,14 +51,18 @@ public:
     QString savePictureFile() override;
     std::optional<QColor> chooseColour() override;
     bool confirm(const QString& question) override;
+    UnsavedAnswer askUnsavedProgram() override;
+    bool confirmRestoreDefaults() override;
+    void setStartFolders(const LastFolders& folders) override { folders_ = folders; }
 
 private:
     QString runFileDialog(QFileDialog*& dialog, const char* name, bool save, const QString& filter,
-                          const QString& suffix = {});
+                          const QString& folder, const QString& suffix = {});
 
     QWidget* owner_;
     QFileDialog* openDialog_ = nullptr;
     QFileDialog* saveProgramDialog_ = nullptr;
     QFileDialog* savePictureDialog_ = nullptr;
     QColorDialog* colourDialog_ = nullptr;
+    LastFolders folders_;
 };

@@ -125,6 +125,7 @@ void ProgramMemo::undo() {
     if (const std::optional<TextPosition> at = history_.undo(lines_)) {
         caret_ = anchor_ = *at;
         edited();
+        emit editedByOperator();
         ensureCaretVisible();
     }
 }
@@ -135,6 +136,7 @@ void ProgramMemo::redo() {
     if (const std::optional<TextPosition> at = history_.redo(lines_)) {
         caret_ = anchor_ = *at;
         edited();
+        emit editedByOperator();
         ensureCaretVisible();
     }
 }
@@ -143,6 +145,7 @@ void ProgramMemo::replaceSelection(const QString& text) {
     caret_ = anchor_ = history_.apply(lines_, anchor_, caret_, text);
     preferredColumn_ = -1;
     edited();
+    emit editedByOperator();
 }
 
 void ProgramMemo::edited() {

@@ -71,6 +71,10 @@ public slots:
 signals:
     // The text changed, by the operator or by a command.
     void textChanged();
+    // The operator's edit (typing, deleting, cut, paste, undo, redo or
+    // insertText()) changed the text; a command's setProgram(), clear(),
+    // removeFirstLines() and appendLines() do not count.
+    void editedByOperator();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

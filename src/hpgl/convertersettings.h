@@ -20,4 +20,6 @@ struct ConverterSettings {
     // Emitted on IN and on SP0, each up to its first empty line.
     QStringList header{QStringLiteral("M03 T0"), QStringLiteral("G00 X 0 Y 0 Z 10")};
     QStringList footer{QStringLiteral("M30")};
+
+    bool operator==(const ConverterSettings&) const = default;
 };

@@ -123,3 +123,23 @@ ConverterSettings ConverterSettingsPages::settings() const {
 QString ConverterSettingsPages::lineStepText() const {
     return stepField_->text();
 }
+
+ConverterPreferences ConverterSettingsPages::preferences() const {
+    ConverterPreferences preferences;
+    preferences.conversion = settings();
+    preferences.chordDegrees = chordField_->text();
+    preferences.margin = marginField_->text();
+    return preferences;
+}
+
+void ConverterSettingsPages::setPreferences(const ConverterPreferences& preferences) {
+    const ConverterSettings& c = preferences.conversion;
+    for (size_t pen = 0; pen < penFields_.size(); ++pen)
+        penFields_[pen]->setText(c.penHeights[pen]);
+    travelField_->setText(c.travelHeight);
+    stepField_->setText(c.lineStep);
+    headerMemo_->setPlainText(c.header.join(u'\n'));
+    footerMemo_->setPlainText(c.footer.join(u'\n'));
+    chordField_->setText(preferences.chordDegrees);
+    marginField_->setText(preferences.margin);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "hpgl/converterpreferences.h"
 #include "hpgl/convertersettings.h"
 #include "hpgl/plotfitting.h"
 
@@ -23,6 +24,9 @@ public:
 
     // The fields as they stand now.
     ConverterSettings settings() const;
+    // Every field the window keeps between runs, and putting them back.
+    ConverterPreferences preferences() const;
+    void setPreferences(const ConverterPreferences& preferences);
     // The "Do:" field, read when the line numbering starts again.
     QString lineStepText() const;
     // The chord angle and the margin of "Normalizacja HPGL", read as numbers.

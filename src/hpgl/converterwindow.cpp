@@ -1,6 +1,7 @@
 #include "hpgl/converterwindow.h"
 
 #include "gcode/programmemo.h"
+#include "hpgl/converterpreferences.h"
 #include "hpgl/convertersettingspages.h"
 #include "hpgl/hpglmessages.h"
 #include "hpgl/integertext.h"
@@ -11,6 +12,7 @@
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaMethod>
@@ -131,8 +133,24 @@ QAction* ConverterWindow::addCommand(QWidget* menu, const char* name, const QStr
 
 void ConverterWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!event->spontaneous() && screen() != nullptr)
+    if (centreOnShow_ && !event->spontaneous() && screen() != nullptr)
         move(screen()->availableGeometry().center() - rect().center());
+}
+
+void ConverterWindow::setPreferences(const ConverterPreferences& preferences) {
+    pages_->setPreferences(preferences);
+    const qsizetype converted = output_->lineCount();
+    if (isConverting() || converted > 1 || (converted == 1 && !output_->line(0).isEmpty()))
+        return;
+    if (const Result<qint32> start = readInteger(pages_->lineStepText()); start)
+        state_.LineNumber = *start;
+}
+
+bool ConverterWindow::restorePlacement(const QByteArray& geometry) {
+    if (geometry.isEmpty() || !restoreGeometry(geometry))
+        return false;
+    centreOnShow_ = false;
+    return true;
 }
 
 void ConverterWindow::askOpen() {
@@ -143,6 +161,8 @@ void ConverterWindow::askOpen() {
         openDialog_->setFileMode(QFileDialog::ExistingFile);
         openDialog_->setNameFilters(kPlotFileFilters);
         connect(openDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::openPlotFile);
+        if (!lastFolder_.isEmpty())
+            openDialog_->setDirectory(lastFolder_);
     }
     openDialog_->open();
 }
@@ -157,6 +177,8 @@ void ConverterWindow::askSave() {
         saveDialog_->setNameFilter(QStringLiteral("g-code (*.nc)"));
         saveDialog_->setDefaultSuffix(QStringLiteral("nc"));
         connect(saveDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::saveGcode);
+        if (!lastFolder_.isEmpty())
+            saveDialog_->setDirectory(lastFolder_);
     }
     saveDialog_->open();
 }
@@ -171,6 +193,8 @@ void ConverterWindow::openPlotFile(const QString& path) {
     }
     input_->setProgram(*lines);
     plotFileName_ = path;
+    lastFolder_ = QFileInfo(path).absolutePath();
+    emit plotFileOpened(path);
     const std::optional<qsizetype> sp0 = CheckPlotFile(*lines);
     if (!sp0) {
         // A drawing program's file is not in the converter's form, but the

@@ -10,6 +10,7 @@
 #include <memory>
 
 class ConverterSettingsPages;
+struct ConverterPreferences;
 class ProgramMemo;
 class QAction;
 class QFileDialog;
@@ -31,6 +32,17 @@ public:
     const ConverterState& converterState() const { return state_; }
     const ConverterProgress& progress() const { return progress_; }
     bool isConverting() const { return loop_ != nullptr; }
+    ConverterSettingsPages* settingsPages() const { return pages_; }
+
+    // The settings kept between runs. Before anything has been converted,
+    // the line numbering starts again at the new "Do:".
+    void setPreferences(const ConverterPreferences& preferences);
+    // The folder the open and save dialogs start in: the plot file's last.
+    QString lastFolder() const { return lastFolder_; }
+    void setLastFolder(const QString& folder) { lastFolder_ = folder; }
+    // Puts the window where it was (QWidget::saveGeometry()); it is then no
+    // longer centred when shown. False when the geometry is not usable.
+    bool restorePlacement(const QByteArray& geometry);
 
     // The menu commands, also reachable through the actions.
     void openPlotFile(const QString& path); // after the open dialog
@@ -55,6 +67,8 @@ signals:
     // window's program. `hpglFileName` is the plot file it was converted
     // from (empty when none was opened).
     void programReady(const ProgramText& lines, const QString& hpglFileName);
+    // A plot file was read into Memo1.
+    void plotFileOpened(const QString& path);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -90,6 +104,8 @@ private:
     QFileDialog* openDialog_ = nullptr;
     QFileDialog* saveDialog_ = nullptr;
     QToolBar* toolBar_ = nullptr;
-    QString plotFileName_;         // the plot file last opened
+    QString plotFileName_; // the plot file last opened
+    QString lastFolder_;
+    bool centreOnShow_ = true;
     QList<QAction*> busyCommands_; // disabled while a conversion runs
 };

@@ -32,6 +32,12 @@ public:
         int colourRequests = 0;
         QQueue<bool> confirmations; // an empty queue says no
         QStringList questions;
+        // Unsaved edits: an empty queue answers "Nie zapisuj".
+        QQueue<UnsavedAnswer> unsaved;
+        int unsavedRequests = 0;
+        // "Przywróć ustawienia domyślne": an empty queue agrees.
+        QQueue<bool> restoreDefaults;
+        LastFolders startFolders;
     };
     explicit ScriptedDialogs(Answers* answers) : answers_(answers) {}
 
@@ -48,6 +54,14 @@ public:
             return std::nullopt;
         return answers_->colours.dequeue();
     }
+    UnsavedAnswer askUnsavedProgram() override {
+        ++answers_->unsavedRequests;
+        return answers_->unsaved.isEmpty() ? UnsavedAnswer::Discard : answers_->unsaved.dequeue();
+    }
+    bool confirmRestoreDefaults() override {
+        return answers_->restoreDefaults.isEmpty() || answers_->restoreDefaults.dequeue();
+    }
+    void setStartFolders(const LastFolders& folders) override { answers_->startFolders = folders; }
 
 private:
     static QString take(QQueue<QString>& queue) {

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "app/settingsstore.h"
+
+#include <QObject>
+
+class Station;
+
+// Carries the stored settings to the station's windows and back: the port
+// page's six selectors (the port found again by its adapter), the Z heights,
+// "Ustawienia programu", the converter's settings, the windows' places and
+// which were open, the settings bar, the file dialogs' folders and
+// "Ostatnie pliki". Widgets never read or write the store themselves.
+class StationPersistence : public QObject {
+    Q_OBJECT
+public:
+    // `store` may be null: nothing is then read or written, and the station
+    // starts as at its first start.
+    StationPersistence(Station& station, SettingsStore* store, QObject* parent = nullptr);
+
+    // Reads the store and puts every setting in place (the windows are not
+    // shown yet; see showWindows()).
+    void load();
+    void apply(const StoredSettings& settings);
+    // The settings as the windows hold them now.
+    StoredSettings collect() const;
+    // Collects and writes; a failure is reported on standard error (the
+    // windows are closing).
+    void save();
+
+    // The main window as it was left (maximised at the first start), then
+    // the visualisation and the converter windows that were open.
+    void showWindows();
+
+    // "Przywróć ustawienia domyślne", once the operator agrees: the port and
+    // its line, the Z heights, "Ustawienia programu" and the converter's
+    // settings go back to what the station shows at its first start. The
+    // windows' places, the folders and "Ostatnie pliki" stay.
+    void restoreDefaults();
+
+    void programFileUsed(const QString& fileName);
+    void pictureSaved(const QString& fileName);
+
+private:
+    void applySettings(const StoredSettings& settings);
+    void applyLine(const RememberedLine& line);
+    RememberedLine collectLine() const;
+
+    Station& station_;
+    SettingsStore* store_;
+    StationPreferences loaded_; // the layout and folders last read
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "gcode/plotcolours.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+class QSettings;
+
+// What the main window keeps between runs, as plain values; the window
+// state is applied and collected by the station (StationPersistence).
+// Each member's default is what the station shows at its first start.
+
+// "Ustawienia programu": the three preparation switches, the sixteen colours
+// and "Pokaż ruch G00".
+struct ProgramPreferences {
+    bool roundCoordinates = true;
+    bool removeRepeated = true;
+    bool checkReach = true;
+    PlotColours colours = PlotColours::defaults();
+    bool showRapidMoves = true;
+
+    bool operator==(const ProgramPreferences&) const = default;
+};
+
+// The Z heights of "Ustawienia sterownika" (Edit13, Edit14), as typed.
+struct ZHeightPreferences {
+    QString rapid = QStringLiteral("050");
+    QString feed = QStringLiteral("045");
+
+    bool operator==(const ZHeightPreferences&) const = default;
+};
+
+// A window's place (QWidget::saveGeometry()) and whether it was open.
+struct WindowPlacement {
+    QByteArray geometry;
+    bool open = false;
+
+    bool operator==(const WindowPlacement&) const = default;
+};
+
+struct WindowLayout {
+    WindowPlacement main{QByteArray(), true};
+    WindowPlacement visualisation;
+    WindowPlacement converter;
+    int settingsPage = kDefaultSettingsPage; // the page of the settings bar shown
+    bool settingsBarShown = true;
+
+    static constexpr int kDefaultSettingsPage = 3; // "G-kod III"
+    bool operator==(const WindowLayout&) const = default;
+};
+
+// The folders the file dialogs start in.
+struct LastFolders {
+    QString program; // G-code programs, opened and saved
+    QString picture; // pictures of the plot
+    QString plot;    // HPGL plot files (the converter's)
+    QString drawing; // SVG drawings
+
+    bool operator==(const LastFolders&) const = default;
+};
+
+struct StationPreferences {
+    ProgramPreferences program;
+    ZHeightPreferences zHeights;
+    WindowLayout layout;
+    LastFolders folders;
+    QStringList recentFiles; // most recent first
+
+    bool operator==(const StationPreferences&) const = default;
+};
+
+// Reads the groups "program", "controller", "windows", "folders" and
+// "recent" of `settings`. Any entry that is missing or that the station
+// could not use (a colour that is no "#rrggbb", a Z height that is no whole
+// number, a page number out of range) gives its default.
+StationPreferences readStationPreferences(QSettings& settings);
+void writeStationPreferences(QSettings& settings, const StationPreferences& preferences);
