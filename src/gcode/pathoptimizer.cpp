@@ -1,0 +1,413 @@
+#include "gcode/pathoptimizer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+#include <unordered_map>
+
+namespace {
+
+constexpr double kLink = 250.0; // both links of the arm
+
+struct Joints {
+    double alfa = 0;
+    double beta = 0;
+};
+
+Joints jointsAt(PathPoint p) {
+    const double r2 = p.x * p.x + p.y * p.y;
+    const double c = std::clamp((r2 - 2 * kLink * kLink) / (2 * kLink * kLink), -1.0, 1.0);
+    double beta = std::acos(c);
+    if (p.x >= 0)
+        beta = -beta; // clockwise on the right of the Y axis
+    const double alfa =
+        std::atan2(p.y, p.x) - std::atan2(kLink * std::sin(beta), kLink + kLink * std::cos(beta));
+    constexpr double kDegrees = 180.0 / std::numbers::pi;
+    return {alfa * kDegrees, beta * kDegrees};
+}
+
+double jointCost(const Joints& a, const Joints& b) {
+    return std::max(std::abs(a.alfa - b.alfa), std::abs(a.beta - b.beta));
+}
+
+// Removes repeated points; a path left with fewer than two is emptied.
+qsizetype dropZeroMoves(DrawnPath& path) {
+    std::vector<PathPoint>& p = path.points;
+    const size_t before = p.size();
+    p.erase(std::unique(p.begin(), p.end()), p.end());
+    if (p.size() < 2)
+        p.clear();
+    return qsizetype(before - p.size());
+}
+
+struct PointHash {
+    size_t operator()(const PathPoint& p) const {
+        const size_t hx = std::hash<double>()(p.x);
+        return hx ^ (std::hash<double>()(p.y) + 0x9e3779b97f4a7c15ULL + (hx << 6) + (hx >> 2));
+    }
+};
+
+// Joins paths whose ends meet: each path grows at its end, then at its start,
+// by paths not yet taken.
+std::vector<DrawnPath> joinPaths(std::vector<DrawnPath> paths, qsizetype& joined) {
+    std::unordered_multimap<PathPoint, int, PointHash> ends;
+    ends.reserve(paths.size() * 2);
+    for (int i = 0; i < int(paths.size()); ++i) {
+        ends.emplace(paths[size_t(i)].points.front(), i);
+        ends.emplace(paths[size_t(i)].points.back(), i);
+    }
+    std::vector<char> taken(paths.size(), 0);
+    auto takeAt = [&](const PathPoint& p) -> int {
+        auto [from, to] = ends.equal_range(p);
+        for (auto it = from; it != to; ++it) {
+            if (!taken[size_t(it->second)])
+                return it->second;
+        }
+        return -1;
+    };
+    auto grow = [&](std::vector<PathPoint>& chain) {
+        for (int next = takeAt(chain.back()); next >= 0; next = takeAt(chain.back())) {
+            taken[size_t(next)] = 1;
+            std::vector<PathPoint>& add = paths[size_t(next)].points;
+            if (!(add.front() == chain.back()))
+                std::reverse(add.begin(), add.end());
+            chain.insert(chain.end(), add.begin() + 1, add.end());
+            add = {};
+            ++joined;
+        }
+    };
+    std::vector<DrawnPath> out;
+    for (size_t i = 0; i < paths.size(); ++i) {
+        if (taken[i])
+            continue;
+        taken[i] = 1;
+        DrawnPath path = std::move(paths[i]);
+        grow(path.points);
+        std::reverse(path.points.begin(), path.points.end());
+        grow(path.points);
+        std::reverse(path.points.begin(), path.points.end());
+        out.push_back(std::move(path));
+    }
+    return out;
+}
+
+double segmentDistance(const PathPoint& p, const PathPoint& a, const PathPoint& b) {
+    const double dx = b.x - a.x, dy = b.y - a.y;
+    const double len2 = dx * dx + dy * dy;
+    double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+}
+
+// Douglas-Peucker without recursion: keeps the point farthest from each chord
+// while it lies beyond the tolerance.
+qsizetype simplifyPath(std::vector<PathPoint>& points, double tolerance) {
+    const size_t n = points.size();
+    if (n < 3)
+        return 0;
+    std::vector<char> keep(n, 0);
+    keep[0] = keep[n - 1] = 1;
+    std::vector<std::pair<size_t, size_t>> stack{{0, n - 1}};
+    while (!stack.empty()) {
+        const auto [first, last] = stack.back();
+        stack.pop_back();
+        double farthest = -1;
+        size_t at = first;
+        for (size_t i = first + 1; i < last; ++i) {
+            const double d = segmentDistance(points[i], points[first], points[last]);
+            if (d > farthest)
+                farthest = d, at = i;
+        }
+        if (farthest >= tolerance) {
+            keep[at] = 1;
+            stack.push_back({first, at});
+            stack.push_back({at, last});
+        }
+    }
+    size_t k = 0;
+    for (size_t i = 0; i < n; ++i) {
+        if (keep[i])
+            points[k++] = points[i];
+    }
+    points.resize(k);
+    return qsizetype(n - k);
+}
+
+// Endpoints of the paths in a grid, for nearest-neighbour queries.
+class EndpointGrid {
+public:
+    EndpointGrid(const std::vector<PathPoint>& points) : points_(points) {
+        double maxX = -std::numeric_limits<double>::infinity(), maxY = maxX;
+        minX_ = minY_ = std::numeric_limits<double>::infinity();
+        for (const PathPoint& p : points) {
+            minX_ = std::min(minX_, p.x), minY_ = std::min(minY_, p.y);
+            maxX = std::max(maxX, p.x), maxY = std::max(maxY, p.y);
+        }
+        const double w = std::max(maxX - minX_, 1e-9), h = std::max(maxY - minY_, 1e-9);
+        cell_ = std::max(std::sqrt(w * h / double(std::max<size_t>(points.size() / 2, 1))),
+                         std::max(w, h) / 2048);
+        nx_ = int(w / cell_) + 1, ny_ = int(h / cell_) + 1;
+        starts_.assign(size_t(nx_) * size_t(ny_) + 1, 0);
+        for (const PathPoint& p : points)
+            ++starts_[cellOf(p) + 1];
+        for (size_t c = 1; c < starts_.size(); ++c)
+            starts_[c] += starts_[c - 1];
+        ids_.resize(points.size());
+        std::vector<int> fill(starts_.begin(), starts_.end() - 1);
+        for (int i = 0; i < int(points.size()); ++i)
+            ids_[size_t(fill[cellOf(points[size_t(i)])]++)] = i;
+    }
+
+    // The nearest point whose id passes `free`, or -1 when none is found
+    // within `rings` rings of cells.
+    template <typename Free> int nearest(const PathPoint& p, Free free, int rings) const {
+        const int cx = std::clamp(int((p.x - minX_) / cell_), 0, nx_ - 1);
+        const int cy = std::clamp(int((p.y - minY_) / cell_), 0, ny_ - 1);
+        int best = -1;
+        double bestDistance = std::numeric_limits<double>::infinity();
+        for (int r = 0; r <= rings; ++r) {
+            for (int y = cy - r; y <= cy + r; ++y) {
+                if (y < 0 || y >= ny_)
+                    continue;
+                const bool edge = y == cy - r || y == cy + r;
+                for (int x = cx - r; x <= cx + r; x += edge ? 1 : 2 * r) {
+                    if (x >= 0 && x < nx_)
+                        visit(size_t(y) * size_t(nx_) + size_t(x), p, free, best, bestDistance);
+                    if (r == 0)
+                        break;
+                }
+            }
+            if (best >= 0 && bestDistance <= r * cell_)
+                break;
+            if (r > nx_ && r > ny_)
+                break;
+        }
+        return best;
+    }
+
+private:
+    size_t cellOf(const PathPoint& p) const {
+        const int x = std::clamp(int((p.x - minX_) / cell_), 0, nx_ - 1);
+        const int y = std::clamp(int((p.y - minY_) / cell_), 0, ny_ - 1);
+        return size_t(y) * size_t(nx_) + size_t(x);
+    }
+    template <typename Free>
+    void visit(size_t c, const PathPoint& p, Free free, int& best, double& bestDistance) const {
+        for (int k = starts_[c]; k < starts_[c + 1]; ++k) {
+            const int id = ids_[size_t(k)];
+            if (!free(id))
+                continue;
+            const PathPoint& q = points_[size_t(id)];
+            const double d = std::hypot(q.x - p.x, q.y - p.y);
+            if (d < bestDistance)
+                bestDistance = d, best = id;
+        }
+    }
+
+    const std::vector<PathPoint>& points_;
+    double minX_, minY_, cell_;
+    int nx_, ny_;
+    std::vector<int> starts_;
+    std::vector<int> ids_;
+};
+
+// One path in the tour: its ends (and their joint angles) as it will be drawn.
+struct Stop {
+    int path;
+    bool reversed;
+    PathPoint first, last;
+    Joints firstJ, lastJ;
+    void flip() {
+        reversed = !reversed;
+        std::swap(first, last);
+        std::swap(firstJ, lastJ);
+    }
+};
+
+std::vector<Stop> nearestNeighbour(const std::vector<DrawnPath>& paths, PathPoint start) {
+    std::vector<PathPoint> ends;
+    ends.reserve(paths.size() * 2);
+    for (const DrawnPath& path : paths) {
+        ends.push_back(path.points.front());
+        ends.push_back(path.points.back());
+    }
+    const EndpointGrid grid(ends);
+    std::vector<char> used(paths.size(), 0);
+    auto free = [&](int id) { return !used[size_t(id / 2)]; };
+    std::vector<int> remaining(paths.size());
+    for (size_t i = 0; i < paths.size(); ++i)
+        remaining[i] = int(i);
+    std::vector<Stop> tour;
+    tour.reserve(paths.size());
+    PathPoint at = start;
+    for (size_t step = 0; step < paths.size(); ++step) {
+        int id = grid.nearest(at, free, 6);
+        if (id < 0) { // far from everything left: look at what is left
+            std::erase_if(remaining, [&](int i) { return used[size_t(i)]; });
+            double bestDistance = std::numeric_limits<double>::infinity();
+            for (int i : remaining) {
+                for (int end = 0; end < 2; ++end) {
+                    const PathPoint& q = ends[size_t(2 * i + end)];
+                    const double d = std::hypot(q.x - at.x, q.y - at.y);
+                    if (d < bestDistance)
+                        bestDistance = d, id = 2 * i + end;
+                }
+            }
+        }
+        const int path = id / 2;
+        used[size_t(path)] = 1;
+        Stop stop{path, false, ends[size_t(2 * path)], ends[size_t(2 * path + 1)], {}, {}};
+        if (id % 2 == 1)
+            stop.flip();
+        at = stop.last;
+        tour.push_back(stop);
+    }
+    return tour;
+}
+
+// 2-opt over order and directions: reversing stops i..j reverses each of
+// them; only the travel into i and out of j changes. `cost` prices the
+// travel between two points given with their joint angles.
+template <typename Cost> void twoOpt(std::vector<Stop>& tour, PathPoint start, Cost cost) {
+    const int n = int(tour.size());
+    const int window = n <= 1500 ? n : 50;
+    const int passes = n <= 1500 ? 30 : 4;
+    const Stop home{-1, false, start, start, jointsAt(start), jointsAt(start)};
+    for (int pass = 0; pass < passes; ++pass) {
+        bool improved = false;
+        for (int i = 0; i < n; ++i) {
+            const Stop& before = i == 0 ? home : tour[size_t(i - 1)];
+            const int last = std::min(n - 1, i + window);
+            for (int j = i; j <= last; ++j) {
+                const Stop& a = tour[size_t(i)];
+                const Stop& b = tour[size_t(j)];
+                double delta = cost(before.last, before.lastJ, b.last, b.lastJ) -
+                               cost(before.last, before.lastJ, a.first, a.firstJ);
+                if (j + 1 < n) {
+                    const Stop& after = tour[size_t(j + 1)];
+                    delta += cost(a.first, a.firstJ, after.first, after.firstJ) -
+                             cost(b.last, b.lastJ, after.first, after.firstJ);
+                }
+                if (delta < -1e-9) {
+                    std::reverse(tour.begin() + i, tour.begin() + j + 1);
+                    for (int k = i; k <= j; ++k)
+                        tour[size_t(k)].flip();
+                    improved = true;
+                }
+            }
+        }
+        if (!improved)
+            break;
+    }
+}
+
+std::vector<DrawnPath> orderPaths(std::vector<DrawnPath> paths, PathPoint start,
+                                  TravelCost costKind) {
+    std::vector<Stop> tour = nearestNeighbour(paths, start);
+    for (Stop& stop : tour)
+        stop.firstJ = jointsAt(stop.first), stop.lastJ = jointsAt(stop.last);
+    if (costKind == TravelCost::Distance) {
+        twoOpt(tour, start,
+               [](const PathPoint& p, const Joints&, const PathPoint& q, const Joints&) {
+                   return std::hypot(p.x - q.x, p.y - q.y);
+               });
+    } else {
+        twoOpt(tour, start,
+               [](const PathPoint&, const Joints& a, const PathPoint&, const Joints& b) {
+                   return jointCost(a, b);
+               });
+    }
+    std::vector<DrawnPath> out;
+    out.reserve(paths.size());
+    for (const Stop& stop : tour) {
+        DrawnPath& path = paths[size_t(stop.path)];
+        if (stop.reversed)
+            std::reverse(path.points.begin(), path.points.end());
+        out.push_back(std::move(path));
+    }
+    return out;
+}
+
+} // namespace
+
+double JointTravel(PathPoint from, PathPoint to) {
+    return jointCost(jointsAt(from), jointsAt(to));
+}
+
+double DrawingJointTravel(const Drawing& drawing, PathPoint start) {
+    double total = 0;
+    PathPoint at = start;
+    for (const DrawnPath& path : drawing.paths) {
+        if (path.points.empty())
+            continue;
+        total += JointTravel(at, path.points.front());
+        at = path.points.back();
+    }
+    return total;
+}
+
+Drawing OptimizeDrawing(Drawing drawing, const OptimizerSettings& settings, PathPoint start,
+                        OptimizerCounts* counts) {
+    OptimizerCounts local;
+    OptimizerCounts& c = counts ? *counts : local;
+    // The Zs in the order they first appear, each with its paths.
+    std::vector<std::pair<double, std::vector<DrawnPath>>> groups;
+    for (DrawnPath& path : drawing.paths) {
+        c.zeroMoves += dropZeroMoves(path);
+        if (path.points.empty()) {
+            ++c.zeroMoves;
+            continue;
+        }
+        auto group = std::find_if(groups.begin(), groups.end(),
+                                  [&](const auto& g) { return g.first == path.z; });
+        if (group == groups.end())
+            group = groups.insert(groups.end(), {path.z, {}});
+        group->second.push_back(std::move(path));
+    }
+    drawing.paths.clear();
+    PathPoint at = start;
+    for (auto& [z, paths] : groups) {
+        if (settings.join)
+            paths = joinPaths(std::move(paths), c.pathsJoined);
+        if (settings.simplify) {
+            for (DrawnPath& path : paths)
+                c.pointsDropped += simplifyPath(path.points, settings.tolerance);
+        }
+        if (settings.order && !paths.empty())
+            paths = orderPaths(std::move(paths), at, settings.cost);
+        if (!paths.empty())
+            at = paths.back().points.back();
+        for (DrawnPath& path : paths)
+            drawing.paths.push_back(std::move(path));
+    }
+    return drawing;
+}
+
+Result<ProgramOptimization> OptimizeProgram(const ProgramText& program,
+                                            const OptimizerSettings& settings) {
+    Result<DrawingProgram> read = ReadDrawingProgram(program);
+    if (!read)
+        return read.failure();
+    ProgramOptimization result;
+    result.before = MeasureDrawingProgram(*read, program.lineCount());
+    DrawingProgram& optimized = read.value();
+    // Each drawing starts where the one before it now ends, unless a kept
+    // line between them moved the arm.
+    auto endOf = [](const ProgramPiece& piece, PathPoint otherwise) {
+        if (piece.finish)
+            return *piece.finish;
+        return piece.drawing.paths.empty() ? otherwise : piece.drawing.paths.back().points.back();
+    };
+    PathPoint originalEnd = kDrawingHome, optimizedEnd = kDrawingHome;
+    for (ProgramPiece& piece : optimized.pieces) {
+        const PathPoint start = piece.start == originalEnd ? optimizedEnd : piece.start;
+        originalEnd = endOf(piece, piece.start);
+        piece.drawing = OptimizeDrawing(std::move(piece.drawing), settings, start, &result.counts);
+        piece.start = start;
+        optimizedEnd = endOf(piece, start);
+    }
+    result.lines = WriteDrawingProgram(optimized);
+    result.after = MeasureDrawingProgram(optimized, result.lines.lineCount());
+    return result;
+}
