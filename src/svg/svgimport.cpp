@@ -188,25 +188,30 @@ std::vector<SvgLine> flattenAll(const Recording& r, const std::vector<int>& pens
 
 } // namespace
 
-Result<SvgGeometry> ReadSvgGeometry(const QByteArray& data, const QString& name,
-                                    double toleranceMm) {
+namespace {
+
+// A recording read whole and checked: every point within a kilometre.
+Result<Recording> checkedRecording(const QByteArray& data, const QString& name) {
     Result<Recording> recording = record(data, name);
     if (!recording)
-        return recording.failure();
-    const Recording& r = *recording;
-    const QTransform page = pageTransform(r.facts);
-    for (const PathRecorder::Item& item : r.items) {
+        return recording;
+    const QTransform page = pageTransform(recording->facts);
+    for (const PathRecorder::Item& item : recording->items) {
         const QTransform t = item.transform * page;
         for (int i = 0; i < item.path.elementCount(); ++i) {
             if (!sane(t.map(QPointF(item.path.elementAt(i).x, item.path.elementAt(i).y))))
                 return Failure{svg::absurdCoordinates(name)};
         }
     }
+    return recording;
+}
+
+SvgGeometry geometryOf(const Recording& r, double toleranceMm) {
     SvgGeometry geometry;
     geometry.widthMm = r.facts.widthMm;
     geometry.heightMm = r.facts.heightMm;
     const std::vector<int> pens = assignPens(r, geometry.pens, geometry.notes);
-    geometry.lines = flattenAll(r, pens, page, toleranceMm);
+    geometry.lines = flattenAll(r, pens, pageTransform(r.facts), toleranceMm);
     QMap<QString, int> notDrawn = r.facts.notDrawn;
     if (r.counts.textWithoutFont > 0)
         notDrawn.insert(svg::kKindTextWithoutFont, r.counts.textWithoutFont);
@@ -219,6 +224,16 @@ Result<SvgGeometry> ReadSvgGeometry(const QByteArray& data, const QString& name,
     if (textDrawn > 0)
         geometry.notes << svg::reportText(textDrawn);
     return geometry;
+}
+
+} // namespace
+
+Result<SvgGeometry> ReadSvgGeometry(const QByteArray& data, const QString& name,
+                                    double toleranceMm) {
+    const Result<Recording> recording = checkedRecording(data, name);
+    if (!recording)
+        return recording.failure();
+    return geometryOf(*recording, toleranceMm);
 }
 
 namespace {
@@ -263,18 +278,17 @@ Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
         return Failure{svg::badTolerance(settings.tolerance)};
     // Without fitting a millimetre is a unit; with it, the drawing is read
     // once to find the scale and again with the tolerance at that scale.
-    Result<SvgGeometry> geometry = ReadSvgGeometry(data, name, settings.tolerance);
-    if (!geometry)
-        return geometry.failure();
+    const Result<Recording> recording = checkedRecording(data, name);
+    if (!recording)
+        return recording.failure();
+    std::optional<SvgGeometry> geometry = geometryOf(*recording, settings.tolerance);
     PlotFit fit;
     if (settings.fit && !geometry->lines.empty()) {
         Result<PlotFit> first = fitLines(geometry->lines, settings.margin);
         if (!first)
             return first.failure();
         if (first->scale > 0 && std::abs(first->scale - 1) > 1e-9) {
-            geometry = ReadSvgGeometry(data, name, settings.tolerance / first->scale);
-            if (!geometry)
-                return geometry.failure();
+            geometry = geometryOf(*recording, settings.tolerance / first->scale);
         }
         Result<PlotFit> placed = fitLines(geometry->lines, settings.margin);
         if (!placed)
