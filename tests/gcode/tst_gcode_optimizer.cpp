@@ -138,7 +138,9 @@ void OptimizerTest::programLinesKeptInPlace() {
         {"N10 M03 T0", "N20 G00 X 100 Y 100 Z 10", "N30 G01 X 110 Y 100 Z 1",
          "N40 G01 X 120 Y 100 Z 1", "N50 G00 X 400 Y 10 Z 10", "N60 G01 X 410 Y 10 Z 1", "N70 M00",
          "N80 G00 X 0 Y 300 Z 10", "N90 G01 X 10 Y 300 Z 1", "N100 M30"});
-    const Result<ProgramOptimization> result = OptimizeProgram(program, {});
+    OptimizerSettings settings;
+    settings.cost = TravelCost::Distance;
+    const Result<ProgramOptimization> result = OptimizeProgram(program, settings);
     QVERIFY2(result.ok(), result.ok() ? "" : qPrintable(result.error()));
     QCOMPARE(
         result->lines.toStringList(),
