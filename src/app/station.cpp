@@ -5,6 +5,7 @@
 #include "app/programlistsource.h"
 #include "app/stationcontrollercontrols.h"
 #include "app/stationsimulationview.h"
+#include "app/svgcommands.h"
 #include "controller/controllerlink.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "hpgl/converterwindow.h"
@@ -25,6 +26,7 @@ Station::Station() : thread_(std::make_unique<SimulationThread>()) {
     main_->setCompanionWindows(visualisation_.get(), converter_.get());
     wireSimulation();
     wireController();
+    wireDrawings();
 
     // "Zakończ" in the converter window ends the whole station.
     QObject::connect(converter_.get(), &ConverterWindow::quitRequested, main_.get(),
@@ -45,6 +47,7 @@ Station::~Station() {
     // The hand-over stops the run and carries out its last hand-overs; then
     // the simulation's other parts and the windows go, and the thread last.
     handOver_.reset();
+    svgCommands_.reset();
     controller_.reset();
     simulationCommands_.reset();
     presenter_.reset();
@@ -94,6 +97,27 @@ void Station::wireController() {
                      &ControllerWindowBinding::programPrepared);
     commands->setReferenceSetQuery(
         [link = &controller_->link()] { return link->state().referenceSet(); });
+}
+
+// "Otwórz rysunek SVG", SVG files dropped on the main window and
+// "Optymalizuj program".
+void Station::wireDrawings() {
+    MainWindow* window = main_.get();
+    SvgCommandParts parts;
+    parts.programCommands = window->programCommands();
+    parts.programList = &document_.program();
+    parts.programPage = window->programPage();
+    parts.window = window;
+    parts.notifier = [window]() -> Notifier& { return window->notifier(); };
+    parts.chooseDrawing = [window] { return ChooseDrawingFile(window); };
+    svgCommands_ = std::make_unique<SvgCommands>(std::move(parts));
+    MainMenus& menus = window->menus();
+    QObject::connect(menus.openSvg, &QAction::triggered, svgCommands_.get(),
+                     &SvgCommands::openDrawing);
+    QObject::connect(menus.optimizeProgram, &QAction::triggered, svgCommands_.get(),
+                     &SvgCommands::optimizeProgram);
+    window->setAcceptDrops(true);
+    window->installEventFilter(svgCommands_.get());
 }
 
 void Station::shutDown() {

@@ -14,6 +14,7 @@ class SimulationHandOver;
 class SimulationPresenter;
 class SimulationThread;
 class StationSimulationView;
+class SvgCommands;
 class VisualisationWindow;
 
 // The whole station, put together in its start-up order: the simulation
@@ -37,6 +38,7 @@ public:
     SimulationCommands& simulation() { return *simulationCommands_; }
     SimulationPresenter& simulationPresenter() { return *presenter_; }
     ControllerWindowBinding& controller() { return *controller_; }
+    SvgCommands& svgCommands() { return *svgCommands_; }
     ViewPose& viewPose() { return pose_; }
     StationDocument& document() { return document_; }
 
@@ -47,6 +49,7 @@ public:
 private:
     void wireSimulation();
     void wireController();
+    void wireDrawings();
 
     ViewPose pose_;
     StationDocument document_;
@@ -60,4 +63,5 @@ private:
     std::unique_ptr<SimulationCommands> simulationCommands_;
     std::unique_ptr<ProgramListSource> programSource_;
     std::unique_ptr<ControllerWindowBinding> controller_;
+    std::unique_ptr<SvgCommands> svgCommands_;
 };

@@ -41,6 +41,9 @@ public:
     void toggleSettings();
     // "Wstaw do programu": hands Memo2's G-code to the main window.
     void insertIntoProgram();
+    // "Optymalizuj": joins, simplifies and orders Memo2's drawing moves and
+    // shows the figures before and after.
+    void optimizeOutput();
     // Rewrites Memo1 in the converter's form, fitted into the working area
     // when asked, and reports what was left out.
     void normalizeInput(bool fit);

@@ -1,0 +1,96 @@
+#include "app/svgcommands.h"
+
+#include "app/notifier.h"
+#include "app/programcommands.h"
+#include "app/programpage.h"
+#include "gcode/pathoptimizer.h"
+#include "gcode/programlist.h"
+#include "svg/svgimport.h"
+
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+// The first local .svg file among the dragged URLs.
+QString svgFileIn(const QMimeData* data) {
+    if (data == nullptr || !data->hasUrls())
+        return {};
+    for (const QUrl& url : data->urls()) {
+        if (url.isLocalFile() && url.toLocalFile().endsWith(u".svg", Qt::CaseInsensitive))
+            return url.toLocalFile();
+    }
+    return {};
+}
+
+} // namespace
+
+SvgCommands::SvgCommands(SvgCommandParts parts, QObject* parent)
+    : QObject(parent), parts_(std::move(parts)) {}
+
+void SvgCommands::openDrawing() {
+    const QString file = parts_.chooseDrawing ? parts_.chooseDrawing() : QString();
+    if (!file.isEmpty())
+        openDrawingFile(file);
+}
+
+bool SvgCommands::openDrawingFile(const QString& file) {
+    SvgImportSettings settings;
+    settings.fit = true;
+    const Result<SvgImport> imported = ImportSvgFile(file, settings);
+    if (!imported) {
+        parts_.notifier().showError(imported.error());
+        return false;
+    }
+    if (!parts_.programCommands->insertConvertedProgram(imported->program, file))
+        return false;
+    parts_.programPage->showReachMessages(imported->report, imported->report.size());
+    return true;
+}
+
+bool SvgCommands::optimizeProgram() {
+    const ProgramText program = parts_.programList->snapshot();
+    if (program.isEmpty())
+        return false;
+    const Result<ProgramOptimization> optimized = OptimizeProgram(program, {});
+    if (!optimized) {
+        parts_.notifier().showError(optimized.error());
+        return false;
+    }
+    // The program keeps its caption: it is the same drawing.
+    const QString caption = parts_.window->windowTitle();
+    const bool prepared = parts_.programCommands->insertConvertedProgram(optimized->lines, {});
+    parts_.window->setWindowTitle(caption);
+    // The figures in a notice: the reach messages of the pass stay listed.
+    if (prepared)
+        parts_.notifier().notify(FiguresReport(optimized->before, optimized->after).join(u'\n'));
+    return prepared;
+}
+
+bool SvgCommands::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::DragEnter) {
+        auto* drag = static_cast<QDragEnterEvent*>(event);
+        if (!svgFileIn(drag->mimeData()).isEmpty()) {
+            drag->acceptProposedAction();
+            return true;
+        }
+    } else if (event->type() == QEvent::Drop) {
+        auto* drop = static_cast<QDropEvent*>(event);
+        const QString file = svgFileIn(drop->mimeData());
+        if (!file.isEmpty()) {
+            drop->acceptProposedAction();
+            openDrawingFile(file);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+QString ChooseDrawingFile(QWidget* owner) {
+    return QFileDialog::getOpenFileName(owner, QStringLiteral("Otwórz rysunek SVG"), QString(),
+                                        QStringLiteral("Rysunki SVG (*.svg);;Wszystkie pliki (*)"));
+}
