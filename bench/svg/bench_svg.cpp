@@ -17,6 +17,13 @@
 
 namespace {
 
+double cpuSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 double peakMiB() {
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
@@ -60,14 +67,16 @@ double penUp(const Drawing& drawing) {
 }
 
 void ordering(const char* name, const Drawing& drawing) {
-    const double before = penUp(drawing), joints = DrawingJointTravel(drawing, kDrawingHome);
-    for (TravelCost cost : {TravelCost::Distance, TravelCost::JointTime}) {
+    const double before = penUp(drawing), joints = DrawingArmTravel(drawing, kDrawingHome);
+    for (TravelCost cost : {TravelCost::Distance, TravelCost::JointTime, TravelCost::Best}) {
         OptimizerSettings settings;
         settings.cost = cost;
         const Drawing out = OptimizeDrawing(drawing, settings, kDrawingHome);
-        std::printf("%-28s %-9s pen-up %.3f of document order, joint turns %.3f\n", name,
-                    cost == TravelCost::Distance ? "distance" : "joint", penUp(out) / before,
-                    DrawingJointTravel(out, kDrawingHome) / joints);
+        const char* costName = cost == TravelCost::Distance    ? "distance"
+                               : cost == TravelCost::JointTime ? "joint"
+                                                               : "best";
+        std::printf("%-28s %-9s pen-up %.3f of document order, arm travel %.3f\n", name, costName,
+                    penUp(out) / before, DrawingArmTravel(out, kDrawingHome) / joints);
     }
 }
 
@@ -100,20 +109,40 @@ int main(int argc, char** argv) {
     SvgImportSettings settings;
     settings.fit = true;
     QElapsedTimer timer;
+    const double cpuBefore = cpuSeconds();
     timer.start();
     const Result<SvgImport> imported = ImportSvg(svg, u"bench.svg"_qs, settings);
     const double seconds = double(timer.nsecsElapsed()) / 1e9;
+    const double cpu = cpuSeconds() - cpuBefore;
     if (!imported) {
         std::printf("import failed: %s\n", qPrintable(imported.error()));
         return 1;
     }
-    std::printf("import + optimise %.2f s (target < 2 s), peak RSS %.1f MiB (target < 300)\n",
-                seconds, peakMiB());
+    std::printf("import + optimise %.2f s wall, %.2f s processor (target < 2 s), peak RSS %.1f "
+                "MiB (target < 300)\n",
+                seconds, cpu, peakMiB());
     std::printf("  lines %lld -> %lld, pen-up %.0f -> %.0f, pen lifts %lld -> %lld\n",
                 qlonglong(imported->before.lines), qlonglong(imported->after.lines),
                 imported->before.penUpLength, imported->after.penUpLength,
                 qlonglong(imported->before.penLifts), qlonglong(imported->after.penLifts));
     ordering("400 scattered strokes", scattered(400));
+    for (const char* name : {"inkscape-plain.svg", "inkscape-drawing.svg"}) {
+        const QString dir = QLatin1String(name) == QLatin1String("inkscape-drawing.svg")
+                                ? QStringLiteral(SCARA_SOURCE_DIR "/tests/hpgl/data/")
+                                : QStringLiteral(SCARA_SOURCE_DIR "/tests/svg/data/");
+        QFile file(dir + QLatin1String(name));
+        SvgImportSettings plain;
+        plain.fit = true;
+        plain.optimize = false;
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const Result<SvgImport> imported =
+            ImportSvg(file.readAll(), dir + QLatin1String(name), plain);
+        const Result<DrawingProgram> read =
+            imported ? ReadDrawingProgram(imported->program) : Result<DrawingProgram>(Failure{});
+        if (read)
+            ordering(name, read->pieces.front().drawing);
+    }
     for (const char* name : {"inkscape-plain.svg", "inkscape-layers.svg", "inkscape-text.svg"})
         fixture(QStringLiteral(SCARA_SOURCE_DIR "/tests/svg/data/") + QLatin1String(name));
     fixture(QStringLiteral(SCARA_SOURCE_DIR "/tests/hpgl/data/inkscape-drawing.svg"));

@@ -156,6 +156,27 @@ ProgramText WriteDrawingProgram(const Drawing& drawing, LineNumbering numbering,
     return out;
 }
 
+qsizetype DrawingProgramLineCount(const Drawing& drawing, bool holdBetweenPens) {
+    qsizetype lines = 1; // M30
+    bool first = true;
+    double lastZ = 0;
+    PathPoint at{std::nan(""), std::nan("")};
+    for (const DrawnPath& path : drawing.paths) {
+        if (path.points.size() < 2)
+            continue;
+        lines += holdBetweenPens && !first && path.z != lastZ;
+        lines += !(path.points.front() == at);
+        at = path.points.front();
+        for (size_t i = 1; i < path.points.size(); ++i) {
+            lines += !(path.points[i] == at);
+            at = path.points[i];
+        }
+        first = false;
+        lastZ = path.z;
+    }
+    return lines;
+}
+
 Result<DrawingProgram> ReadDrawingProgram(const ProgramText& program) {
     Reading r;
     std::optional<qint64> firstN;

@@ -26,6 +26,8 @@ void AppendDrawingMoves(ProgramText& out, const Drawing& drawing, LineNumbering&
                         bool holdBetweenPens = false);
 ProgramText WriteDrawingProgram(const Drawing& drawing, LineNumbering numbering = {},
                                 bool holdBetweenPens = false);
+// The number of lines WriteDrawingProgram writes, without writing them.
+qsizetype DrawingProgramLineCount(const Drawing& drawing, bool holdBetweenPens = false);
 
 // A program read for optimising: lines kept as they stand (anything that is
 // not a plain pen-up or pen-down move: headers, pauses, the end block) and,

@@ -331,17 +331,29 @@ std::vector<DrawnPath> orderPaths(std::vector<DrawnPath> paths, PathPoint start,
 
 } // namespace
 
-double JointTravel(PathPoint from, PathPoint to) {
-    return jointCost(jointsAt(from), jointsAt(to));
+double ArmTravel(PathPoint from, PathPoint to) {
+    // Sampled every 10 units (at most 64 pieces): enough to follow the
+    // joints' turn along a line across the reach.
+    const double length = std::hypot(to.x - from.x, to.y - from.y);
+    const int pieces = std::clamp(int(length / 10), 1, 64);
+    double total = 0;
+    Joints previous = jointsAt(from);
+    for (int i = 1; i <= pieces; ++i) {
+        const double t = double(i) / pieces;
+        const Joints next = jointsAt({from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)});
+        total += jointCost(previous, next);
+        previous = next;
+    }
+    return total;
 }
 
-double DrawingJointTravel(const Drawing& drawing, PathPoint start) {
+double DrawingArmTravel(const Drawing& drawing, PathPoint start) {
     double total = 0;
     PathPoint at = start;
     for (const DrawnPath& path : drawing.paths) {
         if (path.points.empty())
             continue;
-        total += JointTravel(at, path.points.front());
+        total += ArmTravel(at, path.points.front());
         at = path.points.back();
     }
     return total;
@@ -374,8 +386,18 @@ Drawing OptimizeDrawing(Drawing drawing, const OptimizerSettings& settings, Path
             for (DrawnPath& path : paths)
                 c.pointsDropped += simplifyPath(path.points, settings.tolerance);
         }
-        if (settings.order && !paths.empty())
-            paths = orderPaths(std::move(paths), at, settings.cost);
+        if (settings.order && !paths.empty()) {
+            if (settings.cost != TravelCost::Best) {
+                paths = orderPaths(std::move(paths), at, settings.cost);
+            } else {
+                // Both orders, and the one the arm travels faster.
+                Drawing byDistance{orderPaths(paths, at, TravelCost::Distance), 0};
+                Drawing byJoints{orderPaths(std::move(paths), at, TravelCost::JointTime), 0};
+                paths = DrawingArmTravel(byJoints, at) < DrawingArmTravel(byDistance, at)
+                            ? std::move(byJoints.paths)
+                            : std::move(byDistance.paths);
+            }
+        }
         if (!paths.empty())
             at = paths.back().points.back();
         for (DrawnPath& path : paths)

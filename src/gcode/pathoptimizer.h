@@ -8,7 +8,8 @@
 // How travel between paths is priced when ordering them.
 enum class TravelCost {
     Distance,  // the straight pen-up distance
-    JointTime, // the larger of the two joint turns, as the arm moves both at once
+    JointTime, // the larger of the two joint turns between the ends
+    Best,      // both orders made, the one the arm travels faster kept (ArmTravel)
 };
 
 struct OptimizerSettings {
@@ -17,7 +18,7 @@ struct OptimizerSettings {
     bool join = true;
     bool simplify = true;
     bool order = true;
-    TravelCost cost = TravelCost::JointTime; // the better for this arm (bench-svg)
+    TravelCost cost = TravelCost::Best;
 };
 
 // What one run changed.
@@ -54,9 +55,11 @@ struct ProgramOptimization {
 Result<ProgramOptimization> OptimizeProgram(const ProgramText& program,
                                             const OptimizerSettings& settings);
 
-// The estimated turn, in degrees, of the slower joint for a pen-up move (the
-// elbow bent clockwise on the right of the Y axis, counter-clockwise on the
-// left, as the simulation solves it).
-double JointTravel(PathPoint from, PathPoint to);
-// The sum of JointTravel over a drawing's pen-up moves, from `start`.
-double DrawingJointTravel(const Drawing& drawing, PathPoint start);
+// The estimated time of a pen-up move, as degrees turned by the leading
+// joint while the pen follows the straight line (the arm moves both joints at
+// once, the leading one at full rate; the elbow bent clockwise on the right of
+// the Y axis and counter-clockwise on the left, so a move across the axis
+// turns it over).
+double ArmTravel(PathPoint from, PathPoint to);
+// The sum of ArmTravel over a drawing's pen-up moves, from `start`.
+double DrawingArmTravel(const Drawing& drawing, PathPoint start);

@@ -301,8 +301,7 @@ Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
     Drawing drawing = toDrawing(geometry->lines, settings, fit);
     result.paths = qsizetype(drawing.paths.size());
     const LineNumbering numbering;
-    result.before = measure(
-        drawing, WriteDrawingProgram(drawing, numbering, settings.holdBetweenPens).lineCount());
+    result.before = measure(drawing, DrawingProgramLineCount(drawing, settings.holdBetweenPens));
     if (settings.optimize) {
         OptimizerSettings optimizer;
         optimizer.tolerance = settings.tolerance;

@@ -128,8 +128,8 @@ void OptimizerTest::orderingKeepsEveryStroke() {
     const double before = penUp(drawing, kDrawingHome), after = penUp(output, kDrawingHome);
     QVERIFY2(after < 0.5 * before, qPrintable(QStringLiteral("%1 %2").arg(before).arg(after)));
     if (cost == TravelCost::JointTime)
-        QVERIFY(DrawingJointTravel(output, kDrawingHome) <
-                0.5 * DrawingJointTravel(drawing, kDrawingHome));
+        QVERIFY(DrawingArmTravel(output, kDrawingHome) <
+                0.5 * DrawingArmTravel(drawing, kDrawingHome));
 }
 
 void OptimizerTest::programLinesKeptInPlace() {

@@ -38,12 +38,14 @@ const char kImportHelp[] =
     "the file, nothing is written and the status is 1 (2 for a wrong command line).\n";
 
 const char kOptimizeHelp[] =
-    "usage: scara-cli optimize FILE [--tolerance T] [--cost distance|joint] [-o OUT]\n"
+    "usage: scara-cli optimize FILE [--tolerance T] [--cost distance|joint|best] [-o OUT]\n"
     "\n"
     "Optimises a program's drawing moves: joins paths whose ends meet, drops\n"
     "points that move the drawing by less than T units (0,25) and moves that go\n"
     "nowhere, and orders the paths (nearest neighbour, then 2-opt) to cut\n"
-    "pen-up travel. Lines other than plain G00/G01 moves stay where they are,\n"
+    "pen-up travel: by distance, by the joints' turn between the ends, or (best,\n"
+    "the default) both, keeping the order the arm travels faster. Lines other\n"
+    "than plain G00/G01 moves stay where they are,\n"
     "and every line is numbered anew. The program goes to OUT (\"-\": standard\n"
     "output) or standard output; the figures before and after to standard error.\n";
 
@@ -165,9 +167,12 @@ int runOptimize(const QStringList& args) {
             settings.tolerance = *value;
         } else if (arg == u"--cost" && hasValue) {
             const QString cost = args[++i];
-            if (cost != u"distance" && cost != u"joint")
-                return usageError(QStringLiteral("--cost is distance or joint"), kOptimizeHelp);
-            settings.cost = cost == u"joint" ? TravelCost::JointTime : TravelCost::Distance;
+            if (cost != u"distance" && cost != u"joint" && cost != u"best")
+                return usageError(QStringLiteral("--cost is distance, joint or best"),
+                                  kOptimizeHelp);
+            settings.cost = cost == u"joint"      ? TravelCost::JointTime
+                            : cost == u"distance" ? TravelCost::Distance
+                                                  : TravelCost::Best;
         } else if (!arg.startsWith(u'-') && file.isEmpty()) {
             file = arg;
         } else {
