@@ -125,6 +125,9 @@ int main(int argc, char** argv) {
                 qlonglong(imported->before.lines), qlonglong(imported->after.lines),
                 imported->before.penUpLength, imported->after.penUpLength,
                 qlonglong(imported->before.penLifts), qlonglong(imported->after.penLifts));
+    std::printf("  paths joined %lld, points dropped by simplifying %lld, zero moves %lld\n",
+                qlonglong(imported->counts.pathsJoined), qlonglong(imported->counts.pointsDropped),
+                qlonglong(imported->counts.zeroMoves));
     ordering("400 scattered strokes", scattered(400));
     for (const char* name : {"inkscape-plain.svg", "inkscape-drawing.svg"}) {
         const QString dir = QLatin1String(name) == QLatin1String("inkscape-drawing.svg")
