@@ -110,7 +110,7 @@ std::optional<QString> absurdNumber(const QXmlStreamAttributes& attributes) {
         u"y1"_qs, u"x2"_qs,     u"y2"_qs, u"transform"_qs, u"viewBox"_qs};
     static const QRegularExpression words(QStringLiteral("(?i)nan|inf"));
     static const QRegularExpression exponents(
-        QStringLiteral("[-+]?(?:\\d+\\.?\\d*|\\.\\d+)[eE][-+]?\\d+|\\d{16,}"));
+        QStringLiteral("[-+]?(?:\\d+\\.?\\d*|\\.\\d+)[eE][-+]?\\d+|(?<![\\d.])\\d{16,}"));
     for (const QXmlStreamAttribute& a : attributes) {
         if (!a.namespaceUri().isEmpty() || !geometry.contains(a.name().toString()))
             continue;
@@ -184,7 +184,11 @@ Result<SvgFacts> ReadSvgFacts(const QByteArray& data, const QString& name,
         qint64 line;
     };
     std::vector<UseRef> uses;
-    QMap<QString, qint64> unknown; // name -> first line
+    struct Unknown {
+        qint64 firstLine = 0;
+        int count = 0;
+    };
+    QMap<QString, Unknown> unknown;
     int depth = 0;
     int layerDepth = -1;
     qint64 elements = 0;
@@ -235,8 +239,10 @@ Result<SvgFacts> ReadSvgFacts(const QByteArray& data, const QString& name,
         } else if (isLayer(xml) && layerDepth < 0) {
             layerDepth = depth;
             ++layers;
-        } else if (!knownElements().contains(element) && !unknown.contains(element)) {
-            unknown.insert(element, xml.lineNumber());
+        } else if (!knownElements().contains(element)) {
+            Unknown& seen = unknown[element];
+            if (seen.count++ == 0)
+                seen.firstLine = xml.lineNumber();
         }
     }
     if (xml.hasError())
@@ -257,7 +263,7 @@ Result<SvgFacts> ReadSvgFacts(const QByteArray& data, const QString& name,
     if (images > 0)
         f.notDrawn.insert(svg::kKindImage, images);
     for (auto it = unknown.cbegin(); it != unknown.cend(); ++it)
-        f.notDrawn.insert(svg::kindUnknownElement(it.key(), it.value()), 1);
+        f.notDrawn.insert(svg::kindUnknownElement(it.key(), it->firstLine), it->count);
     return facts;
 }
 

@@ -297,8 +297,12 @@ void SvgGeometryTest::hiddenAndNotDrawn_data() {
            "M9QDwADhgGAWjR9awAAAABJRU5ErkJggg=='/>" +
                line
         << 1 << u"Nie narysowano: obraz × 1"_qs;
-    QTest::newRow("unknown element counted")
-        << "<blob/>" + line << 1 << u"Nie narysowano: nieznany element <blob>"_qs;
+    QTest::newRow("unknown elements counted")
+        << "<blob/>\n<blob/>" + line << 1
+        << u"Nie narysowano: nieznany element <blob> (pierwszy w linii 1) × 2"_qs;
+    QTest::newRow("long fractions are numbers like others")
+        << u"<line x1='0.30000000000000004441' y1='0' x2='10' y2='0' stroke='black'/>"_qs << 1
+        << QString();
 }
 
 void SvgGeometryTest::hiddenAndNotDrawn() {
