@@ -110,6 +110,7 @@ void Station::wireDrawings() {
     parts.window = window;
     parts.notifier = [window]() -> Notifier& { return window->notifier(); };
     parts.chooseDrawing = [window] { return ChooseDrawingFile(window); };
+    parts.converterSettings = [converter = converter_.get()] { return converter->settings(); };
     svgCommands_ = std::make_unique<SvgCommands>(std::move(parts));
     MainMenus& menus = window->menus();
     QObject::connect(menus.openSvg, &QAction::triggered, svgCommands_.get(),

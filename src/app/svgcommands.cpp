@@ -39,9 +39,15 @@ void SvgCommands::openDrawing() {
 }
 
 bool SvgCommands::openDrawingFile(const QString& file) {
-    SvgImportSettings settings;
-    settings.fit = true;
-    const Result<SvgImport> imported = ImportSvgFile(file, settings);
+    SvgImportSettings fitted;
+    fitted.fit = true;
+    const Result<SvgImportSettings> settings = WithConverterHeights(
+        fitted, parts_.converterSettings ? parts_.converterSettings() : ConverterSettings{});
+    if (!settings) {
+        parts_.notifier().showError(settings.error());
+        return false;
+    }
+    const Result<SvgImport> imported = ImportSvgFile(file, *settings);
     if (!imported) {
         parts_.notifier().showError(imported.error());
         return false;

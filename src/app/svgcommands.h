@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hpgl/convertersettings.h"
+
 #include <QObject>
 #include <QString>
 
@@ -20,6 +22,9 @@ struct SvgCommandParts {
     std::function<Notifier&()> notifier;
     // The open dialog for drawings: a file name, or empty when cancelled.
     std::function<QString()> chooseDrawing;
+    // The pen heights and travel height, as the converter's pages hold them
+    // (the defaults when not given).
+    std::function<ConverterSettings()> converterSettings;
 };
 
 // "Otwórz rysunek SVG", an SVG file dropped on the window, and "Optymalizuj

@@ -291,6 +291,10 @@ void ConverterWindow::copyGcode() {
     QGuiApplication::clipboard()->setText(text);
 }
 
+ConverterSettings ConverterWindow::settings() const {
+    return pages_->settings();
+}
+
 void ConverterWindow::optimizeOutput() {
     if (isConverting())
         return;

@@ -2,6 +2,7 @@
 
 #include "gcode/programtext.h"
 #include "hpgl/conversionloop.h"
+#include "hpgl/convertersettings.h"
 #include "hpgl/converterstate.h"
 
 #include <QMainWindow>
@@ -30,6 +31,8 @@ public:
 
     const ConverterState& converterState() const { return state_; }
     const ConverterProgress& progress() const { return progress_; }
+    // The settings pages' fields as they stand (pen heights, travel height...).
+    ConverterSettings settings() const;
     bool isConverting() const { return loop_ != nullptr; }
 
     // The menu commands, also reachable through the actions.

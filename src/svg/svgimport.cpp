@@ -2,6 +2,7 @@
 
 #include "base/inputfile.h"
 #include "base/numberformat.h"
+#include "hpgl/integertext.h"
 #include "hpgl/plotfitting.h"
 #include "svg/pathrecorder.h"
 #include "svg/svgmessages.h"
@@ -330,4 +331,19 @@ Result<SvgImport> ImportSvgFile(const QString& fileName, const SvgImportSettings
     if (data->size() > settings.mostBytes)
         return Failure{svg::tooLarge(fileName, settings.mostBytes >> 20)};
     return ImportSvg(*data, fileName, settings);
+}
+
+Result<SvgImportSettings> WithConverterHeights(SvgImportSettings settings,
+                                               const ConverterSettings& converter) {
+    for (size_t pen = 0; pen < 8; ++pen) {
+        const Result<qint32> height = readInteger(converter.penHeights[pen]);
+        if (!height)
+            return height.failure();
+        settings.penHeights[pen] = *height;
+    }
+    const Result<qint32> travel = readInteger(converter.travelHeight);
+    if (!travel)
+        return travel.failure();
+    settings.travelHeight = *travel;
+    return settings;
 }

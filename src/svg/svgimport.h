@@ -5,6 +5,7 @@
 #include "gcode/drawingprogram.h"
 #include "gcode/pathoptimizer.h"
 #include "gcode/programtext.h"
+#include "hpgl/convertersettings.h"
 
 #include <QByteArray>
 #include <QString>
@@ -47,6 +48,12 @@ struct SvgImportSettings {
     bool holdBetweenPens = false; // "M00" before each change of pen
     qint64 mostBytes = kMostBytes;
 };
+
+// The converter's pen heights and travel height as the import's (the other
+// settings as given); fails with the converter's text for a field that is
+// not a whole number.
+Result<SvgImportSettings> WithConverterHeights(SvgImportSettings settings,
+                                               const ConverterSettings& converter);
 
 // A document made into a program.
 struct SvgImport {

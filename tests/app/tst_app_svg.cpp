@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -24,6 +25,7 @@ private slots:
     void cleanup();
     void openDrawingFromTheMenu();
     void badDrawingKeepsTheProgram();
+    void penHeightsFromTheConverter();
     void droppedDrawingOpens();
     void optimizeTheProgram();
     void converterOptimizes();
@@ -81,6 +83,26 @@ void TestSvgCommands::badDrawingKeepsTheProgram() {
     QVERIFY(recorder_.errors.first().contains(bad));
     QCOMPARE(memoText(), before);
     QCOMPARE(station_->mainWindow().windowTitle(), caption);
+}
+
+void TestSvgCommands::penHeightsFromTheConverter() {
+    ConverterWindow& converter = station_->converterWindow();
+    child<QLineEdit>(&converter, "Edit6")->setText(u"4"_qs);  // "Pisak 1"
+    child<QLineEdit>(&converter, "Edit7")->setText(u"6"_qs);  // "Pisak 2"
+    child<QLineEdit>(&converter, "Edit1")->setText(u"12"_qs); // G00
+    QVERIFY(station_->svgCommands().openDrawingFile(
+        QStringLiteral(SCARA_SVG_DATA "/inkscape-layers.svg")));
+    const QString program = memoText();
+    QVERIFY2(program.contains(u" Z4") && program.contains(u" Z6") && program.contains(u" Z12"),
+             qPrintable(program));
+    QVERIFY(!program.contains(u" Z1 ") && !program.contains(u" Z10 "));
+    // A field that is not a whole number is the converter's error; nothing changes.
+    child<QLineEdit>(&converter, "Edit7")->setText(u"x"_qs);
+    QVERIFY(!station_->svgCommands().openDrawingFile(
+        QStringLiteral(SCARA_SVG_DATA "/inkscape-plain.svg")));
+    QCOMPARE(recorder_.errors.size(), 1);
+    QVERIFY2(recorder_.errors.first().contains(u"'x'"), qPrintable(recorder_.errors.first()));
+    QCOMPARE(memoText(), program);
 }
 
 void TestSvgCommands::droppedDrawingOpens() {
