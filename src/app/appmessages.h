@@ -14,6 +14,16 @@ QString captionWithFile(const QString& fullFileName);
 // Arithmetic errors of the settings fields.
 inline constexpr char16_t kDivisionByZero[] = u"Floating point division by zero";
 inline constexpr char16_t kOverflow[] = u"Floating point overflow";
+// The program is locked while it is being sent.
+inline constexpr char16_t kProgramLocked[] =
+    u"Program jest wysyłany do sterownika. Można go zmienić po zakończeniu albo przerwaniu "
+    u"wysyłania.";
+inline QString traceFile(const QString& fileName) {
+    return QStringLiteral("Przebieg transmisji zapisywany w pliku %1").arg(fileName);
+}
+inline constexpr char16_t kQuitWhileSending[] =
+    u"Program jest wysyłany do sterownika. Zakończyć mimo to? Wysyłanie zostanie przerwane "
+    u"bez podniesienia pisaka.";
 
 // A settings field that takes only positive numbers.
 QString notPositive(const QString& text); // '%1' nie jest liczbą dodatnią

@@ -67,6 +67,17 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     sendProgram = addItem(arm, "Wyslijprogram1", QStringLiteral("Wyslij program"));
     pauseSending =
         addItem(arm, "Przerwawwysyaniuprogramu1", QStringLiteral("Przerwa w wysyłaniu programu"));
+    arm->addSeparator();
+    holdSending = addItem(arm, "Wstrzymajwysylanie1", QStringLiteral("Wstrzymaj wysyłanie"));
+    holdSendingNow = addItem(arm, "Wstrzymajnatychmiast1", QStringLiteral("Wstrzymaj natychmiast"));
+    resumeSending = addItem(arm, "Wznowwysylanie1", QStringLiteral("Wznów wysyłanie"));
+    abortSending = addItem(arm, "Przerwijwysylanie1", QStringLiteral("Przerwij wysyłanie"));
+    abortSending->setShortcut(QKeySequence(Qt::Key_Escape));
+    for (QAction* item : {holdSending, holdSendingNow, resumeSending, abortSending})
+        item->setEnabled(false); // while a transfer runs or holds
+    arm->addSeparator();
+    traceWire = addItem(arm, "Zapisujprzebieg1", QStringLiteral("Zapisuj przebieg transmisji"));
+    traceWire->setCheckable(true);
 
     QMenu* help = addMenu(bar, "Pomoc1", QStringLiteral("Pomoc"));
     about = addItem(help, "Oprogeamie1", QStringLiteral("O programie"));

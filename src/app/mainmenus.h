@@ -45,6 +45,14 @@ struct MainMenus {
     QAction* referenceTravel;   // Jazdareferencyjna1 "Jazda referencyjna"
     QAction* sendProgram;       // Wyslijprogram1 "Wyslij program"
     QAction* pauseSending;      // Przerwawwysyaniuprogramu1 "Przerwa w wysyłaniu programu"
+    // The transfer's own controls, enabled while a transfer runs or holds.
+    QAction* holdSending;    // Wstrzymajwysylanie1 "Wstrzymaj wysyłanie" (at a pen-up point)
+    QAction* holdSendingNow; // Wstrzymajnatychmiast1 "Wstrzymaj natychmiast"
+    QAction* resumeSending;  // Wznowwysylanie1 "Wznów wysyłanie"
+    QAction* abortSending;   // Przerwijwysylanie1 "Przerwij wysyłanie" (Escape)
+    // Zapisujprzebieg1 "Zapisuj przebieg transmisji" (checkable): every frame
+    // and reply with time stamps into a file in the user's data folder.
+    QAction* traceWire;
     // Pomoc1
     QAction* about; // Oprogeamie1 "O programie"
     // PopupMenu1

@@ -238,12 +238,27 @@ void MainWindow::toggleSettingsBar() {
     panel->setHidden(!panel->isHidden());
 }
 
+bool MainWindow::closeConfirmed() {
+    if (closeConfirmed_)
+        return true;
+    const QString question = closeQuestion_ ? closeQuestion_() : QString();
+    return question.isEmpty() || dialogs_->confirm(question);
+}
+
 void MainWindow::exitStation() {
+    if (!closeConfirmed())
+        return;
+    closeConfirmed_ = true; // asked once for this close
     emit exitRequested();
     close();
+    closeConfirmed_ = false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!closeConfirmed()) {
+        event->ignore();
+        return;
+    }
     emit closing();
     event->accept();
 }

@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class AboutPanel;
@@ -71,6 +72,11 @@ public:
     Notifier& notifier() const { return *notifier_; }
     StationDialogs& dialogs() const { return *dialogs_; }
     void notify(const QString& text);
+    // Asked before the station closes: the question to put to the operator,
+    // or an empty text when closing needs no question.
+    void setCloseQuestion(std::function<QString()> question) {
+        closeQuestion_ = std::move(question);
+    }
     void showError(const QString& text);
 
     // The document: the program, the plot and the settings.
@@ -120,7 +126,11 @@ private:
     void startUp();
     void showSettingsResult(const Result<QString>& minimalMove);
 
+    bool closeConfirmed();
+
     StationDocument& document_;
+    std::function<QString()> closeQuestion_;
+    bool closeConfirmed_ = false; // asked once for this close
     std::unique_ptr<Notifier> notifier_;
     std::unique_ptr<StationDialogs> dialogs_;
     std::unique_ptr<MainMenus> menus_;

@@ -36,7 +36,16 @@ constexpr QRgb kElbowMarkColour = 0xffff00ff;
 ProgramCommands::ProgramCommands(ProgramCommandParts parts, QObject* parent)
     : QObject(parent), parts_(std::move(parts)) {}
 
+bool ProgramCommands::refusedWhileSending() {
+    if (!programLocked())
+        return false;
+    parts_.notifier().showError(QString::fromUtf16(AppMessages::kProgramLocked));
+    return true;
+}
+
 void ProgramCommands::openProgramFile() {
+    if (refusedWhileSending())
+        return;
     shift_ = {};
     const QString fileName = parts_.dialogs().openProgramFile();
     if (fileName.isEmpty())
@@ -45,6 +54,8 @@ void ProgramCommands::openProgramFile() {
 }
 
 bool ProgramCommands::openProgramFile(const QString& fileName) {
+    if (refusedWhileSending())
+        return false;
     shift_ = {};
     emit startPointReset();
     parts_.programList->clear();
@@ -72,6 +83,8 @@ bool ProgramCommands::openProgramFile(const QString& fileName) {
 }
 
 void ProgramCommands::newProgram() {
+    if (refusedWhileSending())
+        return;
     shift_ = {};
     emit startPointReset();
     parts_.programList->clear();
@@ -88,6 +101,8 @@ void ProgramCommands::newProgram() {
 }
 
 void ProgramCommands::refreshFromMemo() {
+    if (refusedWhileSending())
+        return;
     ProgramMemo* memo = parts_.programPage->programMemo();
     const ProgramText lines = memo->program();
     parts_.programList->clear();
@@ -100,6 +115,8 @@ void ProgramCommands::refreshFromMemo() {
 }
 
 void ProgramCommands::pasteFromClipboard() {
+    if (refusedWhileSending())
+        return;
     ProgramMemo* memo = parts_.programPage->programMemo();
     QString text = QGuiApplication::clipboard()->text();
     if (text.isEmpty())
@@ -148,6 +165,8 @@ bool ProgramCommands::refreshProgram() {
 
 bool ProgramCommands::insertConvertedProgram(const ProgramText& lines,
                                              const QString& hpglFileName) {
+    if (refusedWhileSending())
+        return false;
     shift_ = {};
     emit startPointReset();
     parts_.programList->clear();
@@ -236,6 +255,10 @@ void ProgramCommands::plotReleased(QPointF plotPosition) {
     const ProgramShift shift{qint32(std::lround(travel.x())), qint32(std::lround(travel.y()))};
     if (shift.dx == 0 && shift.dy == 0)
         return; // a click: nothing moves, the simulation's trace stays
+    if (programLocked()) {
+        parts_.notifier().notify(QString::fromUtf16(AppMessages::kProgramLocked));
+        return;
+    }
     shift_ = shift;
     refreshProgram();
     shift_ = {};

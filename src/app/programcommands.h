@@ -51,6 +51,11 @@ public:
     // Tells whether the reference travel has been completed (the controller
     // link's ReferenceSet); opening a file then enables "Wyslij program".
     void setReferenceSetQuery(std::function<bool()> query) { referenceSet_ = std::move(query); }
+    // Tells whether a transfer to the controller runs or holds: the program
+    // is locked then, and every command that would change it is refused
+    // with a message, so that the lines on the wire never change.
+    void setTransferQuery(std::function<bool()> query) { transferring_ = std::move(query); }
+    bool programLocked() const { return transferring_ && transferring_(); }
 
     void newProgram();                             // Nowyprogram1: an empty program
     void openProgramFile();                        // Otwrz1Click
@@ -90,6 +95,8 @@ signals:
 
 private:
     bool prepare();
+    // True, after telling the operator, when the program is locked.
+    bool refusedWhileSending();
     void showCheckReport(const CheckReport& report, const PathCheckReport& path);
 
     ProgramCommandParts parts_;
@@ -97,4 +104,5 @@ private:
     ProgramShift shift_;
     std::optional<QPointF> pressPosition_;
     std::function<bool()> referenceSet_;
+    std::function<bool()> transferring_;
 };

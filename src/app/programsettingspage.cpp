@@ -57,6 +57,13 @@ ProgramSettingsPage::ProgramSettingsPage(QWidget* parent)
     }
     grid->addWidget(tickedBox("CheckBox1", QStringLiteral("Pokaż ruch G00"), colourGroup),
                     kPlotRowCount + 1, 0, 1, 3);
+    grid->addWidget(new QLabel(QStringLiteral("Postęp wysyłania"), colourGroup), kPlotRowCount + 2,
+                    0, 1, 2);
+    progressShape_ = new ColorShape(QColor::fromRgb(kDefaultProgressColour), colourGroup);
+    progressShape_->setObjectName(QStringLiteral("Shape%1").arg(kProgressShape));
+    grid->addWidget(progressShape_, kPlotRowCount + 2, 2, Qt::AlignHCenter);
+    connect(progressShape_, &ColorShape::pressed, this,
+            [this] { emit shapePressed(kProgressShape); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(settings);
@@ -75,7 +82,13 @@ bool ProgramSettingsPage::checkReach() const {
 }
 
 ColorShape* ProgramSettingsPage::shape(int number) const {
+    if (number == kProgressShape)
+        return progressShape_;
     return shapes_.at(std::size_t(number - 1));
+}
+
+QRgb ProgramSettingsPage::progressColour() const {
+    return progressShape_->colour().rgb();
 }
 
 PlotColours ProgramSettingsPage::colours() const {

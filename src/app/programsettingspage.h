@@ -26,7 +26,11 @@ public:
     bool removeRepeated() const;
     bool checkReach() const;
 
-    ColorShape* shape(int number) const; // 1..16
+    // The shape that holds the progress colour ("Postęp wysyłania"): the plot
+    // draws the moves the controller has acknowledged over in it.
+    static constexpr int kProgressShape = 17;
+    ColorShape* shape(int number) const; // 1..16, and kProgressShape
+    QRgb progressColour() const;
     PlotColours colours() const;
     void setColours(const PlotColours& colours);
 
@@ -38,6 +42,7 @@ signals:
 
 private:
     std::array<ColorShape*, kShapeCount> shapes_{};
+    ColorShape* progressShape_ = nullptr;
     QCheckBox* round_;
     QCheckBox* removeRepeated_;
     QCheckBox* checkReach_;

@@ -1,13 +1,20 @@
 #include "app/station.h"
 
+#include "app/appmessages.h"
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
 #include "app/programlistsource.h"
 #include "app/stationcontrollercontrols.h"
 #include "app/stationsimulationview.h"
+#include "app/stationtransferview.h"
 #include "app/svgcommands.h"
+#include "app/transferpage.h"
 #include "controller/controllerlink.h"
 #include "controller/widgets/controllerwindowbinding.h"
+#include "controller/widgets/portselectors.h"
+#include "controller/widgets/transfermonitor.h"
+#include "controller/widgets/transferpanel.h"
+#include "gcode/programfigures.h"
 #include "hpgl/converterwindow.h"
 #include "motion/armgeometry.h"
 #include "motion/simulationcommands.h"
@@ -27,6 +34,7 @@ Station::Station() : thread_(std::make_unique<SimulationThread>()) {
     wireSimulation();
     wireController();
     wireDrawings();
+    wireTransfer();
 
     // "Zakończ" in the converter window ends the whole station.
     QObject::connect(converter_.get(), &ConverterWindow::quitRequested, main_.get(),
@@ -48,6 +56,8 @@ Station::~Station() {
     // the simulation's other parts and the windows go, and the thread last.
     handOver_.reset();
     svgCommands_.reset();
+    transferMonitor_.reset();
+    transferView_.reset();
     controller_.reset();
     simulationCommands_.reset();
     presenter_.reset();
@@ -119,6 +129,40 @@ void Station::wireDrawings() {
                      &SvgCommands::optimizeProgram);
     window->setAcceptDrops(true);
     window->installEventFilter(svgCommands_.get());
+}
+
+void Station::wireTransfer() {
+    ControllerLink* link = &controller_->link();
+    transferView_ = std::make_unique<StationTransferView>(*main_);
+    transferMonitor_ = std::make_unique<TransferMonitor>(*link, *transferView_);
+    transferMonitor_->setProgram(programSource_.get());
+    MainMenus& menus = main_->menus();
+    main_->transferPage()->transferPanel()->setCommands(menus.holdSending, menus.holdSendingNow,
+                                                        menus.resumeSending, menus.abortSending);
+    ProgramCommands* commands = main_->programCommands();
+    commands->setTransferQuery([link] { return link->state().sending(); });
+    main_->setCloseQuestion([link] {
+        return link->state().sending() ? QString::fromUtf16(AppMessages::kQuitWhileSending)
+                                       : QString();
+    });
+    QObject::connect(commands, &ProgramCommands::programPrepared, main_.get(),
+                     [this] { showEstimate(); });
+    QObject::connect(&controller_->portSelectors(), &PortSelectors::baudRateChanged, main_.get(),
+                     [this] { showEstimate(); });
+    QObject::connect(controller_.get(), &ControllerWindowBinding::traceStarted, main_.get(),
+                     [window = main_.get()](const QString& fileName) {
+                         window->notify(AppMessages::traceFile(fileName));
+                     });
+    showEstimate();
+}
+
+void Station::showEstimate() {
+    TransferModel model;
+    model.baud = controller_->portSelectors().baudRate();
+    transferMonitor_->setBaudRate(model.baud);
+    const ProgramText program = document_.program().snapshot();
+    main_->transferPage()->transferPanel()->showEstimate(
+        StationTransferView::estimateText(MeasureProgram(program), model, program.byteCount()));
 }
 
 void Station::shutDown() {

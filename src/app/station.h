@@ -15,6 +15,8 @@ class SimulationPresenter;
 class SimulationThread;
 class StationSimulationView;
 class SvgCommands;
+class StationTransferView;
+class TransferMonitor;
 class VisualisationWindow;
 
 // The whole station, put together in its start-up order: the simulation
@@ -22,7 +24,7 @@ class VisualisationWindow;
 // visualisation window TForm2 and the converter window TForm3, the last two
 // hidden; then the simulation's parts (the main window's view of it, the
 // presenter, the thread's hand-over, the commands) and the controller link's
-// binding, each wired to the windows with typed connections. The station
+// binding and the transfer's monitor, each wired to the windows with typed connections. The station
 // owns every part from its creation; the document (program, plot, settings)
 // and the pose the simulation writes and the 3D view draws outlive all of
 // them.
@@ -39,6 +41,7 @@ public:
     SimulationPresenter& simulationPresenter() { return *presenter_; }
     ControllerWindowBinding& controller() { return *controller_; }
     SvgCommands& svgCommands() { return *svgCommands_; }
+    TransferMonitor& transferMonitor() { return *transferMonitor_; }
     ViewPose& viewPose() { return pose_; }
     StationDocument& document() { return document_; }
 
@@ -50,6 +53,9 @@ private:
     void wireSimulation();
     void wireController();
     void wireDrawings();
+    void wireTransfer();
+    // The estimate of the prepared program at the chosen line speed.
+    void showEstimate();
 
     ViewPose pose_;
     StationDocument document_;
@@ -64,4 +70,6 @@ private:
     std::unique_ptr<ProgramListSource> programSource_;
     std::unique_ptr<ControllerWindowBinding> controller_;
     std::unique_ptr<SvgCommands> svgCommands_;
+    std::unique_ptr<StationTransferView> transferView_;
+    std::unique_ptr<TransferMonitor> transferMonitor_;
 };

@@ -46,6 +46,11 @@ ControllerControls StationControllerControls(MainWindow& window) {
     c.referenceTravelItem = menus.referenceTravel;
     c.sendProgramItem = menus.sendProgram;
     c.pauseItem = menus.pauseSending;
+    c.holdItem = menus.holdSending;
+    c.holdNowItem = menus.holdSendingNow;
+    c.resumeItem = menus.resumeSending;
+    c.abortItem = menus.abortSending;
+    c.traceItem = menus.traceWire;
     c.window = &window;
     return c;
 }

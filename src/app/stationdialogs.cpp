@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <QFileDialog>
+#include <QMessageBox>
 
 namespace {
 const QString kProgramFilter = QStringLiteral("cnc (*.nc)");
@@ -25,6 +26,14 @@ QString WindowDialogs::runFileDialog(QFileDialog*& dialog, const char* name, boo
     if (dialog->exec() != QDialog::Accepted || dialog->selectedFiles().isEmpty())
         return {};
     return dialog->selectedFiles().constFirst();
+}
+
+bool WindowDialogs::confirm(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("SCARA"), question,
+                    QMessageBox::Yes | QMessageBox::No, owner_);
+    box.setObjectName(QStringLiteral("ConfirmBox"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 QString WindowDialogs::openProgramFile() {

@@ -23,6 +23,8 @@ public:
     // The chosen colour, or nothing when the operator cancels. The dialog
     // opens with the colour last chosen in it (black the first time).
     virtual std::optional<QColor> chooseColour() = 0;
+    // A yes-or-no question; false when the operator says no or closes it.
+    virtual bool confirm(const QString& question) = 0;
 };
 
 // The operator's dialogs, children of the window made at their first use
@@ -37,6 +39,7 @@ public:
     QString saveProgramFile() override;
     QString savePictureFile() override;
     std::optional<QColor> chooseColour() override;
+    bool confirm(const QString& question) override;
 
 private:
     QString runFileDialog(QFileDialog*& dialog, const char* name, bool save, const QString& filter,

@@ -22,7 +22,8 @@ const std::array<PanelDesign, StationStatusBar::kPanelCount> kPanels{{
 }};
 } // namespace
 
-StationStatusBar::StationStatusBar(QWidget* parent) : QStatusBar(parent), note_(new QLabel(this)) {
+StationStatusBar::StationStatusBar(QWidget* parent)
+    : QStatusBar(parent), note_(new QLabel(this)), transfer_(new QLabel(this)) {
     setObjectName(QStringLiteral("StatusBar1"));
     setSizeGripEnabled(false);
     for (int i = 0; i < kPanelCount; ++i) {
@@ -41,6 +42,19 @@ StationStatusBar::StationStatusBar(QWidget* parent) : QStatusBar(parent), note_(
     // A long note gives way to the panels (its whole text is its tool tip).
     note_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(note_, 1);
+    transfer_->setObjectName(QStringLiteral("StatusTransfer"));
+    transfer_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    transfer_->hide();
+    addPermanentWidget(transfer_);
+}
+
+void StationStatusBar::setTransferText(const QString& text) {
+    transfer_->setText(text);
+    transfer_->setVisible(!text.isEmpty());
+}
+
+QString StationStatusBar::transferText() const {
+    return transfer_->text();
 }
 
 void StationStatusBar::setPanelText(int index, const QString& text) {

@@ -20,9 +20,14 @@ public:
     void setPanelText(int index, const QString& text);
     QString panelText(int index) const;
     void setNote(const QString& text);
+    // The transfer's progress (StatusTransfer), at the right; an empty text
+    // hides it.
+    void setTransferText(const QString& text);
+    QString transferText() const;
     QString note() const;
 
 private:
     std::array<QLabel*, kPanelCount> panels_{};
     QLabel* note_;
+    QLabel* transfer_;
 };

@@ -1,6 +1,7 @@
 #include "app/transferpage.h"
 
 #include "app/pagestyle.h"
+#include "controller/widgets/transferpanel.h"
 
 #include <QFontDatabase>
 #include <QPlainTextEdit>
@@ -8,7 +9,8 @@
 
 TransferPage::TransferPage(QWidget* parent)
     : QWidget(parent), memo5_(PageStyle::makeMemo(QStringLiteral("Memo5"), true, this)),
-      terminal_(PageStyle::makeMemo(QStringLiteral("ComTerminal1"), false, this)) {
+      terminal_(PageStyle::makeMemo(QStringLiteral("ComTerminal1"), false, this)),
+      panel_(new TransferPanel(this)) {
     setObjectName(QStringLiteral("GkodIII"));
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     terminal_->setFont(fixed);
@@ -18,6 +20,7 @@ TransferPage::TransferPage(QWidget* parent)
     colours.setColor(QPalette::Text, Qt::white);
     terminal_->setPalette(colours);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(panel_);
     layout->addWidget(memo5_);
     layout->addWidget(terminal_);
 }

@@ -54,8 +54,20 @@ void ControllerLink::programPrepared() {
 void ControllerLink::sendProgramChosen(TransferStart start) {
     carryOut(state_.sendProgramChosen(start));
 }
+void ControllerLink::sendProgramFrom(int from, TransferStart start) {
+    carryOut(state_.sendProgramFrom(from, start));
+}
 void ControllerLink::pauseChosen() {
     carryOut(state_.pauseChosen());
+}
+void ControllerLink::holdChosen(ControllerLinkState::Hold how) {
+    carryOut(state_.holdChosen(how));
+}
+void ControllerLink::resumeChosen() {
+    carryOut(state_.resumeChosen());
+}
+void ControllerLink::abortChosen() {
+    carryOut(state_.abortChosen());
 }
 void ControllerLink::noticeClosed() {
     carryOut(state_.noticeClosed());
@@ -65,6 +77,8 @@ void ControllerLink::sendTyped(const QByteArray& keys) {
     if (!port_.connected())
         return;
     for (char key : keys) {
+        if (trace_)
+            trace_->sent(QByteArray(1, key));
         if (Result<qint64> written = port_.sendText(QByteArray(1, key)); !written) {
             emit errorRaised(written.error());
             return;
@@ -74,6 +88,8 @@ void ControllerLink::sendTyped(const QByteArray& keys) {
 
 void ControllerLink::chunkReceived(const QByteArray& chunk) {
     // The link sees the chunk first, the terminal shows it afterwards.
+    if (trace_)
+        trace_->received(chunk);
     carryOut(state_.ReceiveChunk(chunk));
     emit received(chunk);
 }
@@ -106,6 +122,8 @@ void ControllerLink::carryOut(const LinkActions& actions) {
         case LinkAction::Kind::Write:
             if (writeFailed)
                 break; // the rest of this command's frames
+            if (trace_)
+                trace_->sent(action.bytes);
             if (Result<qint64> written = port_.sendText(action.bytes); !written) {
                 writeFailed = true;
                 emit errorRaised(written.error());
@@ -134,6 +152,11 @@ void ControllerLink::carryOut(const LinkActions& actions) {
             break;
         case LinkAction::Kind::ShowNotice:
             emit noticeRaised(action.text);
+            break;
+        case LinkAction::Kind::Transfer:
+            if (trace_ && action.transfer.step == TransferStep::Held)
+                trace_->note(QStringLiteral("held before line %1").arg(action.transfer.index + 1));
+            emit transferChanged(action.transfer);
             break;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "controller/controllerlinkstate.h"
 #include "controller/serialport.h"
+#include "controller/wiretrace.h"
 
 #include <QObject>
 #include <QTimer>
@@ -30,6 +31,9 @@ public:
     QTimer& timer() { return timer_; }
 
     void setSettingsSource(SettingsSource source) { settingsSource_ = std::move(source); }
+    // Where the link writes every frame sent and chunk received (not owned;
+    // null for none).
+    void setTrace(WireTrace* trace) { trace_ = trace; }
     void setControllerAddress(const QByteArray& address) { state_.setControllerAddress(address); }
     // The program the transfer sends (not owned); call programPrepared() when
     // a new one exists.
@@ -48,7 +52,11 @@ public:
     void moveChosen(ControllerLinkState::MoveAxis axis, const QString& fieldText);
     void programPrepared();
     void sendProgramChosen(TransferStart start = TransferStart::AtNextTick);
+    void sendProgramFrom(int from, TransferStart start = TransferStart::AtNextTick);
     void pauseChosen();
+    void holdChosen(ControllerLinkState::Hold how);
+    void resumeChosen();
+    void abortChosen();
     void noticeClosed();
     // Keys typed into the terminal view: sent at once, one write each, while
     // the port is open.
@@ -65,6 +73,8 @@ signals:
     // A received chunk after the link has handled it, for the terminal view.
     void received(const QByteArray& chunk);
     void lampChanged(Lamp lamp, bool lit);
+    // The program transfer's progress, step by step.
+    void transferChanged(const TransferEvent& event);
 
 private:
     void carryOut(const LinkActions& actions);
@@ -75,4 +85,5 @@ private:
     SerialPort port_;
     QTimer timer_;
     SettingsSource settingsSource_;
+    WireTrace* trace_ = nullptr;
 };

@@ -53,6 +53,7 @@ LinkActions ControllerLinkState::portOpenFailed(const QString& error) {
 
 LinkActions ControllerLinkState::disconnectChosen() {
     LinkActions actions;
+    holdForLostLink(actions);
     stopTimer(actions);
     actions.push_back(Action::closePort());
     showDisconnected(actions);
@@ -63,6 +64,7 @@ LinkActions ControllerLinkState::portLost(const QString& error) {
     if (!portOpen_)
         return {}; // reported once per connection
     LinkActions actions;
+    holdForLostLink(actions);
     stopTimer(actions);
     actions.push_back(Action::closePort());
     showDisconnected(actions);
@@ -71,8 +73,9 @@ LinkActions ControllerLinkState::portLost(const QString& error) {
 }
 
 void ControllerLinkState::showDisconnected(LinkActions& actions) {
-    // The transfer (Sending, BlockIndex), the reference point and the mode
-    // stay as they are, so that the operator can connect again.
+    // A transfer holds at its line (see holdForLostLink); the reference
+    // point and the mode stay as they are, so that the operator can connect
+    // again and resume.
     portOpen_ = false;
     connected_ = false;
     actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::kDisconnected));
@@ -173,23 +176,46 @@ LinkActions ControllerLinkState::programPrepared() {
 }
 
 LinkActions ControllerLinkState::sendProgramChosen(TransferStart start) {
+    return sendProgramFrom(0, start);
+}
+
+LinkActions ControllerLinkState::sendProgramFrom(int from, TransferStart start) {
     if (!programLoaded_)
         return {}; // the command stays disabled until a program exists
-    sending_ = true;
-    blockIndex_ = 0;
+    phase_ = Phase::Running;
+    request_ = Request::None;
+    blockIndex_ = std::max(0, from);
     lineSent_ = false;
+    modeAckPending_ = false;
+    pen_ = PenPoint{};
+    travel_ = Travel::None;
+    travelLine_.clear();
+    if (blockIndex_ > 0 && program_) {
+        // Where the lines before the first one to send leave the arm.
+        for (int i = 0; i < blockIndex_; ++i) {
+            if (const std::optional<QByteArray> line = program_->lineAt(i))
+                pen_.follow(*line);
+        }
+        pen_.penDown = false;
+        travel_ = Travel::TravelIn;
+        travelLine_ = pen_.travelLine();
+    }
     LinkActions actions;
+    report(TransferStep::Started, actions, blockIndex_);
     if (!automaticMode_) {
         // Unticking the box is a change of mode like any other.
         actions.push_back(Action::setChecked(LinkControl::ManualModeBox, false));
         switchMode(actions);
+        // Its acknowledgement must not be taken for line 0's: line 0 waits
+        // for it (or for one whole interval without it).
+        modeAckPending_ = portOpen_;
     }
     actions.push_back(Action::setEnabled(LinkControl::ManualModeBox, false));
-    if (start == TransferStart::AtOnce && portOpen_) {
+    if (start == TransferStart::AtOnce && portOpen_ && !modeAckPending_) {
         // Line 0 now, its re-send a whole interval later.
         stopTimer(actions);
         SendBlock(blockIndex_, actions);
-        if (sending_)
+        if (sending())
             startTimer(actions);
         return actions;
     }
@@ -206,26 +232,104 @@ LinkActions ControllerLinkState::pauseChosen() {
     return actions;
 }
 
+LinkActions ControllerLinkState::holdChosen(Hold how) {
+    if (phase_ != Phase::Running || request_ == Request::Abort)
+        return {};
+    LinkActions actions;
+    if (lineSent_) {
+        // The line in flight is finished first.
+        if (how == Hold::Now || request_ != Request::HoldNow)
+            request_ = how == Hold::Now ? Request::HoldNow : Request::HoldAtPenUp;
+        return actions;
+    }
+    // Nothing in flight (before the first tick): hold where the arm is.
+    if (how == Hold::Now && pen_.penDown && portOpen_) {
+        request_ = Request::HoldNow;
+        sendLift(actions);
+        return actions;
+    }
+    enterHold(how == Hold::Now ? TransferHold::Immediate : TransferHold::PenUp, actions);
+    return actions;
+}
+
+LinkActions ControllerLinkState::resumeChosen() {
+    if (phase_ != Phase::Held)
+        return {};
+    if (!portOpen_)
+        return {Action::showError(LinkTexts::kResumeNeedsLink)};
+    phase_ = Phase::Running;
+    request_ = Request::None;
+    lineSent_ = false;
+    LinkActions actions;
+    report(TransferStep::Resumed, actions, blockIndex_);
+    // The line that was not acknowledged goes now, its re-send a whole
+    // interval later.
+    stopTimer(actions);
+    SendBlock(blockIndex_, actions);
+    if (sending())
+        startTimer(actions);
+    return actions;
+}
+
+LinkActions ControllerLinkState::abortChosen() {
+    if (phase_ == Phase::Idle)
+        return {};
+    LinkActions actions;
+    if (phase_ == Phase::Running && lineSent_) {
+        request_ = Request::Abort; // after the line in flight
+        return actions;
+    }
+    // Nothing in flight: lift the pen where it stands, or end now.
+    request_ = Request::Abort;
+    if (pen_.penDown && portOpen_) {
+        phase_ = Phase::Running;
+        sendLift(actions);
+        return actions;
+    }
+    finishTransfer(TransferStep::Aborted, actions);
+    return actions;
+}
+
 LinkActions ControllerLinkState::noticeClosed() {
     // A transfer started again while the notice was open keeps the box
     // disabled.
-    if (sending_)
+    if (sending())
         return {};
     return {Action::setEnabled(LinkControl::ManualModeBox, true)};
 }
 
 LinkActions ControllerLinkState::timerTick() {
     LinkActions actions;
-    if (sending_ && portOpen_)
-        SendBlock(blockIndex_, actions);
+    if (phase_ != Phase::Running || !portOpen_)
+        return actions;
+    if (modeAckPending_) {
+        // The mode frame's acknowledgement did not come within a whole
+        // interval: line 0 goes at the next tick.
+        modeAckPending_ = false;
+        return actions;
+    }
+    SendBlock(blockIndex_, actions);
     return actions;
 }
 
 void ControllerLinkState::SendBlock(int index, LinkActions& actions) {
     actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, false));
+    const bool again = lineSent_;
+    if (travel_ != Travel::None) {
+        lineSent_ = true;
+        TransferEvent event{again ? TransferStep::LineResent : TransferStep::LineSent, index};
+        event.travel = true;
+        actions.push_back(Action::transferStep(event));
+        const QByteArray body = BlockFrame(address_, travelLine_);
+        actions.push_back(Action::appendLog(body));
+        SendToController(body, actions);
+        SendToController(kFrameEnd, actions);
+        return;
+    }
     const std::optional<QByteArray> line = program_ ? program_->lineAt(index) : std::nullopt;
     if (line) {
         lineSent_ = true;
+        report(again ? TransferStep::LineResent : TransferStep::LineSent, actions, index);
         const QByteArray body = BlockFrame(address_, *line);
         actions.push_back(Action::appendLog(body));
         SendToController(body, actions);
@@ -233,11 +337,132 @@ void ControllerLinkState::SendBlock(int index, LinkActions& actions) {
         return;
     }
     // Past the last line: the transfer is over.
+    finishTransfer(TransferStep::Finished, actions);
+}
+
+void ControllerLinkState::lineAcknowledged(LinkActions& actions) {
+    lineSent_ = false;
+    if (travel_ != Travel::None) {
+        TransferEvent event{TransferStep::LineAcknowledged, blockIndex_};
+        event.travel = true;
+        actions.push_back(Action::transferStep(event));
+        const Travel was = travel_;
+        travel_ = Travel::None;
+        travelLine_.clear();
+        pen_.penDown = false;
+        if (was == Travel::Lift && request_ == Request::None) {
+            // Only an operator's pause or abort lifts the pen.
+            request_ = Request::HoldNow;
+        }
+        afterPenUp(actions);
+        return;
+    }
+    if (program_) {
+        if (const std::optional<QByteArray> line = program_->lineAt(blockIndex_))
+            pen_.follow(*line);
+    }
+    report(TransferStep::LineAcknowledged, actions, blockIndex_);
+    ++blockIndex_;
+    const bool more = program_ && program_->lineAt(blockIndex_).has_value();
+    if (!more) {
+        // The end of the program ends the transfer, whatever was asked.
+        finishTransfer(TransferStep::Finished, actions);
+        return;
+    }
+    switch (request_) {
+    case Request::None:
+        SendBlock(blockIndex_, actions);
+        return;
+    case Request::HoldAtPenUp:
+        if (pen_.penDown)
+            SendBlock(blockIndex_, actions); // the next pen-up point
+        else
+            enterHold(TransferHold::PenUp, actions);
+        return;
+    case Request::HoldNow:
+    case Request::Abort:
+        if (pen_.penDown && portOpen_)
+            sendLift(actions);
+        else
+            afterPenUp(actions);
+        return;
+    }
+}
+
+void ControllerLinkState::afterPenUp(LinkActions& actions) {
+    switch (request_) {
+    case Request::None:
+    case Request::HoldAtPenUp:
+        if (request_ == Request::HoldAtPenUp) {
+            enterHold(TransferHold::PenUp, actions);
+            return;
+        }
+        SendBlock(blockIndex_, actions);
+        return;
+    case Request::HoldNow:
+        enterHold(TransferHold::Immediate, actions);
+        return;
+    case Request::Abort:
+        finishTransfer(TransferStep::Aborted, actions);
+        return;
+    }
+}
+
+void ControllerLinkState::sendLift(LinkActions& actions) {
+    travel_ = Travel::Lift;
+    travelLine_ = pen_.travelLine();
+    lineSent_ = false;
+    SendBlock(blockIndex_, actions);
+}
+
+void ControllerLinkState::enterHold(TransferHold why, LinkActions& actions) {
+    phase_ = Phase::Held;
+    request_ = Request::None;
+    lineSent_ = false;
+    modeAckPending_ = false;
+    TransferEvent event{TransferStep::Held, blockIndex_};
+    event.hold = why;
+    actions.push_back(Action::transferStep(event));
+}
+
+void ControllerLinkState::holdForLostLink(LinkActions& actions) {
+    if (phase_ == Phase::Idle)
+        return;
+    if (request_ == Request::Abort) {
+        // Nothing more can go out: the abort ends it here.
+        finishTransfer(TransferStep::Aborted, actions);
+        return;
+    }
+    // The line in flight goes again when the operator resumes; a travel line
+    // of the station's own is dropped (the resume re-sends the program line).
+    travel_ = Travel::None;
+    travelLine_.clear();
+    modeAckPending_ = false;
+    enterHold(TransferHold::LinkLost, actions);
+}
+
+void ControllerLinkState::finishTransfer(TransferStep how, LinkActions& actions) {
     stopTimer(actions);
-    sending_ = false;
+    const int reached = blockIndex_;
+    phase_ = Phase::Idle;
+    request_ = Request::None;
+    lineSent_ = false;
+    travel_ = Travel::None;
+    travelLine_.clear();
+    modeAckPending_ = false;
     blockIndex_ = 0;
+    report(how, actions, reached);
     actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
-    actions.push_back(Action::showNotice(LinkTexts::kTransferDone));
+    actions.push_back(Action::showNotice(how == TransferStep::Aborted
+                                             ? LinkTexts::transferAbortedAt(reached + 1)
+                                             : LinkTexts::kTransferDone));
+}
+
+void ControllerLinkState::report(TransferStep step, LinkActions& actions, int index) const {
+    TransferEvent event{step, index};
+    if (step == TransferStep::Started)
+        event.count = program_ ? program_->lineCount() : 0;
+    actions.push_back(Action::transferStep(event));
 }
 
 // --- Replies ----------------------------------------------------------------
@@ -282,16 +507,19 @@ void ControllerLinkState::DispatchReply(LinkActions& actions) {
     clearRxBuffer(); // matched or not, the line is done
     if (!acknowledged)
         return;
-    if (sending_) {
+    if (phase_ == Phase::Running) {
+        if (modeAckPending_) {
+            // "Manual control off" at the start: line 0 goes at the next tick.
+            modeAckPending_ = false;
+            return;
+        }
         // An acknowledgement before the current line went out (a doubled one
         // of the connect or mode frame, in the gap before the first tick) is
         // not the line's.
         if (!lineSent_)
             return;
         // The acknowledgement names no line: it always advances by one.
-        ++blockIndex_;
-        lineSent_ = false;
-        SendBlock(blockIndex_, actions);
+        lineAcknowledged(actions);
         return;
     }
     if (lastFixedFrame_ == FixedFrames::kConnect) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/linkaction.h"
+#include "controller/penpoint.h"
 
 #include <QByteArray>
 #include <QString>
@@ -27,6 +28,15 @@ enum class TransferStart { AtNextTick, AtOnce };
 // advances it by exactly one line (a doubled acknowledgement skips a line).
 // An acknowledgement that arrives before the current line has gone out at
 // all answers something else and is not counted.
+//
+// A transfer runs or holds. It holds at the operator's pause (at the next
+// pen-up point, or at once with the pen lifted) and when the port closes in
+// its middle; while it holds, nothing of the program goes out, received data
+// does not end the hold, and acknowledgements belong to the fixed frames
+// (so the connect frame's, after a reconnect, is the connect's). It goes on
+// only when the operator resumes it, with the line that was not acknowledged.
+// The operator's abort sends nothing after the line in flight, except one
+// travel line to the point reached when the pen is down.
 class ControllerLinkState {
 public:
     // Timer1's interval: the current program line is sent again after this
@@ -71,9 +81,16 @@ public:
     LinkActions programPrepared(); // a program has been prepared
     LinkActions
     sendProgramChosen(TransferStart start = TransferStart::AtNextTick); // Wyslijprogram1Click
-    LinkActions pauseChosen();  // Przerwawwysyaniuprogramu1Click
-    LinkActions noticeClosed(); // the end-of-transfer notice was closed
-    LinkActions timerTick();    // Timer1Timer
+    // Starts at program line `from` (counted from 0): when it is not the
+    // first, a pen-up travel line to where line from-1 ends goes first.
+    LinkActions sendProgramFrom(int from, TransferStart start = TransferStart::AtNextTick);
+    LinkActions pauseChosen(); // Przerwawwysyaniuprogramu1Click
+    enum class Hold { AtPenUp, Now };
+    LinkActions holdChosen(Hold how); // "Wstrzymaj wysyłanie", "Wstrzymaj natychmiast"
+    LinkActions resumeChosen();       // "Wznów wysyłanie"
+    LinkActions abortChosen();        // "Przerwij wysyłanie"
+    LinkActions noticeClosed();       // the end-of-transfer notice was closed
+    LinkActions timerTick();          // Timer1Timer
 
     // Received data (ComTerminal1StrRecieved): one chunk as it arrived, which
     // may hold part of a line, one line or several.
@@ -84,7 +101,16 @@ public:
     bool timerRunning() const { return timerRunning_; }
     const QByteArray& lastFixedFrame() const { return lastFixedFrame_; }
     const QByteArray& rxBuffer() const { return rxBuffer_; }
-    bool sending() const { return sending_; }
+    // A transfer exists: it runs or holds.
+    bool sending() const { return phase_ != Phase::Idle; }
+    bool held() const { return phase_ == Phase::Held; }
+    // A pause or abort the operator asked for waits for the line in flight.
+    bool holdRequested() const {
+        return request_ == Request::HoldAtPenUp || request_ == Request::HoldNow;
+    }
+    bool abortRequested() const { return request_ == Request::Abort; }
+    // Where the acknowledged lines have taken the arm.
+    const PenPoint& penPoint() const { return pen_; }
     int blockIndex() const { return blockIndex_; }
     bool lineSent() const { return lineSent_; } // the current line has gone out
     bool referenceSet() const { return referenceSet_; }
@@ -92,7 +118,18 @@ public:
     bool connected() const { return connected_; } // panel 0 shows "Połączono"
 
 private:
+    enum class Phase { Idle, Running, Held };
+    enum class Request { None, HoldAtPenUp, HoldNow, Abort };
+    enum class Travel { None, Lift, TravelIn };
+
     void DispatchReply(LinkActions& actions);
+    void lineAcknowledged(LinkActions& actions);
+    void afterPenUp(LinkActions& actions);
+    void sendLift(LinkActions& actions);
+    void enterHold(TransferHold why, LinkActions& actions);
+    void finishTransfer(TransferStep how, LinkActions& actions);
+    void holdForLostLink(LinkActions& actions);
+    void report(TransferStep step, LinkActions& actions, int index) const;
     void SendBlock(int index, LinkActions& actions);
     void SendToController(const QByteArray& text, LinkActions& actions) const;
     void sendFixedFrame(const char* frame, LinkActions& actions);
@@ -115,9 +152,15 @@ private:
     QByteArray rxBuffer_;     // RxBuffer, at most kRxBufferLimit bytes
     QByteArray rxEnd_;        // the last two bytes received since the buffer was emptied
     bool rxOverflow_ = false; // bytes were dropped: the line cannot be an acknowledgement
-    bool sending_ = false;
+    Phase phase_ = Phase::Idle;
+    Request request_ = Request::None;
     int blockIndex_ = 0;
-    bool lineSent_ = false; // blockIndex_'s frame has been written at least once
+    bool lineSent_ = false; // the current frame has been written at least once
+    // A travel line of the station's own goes out before blockIndex_.
+    Travel travel_ = Travel::None;
+    QByteArray travelLine_;
+    PenPoint pen_;                // after the acknowledged lines
+    bool modeAckPending_ = false; // "manual control off" went out at the start
     bool referenceSet_ = false;
     bool automaticMode_ = true;
 };

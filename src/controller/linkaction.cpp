@@ -73,7 +73,35 @@ LinkAction LinkAction::showNotice(const QString& text) {
     return action;
 }
 
+LinkAction LinkAction::transferStep(const TransferEvent& event) {
+    LinkAction action = make(Kind::Transfer);
+    action.transfer = event;
+    return action;
+}
+
 namespace {
+
+QString stepName(TransferStep step) {
+    switch (step) {
+    case TransferStep::Started:
+        return QStringLiteral("started");
+    case TransferStep::LineSent:
+        return QStringLiteral("sent");
+    case TransferStep::LineResent:
+        return QStringLiteral("resent");
+    case TransferStep::LineAcknowledged:
+        return QStringLiteral("acknowledged");
+    case TransferStep::Held:
+        return QStringLiteral("held");
+    case TransferStep::Resumed:
+        return QStringLiteral("resumed");
+    case TransferStep::Finished:
+        return QStringLiteral("finished");
+    case TransferStep::Aborted:
+        return QStringLiteral("aborted");
+    }
+    return QStringLiteral("?");
+}
 
 QString controlName(LinkControl control) {
     switch (control) {
@@ -141,6 +169,11 @@ QString describe(const LinkAction& action) {
         return QStringLiteral("error ") + action.text;
     case Kind::ShowNotice:
         return QStringLiteral("notice ") + action.text;
+    case Kind::Transfer:
+        return QStringLiteral("transfer %1 %2%3")
+            .arg(stepName(action.transfer.step))
+            .arg(action.transfer.index)
+            .arg(action.transfer.travel ? QStringLiteral(" travel") : QString());
     }
     return QStringLiteral("?");
 }

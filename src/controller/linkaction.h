@@ -24,6 +24,38 @@ enum class LinkPanel {
     Mode = 2,       // "Sterowanie automatyczne" / "Sterowanie ręczne"
 };
 
+// What happened to the program transfer, for the progress display and the
+// tools. Lines are counted from 0 in the program the transfer sends.
+enum class TransferStep {
+    Started,          // `index`: the first line to send; `count`: the program's lines
+    LineSent,         // `index`'s frame went out for the first time
+    LineResent,       // ... again, after an interval without an acknowledgement
+    LineAcknowledged, // `index` was acknowledged
+    Held,             // the transfer holds before `index` (`hold` says why)
+    Resumed,          // it goes on with `index`
+    Finished,         // the last line was acknowledged
+    Aborted,          // the operator ended it before `index`
+};
+
+// Why a transfer holds.
+enum class TransferHold {
+    PenUp,     // the operator's safe pause, after a travel line
+    Immediate, // the operator's immediate pause, pen lifted where it stood
+    LinkLost,  // the port closed or was lost in the middle of the transfer
+};
+
+struct TransferEvent {
+    TransferStep step = TransferStep::Started;
+    int index = 0;
+    int count = 0;       // Started
+    bool travel = false; // LineSent/LineResent/LineAcknowledged: a pen-up travel
+                         // line of the station's own (lift or travel-in), not
+                         // a program line
+    TransferHold hold = TransferHold::PenUp; // Held
+
+    friend bool operator==(const TransferEvent&, const TransferEvent&) = default;
+};
+
 // One thing the adapter must do for the link, in the order given.
 //
 // How the adapter carries out a list of actions:
@@ -48,6 +80,7 @@ enum class LinkPanel {
 //   information icon, OK); when it has been closed, feed
 //   ControllerLinkState::noticeClosed(). It is always the last action of its
 //   list, so other events may run while the box is open.
+// - Transfer: report `transfer` to whoever follows the transfer's progress.
 struct LinkAction {
     enum class Kind {
         OpenPort,
@@ -61,6 +94,7 @@ struct LinkAction {
         AppendLog,
         ShowError,
         ShowNotice,
+        Transfer,
     };
 
     Kind kind = Kind::Write;
@@ -69,6 +103,7 @@ struct LinkAction {
     LinkPanel panel = LinkPanel::Connection;          // SetStatus
     LinkControl control = LinkControl::ConnectButton; // SetEnabled, SetChecked
     bool on = false;                                  // SetEnabled, SetChecked
+    TransferEvent transfer;                           // Transfer
 
     static LinkAction openPort();
     static LinkAction closePort();
@@ -81,6 +116,7 @@ struct LinkAction {
     static LinkAction appendLog(const QByteArray& line);
     static LinkAction showError(const QString& text);
     static LinkAction showNotice(const QString& text);
+    static LinkAction transferStep(const TransferEvent& event);
 
     friend bool operator==(const LinkAction&, const LinkAction&) = default;
 };

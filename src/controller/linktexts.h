@@ -14,4 +14,10 @@ inline const QString kAutomaticMode = QStringLiteral("Sterowanie automatyczne");
 inline const QString kManualMode = QStringLiteral("Sterowanie ręczne");
 inline const QString kTransferDone = QStringLiteral("Wysyłanie programu zakończone");
 inline const QString kNoticeCaption = QStringLiteral("SCARA");
+// `line` as the operator counts the lines of the program memo, from 1.
+inline QString transferAbortedAt(int line) {
+    return QStringLiteral("Wysyłanie programu przerwane w linii %1").arg(line);
+}
+inline const QString kResumeNeedsLink =
+    QStringLiteral("Brak połączenia ze sterownikiem: połącz się, aby wznowić wysyłanie");
 } // namespace LinkTexts

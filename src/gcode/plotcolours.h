@@ -15,6 +15,10 @@ enum class PlotColumn : std::uint8_t { Trajectory, Interpolation };
 enum class PlotRow : std::uint8_t { G00, Z0, Z1, Z2, Z3, Z4, Z5, Z6, NoRow };
 inline constexpr int kPlotRowCount = 8;
 
+// The colour the plot draws acknowledged moves over in while a program is
+// sent to the controller: orange, which no other default uses.
+inline constexpr QRgb kDefaultProgressColour = 0xffff8000;
+
 // The colour of moves that match no row of PlotColours: red, which no default
 // uses.
 inline constexpr QRgb kUnmatchedMoveColour = 0xffff0000;

@@ -12,8 +12,10 @@
 #include <climits>
 
 namespace {
+// The marked line's background: a pale orange, beside the progress colour.
+const QColor kMarkedLineColour(255, 224, 178);
 constexpr int kMargin = 3;
-}
+} // namespace
 
 ProgramMemo::ProgramMemo(QWidget* parent) : QAbstractScrollArea(parent) {
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -182,6 +184,19 @@ QRect ProgramMemo::caretRect() const {
                  rowHeight());
 }
 
+void ProgramMemo::setMarkedLine(qsizetype line) {
+    if (line == marked_)
+        return;
+    marked_ = line;
+    viewport()->update();
+}
+
+void ProgramMemo::scrollToLine(qsizetype line) {
+    QScrollBar* vertical = verticalScrollBar();
+    if (line < vertical->value() || line >= vertical->value() + visibleRows())
+        vertical->setValue(int(std::max<qsizetype>(0, line - visibleRows() / 2)));
+}
+
 void ProgramMemo::ensureCaretVisible() {
     QScrollBar* vertical = verticalScrollBar();
     if (caret_.line < vertical->value())
@@ -226,6 +241,8 @@ void ProgramMemo::paintEvent(QPaintEvent*) {
     const int ascent = fontMetrics().ascent();
     for (qsizetype line = top; line < last; ++line) {
         const int y = kMargin + int(line - top) * rowHeight();
+        if (line == marked_)
+            painter.fillRect(QRect(0, y, viewport()->width(), rowHeight()), kMarkedLineColour);
         if (from != to && line >= from.line && line <= to.line) {
             const int left = line == from.line ? columnX(line, from.column) : 0;
             const int right = line == to.line ? columnX(line, to.column)

@@ -53,6 +53,14 @@ public:
     QString selectedText() const { return lines_.text(anchor_, caret_); }
     void selectAll();
 
+    // A line marked for the operator's eye (the line being sent to the
+    // controller), with a background of its own; -1 marks none. Marking
+    // never moves the caret or the selection.
+    void setMarkedLine(qsizetype line);
+    qsizetype markedLine() const { return marked_; }
+    // Scrolls so that `line` is in view, leaving the caret where it is.
+    void scrollToLine(qsizetype line);
+
 public slots:
     void copy();
     void cut();
@@ -97,4 +105,5 @@ private:
     TextPosition anchor_;
     qsizetype preferredColumn_ = -1;
     bool readOnly_ = false;
+    qsizetype marked_ = -1;
 };

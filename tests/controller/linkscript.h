@@ -15,6 +15,8 @@
 #include <QMap>
 #include <QStringList>
 
+#include <vector>
+
 class LinkScript {
 public:
     static constexpr int kTick = int(ControllerLinkState::kResendInterval.count());
@@ -47,6 +49,7 @@ public:
     QByteArrayList log;  // Memo5 lines
     QStringList errors;
     QStringList notices;
+    std::vector<TransferEvent> steps; // the transfer's progress reports
 
     // The window as it stands.
     bool portOpen = false;
@@ -62,6 +65,7 @@ public:
         log.clear();
         errors.clear();
         notices.clear();
+        steps.clear();
     }
 
     void feed(const LinkActions& batch) {
@@ -78,6 +82,10 @@ public:
     void receive(const QByteArray& chunk) { feed(link.ReceiveChunk(chunk)); }
     void ack() { receive(kAck); }
     void sendProgram() { feed(link.sendProgramChosen()); }
+    void sendProgramFrom(int from) { feed(link.sendProgramFrom(from)); }
+    void hold(ControllerLinkState::Hold how) { feed(link.holdChosen(how)); }
+    void resume() { feed(link.resumeChosen()); }
+    void abort() { feed(link.abortChosen()); }
     void toggleManual() {
         checked[LinkControl::ManualModeBox] = !checked.value(LinkControl::ManualModeBox);
         feed(link.manualModeToggled());
@@ -164,6 +172,9 @@ private:
             notices << action.text;
             if (closeNoticeAtOnce)
                 feed(link.noticeClosed());
+            break;
+        case Kind::Transfer:
+            steps.push_back(action.transfer);
             break;
         }
     }

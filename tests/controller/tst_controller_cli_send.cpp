@@ -1,9 +1,14 @@
 // scara-cli send against the controller emulator on a pseudo-terminal.
+#include "controller/controllerframe.h"
 #include "controller/emulator/controlleremulator.h"
 #include "support/files.h"
 #include "support/toolrun.h"
 
+#include <QFile>
+#include <QProcess>
 #include <QTest>
+
+#include <csignal>
 
 class TestSerialSend : public QObject {
     Q_OBJECT
@@ -18,6 +23,13 @@ private slots:
     void absurdTimeoutIsRefused_data();
     void absurdTimeoutIsRefused();
     void longestTimeoutStillSends();
+    void fromALineTravelsInFirst();
+    void fromOutsideTheProgramIsRefused_data();
+    void fromOutsideTheProgramIsRefused();
+    void interruptAbortsAfterTheLineInFlight_data();
+    void interruptAbortsAfterTheLineInFlight();
+    void traceRecordsBothDirections();
+    void estimatePrintsTheFigures();
 
 private:
     // Runs scara-cli send while the event loop serves the emulator.
@@ -163,6 +175,114 @@ void TestSerialSend::longestTimeoutStillSends() {
     const QString file = writeProgram("N1 G00 X0 Y250\r\nN2 M30\r\n");
     QCOMPARE(run({file, "--port", emulator.portPath(), "--raw", "--timeout", "86400"}), 0);
     QCOMPARE(emulator.acceptedLines(), (QByteArrayList{"N1 G00 X0 Y250", "N2 M30"}));
+}
+
+void TestSerialSend::fromALineTravelsInFirst() {
+    ControllerEmulator emulator;
+    QVERIFY(emulator.start());
+    const QString file = writeProgram("N1 G00 X0 Y250\r\nN2 G01 X100 Y250 Z10\r\n"
+                                      "N3 G01 X100 Y300 Z10\r\nN4 M30\r\n");
+    QCOMPARE(run({file, "--port", emulator.portPath(), "--raw", "--from", "3"}), 0);
+    QCOMPARE(emulator.acceptedLines(),
+             (QByteArrayList{"G00 X100 Y250", "N3 G01 X100 Y300 Z10", "N4 M30"}));
+}
+
+void TestSerialSend::fromOutsideTheProgramIsRefused_data() {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QByteArray>("message");
+    QTest::newRow("zero") << "0" << QByteArray("--from counts lines from 1, not 0");
+    QTest::newRow("past the end") << "3" << QByteArray("--from 3: the program has 2 lines");
+    QTest::newRow("not a number") << "x" << QByteArray("'x' is not a valid integer value");
+}
+
+void TestSerialSend::fromOutsideTheProgramIsRefused() {
+    QFETCH(QString, from);
+    QFETCH(QByteArray, message);
+    const QString file = writeProgram("N1 G00 X0 Y250\r\nN2 M30\r\n");
+    QByteArray err;
+    QCOMPARE(
+        run({file, "--port", "/dev/scara-no-such-port", "--raw", "--from", from}, nullptr, &err),
+        2);
+    QVERIFY2(err.startsWith("scara-cli send: " + message + "\n"), err.constData());
+}
+
+// Each row: the signal, and the program's motion (a drawing leaves the pen
+// down, so one travel line lifts it; a travel leaves it up).
+void TestSerialSend::interruptAbortsAfterTheLineInFlight_data() {
+    QTest::addColumn<int>("signal");
+    QTest::addColumn<QByteArray>("motion");
+    QTest::newRow("SIGINT while drawing") << int(SIGINT) << QByteArray("G01");
+    QTest::newRow("SIGTERM while drawing") << int(SIGTERM) << QByteArray("G01");
+    QTest::newRow("SIGINT while travelling") << int(SIGINT) << QByteArray("G00");
+}
+
+void TestSerialSend::interruptAbortsAfterTheLineInFlight() {
+    QFETCH(int, signal);
+    QFETCH(QByteArray, motion);
+    ControllerEmulator emulator({.latency = std::chrono::milliseconds(20)});
+    QVERIFY(emulator.start());
+    QByteArray program;
+    QByteArrayList lines;
+    for (int i = 1; i <= 500; ++i) {
+        lines << "N" + QByteArray::number(i) + " " + motion + " X" + QByteArray::number(i) +
+                     " Y300";
+        program += lines.last() + "\r\n";
+    }
+    const QString file = writeProgram(program);
+    QProcess cli;
+    cli.start(scaraCliPath(), {"send", file, "--port", emulator.portPath(), "--raw"});
+    QVERIFY(cli.waitForStarted());
+    QTRY_VERIFY(emulator.acceptedLines().size() >= 5);
+    ::kill(pid_t(cli.processId()), signal);
+    QTRY_COMPARE_WITH_TIMEOUT(cli.state(), QProcess::NotRunning, 10000);
+    QCOMPARE(cli.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(cli.exitCode(), 3);
+    const QByteArrayList err = cli.readAllStandardError().trimmed().split('\n');
+    const QByteArray prefix = QStringLiteral("Wysyłanie programu przerwane w linii ").toLocal8Bit();
+    QVERIFY2(err.last().startsWith(prefix), err.last().constData());
+    const int reached = err.last().mid(prefix.size()).toInt();
+    QVERIFY(reached > 5 && reached < 500);
+    QByteArrayList expected = lines.mid(0, reached - 1);
+    if (motion == "G01")
+        expected << "G00 X" + QByteArray::number(reached - 1) + " Y300";
+    QCOMPARE(emulator.acceptedLines(), expected);
+}
+
+void TestSerialSend::traceRecordsBothDirections() {
+    ControllerEmulator emulator;
+    QVERIFY(emulator.start());
+    const QString file = writeProgram("N1 G00 X0 Y250\r\nN2 M30\r\n");
+    const QString trace = dir_.filePath("trace.txt");
+    QCOMPARE(run({file, "--port", emulator.portPath(), "--raw", "--trace", trace}), 0);
+    QFile text(trace);
+    QVERIFY(text.open(QIODevice::ReadOnly));
+    const QByteArrayList records = text.readAll().trimmed().split('\n');
+    QByteArrayList shown;
+    for (const QByteArray& record : records) {
+        // "00000012.345 > bytes": a time stamp in milliseconds, a direction.
+        QVERIFY2(record.size() > 15 && record.at(8) == '.' && record.at(12) == ' ',
+                 record.constData());
+        shown << record.mid(13);
+    }
+    QCOMPARE(shown.first(), QByteArray("> :05210021ae4\\r\\n"));
+    QVERIFY(shown.contains("< :0505\\r\\n"));
+    QVERIFY(shown.contains("> :0520N1 G00 X0 Y250" + BlockFrame("05", "N1 G00 X0 Y250").right(4)));
+    QVERIFY(shown.contains("> \\r\\n"));
+}
+
+void TestSerialSend::estimatePrintsTheFigures() {
+    const QString file = writeProgram("N1 G00 X100 Y0\r\nN2 G01 X100 Y100 Z5\r\n"
+                                      "N3 G00 X500 Y0\r\nN4 M30\r\n");
+    const ToolRun cli = runScaraCli({"estimate", file, "--raw", "--baud", "9600"});
+    QCOMPARE(cli.exitCode, 0);
+    // 4 frames of 11 bytes and their acknowledgements, and the lines' 53
+    // bytes, at 10 bits a byte; 0.8 ms a line.
+    const double seconds = ((11 + 7) * 4 + 53) * 10 / 9600.0 + 4 * 0.0008;
+    const QByteArray expected = "lines: 4\ndrawn: 100.0\ntravel: " +
+                                QByteArray::number(400 + std::hypot(400.0, 100.0), 'f', 1) +
+                                "\npen lifts: 1\ntransfer: " + QByteArray::number(seconds, 'f', 2) +
+                                " s\n";
+    QCOMPARE(cli.out, expected);
 }
 
 QTEST_GUILESS_MAIN(TestSerialSend)

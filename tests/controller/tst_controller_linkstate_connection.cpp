@@ -23,7 +23,7 @@ private slots:
     void setReferenceCountsWithoutReferenceTravel();
     void commandsOnClosedPortSetLastFixedFrameAndFail();
     void disconnectKeepsTransferAndMode();
-    void reconnectDuringTransferAdvancesTheTransfer();
+    void reconnectDuringTransferHoldsTheTransfer();
     void openingEmptiesTheReplyBuffer();
     void lostLineIsADisconnectReportedOnce();
     void replyBufferIsCapped();
@@ -232,6 +232,7 @@ void TestLinkConnection::disconnectKeepsTransferAndMode() {
     s.connectAndAck();
     s.toggleManual();
     s.sendProgram();
+    s.ack(); // "manual control off"
     s.advance(LinkScript::kTick);
     s.ack();
     QCOMPARE(s.link.blockIndex(), 1);
@@ -246,11 +247,12 @@ void TestLinkConnection::disconnectKeepsTransferAndMode() {
     QVERIFY(!s.enabled[LinkControl::DisconnectButton]);
     QVERIFY(!s.enabled[LinkControl::ReferenceTravelItem]);
     QVERIFY(s.link.sending());
+    QVERIFY(s.link.held());
     QCOMPARE(s.link.blockIndex(), 1);
     QVERIFY(s.link.automaticMode());
 }
 
-void TestLinkConnection::reconnectDuringTransferAdvancesTheTransfer() {
+void TestLinkConnection::reconnectDuringTransferHoldsTheTransfer() {
     LinkScript s({"A ", "B ", "C "}, true);
     s.connectAndAck();
     s.sendProgram();
@@ -259,10 +261,13 @@ void TestLinkConnection::reconnectDuringTransferAdvancesTheTransfer() {
     s.clear();
     s.connect();
     QCOMPARE(s.wire, QByteArrayList{FixedFrames::kConnect});
-    s.ack(); // taken as the acknowledgement of line 0
-    QCOMPARE(s.frames(), (QByteArrayList{FixedFrames::kConnect, LinkScript::lineFrame("B ")}));
-    QCOMPARE(s.panel[0], T::kDisconnected);
-    QCOMPARE(s.link.blockIndex(), 1);
+    s.ack(); // the connect frame's, not line 0's
+    QCOMPARE(s.frames(), QByteArrayList{FixedFrames::kConnect});
+    QCOMPARE(s.panel[0], T::kConnected);
+    QCOMPARE(s.link.blockIndex(), 0);
+    QVERIFY(s.link.held());
+    s.resume(); // line 0 again
+    QCOMPARE(s.frames(), (QByteArrayList{FixedFrames::kConnect, LinkScript::lineFrame("A ")}));
 }
 
 void TestLinkConnection::openingEmptiesTheReplyBuffer() {
@@ -295,11 +300,14 @@ void TestLinkConnection::lostLineIsADisconnectReportedOnce() {
     QVERIFY(s.link.sending());
     QCOMPARE(s.link.blockIndex(), 0);
 
-    // Plugged in again: the operator connects and the transfer goes on.
+    // Plugged in again: the operator connects and resumes, and the line
+    // that was never acknowledged goes again.
     s.clear();
     s.connect();
     s.ack();
-    QCOMPARE(s.log, QByteArrayList{BlockFrame("05", "B ")});
+    QCOMPARE(s.log, QByteArrayList{});
+    s.resume();
+    QCOMPARE(s.log, QByteArrayList{BlockFrame("05", "A ")});
 }
 
 void TestLinkConnection::replyBufferIsCapped() {

@@ -74,8 +74,10 @@ public:
         add<QPlainTextEdit>("ComTerminal1");
         for (int i = 0; i < 6; ++i)
             add<QLabel>(QStringLiteral("StatusPanel%1").arg(i));
-        for (const char* name : {"Poczzesterownikiem1", "Jazdareferencyjna1", "Wyslijprogram1",
-                                 "Przerwawwysyaniuprogramu1"}) {
+        for (const char* name :
+             {"Poczzesterownikiem1", "Jazdareferencyjna1", "Wyslijprogram1",
+              "Przerwawwysyaniuprogramu1", "Wstrzymajwysylanie1", "Wstrzymajnatychmiast1",
+              "Wznowwysylanie1", "Przerwijwysylanie1", "Zapisujprzebieg1"}) {
             auto* action = new QAction(this);
             action->setObjectName(name);
             addAction(action);
@@ -113,6 +115,12 @@ public:
         c.referenceTravelItem = get<QAction>("Jazdareferencyjna1");
         c.sendProgramItem = get<QAction>("Wyslijprogram1");
         c.pauseItem = get<QAction>("Przerwawwysyaniuprogramu1");
+        c.holdItem = get<QAction>("Wstrzymajwysylanie1");
+        c.holdNowItem = get<QAction>("Wstrzymajnatychmiast1");
+        c.resumeItem = get<QAction>("Wznowwysylanie1");
+        c.abortItem = get<QAction>("Przerwijwysylanie1");
+        c.traceItem = get<QAction>("Zapisujprzebieg1");
+        c.traceItem->setCheckable(true);
         c.window = const_cast<TestWindow*>(this);
         return c;
     }

@@ -30,12 +30,18 @@ public:
         QQueue<QString> savePicture;
         QQueue<QColor> colours;
         int colourRequests = 0;
+        QQueue<bool> confirmations; // an empty queue says no
+        QStringList questions;
     };
     explicit ScriptedDialogs(Answers* answers) : answers_(answers) {}
 
     QString openProgramFile() override { return take(answers_->open); }
     QString saveProgramFile() override { return take(answers_->saveProgram); }
     QString savePictureFile() override { return take(answers_->savePicture); }
+    bool confirm(const QString& question) override {
+        answers_->questions << question;
+        return !answers_->confirmations.isEmpty() && answers_->confirmations.dequeue();
+    }
     std::optional<QColor> chooseColour() override {
         ++answers_->colourRequests;
         if (answers_->colours.isEmpty())

@@ -5,20 +5,29 @@
 #include "controller/controllerlink.h"
 #include "controller/linktexts.h"
 #include "controller/programsource.h"
+#include "controller/transferprogress.h"
+#include "controller/wiretrace.h"
 #include "gcode/prepareprogram.h"
+#include "gcode/programfigures.h"
 #include "gcode/programfile.h"
 
 #include <QEventLoop>
+#include <QSocketNotifier>
 #include <QTimer>
 
 #include <chrono>
+#include <csignal>
 #include <cstdio>
 #include <optional>
+
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace {
 
 const char kSendHelp[] =
     "usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]\n"
+    "                      [--from K] [--trace FILE]\n"
     "\n"
     "Sends a program to the arm's controller as \"Wyslij program\" does. Opens\n"
     "the port (8 data bits, no parity, 1 stop bit, no flow control), sends the\n"
@@ -28,16 +37,26 @@ const char kSendHelp[] =
     "\n"
     "The program is FILE prepared with the station's default settings, or\n"
     "FILE's lines as they are with --raw. Every frame sent (the transfer log\n"
-    "line) goes to standard output, progress to standard error.\n"
+    "line) goes to standard output. Progress goes to standard error: lines\n"
+    "acknowledged of all, lines a second, re-sends and the time left, redrawn\n"
+    "in place on a terminal and one line a second otherwise.\n"
+    "\n"
+    "Ctrl+C (SIGINT) or SIGTERM aborts the transfer as \"Przerwij wysyłanie\"\n"
+    "does: nothing goes out after the line in flight, except one G00 line to\n"
+    "the point reached when the pen is down; a second one ends at once.\n"
     "\n"
     "  --port PATH    the serial device (for example /dev/ttyUSB0)\n"
     "  --baud N       the line speed (default 19200)\n"
     "  --raw          send FILE's lines unprepared\n"
     "  --timeout S    give up when nothing has arrived for S seconds (default 10,\n"
     "                 1 to 86400)\n"
+    "  --from K       start at line K of the program (counted from 1): first a\n"
+    "                 G00 travel to where line K-1 ends, then lines K...\n"
+    "  --trace FILE   write every frame sent and every reply, with time stamps\n"
     "\n"
     "Exit status 0 after the last line; 1 when the file cannot be read or\n"
-    "prepared, on a port error, or after the time-out; 2 on a usage error.\n";
+    "prepared, on a port error, or after the time-out; 2 on a usage error;\n"
+    "3 when the transfer was aborted (the last line names the line reached).\n";
 
 struct SendOptions {
     QString file;
@@ -45,6 +64,8 @@ struct SendOptions {
     BaudRate baud = BaudRate::B19200;
     bool raw = false;
     std::chrono::seconds timeout{10};
+    int from = 1; // counted from 1
+    QString trace;
 };
 
 // The longest silence --timeout accepts: a day.
@@ -69,12 +90,22 @@ Result<SendOptions> parseArguments(const QStringList& args) {
         if (arg == QLatin1String("--raw")) {
             options.raw = true;
         } else if (arg == QLatin1String("--port") || arg == QLatin1String("--baud") ||
-                   arg == QLatin1String("--timeout")) {
+                   arg == QLatin1String("--timeout") || arg == QLatin1String("--from") ||
+                   arg == QLatin1String("--trace")) {
             const std::optional<QString> text = value();
             if (!text)
                 return Failure{arg + QStringLiteral(" needs a value")};
             if (arg == QLatin1String("--port")) {
                 options.port = *text;
+            } else if (arg == QLatin1String("--trace")) {
+                options.trace = *text;
+            } else if (arg == QLatin1String("--from")) {
+                const Result<qint32> line = ParseWhole(*text);
+                if (!line)
+                    return line.failure();
+                if (*line < 1)
+                    return Failure{QStringLiteral("--from counts lines from 1, not %1").arg(*line)};
+                options.from = *line;
             } else if (arg == QLatin1String("--baud")) {
                 options.baud = baudRateFromText(*text);
                 if (options.baud == BaudRate::Custom || baudRateText(options.baud) != *text)
@@ -123,6 +154,70 @@ Result<QByteArrayList> programLines(const SendOptions& options) {
     return result;
 }
 
+// SIGINT and SIGTERM reach the event loop through a socket pair: the
+// handler only writes a byte.
+int gSignalSocket[2] = {-1, -1};
+
+void onStopSignal(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t written = ::write(gSignalSocket[0], &byte, 1);
+}
+
+class StopSignals {
+public:
+    StopSignals() {
+        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalSocket) != 0)
+            return;
+        notifier_.emplace(gSignalSocket[1], QSocketNotifier::Read);
+        struct sigaction action {};
+        action.sa_handler = onStopSignal;
+        sigemptyset(&action.sa_mask);
+        action.sa_flags = SA_RESTART;
+        ::sigaction(SIGINT, &action, &oldInt_);
+        ::sigaction(SIGTERM, &action, &oldTerm_);
+    }
+    ~StopSignals() {
+        ::sigaction(SIGINT, &oldInt_, nullptr);
+        ::sigaction(SIGTERM, &oldTerm_, nullptr);
+        notifier_.reset();
+        for (int& fd : gSignalSocket) {
+            if (fd >= 0)
+                ::close(fd);
+            fd = -1;
+        }
+    }
+    // Calls `handler` on the event loop for each signal.
+    template <typename Handler> void onSignal(QObject* context, Handler handler) {
+        if (!notifier_)
+            return;
+        QObject::connect(&*notifier_, &QSocketNotifier::activated, context, [handler] {
+            char byte = 0;
+            [[maybe_unused]] const ssize_t got = ::read(gSignalSocket[1], &byte, 1);
+            handler();
+        });
+    }
+
+private:
+    std::optional<QSocketNotifier> notifier_;
+    struct sigaction oldInt_ {};
+    struct sigaction oldTerm_ {};
+};
+
+// The progress line on standard error.
+QString progressText(const TransferFigures& f) {
+    const int percent = f.total > 0 ? int(qint64(f.acknowledged) * 100 / f.total) : 100;
+    QString text = QStringLiteral("%1/%2 (%3%), %4 linii/s, ponowienia %5, pozostało %6")
+                       .arg(f.acknowledged)
+                       .arg(f.total)
+                       .arg(percent)
+                       .arg(f.linesPerSecond, 0, 'f', 1)
+                       .arg(f.resends)
+                       .arg(FormatDuration(f.left));
+    if (f.stalled)
+        text += QStringLiteral(" - brak potwierdzenia od %1 s").arg(f.silent.count() / 1000);
+    return text;
+}
+
 // Transfers the program over the link: connect, wait for the
 // acknowledgement, then send it line by line. Returns the exit status.
 int transfer(const SendOptions& options, const LineListProgram& program) {
@@ -132,10 +227,43 @@ int transfer(const SendOptions& options, const LineListProgram& program) {
     settings.baudRate = options.baud;
     link.port().setSettings(settings);
     link.setProgram(&program);
+    WireTrace trace;
+    if (!options.trace.isEmpty()) {
+        if (const Status opened = trace.open(options.trace); !opened) {
+            cli::err(opened.error());
+            return 1;
+        }
+        link.setTrace(&trace);
+    }
+    TransferModel model;
+    model.baud = baudRateValue(options.baud);
+    TransferProgress progress(model);
+    progress.setProgram(&program);
+    const bool terminal = ::isatty(STDERR_FILENO) == 1;
+    bool progressShown = false;
+    auto clearProgress = [&] {
+        if (terminal && progressShown)
+            std::fputs("\r\033[K", stderr);
+        progressShown = false;
+    };
+    auto showProgress = [&] {
+        if (!link.state().sending())
+            return;
+        const QByteArray text =
+            progressText(progress.figures(TransferProgress::Clock::now())).toLocal8Bit();
+        if (terminal) {
+            std::fprintf(stderr, "\r\033[K%s", text.constData());
+            std::fflush(stderr);
+            progressShown = true;
+        } else {
+            std::fprintf(stderr, "%s\n", text.constData());
+        }
+    };
 
     QEventLoop loop;
     std::optional<int> result;
     auto finish = [&](int code, const QString& text) {
+        clearProgress();
         cli::err(text);
         if (!result)
             result = code;
@@ -148,20 +276,25 @@ int transfer(const SendOptions& options, const LineListProgram& program) {
         finish(1,
                QStringLiteral("Brak odpowiedzi sterownika od %1 s").arg(options.timeout.count()));
     });
+    QTimer redraw;
+    redraw.setInterval(terminal ? std::chrono::milliseconds(250) : std::chrono::milliseconds(1000));
+    QObject::connect(&redraw, &QTimer::timeout, &loop, showProgress);
     QObject::connect(&link, &ControllerLink::received, &silence, qOverload<>(&QTimer::start));
     QObject::connect(&link, &ControllerLink::errorRaised, &loop,
                      [&](const QString& text) { finish(1, text); });
-    QObject::connect(&link, &ControllerLink::noticeRaised, &loop,
-                     [&](const QString& text) { finish(0, text); });
-    int lastIndex = -1;
-    QObject::connect(&link, &ControllerLink::logAppended, &loop, [&](const QByteArray& line) {
-        cli::out(line + '\n');
-        const int index = link.state().blockIndex();
-        const QString what =
-            index == lastIndex ? QStringLiteral("ponownie") : QStringLiteral("wiersz");
-        cli::err(QStringLiteral("%1 %2/%3").arg(what).arg(index + 1).arg(program.lineCount()));
-        lastIndex = index;
+    QObject::connect(&link, &ControllerLink::transferChanged, &loop,
+                     [&](const TransferEvent& event) {
+                         progress.handle(event, TransferProgress::Clock::now());
+                         if (event.step == TransferStep::Started)
+                             redraw.start();
+                     });
+    QObject::connect(&link, &ControllerLink::noticeRaised, &loop, [&](const QString& text) {
+        const bool aborted =
+            progress.figures(TransferProgress::Clock::now()).ended == TransferStep::Aborted;
+        finish(aborted ? 3 : 0, text);
     });
+    QObject::connect(&link, &ControllerLink::logAppended, &loop,
+                     [&](const QByteArray& line) { cli::out(line + '\n'); });
     QObject::connect(&link, &ControllerLink::statusChanged, &loop,
                      [&](LinkPanel panel, const QString& text) {
                          if (panel != LinkPanel::Connection || text != LinkTexts::kConnected ||
@@ -170,8 +303,22 @@ int transfer(const SendOptions& options, const LineListProgram& program) {
                          cli::err(text);
                          // Line 0 goes now: an acknowledgement that came
                          // before it (a doubled one) cannot be taken for its.
-                         link.sendProgramChosen(TransferStart::AtOnce);
+                         link.sendProgramFrom(options.from - 1, TransferStart::AtOnce);
                      });
+    StopSignals stopSignals;
+    int stopsAsked = 0;
+    stopSignals.onSignal(&loop, [&] {
+        ++stopsAsked;
+        if (!link.state().sending() || stopsAsked > 1) {
+            const int reached =
+                link.state().sending() ? link.state().blockIndex() + 1 : options.from;
+            finish(3, LinkTexts::transferAbortedAt(reached));
+            return;
+        }
+        clearProgress();
+        cli::err(QStringLiteral("Przerywanie wysyłania po wierszu w drodze..."));
+        link.abortChosen();
+    });
 
     link.start();
     link.programPrepared();
@@ -195,9 +342,89 @@ int runSend(const QStringList& args) {
         cli::err(lines.error());
         return 1;
     }
+    if (options->from > lines->size())
+        return usageError(QStringLiteral("--from %1: the program has %2 lines")
+                              .arg(options->from)
+                              .arg(lines->size()));
     return transfer(*options, LineListProgram(*lines));
 }
 
+const char kEstimateHelp[] =
+    "usage: scara-cli estimate FILE [--baud N] [--raw]\n"
+    "\n"
+    "Prints what sending FILE asks of the arm and the line, one figure a line:\n"
+    "its lines, the length drawn with the pen down and travelled with it up\n"
+    "(program units), the pen lifts, and the time the transfer takes at the\n"
+    "line speed N (default 19200): each line's frame and the 7-byte\n"
+    "acknowledgement at 10 bits a byte, and a turnaround of 0.8 ms a line.\n"
+    "The program is FILE prepared with the station's default settings, or\n"
+    "FILE's lines as they are with --raw.\n"
+    "\n"
+    "Exit status 0; 1 when the file cannot be read or prepared; 2 on a usage\n"
+    "error.\n";
+
+int runEstimate(const QStringList& args) {
+    if (cli::wantsHelp(args)) {
+        std::fputs(kEstimateHelp, stdout);
+        return 0;
+    }
+    SendOptions options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--raw")) {
+            options.raw = true;
+        } else if (arg == QLatin1String("--baud")) {
+            if (i + 1 >= args.size()) {
+                cli::err(QStringLiteral("scara-cli estimate: --baud needs a value"));
+                std::fputs(kEstimateHelp, stderr);
+                return 2;
+            }
+            const QString text = args[++i];
+            options.baud = baudRateFromText(text);
+            if (options.baud == BaudRate::Custom || baudRateText(options.baud) != text) {
+                cli::err(QStringLiteral("scara-cli estimate: no line speed ") + text);
+                std::fputs(kEstimateHelp, stderr);
+                return 2;
+            }
+        } else if ((arg.startsWith(QLatin1Char('-')) && arg.size() > 1) ||
+                   !options.file.isEmpty()) {
+            cli::err(QStringLiteral("scara-cli estimate: ") +
+                     (options.file.isEmpty() ? QStringLiteral("unknown option ") + arg
+                                             : QStringLiteral("one FILE only")));
+            std::fputs(kEstimateHelp, stderr);
+            return 2;
+        } else {
+            options.file = arg;
+        }
+    }
+    if (options.file.isEmpty()) {
+        cli::err(QStringLiteral("scara-cli estimate: no FILE given"));
+        std::fputs(kEstimateHelp, stderr);
+        return 2;
+    }
+    const Result<QByteArrayList> lines = programLines(options);
+    if (!lines) {
+        cli::err(lines.error());
+        return 1;
+    }
+    const ProgramText text = ProgramText::fromLines(*lines);
+    const ProgramFigures figures = MeasureProgram(text);
+    TransferModel model;
+    model.baud = baudRateValue(options.baud);
+    const ProgramLoad load = MeasureLoad(LineListProgram(*lines));
+    const double seconds = model.seconds(load.lines, load.lineBytes);
+    cli::out(QStringLiteral("lines: %1\ndrawn: %2\ntravel: %3\npen lifts: %4\ntransfer: %5 s\n")
+                 .arg(figures.lines)
+                 .arg(figures.drawnLength, 0, 'f', 1)
+                 .arg(figures.travelLength, 0, 'f', 1)
+                 .arg(figures.penLifts)
+                 .arg(seconds, 0, 'f', 2)
+                 .toUtf8());
+    return 0;
+}
+
 CliRegistration reg{{"send", "send a program to the controller over a serial port", &runSend}};
+CliRegistration estimateReg{
+    {"estimate", "a program's lines, lengths, pen lifts and transfer time", &runEstimate}};
 
 } // namespace

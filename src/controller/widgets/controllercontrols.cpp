@@ -36,6 +36,11 @@ const char* ControllerControls::firstMissing() const {
         {referenceTravelItem, "referenceTravelItem"},
         {sendProgramItem, "sendProgramItem"},
         {pauseItem, "pauseItem"},
+        {holdItem, "holdItem"},
+        {holdNowItem, "holdNowItem"},
+        {resumeItem, "resumeItem"},
+        {abortItem, "abortItem"},
+        {traceItem, "traceItem"},
         {window, "window"},
     };
     for (const auto& [control, name] : single) {

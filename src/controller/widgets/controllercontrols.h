@@ -60,6 +60,11 @@ struct ControllerControls {
     QAction* referenceTravelItem = nullptr; // Jazdareferencyjna1
     QAction* sendProgramItem = nullptr;     // Wyslijprogram1
     QAction* pauseItem = nullptr;           // Przerwawwysyaniuprogramu1
+    QAction* holdItem = nullptr;            // Wstrzymajwysylanie1
+    QAction* holdNowItem = nullptr;         // Wstrzymajnatychmiast1
+    QAction* resumeItem = nullptr;          // Wznowwysylanie1
+    QAction* abortItem = nullptr;           // Przerwijwysylanie1
+    QAction* traceItem = nullptr;           // Zapisujprzebieg1 (checkable)
 
     // The window message boxes belong to.
     QWidget* window = nullptr;

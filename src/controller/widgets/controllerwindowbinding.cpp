@@ -10,10 +10,12 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QWidget>
 
 namespace {
@@ -74,6 +76,19 @@ void ControllerWindowBinding::bindCommands() {
     onClick(c.setReference, [link] { link->setReferenceChosen(); });
     onMenu(c.sendProgramItem, [link] { link->sendProgramChosen(); });
     onMenu(c.pauseItem, [link] { link->pauseChosen(); });
+    // A pause or abort asked for changes the commands before the link
+    // reports anything.
+    auto onTransferMenu = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, [this, handler] {
+            handler();
+            updateTransferCommands();
+        });
+    };
+    onTransferMenu(c.holdItem, [link] { link->holdChosen(ControllerLinkState::Hold::AtPenUp); });
+    onTransferMenu(c.holdNowItem, [link] { link->holdChosen(ControllerLinkState::Hold::Now); });
+    onTransferMenu(c.resumeItem, [link] { link->resumeChosen(); });
+    onTransferMenu(c.abortItem, [link] { link->abortChosen(); });
+    connect(c.traceItem, &QAction::toggled, this, &ControllerWindowBinding::setTracing);
     onClick(c.sendG00Height,
             [link, f = c.g00HeightField] { link->zHeightChosen(ZHeight::G00, f->text()); });
     onClick(c.sendG01Height,
@@ -121,6 +136,8 @@ void ControllerWindowBinding::bindLinkOutput() {
         });
     });
     connect(link_, &ControllerLink::received, terminal_, &TerminalView::showChunk);
+    connect(link_, &ControllerLink::transferChanged, this,
+            &ControllerWindowBinding::updateTransferCommands);
     connect(link_, &ControllerLink::lampChanged, this,
             [this](Lamp lamp, bool lit) { lamps_.at(std::size_t(lamp))->setLit(lit); });
 }
@@ -154,6 +171,37 @@ void ControllerWindowBinding::setControlEnabled(LinkControl which, bool on) {
             button->setEnabled(on);
         return;
     }
+}
+
+void ControllerWindowBinding::updateTransferCommands() {
+    const ControllerLinkState& state = link_->state();
+    const bool running = state.sending() && !state.held();
+    const bool asked = state.holdRequested() || state.abortRequested();
+    controls_.holdItem->setEnabled(running && !asked);
+    controls_.holdNowItem->setEnabled(running && !state.abortRequested());
+    controls_.resumeItem->setEnabled(state.held());
+    controls_.abortItem->setEnabled(state.sending() && !state.abortRequested());
+}
+
+void ControllerWindowBinding::setTracing(bool on) {
+    if (!on) {
+        link_->setTrace(nullptr);
+        trace_.close();
+        return;
+    }
+    QString folder = traceFolder_;
+    if (folder.isEmpty())
+        folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(folder);
+    const Status opened = trace_.open(WireTrace::newFileName(folder));
+    if (!opened) {
+        const QSignalBlocker quiet(controls_.traceItem);
+        controls_.traceItem->setChecked(false);
+        showError_(opened.error());
+        return;
+    }
+    link_->setTrace(&trace_);
+    emit traceStarted(trace_.fileName());
 }
 
 void ControllerWindowBinding::showErrorBox(const QString& text) {

@@ -3,6 +3,7 @@
 #include "controller/linkaction.h"
 #include "controller/programsource.h"
 #include "controller/widgets/controllercontrols.h"
+#include "controller/wiretrace.h"
 
 #include <QObject>
 #include <QPointer>
@@ -45,12 +46,24 @@ public:
     using ErrorPresenter = std::function<void(const QString& text)>;
     using NoticePresenter = std::function<void(const QString& text, std::function<void()> closed)>;
     void setErrorPresenter(ErrorPresenter presenter) { showError_ = std::move(presenter); }
+    // Where "Zapisuj przebieg transmisji" writes its traces (by default the
+    // user's data folder).
+    void setTraceFolder(const QString& folder) { traceFolder_ = folder; }
+    const WireTrace& trace() const { return trace_; }
+
+signals:
+    // A trace of the wire has begun in `fileName`.
+    void traceStarted(const QString& fileName);
+
+public:
     void setNoticePresenter(NoticePresenter presenter) { showNotice_ = std::move(presenter); }
 
 private:
     void bindCommands();
     void bindLinkOutput();
     void setControlEnabled(LinkControl which, bool on);
+    void updateTransferCommands();
+    void setTracing(bool on);
     void showErrorBox(const QString& text);
     void showNoticeBox(const QString& text, std::function<void()> closed);
 
@@ -64,4 +77,6 @@ private:
     ErrorPresenter showError_;
     NoticePresenter showNotice_;
     QPointer<QMessageBox> errorBox_;
+    WireTrace trace_;
+    QString traceFolder_;
 };

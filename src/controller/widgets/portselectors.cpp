@@ -26,6 +26,12 @@ bool opensPopup(QEvent* event) {
 
 } // namespace
 
+int PortSelectors::baudRate() const {
+    const QComboBox* box = boxes_[kBaud];
+    const BaudRate rate = box ? baudRateFromText(box->currentText()) : BaudRate::B19200;
+    return baudRateValue(rate);
+}
+
 PortSelectors::PortSelectors(std::array<QComboBox*, 6> boxes, SerialPort& port, QObject* parent)
     : QObject(parent), boxes_(boxes), port_(port) {
     if (QComboBox* portBox = boxes_[kPort]) {
@@ -35,6 +41,8 @@ PortSelectors::PortSelectors(std::array<QComboBox*, 6> boxes, SerialPort& port, 
         portBox->setInsertPolicy(QComboBox::NoInsert);
         portBox->installEventFilter(this);
     }
+    if (QComboBox* baud = boxes_[kBaud])
+        connect(baud, &QComboBox::currentTextChanged, this, &PortSelectors::baudRateChanged);
     if (QComboBox* flow = boxes_[kFlow]) {
         connect(flow, &QComboBox::textActivated, this, [this](const QString& text) {
             if (Status applied = port_.setFlowControl(flowControlFromText(text)); !applied)

@@ -42,9 +42,15 @@ public:
     // The emulator behind the emulator entry, once it has been started.
     ControllerEmulator* emulator() const { return emulator_; }
 
+    // The line speed chosen now, read without side effects (the emulator
+    // entry is not started); the station's default when none can be read.
+    int baudRate() const;
+
 signals:
     // The flow control could not be applied to the open port.
     void failed(const QString& text);
+    // Another line speed was chosen.
+    void baudRateChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,0 +1,56 @@
+#include "app/stationtransferview.h"
+
+#include "app/mainwindow.h"
+#include "app/plotwidget.h"
+#include "app/programpage.h"
+#include "app/programsettingspage.h"
+#include "app/stationstatusbar.h"
+#include "app/transferpage.h"
+#include "controller/widgets/transferpanel.h"
+#include "gcode/programmemo.h"
+
+namespace {
+QString decimal(double value) {
+    return QString::number(value, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+} // namespace
+
+QString StationTransferView::estimateText(const ProgramFigures& figures, const TransferModel& model,
+                                          qint64 lineBytes) {
+    if (figures.lines == 0)
+        return QStringLiteral("Brak programu do wysłania");
+    const double seconds = model.seconds(figures.lines, lineBytes);
+    return QStringLiteral("Program: %1 linii, rysowanie %2 mm, przejazdy %3 mm, "
+                          "podniesienia pisaka: %4. Czas wysyłania przy %5 b/s: około %6")
+        .arg(figures.lines)
+        .arg(decimal(figures.drawnLength))
+        .arg(decimal(figures.travelLength))
+        .arg(figures.penLifts)
+        .arg(model.baud)
+        .arg(FormatDuration(std::chrono::milliseconds(qint64(seconds * 1000 + 0.5))));
+}
+
+void StationTransferView::transferStarted(int from) {
+    plotProgress_.start(window_.programList(), from);
+}
+
+void StationTransferView::showTransfer(const TransferFigures& figures) {
+    window_.transferPage()->transferPanel()->showFigures(figures);
+    window_.stationStatusBar()->setTransferText(TransferPanel::statusLine(figures));
+}
+
+void StationTransferView::showLinesAcknowledged(int from, int to) {
+    // The plot shows G00 moves whatever "Pokaż ruch G00" says, so the
+    // progress covers them too.
+    plotProgress_.draw(window_.programList(), from, to, window_.plotSurface(),
+                       window_.programSettingsPage()->progressColour(), true);
+    window_.plotWidget()->update();
+}
+
+void StationTransferView::showCurrentLine(int index) {
+    ProgramMemo* memo = window_.programPage()->programMemo();
+    memo->setMarkedLine(index);
+    // The operator typing in the memo keeps the view where they are.
+    if (index >= 0 && !memo->hasFocus())
+        memo->scrollToLine(index);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "controller/transferview.h"
+#include "gcode/plotprogress.h"
+#include "gcode/programfigures.h"
+
+class MainWindow;
+
+// The main window as the transfer shows on it: the panel on the page
+// "G-kod III", the status bar, the line being sent marked in Memo1, and the
+// acknowledged moves drawn over on the plot in the progress colour.
+class StationTransferView : public TransferView {
+public:
+    explicit StationTransferView(MainWindow& window) : window_(window) {}
+
+    void transferStarted(int from) override;
+    void showTransfer(const TransferFigures& figures) override;
+    void showLinesAcknowledged(int from, int to) override;
+    void showCurrentLine(int index) override;
+
+    // What sending a prepared program asks of the arm and the line, before
+    // it is sent: lines, lengths, pen lifts and the time at the model's
+    // line speed.
+    static QString estimateText(const ProgramFigures& figures, const TransferModel& model,
+                                qint64 lineBytes);
+
+private:
+    MainWindow& window_;
+    PlotProgress plotProgress_;
+};

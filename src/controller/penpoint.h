@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+// Where the arm stands after the lines the controller has acknowledged, and
+// whether its pen is down, as far as the lines themselves tell: X and Y are
+// modal (a line without them leaves them as they were), and a line's G word
+// decides the pen (G00 travels with the pen up, G01 to G03 work with it down;
+// a line without a G word keeps the pen as it is). The texts are kept as the
+// program wrote them, so that a travel line names the point byte for byte.
+struct PenPoint {
+    QByteArray x = "500"; // the home point
+    QByteArray y = "0";
+    bool penDown = false;
+
+    // The point and pen after `line` has been carried out.
+    void follow(QByteArrayView line);
+
+    // A travel to this point with the pen up: "G00 X<x> Y<y>". Sent to lift
+    // the pen where it stands, or to travel in before a transfer that starts
+    // in the middle of a program.
+    QByteArray travelLine() const;
+
+    bool operator==(const PenPoint&) const = default;
+};

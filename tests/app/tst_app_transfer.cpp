@@ -1,0 +1,198 @@
+// A transfer on the main window, to the built-in emulator: the estimate,
+// progress where the operator looks, the program locked, the pauses and the
+// abort from the menu, a stall said plainly, and the wire's trace.
+#include "app/mainwindow.h"
+#include "app/programcommands.h"
+#include "app/programpage.h"
+#include "app/station.h"
+#include "controller/controllerlink.h"
+#include "controller/emulator/controlleremulator.h"
+#include "controller/linktexts.h"
+#include "controller/widgets/controllerwindowbinding.h"
+#include "controller/widgets/portselectors.h"
+#include "gcode/plotcolours.h"
+#include "gcode/programmemo.h"
+#include "support/files.h"
+#include "support/stationdoubles.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QProgressBar>
+#include <QStandardPaths>
+#include <QTest>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+// A drawing of `strokes` strokes: a travel and a drawn line each, then M30.
+QByteArray drawing(int strokes) {
+    QByteArray text;
+    int n = 1;
+    for (int i = 0; i < strokes; ++i) {
+        const QByteArray y = QByteArray::number(100 + i);
+        text += "N" + QByteArray::number(n++) + " G00 X100 Y" + y + "\r\n";
+        text += "N" + QByteArray::number(n++) + " G01 X300 Y" + y + " Z5\r\n";
+    }
+    text += "N" + QByteArray::number(n) + " M30\r\n";
+    return text;
+}
+
+// The station connected to its built-in emulator, which answers each frame
+// after `latency`, with `program` opened.
+struct Session {
+    Station station;
+    MainWindow& window = station.mainWindow();
+    ControllerWindowBinding& binding = station.controller();
+    WindowRecorder recorder;
+    QStringList notices;
+    QStringList linkErrors;
+    TempDir dir;
+
+    QAction* action(const char* name) const { return window.findChild<QAction*>(name); }
+    QString text(const char* name) const { return window.findChild<QLabel*>(name)->text(); }
+    ControllerEmulator& emulator() const { return *binding.portSelectors().emulator(); }
+    const ControllerLinkState& link() const { return binding.link().state(); }
+    ProgramMemo* memo() const { return window.programPage()->programMemo(); }
+
+    bool open(const QByteArray& program, std::chrono::milliseconds latency) {
+        recorder.attach(window);
+        binding.setErrorPresenter([this](const QString& text) { linkErrors << text; });
+        binding.setNoticePresenter([this](const QString& text, std::function<void()> closed) {
+            notices << text;
+            closed();
+        });
+        window.findChild<QComboBox*>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
+        action("Poczzesterownikiem1")->trigger();
+        if (!QTest::qWaitFor([this] { return link().connected(); }))
+            return false;
+        EmulatorOptions options = emulator().options();
+        options.latency = latency;
+        emulator().setOptions(options);
+        return window.programCommands()->openProgramFile(dir.writeFile("drawing.nc", program));
+    }
+};
+
+int pixelsOf(const QImage& image, QRgb colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour;
+    return count;
+}
+
+} // namespace
+
+class TestTransferWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { QStandardPaths::setTestModeEnabled(true); }
+    void watchHoldResumeAndAbort();
+    void aStallIsSaidAndGoesAway();
+    void theWireIsTracedOnRequest();
+};
+
+void TestTransferWindow::watchHoldResumeAndAbort() {
+    Session s;
+    QVERIFY(s.open(drawing(100), 15ms));
+    QVERIFY2(s.text("TransferEstimate").startsWith(QStringLiteral("Program: 201 linii")),
+             qPrintable(s.text("TransferEstimate")));
+    QVERIFY(s.text("TransferEstimate").contains(QStringLiteral("19200 b/s")));
+    QCOMPARE(s.action("Przerwijwysylanie1")->shortcut(), QKeySequence(Qt::Key_Escape));
+    QVERIFY(!s.action("Przerwijwysylanie1")->isEnabled());
+
+    s.action("Wyslijprogram1")->trigger();
+    QTRY_VERIFY(s.memo()->markedLine() > 2);
+    QTRY_VERIFY2(s.text("StatusTransfer").startsWith(QStringLiteral("Wysyłanie: ")),
+                 qPrintable(s.text("StatusTransfer")));
+    QVERIFY(s.text("TransferFigures").contains(QStringLiteral(" z 201 (")));
+    QVERIFY(s.action("Przerwijwysylanie1")->isEnabled());
+    QVERIFY(!s.action("Wyslijprogram1")->isEnabled());
+    // The acknowledged moves are drawn over in the progress colour.
+    QTRY_VERIFY(pixelsOf(s.window.plotSurface().image(), kDefaultProgressColour) > 100);
+
+    // The program cannot change under the transfer, nor the station close
+    // without a question.
+    const qsizetype lines = s.window.programList().lineCount();
+    s.window.programCommands()->refreshFromMemo();
+    s.window.programCommands()->newProgram();
+    QCOMPARE(s.recorder.errors.size(), 2);
+    QVERIFY(s.recorder.errors.at(0).startsWith(QStringLiteral("Program jest wysyłany")));
+    QCOMPARE(s.window.programList().lineCount(), lines);
+    QCOMPARE(s.memo()->lineCount(), lines);
+    s.window.exitStation(); // the question is answered no
+    QCOMPARE(s.recorder.answers.questions.size(), 1);
+    QVERIFY(s.link().sending());
+
+    // Held at the next pen-up point: after a travel line.
+    s.action("Wstrzymajwysylanie1")->trigger();
+    QTRY_VERIFY(s.link().held());
+    QVERIFY(s.emulator().acceptedLines().last().contains(" G00 "));
+    QVERIFY(s.action("Wznowwysylanie1")->isEnabled());
+    QVERIFY(!s.action("Wstrzymajwysylanie1")->isEnabled());
+    QVERIFY2(s.text("TransferState").contains(QStringLiteral("wstrzymane")),
+             qPrintable(s.text("TransferState")));
+    const int heldAt = int(s.emulator().acceptedLines().size());
+
+    s.action("Wznowwysylanie1")->trigger();
+    QTRY_VERIFY(s.emulator().acceptedLines().size() > heldAt + 4);
+    s.action("Przerwijwysylanie1")->trigger();
+    QTRY_COMPARE(s.notices.size(), 1);
+    QVERIFY2(s.notices.at(0).startsWith(QStringLiteral("Wysyłanie programu przerwane w linii ")),
+             qPrintable(s.notices.at(0)));
+    const int line = s.notices.at(0).section(QLatin1Char(' '), -1).toInt();
+    // Every line before the one named, then perhaps the pen lifted.
+    const QByteArrayList accepted = s.emulator().acceptedLines();
+    QVERIFY(accepted.size() == line - 1 || accepted.size() == line);
+    QCOMPARE(s.text("StatusTransfer"), s.notices.at(0));
+    QCOMPARE(s.memo()->markedLine(), -1);
+    QVERIFY(s.action("Wyslijprogram1")->isEnabled());
+    QVERIFY(!s.action("Przerwijwysylanie1")->isEnabled());
+    QVERIFY(s.link().connected());
+    // Unlocked again.
+    s.window.programCommands()->refreshFromMemo();
+    QCOMPARE(s.recorder.errors.size(), 2);
+    QCOMPARE(s.linkErrors, QStringList());
+}
+
+void TestTransferWindow::aStallIsSaidAndGoesAway() {
+    Session s;
+    QVERIFY(s.open(drawing(50), 5ms));
+    s.action("Wyslijprogram1")->trigger();
+    QTRY_VERIFY(s.emulator().acceptedLines().size() > 3);
+    EmulatorOptions silent = s.emulator().options();
+    silent.dropEvery = 1; // the controller stops answering
+    s.emulator().setOptions(silent);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        s.text("StatusTransfer").startsWith(QStringLiteral("Brak potwierdzenia od 5 s (linia ")),
+        10000);
+    QVERIFY(s.text("TransferState").startsWith(QStringLiteral("Brak potwierdzenia od ")));
+    QVERIFY(s.action("Przerwijwysylanie1")->isEnabled());
+    silent.dropEvery = 0;
+    s.emulator().setOptions(silent);
+    QTRY_VERIFY(s.text("StatusTransfer").startsWith(QStringLiteral("Wysyłanie: ")));
+    QTRY_COMPARE(s.notices, QStringList{LinkTexts::kTransferDone});
+    QVERIFY(s.text("TransferFigures").contains(QStringLiteral("101 z 101 (100%)")));
+}
+
+void TestTransferWindow::theWireIsTracedOnRequest() {
+    Session s;
+    s.binding.setTraceFolder(s.dir.path());
+    QVERIFY(s.open(drawing(2), 0ms));
+    s.action("Zapisujprzebieg1")->trigger();
+    QVERIFY(s.action("Zapisujprzebieg1")->isChecked());
+    const QString traceName = s.binding.trace().fileName();
+    QVERIFY(traceName.startsWith(s.dir.path()));
+    QVERIFY(s.recorder.notices.last().endsWith(traceName));
+    s.action("Wyslijprogram1")->trigger();
+    QTRY_COMPARE(s.notices, QStringList{LinkTexts::kTransferDone});
+    s.action("Zapisujprzebieg1")->trigger(); // off: the file is closed
+    const QByteArray trace = readFileBytes(traceName);
+    QVERIFY(trace.contains("> :0520N1 G00 X100 Y100 "));
+    QCOMPARE(trace.count("< :0505\\r\\n"), 5);
+}
+
+QTEST_MAIN(TestTransferWindow)
+#include "tst_app_transfer.moc"
