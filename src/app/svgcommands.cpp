@@ -3,6 +3,7 @@
 #include "app/notifier.h"
 #include "app/programcommands.h"
 #include "app/programpage.h"
+#include "controller/transferprogress.h"
 #include "gcode/pathoptimizer.h"
 #include "gcode/programlist.h"
 #include "svg/svgimport.h"
@@ -25,6 +26,11 @@ QString svgFileIn(const QMimeData* data) {
             return url.toLocalFile();
     }
     return {};
+}
+
+// The transfer's time for the figures, at the station's default line speed.
+double transferSeconds(const DrawingFigures& figures) {
+    return TransferModel{}.seconds(figures.lines, figures.bytes);
 }
 
 } // namespace
@@ -54,7 +60,9 @@ bool SvgCommands::openDrawingFile(const QString& file) {
     }
     if (!parts_.programCommands->insertConvertedProgram(imported->program, file))
         return false;
-    parts_.programPage->showReachMessages(imported->report, imported->report.size());
+    const QStringList report =
+        imported->report + FiguresReport(imported->before, imported->after, &transferSeconds);
+    parts_.programPage->showReachMessages(report, report.size());
     return true;
 }
 
@@ -73,7 +81,8 @@ bool SvgCommands::optimizeProgram() {
     parts_.window->setWindowTitle(caption);
     // The figures in a notice: the reach messages of the pass stay listed.
     if (prepared)
-        parts_.notifier().notify(FiguresReport(optimized->before, optimized->after).join(u'\n'));
+        parts_.notifier().notify(
+            FiguresReport(optimized->before, optimized->after, &transferSeconds).join(u'\n'));
     return prepared;
 }
 

@@ -2,22 +2,35 @@
 
 #include "base/numberformat.h"
 #include "gcode/gcodeblock.h"
+#include "gcode/pathcheck.h"
+#include "gcode/programfigures.h"
 
 #include <cmath>
+#include <functional>
 #include <string>
 
 namespace {
 
-void appendLine(ProgramText& out, LineNumbering& numbering, const std::string& body) {
+// Where written lines go.
+struct LineSink {
+    ProgramText* out = nullptr;
+};
+
+void appendLine(LineSink& sink, LineNumbering& numbering, const std::string& body) {
     std::string line = "N";
     AppendWhole(line, numbering.first);
     line += ' ';
     line += body;
-    out.appendLine(QByteArrayView(line.data(), qsizetype(line.size())));
+    sink.out->appendLine(QByteArrayView(line.data(), qsizetype(line.size())));
     numbering.first += numbering.step;
 }
 
-void appendMove(ProgramText& out, LineNumbering& numbering, bool draw, PathPoint p, double z) {
+void appendLine(ProgramText& out, LineNumbering& numbering, const std::string& body) {
+    LineSink sink{&out};
+    appendLine(sink, numbering, body);
+}
+
+void appendMove(LineSink& out, LineNumbering& numbering, bool draw, PathPoint p, double z) {
     std::string body = draw ? "G01 X " : "G00 X ";
     AppendReal(body, p.x);
     body += " Y ";
@@ -124,7 +137,9 @@ std::optional<qint64> wholeValue(const QByteArray& text) {
 
 } // namespace
 
-void AppendDrawingMoves(ProgramText& out, const Drawing& drawing, LineNumbering& numbering,
+namespace {
+
+void appendDrawingMoves(LineSink& out, const Drawing& drawing, LineNumbering& numbering,
                         bool holdBetweenPens) {
     bool first = true;
     double lastZ = 0;
@@ -148,33 +163,20 @@ void AppendDrawingMoves(ProgramText& out, const Drawing& drawing, LineNumbering&
     }
 }
 
+} // namespace
+
+void AppendDrawingMoves(ProgramText& out, const Drawing& drawing, LineNumbering& numbering,
+                        bool holdBetweenPens) {
+    LineSink sink{&out};
+    appendDrawingMoves(sink, drawing, numbering, holdBetweenPens);
+}
+
 ProgramText WriteDrawingProgram(const Drawing& drawing, LineNumbering numbering,
                                 bool holdBetweenPens) {
     ProgramText out;
     AppendDrawingMoves(out, drawing, numbering, holdBetweenPens);
     appendLine(out, numbering, "M30");
     return out;
-}
-
-qsizetype DrawingProgramLineCount(const Drawing& drawing, bool holdBetweenPens) {
-    qsizetype lines = 1; // M30
-    bool first = true;
-    double lastZ = 0;
-    PathPoint at{std::nan(""), std::nan("")};
-    for (const DrawnPath& path : drawing.paths) {
-        if (path.points.size() < 2)
-            continue;
-        lines += holdBetweenPens && !first && path.z != lastZ;
-        lines += !(path.points.front() == at);
-        at = path.points.front();
-        for (size_t i = 1; i < path.points.size(); ++i) {
-            lines += !(path.points[i] == at);
-            at = path.points[i];
-        }
-        first = false;
-        lastZ = path.z;
-    }
-    return lines;
 }
 
 Result<DrawingProgram> ReadDrawingProgram(const ProgramText& program) {
@@ -230,67 +232,44 @@ Result<DrawingProgram> ReadDrawingProgram(const ProgramText& program) {
 
 ProgramText WriteDrawingProgram(const DrawingProgram& program) {
     ProgramText out;
+    LineSink sink{&out};
     LineNumbering numbering = program.numbering;
     for (const ProgramPiece& piece : program.pieces) {
         for (const QByteArray& line : piece.keptLines)
             appendKept(out, numbering, line);
-        AppendDrawingMoves(out, piece.drawing, numbering);
+        appendDrawingMoves(sink, piece.drawing, numbering, false);
         if (piece.finish) {
             const std::vector<DrawnPath>& paths = piece.drawing.paths;
             if (paths.empty() || !(paths.back().points.back() == *piece.finish))
-                appendMove(out, numbering, false, *piece.finish, piece.drawing.travelZ);
+                appendMove(sink, numbering, false, *piece.finish, piece.drawing.travelZ);
         }
     }
     return out;
 }
 
-DrawingFigures MeasureDrawingProgram(const DrawingProgram& program, qsizetype lines) {
+DrawingFigures MeasureProgramMoves(const ProgramText& program) {
+    const ProgramFigures measured = MeasureProgram(program);
     DrawingFigures figures;
-    figures.lines = lines;
-    PathPoint at = kDrawingHome;
-    for (const ProgramPiece& piece : program.pieces) {
-        if (!(piece.start == at))
-            at = piece.start; // moved by a kept block
-        for (const DrawnPath& path : piece.drawing.paths) {
-            if (path.points.size() < 2)
-                continue;
-            figures.penUpLength += std::hypot(path.points[0].x - at.x, path.points[0].y - at.y);
-            at = path.points[0];
-            bool drew = false;
-            for (size_t i = 1; i < path.points.size(); ++i) {
-                const PathPoint& p = path.points[i];
-                if (p == at)
-                    continue;
-                figures.drawnLength += std::hypot(p.x - at.x, p.y - at.y);
-                if (std::min(p.x, at.x) <= 0 && std::max(p.x, at.x) >= 0)
-                    ++figures.elbowCrossings;
-                at = p;
-                drew = true;
-            }
-            if (drew)
-                ++figures.penLifts;
-        }
-        if (piece.finish) {
-            figures.penUpLength += std::hypot(piece.finish->x - at.x, piece.finish->y - at.y);
-            at = *piece.finish;
-        }
+    figures.lines = measured.lines;
+    figures.bytes = program.byteCount();
+    figures.drawnLength = measured.drawnLength;
+    figures.penUpLength = measured.travelLength;
+    figures.penLifts = measured.penLifts;
+    // A program the path check cannot read has no findings to count.
+    if (const Result<PathCheckReport> path = CheckPath(program, {}); path) {
+        for (const PathFinding& finding : path->findings())
+            figures.elbowCrossings += finding.kind == PathFindingKind::Elbow && finding.penDown;
     }
     return figures;
 }
 
-Result<DrawingFigures> MeasureProgramMoves(const ProgramText& program) {
-    const Result<DrawingProgram> read = ReadDrawingProgram(program);
-    if (!read)
-        return read.failure();
-    return MeasureDrawingProgram(*read, program.lineCount());
-}
-
-QStringList FiguresReport(const DrawingFigures& before, const DrawingFigures& after) {
+QStringList FiguresReport(const DrawingFigures& before, const DrawingFigures& after,
+                          const std::function<double(const DrawingFigures&)>& transferSeconds) {
     auto row = [](const QString& what, const QString& b, const QString& a) {
         return QStringLiteral("%1: %2 -> %3").arg(what, b, a);
     };
     auto length = [](double v) { return FormatReal(std::round(v)); };
-    return {
+    QStringList rows{
         row(QStringLiteral("Linie"), QString::number(before.lines), QString::number(after.lines)),
         row(QStringLiteral("Droga rysowania"), length(before.drawnLength),
             length(after.drawnLength)),
@@ -300,4 +279,12 @@ QStringList FiguresReport(const DrawingFigures& before, const DrawingFigures& af
             QString::number(after.penLifts)),
         row(QStringLiteral("Przejścia łokcia z opuszczonym pisakiem"),
             QString::number(before.elbowCrossings), QString::number(after.elbowCrossings))};
+    if (transferSeconds) {
+        auto seconds = [](double s) {
+            return FormatReal(std::round(s * 10) / 10) + QStringLiteral(" s");
+        };
+        rows << row(QStringLiteral("Czas przesyłania"), seconds(transferSeconds(before)),
+                    seconds(transferSeconds(after)));
+    }
+    return rows;
 }

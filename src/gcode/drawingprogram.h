@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -26,9 +27,6 @@ void AppendDrawingMoves(ProgramText& out, const Drawing& drawing, LineNumbering&
                         bool holdBetweenPens = false);
 ProgramText WriteDrawingProgram(const Drawing& drawing, LineNumbering numbering = {},
                                 bool holdBetweenPens = false);
-// The number of lines WriteDrawingProgram writes, without writing them.
-qsizetype DrawingProgramLineCount(const Drawing& drawing, bool holdBetweenPens = false);
-
 // A program read for optimising: lines kept as they stand (anything that is
 // not a plain pen-up or pen-down move: headers, pauses, the end block) and,
 // between them, the drawings made of the moves. The optimiser reorders
@@ -58,19 +56,23 @@ Result<DrawingProgram> ReadDrawingProgram(const ProgramText& program);
 // numbering (a numbered program) or from N10 in steps of 10.
 ProgramText WriteDrawingProgram(const DrawingProgram& program);
 
-// The figures that tell how long a program keeps the arm busy.
+// The figures that tell how long a program keeps the arm busy: the four of
+// MeasureProgram (programfigures.h), the bytes the transfer sends, and the
+// path check's elbow findings with the pen down.
 struct DrawingFigures {
     qsizetype lines = 0;
+    qint64 bytes = 0;       // of the lines, line ends not counted
     double drawnLength = 0; // pen-down moves
     double penUpLength = 0; // pen-up moves, from the home point
-    qsizetype penLifts = 0; // pen-down to pen-up changes (one per path drawn)
+    qsizetype penLifts = 0;
     // Pen-down moves that touch or cross the Y axis, where the elbow turns
-    // over (the path check's "elbow" finding with the pen down).
+    // over (CheckPath's "elbow" findings with the pen down).
     qsizetype elbowCrossings = 0;
 };
-DrawingFigures MeasureDrawingProgram(const DrawingProgram& program, qsizetype lines);
-Result<DrawingFigures> MeasureProgramMoves(const ProgramText& program);
+DrawingFigures MeasureProgramMoves(const ProgramText& program);
 
 // The figures before and after an optimisation, one a line, in the
-// station's words ("Linie: 120 -> 80").
-QStringList FiguresReport(const DrawingFigures& before, const DrawingFigures& after);
+// station's words ("Linie: 120 -> 80"); with `transferSeconds`, the time the
+// transfer takes for each (the controller's model of the line).
+QStringList FiguresReport(const DrawingFigures& before, const DrawingFigures& after,
+                          const std::function<double(const DrawingFigures&)>& transferSeconds = {});

@@ -412,7 +412,7 @@ Result<ProgramOptimization> OptimizeProgram(const ProgramText& program,
     if (!read)
         return read.failure();
     ProgramOptimization result;
-    result.before = MeasureDrawingProgram(*read, program.lineCount());
+    result.before = MeasureProgramMoves(program);
     DrawingProgram& optimized = read.value();
     // Each drawing starts where the one before it now ends, unless a kept
     // line between them moved the arm.
@@ -430,6 +430,6 @@ Result<ProgramOptimization> OptimizeProgram(const ProgramText& program,
         optimizedEnd = endOf(piece, start);
     }
     result.lines = WriteDrawingProgram(optimized);
-    result.after = MeasureDrawingProgram(optimized, result.lines.lineCount());
+    result.after = MeasureProgramMoves(result.lines);
     return result;
 }

@@ -265,12 +265,6 @@ Result<PlotFit> fitLines(const std::vector<SvgLine>& lines, int margin) {
     return FitToWorkingArea(plot, FitSettings{margin});
 }
 
-DrawingFigures measure(const Drawing& drawing, qsizetype lines) {
-    DrawingProgram program;
-    program.pieces.push_back(ProgramPiece{{}, drawing, kDrawingHome, std::nullopt});
-    return MeasureDrawingProgram(program, lines);
-}
-
 } // namespace
 
 Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
@@ -302,22 +296,21 @@ Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
     Drawing drawing = toDrawing(geometry->lines, settings, fit);
     result.paths = qsizetype(drawing.paths.size());
     const LineNumbering numbering;
-    result.before = measure(drawing, DrawingProgramLineCount(drawing, settings.holdBetweenPens));
+    result.before =
+        MeasureProgramMoves(WriteDrawingProgram(drawing, numbering, settings.holdBetweenPens));
     if (settings.optimize) {
         OptimizerSettings optimizer;
         optimizer.tolerance = settings.tolerance;
         drawing = OptimizeDrawing(std::move(drawing), optimizer, kDrawingHome, &result.counts);
     }
     result.program = WriteDrawingProgram(drawing, numbering, settings.holdBetweenPens);
-    result.after = measure(drawing, result.program.lineCount());
-    if (result.after.penLifts == 0) // all of it smaller than a unit
+    result.after = MeasureProgramMoves(result.program);
+    if (result.after.drawnLength == 0) // all of it smaller than a unit
         return Failure{svg::nothingToDraw(name)};
     result.report << svg::reportPaths(result.paths, geometry->pens);
     if (settings.fit)
         result.report << svg::reportFitted(fit.scale);
     result.report << geometry->notes;
-    if (settings.optimize)
-        result.report << FiguresReport(result.before, result.after);
     return result;
 }
 

@@ -62,7 +62,7 @@ struct SvgImport {
     DrawingFigures after;  // the program written
     OptimizerCounts counts;
     qsizetype paths = 0;
-    QStringList report; // the import report, one remark a line
+    QStringList report; // the import's remarks, one a line (FiguresReport adds the figures)
 };
 
 // Reads, places, optimises and writes the document as a program in the

@@ -137,7 +137,7 @@ void TestSvgCommands::optimizeTheProgram() {
     QVERIFY2(recorder_.errors.isEmpty(), qPrintable(recorder_.errors.join(u'\n')));
     QVERIFY2(memoText().startsWith(u"N10 G00 X410 Y10"), qPrintable(memoText()));
     QCOMPARE(recorder_.notices.size(), 1);
-    QVERIFY(recorder_.notices.first().contains(u"Podniesienia pisaka: 2 -> 2"));
+    QVERIFY(recorder_.notices.first().contains(u"Podniesienia pisaka: 1 -> 1"));
     QCOMPARE(station_->mainWindow().windowTitle(), caption);
 }
 

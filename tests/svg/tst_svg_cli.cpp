@@ -62,7 +62,7 @@ void SvgCliTest::optimizeReportsFigures() {
     QCOMPARE(run.out, QByteArray("N10 G00 X 410 Y 10 Z 10\r\nN20 G01 X 400 Y 10 Z 1\r\n"
                                  "N30 G00 X 120 Y 100 Z 10\r\nN40 G01 X 100 Y 100 Z 1\r\n"
                                  "N50 M30\r\n"));
-    QVERIFY2(run.err.contains("Podniesienia pisaka: 2 -> 2"), run.err.constData());
+    QVERIFY2(run.err.contains("Podniesienia pisaka: 1 -> 1"), run.err.constData());
     const ToolRun bad = runScaraCli({u"optimize"_qs, in, u"--tolerance"_qs, u"-1"_qs});
     QCOMPARE(bad.exitCode, 2);
 }

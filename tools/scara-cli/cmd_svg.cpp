@@ -3,6 +3,7 @@
 #include "command.h"
 
 #include "base/numberformat.h"
+#include "controller/transferprogress.h"
 #include "gcode/pathoptimizer.h"
 #include "gcode/programfile.h"
 #include "svg/svgimport.h"
@@ -48,6 +49,11 @@ const char kOptimizeHelp[] =
     "than plain G00/G01 moves stay where they are,\n"
     "and every line is numbered anew. The program goes to OUT (\"-\": standard\n"
     "output) or standard output; the figures before and after to standard error.\n";
+
+// The transfer's time for the figures, at the station's default line speed.
+double transferSeconds(const DrawingFigures& figures) {
+    return TransferModel{}.seconds(figures.lines, figures.bytes);
+}
 
 int usageError(const QString& message, const char* help) {
     cli::err(QStringLiteral("scara-cli: ") + message);
@@ -143,6 +149,11 @@ int runImportSvg(const QStringList& args) {
     if (code == 0) {
         for (const QString& line : imported->report)
             cli::err(line);
+        if (options.settings.optimize) {
+            for (const QString& line :
+                 FiguresReport(imported->before, imported->after, &transferSeconds))
+                cli::err(line);
+        }
     }
     return code;
 }
@@ -193,7 +204,8 @@ int runOptimize(const QStringList& args) {
     }
     const int code = writeProgram(out, optimized->lines);
     if (code == 0) {
-        for (const QString& line : FiguresReport(optimized->before, optimized->after))
+        for (const QString& line :
+             FiguresReport(optimized->before, optimized->after, &transferSeconds))
             cli::err(line);
     }
     return code;
