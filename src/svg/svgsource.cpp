@@ -175,96 +175,125 @@ Result<SvgFacts> pageOf(const Root& root, const QString& name) {
 
 } // namespace
 
-Result<SvgFacts> ReadSvgFacts(const QByteArray& data, const QString& name,
-                              const SvgLimits& limits) {
-    QXmlStreamReader xml(data);
-    QSet<QString> ids;
-    struct UseRef {
-        QString target;
-        qint64 line;
-    };
-    std::vector<UseRef> uses;
-    struct Unknown {
-        qint64 firstLine = 0;
-        int count = 0;
-    };
-    QMap<QString, Unknown> unknown;
-    int depth = 0;
-    int layerDepth = -1;
-    qint64 elements = 0;
-    bool rootSeen = false;
-    Root root;
-    int layers = 0, texts = 0, images = 0;
-    while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::EndElement) {
-            if (--depth < layerDepth)
-                layerDepth = -1;
-            continue;
-        }
-        if (token != QXmlStreamReader::StartElement)
-            continue;
-        ++depth;
-        if (depth > limits.mostDepth)
-            return Failure{svg::tooDeep(name, xml.lineNumber(), limits.mostDepth)};
-        if (++elements > limits.mostElements)
-            return Failure{svg::tooManyElements(name, limits.mostElements)};
+namespace {
+
+// What one pass over the elements gathers, element by element.
+class FactsScan {
+public:
+    FactsScan(const QString& name, const SvgLimits& limits) : name_(name), limits_(limits) {}
+
+    // An element starts; a failure ends the scan.
+    std::optional<Failure> start(const QXmlStreamReader& xml) {
+        ++depth_;
+        if (depth_ > limits_.mostDepth)
+            return Failure{svg::tooDeep(name_, xml.lineNumber(), limits_.mostDepth)};
+        if (++elements_ > limits_.mostElements)
+            return Failure{svg::tooManyElements(name_, limits_.mostElements)};
         const QXmlStreamAttributes attributes = xml.attributes();
         if (const std::optional<QString> bad = absurdNumber(attributes))
-            return Failure{svg::absurdNumber(name, xml.lineNumber(), *bad)};
-        if (!rootSeen) {
-            rootSeen = true;
+            return Failure{svg::absurdNumber(name_, xml.lineNumber(), *bad)};
+        if (!rootSeen_) {
+            rootSeen_ = true;
             if (xml.name() != u"svg")
-                return Failure{svg::notSvg(name)};
-            root = {attributes.value(u"width"_qs).toString(),
-                    attributes.value(u"height"_qs).toString(),
-                    attributes.value(u"viewBox"_qs).toString(),
-                    attributes.value(u"preserveAspectRatio"_qs).toString()};
+                return Failure{svg::notSvg(name_)};
+            root_ = {attributes.value(u"width"_qs).toString(),
+                     attributes.value(u"height"_qs).toString(),
+                     attributes.value(u"viewBox"_qs).toString(),
+                     attributes.value(u"preserveAspectRatio"_qs).toString()};
         }
         if (const QStringView id = attributes.value(u"id"_qs); !id.isEmpty())
-            ids.insert(id.toString());
-        const bool svgElement = xml.namespaceUri().isEmpty() || xml.namespaceUri() == kSvgNs;
-        if (!svgElement)
-            continue;
+            ids_.insert(id.toString());
+        if (xml.namespaceUri().isEmpty() || xml.namespaceUri() == kSvgNs)
+            countElement(xml, attributes);
+        return std::nullopt;
+    }
+    void end() {
+        if (--depth_ < layerDepth_)
+            layerDepth_ = -1;
+    }
+
+    Result<SvgFacts> finish() const {
+        if (!rootSeen_)
+            return Failure{svg::notSvg(name_)};
+        for (const UseRef& use : uses_) {
+            const QString target = use.target.startsWith(u'#') ? use.target.mid(1) : use.target;
+            if (!ids_.contains(target))
+                return Failure{svg::missingUseTarget(name_, use.line, use.target)};
+        }
+        Result<SvgFacts> facts = pageOf(root_, name_);
+        if (!facts)
+            return facts;
+        SvgFacts& f = facts.value();
+        f.layers = layers_;
+        f.textElements = texts_;
+        if (images_ > 0)
+            f.notDrawn.insert(svg::kKindImage, images_);
+        for (auto it = unknown_.cbegin(); it != unknown_.cend(); ++it)
+            f.notDrawn.insert(svg::kindUnknownElement(it.key(), it->firstLine), it->count);
+        return facts;
+    }
+
+private:
+    void countElement(const QXmlStreamReader& xml, const QXmlStreamAttributes& attributes) {
         const QString element = xml.name().toString();
         if (element == u"use") {
             QStringView href = attributes.value(kXlinkNs, u"href"_qs);
             if (href.isEmpty())
                 href = attributes.value(u"href"_qs);
-            uses.push_back({href.toString(), xml.lineNumber()});
+            uses_.push_back({href.toString(), xml.lineNumber()});
         } else if (element == u"text") {
-            ++texts;
+            ++texts_;
         } else if (element == u"image") {
-            ++images;
-        } else if (isLayer(xml) && layerDepth < 0) {
-            layerDepth = depth;
-            ++layers;
+            ++images_;
+        } else if (isLayer(xml) && layerDepth_ < 0) {
+            layerDepth_ = depth_;
+            ++layers_;
         } else if (!knownElements().contains(element)) {
-            Unknown& seen = unknown[element];
+            Unknown& seen = unknown_[element];
             if (seen.count++ == 0)
                 seen.firstLine = xml.lineNumber();
         }
     }
+
+    struct UseRef {
+        QString target;
+        qint64 line;
+    };
+    struct Unknown {
+        qint64 firstLine = 0;
+        int count = 0;
+    };
+    const QString& name_;
+    const SvgLimits& limits_;
+    QSet<QString> ids_;
+    std::vector<UseRef> uses_;
+    QMap<QString, Unknown> unknown_;
+    int depth_ = 0;
+    int layerDepth_ = -1;
+    qint64 elements_ = 0;
+    bool rootSeen_ = false;
+    Root root_;
+    int layers_ = 0, texts_ = 0, images_ = 0;
+};
+
+} // namespace
+
+Result<SvgFacts> ReadSvgFacts(const QByteArray& data, const QString& name,
+                              const SvgLimits& limits) {
+    QXmlStreamReader xml(data);
+    FactsScan scan(name, limits);
+    while (!xml.atEnd()) {
+        const QXmlStreamReader::TokenType token = xml.readNext();
+        if (token == QXmlStreamReader::EndElement) {
+            scan.end();
+        } else if (token == QXmlStreamReader::StartElement) {
+            if (std::optional<Failure> failure = scan.start(xml))
+                return *failure;
+        }
+    }
     if (xml.hasError())
         return Failure{svg::badXml(name, xml.lineNumber(), xml.errorString())};
-    if (!rootSeen)
-        return Failure{svg::notSvg(name)};
-    for (const UseRef& use : uses) {
-        const QString target = use.target.startsWith(u'#') ? use.target.mid(1) : use.target;
-        if (!ids.contains(target))
-            return Failure{svg::missingUseTarget(name, use.line, use.target)};
-    }
-    Result<SvgFacts> facts = pageOf(root, name);
-    if (!facts)
-        return facts;
-    SvgFacts& f = facts.value();
-    f.layers = layers;
-    f.textElements = texts;
-    if (images > 0)
-        f.notDrawn.insert(svg::kKindImage, images);
-    for (auto it = unknown.cbegin(); it != unknown.cend(); ++it)
-        f.notDrawn.insert(svg::kindUnknownElement(it.key(), it->firstLine), it->count);
-    return facts;
+    return scan.finish();
 }
 
 QByteArray SvgWithOnlyLayer(const QByteArray& data, int layer) {
