@@ -1,5 +1,6 @@
 #include "app/svgcommands.h"
 
+#include "app/appmessages.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
 #include "app/programpage.h"
@@ -44,7 +45,16 @@ void SvgCommands::openDrawing() {
         openDrawingFile(file);
 }
 
+bool SvgCommands::refusedWhileSending() {
+    if (!parts_.programCommands->programLocked())
+        return false;
+    parts_.notifier().notify(QString::fromUtf16(AppMessages::kProgramLocked));
+    return true;
+}
+
 bool SvgCommands::openDrawingFile(const QString& file) {
+    if (refusedWhileSending())
+        return false;
     SvgImportSettings fitted;
     fitted.fit = true;
     const Result<SvgImportSettings> settings = WithConverterHeights(
@@ -67,6 +77,8 @@ bool SvgCommands::openDrawingFile(const QString& file) {
 }
 
 bool SvgCommands::optimizeProgram() {
+    if (refusedWhileSending())
+        return false;
     const ProgramText program = parts_.programList->snapshot();
     if (program.isEmpty())
         return false;

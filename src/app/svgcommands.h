@@ -31,7 +31,8 @@ struct SvgCommandParts {
 // program". A drawing is imported fitted into the reach and optimised, then
 // becomes the program as the converter's output does (prepared and drawn),
 // with the import report listed where the reach messages are. A drawing
-// that cannot be imported leaves the program as it was. The optimiser's
+// that cannot be imported leaves the program as it was, and while a transfer
+// runs or holds the program is not touched at all. The optimiser's
 // figures before and after come in a notice.
 class SvgCommands : public QObject {
     Q_OBJECT
@@ -51,6 +52,9 @@ public:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // True, after telling the operator, while a transfer holds the program.
+    bool refusedWhileSending();
+
     SvgCommandParts parts_;
 };
 

@@ -68,12 +68,14 @@ std::vector<DrawnPath> joinPaths(std::vector<DrawnPath> paths, qsizetype& joined
     return out;
 }
 
-double segmentDistance(const PathPoint& p, const PathPoint& a, const PathPoint& b) {
+// The squared distance of p from the segment a-b.
+double segmentDistance2(const PathPoint& p, const PathPoint& a, const PathPoint& b) {
     const double dx = b.x - a.x, dy = b.y - a.y;
     const double len2 = dx * dx + dy * dy;
     double t = len2 > 0 ? ((p.x - a.x) * dx + (p.y - a.y) * dy) / len2 : 0;
     t = std::clamp(t, 0.0, 1.0);
-    return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
+    const double ex = p.x - (a.x + t * dx), ey = p.y - (a.y + t * dy);
+    return ex * ex + ey * ey;
 }
 
 // Douglas-Peucker without recursion: keeps the point farthest from each chord
@@ -91,11 +93,11 @@ qsizetype simplifyPath(std::vector<PathPoint>& points, double tolerance) {
         double farthest = -1;
         size_t at = first;
         for (size_t i = first + 1; i < last; ++i) {
-            const double d = segmentDistance(points[i], points[first], points[last]);
+            const double d = segmentDistance2(points[i], points[first], points[last]);
             if (d > farthest)
                 farthest = d, at = i;
         }
-        if (farthest >= tolerance) {
+        if (farthest >= tolerance * tolerance) { // both squared
             keep[at] = 1;
             stack.push_back({first, at});
             stack.push_back({at, last});

@@ -61,7 +61,7 @@ public:
         const int cx = std::clamp(int((p.x - minX_) / cell_), 0, nx_ - 1);
         const int cy = std::clamp(int((p.y - minY_) / cell_), 0, ny_ - 1);
         int best = -1;
-        double bestDistance = std::numeric_limits<double>::infinity();
+        double bestDistance = std::numeric_limits<double>::infinity(); // squared
         for (int r = 0; r <= rings; ++r) {
             for (int y = cy - r; y <= cy + r; ++y) {
                 if (y < 0 || y >= ny_)
@@ -74,7 +74,7 @@ public:
                         break;
                 }
             }
-            if (best >= 0 && bestDistance <= r * cell_)
+            if (best >= 0 && bestDistance <= (r * cell_) * (r * cell_))
                 break;
             if (r > nx_ && r > ny_)
                 break;
@@ -95,7 +95,7 @@ private:
             if (!free(id))
                 continue;
             const PathPoint& q = points_[size_t(id)];
-            const double d = std::hypot(q.x - p.x, q.y - p.y);
+            const double d = (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y);
             if (d < bestDistance)
                 bestDistance = d, best = id;
         }
@@ -145,7 +145,7 @@ std::vector<Stop> nearestNeighbour(const std::vector<DrawnPath>& paths, PathPoin
             for (int i : remaining) {
                 for (int end = 0; end < 2; ++end) {
                     const PathPoint& q = ends[size_t(2 * i + end)];
-                    const double d = std::hypot(q.x - at.x, q.y - at.y);
+                    const double d = (q.x - at.x) * (q.x - at.x) + (q.y - at.y) * (q.y - at.y);
                     if (d < bestDistance)
                         bestDistance = d, id = 2 * i + end;
                 }
@@ -208,7 +208,7 @@ std::vector<DrawnPath> OrderPaths(std::vector<DrawnPath> paths, PathPoint start,
     if (costKind == TravelCost::Distance) {
         twoOpt(tour, start,
                [](const PathPoint& p, const Joints&, const PathPoint& q, const Joints&) {
-                   return std::hypot(p.x - q.x, p.y - q.y);
+                   return std::sqrt((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y));
                });
     } else {
         twoOpt(tour, start,
@@ -230,7 +230,8 @@ std::vector<DrawnPath> OrderPaths(std::vector<DrawnPath> paths, PathPoint start,
 double ArmTravel(PathPoint from, PathPoint to) {
     // Sampled every 10 units (at most 64 pieces): enough to follow the
     // joints' turn along a line across the reach.
-    const double length = std::hypot(to.x - from.x, to.y - from.y);
+    const double length =
+        std::sqrt((to.x - from.x) * (to.x - from.x) + (to.y - from.y) * (to.y - from.y));
     const int pieces = std::clamp(int(length / 10), 1, 64);
     double total = 0;
     Joints previous = jointsAt(from);

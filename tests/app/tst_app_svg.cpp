@@ -28,6 +28,7 @@ private slots:
     void penHeightsFromTheConverter();
     void droppedDrawingOpens();
     void optimizeTheProgram();
+    void lockedWhileSending();
     void converterOptimizes();
 
 private:
@@ -139,6 +140,20 @@ void TestSvgCommands::optimizeTheProgram() {
     QCOMPARE(recorder_.notices.size(), 1);
     QVERIFY(recorder_.notices.first().contains(u"Podniesienia pisaka: 1 -> 1"));
     QCOMPARE(station_->mainWindow().windowTitle(), caption);
+}
+
+void TestSvgCommands::lockedWhileSending() {
+    QVERIFY(station_->svgCommands().openDrawingFile(
+        QStringLiteral(SCARA_SVG_DATA "/inkscape-layers.svg")));
+    const QString before = memoText();
+    ProgramCommands* commands = station_->mainWindow().programCommands();
+    commands->setTransferQuery([] { return true; });
+    recorder_.notices.clear();
+    QVERIFY(!station_->svgCommands().openDrawingFile(
+        QStringLiteral(SCARA_SVG_DATA "/inkscape-plain.svg")));
+    QVERIFY(!station_->svgCommands().optimizeProgram());
+    QCOMPARE(recorder_.notices.size(), 2);
+    QCOMPARE(memoText(), before);
 }
 
 void TestSvgCommands::converterOptimizes() {
