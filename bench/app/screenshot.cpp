@@ -1,11 +1,13 @@
 // Draws the picture of the main window for the documentation: the station
 // with a program loaded, the page "G-kod" in front, grabbed offscreen.
-// Usage: app-screenshot <output.png> [path-check]
+// Usage: app-screenshot <output.png> [path-check | svg DRAWING.svg]
+// With "svg" the drawing is opened as "Otwórz rysunek SVG" opens it.
 // With "path-check" the program has a move through the forbidden zone around
 // the base and elbow swings across the Y axis, marked on the plot and listed.
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
+#include "app/svgcommands.h"
 
 #include <QApplication>
 #include <QFile>
@@ -83,8 +85,19 @@ int main(int argc, char** argv) {
     window.setNotifier(std::make_unique<SilentNotifier>());
     window.resize(1400, 820);
     window.show();
-    if (!window.programCommands()->openProgramFile(program))
+    if (argc > 3 && QByteArray(argv[2]) == "svg") {
+        SvgCommandParts parts{window.programCommands(),
+                              &document.program(),
+                              window.programPage(),
+                              &window,
+                              [&window]() -> Notifier& { return window.notifier(); },
+                              {}};
+        SvgCommands drawings(parts);
+        if (!drawings.openDrawingFile(QString::fromLocal8Bit(argv[3])))
+            return 1;
+    } else if (!window.programCommands()->openProgramFile(program)) {
         return 1;
+    }
     window.settingsBar()->setCurrentIndex(1); // "G-kod"
     app.processEvents();
     return window.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;

@@ -35,6 +35,7 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     newProgram = addItem(file, "Nowyprogram1", QStringLiteral("Nowy program"));
     openProgram = addItem(file, "Otwrz1", QStringLiteral("Otwórz plik z G-kodem"));
     openHpgl = addItem(file, "Otwrzplikhpgl1", QStringLiteral("Otwórz plik hpgl"));
+    openSvg = addItem(file, "Otwrzrysuneksvg1", QStringLiteral("Otwórz rysunek SVG"));
     saveProgram = addItem(file, "Zapiszgcode1", QStringLiteral("Zapisz g-kode"));
     savePicture = addItem(file, "Zapisz1", QStringLiteral("Zapisz obraz"));
     file->addSeparator();
@@ -46,6 +47,7 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     QMenu* edit = addMenu(bar, "Edycja1", QStringLiteral("Edycja"));
     refresh = addItem(edit, "Wyczy1", QStringLiteral("Odswież g-kod"));
     paste = addItem(edit, "WklejGkodze1", QStringLiteral("Wklej G-kod ze schowka "));
+    optimizeProgram = addItem(edit, "Optymalizujprogram1", QStringLiteral("Optymalizuj program"));
 
     QMenu* view = addMenu(bar, "Widok1", QStringLiteral("Widok"));
     toggleSettingsBar =

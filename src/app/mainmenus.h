@@ -24,13 +24,15 @@ struct MainMenus {
     QAction* newProgram;  // Nowyprogram1 "Nowy program"
     QAction* openProgram; // Otwrz1 "Otwórz plik z G-kodem"
     QAction* openHpgl;    // Otwrzplikhpgl1 "Otwórz plik hpgl"
+    QAction* openSvg;     // Otwrzrysuneksvg1 "Otwórz rysunek SVG"
     QAction* saveProgram; // Zapiszgcode1 "Zapisz g-kode"
     QAction* savePicture; // Zapisz1 "Zapisz obraz"
     QMenu* recentFiles;   // Ostatniepliki1 "Ostatnie pliki", filled by RecentFilesMenu
     QAction* exit;        // Zakoncz1 "Zakończ"
     // Edycja1
-    QAction* refresh; // Wyczy1 "Odswież g-kod"
-    QAction* paste;   // WklejGkodze1 "Wklej G-kod ze schowka "
+    QAction* refresh;         // Wyczy1 "Odswież g-kod"
+    QAction* paste;           // WklejGkodze1 "Wklej G-kod ze schowka "
+    QAction* optimizeProgram; // Optymalizujprogram1 "Optymalizuj program"
     // Widok1
     QAction* toggleSettingsBar; // Ukryjpasekustawie1 "Pokaż/ukryj pasek ustawień"
     QAction* restoreDefaults;   // Przywrustawieniadomylne1 "Przywróć ustawienia domyślne"

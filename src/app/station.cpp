@@ -10,6 +10,7 @@
 #include "app/stationpersistence.h"
 #include "app/stationsimulationview.h"
 #include "app/stationtransferview.h"
+#include "app/svgcommands.h"
 #include "app/transferpage.h"
 #include "controller/controllerlink.h"
 #include "controller/widgets/controllerwindowbinding.h"
@@ -35,6 +36,7 @@ Station::Station(SettingsStore* store) : thread_(std::make_unique<SimulationThre
     main_->setCompanionWindows(visualisation_.get(), converter_.get());
     wireSimulation();
     wireController();
+    wireDrawings();
     wireTransfer();
     wireFiles(store);
 
@@ -57,6 +59,7 @@ Station::~Station() {
     // The hand-over stops the run and carries out its last hand-overs; then
     // the simulation's other parts and the windows go, and the thread last.
     handOver_.reset();
+    svgCommands_.reset();
     transferMonitor_.reset();
     transferView_.reset();
     persistence_.reset();
@@ -113,6 +116,26 @@ void Station::wireController() {
         [link = &controller_->link()] { return link->state().referenceSet(); });
 }
 
+// "Otwórz rysunek SVG" and "Optymalizuj program"; SVG files named on the
+// command line or dropped on the main window come through the file opener.
+void Station::wireDrawings() {
+    MainWindow* window = main_.get();
+    SvgCommandParts parts;
+    parts.programCommands = window->programCommands();
+    parts.programList = &document_.program();
+    parts.programPage = window->programPage();
+    parts.window = window;
+    parts.notifier = [window]() -> Notifier& { return window->notifier(); };
+    parts.chooseDrawing = [window] { return ChooseDrawingFile(window); };
+    parts.converterSettings = [converter = converter_.get()] { return converter->settings(); };
+    svgCommands_ = std::make_unique<SvgCommands>(std::move(parts));
+    MainMenus& menus = window->menus();
+    QObject::connect(menus.openSvg, &QAction::triggered, svgCommands_.get(),
+                     &SvgCommands::openDrawing);
+    QObject::connect(menus.optimizeProgram, &QAction::triggered, svgCommands_.get(),
+                     &SvgCommands::optimizeProgram);
+}
+
 void Station::wireTransfer() {
     ControllerLink* link = &controller_->link();
     transferView_ = std::make_unique<StationTransferView>(*main_);
@@ -159,9 +182,9 @@ void Station::wireFiles(SettingsStore* store) {
         converter->activateWindow();
         converter->openPlotFile(fileName);
     });
-    // The SVG drawing import is called here once the station has one:
-    // fileOpener_->setSvgImporter(...), returning whether the drawing became
-    // the program; its folder is kept in LastFolders::drawing.
+    fileOpener_->setSvgImporter([svg = svgCommands_.get()](const QString& fileName) {
+        return svg->openDrawingFile(fileName);
+    });
 
     QObject::connect(recentFiles_.get(), &RecentFilesMenu::fileChosen, fileOpener_.get(),
                      &FileOpener::open);

@@ -18,6 +18,7 @@ class SimulationHandOver;
 class SimulationPresenter;
 class SimulationThread;
 class StationSimulationView;
+class SvgCommands;
 class StationTransferView;
 class TransferMonitor;
 class VisualisationWindow;
@@ -47,6 +48,7 @@ public:
     SimulationCommands& simulation() { return *simulationCommands_; }
     SimulationPresenter& simulationPresenter() { return *presenter_; }
     ControllerWindowBinding& controller() { return *controller_; }
+    SvgCommands& svgCommands() { return *svgCommands_; }
     TransferMonitor& transferMonitor() { return *transferMonitor_; }
     ViewPose& viewPose() { return pose_; }
     StationDocument& document() { return document_; }
@@ -67,6 +69,7 @@ public:
 private:
     void wireSimulation();
     void wireController();
+    void wireDrawings();
     void wireTransfer();
     // The estimate of the prepared program at the chosen line speed.
     void showEstimate();
@@ -84,6 +87,7 @@ private:
     std::unique_ptr<SimulationCommands> simulationCommands_;
     std::unique_ptr<ProgramListSource> programSource_;
     std::unique_ptr<ControllerWindowBinding> controller_;
+    std::unique_ptr<SvgCommands> svgCommands_;
     std::unique_ptr<StationTransferView> transferView_;
     std::unique_ptr<TransferMonitor> transferMonitor_;
     std::unique_ptr<RecentFilesMenu> recentFiles_;

@@ -1,5 +1,7 @@
 #include "hpgl/converterwindow.h"
 
+#include "gcode/pathoptimizer.h"
+
 #include "gcode/programmemo.h"
 #include "hpgl/converterpreferences.h"
 #include "hpgl/convertersettingspages.h"
@@ -118,6 +120,8 @@ void ConverterWindow::createMenu() {
                   << addCommand(toolBar_, "Dopasujdoobszaruroboczego1",
                                 QStringLiteral("Dopasuj do obszaru roboczego"),
                                 &ConverterWindow::normalizeAndFit)
+                  << addCommand(toolBar_, "Optymalizuj1", QStringLiteral("Optymalizuj"),
+                                &ConverterWindow::optimizeOutput)
                   << addCommand(toolBar_, "Wstawdoprogramu1", QStringLiteral("Wstaw do programu"),
                                 &ConverterWindow::insertIntoProgram);
 }
@@ -309,6 +313,27 @@ void ConverterWindow::copyGcode() {
     if (!text.endsWith(QLatin1Char('\n')))
         text += QLatin1Char('\n');
     QGuiApplication::clipboard()->setText(text);
+}
+
+ConverterSettings ConverterWindow::settings() const {
+    return pages_->settings();
+}
+
+void ConverterWindow::optimizeOutput() {
+    if (isConverting())
+        return;
+    const ProgramText lines = output_->program();
+    if (lines.isEmpty() || (lines.lineCount() == 1 && lines.line(0).isEmpty())) {
+        showMessage(kNothingToInsert, false);
+        return;
+    }
+    const Result<ProgramOptimization> optimized = OptimizeProgram(lines, {});
+    if (!optimized) {
+        showMessage(optimized.error(), true);
+        return;
+    }
+    output_->setProgram(optimized->lines);
+    showMessage(FiguresReport(optimized->before, optimized->after).join(u'\n'), false);
 }
 
 void ConverterWindow::insertIntoProgram() {

@@ -2,6 +2,7 @@
 
 #include "gcode/programtext.h"
 #include "hpgl/conversionloop.h"
+#include "hpgl/convertersettings.h"
 #include "hpgl/converterstate.h"
 
 #include <QMainWindow>
@@ -31,6 +32,8 @@ public:
 
     const ConverterState& converterState() const { return state_; }
     const ConverterProgress& progress() const { return progress_; }
+    // The settings pages' fields as they stand (pen heights, travel height...).
+    ConverterSettings settings() const;
     bool isConverting() const { return loop_ != nullptr; }
     ConverterSettingsPages* settingsPages() const { return pages_; }
 
@@ -53,6 +56,9 @@ public:
     void toggleSettings();
     // "Wstaw do programu": hands Memo2's G-code to the main window.
     void insertIntoProgram();
+    // "Optymalizuj": joins, simplifies and orders Memo2's drawing moves and
+    // shows the figures before and after.
+    void optimizeOutput();
     // Rewrites Memo1 in the converter's form, fitted into the working area
     // when asked, and reports what was left out.
     void normalizeInput(bool fit);

@@ -212,8 +212,9 @@ void TestPersistence::filesOpenWhereTheirKindBelongs_data() {
                                      << QString() << "IN;\nSP1;\nPU0,0;" << QString();
     QTest::newRow("hpgl by extension")
         << "drawing.plt" << QByteArray() << QString() << QString() << QString();
+    // The drawing importer has the file: this one has no size to draw in.
     QTest::newRow("svg") << "drawing.svg" << QByteArray("<svg/>") << QString() << QString()
-                         << "Ta wersja stacji nie importuje jeszcze rysunków SVG";
+                         << "Rysunek \"%1\" ma niewłaściwy rozmiar \"brak\"";
     QTest::newRow("missing") << QString() << QByteArray() << QString() << QString()
                              << "Plik '%1' nie istnieje";
 }

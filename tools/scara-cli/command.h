@@ -12,6 +12,9 @@ struct CliCommand {
     const char* name;
     const char* summary;
     int (*run)(const QStringList& args);
+    // The command draws text, whose fonts come with a GUI application (on
+    // the offscreen platform unless QT_QPA_PLATFORM names another).
+    bool needsFonts = false;
 };
 
 // The command table; each cmd_<area>.cpp registers its commands with a

@@ -3,10 +3,12 @@
 #include "command.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 static void printUsage(std::FILE* stream) {
     std::fprintf(stream, "usage: scara-cli <command> [options]\n\ncommands:\n");
@@ -19,9 +21,23 @@ static void printUsage(std::FILE* stream) {
     std::fprintf(stream, "\n'scara-cli <command> --help' describes a command.\n");
 }
 
+static bool needsFonts(const char* name) {
+    const auto& commands = cliCommands();
+    return std::any_of(commands.begin(), commands.end(), [name](const CliCommand& c) {
+        return c.needsFonts && std::strcmp(c.name, name) == 0;
+    });
+}
+
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && needsFonts(argv[1])) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
         printUsage(args.isEmpty() ? stderr : stdout);

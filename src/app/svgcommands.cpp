@@ -1,0 +1,89 @@
+#include "app/svgcommands.h"
+
+#include "app/appmessages.h"
+#include "app/notifier.h"
+#include "app/programcommands.h"
+#include "app/programpage.h"
+#include "controller/transferprogress.h"
+#include "gcode/pathoptimizer.h"
+#include "gcode/programlist.h"
+#include "svg/svgimport.h"
+
+#include <QFileDialog>
+#include <QWidget>
+
+namespace {
+
+// The transfer's time for the figures, at the station's default line speed.
+double transferSeconds(const DrawingFigures& figures) {
+    return TransferModel{}.seconds(figures.lines, figures.bytes);
+}
+
+} // namespace
+
+SvgCommands::SvgCommands(SvgCommandParts parts, QObject* parent)
+    : QObject(parent), parts_(std::move(parts)) {}
+
+void SvgCommands::openDrawing() {
+    const QString file = parts_.chooseDrawing ? parts_.chooseDrawing() : QString();
+    if (!file.isEmpty())
+        openDrawingFile(file);
+}
+
+bool SvgCommands::refusedWhileSending() {
+    if (!parts_.programCommands->programLocked())
+        return false;
+    parts_.notifier().notify(QString::fromUtf16(AppMessages::kProgramLocked));
+    return true;
+}
+
+bool SvgCommands::openDrawingFile(const QString& file) {
+    if (refusedWhileSending())
+        return false;
+    SvgImportSettings fitted;
+    fitted.fit = true;
+    const Result<SvgImportSettings> settings = WithConverterHeights(
+        fitted, parts_.converterSettings ? parts_.converterSettings() : ConverterSettings{});
+    if (!settings) {
+        parts_.notifier().showError(settings.error());
+        return false;
+    }
+    const Result<SvgImport> imported = ImportSvgFile(file, *settings);
+    if (!imported) {
+        parts_.notifier().showError(imported.error());
+        return false;
+    }
+    if (!parts_.programCommands->insertConvertedProgram(imported->program, file))
+        return false;
+    const QStringList report =
+        imported->report + FiguresReport(imported->before, imported->after, &transferSeconds);
+    parts_.programPage->showReachMessages(report, report.size());
+    return true;
+}
+
+bool SvgCommands::optimizeProgram() {
+    if (refusedWhileSending())
+        return false;
+    const ProgramText program = parts_.programList->snapshot();
+    if (program.isEmpty())
+        return false;
+    const Result<ProgramOptimization> optimized = OptimizeProgram(program, {});
+    if (!optimized) {
+        parts_.notifier().showError(optimized.error());
+        return false;
+    }
+    // The program keeps its caption: it is the same drawing.
+    const QString caption = parts_.window->windowTitle();
+    const bool prepared = parts_.programCommands->insertConvertedProgram(optimized->lines, {});
+    parts_.window->setWindowTitle(caption);
+    // The figures in a notice: the reach messages of the pass stay listed.
+    if (prepared)
+        parts_.notifier().notify(
+            FiguresReport(optimized->before, optimized->after, &transferSeconds).join(u'\n'));
+    return prepared;
+}
+
+QString ChooseDrawingFile(QWidget* owner) {
+    return QFileDialog::getOpenFileName(owner, QStringLiteral("Otwórz rysunek SVG"), QString(),
+                                        QStringLiteral("Rysunki SVG (*.svg);;Wszystkie pliki (*)"));
+}

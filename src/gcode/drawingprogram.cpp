@@ -1,0 +1,290 @@
+#include "gcode/drawingprogram.h"
+
+#include "base/numberformat.h"
+#include "gcode/gcodeblock.h"
+#include "gcode/pathcheck.h"
+#include "gcode/programfigures.h"
+
+#include <cmath>
+#include <functional>
+#include <string>
+
+namespace {
+
+// Where written lines go.
+struct LineSink {
+    ProgramText* out = nullptr;
+};
+
+void appendLine(LineSink& sink, LineNumbering& numbering, const std::string& body) {
+    std::string line = "N";
+    AppendWhole(line, numbering.first);
+    line += ' ';
+    line += body;
+    sink.out->appendLine(QByteArrayView(line.data(), qsizetype(line.size())));
+    numbering.first += numbering.step;
+}
+
+void appendLine(ProgramText& out, LineNumbering& numbering, const std::string& body) {
+    LineSink sink{&out};
+    appendLine(sink, numbering, body);
+}
+
+void appendMove(LineSink& out, LineNumbering& numbering, bool draw, PathPoint p, double z) {
+    std::string body = draw ? "G01 X " : "G00 X ";
+    AppendReal(body, p.x);
+    body += " Y ";
+    AppendReal(body, p.y);
+    body += " Z ";
+    AppendReal(body, z);
+    appendLine(out, numbering, body);
+}
+
+// A kept line with its N value replaced by the next number (a line without
+// an N word at its start stays as it is).
+void appendKept(ProgramText& out, LineNumbering& numbering, const QByteArray& line) {
+    qsizetype i = 0;
+    while (i < line.size() && line[i] == ' ')
+        ++i;
+    if (i >= line.size() || (line[i] != 'N' && line[i] != 'n')) {
+        out.appendLine(line);
+        return;
+    }
+    qsizetype end = i + 1;
+    while (end < line.size() && line[end] == ' ')
+        ++end;
+    while (end < line.size() &&
+           (std::isdigit(static_cast<unsigned char>(line[end])) || line[end] == '-'))
+        ++end;
+    std::string text(line.constData(), size_t(i));
+    text += 'N';
+    AppendWhole(text, numbering.first);
+    numbering.first += numbering.step;
+    if (end < line.size() && line[end] != ' ')
+        text += ' ';
+    text.append(line.constData() + end, size_t(line.size() - end));
+    out.appendLine(QByteArrayView(text.data(), qsizetype(text.size())));
+}
+
+struct Reading {
+    DrawingProgram program;
+    ProgramPiece piece;
+    PathPoint at = kDrawingHome;
+    double z = 0;
+    bool penDown = false;
+    bool inPath = false; // the last move drew, so a further one extends the path
+    bool drawingStarted = false;
+
+    void endPath() { inPath = false; }
+    void closePiece() {
+        const std::vector<DrawnPath>& paths = piece.drawing.paths;
+        if (drawingStarted && (paths.empty() || !(paths.back().points.back() == at)))
+            piece.finish = at;
+    }
+    // Kept lines between moves close the drawing so far.
+    void keep(const QByteArray& line) {
+        if (drawingStarted) {
+            closePiece();
+            const double travelZ = piece.drawing.travelZ;
+            program.pieces.push_back(std::move(piece));
+            piece = ProgramPiece{};
+            piece.drawing.travelZ = travelZ;
+            drawingStarted = false;
+        }
+        piece.keptLines.push_back(line);
+        endPath();
+    }
+    void travel(PathPoint to) {
+        if (!drawingStarted)
+            piece.start = at;
+        drawingStarted = true;
+        piece.drawing.travelZ = z;
+        at = to;
+        endPath();
+    }
+    void draw(PathPoint to) {
+        if (!drawingStarted)
+            piece.start = at;
+        drawingStarted = true;
+        std::vector<DrawnPath>& paths = piece.drawing.paths;
+        if (!inPath || paths.back().z != z) {
+            paths.push_back(DrawnPath{{at}, z});
+            inPath = true;
+        }
+        paths.back().points.push_back(to);
+        at = to;
+    }
+};
+
+bool hasOnly(const GcodeBlock& block, std::initializer_list<GcodeWord> allowed) {
+    for (size_t w = 0; w < kGcodeWordCount; ++w) {
+        if (block.words[w].isEmpty())
+            continue;
+        bool ok = false;
+        for (GcodeWord a : allowed)
+            ok = ok || size_t(a) == w;
+        if (!ok)
+            return false;
+    }
+    return true;
+}
+
+std::optional<qint64> wholeValue(const QByteArray& text) {
+    bool ok = false;
+    const qint64 value = text.trimmed().toLongLong(&ok);
+    return ok ? std::optional<qint64>(value) : std::nullopt;
+}
+
+} // namespace
+
+namespace {
+
+void appendDrawingMoves(LineSink& out, const Drawing& drawing, LineNumbering& numbering,
+                        bool holdBetweenPens) {
+    bool first = true;
+    double lastZ = 0;
+    PathPoint at{std::nan(""), std::nan("")};
+    for (const DrawnPath& path : drawing.paths) {
+        if (path.points.size() < 2)
+            continue;
+        if (holdBetweenPens && !first && path.z != lastZ)
+            appendLine(out, numbering, "M00");
+        if (!(path.points.front() == at))
+            appendMove(out, numbering, false, path.points.front(), drawing.travelZ);
+        at = path.points.front();
+        for (size_t i = 1; i < path.points.size(); ++i) {
+            if (path.points[i] == at)
+                continue;
+            at = path.points[i];
+            appendMove(out, numbering, true, at, path.z);
+        }
+        first = false;
+        lastZ = path.z;
+    }
+}
+
+} // namespace
+
+void AppendDrawingMoves(ProgramText& out, const Drawing& drawing, LineNumbering& numbering,
+                        bool holdBetweenPens) {
+    LineSink sink{&out};
+    appendDrawingMoves(sink, drawing, numbering, holdBetweenPens);
+}
+
+ProgramText WriteDrawingProgram(const Drawing& drawing, LineNumbering numbering,
+                                bool holdBetweenPens) {
+    ProgramText out;
+    AppendDrawingMoves(out, drawing, numbering, holdBetweenPens);
+    appendLine(out, numbering, "M30");
+    return out;
+}
+
+Result<DrawingProgram> ReadDrawingProgram(const ProgramText& program) {
+    Reading r;
+    std::optional<qint64> firstN;
+    for (qsizetype i = 0; i < program.lineCount(); ++i) {
+        const QByteArray line = program.line(i).toByteArray();
+        const GcodeBlock block = ParseBlock(line);
+        if (block.has(GcodeWord::N)) {
+            const std::optional<qint64> n = wholeValue(block.word(GcodeWord::N));
+            if (i == 0 && n)
+                firstN = n, r.program.numbered = true;
+            else if (i == 1 && firstN && n && *n > *firstN)
+                r.program.numbering.step = *n - *firstN;
+        }
+        const bool moves = block.has(GcodeWord::X) || block.has(GcodeWord::Y);
+        const bool plain =
+            hasOnly(block, {GcodeWord::N, GcodeWord::G, GcodeWord::X, GcodeWord::Y, GcodeWord::Z});
+        std::optional<double> g;
+        if (block.has(GcodeWord::G)) {
+            const Result<double> value = ParseReal(block.word(GcodeWord::G));
+            if (!value)
+                return value.failure();
+            g = *value;
+        }
+        const bool knownG = !g || *g == 0 || *g == 1;
+        if (!moves || !plain || !knownG) {
+            r.keep(line);
+            continue;
+        }
+        if (g)
+            r.penDown = *g == 1;
+        PathPoint to = r.at;
+        for (GcodeWord w : {GcodeWord::X, GcodeWord::Y, GcodeWord::Z}) {
+            if (!block.has(w))
+                continue;
+            const Result<double> value = ParseReal(block.word(w));
+            if (!value)
+                return value.failure();
+            (w == GcodeWord::X ? to.x : w == GcodeWord::Y ? to.y : r.z) = *value;
+        }
+        if (r.penDown)
+            r.draw(to);
+        else
+            r.travel(to);
+    }
+    r.closePiece();
+    r.program.pieces.push_back(std::move(r.piece));
+    if (firstN)
+        r.program.numbering.first = *firstN;
+    return std::move(r.program);
+}
+
+ProgramText WriteDrawingProgram(const DrawingProgram& program) {
+    ProgramText out;
+    LineSink sink{&out};
+    LineNumbering numbering = program.numbering;
+    for (const ProgramPiece& piece : program.pieces) {
+        for (const QByteArray& line : piece.keptLines)
+            appendKept(out, numbering, line);
+        appendDrawingMoves(sink, piece.drawing, numbering, false);
+        if (piece.finish) {
+            const std::vector<DrawnPath>& paths = piece.drawing.paths;
+            if (paths.empty() || !(paths.back().points.back() == *piece.finish))
+                appendMove(sink, numbering, false, *piece.finish, piece.drawing.travelZ);
+        }
+    }
+    return out;
+}
+
+DrawingFigures MeasureProgramMoves(const ProgramText& program) {
+    const ProgramFigures measured = MeasureProgram(program);
+    DrawingFigures figures;
+    figures.lines = measured.lines;
+    figures.bytes = program.byteCount();
+    figures.drawnLength = measured.drawnLength;
+    figures.penUpLength = measured.travelLength;
+    figures.penLifts = measured.penLifts;
+    // A program the path check cannot read has no findings to count.
+    if (const Result<PathCheckReport> path = CheckPath(program, {}); path) {
+        for (const PathFinding& finding : path->findings())
+            figures.elbowCrossings += finding.kind == PathFindingKind::Elbow && finding.penDown;
+    }
+    return figures;
+}
+
+QStringList FiguresReport(const DrawingFigures& before, const DrawingFigures& after,
+                          const std::function<double(const DrawingFigures&)>& transferSeconds) {
+    auto row = [](const QString& what, const QString& b, const QString& a) {
+        return QStringLiteral("%1: %2 -> %3").arg(what, b, a);
+    };
+    auto length = [](double v) { return FormatReal(std::round(v)); };
+    QStringList rows{
+        row(QStringLiteral("Linie"), QString::number(before.lines), QString::number(after.lines)),
+        row(QStringLiteral("Droga rysowania"), length(before.drawnLength),
+            length(after.drawnLength)),
+        row(QStringLiteral("Droga z podniesionym pisakiem"), length(before.penUpLength),
+            length(after.penUpLength)),
+        row(QStringLiteral("Podniesienia pisaka"), QString::number(before.penLifts),
+            QString::number(after.penLifts)),
+        row(QStringLiteral("Przejścia łokcia z opuszczonym pisakiem"),
+            QString::number(before.elbowCrossings), QString::number(after.elbowCrossings))};
+    if (transferSeconds) {
+        auto seconds = [](double s) {
+            return FormatReal(std::round(s * 10) / 10) + QStringLiteral(" s");
+        };
+        rows << row(QStringLiteral("Czas przesyłania"), seconds(transferSeconds(before)),
+                    seconds(transferSeconds(after)));
+    }
+    return rows;
+}

@@ -1,0 +1,159 @@
+#include <QMetaType>
+// The path optimiser: joins, simplification, zero moves, ordering, and a
+// program's other lines kept in place.
+#include "gcode/pathoptimizer.h"
+
+#include <QRandomGenerator>
+#include <QTest>
+
+#include <map>
+
+namespace {
+
+DrawnPath path(std::vector<PathPoint> points, double z = 1) {
+    return DrawnPath{std::move(points), z};
+}
+
+// The drawn segments without direction, as a multiset.
+std::map<std::array<double, 4>, int> segments(const Drawing& drawing) {
+    std::map<std::array<double, 4>, int> out;
+    for (const DrawnPath& p : drawing.paths) {
+        for (size_t i = 0; i + 1 < p.points.size(); ++i) {
+            PathPoint a = p.points[i], b = p.points[i + 1];
+            if (a == b)
+                continue;
+            if (std::tie(b.x, b.y) < std::tie(a.x, a.y))
+                std::swap(a, b);
+            ++out[{a.x, a.y, b.x, b.y}];
+        }
+    }
+    return out;
+}
+
+double penUp(const Drawing& drawing, PathPoint at) {
+    double total = 0;
+    for (const DrawnPath& p : drawing.paths) {
+        total += std::hypot(p.points.front().x - at.x, p.points.front().y - at.y);
+        at = p.points.back();
+    }
+    return total;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Drawing)
+Q_DECLARE_METATYPE(OptimizerSettings)
+Q_DECLARE_METATYPE(TravelCost)
+
+class OptimizerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void steps_data();
+    void steps();
+    void orderingKeepsEveryStroke_data();
+    void orderingKeepsEveryStroke();
+    void programLinesKeptInPlace();
+};
+
+void OptimizerTest::steps_data() {
+    QTest::addColumn<Drawing>("input");
+    QTest::addColumn<Drawing>("expected");
+    QTest::addColumn<OptimizerSettings>("settings");
+    OptimizerSettings noOrder;
+    noOrder.order = false;
+    QTest::newRow("join end to start") << Drawing{{path({{1, 1}, {2, 1}}), path({{2, 1}, {3, 2}})}}
+                                       << Drawing{{path({{1, 1}, {2, 1}, {3, 2}})}} << noOrder;
+    QTest::newRow("join reversed") << Drawing{{path({{1, 1}, {2, 1}}), path({{3, 2}, {2, 1}})}}
+                                   << Drawing{{path({{1, 1}, {2, 1}, {3, 2}})}} << noOrder;
+    QTest::newRow("join at the start") << Drawing{{path({{2, 1}, {3, 2}}), path({{1, 1}, {2, 1}})}}
+                                       << Drawing{{path({{1, 1}, {2, 1}, {3, 2}})}} << noOrder;
+    QTest::newRow("no join across pens")
+        << Drawing{{path({{1, 1}, {2, 1}}, 1), path({{2, 1}, {3, 2}}, 2)}}
+        << Drawing{{path({{1, 1}, {2, 1}}, 1), path({{2, 1}, {3, 2}}, 2)}} << noOrder;
+    QTest::newRow("points on the line dropped")
+        << Drawing{{path({{0, 0}, {1, 0.2}, {2, 0}, {3, 0.24}, {4, 0}})}}
+        << Drawing{{path({{0, 0}, {4, 0}})}} << noOrder;
+    QTest::newRow("corner kept") << Drawing{{path({{0, 0}, {5, 0.3}, {10, 0}})}}
+                                 << Drawing{{path({{0, 0}, {5, 0.3}, {10, 0}})}} << noOrder;
+    QTest::newRow("zero moves and empty paths dropped")
+        << Drawing{{path({{1, 1}, {1, 1}, {2, 2}, {2, 2}}), path({{5, 5}, {5, 5}})}}
+        << Drawing{{path({{1, 1}, {2, 2}})}} << noOrder;
+    QTest::newRow("nearest first, reversed where shorter")
+        << Drawing{{path({{0, 100}, {10, 100}}), path({{490, 0}, {480, 10}}),
+                    path({{300, 100}, {400, 50}})}}
+        << Drawing{{path({{490, 0}, {480, 10}}), path({{400, 50}, {300, 100}}),
+                    path({{10, 100}, {0, 100}})}}
+        << OptimizerSettings{};
+    QTest::newRow("pens in their first order")
+        << Drawing{{path({{0, 100}, {10, 100}}, 2), path({{490, 0}, {480, 10}}, 1)}}
+        << Drawing{{path({{10, 100}, {0, 100}}, 2), path({{480, 10}, {490, 0}}, 1)}}
+        << OptimizerSettings{};
+}
+
+void OptimizerTest::steps() {
+    QFETCH(Drawing, input);
+    QFETCH(Drawing, expected);
+    QFETCH(OptimizerSettings, settings);
+    const Drawing output = OptimizeDrawing(input, settings, kDrawingHome);
+    QCOMPARE(output.paths.size(), expected.paths.size());
+    for (size_t i = 0; i < output.paths.size(); ++i) {
+        QCOMPARE(output.paths[i].points, expected.paths[i].points);
+        QCOMPARE(output.paths[i].z, expected.paths[i].z);
+    }
+}
+
+void OptimizerTest::orderingKeepsEveryStroke_data() {
+    QTest::addColumn<TravelCost>("cost");
+    QTest::addColumn<int>("strokes");
+    QTest::newRow("distance, 400") << TravelCost::Distance << 400;
+    QTest::newRow("joint time, 400") << TravelCost::JointTime << 400;
+    QTest::newRow("distance, 3000 (windowed 2-opt)") << TravelCost::Distance << 3000;
+}
+
+void OptimizerTest::orderingKeepsEveryStroke() {
+    QFETCH(TravelCost, cost);
+    QFETCH(int, strokes);
+    QRandomGenerator random(7);
+    Drawing drawing;
+    for (int i = 0; i < strokes; ++i) {
+        const double x = random.bounded(-400, 400), y = random.bounded(20, 400);
+        drawing.paths.push_back(path({{x, y}, {x + random.bounded(-9, 9), y + 10}}));
+    }
+    OptimizerSettings settings;
+    settings.cost = cost;
+    settings.simplify = false;
+    const Drawing output = OptimizeDrawing(drawing, settings, kDrawingHome);
+    QCOMPARE(segments(output), segments(drawing));
+    const double before = penUp(drawing, kDrawingHome), after = penUp(output, kDrawingHome);
+    QVERIFY2(after < 0.5 * before, qPrintable(QStringLiteral("%1 %2").arg(before).arg(after)));
+    if (cost == TravelCost::JointTime)
+        QVERIFY(DrawingArmTravel(output, kDrawingHome) <
+                0.5 * DrawingArmTravel(drawing, kDrawingHome));
+}
+
+void OptimizerTest::programLinesKeptInPlace() {
+    // A pause splits the drawing: what came before it is drawn before it.
+    const ProgramText program = ProgramText::fromLines(
+        {"N10 M03 T0", "N20 G00 X 100 Y 100 Z 10", "N30 G01 X 110 Y 100 Z 1",
+         "N40 G01 X 120 Y 100 Z 1", "N50 G00 X 400 Y 10 Z 10", "N60 G01 X 410 Y 10 Z 1", "N70 M00",
+         "N80 G00 X 0 Y 300 Z 10", "N90 G01 X 10 Y 300 Z 1", "N100 M30"});
+    OptimizerSettings settings;
+    settings.cost = TravelCost::Distance;
+    const Result<ProgramOptimization> result = OptimizeProgram(program, settings);
+    QVERIFY2(result.ok(), result.ok() ? "" : qPrintable(result.error()));
+    QCOMPARE(
+        result->lines.toStringList(),
+        (QStringList{u"N10 M03 T0"_qs, u"N20 G00 X 410 Y 10 Z 10"_qs, u"N30 G01 X 400 Y 10 Z 1"_qs,
+                     u"N40 G00 X 120 Y 100 Z 10"_qs, u"N50 G01 X 100 Y 100 Z 1"_qs, u"N60 M00"_qs,
+                     u"N70 G00 X 10 Y 300 Z 10"_qs, u"N80 G01 X 0 Y 300 Z 1"_qs, u"N90 M30"_qs}));
+    QCOMPARE(result->before.lines, qsizetype(10));
+    QCOMPARE(result->after.lines, qsizetype(9));
+    QCOMPARE(result->before.penLifts, qsizetype(2)); // a travel after drawing
+    QCOMPARE(result->after.drawnLength, result->before.drawnLength);
+    QVERIFY(result->after.penUpLength < result->before.penUpLength);
+    QCOMPARE(result->after.elbowCrossings, result->before.elbowCrossings);
+}
+
+QTEST_GUILESS_MAIN(OptimizerTest)
+#include "tst_gcode_optimizer.moc"
