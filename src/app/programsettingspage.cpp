@@ -120,6 +120,7 @@ ProgramPreferences ProgramSettingsPage::preferences() const {
     preferences.checkReach = checkReach();
     preferences.colours = colours();
     preferences.showRapidMoves = showRapidMoves();
+    preferences.progressColour = progressColour();
     return preferences;
 }
 
@@ -129,4 +130,5 @@ void ProgramSettingsPage::setPreferences(const ProgramPreferences& preferences) 
     checkReach_->setChecked(preferences.checkReach);
     setColours(preferences.colours);
     showRapidMoves_->setChecked(preferences.showRapidMoves);
+    progressShape_->setColour(QColor::fromRgb(preferences.progressColour));
 }

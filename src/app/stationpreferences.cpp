@@ -88,6 +88,8 @@ StationPreferences readStationPreferences(QSettings& settings) {
     }
     program.showRapidMoves =
         readBool(settings, QStringLiteral("showRapidMoves"), program.showRapidMoves);
+    program.progressColour =
+        readColour(settings, QStringLiteral("progressColour"), program.progressColour);
     settings.endGroup();
 
     settings.beginGroup(QStringLiteral("controller"));
@@ -141,6 +143,7 @@ void writeStationPreferences(QSettings& settings, const StationPreferences& p) {
                           colourText(p.program.colours.interpolation[std::size_t(row)]));
     }
     settings.setValue(QStringLiteral("showRapidMoves"), p.program.showRapidMoves);
+    settings.setValue(QStringLiteral("progressColour"), colourText(p.program.progressColour));
     settings.endGroup();
 
     settings.beginGroup(QStringLiteral("controller"));

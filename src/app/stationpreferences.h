@@ -12,14 +12,15 @@ class QSettings;
 // state is applied and collected by the station (StationPersistence).
 // Each member's default is what the station shows at its first start.
 
-// "Ustawienia programu": the three preparation switches, the sixteen colours
-// and "Pokaż ruch G00".
+// "Ustawienia programu": the three preparation switches, the sixteen colours,
+// "Pokaż ruch G00" and the transfer's progress colour.
 struct ProgramPreferences {
     bool roundCoordinates = true;
     bool removeRepeated = true;
     bool checkReach = true;
     PlotColours colours = PlotColours::defaults();
     bool showRapidMoves = true;
+    QRgb progressColour = kDefaultProgressColour; // "Postęp wysyłania"
 
     bool operator==(const ProgramPreferences&) const = default;
 };

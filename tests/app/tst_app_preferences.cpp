@@ -32,6 +32,7 @@ StoredSettings changedSettings() {
     s.station.program.colours.trajectory[2] = qRgb(0x12, 0x34, 0x56);
     s.station.program.colours.interpolation[7] = qRgb(0xfe, 0xdc, 0xba);
     s.station.program.showRapidMoves = false;
+    s.station.program.progressColour = qRgb(0x20, 0x40, 0x60);
     s.station.zHeights = {QStringLiteral("070"), QStringLiteral("-5")};
     s.station.layout.main.geometry = QByteArray("\x01\xd9\xd0\xcb\x00\x03", 6);
     s.station.layout.visualisation = {QByteArray("geometry"), true};
@@ -102,6 +103,7 @@ void TestPreferences::badEntryGivesItsDefault_data() {
     QTest::newRow("colour without #") << QByteArray("[program]\ncolour3=123456\n");
     QTest::newRow("colour as a list") << QByteArray("[program]\ncolour3=#ff0000, #00ff00\n");
     QTest::newRow("colour short") << QByteArray("[program]\ncolour3=#fff\n");
+    QTest::newRow("progress colour zielony") << QByteArray("[program]\nprogressColour=zielony\n");
     QTest::newRow("switch maybe") << QByteArray("[program]\ncheckReach=maybe\n");
     QTest::newRow("Z height a word") << QByteArray("[controller]\nzHeightG00=wysoko\n");
     QTest::newRow("Z height empty") << QByteArray("[controller]\nzHeightG01=\n");
