@@ -26,7 +26,10 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -108,9 +111,23 @@ void estimateRun(const QByteArrayList& lines) {
                 kBaud, int(lines.size()), estimate, real, 100.0 * (estimate - real) / real);
 }
 
-// A transfer from the main window paced at the line's speed, with the
-// progress display, the simulation in real time and the 3D view showing.
-void busyWindowRun(const QString& fileName, const QByteArrayList& lines) {
+// A transfer from the main window to the emulator tool, a process of its own
+// paced as the line, as a real controller is: the progress display, the
+// simulation in real time and the 3D view all showing meanwhile.
+void busyWindowRun(const QString& folder, const QString& fileName, const QByteArrayList& lines) {
+    const QString line = folder + QStringLiteral("/line");
+    QProcess controller;
+    controller.start(QStringLiteral(SCARA_CONTROLLER_EMU),
+                     {QStringLiteral("--link"), line, QStringLiteral("--baud"),
+                      QString::number(kBaud), QStringLiteral("--quiet")});
+    QElapsedTimer wait;
+    wait.start();
+    while (!QFileInfo::exists(line) && wait.elapsed() < 5000)
+        QThread::msleep(10);
+    if (!QFileInfo::exists(line)) {
+        std::printf("busy window: the emulator tool did not start\n");
+        return;
+    }
     Station station;
     MainWindow& window = station.mainWindow();
     ControllerWindowBinding& binding = station.controller();
@@ -123,20 +140,15 @@ void busyWindowRun(const QString& fileName, const QByteArrayList& lines) {
     window.setNotifier(std::make_unique<PrintingNotifier>());
     window.show();
     station.visualisationWindow().show();
-    window.findChild<QComboBox*>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
+    window.findChild<QComboBox*>("ComComboBox1")->setCurrentText(line);
     window.menus().connectController->trigger();
-    QElapsedTimer wait;
-    wait.start();
+    wait.restart();
     while (!binding.link().state().connected() && wait.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     if (!binding.link().state().connected()) {
         std::printf("busy window: no connection\n");
         return;
     }
-    ControllerEmulator& emulator = *binding.portSelectors().emulator();
-    EmulatorOptions paced = emulator.options();
-    paced.baudRate = kBaud;
-    emulator.setOptions(paced);
     if (!window.programCommands()->openProgramFile(fileName)) {
         std::printf("busy window: the drawing did not open\n");
         return;
@@ -145,12 +157,15 @@ void busyWindowRun(const QString& fileName, const QByteArrayList& lines) {
 
     QElapsedTimer clock;
     int first = -1;
+    int acknowledged = 0;
     QObject::connect(&binding.link(), &ControllerLink::transferChanged, &loop,
                      [&](const TransferEvent& event) {
                          if (event.step == TransferStep::LineSent && first < 0) {
                              first = event.index;
                              clock.start();
                          }
+                         if (event.step == TransferStep::LineAcknowledged)
+                             ++acknowledged;
                      });
     if (!window.menus().sendProgram->isEnabled()) {
         std::printf("busy window: \"Wyslij program\" is disabled\n");
@@ -158,19 +173,19 @@ void busyWindowRun(const QString& fileName, const QByteArrayList& lines) {
     }
     window.menus().sendProgram->trigger();
     QTimer::singleShot(std::chrono::minutes(2), &loop, [&] {
-        std::printf("busy window: no end after two minutes, %d lines acknowledged\n",
-                    int(emulator.acceptedLines().size()));
+        std::printf("busy window: no end after two minutes, %d lines acknowledged\n", acknowledged);
         loop.quit();
     });
     loop.exec();
     const double seconds = clock.nsecsElapsed() / 1e9;
-    const qsizetype sent = emulator.acceptedLines().size();
-    const double rate = (sent - 1) / seconds;
+    const double rate = (acknowledged - 1) / seconds;
     const double limit = wireLimit(lines);
     std::printf("busy window (progress, simulation, 3D view) at %d baud: %d lines in %.2f s, "
                 "%.1f lines/s; wire limit %.1f lines/s: %.1f %% (target 95 %%)\n",
-                kBaud, int(sent), seconds, rate, limit, 100.0 * rate / limit);
+                kBaud, acknowledged, seconds, rate, limit, 100.0 * rate / limit);
     station.shutDown();
+    controller.terminate();
+    controller.waitForFinished();
 }
 
 } // namespace
@@ -184,6 +199,6 @@ int main(int argc, char** argv) {
     std::printf("drawing: %d prepared lines, wire limit at %d baud %.1f lines/s\n",
                 int(lines.size()), kBaud, wireLimit(lines));
     estimateRun(lines);
-    busyWindowRun(fileName, lines);
+    busyWindowRun(folder.path(), fileName, lines);
     return 0;
 }

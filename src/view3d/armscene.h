@@ -17,6 +17,7 @@ struct ScenePose {
     double slideZ = 0.0;      // 0 pen up, -0.8 pen down
 
     static ScenePose read(const ViewPose& pose);
+    bool operator==(const ScenePose&) const = default;
 };
 
 // The pieces of the arm scene, drawn with OpenGL 1.x immediate mode and GLU

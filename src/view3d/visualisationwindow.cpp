@@ -63,7 +63,7 @@ VisualisationWindow::VisualisationWindow(ViewPose& pose, QWidget* parent)
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
     timer_->setInterval(kRedrawInterval);
-    connect(timer_, &QTimer::timeout, this, &VisualisationWindow::redraw);
+    connect(timer_, &QTimer::timeout, this, &VisualisationWindow::redrawIfMoved);
     timer_->start();
 }
 
@@ -207,6 +207,14 @@ void VisualisationWindow::followMouse(QPoint position) {
 
 void VisualisationWindow::turnWheel(int delta) {
     camera_.turnWheel(delta);
+    redraw();
+}
+
+void VisualisationWindow::redrawIfMoved() {
+    const ScenePose now = ScenePose::read(pose_);
+    if (tickPose_ && *tickPose_ == now)
+        return;
+    tickPose_ = now;
     redraw();
 }
 

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -20,7 +21,8 @@ struct ViewInfoTexts;
 // pose the simulation writes, under a camera that follows the mouse or stands
 // at one of four fixed views; five read-only info fields Edit1..Edit5 at the
 // top (the simulation writes them too, through PoseFieldsView); a redraw every
-// 100 ms ("Timer1") and at once after every key, mouse move and wheel turn.
+// 100 ms ("Timer1") while the arm moves, and at once after every key, mouse
+// move and wheel turn.
 //
 // The main window creates it hidden and shows and hides it. Closing it through
 // the window system (it has no caption buttons) ends the whole station with
@@ -61,6 +63,9 @@ private:
     void followMouse(QPoint position);
     void turnWheel(int delta);
     void redraw();
+    // Timer1: a redraw when the arm has moved since the last tick; a picture
+    // that would not change is not drawn again.
+    void redrawIfMoved();
     void showPictureFailure(const QString& text);
 
     ViewPose& pose_;
@@ -72,4 +77,5 @@ private:
     std::array<QLineEdit*, 5> infoFields_{}; // Edit3, Edit4, Edit5, Edit1, Edit2
     std::array<QAction*, 5> viewActions_{};  // by CameraView
     QTimer* timer_ = nullptr;
+    std::optional<ScenePose> tickPose_; // the pose at the last tick that drew
 };
