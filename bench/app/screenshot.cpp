@@ -1,13 +1,25 @@
 // Draws the picture of the main window for the documentation: the station
 // with a program loaded, the page "G-kod" in front, grabbed offscreen.
-// Usage: app-screenshot <output.png> [path-check | svg DRAWING.svg]
+// Usage: app-screenshot <output.png> [path-check | svg DRAWING.svg | transfer]
 // With "svg" the drawing is opened as "Otwórz rysunek SVG" opens it.
 // With "path-check" the program has a move through the forbidden zone around
 // the base and elbow swings across the Y axis, marked on the plot and listed.
+// With "transfer" the whole station sends the program to its built-in
+// emulator and the page "G-kod III" is grabbed in the middle of it.
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
+#include "app/station.h"
 #include "app/svgcommands.h"
+#include "app/transferpage.h"
+#include "controller/controllerlink.h"
+#include "controller/emulator/controlleremulator.h"
+#include "controller/widgets/controllerwindowbinding.h"
+#include "controller/widgets/portselectors.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QElapsedTimer>
 
 #include <QApplication>
 #include <QFile>
@@ -62,6 +74,43 @@ QByteArray pathCheckProgram() {
            "N80 X-250 Y240\r\nN90 X-400 Y240\r\nN100 X-400 Y40\r\nN110 X-250 Y40\r\n"
            "N120 G00 X60 Y300 Z6\r\nN130 X500 Y0\r\nN140 M30\r\n";
 }
+// The station in the middle of sending `program` to its built-in emulator.
+int transferShot(const QString& program, const QString& output) {
+    Station station;
+    MainWindow& window = station.mainWindow();
+    window.setNotifier(std::make_unique<SilentNotifier>());
+    ControllerWindowBinding& binding = station.controller();
+    binding.setNoticePresenter([](const QString&, std::function<void()> closed) { closed(); });
+    window.resize(1400, 820);
+    window.show();
+    auto waitFor = [](auto done) {
+        QElapsedTimer clock;
+        clock.start();
+        while (!done() && clock.elapsed() < 20000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        return done();
+    };
+    window.findChild<QComboBox*>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
+    window.menus().connectController->trigger();
+    if (!waitFor([&] { return binding.link().state().connected(); }))
+        return 1;
+    EmulatorOptions paced = binding.portSelectors().emulator()->options();
+    paced.baudRate = 19200;
+    binding.portSelectors().emulator()->setOptions(paced);
+    if (!window.programCommands()->openProgramFile(program))
+        return 1;
+    window.menus().sendProgram->trigger();
+    const int total = int(window.programList().lineCount());
+    if (!waitFor([&] { return binding.link().state().blockIndex() > total * 2 / 5; }))
+        return 1;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 300);
+    window.settingsBar()->setCurrentWidget(window.transferPage());
+    QCoreApplication::processEvents();
+    const bool saved = window.grab().save(output);
+    station.shutDown();
+    return saved ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -79,6 +128,8 @@ int main(int argc, char** argv) {
         file.write(pathCheck ? pathCheckProgram() : demoProgram()) < 0)
         return 1;
     file.close();
+    if (argc > 2 && QByteArray(argv[2]) == "transfer")
+        return transferShot(program, QString::fromLocal8Bit(argv[1]));
 
     StationDocument document;
     MainWindow window(document);
