@@ -369,6 +369,15 @@ void ControllerLinkState::lineAcknowledged(LinkActions& actions) {
         finishTransfer(TransferStep::Finished, actions);
         return;
     }
+    if (request_ == Request::None && IsProgramStop(*program_->lineAt(blockIndex_))) {
+        // A change of pen: the pen goes up first.
+        request_ = Request::PenChange;
+        if (pen_.penDown && portOpen_)
+            sendLift(actions);
+        else
+            afterPenUp(actions);
+        return;
+    }
     switch (request_) {
     case Request::None:
         SendBlock(blockIndex_, actions);
@@ -380,6 +389,7 @@ void ControllerLinkState::lineAcknowledged(LinkActions& actions) {
             enterHold(TransferHold::PenUp, actions);
         return;
     case Request::HoldNow:
+    case Request::PenChange:
     case Request::Abort:
         if (pen_.penDown && portOpen_)
             sendLift(actions);
@@ -401,6 +411,9 @@ void ControllerLinkState::afterPenUp(LinkActions& actions) {
         return;
     case Request::HoldNow:
         enterHold(TransferHold::Immediate, actions);
+        return;
+    case Request::PenChange:
+        enterHold(TransferHold::PenChange, actions);
         return;
     case Request::Abort:
         finishTransfer(TransferStep::Aborted, actions);

@@ -36,7 +36,9 @@ enum class TransferStart { AtNextTick, AtOnce };
 // (so the connect frame's, after a reconnect, is the connect's). It goes on
 // only when the operator resumes it, with the line that was not acknowledged.
 // The operator's abort sends nothing after the line in flight, except one
-// travel line to the point reached when the pen is down.
+// travel line to the point reached when the pen is down. A program stop
+// (M00) holds the transfer before it, pen up, for a change of pen; resuming
+// sends it and goes on.
 class ControllerLinkState {
 public:
     // Timer1's interval: the current program line is sent again after this
@@ -119,7 +121,7 @@ public:
 
 private:
     enum class Phase { Idle, Running, Held };
-    enum class Request { None, HoldAtPenUp, HoldNow, Abort };
+    enum class Request { None, HoldAtPenUp, HoldNow, PenChange, Abort };
     enum class Travel { None, Lift, TravelIn };
 
     void DispatchReply(LinkActions& actions);

@@ -42,6 +42,7 @@ enum class TransferHold {
     PenUp,     // the operator's safe pause, after a travel line
     Immediate, // the operator's immediate pause, pen lifted where it stood
     LinkLost,  // the port closed or was lost in the middle of the transfer
+    PenChange, // the next line is a program stop (M00): change the pen, then resume
 };
 
 struct TransferEvent {

@@ -68,6 +68,20 @@ void PenPoint::follow(QByteArrayView line) {
     }
 }
 
+bool IsProgramStop(QByteArrayView line) {
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if ((line[i] != 'M' && line[i] != 'm') || (i > 0 && isLetter(line[i - 1])))
+            continue;
+        qsizetype end = i + 1;
+        while (end < line.size() && line[end] != ' ' && line[end] != '\t' && !isLetter(line[end]))
+            ++end;
+        if (gNumber(line.sliced(i + 1, end - i - 1)) == 0)
+            return true;
+        i = end - 1;
+    }
+    return false;
+}
+
 QByteArray PenPoint::travelLine() const {
     return "G00 X" + x + " Y" + y;
 }

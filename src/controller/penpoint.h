@@ -24,3 +24,7 @@ struct PenPoint {
 
     bool operator==(const PenPoint&) const = default;
 };
+
+// A program stop: the line's M word is 0 ("M0", "M00"). Drawings written
+// with a hold between pens put one before each change of pen.
+bool IsProgramStop(QByteArrayView line);

@@ -30,6 +30,7 @@ private slots:
     void interruptAbortsAfterTheLineInFlight();
     void traceRecordsBothDirections();
     void estimatePrintsTheFigures();
+    void programStopWaitsForTheOperator();
 
 private:
     // Runs scara-cli send while the event loop serves the emulator.
@@ -283,6 +284,27 @@ void TestSerialSend::estimatePrintsTheFigures() {
                                 "\npen lifts: 1\ntransfer: " + QByteArray::number(seconds, 'f', 2) +
                                 " s\n";
     QCOMPARE(cli.out, expected);
+}
+
+// A change of pen: the transfer holds, lifted, asks, and goes on when
+// standard input gives a line (here: when it ends).
+void TestSerialSend::programStopWaitsForTheOperator() {
+    ControllerEmulator emulator;
+    QVERIFY(emulator.start());
+    const QString file = writeProgram("N1 G01 X0 Y250 Z5\r\nN2 M00\r\nN3 G01 X10 Y250 Z7\r\n"
+                                      "N4 M30\r\n");
+    QProcess cli;
+    cli.start(scaraCliPath(), {"send", file, "--port", emulator.portPath(), "--raw"});
+    QVERIFY(cli.waitForStarted());
+    QByteArray err;
+    const QByteArray prompt = QStringLiteral("Zmiana pisaka przed linią 2").toLocal8Bit();
+    QTRY_VERIFY((err += cli.readAllStandardError()).contains(prompt));
+    QCOMPARE(emulator.acceptedLines(), (QByteArrayList{"N1 G01 X0 Y250 Z5", "G00 X0 Y250"}));
+    cli.closeWriteChannel();
+    QTRY_COMPARE(cli.state(), QProcess::NotRunning);
+    QCOMPARE(cli.exitCode(), 0);
+    QCOMPARE(emulator.acceptedLines(), (QByteArrayList{"N1 G01 X0 Y250 Z5", "G00 X0 Y250", "N2 M00",
+                                                       "N3 G01 X10 Y250 Z7", "N4 M30"}));
 }
 
 QTEST_GUILESS_MAIN(TestSerialSend)

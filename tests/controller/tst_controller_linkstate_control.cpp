@@ -71,6 +71,8 @@ private slots:
     void startFromALineTravelsInFirst();
     void progressReportsEveryStep();
     void endOfProgramWinsOverARequest();
+    void programStopHoldsForAPenChange_data();
+    void programStopHoldsForAPenChange();
 };
 
 // Each row: the line in flight when the operator aborts; whether the pen is
@@ -295,6 +297,38 @@ void TestLinkControl::endOfProgramWinsOverARequest() {
     s.ack();
     QCOMPARE(s.notices, QStringList{T::kTransferDone});
     QVERIFY(!s.link.sending());
+}
+
+// Each row: the line before the program stop, and the travel that lifts the
+// pen after it when it leaves the pen down.
+void TestLinkControl::programStopHoldsForAPenChange_data() {
+    QTest::addColumn<QByteArray>("before");
+    QTest::addColumn<QByteArray>("lift");
+    QTest::newRow("after drawing: lifted")
+        << QByteArray("N1 G01 X150 Y200 Z5 ") << QByteArray("G00 X150 Y200");
+    QTest::newRow("after a travel") << QByteArray("N1 G00 X150 Y200 ") << QByteArray();
+}
+
+void TestLinkControl::programStopHoldsForAPenChange() {
+    QFETCH(QByteArray, before);
+    QFETCH(QByteArray, lift);
+    const QByteArrayList program{before, "N2 M00 ", "N3 G00 X0 Y300 ", "N4 G01 X10 Y300 Z7 ",
+                                 "N5 M30 "};
+    LinkScript s = runningAt(0, program);
+    s.ack();
+    if (!lift.isEmpty()) {
+        QCOMPARE(s.frames(), QByteArrayList{frameOf(lift)});
+        s.ack();
+    }
+    QVERIFY(s.link.held());
+    QCOMPARE(s.steps.back().hold, TransferHold::PenChange);
+    QCOMPARE(s.steps.back().index, 1);
+    expectNothingSent(s);
+    s.resume(); // the stop itself goes, then the rest
+    QCOMPARE(s.frames(), QByteArrayList{frameOf(program[1])});
+    for (int i = 1; i < program.size(); ++i)
+        s.ack();
+    QCOMPARE(s.notices, QStringList{T::kTransferDone});
 }
 
 QTEST_GUILESS_MAIN(TestLinkControl)

@@ -56,7 +56,11 @@ const char kSendHelp[] =
     "\n"
     "Exit status 0 after the last line; 1 when the file cannot be read or\n"
     "prepared, on a port error, or after the time-out; 2 on a usage error;\n"
-    "3 when the transfer was aborted (the last line names the line reached).\n";
+    "3 when the transfer was aborted (the last line names the line reached).\n"
+    "\n"
+    "A program stop (M00, written before each change of pen by import-svg\n"
+    "--hold-pen-change) holds the transfer with the pen up until Enter is\n"
+    "pressed (or standard input ends); then it is sent and the rest follows.\n";
 
 struct SendOptions {
     QString file;
@@ -282,12 +286,36 @@ int transfer(const SendOptions& options, const LineListProgram& program) {
     QObject::connect(&link, &ControllerLink::received, &silence, qOverload<>(&QTimer::start));
     QObject::connect(&link, &ControllerLink::errorRaised, &loop,
                      [&](const QString& text) { finish(1, text); });
-    QObject::connect(&link, &ControllerLink::transferChanged, &loop,
-                     [&](const TransferEvent& event) {
-                         progress.handle(event, TransferProgress::Clock::now());
-                         if (event.step == TransferStep::Started)
-                             redraw.start();
-                     });
+    // A program stop waits for the operator's Enter (or the end of standard
+    // input) before the transfer goes on.
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    input.setEnabled(false);
+    QObject::connect(&input, &QSocketNotifier::activated, &loop, [&] {
+        char byte = 0;
+        const ssize_t got = ::read(STDIN_FILENO, &byte, 1);
+        if (got == 1 && byte != '\n')
+            return; // the rest of the line
+        input.setEnabled(false);
+        link.resumeChosen();
+    });
+    QObject::connect(
+        &link, &ControllerLink::transferChanged, &loop, [&](const TransferEvent& event) {
+            progress.handle(event, TransferProgress::Clock::now());
+            if (event.step == TransferStep::Started)
+                redraw.start();
+            // Silence while the transfer holds is the operator's.
+            if (event.step == TransferStep::Held)
+                silence.stop();
+            if (event.step == TransferStep::Resumed)
+                silence.start();
+            if (event.step == TransferStep::Held && event.hold == TransferHold::PenChange) {
+                clearProgress();
+                cli::err(QStringLiteral("Zmiana pisaka przed linią %1: załóż "
+                                        "następny pisak i naciśnij Enter")
+                             .arg(event.index + 1));
+                input.setEnabled(true);
+            }
+        });
     QObject::connect(&link, &ControllerLink::noticeRaised, &loop, [&](const QString& text) {
         const bool aborted =
             progress.figures(TransferProgress::Clock::now()).ended == TransferStep::Aborted;

@@ -125,6 +125,11 @@ QString TransferPanel::stateLine(const TransferFigures& f) {
             return QStringLiteral("Wysyłanie wstrzymane przed linią %1, pisak podniesiony "
                                   "w miejscu zatrzymania. Wybierz \"Wznów wysyłanie\".")
                 .arg(line);
+        case TransferHold::PenChange:
+            return QStringLiteral("Zmiana pisaka: wysyłanie wstrzymane przed linią %1, pisak "
+                                  "podniesiony. Załóż następny pisak i wybierz \"Wznów "
+                                  "wysyłanie\".")
+                .arg(line);
         case TransferHold::LinkLost:
             return QStringLiteral("Wysyłanie wstrzymane w linii %1: połączenie przerwane. "
                                   "Połącz ponownie i wybierz \"Wznów wysyłanie\".")
