@@ -114,8 +114,9 @@ void estimateRun(const QByteArrayList& lines) {
 // A transfer from the main window to the emulator tool, a process of its own
 // paced as the line, as a real controller is: the progress display, the
 // simulation in real time and the 3D view all showing meanwhile.
-void busyWindowRun(const QString& folder, const QString& fileName, const QByteArrayList& lines) {
-    const QString line = folder + QStringLiteral("/line");
+void busyWindowRun(const QString& folder, const QString& fileName, const QByteArrayList& lines,
+                   bool simulate) {
+    const QString line = folder + (simulate ? QStringLiteral("/line-s") : QStringLiteral("/line"));
     QProcess controller;
     controller.start(QStringLiteral(SCARA_CONTROLLER_EMU),
                      {QStringLiteral("--link"), line, QStringLiteral("--baud"),
@@ -153,7 +154,8 @@ void busyWindowRun(const QString& folder, const QString& fileName, const QByteAr
         std::printf("busy window: the drawing did not open\n");
         return;
     }
-    window.menus().startSimulation->trigger();
+    if (simulate)
+        window.menus().startSimulation->trigger();
 
     QElapsedTimer clock;
     int first = -1;
@@ -180,9 +182,10 @@ void busyWindowRun(const QString& folder, const QString& fileName, const QByteAr
     const double seconds = clock.nsecsElapsed() / 1e9;
     const double rate = (acknowledged - 1) / seconds;
     const double limit = wireLimit(lines);
-    std::printf("busy window (progress, simulation, 3D view) at %d baud: %d lines in %.2f s, "
+    std::printf("window with progress, 3D view%s at %d baud: %d lines in %.2f s, "
                 "%.1f lines/s; wire limit %.1f lines/s: %.1f %% (target 95 %%)\n",
-                kBaud, acknowledged, seconds, rate, limit, 100.0 * rate / limit);
+                simulate ? " and simulation running" : " standing", kBaud, acknowledged, seconds,
+                rate, limit, 100.0 * rate / limit);
     station.shutDown();
     controller.terminate();
     controller.waitForFinished();
@@ -199,6 +202,7 @@ int main(int argc, char** argv) {
     std::printf("drawing: %d prepared lines, wire limit at %d baud %.1f lines/s\n",
                 int(lines.size()), kBaud, wireLimit(lines));
     estimateRun(lines);
-    busyWindowRun(folder.path(), fileName, lines);
+    busyWindowRun(folder.path(), fileName, lines, false);
+    busyWindowRun(folder.path(), fileName, lines, true);
     return 0;
 }
