@@ -1,36 +1,14 @@
 #include "gcode/plotprogress.h"
 
-#include "base/numberformat.h"
 #include "gcode/plotsurface.h"
 #include "gcode/prepareprogram.h"
+#include "gcode/programfigures.h"
 #include "gcode/programlist.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
-
-// A plain G number: 0 travels, 1 to 3 draw; -1 for anything else.
-int motionOf(QByteArrayView g) {
-    int number = 0;
-    if (g.isEmpty() || g.size() > 3)
-        return -1;
-    for (char c : g) {
-        if (c < '0' || c > '9')
-            return -1;
-        number = number * 10 + (c - '0');
-    }
-    return number == 0 ? 0 : number <= 3 ? 1 : -1;
-}
-
-bool readCoordinate(const BlockView& block, GcodeWord word, double& value) {
-    if (!block.has(word))
-        return false;
-    const Result<double> number = ParseWordReal(block.word(word));
-    if (!number || !std::isfinite(*number))
-        return false;
-    value = *number;
-    return true;
-}
 
 qint32 plotUnit(double value) {
     constexpr double kLimit = 1e9; // far off the plot, still drawable
@@ -55,12 +33,12 @@ void PlotProgress::start(const ProgramList& program, qsizetype from) {
 
 bool PlotProgress::follow(QByteArrayView line, double& fromX, double& fromY) {
     block_.parseKeepingPoints(line);
-    if (const int motion = motionOf(block_.word(GcodeWord::G)); motion >= 0)
-        drawing_ = motion == 1;
+    if (const GMotion motion = MotionOf(block_.word(GcodeWord::G)); motion != GMotion::None)
+        drawing_ = motion == GMotion::Draw;
     fromX = x_;
     fromY = y_;
-    const bool hasX = readCoordinate(block_, GcodeWord::X, x_);
-    const bool hasY = readCoordinate(block_, GcodeWord::Y, y_);
+    const bool hasX = ReadCoordinate(block_, GcodeWord::X, x_);
+    const bool hasY = ReadCoordinate(block_, GcodeWord::Y, y_);
     return hasX && hasY;
 }
 

@@ -5,32 +5,29 @@
 
 #include <cmath>
 
-namespace {
-
-// The G word's motion: 0 travel, 1 drawing, -1 no motion word.
-int motionOf(QByteArrayView g) {
+GMotion MotionOf(QByteArrayView g) {
     int number = 0;
     if (g.isEmpty() || g.size() > 3)
-        return -1;
+        return GMotion::None;
     for (char c : g) {
         if (c < '0' || c > '9')
-            return -1;
+            return GMotion::None;
         number = number * 10 + (c - '0');
     }
     if (number == 0)
-        return 0;
-    return number <= 3 ? 1 : -1;
+        return GMotion::Travel;
+    return number <= 3 ? GMotion::Draw : GMotion::None;
 }
 
-void readCoordinate(const BlockView& block, GcodeWord word, double& value) {
+bool ReadCoordinate(const BlockView& block, GcodeWord word, double& value) {
     if (!block.has(word))
-        return;
+        return false;
     const Result<double> number = ParseWordReal(block.word(word));
-    if (number && std::isfinite(*number))
-        value = *number;
+    if (!number || !std::isfinite(*number))
+        return false;
+    value = *number;
+    return true;
 }
-
-} // namespace
 
 ProgramFigures MeasureProgram(const ProgramText& program) {
     ProgramFigures figures;
@@ -42,14 +39,14 @@ ProgramFigures MeasureProgram(const ProgramText& program) {
     bool penDown = false;
     for (qsizetype i = 0; i < program.lineCount(); ++i) {
         block.parseKeepingPoints(program.line(i));
-        if (const int motion = motionOf(block.word(GcodeWord::G)); motion >= 0)
-            drawing = motion == 1;
+        if (const GMotion motion = MotionOf(block.word(GcodeWord::G)); motion != GMotion::None)
+            drawing = motion == GMotion::Draw;
         if (!block.has(GcodeWord::X) && !block.has(GcodeWord::Y))
             continue;
         double toX = x;
         double toY = y;
-        readCoordinate(block, GcodeWord::X, toX);
-        readCoordinate(block, GcodeWord::Y, toY);
+        ReadCoordinate(block, GcodeWord::X, toX);
+        ReadCoordinate(block, GcodeWord::Y, toY);
         const double length = std::hypot(toX - x, toY - y);
         if (drawing) {
             figures.drawnLength += length;

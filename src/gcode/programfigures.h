@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gcode/blockview.h"
 #include "gcode/programtext.h"
 
 #include <QtGlobal>
@@ -21,3 +22,12 @@ struct ProgramFigures {
 };
 
 ProgramFigures MeasureProgram(const ProgramText& program);
+
+// The motion a G word's value names: a travel with the pen up (0, "00"), a
+// drawing move (1 to 3), or none (no G word, anything else).
+enum class GMotion { None, Travel, Draw };
+GMotion MotionOf(QByteArrayView g);
+
+// X or Y of a parsed block as a number; false (the value left as it was)
+// when the word is missing or not a finite number.
+bool ReadCoordinate(const BlockView& block, GcodeWord word, double& value);

@@ -319,15 +319,22 @@ ConverterSettings ConverterWindow::settings() const {
     return pages_->settings();
 }
 
-void ConverterWindow::optimizeOutput() {
+std::optional<ProgramText> ConverterWindow::outputToHandOn() {
     if (isConverting())
-        return;
-    const ProgramText lines = output_->program();
+        return std::nullopt;
+    ProgramText lines = output_->program();
     if (lines.isEmpty() || (lines.lineCount() == 1 && lines.line(0).isEmpty())) {
         showMessage(kNothingToInsert, false);
-        return;
+        return std::nullopt;
     }
-    const Result<ProgramOptimization> optimized = OptimizeProgram(lines, {});
+    return lines;
+}
+
+void ConverterWindow::optimizeOutput() {
+    const std::optional<ProgramText> lines = outputToHandOn();
+    if (!lines)
+        return;
+    const Result<ProgramOptimization> optimized = OptimizeProgram(*lines, {});
     if (!optimized) {
         showMessage(optimized.error(), true);
         return;
@@ -337,14 +344,8 @@ void ConverterWindow::optimizeOutput() {
 }
 
 void ConverterWindow::insertIntoProgram() {
-    if (isConverting())
-        return;
-    const ProgramText lines = output_->program();
-    if (lines.isEmpty() || (lines.lineCount() == 1 && lines.line(0).isEmpty())) {
-        showMessage(kNothingToInsert, false);
-        return;
-    }
-    emit programReady(lines, plotFileName_);
+    if (const std::optional<ProgramText> lines = outputToHandOn())
+        emit programReady(*lines, plotFileName_);
 }
 
 void ConverterWindow::toggleSettings() {

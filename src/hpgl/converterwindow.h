@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class ConverterSettingsPages;
 struct ConverterPreferences;
@@ -80,6 +81,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    // Memo2's G-code to hand on, or nothing (with a message when it is
+    // empty, and while a conversion runs).
+    std::optional<ProgramText> outputToHandOn();
     void createMenu();
     QAction* addCommand(QWidget* menu, const char* name, const QString& text,
                         void (ConverterWindow::*slot)());
