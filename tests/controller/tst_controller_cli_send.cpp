@@ -2,6 +2,7 @@
 #include "controller/controllerframe.h"
 #include "controller/emulator/controlleremulator.h"
 #include "support/files.h"
+#include "support/portonline.h"
 #include "support/toolrun.h"
 
 #include <QFile>
@@ -92,10 +93,11 @@ void TestSerialSend::sendsEveryLineAndEndsWithZero() {
 void TestSerialSend::aMissingPortEndsWithOne() {
     const QString file = writeProgram("N1 M30\r\n");
     QByteArray err;
-    QCOMPARE(run({file, "--port", "/dev/scara-no-such-port"}, nullptr, &err), 1);
-    QVERIFY2(
-        err.startsWith("Unable to open com port \"/dev/scara-no-such-port\" (os error code: 2)"),
-        err.constData());
+    QCOMPARE(run({file, "--port", missingPortPath()}, nullptr, &err), 1);
+    QVERIFY2(err.startsWith(QStringLiteral("Unable to open com port \"%1\" (os error code: 2)")
+                                .arg(missingPortPath())
+                                .toLocal8Bit()),
+             err.constData());
 }
 
 void TestSerialSend::silenceEndsWithOne() {
@@ -165,8 +167,7 @@ void TestSerialSend::absurdTimeoutIsRefused() {
     QFETCH(QByteArray, message);
     const QString file = writeProgram("N1 M30\r\n");
     QByteArray err;
-    QCOMPARE(run({file, "--port", "/dev/scara-no-such-port", "--timeout", value}, nullptr, &err),
-             2);
+    QCOMPARE(run({file, "--port", missingPortPath(), "--timeout", value}, nullptr, &err), 2);
     QVERIFY2(err.startsWith("scara-cli send: " + message + "\n"), err.constData());
 }
 
@@ -201,9 +202,7 @@ void TestSerialSend::fromOutsideTheProgramIsRefused() {
     QFETCH(QByteArray, message);
     const QString file = writeProgram("N1 G00 X0 Y250\r\nN2 M30\r\n");
     QByteArray err;
-    QCOMPARE(
-        run({file, "--port", "/dev/scara-no-such-port", "--raw", "--from", from}, nullptr, &err),
-        2);
+    QCOMPARE(run({file, "--port", missingPortPath(), "--raw", "--from", from}, nullptr, &err), 2);
     QVERIFY2(err.startsWith("scara-cli send: " + message + "\n"), err.constData());
 }
 

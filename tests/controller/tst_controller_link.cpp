@@ -127,10 +127,10 @@ void TestControllerLink::connectingShowsConnectedOnlyAfterTheAcknowledgement() {
 
 void TestControllerLink::aMissingPortIsReportedAndNothingChanges() {
     Station station;
-    station.useLine("/dev/scara-no-such-port");
+    station.useLine(missingPortPath());
     station.enabled.clear();
     station.link.connectChosen();
-    QCOMPARE(station.errors, QStringList{serialOpenErrorText("/dev/scara-no-such-port", ENOENT)});
+    QCOMPARE(station.errors, QStringList{serialOpenErrorText(missingPortPath(), ENOENT)});
     QVERIFY(station.enabled.empty());
     QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::kDisconnected);
     QVERIFY(!station.link.port().connected());

@@ -118,12 +118,12 @@ void TestSerialPort::openingAMissingDeviceFailsAndStaysClosed() {
     SerialPort port;
     QSignalSpy opened(&port, &SerialPort::afterOpen);
     PortSettings settings;
-    settings.port = "/dev/scara-no-such-port";
+    settings.port = missingPortPath();
     QVERIFY(port.setSettings(settings));
     const Status status = port.setConnected(true);
     QVERIFY(!status);
     QCOMPARE(status.error(),
-             QString("Unable to open com port \"/dev/scara-no-such-port\" (os error code: 2)"));
+             QString("Unable to open com port \"%1\" (os error code: 2)").arg(missingPortPath()));
     QVERIFY(!port.connected());
     QCOMPARE(opened.count(), 0);
 }

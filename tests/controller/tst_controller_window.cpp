@@ -10,6 +10,7 @@
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
 #include "controller/widgets/terminalview.h"
+#include "support/portonline.h"
 
 #include <QAction>
 #include <QApplication>
@@ -306,12 +307,11 @@ void TestControllerLinkWindow::theEmulatorGoingAwayIsADisconnectShownOnce() {
 void TestControllerLinkWindow::connectErrorsAreShownOnceAndChangeNothing() {
     TestWindow window;
     new ControllerWindowBinding(window.controls(), &window);
-    window.get<QComboBox>("ComComboBox1")->setCurrentText("/dev/scara-no-such-port");
+    window.get<QComboBox>("ComComboBox1")->setCurrentText(missingPortPath());
     window.click("Button1");
     window.click("Button1");
     QCOMPARE(openBoxes("ControllerErrorBox"), 1);
-    QCOMPARE(openBox("ControllerErrorBox")->text(),
-             serialOpenErrorText("/dev/scara-no-such-port", ENOENT));
+    QCOMPARE(openBox("ControllerErrorBox")->text(), serialOpenErrorText(missingPortPath(), ENOENT));
     QVERIFY(window.get<QPushButton>("Button1")->isEnabled());
     QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
     cleanup();

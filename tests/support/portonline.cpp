@@ -1,5 +1,7 @@
 #include "support/portonline.h"
 
+#include <QCoreApplication>
+
 Status PortOnLine::plugIn(PortSettings settings) {
     if (!line.isOpen()) {
         if (Status opened = line.open(); !opened)
@@ -21,4 +23,8 @@ Status ListeningLine::open() {
     QObject::connect(&line, &PseudoTerminal::readyRead, &line,
                      [this] { heard += line.readAvailable(); });
     return Status::success();
+}
+
+QString missingPortPath() {
+    return QStringLiteral("/dev/scara-no-such-port-%1").arg(QCoreApplication::applicationPid());
 }

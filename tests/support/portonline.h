@@ -20,6 +20,11 @@ struct PortOnLine {
     Status open(PortSettings settings = {});
 };
 
+// A device path that does not exist, of this test process's own: the port
+// layer locks a device by its name, so tests running side by side must not
+// share one.
+QString missingPortPath();
+
 // A pseudo-terminal pair for a port that is not the test's own (one a
 // ControllerLink or a window holds): the far end keeps everything that
 // arrives in `heard`.
