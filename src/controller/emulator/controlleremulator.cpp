@@ -31,8 +31,16 @@ ControllerEmulator::~ControllerEmulator() {
 Status ControllerEmulator::start() {
     if (running())
         return {};
-    if (Status opened = line_.open(); !opened)
+    if (!options_.executedFile.isEmpty()) {
+        executed_.setFileName(options_.executedFile);
+        if (!executed_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+            return Failure{QStringLiteral("Nie można otworzyć pliku %1: %2")
+                               .arg(options_.executedFile, executed_.errorString())};
+    }
+    if (Status opened = line_.open(); !opened) {
+        executed_.close();
         return opened;
+    }
     clock_.start();
     inClockNs_ = outClockNs_ = 0;
     return {};
@@ -41,6 +49,7 @@ Status ControllerEmulator::start() {
 void ControllerEmulator::stop() {
     dueTimer_.stop();
     line_.close();
+    executed_.close();
     partial_.clear();
     incoming_.clear();
     outgoing_.clear();
@@ -185,6 +194,8 @@ void ControllerEmulator::reply(qint64 doneNs, EmulatorLogEntry& entry) {
         queueOut(ack, start, gap);
     }
     ++acksSent_;
+    if (executed_.isOpen() && entry.frame.function == "20")
+        executed_.write(entry.frame.payload + '\n');
     entry.reply = QStringLiteral("potwierdzono");
     if (every(options_.duplicateEvery)) {
         queueOut(ack, 0, toNs(kSeparateGap));
