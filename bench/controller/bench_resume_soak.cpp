@@ -118,7 +118,7 @@ RunResult runOnce(QRandomGenerator& random) {
                     break;
                 }
             });
-        sender.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        sender.setStandardErrorFile(QProcess::nullDevice());
         sender.setStandardOutputFile(QProcess::nullDevice());
         sender.start(scaraCliPath(), args);
         if (!sender.waitForStarted())

@@ -92,6 +92,8 @@ signals:
     void programPrepared();
     // A program file was opened and prepared.
     void programOpened();
+    // ... the same, with the file's full name.
+    void programFileOpened(const QString& fullFileName);
 
 private:
     bool prepare();

@@ -4,6 +4,7 @@
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
 #include "app/programlistsource.h"
+#include "app/resumecommands.h"
 #include "app/stationcontrollercontrols.h"
 #include "app/stationsimulationview.h"
 #include "app/stationtransferview.h"
@@ -53,6 +54,7 @@ Station::~Station() {
     // The hand-over stops the run and carries out its last hand-overs; then
     // the simulation's other parts and the windows go, and the thread last.
     handOver_.reset();
+    resume_.reset();
     transferMonitor_.reset();
     transferView_.reset();
     controller_.reset();
@@ -129,6 +131,7 @@ void Station::wireTransfer() {
                          window->notify(AppMessages::traceFile(fileName));
                      });
     showEstimate();
+    resume_ = std::make_unique<ResumeCommands>(*main_, *controller_, *programSource_);
 }
 
 void Station::showEstimate() {

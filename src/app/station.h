@@ -9,6 +9,7 @@ class ControllerWindowBinding;
 class ConverterWindow;
 class MainWindow;
 class ProgramListSource;
+class ResumeCommands;
 class SimulationCommands;
 class SimulationHandOver;
 class SimulationPresenter;
@@ -40,6 +41,8 @@ public:
     SimulationPresenter& simulationPresenter() { return *presenter_; }
     ControllerWindowBinding& controller() { return *controller_; }
     TransferMonitor& transferMonitor() { return *transferMonitor_; }
+    // Sending from a line, the transfer journal and resuming from it.
+    ResumeCommands& resume() { return *resume_; }
     ViewPose& viewPose() { return pose_; }
     StationDocument& document() { return document_; }
 
@@ -68,4 +71,5 @@ private:
     std::unique_ptr<ControllerWindowBinding> controller_;
     std::unique_ptr<StationTransferView> transferView_;
     std::unique_ptr<TransferMonitor> transferMonitor_;
+    std::unique_ptr<ResumeCommands> resume_;
 };

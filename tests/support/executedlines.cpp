@@ -22,7 +22,9 @@ QString checkExecutedLines(const QByteArrayList& program, const QByteArrayList& 
         const bool isNext = next < program.size() && line == program[next];
         const bool isRepeat = next > 0 && line == program[next - 1];
         if (!isNext && !isRepeat) {
-            if (!line.startsWith("G00 X") || !travel.isEmpty())
+            // A travel in; another one may follow it when the transfer was
+            // interrupted again before its line.
+            if (!line.startsWith("G00 X"))
                 return QStringLiteral(
                            "executed line %1 \"%2\" where program line %3 \"%4\" was due")
                     .arg(i + 1)

@@ -31,12 +31,8 @@ ControllerEmulator::~ControllerEmulator() {
 Status ControllerEmulator::start() {
     if (running())
         return {};
-    if (!options_.executedFile.isEmpty()) {
-        executed_.setFileName(options_.executedFile);
-        if (!executed_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-            return Failure{QStringLiteral("Nie można otworzyć pliku %1: %2")
-                               .arg(options_.executedFile, executed_.errorString())};
-    }
+    if (Status opened = openExecuted(); !opened)
+        return opened;
     if (Status opened = line_.open(); !opened) {
         executed_.close();
         return opened;
@@ -56,8 +52,24 @@ void ControllerEmulator::stop() {
 }
 
 void ControllerEmulator::setOptions(const EmulatorOptions& options) {
+    const bool reopen = running() && options.executedFile != options_.executedFile;
     options_ = options;
     random_.seed(options_.noiseSeed);
+    if (reopen) {
+        if (const Status opened = openExecuted(); !opened)
+            qWarning("%s", qPrintable(opened.error()));
+    }
+}
+
+Status ControllerEmulator::openExecuted() {
+    executed_.close();
+    if (options_.executedFile.isEmpty())
+        return {};
+    executed_.setFileName(options_.executedFile);
+    if (!executed_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return Failure{QStringLiteral("Nie można otworzyć pliku %1: %2")
+                           .arg(options_.executedFile, executed_.errorString())};
+    return {};
 }
 
 void ControllerEmulator::sendRaw(const QByteArray& bytes) {
