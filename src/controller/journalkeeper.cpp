@@ -6,7 +6,7 @@
 JournalKeeper::JournalKeeper(QObject* parent) : QObject(parent) {
     syncTimer_.setSingleShot(true);
     syncTimer_.setInterval(TransferJournal::kSyncInterval);
-    connect(&syncTimer_, &QTimer::timeout, this, &JournalKeeper::syncNow);
+    connect(&syncTimer_, &QTimer::timeout, this, &JournalKeeper::syncDue);
 }
 
 JournalKeeper::~JournalKeeper() {
@@ -103,6 +103,17 @@ void JournalKeeper::handle(const TransferEvent& event) {
     case TransferStep::Resumed:
         return;
     }
+}
+
+void JournalKeeper::syncDue() {
+    using namespace std::chrono;
+    const auto left = duration_cast<milliseconds>(
+        journal_.lastSync() + TransferJournal::kSyncInterval - TransferJournal::Clock::now());
+    if (left > milliseconds(0) && journal_.syncPending()) {
+        syncTimer_.start(left);
+        return;
+    }
+    syncNow();
 }
 
 void JournalKeeper::syncNow() {

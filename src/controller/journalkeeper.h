@@ -57,6 +57,9 @@ signals:
 
 private:
     void report(const Status& status);
+    // The sync timer ran out: syncs, or waits out the rest of the interval
+    // after the last sync.
+    void syncDue();
 
     QString path_;
     const ProgramSource* program_ = nullptr;

@@ -93,6 +93,7 @@ public:
     // interval ago (otherwise syncPending() says that one is due).
     Status recordAcknowledged(int line, const PenPoint& after, Clock::time_point now);
     bool syncPending() const { return unsynced_; }
+    Clock::time_point lastSync() const { return lastSync_; }
     // Syncs what was written to the disk.
     Status sync(Clock::time_point now = Clock::now());
     // The transfer ended normally: the journal is removed.

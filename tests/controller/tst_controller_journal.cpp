@@ -44,6 +44,7 @@ private slots:
     void hashTellsProgramsApart();
     void keeperFollowsTheTransfer_data();
     void keeperFollowsTheTransfer();
+    void pendingRecordsReachTheDiskWithinTheInterval();
     void secondKeeperCannotTakeTheJournal();
 
 private:
@@ -259,6 +260,21 @@ void TestTransferJournal::keeperFollowsTheTransfer() {
     QCOMPARE(state->point, pointAfter(lastAcknowledged + 1));
     if (events.last().step == TransferStep::Held || events.last().step == TransferStep::Aborted)
         QVERIFY(!keeper.journal().syncPending());
+}
+
+void TestTransferJournal::pendingRecordsReachTheDiskWithinTheInterval() {
+    const LineListProgram program(kLines);
+    JournalKeeper keeper;
+    keeper.setPath(path());
+    keeper.setProgram(&program, QStringLiteral("a.nc"));
+    keeper.handle({TransferStep::Started, 0, 6});
+    keeper.handle({TransferStep::LineAcknowledged, 0});
+    keeper.handle({TransferStep::LineAcknowledged, 1});
+    // Written at once, synced when the interval after the start is over,
+    // even though no further line comes.
+    QCOMPARE(ReadJournal(path())->lastAcknowledged, 1);
+    QVERIFY(keeper.journal().syncPending());
+    QTRY_VERIFY_WITH_TIMEOUT(!keeper.journal().syncPending(), 5000);
 }
 
 void TestTransferJournal::secondKeeperCannotTakeTheJournal() {
