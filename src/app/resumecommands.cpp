@@ -77,8 +77,12 @@ ResumeCommands::ResumeCommands(MainWindow& window, ControllerWindowBinding& cont
     ControllerLink& link = controller_.link();
     connect(&link, &ControllerLink::transferChanged, this, &ResumeCommands::transferStep);
     connect(&link, &ControllerLink::errorRaised, &keeper_, &JournalKeeper::syncNow);
-    connect(&link, &ControllerLink::statusChanged, this, &ResumeCommands::statusChanged);
-    connect(&keeper_, &JournalKeeper::failed, &window_, &MainWindow::showError);
+    // Queued: the questions and messages these lead to are modal, and the link
+    // must not be fed while it carries out the actions that reported them.
+    connect(&link, &ControllerLink::statusChanged, this, &ResumeCommands::statusChanged,
+            Qt::QueuedConnection);
+    connect(&keeper_, &JournalKeeper::failed, &window_, &MainWindow::showError,
+            Qt::QueuedConnection);
     connect(window_.programCommands(), &ProgramCommands::programFileOpened, this,
             [this](const QString& file) { programFile_ = file; });
     MainMenus& menus = window_.menus();

@@ -108,6 +108,7 @@ private slots:
     void init();
     void sendFromTheLineUnderTheCaret_data();
     void sendFromTheLineUnderTheCaret();
+    void resumeAfterTheStationWentDown_data();
     void resumeAfterTheStationWentDown();
     void unusableOrDeclinedJournalAtStart_data();
     void unusableOrDeclinedJournalAtStart();
@@ -168,9 +169,19 @@ void TestResumeWindow::sendFromTheLineUnderTheCaret() {
     QVERIFY(!QFile::exists(emulatorJournal()));
 }
 
+void TestResumeWindow::resumeAfterTheStationWentDown_data() {
+    QTest::addColumn<bool>("atStart"); // offered at start, else when connecting
+    QTest::addColumn<bool>("reference");
+    QTest::newRow("at start, with the reference travel") << true << true;
+    QTest::newRow("on connecting, without it") << false << false;
+}
+
 void TestResumeWindow::resumeAfterTheStationWentDown() {
+    QFETCH(bool, atStart);
+    QFETCH(bool, reference);
     const QString program = dir_.writeFile("kwiat.nc", drawing(100));
     const QString executed = dir_.filePath("executed.txt");
+    QFile::remove(executed); // left by the row before
     QByteArrayList lines;
     {
         auto first = std::make_unique<Session>();
@@ -189,20 +200,23 @@ void TestResumeWindow::resumeAfterTheStationWentDown() {
 
     Session s;
     ControllerEmulator& emulator = s.emulator(executed);
-    s.recorder.answers.confirmations << true << true; // resume, reference travel first
-    s.station.resume().offerAtStart();
-    QCOMPARE(s.recorder.answers.questions.size(), 1);
+    s.recorder.answers.confirmations << true << reference; // resume; reference travel?
+    if (atStart) {
+        s.station.resume().offerAtStart();
+        QCOMPARE(s.recorder.answers.questions.size(), 1);
+        QCOMPARE(s.programLines(), lines); // the program was opened from its file
+        QVERIFY(s.recorder.notices.contains(
+            QStringLiteral("Połącz się ze sterownikiem, aby wznowić wysyłanie programu.")));
+    }
+    QVERIFY(s.connect());
+    QTRY_VERIFY(s.finished());
+    QCOMPARE(s.programLines(), lines);
+    QCOMPARE(s.recorder.answers.questions.size(), 2);
     QVERIFY2(s.recorder.answers.questions[0].contains(
                  QStringLiteral("potwierdził %1 z 201 linii").arg(left->lastAcknowledged + 1)),
              qPrintable(s.recorder.answers.questions[0]));
-    QCOMPARE(s.programLines(), lines); // the program was opened from its file
-    QVERIFY(s.recorder.notices.contains(QStringLiteral("Połącz się ze sterownikiem, aby wznowić "
-                                                       "wysyłanie programu.")));
-    QVERIFY(s.connect());
-    QTRY_VERIFY(s.finished());
-    QCOMPARE(s.recorder.answers.questions.size(), 2);
     QVERIFY(s.recorder.answers.questions[1].contains(QStringLiteral("jazdę referencyjną")));
-    QVERIFY(emulator.acceptedCommands().contains("003"));
+    QCOMPARE(emulator.acceptedCommands().contains("003"), reference);
     // A travel in to where the last acknowledged line ended, then the next.
     const int next = left->nextLine();
     QVERIFY(emulator.acceptedLines().size() > 2);
