@@ -8,6 +8,9 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <QFileInfo>
+
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace {
@@ -93,6 +96,16 @@ std::optional<std::pair<int, PenPoint>> parseRecord(const QByteArray& line, int 
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// Makes the folder's entries (a renamed file) durable too.
+void syncFolderOf(const QString& path) {
+    const QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath());
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 } // namespace
@@ -190,6 +203,7 @@ Status TransferJournal::begin(const QString& path, const JournalProgram& program
     if (!save.open(QIODevice::WriteOnly) || save.write(header) != header.size() || !save.flush() ||
         ::fdatasync(save.handle()) != 0 || !save.commit())
         return Failure{JournalTexts::cannotWrite(path, save.errorString())};
+    syncFolderOf(path);
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
         return Failure{JournalTexts::cannotWrite(path, file->errorString())};
