@@ -1,6 +1,7 @@
 #include "app/appmessages.h"
 #include "app/commandline.h"
 #include "app/mainwindow.h"
+#include "app/resumecommands.h"
 #include "app/settingsstore.h"
 #include "app/station.h"
 
@@ -61,6 +62,9 @@ int main(int argc, char** argv) {
     if (!line.files.isEmpty())
         QTimer::singleShot(0, &window,
                            [&station, files = line.files] { station.openFiles(files); });
+    // A transfer that a crash or a power cut interrupted is offered for
+    // resuming once the window is up (and after the files named are open).
+    QTimer::singleShot(0, &station.resume(), &ResumeCommands::offerAtStart);
     const int code = app.exec();
     station.shutDown();
     return code;

@@ -81,6 +81,7 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
         addItem(arm, "Poczzesterownikiem1", QStringLiteral("Połącz ze sterownikiem"));
     referenceTravel = addItem(arm, "Jazdareferencyjna1", QStringLiteral("Jazda referencyjna"));
     sendProgram = addItem(arm, "Wyslijprogram1", QStringLiteral("Wyslij program"));
+    sendFromLine = addItem(arm, "Wyslijodlinii1", QStringLiteral("Wyślij od linii…"));
     pauseSending =
         addItem(arm, "Przerwawwysyaniuprogramu1", QStringLiteral("Przerwa w wysyłaniu programu"));
     arm->addSeparator();

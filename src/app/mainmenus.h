@@ -52,6 +52,7 @@ struct MainMenus {
     QAction* connectController; // Poczzesterownikiem1 "Połącz ze sterownikiem"
     QAction* referenceTravel;   // Jazdareferencyjna1 "Jazda referencyjna"
     QAction* sendProgram;       // Wyslijprogram1 "Wyslij program"
+    QAction* sendFromLine;      // Wyslijodlinii1 "Wyślij od linii…" (enabled with sendProgram)
     QAction* pauseSending;      // Przerwawwysyaniuprogramu1 "Przerwa w wysyłaniu programu"
     // The transfer's own controls, enabled while a transfer runs or holds.
     QAction* holdSending;    // Wstrzymajwysylanie1 "Wstrzymaj wysyłanie" (at a pen-up point)

@@ -98,6 +98,7 @@ bool ProgramCommands::openProgramFile(const QString& fileName) {
     if (referenceSet_ && referenceSet_())
         parts_.menus->sendProgram->setEnabled(true);
     emit programOpened();
+    emit programFileOpened(QFileInfo(fileName).absoluteFilePath());
     return true;
 }
 

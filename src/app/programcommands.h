@@ -104,6 +104,8 @@ signals:
     // A program file was read or written; a picture of the plot was saved.
     void programFileUsed(const QString& fileName);
     void pictureSaved(const QString& fileName);
+    // ... the same, with the file's full name.
+    void programFileOpened(const QString& fullFileName);
 
 private:
     bool prepare();

@@ -6,6 +6,7 @@
 #include "app/programcommands.h"
 #include "app/programlistsource.h"
 #include "app/recentfilesmenu.h"
+#include "app/resumecommands.h"
 #include "app/stationcontrollercontrols.h"
 #include "app/stationpersistence.h"
 #include "app/stationsimulationview.h"
@@ -60,6 +61,7 @@ Station::~Station() {
     // the simulation's other parts and the windows go, and the thread last.
     handOver_.reset();
     svgCommands_.reset();
+    resume_.reset();
     transferMonitor_.reset();
     transferView_.reset();
     persistence_.reset();
@@ -159,6 +161,7 @@ void Station::wireTransfer() {
                          window->notify(AppMessages::traceFile(fileName));
                      });
     showEstimate();
+    resume_ = std::make_unique<ResumeCommands>(*main_, *controller_, *programSource_);
 }
 
 void Station::showEstimate() {

@@ -13,6 +13,7 @@ class SettingsStore;
 class StationPersistence;
 class MainWindow;
 class ProgramListSource;
+class ResumeCommands;
 class SimulationCommands;
 class SimulationHandOver;
 class SimulationPresenter;
@@ -50,6 +51,8 @@ public:
     ControllerWindowBinding& controller() { return *controller_; }
     SvgCommands& svgCommands() { return *svgCommands_; }
     TransferMonitor& transferMonitor() { return *transferMonitor_; }
+    // Sending from a line, the transfer journal and resuming from it.
+    ResumeCommands& resume() { return *resume_; }
     ViewPose& viewPose() { return pose_; }
     StationDocument& document() { return document_; }
     StationPersistence& persistence() { return *persistence_; }
@@ -93,4 +96,5 @@ private:
     std::unique_ptr<RecentFilesMenu> recentFiles_;
     std::unique_ptr<FileOpener> fileOpener_;
     std::unique_ptr<StationPersistence> persistence_;
+    std::unique_ptr<ResumeCommands> resume_;
 };

@@ -96,6 +96,10 @@ int main(int argc, char** argv) {
         {"noise", "Wysyła wiersz szumu przed co N-tym potwierdzeniem.", "N"},
         {"split", "Wysyła każde potwierdzenie w trzech kawałkach."},
         {"quiet", "Nie zapisuje ramek."},
+        {"executed",
+         "Dopisuje do pliku FILE każdy potwierdzony wiersz programu, po kolei (co sterownik "
+         "wykonał).",
+         "FILE"},
     });
     parser.process(app);
 
@@ -109,6 +113,7 @@ int main(int argc, char** argv) {
     options.noiseEvery = readCount(parser, "noise", ok);
     options.splitAcks = parser.isSet(QStringLiteral("split"));
     options.keepHistory = false;
+    options.executedFile = parser.value(QStringLiteral("executed"));
     if (!ok)
         return 2;
 

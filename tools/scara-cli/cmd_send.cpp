@@ -3,6 +3,7 @@
 
 #include "base/numberformat.h"
 #include "controller/controllerlink.h"
+#include "controller/journalkeeper.h"
 #include "controller/linktexts.h"
 #include "controller/programsource.h"
 #include "controller/transferprogress.h"
@@ -12,6 +13,8 @@
 #include "gcode/programfile.h"
 
 #include <QEventLoop>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -27,7 +30,8 @@ namespace {
 
 const char kSendHelp[] =
     "usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]\n"
-    "                      [--from K] [--trace FILE]\n"
+    "                      [--from K] [--trace FILE] [--journal FILE]\n"
+    "                      [--resume JOURNAL [--home]]\n"
     "\n"
     "Sends a program to the arm's controller as \"Wyslij program\" does. Opens\n"
     "the port (8 data bits, no parity, 1 stop bit, no flow control), sends the\n"
@@ -53,9 +57,19 @@ const char kSendHelp[] =
     "  --from K       start at line K of the program (counted from 1): first a\n"
     "                 G00 travel to where line K-1 ends, then lines K...\n"
     "  --trace FILE   write every frame sent and every reply, with time stamps\n"
+    "  --journal FILE keep the transfer journal in FILE: the program's hash and\n"
+    "                 every line acknowledged, so that an interrupted transfer\n"
+    "                 can go on; removed after the last line\n"
+    "  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the\n"
+    "                 last acknowledged line ended, then the next line; the\n"
+    "                 journal is kept in JOURNAL unless --journal names another\n"
+    "  --home         with --resume: the reference travel first, for a\n"
+    "                 controller that may have lost its position\n"
     "\n"
     "Exit status 0 after the last line; 1 when the file cannot be read or\n"
-    "prepared, on a port error, or after the time-out; 2 on a usage error;\n"
+    "prepared, on a port error, or after the time-out, when the journal cannot\n"
+    "be used (a damaged one is set aside) or belongs to another program, or is\n"
+    "used by another process; 2 on a usage error;\n"
     "3 when the transfer was aborted (the last line names the line reached).\n"
     "\n"
     "A program stop (M00, written before each change of pen by import-svg\n"
@@ -69,7 +83,11 @@ struct SendOptions {
     bool raw = false;
     std::chrono::seconds timeout{10};
     int from = 1; // counted from 1
+    bool fromGiven = false;
     QString trace;
+    QString journal;
+    QString resume;
+    bool home = false;
 };
 
 // The longest silence --timeout accepts: a day.
@@ -93,9 +111,12 @@ Result<SendOptions> parseArguments(const QStringList& args) {
         };
         if (arg == QLatin1String("--raw")) {
             options.raw = true;
+        } else if (arg == QLatin1String("--home")) {
+            options.home = true;
         } else if (arg == QLatin1String("--port") || arg == QLatin1String("--baud") ||
                    arg == QLatin1String("--timeout") || arg == QLatin1String("--from") ||
-                   arg == QLatin1String("--trace")) {
+                   arg == QLatin1String("--trace") || arg == QLatin1String("--journal") ||
+                   arg == QLatin1String("--resume")) {
             const std::optional<QString> text = value();
             if (!text)
                 return Failure{arg + QStringLiteral(" needs a value")};
@@ -103,6 +124,10 @@ Result<SendOptions> parseArguments(const QStringList& args) {
                 options.port = *text;
             } else if (arg == QLatin1String("--trace")) {
                 options.trace = *text;
+            } else if (arg == QLatin1String("--journal")) {
+                options.journal = *text;
+            } else if (arg == QLatin1String("--resume")) {
+                options.resume = *text;
             } else if (arg == QLatin1String("--from")) {
                 const Result<qint32> line = ParseWhole(*text);
                 if (!line)
@@ -110,6 +135,7 @@ Result<SendOptions> parseArguments(const QStringList& args) {
                 if (*line < 1)
                     return Failure{QStringLiteral("--from counts lines from 1, not %1").arg(*line)};
                 options.from = *line;
+                options.fromGiven = true;
             } else if (arg == QLatin1String("--baud")) {
                 options.baud = baudRateFromText(*text);
                 if (options.baud == BaudRate::Custom || baudRateText(options.baud) != *text)
@@ -136,6 +162,12 @@ Result<SendOptions> parseArguments(const QStringList& args) {
         return Failure{QStringLiteral("no FILE given")};
     if (options.port.isEmpty())
         return Failure{QStringLiteral("--port is required")};
+    if (!options.resume.isEmpty() && options.fromGiven)
+        return Failure{QStringLiteral("--from and --resume exclude each other")};
+    if (options.home && options.resume.isEmpty())
+        return Failure{QStringLiteral("--home goes with --resume")};
+    if (options.journal.isEmpty())
+        options.journal = options.resume;
     return options;
 }
 
@@ -224,7 +256,7 @@ QString progressText(const TransferFigures& f) {
 
 // Transfers the program over the link: connect, wait for the
 // acknowledgement, then send it line by line. Returns the exit status.
-int transfer(const SendOptions& options, const LineListProgram& program) {
+int transfer(const SendOptions& options, const LineListProgram& program, JournalKeeper& journal) {
     ControllerLink link;
     PortSettings settings;
     settings.port = options.port;
@@ -238,6 +270,10 @@ int transfer(const SendOptions& options, const LineListProgram& program) {
             return 1;
         }
         link.setTrace(&trace);
+    }
+    if (!options.journal.isEmpty()) {
+        journal.setProgram(&program, QFileInfo(options.file).absoluteFilePath());
+        journal.follow(link);
     }
     TransferModel model;
     model.baud = baudRateValue(options.baud);
@@ -323,16 +359,31 @@ int transfer(const SendOptions& options, const LineListProgram& program) {
     });
     QObject::connect(&link, &ControllerLink::logAppended, &loop,
                      [&](const QByteArray& line) { cli::out(line + '\n'); });
-    QObject::connect(&link, &ControllerLink::statusChanged, &loop,
-                     [&](LinkPanel panel, const QString& text) {
-                         if (panel != LinkPanel::Connection || text != LinkTexts::kConnected ||
-                             link.state().sending())
-                             return;
-                         cli::err(text);
-                         // Line 0 goes now: an acknowledgement that came
-                         // before it (a doubled one) cannot be taken for its.
-                         link.sendProgramFrom(options.from - 1, TransferStart::AtOnce);
-                     });
+    QObject::connect(&journal, &JournalKeeper::failed, &loop, [&](const QString& text) {
+        clearProgress();
+        cli::err(text);
+    });
+    bool homing = false;
+    QObject::connect(
+        &link, &ControllerLink::statusChanged, &loop, [&](LinkPanel panel, const QString& text) {
+            if (link.state().sending())
+                return;
+            const bool connected = panel == LinkPanel::Connection && text == LinkTexts::kConnected;
+            const bool homed =
+                homing && panel == LinkPanel::Reference && text == LinkTexts::kReferenceTravel;
+            if (!connected && !homed)
+                return;
+            cli::err(text);
+            if (connected && options.home) {
+                homing = true;
+                link.referenceTravelChosen();
+                return;
+            }
+            homing = false;
+            // Line 0 goes now: an acknowledgement that came
+            // before it (a doubled one) cannot be taken for its.
+            link.sendProgramFrom(options.from - 1, TransferStart::AtOnce);
+        });
     StopSignals stopSignals;
     int stopsAsked = 0;
     stopSignals.onSignal(&loop, [&] {
@@ -357,6 +408,33 @@ int transfer(const SendOptions& options, const LineListProgram& program) {
     return loop.exec();
 }
 
+// The line (from 0) where the transfer recorded in `path` goes on, or -1
+// when the journal says that the whole program went (then it is removed).
+// A journal that cannot be used is set aside; one of another program is
+// kept. Failures are printed.
+Result<int> resumePoint(const QString& path, const ProgramSource& program) {
+    const Result<JournalState> state = ReadJournal(path);
+    if (!state) {
+        cli::err(state.error());
+        if (QFileInfo::exists(path)) {
+            const Result<QString> aside = SetJournalAside(path);
+            cli::err(aside ? JournalTexts::setAside(*aside) : aside.error());
+        }
+        return state.failure();
+    }
+    if (state->program.hash != ProgramHash(program) ||
+        state->program.lines != program.lineCount()) {
+        cli::err(JournalTexts::programDiffers(path));
+        return Failure{JournalTexts::programDiffers(path)};
+    }
+    if (state->nextLine() >= program.lineCount()) {
+        cli::err(JournalTexts::alreadyDone(path));
+        QFile::remove(path);
+        return -1;
+    }
+    return state->nextLine();
+}
+
 int runSend(const QStringList& args) {
     if (cli::wantsHelp(args)) {
         std::fputs(kSendHelp, stdout);
@@ -370,11 +448,38 @@ int runSend(const QStringList& args) {
         cli::err(lines.error());
         return 1;
     }
-    if (options->from > lines->size())
+    SendOptions chosen = *options;
+    const LineListProgram program(*lines);
+    // The journal is locked before it is read: another sender may be
+    // writing it.
+    JournalKeeper journal;
+    journal.setPath(chosen.journal);
+    if (const Status locked = journal.lock(); !locked) {
+        cli::err(locked.error());
+        return 1;
+    }
+    std::optional<QLockFile> resumeLock;
+    if (!chosen.resume.isEmpty() && chosen.resume != chosen.journal) {
+        resumeLock.emplace(JournalKeeper::lockPath(chosen.resume));
+        resumeLock->setStaleLockTime(0);
+        if (!resumeLock->tryLock()) {
+            cli::err(JournalTexts::inUse(chosen.resume));
+            return 1;
+        }
+    }
+    if (!chosen.resume.isEmpty()) {
+        const Result<int> next = resumePoint(chosen.resume, program);
+        if (!next)
+            return 1;
+        if (*next < 0)
+            return 0; // nothing left to send
+        chosen.from = *next + 1;
+    }
+    if (chosen.from > lines->size())
         return usageError(QStringLiteral("--from %1: the program has %2 lines")
-                              .arg(options->from)
+                              .arg(chosen.from)
                               .arg(lines->size()));
-    return transfer(*options, LineListProgram(*lines));
+    return transfer(chosen, program, journal);
 }
 
 const char kEstimateHelp[] =

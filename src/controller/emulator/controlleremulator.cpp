@@ -31,8 +31,12 @@ ControllerEmulator::~ControllerEmulator() {
 Status ControllerEmulator::start() {
     if (running())
         return {};
-    if (Status opened = line_.open(); !opened)
+    if (Status opened = openExecuted(); !opened)
         return opened;
+    if (Status opened = line_.open(); !opened) {
+        executed_.close();
+        return opened;
+    }
     clock_.start();
     inClockNs_ = outClockNs_ = 0;
     return {};
@@ -41,14 +45,31 @@ Status ControllerEmulator::start() {
 void ControllerEmulator::stop() {
     dueTimer_.stop();
     line_.close();
+    executed_.close();
     partial_.clear();
     incoming_.clear();
     outgoing_.clear();
 }
 
 void ControllerEmulator::setOptions(const EmulatorOptions& options) {
+    const bool reopen = running() && options.executedFile != options_.executedFile;
     options_ = options;
     random_.seed(options_.noiseSeed);
+    if (reopen) {
+        if (const Status opened = openExecuted(); !opened)
+            qWarning("%s", qPrintable(opened.error()));
+    }
+}
+
+Status ControllerEmulator::openExecuted() {
+    executed_.close();
+    if (options_.executedFile.isEmpty())
+        return {};
+    executed_.setFileName(options_.executedFile);
+    if (!executed_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return Failure{QStringLiteral("Nie można otworzyć pliku %1: %2")
+                           .arg(options_.executedFile, executed_.errorString())};
+    return {};
 }
 
 void ControllerEmulator::sendRaw(const QByteArray& bytes) {
@@ -185,6 +206,8 @@ void ControllerEmulator::reply(qint64 doneNs, EmulatorLogEntry& entry) {
         queueOut(ack, start, gap);
     }
     ++acksSent_;
+    if (executed_.isOpen() && entry.frame.function == "20")
+        executed_.write(entry.frame.payload + '\n');
     entry.reply = QStringLiteral("potwierdzono");
     if (every(options_.duplicateEvery)) {
         queueOut(ack, 0, toNs(kSeparateGap));

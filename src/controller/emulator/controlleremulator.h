@@ -5,6 +5,7 @@
 
 #include <QByteArrayList>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QObject>
 #include <QRandomGenerator>
 #include <QTimer>
@@ -26,6 +27,9 @@ struct EmulatorOptions {
     bool splitAcks = false; // write each acknowledgement in three pieces
     quint32 noiseSeed = 1;
     bool keepHistory = true; // keep acceptedLines() and acceptedCommands()
+    // Appends the payload of every program line acknowledged to this file,
+    // one a line, in order (empty: none); the record of what was executed.
+    QString executedFile = QString();
 };
 
 // One received line with the emulator's verdict and what it answered.
@@ -50,6 +54,8 @@ public:
     explicit ControllerEmulator(EmulatorOptions options = {}, QObject* parent = nullptr);
     ~ControllerEmulator() override;
 
+    // Opens the line (and the file of executed lines, when asked for; options
+    // that name another file later open that one).
     Status start();
     // Closes the line: the station sees the device go.
     void stop();
@@ -85,6 +91,7 @@ private:
         qint64 gapNs = 0; // at least this long after the write before it
     };
 
+    Status openExecuted();
     void readLine();
     void takeBytes(const QByteArray& bytes, qint64 nowNs);
     void judge(const QByteArray& line, qint64 doneNs);
@@ -97,6 +104,7 @@ private:
 
     EmulatorOptions options_;
     PseudoTerminal line_;
+    QFile executed_;
     QElapsedTimer clock_;
     QTimer dueTimer_;
     QRandomGenerator random_;

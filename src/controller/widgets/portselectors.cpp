@@ -32,6 +32,11 @@ int PortSelectors::baudRate() const {
     return baudRateValue(rate);
 }
 
+QString PortSelectors::portName() const {
+    const QComboBox* box = boxes_[kPort];
+    return box ? box->currentText() : QString();
+}
+
 PortSelectors::PortSelectors(std::array<QComboBox*, 6> boxes, SerialPort& port, QObject* parent)
     : QObject(parent), boxes_(boxes), port_(port) {
     if (QComboBox* portBox = boxes_[kPort]) {

@@ -45,6 +45,8 @@ public:
     // The line speed chosen now, read without side effects (the emulator
     // entry is not started); the station's default when none can be read.
     int baudRate() const;
+    // The port entry chosen now, as the operator sees it.
+    QString portName() const;
 
 signals:
     // The flow control could not be applied to the open port.

@@ -1,0 +1,234 @@
+#include "app/resumecommands.h"
+
+#include "app/mainmenus.h"
+#include "app/mainwindow.h"
+#include "app/programcommands.h"
+#include "app/programpage.h"
+#include "app/resumetexts.h"
+#include "app/stationdialogs.h"
+#include "controller/controllerlink.h"
+#include "controller/linktexts.h"
+#include "controller/programsource.h"
+#include "controller/widgets/controllerwindowbinding.h"
+#include "controller/widgets/portselectors.h"
+#include "gcode/programmemo.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kPrefix = QStringLiteral("dziennik-");
+const QString kSuffix = QStringLiteral(".txt");
+
+QString journalFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+}
+
+// A port name as a file name part: letters and digits kept, every other
+// character as "_" and its code in four hex digits, so that different names
+// never meet.
+QString portFilePart(const QString& port) {
+    QString part;
+    for (const QChar c : port) {
+        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+            (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
+            (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
+            part += c;
+        else
+            part += QStringLiteral("_%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+    }
+    return part;
+}
+
+QString portFromFilePart(const QString& part) {
+    QString port;
+    for (qsizetype i = 0; i < part.size(); ++i) {
+        if (part[i] == QLatin1Char('_')) {
+            port += QChar(part.mid(i + 1, 4).toUShort(nullptr, 16));
+            i += 4;
+        } else {
+            port += part[i];
+        }
+    }
+    return port;
+}
+
+std::optional<int> askInDialog(QWidget* parent, int suggested, int count) {
+    bool ok = false;
+    const int line =
+        QInputDialog::getInt(parent, ResumeTexts::kLineCaption, ResumeTexts::linePrompt(count),
+                             suggested, 1, count, 1, &ok);
+    if (!ok)
+        return std::nullopt;
+    return line;
+}
+
+} // namespace
+
+ResumeCommands::ResumeCommands(MainWindow& window, ControllerWindowBinding& controller,
+                               const ProgramSource& program, QObject* parent)
+    : QObject(parent), window_(window), controller_(controller), program_(program) {
+    askLine_ = [this](int suggested, int count) { return askInDialog(&window_, suggested, count); };
+    ControllerLink& link = controller_.link();
+    connect(&link, &ControllerLink::transferChanged, this, &ResumeCommands::transferStep);
+    connect(&link, &ControllerLink::errorRaised, &keeper_, &JournalKeeper::syncNow);
+    // Queued: the questions and messages these lead to are modal, and the link
+    // must not be fed while it carries out the actions that reported them.
+    connect(&link, &ControllerLink::statusChanged, this, &ResumeCommands::statusChanged,
+            Qt::QueuedConnection);
+    connect(&keeper_, &JournalKeeper::failed, &window_, &MainWindow::showError,
+            Qt::QueuedConnection);
+    connect(window_.programCommands(), &ProgramCommands::programFileOpened, this,
+            [this](const QString& file) { programFile_ = file; });
+    MainMenus& menus = window_.menus();
+    connect(menus.sendFromLine, &QAction::triggered, this, &ResumeCommands::sendFromLine);
+    // Available exactly when "Wyslij program" is.
+    menus.sendFromLine->setEnabled(menus.sendProgram->isEnabled());
+    connect(menus.sendProgram, &QAction::enabledChanged, menus.sendFromLine, &QAction::setEnabled);
+}
+
+QString ResumeCommands::journalPath(const QString& portName) {
+    return QDir(journalFolder()).filePath(kPrefix + portFilePart(portName) + kSuffix);
+}
+
+void ResumeCommands::sendFromLine() {
+    const int count = program_.lineCount();
+    if (count == 0) {
+        window_.showError(ResumeTexts::kNothingToSend);
+        return;
+    }
+    const qsizetype caret = window_.programPage()->programMemo()->caret().line;
+    const int suggested = int(std::clamp<qsizetype>(caret + 1, 1, count));
+    const std::optional<int> line = askLine_(suggested, count);
+    if (!line || *line < 1 || *line > count)
+        return;
+    controller_.link().sendProgramFrom(*line - 1);
+}
+
+void ResumeCommands::transferStep(const TransferEvent& event) {
+    if (event.step == TransferStep::Started) {
+        const QString path = journalPath(controller_.portSelectors().portName());
+        if (QDir().mkpath(QFileInfo(path).path()))
+            keeper_.setPath(path);
+        keeper_.setProgram(&program_, programFile_);
+    }
+    keeper_.handle(event);
+}
+
+void ResumeCommands::statusChanged(LinkPanel panel, const QString& text) {
+    const ControllerLinkState& state = controller_.link().state();
+    if (panel == LinkPanel::Reference && text == LinkTexts::kReferenceTravel && afterReference_) {
+        const int next = *afterReference_;
+        afterReference_.reset();
+        if (!state.sending())
+            controller_.link().sendProgramFrom(next);
+        return;
+    }
+    if (panel != LinkPanel::Connection || text != LinkTexts::kConnected || state.sending())
+        return;
+    const QString port = controller_.portSelectors().portName();
+    if (pending_ && pending_->port == port) {
+        const int next = pending_->next;
+        pending_.reset();
+        goOn(next);
+        return;
+    }
+    const QString path = journalPath(port);
+    if (QFileInfo::exists(path))
+        offer(path, port, true);
+}
+
+void ResumeCommands::offerAtStart() {
+    const QDir folder(journalFolder());
+    const QStringList names =
+        folder.entryList({kPrefix + QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Name);
+    for (const QString& name : names) {
+        const QString port = portFromFilePart(
+            name.mid(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size()));
+        offer(folder.filePath(name), port, false);
+        if (pending_)
+            return; // one resume at a time
+    }
+}
+
+void ResumeCommands::offer(const QString& path, const QString& port, bool connected) {
+    if (lockedElsewhere(path))
+        return; // another station sends with it
+    const Result<JournalState> state = ReadJournal(path);
+    if (!state) {
+        setAside(path, state.error());
+        return;
+    }
+    const QString file = state->program.file;
+    if (!programMatches(*state) && (file.isEmpty() || !QFileInfo::exists(file))) {
+        setAside(path, JournalTexts::programMissing(path, file));
+        return;
+    }
+    if (!window_.dialogs().confirm(ResumeTexts::offer(
+            state->program.file, state->lastAcknowledged + 1, state->program.lines))) {
+        QFile::remove(path);
+        return;
+    }
+    if (!bringProgram(*state, path))
+        return;
+    if (state->nextLine() >= program_.lineCount()) {
+        QFile::remove(path); // nothing left to send
+        window_.notify(LinkTexts::kTransferDone);
+        return;
+    }
+    if (!connected) {
+        pending_ = Pending{path, port, state->nextLine()};
+        window_.notify(ResumeTexts::kConnectToResume);
+        return;
+    }
+    goOn(state->nextLine());
+}
+
+bool ResumeCommands::programMatches(const JournalState& state) const {
+    return program_.lineCount() == state.program.lines &&
+           ProgramHash(program_) == state.program.hash;
+}
+
+bool ResumeCommands::bringProgram(const JournalState& state, const QString& path) {
+    if (programMatches(state))
+        return true;
+    // The file is there: offer() has made sure.
+    const QString file = state.program.file;
+    if (program_.lineCount() > 0 && !window_.dialogs().confirm(ResumeTexts::loadedDiffers(file)))
+        return false; // the journal stays for later
+    if (!window_.programCommands()->openProgramFile(file))
+        return false;
+    if (!programMatches(state)) {
+        setAside(path, JournalTexts::programDiffers(path));
+        return false;
+    }
+    return true;
+}
+
+void ResumeCommands::goOn(int next) {
+    if (window_.dialogs().confirm(ResumeTexts::kReferenceFirst)) {
+        afterReference_ = next;
+        controller_.link().referenceTravelChosen();
+        return;
+    }
+    controller_.link().sendProgramFrom(next);
+}
+
+bool ResumeCommands::lockedElsewhere(const QString& path) const {
+    if (path == keeper_.path())
+        return false; // this station's own
+    QLockFile probe(JournalKeeper::lockPath(path));
+    probe.setStaleLockTime(0);
+    return !probe.tryLock();
+}
+
+void ResumeCommands::setAside(const QString& path, const QString& reason) {
+    const Result<QString> aside = SetJournalAside(path);
+    window_.showError(reason + QLatin1Char('\n') +
+                      (aside ? JournalTexts::setAside(*aside) : aside.error()));
+}

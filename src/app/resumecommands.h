@@ -1,0 +1,73 @@
+#pragma once
+
+#include "controller/journalkeeper.h"
+#include "controller/linkaction.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class ControllerWindowBinding;
+class MainWindow;
+class ProgramSource;
+
+// Sending from a line and resuming an interrupted transfer in the main
+// window. While the link sends, the transfer journal of the chosen port is
+// kept in the user's data folder. "Wyślij od linii…" starts a transfer at the
+// line under Memo1's caret or at a line typed in. When the station starts or
+// connects and finds a journal, it offers to resume: the program is opened
+// from its file unless it is loaded already (a different loaded program is
+// said), the reference travel is offered (the controller may have lost its
+// position), then the link travels in with the pen up and goes on with the
+// line after the last acknowledged one. Declining removes the journal; a
+// journal that cannot be used is said and set aside.
+class ResumeCommands : public QObject {
+    Q_OBJECT
+public:
+    // Asks for the line to send from (counted from 1), suggesting `suggested`
+    // of `count`; nothing when the operator cancels.
+    using LineAsker = std::function<std::optional<int>(int suggested, int count)>;
+
+    ResumeCommands(MainWindow& window, ControllerWindowBinding& controller,
+                   const ProgramSource& program, QObject* parent = nullptr);
+
+    // The journal of transfers over the port entry `portName`.
+    static QString journalPath(const QString& portName);
+
+    // Tests answer the line dialog themselves.
+    void setLineAsker(LineAsker asker) { askLine_ = std::move(asker); }
+
+    // "Wyślij od linii…".
+    void sendFromLine();
+    // Offers to resume every journal left in the data folder.
+    void offerAtStart();
+
+    const JournalKeeper& keeper() const { return keeper_; }
+
+private:
+    struct Pending {
+        QString path;
+        QString port;
+        int next = 0; // counted from 0
+    };
+
+    void transferStep(const TransferEvent& event);
+    void statusChanged(LinkPanel panel, const QString& text);
+    void offer(const QString& path, const QString& port, bool connected);
+    bool bringProgram(const JournalState& state, const QString& path);
+    void goOn(int next);
+    bool programMatches(const JournalState& state) const;
+    bool lockedElsewhere(const QString& path) const;
+    void setAside(const QString& path, const QString& reason);
+
+    MainWindow& window_;
+    ControllerWindowBinding& controller_;
+    const ProgramSource& program_;
+    JournalKeeper keeper_;
+    LineAsker askLine_;
+    QString programFile_;            // the file the program was opened from
+    std::optional<Pending> pending_; // accepted, waiting for the connection
+    std::optional<int> afterReference_;
+};
