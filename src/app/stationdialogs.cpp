@@ -35,11 +35,16 @@ QString WindowDialogs::runFileDialog(QFileDialog*& dialog, const char* name, boo
 }
 
 bool WindowDialogs::confirm(const QString& question) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("SCARA"), question,
-                    QMessageBox::Yes | QMessageBox::No, owner_);
+    // The buttons in the station's language, whatever Qt's own texts are.
+    QMessageBox box(QMessageBox::Question, QString::fromUtf16(AppMessages::kCaption), question,
+                    QMessageBox::NoButton, owner_);
     box.setObjectName(QStringLiteral("ConfirmBox"));
-    box.setDefaultButton(QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 QString WindowDialogs::openProgramFile() {
@@ -87,7 +92,5 @@ StationDialogs::UnsavedAnswer WindowDialogs::askUnsavedProgram() {
 }
 
 bool WindowDialogs::confirmRestoreDefaults() {
-    return QMessageBox::question(owner_, QString::fromUtf16(AppMessages::kCaption),
-                                 QString::fromUtf16(AppMessages::kRestoreDefaultsQuestion)) ==
-           QMessageBox::Yes;
+    return confirm(QString::fromUtf16(AppMessages::kRestoreDefaultsQuestion));
 }
