@@ -1,15 +1,19 @@
 // Draws the picture of the main window for the documentation: the station
 // with a program loaded, the page "G-kod" in front, grabbed offscreen.
-// Usage: app-screenshot <output.png> [path-check | svg DRAWING.svg | transfer]
+// Usage: app-screenshot <output.png> [path-check | svg DRAWING.svg | transfer |
+//                                     resume-offer]
 // With "svg" the drawing is opened as "Otwórz rysunek SVG" opens it.
 // With "path-check" the program has a move through the forbidden zone around
 // the base and elbow swings across the Y axis, marked on the plot and listed.
 // With "transfer" the whole station sends the program to its built-in
-// emulator and the page "G-kod III" is grabbed in the middle of it.
+// emulator and the page "G-kod III" is grabbed in the middle of it. With
+// "resume-offer" the question the station asks after an interrupted transfer.
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
+#include "app/resumetexts.h"
 #include "app/station.h"
+#include "app/stationdialogs.h"
 #include "app/svgcommands.h"
 #include "app/transferpage.h"
 #include "controller/controllerlink.h"
@@ -20,6 +24,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QMessageBox>
 
 #include <QApplication>
 #include <QFile>
@@ -128,6 +133,14 @@ int main(int argc, char** argv) {
         file.write(pathCheck ? pathCheckProgram() : demoProgram()) < 0)
         return 1;
     file.close();
+    if (argc > 2 && QByteArray(argv[2]) == "resume-offer") {
+        QMessageBox* box = WindowDialogs::makeQuestionBox(
+            ResumeTexts::offer(QStringLiteral("/home/operator/rysunki/kwiat.nc"), 80000, 112350),
+            nullptr);
+        box->show();
+        app.processEvents();
+        return box->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
+    }
     if (argc > 2 && QByteArray(argv[2]) == "transfer")
         return transferShot(program, QString::fromLocal8Bit(argv[1]));
 

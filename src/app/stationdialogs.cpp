@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 
+#include <memory>
+
 namespace {
 const QString kProgramFilter = QStringLiteral("cnc (*.nc)");
 const QString kPictureFilter = QStringLiteral("Bitmapy (*.bmp)");
@@ -34,17 +36,22 @@ QString WindowDialogs::runFileDialog(QFileDialog*& dialog, const char* name, boo
     return dialog->selectedFiles().constFirst();
 }
 
-bool WindowDialogs::confirm(const QString& question) {
+QMessageBox* WindowDialogs::makeQuestionBox(const QString& question, QWidget* owner) {
     // The buttons in the station's language, whatever Qt's own texts are.
-    QMessageBox box(QMessageBox::Question, QString::fromUtf16(AppMessages::kCaption), question,
-                    QMessageBox::NoButton, owner_);
-    box.setObjectName(QStringLiteral("ConfirmBox"));
-    QPushButton* yes = box.addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
-    box.setDefaultButton(no);
-    box.setEscapeButton(no);
-    box.exec();
-    return box.clickedButton() == yes;
+    auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf16(AppMessages::kCaption),
+                                question, QMessageBox::NoButton, owner);
+    box->setObjectName(QStringLiteral("ConfirmBox"));
+    box->addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
+    QPushButton* no = box->addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    box->setDefaultButton(no);
+    box->setEscapeButton(no);
+    return box;
+}
+
+bool WindowDialogs::confirm(const QString& question) {
+    const std::unique_ptr<QMessageBox> box(makeQuestionBox(question, owner_));
+    box->exec();
+    return box->buttonRole(box->clickedButton()) == QMessageBox::YesRole;
 }
 
 QString WindowDialogs::openProgramFile() {

@@ -10,6 +10,7 @@
 
 class QColorDialog;
 class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 // The dialogs the main window's commands ask the operator through: the open
@@ -51,6 +52,8 @@ public:
     QString savePictureFile() override;
     std::optional<QColor> chooseColour() override;
     bool confirm(const QString& question) override;
+    // The box confirm() asks with ("Tak", "Nie"), not yet shown.
+    static QMessageBox* makeQuestionBox(const QString& question, QWidget* owner);
     UnsavedAnswer askUnsavedProgram() override;
     bool confirmRestoreDefaults() override;
     void setStartFolders(const LastFolders& folders) override { folders_ = folders; }
