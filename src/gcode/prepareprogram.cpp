@@ -68,8 +68,15 @@ struct Coordinate {
     }
 };
 
+// Word texts are a few bytes: compared in place rather than through memcmp.
 bool sameText(QByteArrayView a, QByteArrayView b) {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), std::size_t(a.size())) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
 }
 
 QByteArrayView view(const std::string& s) {
@@ -261,7 +268,9 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
         checkPath(pass, hasX, hasY, repeated);
 
     if (hasX && hasY) {
-        const PlotRow row = MoveColourRow(block.word(GcodeWord::G), block.word(GcodeWord::Z));
+        const PlotRow row = pass.settings.recordMoves
+                                ? MoveColourRow(block.word(GcodeWord::G), block.word(GcodeWord::Z))
+                                : PlotRow::NoRow;
         if (auto f = recordMove(pass, row))
             return f;
         if (pass.settings.CheckReach && beyondReach(pass))
