@@ -51,7 +51,7 @@ struct Coordinate {
 
     void set(double v) {
         value = v;
-        exact = std::fabs(v) < 1e15 && v == std::trunc(v);
+        exact = std::fabs(v) < 1e15 && v == double(qint64(v));
         if (exact) {
             text.assignWhole(qint64(v));
         } else {
