@@ -167,29 +167,26 @@ namespace {
 // double, and one division by an exact power of ten rounds correctly.
 template <bool kPointIsComma> bool plainReal(QByteArrayView text, double& value) {
     const char* p = text.data();
-    const char* end = p + text.size();
+    const char* const end = p + text.size();
     while (p < end && *p == ' ')
         ++p;
     bool negative = false;
     if (p < end && (*p == '-' || *p == '+'))
         negative = *p++ == '-';
-    std::int64_t mantissa = 0;
-    int digits = 0;
-    int fraction = -1; // digits after the comma, -1 without a comma
-    for (; p < end; ++p) {
-        const char c = *p;
-        if (c >= '0' && c <= '9') {
-            // Past 15 digits the text goes to the exact reader below: the
-            // mantissa stops there, long before it could overflow.
-            if (digits < 15)
-                mantissa = mantissa * 10 + (c - '0');
-            ++digits;
-            fraction += fraction >= 0;
-        } else if ((c == ',' || (kPointIsComma && c == '.')) && fraction < 0) {
-            fraction = 0;
-        } else {
-            break;
-        }
+    // Unsigned, so that a long run of digits wraps instead of overflowing;
+    // past 15 digits the text goes to the exact reader below anyway.
+    std::uint64_t mantissa = 0;
+    const char* const intBegin = p;
+    while (p < end && unsigned(*p - '0') < 10u)
+        mantissa = mantissa * 10 + unsigned(*p++ - '0');
+    qsizetype digits = p - intBegin;
+    qsizetype fraction = 0; // digits after the comma
+    if (p < end && (*p == ',' || (kPointIsComma && *p == '.'))) {
+        const char* const fractionBegin = ++p;
+        while (p < end && unsigned(*p - '0') < 10u)
+            mantissa = mantissa * 10 + unsigned(*p++ - '0');
+        fraction = p - fractionBegin;
+        digits += fraction;
     }
     while (p < end && *p == ' ')
         ++p;

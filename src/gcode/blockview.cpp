@@ -72,27 +72,12 @@ struct Scan {
     }
 };
 
-} // namespace
-
-// One pass over the line: letters at positions 1 to 255 (up to a NUL) open
+// The general reading: letters at positions 1 to 255 (up to a NUL) open
 // values, spaces close them; only the last occurrence of each letter counts,
 // as a later one overwrites the value. Past the letters the scan only reads
 // on to the end of values still open.
-void BlockView::parse(QByteArrayView line) {
-    read(line, false);
-}
-
-void BlockView::parseKeepingPoints(QByteArrayView line) {
-    read(line, true);
-}
-
-void BlockView::read(QByteArrayView line, bool keepPoints) {
-    words_.fill(QByteArrayView());
-    points_ = 0;
-    const char* data = line.data();
-    const qsizetype size = line.size();
+void scanLine(const char* data, qsizetype size, Scan& scan) {
     const qsizetype limit = std::min(size, kWordLetterPositions);
-    Scan scan;
     qsizetype p = 0;
     while (p < limit) {
         const signed char kind = kBytes.kind[static_cast<unsigned char>(data[p])];
@@ -123,6 +108,65 @@ void BlockView::read(QByteArrayView line, bool keepPoints) {
     for (unsigned bits = scan.waiting; bits != 0; bits &= bits - 1) {
         const auto i = std::size_t(std::countr_zero(bits));
         scan.close(1u << i, scan.begin[i]);
+    }
+}
+
+// The common shape of a line, read without the scan's bookkeeping: words
+// one after another, each a letter and a value of at least one byte that
+// holds no letter, space or NUL, one space between words (and at most one
+// after the last), all within the positions where letters count. Each letter
+// then stands at the start of its word and its value is the rest of the word,
+// exactly what the scan finds. False for any other line, which the scan reads.
+bool readPlain(const char* data, qsizetype size, Scan& scan) {
+    if (size > kWordLetterPositions)
+        return false;
+    qsizetype p = 0;
+    while (p < size) {
+        const signed char kind = kBytes.kind[static_cast<unsigned char>(data[p])];
+        if (kind < 0)
+            return false;
+        const qsizetype begin = p + 1;
+        qsizetype q = begin;
+        bool point = false;
+        for (; q < size; ++q) {
+            const signed char k = kBytes.kind[static_cast<unsigned char>(data[q])];
+            if (k != kOther && k != kPoint)
+                break;
+            point |= k == kPoint;
+        }
+        if (q == begin || (q < size && data[q] != ' '))
+            return false;
+        const auto i = std::size_t(kind);
+        const unsigned bit = 1u << kind;
+        scan.found |= bit;
+        scan.begin[i] = begin;
+        scan.end[i] = q;
+        scan.dotted = point ? scan.dotted | bit : scan.dotted & ~bit;
+        p = q + 1;
+    }
+    return true;
+}
+
+} // namespace
+
+// Most lines have the plain shape; the scan reads the rest.
+void BlockView::parse(QByteArrayView line) {
+    read(line, false);
+}
+
+void BlockView::parseKeepingPoints(QByteArrayView line) {
+    read(line, true);
+}
+
+void BlockView::read(QByteArrayView line, bool keepPoints) {
+    words_.fill(QByteArrayView());
+    points_ = 0;
+    const char* data = line.data();
+    const qsizetype size = line.size();
+    Scan scan;
+    if (!readPlain(data, size, scan)) {
+        scan = Scan();
+        scanLine(data, size, scan);
     }
     if (scan.found == 0)
         return;

@@ -51,7 +51,7 @@ struct Coordinate {
 
     void set(double v) {
         value = v;
-        exact = std::fabs(v) < 1e15 && v == std::trunc(v);
+        exact = std::fabs(v) < 1e15 && v == double(qint64(v));
         if (exact) {
             text.assignWhole(qint64(v));
         } else {
@@ -68,8 +68,15 @@ struct Coordinate {
     }
 };
 
+// Word texts are a few bytes: compared in place rather than through memcmp.
 bool sameText(QByteArrayView a, QByteArrayView b) {
-    return a.size() == b.size() && std::memcmp(a.data(), b.data(), std::size_t(a.size())) == 0;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
 }
 
 QByteArrayView view(const std::string& s) {
@@ -95,12 +102,14 @@ struct PreviousWord {
 // Everything one pass keeps between blocks. The strings keep their capacity,
 // so after the first blocks the pass allocates only when its outputs grow.
 struct Pass {
-    explicit Pass(const PrepareSettings& s) : settings(s) {
+    Pass(const PrepareSettings& s, PreparedLineSink* out) : settings(s), sink(out) {
         prevX.assign("500", 500); // the arm's start position
         prevY.assign("0", 0);
     }
 
     const PrepareSettings& settings;
+    PreparedLineSink* sink; // where the lines go, or null for result.lines
+    qsizetype linesWritten = 0;
     PreparedProgram result;
     std::optional<PathChecker> path;
     BlockView block;
@@ -197,7 +206,8 @@ std::optional<Failure> recordMove(Pass& pass, PlotRow row) {
     const Result<qint32> toY = knownY ? Result<qint32>(*knownY) : ParseWhole(pass.y.text.view());
     if (!toY)
         return toY.failure();
-    pass.result.moves.push_back(PlotMove{*fromX, *fromY, *toX, *toY, row});
+    if (pass.settings.recordMoves)
+        pass.result.moves.push_back(PlotMove{*fromX, *fromY, *toX, *toY, row});
     return std::nullopt;
 }
 
@@ -218,8 +228,11 @@ bool beyondReach(const Pass& pass) {
 
 void appendLine(Pass& pass) {
     const qsizetype size = pass.block.canonicalSize();
-    if (size > 0)
-        pass.block.writeCanonical(pass.result.lines.addLine(size));
+    if (size == 0)
+        return;
+    pass.block.writeCanonical(pass.sink ? pass.sink->addLine(size)
+                                        : pass.result.lines.addLine(size));
+    ++pass.linesWritten;
 }
 
 // The path check of the block just written: its G, then its move. A dropped
@@ -228,11 +241,11 @@ void checkPath(Pass& pass, bool hasX, bool hasY, bool repeated) {
     const BlockView& block = pass.block;
     if (block.has(GcodeWord::G))
         (void)pass.path->takeG(block.word(GcodeWord::G)); // a bad G is the simulation's to report
-    if (repeated || !(hasX || hasY) || pass.result.lines.isEmpty())
+    if (repeated || !(hasX || hasY) || pass.linesWritten == 0)
         return;
     const double x = hasX ? valueOf(pass.x) : 0.0;
     const double y = hasY ? valueOf(pass.y) : 0.0;
-    pass.path->move(pass.result.lines.lineCount() - 1, hasX ? &x : nullptr, hasY ? &y : nullptr);
+    pass.path->move(pass.linesWritten - 1, hasX ? &x : nullptr, hasY ? &y : nullptr);
 }
 
 // One block: parse, rewrite, keep or drop, record the move, check the reach,
@@ -255,13 +268,15 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
         checkPath(pass, hasX, hasY, repeated);
 
     if (hasX && hasY) {
-        const PlotRow row = MoveColourRow(block.word(GcodeWord::G), block.word(GcodeWord::Z));
+        const PlotRow row = pass.settings.recordMoves
+                                ? MoveColourRow(block.word(GcodeWord::G), block.word(GcodeWord::Z))
+                                : PlotRow::NoRow;
         if (auto f = recordMove(pass, row))
             return f;
         if (pass.settings.CheckReach && beyondReach(pass))
             messages |= CheckReport::OutOfReach;
     }
-    pass.result.checkReport.add(index, messages);
+    pass.result.checkReport.add(index, messages & pass.settings.reportMessages);
 
     if (hasX)
         pass.prevX.assign(pass.x.text.view(), pass.x.whole());
@@ -272,15 +287,22 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
 
 } // namespace
 
-Result<PreparedProgram> PrepareProgram(const ProgramText& program,
-                                       const PrepareSettings& settings) {
-    Pass pass(settings);
+namespace {
+
+Result<PreparedProgram> runPass(const ProgramText& program, const PrepareSettings& settings,
+                                PreparedLineSink* sink) {
+    Pass pass(settings, sink);
     PreparedProgram& result = pass.result;
     result.checkReport = CheckReport(program, settings.shift.dx, settings.shift.dy);
-    result.lines.reserve(program.lineCount(), program.byteCount() + program.lineCount() / 8);
-    result.moves.reserve(std::size_t(program.lineCount()));
-    AdviseLargeBuffer(result.moves.data(), result.moves.capacity() * sizeof(PlotMove));
-    result.checkReport.reserve(program.lineCount());
+    if (!sink)
+        result.lines.reserve(program.lineCount(), program.byteCount() + program.lineCount() / 8);
+    if (settings.recordMoves) {
+        result.moves.reserve(std::size_t(program.lineCount()));
+        AdviseLargeBuffer(result.moves.data(), result.moves.capacity() * sizeof(PlotMove));
+    }
+    // Every block with X or Y gives shift lines; the reach lines alone are few.
+    if (settings.reportMessages & (CheckReport::ShiftX | CheckReport::ShiftY))
+        result.checkReport.reserve(program.lineCount());
     if (settings.pathCheck)
         pass.path.emplace(*settings.pathCheck);
 
@@ -297,4 +319,17 @@ Result<PreparedProgram> PrepareProgram(const ProgramText& program,
     if (pass.path)
         result.pathCheck = PathCheckReport(result.lines, pass.path->takeFindings());
     return std::move(pass.result);
+}
+
+} // namespace
+
+Result<PreparedProgram> PrepareProgram(const ProgramText& program,
+                                       const PrepareSettings& settings) {
+    return runPass(program, settings, nullptr);
+}
+
+Result<PreparedProgram> PrepareProgram(const ProgramText& program, const PrepareSettings& settings,
+                                       PreparedLineSink& sink) {
+    Q_ASSERT(!settings.pathCheck);
+    return runPass(program, settings, &sink);
 }

@@ -8,6 +8,7 @@
 
 #include <QtGlobal>
 
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,14 @@ struct PrepareSettings {
     // When set, the pass also checks the path of the prepared program (see
     // pathcheck.h) as it goes, beside the check report.
     std::optional<PathCheckSettings> pathCheck;
+    // Whether the pass lists the moves for the plot (PreparedProgram::moves).
+    // A caller that draws nothing turns it off; the move texts are checked
+    // all the same, so the pass fails on the same blocks either way.
+    bool recordMoves = true;
+    // The kinds of report line the pass records (CheckReport::Message flags);
+    // a caller that shows only some kinds records only those.
+    std::uint8_t reportMessages =
+        CheckReport::ShiftY | CheckReport::ShiftX | CheckReport::OutOfReach;
 };
 
 // One line of the trajectory plot, in program coordinates (plot units; the
@@ -50,6 +59,17 @@ struct PreparedProgram {
     PathCheckReport pathCheck;   // over `lines`, when the settings ask for it
     qsizetype blocksRead = 0;    // source lines the pass walked
     bool endBlockFound = false;  // false when the program ended with its last line
+};
+
+// Where a pass can write its prepared lines instead of keeping them in
+// PreparedProgram::lines, for a caller that only passes them on (see
+// ProgramFileWriter).
+class PreparedLineSink {
+public:
+    virtual ~PreparedLineSink() = default;
+    // Room for the next line, `size` (> 0) bytes without a line end; the pass
+    // writes the line there before it asks again.
+    virtual char* addLine(qsizetype size) = 0;
 };
 
 // The arm's reach: a point passes while x*x + y*y <= kReachSquared.
@@ -75,3 +95,10 @@ inline constexpr double kReachSquared = 250000.0;
 // conversion work on views and reused buffers, so the pass allocates nothing
 // per line.
 Result<PreparedProgram> PrepareProgram(const ProgramText& program, const PrepareSettings& settings);
+
+// The same pass, handing each prepared line to `sink` as it goes;
+// PreparedProgram::lines stays empty. On a failure the sink has received the
+// lines before it, which the caller discards. The path check names blocks
+// from the prepared lines, so `settings.pathCheck` must be unset here.
+Result<PreparedProgram> PrepareProgram(const ProgramText& program, const PrepareSettings& settings,
+                                       PreparedLineSink& sink);

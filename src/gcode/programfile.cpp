@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace {
 
 QString fullName(const QString& fileName) {
@@ -21,6 +23,10 @@ Result<ProgramText> ReadProgramFile(const QString& fileName) {
     return ProgramText::fromBytes(std::move(bytes).value());
 }
 
+namespace {
+constexpr qsizetype kPiece = 1 << 20;
+} // namespace
+
 // Written in pieces of about 1 MiB, so a large program needs no second copy.
 Status WriteProgramFile(const QString& fileName, const ProgramText& program) {
     OutputFile file(fileName);
@@ -29,7 +35,6 @@ Status WriteProgramFile(const QString& fileName, const ProgramText& program) {
     };
     if (!file.open())
         return failure();
-    constexpr qsizetype kPiece = 1 << 20;
     QByteArray piece;
     piece.reserve(kPiece + 1024);
     for (qsizetype i = 0; i < program.lineCount(); ++i) {
@@ -45,5 +50,54 @@ Status WriteProgramFile(const QString& fileName, const ProgramText& program) {
     }
     if (!file.commit())
         return failure();
+    return Status::success();
+}
+
+void ProgramBytesSink::reserve(qsizetype bytes) {
+    if (bytes > data_.size())
+        data_.resize(bytes);
+}
+
+void ProgramBytesSink::grow(qsizetype needed) {
+    data_.resize(std::max(used_ + needed, 2 * data_.size() + 4096));
+}
+
+ProgramFileWriter::ProgramFileWriter(const QString& fileName, qsizetype expectedBytes)
+    : fileName_(fileName) {
+    if (ClassifyOutput(fileName).kind != OutputKind::NewOrRegular) {
+        bytes_.reserve(expectedBytes);
+        return; // opened once the program is whole
+    }
+    file_ = std::make_unique<OutputFile>(fileName);
+    failed_ = !file_->open();
+    bytes_.reserve(std::min(expectedBytes, kPiece + 4096));
+}
+
+ProgramFileWriter::~ProgramFileWriter() = default; // OutputFile gives up a file not committed
+
+char* ProgramFileWriter::addLine(qsizetype size) {
+    if (file_ && bytes_.bytes().size() >= kPiece)
+        spill();
+    return bytes_.addLine(size);
+}
+
+// Passes the collected lines on to the open file; after a failure they are
+// dropped, as commit() reports it anyway.
+bool ProgramFileWriter::spill() {
+    if (!failed_ && !file_->write(bytes_.bytes())) {
+        failed_ = true;
+        file_->cancel();
+    }
+    bytes_.clear();
+    return !failed_;
+}
+
+Status ProgramFileWriter::commit() {
+    if (!file_) { // a device or a FIFO
+        file_ = std::make_unique<OutputFile>(fileName_);
+        failed_ = !file_->open();
+    }
+    if (!spill() || !file_->commit())
+        return Failure{GcodeMessages::cannotCreateFile(fullName(fileName_), file_->errorString())};
     return Status::success();
 }

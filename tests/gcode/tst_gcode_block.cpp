@@ -50,6 +50,7 @@ private slots:
     void parseBlock();
     void viewMatchesBlock();
     void matchesLetterByLetterReading();
+    void wordLinesMatchLetterByLetterReading();
     void readWordValue_data();
     void readWordValue();
     void formatBlock_data();
@@ -160,6 +161,48 @@ void TestGcodeBlock::matchesLetterByLetterReading() {
             QFAIL(qPrintable("line \"" + line.toPercentEncoding() +
                              "\": " + actual.toPercentEncoding() + " instead of " +
                              expected.toPercentEncoding()));
+    }
+}
+
+// Random lines made of words as programs write them (a letter, a value, one
+// space between), with now and then what breaks that shape: an empty value,
+// a letter or NUL inside a value, two spaces, a space before or after, a line
+// across the 255-position limit.
+void TestGcodeBlock::wordLinesMatchLetterByLetterReading() {
+    const char letters[] = "NGXYZFSTM";
+    const char values[] = {'0', '1', '5', '9', '.', '.', ',', '-', '+', 'a', '(', '\t', '\xb3'};
+    const char breakers[] = {'X', 'M', '\0', ' '};
+    quint32 state = 54321;
+    auto next = [&state](quint32 bound) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % bound;
+    };
+    BlockView view;
+    for (int round = 0; round < 20000; ++round) {
+        QByteArray line;
+        if (next(40) == 0)
+            line.append(' ');
+        const quint32 words = round % 8 == 0 ? 30 + next(40) : next(8);
+        for (quint32 w = 0; w < words; ++w) {
+            if (w > 0)
+                line.append(next(40) == 0 ? "  " : " ");
+            line.append(letters[next(9)]);
+            const quint32 length = next(30) == 0 ? 0 : 1 + next(7);
+            for (quint32 i = 0; i < length; ++i)
+                line.append(next(60) == 0 ? breakers[next(sizeof breakers)]
+                                          : values[next(sizeof values)]);
+        }
+        if (next(4) == 0)
+            line.append(' ');
+        view.parse(line);
+        const QByteArray actual = describe(view.toBlock());
+        const QByteArray expected = describe(referenceParse(line));
+        if (actual != expected)
+            QFAIL(qPrintable("line \"" + line.toPercentEncoding() +
+                             "\": " + actual.toPercentEncoding() + " instead of " +
+                             expected.toPercentEncoding()));
+        view.parseKeepingPoints(line);
+        QCOMPARE(describe(view.toBlock()), expected);
     }
 }
 

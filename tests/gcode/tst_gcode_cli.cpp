@@ -100,6 +100,23 @@ void TestGcodeCli::prepareErrorWritesNothing() {
     QCOMPARE(run.err, QByteArray("'5Y7' is not a valid floating point value\n"));
     QCOMPARE(readFileBytes(out), QByteArray("old\r\n"));
 
+    // An error far down, after more than a piece of output was on its way.
+    QByteArray longProgram;
+    for (int i = 1; i <= 80000; ++i)
+        longProgram +=
+            "N" + QByteArray::number(i) + " G01 X" + QByteArray::number(i % 300) + " Y10\r\n";
+    longProgram += "N0 Xbad Y1\r\nM30\r\n";
+    const QString longBad = dir.writeFile("longbad.nc", longProgram);
+    QVERIFY(!longBad.isEmpty());
+    for (const QString& target : {out, dir.filePath("new.nc")}) {
+        const ToolRun late = runScaraCli({"prepare", longBad, "-o", target});
+        QCOMPARE(late.exitCode, 1);
+        QCOMPARE(late.err, QByteArray("'bad' is not a valid floating point value\n"));
+    }
+    QCOMPARE(readFileBytes(out), QByteArray("old\r\n"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files),
+             (QStringList{"bad.nc", "longbad.nc", "out.nc"}));
+
     const ToolRun missing = runScaraCli({"prepare", dir.filePath("missing.nc")});
     QCOMPARE(missing.exitCode, 1);
     QVERIFY(missing.out.isEmpty());

@@ -54,6 +54,8 @@ ProgramText bigProgram() {
 
 } // namespace
 
+Q_DECLARE_METATYPE(ProgramText)
+
 class TestProgramFile : public QObject {
     Q_OBJECT
 
@@ -67,6 +69,10 @@ private slots:
     void missingFileIsReported();
     void failedSaveKeepsTheOldFile();
     void saveIntoMissingFolderIsReported();
+    void writerPassesLinesOnAsTheyCome_data();
+    void writerPassesLinesOnAsTheyCome();
+    void writerNotCommittedKeepsTheOldFile();
+    void writerReportsAFolderThatIsMissing();
     void saveWritesIntoStreams_data();
     void saveWritesIntoStreams();
     void saveRefusesWhatIsNoFile_data();
@@ -194,6 +200,60 @@ void TestProgramFile::saveIntoMissingFolderIsReported() {
     QVERIFY(!saved.ok());
     QVERIFY2(saved.error().startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(path)),
              qPrintable(saved.error()));
+}
+
+// Lines handed to the writer one by one give the bytes WriteProgramFile
+// writes for the same program, also across its pieces.
+void TestProgramFile::writerPassesLinesOnAsTheyCome_data() {
+    QTest::addColumn<ProgramText>("program");
+    QTest::newRow("small") << kSmallProgram;
+    QTest::newRow("several pieces") << bigProgram();
+    QTest::newRow("no lines") << ProgramText();
+}
+
+void TestProgramFile::writerPassesLinesOnAsTheyCome() {
+    QFETCH(ProgramText, program);
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("program.nc");
+    QVERIFY(writeFileBytes(path, "old"));
+    // A low guess of the size, so that the buffer grows on the way.
+    ProgramFileWriter writer(path, 16);
+    for (qsizetype i = 0; i < program.lineCount(); ++i) {
+        const QByteArrayView line = program.line(i);
+        std::copy(line.begin(), line.end(), writer.addLine(line.size()));
+    }
+    QVERIFY(writer.commit().ok());
+    QCOMPARE(readFileBytes(path), program.toBytes());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"program.nc"});
+}
+
+void TestProgramFile::writerNotCommittedKeepsTheOldFile() {
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("program.nc");
+    QVERIFY(writeFileBytes(path, kSmallProgramBytes));
+    {
+        ProgramFileWriter writer(path, 1 << 20);
+        const ProgramText program = bigProgram();
+        for (qsizetype i = 0; i < program.lineCount(); ++i) {
+            const QByteArrayView line = program.line(i);
+            std::copy(line.begin(), line.end(), writer.addLine(line.size()));
+        }
+    }
+    QCOMPARE(readFileBytes(path), kSmallProgramBytes);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"program.nc"});
+}
+
+void TestProgramFile::writerReportsAFolderThatIsMissing() {
+    TempDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = dir.filePath("no/such/folder/program.nc");
+    ProgramFileWriter writer(path, 64);
+    std::copy_n("N1 M30", 6, writer.addLine(6));
+    const Status written = writer.commit();
+    QVERIFY(!written.ok());
+    QCOMPARE(written.error(), WriteProgramFile(path, kSmallProgram).error());
 }
 
 void TestProgramFile::saveWritesIntoStreams_data() {

@@ -26,6 +26,15 @@ PrepareSettings settingsOf(const QByteArray& flags, int dx = 0, int dy = 0) {
     return s;
 }
 
+// The pass as a tool that only writes the program runs it: lines straight to
+// file bytes, no moves, only the reach lines in the report.
+Result<PreparedProgram> prepareToBytes(const ProgramText& program, PrepareSettings settings,
+                                       ProgramBytesSink& bytes) {
+    settings.recordMoves = false;
+    settings.reportMessages = CheckReport::OutOfReach;
+    return PrepareProgram(program, settings, bytes);
+}
+
 } // namespace
 
 char* toString(const PlotMove& m) {
@@ -47,6 +56,8 @@ private slots:
     void prepares();
     void reports_data();
     void reports();
+    void reportsOnlyTheKindsAsked_data();
+    void reportsOnlyTheKindsAsked();
     void moves();
     void stopsOnBadNumbers_data();
     void stopsOnBadNumbers();
@@ -112,6 +123,15 @@ void TestPrepareProgram::prepares() {
     const Result<PreparedProgram> result = PrepareProgram(programOf(program), settings);
     QVERIFY2(result.ok(), qPrintable(result.ok() ? QString() : result.error()));
     QCOMPARE(linesOf(result->lines), prepared);
+
+    ProgramBytesSink bytes;
+    const Result<PreparedProgram> streamed = prepareToBytes(programOf(program), settings, bytes);
+    QVERIFY(streamed.ok());
+    QCOMPARE(bytes.bytes(), result->lines.toBytes());
+    QVERIFY(streamed->lines.isEmpty());
+    QVERIFY(streamed->moves.empty());
+    QCOMPARE(streamed->blocksRead, result->blocksRead);
+    QCOMPARE(streamed->endBlockFound, result->endBlockFound);
 }
 
 void TestPrepareProgram::reports_data() {
@@ -150,6 +170,35 @@ void TestPrepareProgram::reports() {
     QVERIFY(result.ok());
     QCOMPARE(result->checkReport.lines(), report);
     QCOMPARE(result->checkReport.lineCount(), report.size());
+}
+
+void TestPrepareProgram::reportsOnlyTheKindsAsked_data() {
+    QTest::addColumn<int>("kinds");
+    QTest::addColumn<QStringList>("report");
+    const QString y1 = "W bloku 1 nastapiło dodatnie do pozycji Y wartosci 2";
+    const QString x1 = "W bloku 1 nastapiło dodatnie do pozycji x wartosci 1";
+    const QString y2 = "W bloku 2 nastapiło dodatnie do pozycji Y wartosci 2";
+    const QString x2 = "W bloku 2 nastapiło dodatnie do pozycji x wartosci 1";
+    const QString reach = "W bloku 2 nastapiło przekroczenie zasięgu manipulatora:";
+    QTest::newRow("all") << int(CheckReport::ShiftY | CheckReport::ShiftX | CheckReport::OutOfReach)
+                         << QStringList{y1, x1, y2, x2, reach};
+    QTest::newRow("reach only") << int(CheckReport::OutOfReach) << QStringList{reach};
+    QTest::newRow("x and reach") << int(CheckReport::ShiftX | CheckReport::OutOfReach)
+                                 << QStringList{x1, x2, reach};
+    QTest::newRow("y only") << int(CheckReport::ShiftY) << QStringList{y1, y2};
+    QTest::newRow("none") << 0 << QStringList{};
+}
+
+void TestPrepareProgram::reportsOnlyTheKindsAsked() {
+    QFETCH(int, kinds);
+    QFETCH(QStringList, report);
+    PrepareSettings settings = settingsOf("", 1, 2);
+    settings.reportMessages = std::uint8_t(kinds);
+    const Result<PreparedProgram> result =
+        PrepareProgram(programOf("N1 X10 Y20\nN2 X300 Y401\nN3 M30"), settings);
+    QVERIFY(result.ok());
+    QCOMPARE(result->checkReport.lines(), report);
+    QCOMPARE(result->checkReport.outOfReachCount(), report.filter("przekroczenie").size());
 }
 
 // Every block with X and Y draws from the previous point, dropped blocks too,
@@ -209,13 +258,18 @@ void TestPrepareProgram::stopsOnBadNumbers() {
     QFETCH(QByteArray, program);
     QFETCH(PrepareSettings, settings);
     QFETCH(QString, error);
-    const Result<PreparedProgram> result = PrepareProgram(programOf(program), settings);
-    if (error.isEmpty()) {
-        QVERIFY2(result.ok(), qPrintable(result.ok() ? QString() : result.error()));
-        return;
+    // Without the move list the move texts are checked all the same.
+    ProgramBytesSink bytes;
+    for (const Result<PreparedProgram>& result :
+         {PrepareProgram(programOf(program), settings),
+          prepareToBytes(programOf(program), settings, bytes)}) {
+        if (error.isEmpty()) {
+            QVERIFY2(result.ok(), qPrintable(result.ok() ? QString() : result.error()));
+        } else {
+            QVERIFY(!result.ok());
+            QCOMPARE(result.error(), error);
+        }
     }
-    QVERIFY(!result.ok());
-    QCOMPARE(result.error(), error);
 }
 
 // A program without an end block ends with its last line: the whole list is
@@ -302,6 +356,10 @@ void TestPrepareProgram::goldenPrograms() {
     QVERIFY2(result.ok(), qPrintable(result.ok() ? QString() : result.error()));
     QCOMPARE(result->lines.toBytes(), readFileBytes(testDataPath(expected + ".prepared")));
     QCOMPARE(result->checkReport.toBytes(), readFileBytes(testDataPath(expected + ".report")));
+
+    ProgramBytesSink bytes;
+    QVERIFY(prepareToBytes(*program, settings, bytes).ok());
+    QCOMPARE(bytes.bytes(), readFileBytes(testDataPath(expected + ".prepared")));
 }
 
 QTEST_APPLESS_MAIN(TestPrepareProgram)

@@ -113,15 +113,20 @@ std::optional<int> parseOptions(const QStringList& args, Options& options, bool 
     return std::nullopt;
 }
 
-// The reach lines, and the shift lines of an axis with a shift (or of both
-// axes when asked): a program of a million blocks, not shifted, then reports
-// no two million lines that say nothing.
-void writeReport(const CheckReport& report, bool allShifts) {
+// The kinds of report line prepare writes: the reach lines, and the shift
+// lines of an axis with a shift (or of both axes when asked). A program of a
+// million blocks, not shifted, then reports no two million lines that say
+// nothing, and the pass records none of them.
+std::uint8_t reportedMessages(const Options& options) {
     std::uint8_t kinds = CheckReport::OutOfReach;
-    if (allShifts || report.dy() != 0)
+    if (options.reportShifts || options.settings.shift.dy != 0)
         kinds |= CheckReport::ShiftY;
-    if (allShifts || report.dx() != 0)
+    if (options.reportShifts || options.settings.shift.dx != 0)
         kinds |= CheckReport::ShiftX;
+    return kinds;
+}
+
+void writeReport(const CheckReport& report, std::uint8_t kinds) {
     QByteArray chunk;
     report.forEachLine(
         [&](const QString& line) {
@@ -149,20 +154,36 @@ int runPrepare(const QStringList& args) {
         cli::err(program.error());
         return 1;
     }
-    const Result<PreparedProgram> prepared = PrepareProgram(*program, options.settings);
+    options.settings.recordMoves = false; // nothing is plotted
+    options.settings.reportMessages = reportedMessages(options);
+    // The prepared lines go straight to their file (or one buffer for
+    // standard output) with their line ends, instead of a second program.
+    const qsizetype expectedBytes = program->byteCount() + 3 * program->lineCount();
+    if (options.out.isEmpty() || cli::isStandardOutput(options.out)) {
+        ProgramBytesSink bytes;
+        bytes.reserve(expectedBytes);
+        const Result<PreparedProgram> prepared = PrepareProgram(*program, options.settings, bytes);
+        if (!prepared) {
+            cli::err(prepared.error());
+            return 1;
+        }
+        std::fwrite(bytes.bytes().data(), 1, std::size_t(bytes.bytes().size()), stdout);
+        if (!cli::finishStandardOutput())
+            return 1;
+        writeReport(prepared->checkReport, options.settings.reportMessages);
+        return 0;
+    }
+    ProgramFileWriter file(options.out, expectedBytes);
+    const Result<PreparedProgram> prepared = PrepareProgram(*program, options.settings, file);
     if (!prepared) {
         cli::err(prepared.error());
         return 1;
     }
-    if (options.out.isEmpty() || cli::isStandardOutput(options.out)) {
-        cli::out(prepared->lines.toBytes());
-        if (!cli::finishStandardOutput())
-            return 1;
-    } else if (const Status written = WriteProgramFile(options.out, prepared->lines); !written) {
+    if (const Status written = file.commit(); !written) {
         cli::err(written.error());
         return 1;
     }
-    writeReport(prepared->checkReport, options.reportShifts);
+    writeReport(prepared->checkReport, options.settings.reportMessages);
     return 0;
 }
 
