@@ -48,13 +48,6 @@ QByteArrayList programLines(QRandomGenerator& random) {
     return lines;
 }
 
-QByteArrayList executedLines(const QString& path) {
-    QByteArrayList lines = readFileBytes(path).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 RunResult runOnce(QRandomGenerator& random) {
     RunResult result;
     TempDir dir;
@@ -131,7 +124,7 @@ RunResult runOnce(QRandomGenerator& random) {
         if (sender.exitStatus() == QProcess::NormalExit && sender.exitCode() == 0)
             break;
     }
-    result.fault = checkExecutedLines(lines, executedLines(executed));
+    result.fault = checkExecutedLines(lines, readExecutedLines(executed));
     if (result.fault.isEmpty() && QFile::exists(journal))
         result.fault = QStringLiteral("the journal stayed after the last line");
     return result;

@@ -29,35 +29,32 @@ namespace {
 
 constexpr int kRounds = 3;
 
-// Reads the file, splits it at CR LF, LF or CR and writes every line back
-// with CR LF: the work of a tool that changes nothing.
-bool bareRoundTrip(const QString& in, const QString& out) {
-    QFile input(in);
-    if (!input.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = input.readAll();
-    QByteArray written;
-    written.reserve(bytes.size() + bytes.size() / 16);
-    const char* p = bytes.constData();
-    const char* const end = p + bytes.size();
-    while (p < end) {
-        const char* eol = p;
-        while (eol < end && *eol != '\n' && *eol != '\r')
-            ++eol;
-        written.append(p, eol - p);
-        written.append("\r\n", 2);
-        if (eol < end && *eol == '\r' && eol + 1 < end && eol[1] == '\n')
-            ++eol;
-        p = eol + 1;
+// Copies one line's X, Y and Z values rounded to whole numbers (a point or
+// a comma as the decimal separator), everything else as it stands.
+void appendRounded(QByteArray& written, const char* p, const char* const eol) {
+    char number[64];
+    for (const char* c = p; c < eol;) {
+        const char letter = *c++;
+        written.append(letter);
+        if (letter != 'X' && letter != 'Y' && letter != 'Z')
+            continue;
+        std::size_t n = 0;
+        while (
+            c < eol && n + 1 < sizeof number &&
+            (std::isdigit(static_cast<unsigned char>(*c)) || *c == '-' || *c == '.' || *c == ',')) {
+            number[n++] = *c == ',' ? '.' : *c;
+            ++c;
+        }
+        number[n] = '\0';
+        written.append(
+            QByteArray::number(static_cast<qlonglong>(std::llround(std::strtod(number, nullptr)))));
     }
-    QFile output(out);
-    return output.open(QIODevice::WriteOnly) && output.write(written) == written.size() &&
-           output.flush();
 }
 
-// The same, rounding each X, Y and Z value (a point or a comma as the
-// decimal separator) to a whole number on the way.
-bool bareRoundingTrip(const QString& in, const QString& out) {
+// Reads the file, splits it at CR LF, LF or CR and writes every line back
+// with CR LF: the work of a tool that changes nothing, or, with `round`,
+// rounds each X, Y and Z value on the way.
+bool bareRoundTrip(const QString& in, const QString& out, bool round) {
     QFile input(in);
     if (!input.open(QIODevice::ReadOnly))
         return false;
@@ -66,27 +63,14 @@ bool bareRoundingTrip(const QString& in, const QString& out) {
     written.reserve(bytes.size() + bytes.size() / 16);
     const char* p = bytes.constData();
     const char* const end = p + bytes.size();
-    char number[64];
     while (p < end) {
         const char* eol = p;
         while (eol < end && *eol != '\n' && *eol != '\r')
             ++eol;
-        for (const char* c = p; c < eol;) {
-            const char letter = *c++;
-            written.append(letter);
-            if (letter != 'X' && letter != 'Y' && letter != 'Z')
-                continue;
-            std::size_t n = 0;
-            while (c < eol && n + 1 < sizeof number &&
-                   (std::isdigit(static_cast<unsigned char>(*c)) || *c == '-' || *c == '.' ||
-                    *c == ',')) {
-                number[n++] = *c == ',' ? '.' : *c;
-                ++c;
-            }
-            number[n] = '\0';
-            written.append(QByteArray::number(
-                static_cast<qlonglong>(std::llround(std::strtod(number, nullptr)))));
-        }
+        if (round)
+            appendRounded(written, p, eol);
+        else
+            written.append(p, eol - p);
         written.append("\r\n", 2);
         if (eol < end && *eol == '\r' && eol + 1 < end && eol[1] == '\n')
             ++eol;
@@ -134,8 +118,8 @@ int main(int argc, char** argv) {
     }
     const QString out = dir.filePath("out.nc");
     const QString report = dir.filePath("report.txt");
-    const double bare = bestSeconds([&] { return bareRoundTrip(program, out); });
-    const double rounding = bestSeconds([&] { return bareRoundingTrip(program, out); });
+    const double bare = bestSeconds([&] { return bareRoundTrip(program, out, false); });
+    const double rounding = bestSeconds([&] { return bareRoundTrip(program, out, true); });
     const double cli = bestSeconds([&] { return runPrepare(program, out, report); });
     if (bare < 0 || rounding < 0 || cli < 0) {
         std::fprintf(stderr, "bench-prepare-cli: a run failed\n");

@@ -188,7 +188,6 @@ LinkActions ControllerLinkState::sendProgramFrom(int from, TransferStart start) 
     lineSent_ = false;
     modeAckPending_ = false;
     pen_ = PenPoint{};
-    travel_ = Travel::None;
     travelLine_.clear();
     if (blockIndex_ > 0 && program_) {
         // Where the lines before the first one to send leave the arm.
@@ -197,7 +196,6 @@ LinkActions ControllerLinkState::sendProgramFrom(int from, TransferStart start) 
                 pen_.follow(*line);
         }
         pen_.penDown = false;
-        travel_ = Travel::TravelIn;
         travelLine_ = pen_.travelLine();
     }
     LinkActions actions;
@@ -315,7 +313,7 @@ LinkActions ControllerLinkState::timerTick() {
 void ControllerLinkState::SendBlock(int index, LinkActions& actions) {
     actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, false));
     const bool again = lineSent_;
-    if (travel_ != Travel::None) {
+    if (!travelLine_.isEmpty()) {
         lineSent_ = true;
         TransferEvent event{again ? TransferStep::LineResent : TransferStep::LineSent, index};
         event.travel = true;
@@ -342,18 +340,12 @@ void ControllerLinkState::SendBlock(int index, LinkActions& actions) {
 
 void ControllerLinkState::lineAcknowledged(LinkActions& actions) {
     lineSent_ = false;
-    if (travel_ != Travel::None) {
+    if (!travelLine_.isEmpty()) {
         TransferEvent event{TransferStep::LineAcknowledged, blockIndex_};
         event.travel = true;
         actions.push_back(Action::transferStep(event));
-        const Travel was = travel_;
-        travel_ = Travel::None;
         travelLine_.clear();
         pen_.penDown = false;
-        if (was == Travel::Lift && request_ == Request::None) {
-            // Only an operator's pause or abort lifts the pen.
-            request_ = Request::HoldNow;
-        }
         afterPenUp(actions);
         return;
     }
@@ -363,21 +355,14 @@ void ControllerLinkState::lineAcknowledged(LinkActions& actions) {
     }
     report(TransferStep::LineAcknowledged, actions, blockIndex_);
     ++blockIndex_;
-    const bool more = program_ && program_->lineAt(blockIndex_).has_value();
-    if (!more) {
+    const std::optional<QByteArray> next = program_ ? program_->lineAt(blockIndex_) : std::nullopt;
+    if (!next) {
         // The end of the program ends the transfer, whatever was asked.
         finishTransfer(TransferStep::Finished, actions);
         return;
     }
-    if (request_ == Request::None && IsProgramStop(*program_->lineAt(blockIndex_))) {
-        // A change of pen: the pen goes up first.
-        request_ = Request::PenChange;
-        if (pen_.penDown && portOpen_)
-            sendLift(actions);
-        else
-            afterPenUp(actions);
-        return;
-    }
+    if (request_ == Request::None && IsProgramStop(*next))
+        request_ = Request::PenChange; // a change of pen: the pen goes up first
     switch (request_) {
     case Request::None:
         SendBlock(blockIndex_, actions);
@@ -402,12 +387,10 @@ void ControllerLinkState::lineAcknowledged(LinkActions& actions) {
 void ControllerLinkState::afterPenUp(LinkActions& actions) {
     switch (request_) {
     case Request::None:
-    case Request::HoldAtPenUp:
-        if (request_ == Request::HoldAtPenUp) {
-            enterHold(TransferHold::PenUp, actions);
-            return;
-        }
         SendBlock(blockIndex_, actions);
+        return;
+    case Request::HoldAtPenUp:
+        enterHold(TransferHold::PenUp, actions);
         return;
     case Request::HoldNow:
         enterHold(TransferHold::Immediate, actions);
@@ -422,7 +405,6 @@ void ControllerLinkState::afterPenUp(LinkActions& actions) {
 }
 
 void ControllerLinkState::sendLift(LinkActions& actions) {
-    travel_ = Travel::Lift;
     travelLine_ = pen_.travelLine();
     lineSent_ = false;
     SendBlock(blockIndex_, actions);
@@ -448,7 +430,6 @@ void ControllerLinkState::holdForLostLink(LinkActions& actions) {
     }
     // The line in flight goes again when the operator resumes; a travel line
     // of the station's own is dropped (the resume re-sends the program line).
-    travel_ = Travel::None;
     travelLine_.clear();
     modeAckPending_ = false;
     enterHold(TransferHold::LinkLost, actions);
@@ -460,7 +441,6 @@ void ControllerLinkState::finishTransfer(TransferStep how, LinkActions& actions)
     phase_ = Phase::Idle;
     request_ = Request::None;
     lineSent_ = false;
-    travel_ = Travel::None;
     travelLine_.clear();
     modeAckPending_ = false;
     blockIndex_ = 0;

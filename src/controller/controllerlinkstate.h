@@ -122,7 +122,6 @@ public:
 private:
     enum class Phase { Idle, Running, Held };
     enum class Request { None, HoldAtPenUp, HoldNow, PenChange, Abort };
-    enum class Travel { None, Lift, TravelIn };
 
     void DispatchReply(LinkActions& actions);
     void lineAcknowledged(LinkActions& actions);
@@ -158,8 +157,8 @@ private:
     Request request_ = Request::None;
     int blockIndex_ = 0;
     bool lineSent_ = false; // the current frame has been written at least once
-    // A travel line of the station's own goes out before blockIndex_.
-    Travel travel_ = Travel::None;
+    // A travel line of the station's own (lifting the pen, or travelling in)
+    // goes out before blockIndex_; empty when none does.
     QByteArray travelLine_;
     PenPoint pen_;                // after the acknowledged lines
     bool modeAckPending_ = false; // "manual control off" went out at the start

@@ -43,13 +43,6 @@ QByteArray drawing(int strokes, int x = 300) {
     return text;
 }
 
-QByteArrayList fileLines(const QString& path) {
-    QByteArrayList lines = readFileBytes(path).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 // The station with its built-in emulator chosen (started, not connected).
 struct Session {
     Station station;
@@ -222,7 +215,7 @@ void TestResumeWindow::resumeAfterTheStationWentDown() {
     QVERIFY(emulator.acceptedLines().size() > 2);
     QCOMPARE(emulator.acceptedLines()[0], left->point.travelLine());
     QCOMPARE(emulator.acceptedLines()[1], lines[next]);
-    const QString fault = checkExecutedLines(lines, fileLines(executed));
+    const QString fault = checkExecutedLines(lines, readExecutedLines(executed));
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     QVERIFY(!QFile::exists(emulatorJournal()));
     QVERIFY(s.recorder.errors.isEmpty());

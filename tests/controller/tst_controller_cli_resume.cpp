@@ -27,13 +27,6 @@ QByteArrayList programLines(int count) {
     return lines;
 }
 
-QByteArrayList executedLines(const QString& path) {
-    QByteArrayList lines = readFileBytes(path).split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
 } // namespace
 
 class TestCliResume : public QObject {
@@ -117,7 +110,7 @@ void TestCliResume::killedSenderGoesOnWithoutLoss() {
     const ToolRun resumed = runScaraCli(args);
     QVERIFY2(resumed.exitCode == 0, resumed.err.constData());
     QVERIFY(!QFile::exists(journal()));
-    const QString fault = checkExecutedLines(lines, executedLines(executed));
+    const QString fault = checkExecutedLines(lines, readExecutedLines(executed));
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     const QByteArrayList commands = emulator.acceptedCommands().mid(commandsBefore);
     QCOMPARE(commands, home ? QByteArrayList({"002", "003"}) : QByteArrayList({"002"}));
@@ -133,7 +126,7 @@ void TestCliResume::finishedTransferRemovesTheJournal() {
     QVERIFY2(run.exitCode == 0, run.err.constData());
     QVERIFY(!QFile::exists(journal()));
     QVERIFY(!QFile::exists(JournalKeeper::lockPath(journal())));
-    QCOMPARE(executedLines(executed), lines);
+    QCOMPARE(readExecutedLines(executed), lines);
 }
 
 void TestCliResume::anotherProgramIsRefused() {

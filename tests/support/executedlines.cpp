@@ -1,6 +1,7 @@
 #include "support/executedlines.h"
 
 #include "controller/penpoint.h"
+#include "support/files.h"
 
 namespace {
 
@@ -47,4 +48,11 @@ QString checkExecutedLines(const QByteArrayList& program, const QByteArrayList& 
     if (next != program.size())
         return QStringLiteral("only %1 of %2 program lines executed").arg(next).arg(program.size());
     return {};
+}
+
+QByteArrayList readExecutedLines(const QString& path) {
+    QByteArrayList lines = readFileBytes(path).split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
 }

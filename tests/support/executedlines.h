@@ -12,4 +12,7 @@
 // when a transfer was interrupted again right after one) going to where the
 // line before it ends. Returns an empty string when the record keeps the promise,
 // otherwise what went wrong first.
+// The lines of the emulator's record in `path` (one a line, LF), in order.
+QByteArrayList readExecutedLines(const QString& path);
+
 QString checkExecutedLines(const QByteArrayList& program, const QByteArrayList& executed);

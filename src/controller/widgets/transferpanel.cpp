@@ -1,5 +1,7 @@
 #include "controller/widgets/transferpanel.h"
 
+#include "controller/linktexts.h"
+
 #include <QAction>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,6 +17,14 @@ QLabel* makeLabel(const char* name, QWidget* parent) {
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     label->setWordWrap(true);
     return label;
+}
+
+// "Brak potwierdzenia od N s (linia K, M ponowień)".
+QString stallLine(const TransferFigures& f) {
+    return QStringLiteral("Brak potwierdzenia od %1 s (linia %2, %3 ponowień)")
+        .arg(f.silent.count() / 1000)
+        .arg(f.current + 1)
+        .arg(f.resendsOfLine);
 }
 
 int percentOf(const TransferFigures& f) {
@@ -112,9 +122,8 @@ QString TransferPanel::figuresLine(const TransferFigures& f) {
 QString TransferPanel::stateLine(const TransferFigures& f) {
     const int line = f.current + 1; // as the program memo counts lines
     if (f.ended)
-        return *f.ended == TransferStep::Aborted
-                   ? QStringLiteral("Wysyłanie programu przerwane w linii %1").arg(line)
-                   : QStringLiteral("Wysyłanie programu zakończone");
+        return *f.ended == TransferStep::Aborted ? LinkTexts::transferAbortedAt(line)
+                                                 : LinkTexts::kTransferDone;
     if (f.held) {
         switch (f.hold) {
         case TransferHold::PenUp:
@@ -137,11 +146,7 @@ QString TransferPanel::stateLine(const TransferFigures& f) {
         }
     }
     if (f.stalled)
-        return QStringLiteral("Brak potwierdzenia od %1 s (linia %2, %3 ponowień)")
-                   .arg(f.silent.count() / 1000)
-                   .arg(line)
-                   .arg(f.resendsOfLine) +
-               QStringLiteral(". Możesz przerwać wysyłanie.");
+        return stallLine(f) + QStringLiteral(". Możesz przerwać wysyłanie.");
     if (f.travel)
         return QStringLiteral("Przejazd z podniesionym pisakiem przed linią %1").arg(line);
     return QStringLiteral("Wysyłanie linii %1").arg(line);
@@ -151,10 +156,7 @@ QString TransferPanel::statusLine(const TransferFigures& f) {
     if (f.ended || f.held)
         return stateLine(f).section(QLatin1Char('.'), 0, 0);
     if (f.stalled)
-        return QStringLiteral("Brak potwierdzenia od %1 s (linia %2, %3 ponowień)")
-            .arg(f.silent.count() / 1000)
-            .arg(f.current + 1)
-            .arg(f.resendsOfLine);
+        return stallLine(f);
     return QStringLiteral("Wysyłanie: %1 z %2 (%3%), pozostało %4")
         .arg(f.acknowledged)
         .arg(f.total)
