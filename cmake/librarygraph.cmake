@@ -22,6 +22,11 @@ function(scara_write_library_graph file)
         scara_collect_targets(${dir} found)
         foreach(target IN LISTS found)
             get_target_property(type ${target} TYPE)
+            # Qt's generated resource libraries (scara_base_resources_1) are
+            # part of the library that holds the resources.
+            if(target MATCHES "_resources_[0-9]+$")
+                continue()
+            endif()
             if(target MATCHES "^scara[_-]" AND type MATCHES
                     "^(STATIC_LIBRARY|SHARED_LIBRARY|MODULE_LIBRARY|OBJECT_LIBRARY|INTERFACE_LIBRARY|EXECUTABLE)$")
                 list(APPEND project_targets ${target})

@@ -4,6 +4,7 @@
 #include "app/resumecommands.h"
 #include "app/settingsstore.h"
 #include "app/station.h"
+#include "base/stationlanguage.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -31,8 +32,12 @@ int main(int argc, char** argv) {
     const QString programName = QFileInfo(QString::fromLocal8Bit(argv[0])).fileName();
     // --help and --version need no display: answered before the application.
     switch (EarlyCommandLineAction(argumentsOf(argc, argv))) {
-    case StationCommandLine::Action::Help:
+    case StationCommandLine::Action::Help: {
+        QCoreApplication core(argc, argv);
+        SettingsStore store;
+        UseLanguage(ResolveLanguage(LanguageChoiceFromCode(store.load().station.language)));
         return print(stdout, AppMessages::commandLineHelp(programName), 0);
+    }
     case StationCommandLine::Action::Version:
         return print(stdout,
                      AppMessages::versionLine(programName, QStringLiteral(SCARA_STATION_VERSION)),
@@ -54,6 +59,8 @@ int main(int argc, char** argv) {
         return print(stderr, line.error + QLatin1Char('\n'), 2);
 
     SettingsStore store;
+    // The language first: the windows take their texts as they are built.
+    UseLanguage(ResolveLanguage(LanguageChoiceFromCode(store.load().station.language)));
     Station station(&store);
     MainWindow& window = station.mainWindow();
     QObject::connect(&window, &MainWindow::closing, &app, &QCoreApplication::quit,

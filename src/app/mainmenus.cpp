@@ -49,7 +49,7 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     paste = addItem(edit, "WklejGkodze1", QStringLiteral("Wklej G-kod ze schowka "));
     optimizeProgram = addItem(edit, "Optymalizujprogram1", QStringLiteral("Optymalizuj program"));
 
-    QMenu* view = addMenu(bar, "Widok1", QStringLiteral("Widok"));
+    QMenu* view = viewMenu = addMenu(bar, "Widok1", QStringLiteral("Widok"));
     toggleSettingsBar =
         addItem(view, "Ukryjpasekustawie1", QStringLiteral("Pokaż/ukryj pasek ustawień"));
     view->addSeparator();

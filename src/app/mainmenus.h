@@ -33,7 +33,8 @@ struct MainMenus {
     QAction* refresh;         // Wyczy1 "Odswież g-kod"
     QAction* paste;           // WklejGkodze1 "Wklej G-kod ze schowka "
     QAction* optimizeProgram; // Optymalizujprogram1 "Optymalizuj program"
-    // Widok1
+    // Widok1 (and its "Język", see LanguageMenu)
+    QMenu* viewMenu;
     QAction* toggleSettingsBar; // Ukryjpasekustawie1 "Pokaż/ukryj pasek ustawień"
     QAction* restoreDefaults;   // Przywrustawieniadomylne1 "Przywróć ustawienia domyślne"
     // Symulacja1 (menu action Startsymulacji1)

@@ -5,6 +5,7 @@
 #include "app/clientarea.h"
 #include "app/colorshape.h"
 #include "app/controllersettingspage.h"
+#include "app/languagemenu.h"
 #include "app/logspage.h"
 #include "app/notifier.h"
 #include "app/plotwidget.h"
@@ -49,6 +50,7 @@ MainWindow::MainWindow(StationDocument& document, QWidget* parent)
     setWindowTitle(QString::fromUtf16(AppMessages::kCaption));
     setAcceptDrops(true);
     menus_ = std::make_unique<MainMenus>(menuBar(), this);
+    languageMenu_ = new LanguageMenu(menus_->viewMenu);
     setStatusBar(statusBar_);
 
     client_ = new ClientArea(this);
@@ -304,4 +306,10 @@ void MainWindow::dropEvent(QDropEvent* event) {
 
 void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
     menus_->popup->popup(event->globalPos());
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        languageMenu_->retranslate();
+    QMainWindow::changeEvent(event);
 }

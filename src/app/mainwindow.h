@@ -12,6 +12,7 @@
 class AboutPanel;
 class ClientArea;
 class ControllerSettingsPage;
+class LanguageMenu;
 class LogsPage;
 class Notifier;
 class PlotWidget;
@@ -93,6 +94,7 @@ public:
     void loadBackground(const QString& fileName);
 
     MainMenus& menus() { return *menus_; }
+    LanguageMenu* languageMenu() const { return languageMenu_; }
     StationStatusBar* stationStatusBar() const { return statusBar_; }
     QLabel* statusPanel(int index) const;
     QTabWidget* settingsBar() const { return settingsBar_; }
@@ -124,6 +126,9 @@ protected:
     // mayReplaceProgram()); a cancel keeps the window open.
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // Another language put in force: the menus, the settings bar's tabs and
+    // the status bar take its texts at once.
+    void changeEvent(QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -142,6 +147,7 @@ private:
     std::unique_ptr<Notifier> notifier_;
     std::unique_ptr<StationDialogs> dialogs_;
     std::unique_ptr<MainMenus> menus_;
+    LanguageMenu* languageMenu_ = nullptr;
     StationStatusBar* statusBar_;
     ClientArea* client_ = nullptr;
     PlotWidget* plotWidget_;

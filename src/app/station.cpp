@@ -2,6 +2,7 @@
 
 #include "app/appmessages.h"
 #include "app/fileopener.h"
+#include "app/languagemenu.h"
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
 #include "app/programlistsource.h"
@@ -207,6 +208,7 @@ void Station::wireFiles(SettingsStore* store) {
     QObject::connect(main->menus().restoreDefaults, &QAction::triggered, persistence,
                      &StationPersistence::restoreDefaults);
     QObject::connect(main, &MainWindow::closing, persistence, &StationPersistence::save);
+    QObject::connect(main->languageMenu(), &LanguageMenu::failed, main, &MainWindow::showError);
     persistence_->load();
 }
 

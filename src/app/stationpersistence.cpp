@@ -1,6 +1,7 @@
 #include "app/stationpersistence.h"
 
 #include "app/controllersettingspage.h"
+#include "app/languagemenu.h"
 #include "app/mainwindow.h"
 #include "app/portsettingspage.h"
 #include "app/programsettingspage.h"
@@ -40,6 +41,7 @@ void StationPersistence::apply(const StoredSettings& settings) {
     main.dialogs().setStartFolders(settings.station.folders);
     station_.converterWindow().setLastFolder(settings.station.folders.plot);
     station_.recentFiles().setFiles(settings.station.recentFiles);
+    main.languageMenu()->setChoice(LanguageChoiceFromCode(settings.station.language));
 }
 
 void StationPersistence::applySettings(const StoredSettings& settings) {
@@ -113,6 +115,7 @@ StoredSettings StationPersistence::collect() const {
     p.folders = loaded_.folders;
     p.folders.plot = converter.lastFolder();
     p.recentFiles = station_.recentFiles().files();
+    p.language = LanguageChoiceCode(main.languageMenu()->choice());
     settings.line = collectLine();
     settings.converter = converter.settingsPages()->preferences();
     return settings;

@@ -2,6 +2,7 @@
 
 #include "app/recentfiles.h"
 #include "base/numberformat.h"
+#include "base/stationlanguage.h"
 
 #include <QRegularExpression>
 #include <QSettings>
@@ -118,6 +119,9 @@ StationPreferences readStationPreferences(QSettings& settings) {
     p.folders.drawing = readText(settings, QStringLiteral("drawing"));
     settings.endGroup();
 
+    p.language = LanguageChoiceCode(
+        LanguageChoiceFromCode(readText(settings, QStringLiteral("view/language"))));
+
     RecentFiles recent;
     // A count beyond the list's limit reads no further than the limit.
     const int count =
@@ -165,6 +169,8 @@ void writeStationPreferences(QSettings& settings, const StationPreferences& p) {
     settings.setValue(QStringLiteral("plot"), p.folders.plot);
     settings.setValue(QStringLiteral("drawing"), p.folders.drawing);
     settings.endGroup();
+
+    settings.setValue(QStringLiteral("view/language"), p.language);
 
     settings.remove(QStringLiteral("recent"));
     settings.beginWriteArray(QStringLiteral("recent"), int(p.recentFiles.size()));

@@ -68,12 +68,15 @@ struct StationPreferences {
     WindowLayout layout;
     LastFolders folders;
     QStringList recentFiles; // most recent first
+    // "Widok" -> "Język": "pl", "en", or empty for the system's language.
+    // "Przywróć ustawienia domyślne" leaves it as chosen.
+    QString language;
 
     bool operator==(const StationPreferences&) const = default;
 };
 
-// Reads the groups "program", "controller", "windows", "folders" and
-// "recent" of `settings`. Any entry that is missing or that the station
+// Reads the groups "program", "controller", "windows", "folders", "view"
+// and "recent" of `settings`. Any entry that is missing or that the station
 // could not use (a colour that is no "#rrggbb", a Z height that is no whole
 // number, a page number out of range) gives its default.
 StationPreferences readStationPreferences(QSettings& settings);

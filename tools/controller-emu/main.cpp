@@ -2,6 +2,7 @@
 // of a pseudo-terminal until interrupted. Prints the line's path on standard
 // output and every frame with its verdict on standard error.
 #include "base/conversionmessages.h"
+#include "base/stationlanguage.h"
 #include "controller/emulator/controlleremulator.h"
 
 #include <QCommandLineParser>
@@ -78,6 +79,7 @@ int readCount(const QCommandLineParser& parser, const char* name, bool& ok) {
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("scara-controller-emu"));
+    UseLanguage(ResolveLanguage(LanguageChoice::System));
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Emulator sterownika ramienia SCARA na pseudoterminalu: potwierdza każdą poprawną "

@@ -2,6 +2,8 @@
 // for scripts and pipelines.
 #include "command.h"
 
+#include "base/stationlanguage.h"
+
 #include <QCoreApplication>
 #include <QGuiApplication>
 
@@ -37,6 +39,7 @@ int main(int argc, char** argv) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    UseLanguage(ResolveLanguage(LanguageChoice::System));
     QStringList args = app->arguments().mid(1);
     if (args.isEmpty() || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {

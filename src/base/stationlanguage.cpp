@@ -1,0 +1,92 @@
+#include "base/stationlanguage.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+#include <QPointer>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+QPointer<QTranslator>& installed() {
+    static QPointer<QTranslator> translator;
+    return translator;
+}
+
+// The installed copy first, so a newer translation can be dropped in beside
+// the programs; the one built into them otherwise.
+QStringList translationFolders() {
+    return {QCoreApplication::applicationDirPath() +
+                QStringLiteral("/../share/scara-station/translations"),
+            QStringLiteral(":/i18n")};
+}
+} // namespace
+
+QString LanguageChoiceCode(LanguageChoice choice) {
+    switch (choice) {
+    case LanguageChoice::Polish:
+        return QStringLiteral("pl");
+    case LanguageChoice::English:
+        return QStringLiteral("en");
+    case LanguageChoice::System:
+        break;
+    }
+    return {};
+}
+
+LanguageChoice LanguageChoiceFromCode(const QString& code) {
+    if (code == QLatin1String("pl"))
+        return LanguageChoice::Polish;
+    if (code == QLatin1String("en"))
+        return LanguageChoice::English;
+    return LanguageChoice::System;
+}
+
+StationLanguage SystemLanguage(const QStringList& uiLanguages) {
+    for (const QString& name : uiLanguages) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::English)
+            return StationLanguage::English;
+        if (language == QLocale::Polish)
+            return StationLanguage::Polish;
+    }
+    return StationLanguage::Polish;
+}
+
+StationLanguage ResolveLanguage(LanguageChoice choice) {
+    switch (choice) {
+    case LanguageChoice::Polish:
+        return StationLanguage::Polish;
+    case LanguageChoice::English:
+        return StationLanguage::English;
+    case LanguageChoice::System:
+        break;
+    }
+    return SystemLanguage(QLocale::system().uiLanguages());
+}
+
+bool UseLanguage(StationLanguage language) {
+    QPointer<QTranslator>& current = installed();
+    if (language == StationLanguage::Polish) {
+        if (current) {
+            QCoreApplication::removeTranslator(current);
+            delete current.data();
+        }
+        return true;
+    }
+    if (current)
+        return true;
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    for (const QString& folder : translationFolders()) {
+        if (translator->load(QStringLiteral("scara_en"), folder) &&
+            QCoreApplication::installTranslator(translator.get())) {
+            current = translator.release();
+            return true;
+        }
+    }
+    return false;
+}
+
+StationLanguage LanguageInUse() {
+    return installed() ? StationLanguage::English : StationLanguage::Polish;
+}
