@@ -94,7 +94,7 @@ bool ProgramCommands::openProgramFile(const QString& fileName) {
     parts_.plotWidget->repaint();
     if (!prepare())
         return false;
-    parts_.notifier().notify(QString::fromUtf16(GcodeMessages::kFileLoaded));
+    parts_.notifier().notify(GcodeMessages::fileLoaded());
     if (referenceSet_ && referenceSet_())
         parts_.menus->sendProgram->setEnabled(true);
     emit programOpened();

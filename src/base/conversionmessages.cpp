@@ -2,6 +2,8 @@
 
 #include "base/windows1250.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace ConversionMessages {
@@ -26,19 +28,25 @@ QString shownBytes(QByteArrayView text) {
 } // namespace
 
 QString notValidFloat(QByteArrayView text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(shownBytes(text));
+    return QCoreApplication::translate("ConversionMessages",
+                                       "'%1' is not a valid floating point value")
+        .arg(shownBytes(text));
 }
 
 QString notValidInteger(QByteArrayView text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(shownBytes(text));
+    return QCoreApplication::translate("ConversionMessages", "'%1' is not a valid integer value")
+        .arg(shownBytes(text));
 }
 
 QString notValidFloat(const QString& text) {
-    return QStringLiteral("'%1' is not a valid floating point value").arg(shownValue(text));
+    return QCoreApplication::translate("ConversionMessages",
+                                       "'%1' is not a valid floating point value")
+        .arg(shownValue(text));
 }
 
 QString notValidInteger(const QString& text) {
-    return QStringLiteral("'%1' is not a valid integer value").arg(shownValue(text));
+    return QCoreApplication::translate("ConversionMessages", "'%1' is not a valid integer value")
+        .arg(shownValue(text));
 }
 
 } // namespace ConversionMessages

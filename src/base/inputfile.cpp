@@ -2,6 +2,7 @@
 
 #include "base/memoryadvice.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -19,14 +20,14 @@ QString refusal(const QString& fileName) {
     if (S_ISREG(info.st_mode) || S_ISFIFO(info.st_mode))
         return {};
     if (S_ISDIR(info.st_mode))
-        return QStringLiteral("It is a directory, not a file.");
+        return QCoreApplication::translate("InputFile", "It is a directory, not a file.");
     if (S_ISCHR(info.st_mode))
-        return QStringLiteral("It is a character device, not a file.");
+        return QCoreApplication::translate("InputFile", "It is a character device, not a file.");
     if (S_ISBLK(info.st_mode))
-        return QStringLiteral("It is a block device, not a file.");
+        return QCoreApplication::translate("InputFile", "It is a block device, not a file.");
     if (S_ISSOCK(info.st_mode))
-        return QStringLiteral("It is a socket, not a file.");
-    return QStringLiteral("It is not a file.");
+        return QCoreApplication::translate("InputFile", "It is a socket, not a file.");
+    return QCoreApplication::translate("InputFile", "It is not a file.");
 }
 
 } // namespace
@@ -66,7 +67,9 @@ Result<QByteArray> ReadInputFile(const QString& fileName, qint64 mostStreamBytes
         if (n == 0)
             break;
         if (bytes.size() + n > most)
-            return Failure{QStringLiteral("It does not end within %1 bytes.").arg(most)};
+            return Failure{
+                QCoreApplication::translate("InputFile", "It does not end within %1 bytes.")
+                    .arg(most)};
         bytes.append(piece.constData(), qsizetype(n));
     }
     if (file.error() != QFileDevice::NoError)

@@ -1,5 +1,6 @@
 #include "base/outputfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 
@@ -14,12 +15,15 @@ OutputTarget ClassifyOutput(const QString& fileName) {
     if (S_ISCHR(info.st_mode) || S_ISFIFO(info.st_mode))
         return {OutputKind::Stream, {}};
     if (S_ISDIR(info.st_mode))
-        return {OutputKind::Refused, QStringLiteral("It is a directory, not a file.")};
+        return {OutputKind::Refused,
+                QCoreApplication::translate("OutputFile", "It is a directory, not a file.")};
     if (S_ISBLK(info.st_mode))
-        return {OutputKind::Refused, QStringLiteral("It is a block device, not a file.")};
+        return {OutputKind::Refused,
+                QCoreApplication::translate("OutputFile", "It is a block device, not a file.")};
     if (S_ISSOCK(info.st_mode))
-        return {OutputKind::Refused, QStringLiteral("It is a socket, not a file.")};
-    return {OutputKind::Refused, QStringLiteral("It is not a file.")};
+        return {OutputKind::Refused,
+                QCoreApplication::translate("OutputFile", "It is a socket, not a file.")};
+    return {OutputKind::Refused, QCoreApplication::translate("OutputFile", "It is not a file.")};
 }
 
 OutputFile::OutputFile(const QString& fileName) : fileName_(fileName) {}

@@ -17,6 +17,7 @@ void CheckReport::reserve(qsizetype blocks) {
 
 void CheckReport::forEachLine(const std::function<void(const QString&)>& visit,
                               std::uint8_t only) const {
+    const GcodeMessages::ReportTexts texts;
     BlockView block;
     for (std::uint64_t entry : entries_) {
         const auto line = qsizetype(entry >> 8);
@@ -26,11 +27,11 @@ void CheckReport::forEachLine(const std::function<void(const QString&)>& visit,
         block.parse(source_.line(line));
         const QByteArrayView n = block.word(GcodeWord::N);
         if (messages & ShiftY)
-            visit(GcodeMessages::shiftedY(n, dy_));
+            visit(texts.shiftedYLine(n, dy_));
         if (messages & ShiftX)
-            visit(GcodeMessages::shiftedX(n, dx_));
+            visit(texts.shiftedXLine(n, dx_));
         if (messages & OutOfReach)
-            visit(GcodeMessages::outOfReach(n));
+            visit(texts.outOfReachLine(n));
     }
 }
 
@@ -52,6 +53,7 @@ QByteArray CheckReport::toBytes(QByteArrayView lineEnd) const {
 
 QStringList CheckReport::reachMessages(qsizetype limit) const {
     QStringList listed;
+    const GcodeMessages::ReportTexts texts;
     BlockView block;
     for (std::uint64_t entry : entries_) {
         if (listed.size() >= std::min(limit, outOfReachCount_))
@@ -59,7 +61,7 @@ QStringList CheckReport::reachMessages(qsizetype limit) const {
         if ((entry & OutOfReach) == 0)
             continue;
         block.parse(source_.line(qsizetype(entry >> 8)));
-        listed.append(GcodeMessages::outOfReach(block.word(GcodeWord::N)));
+        listed.append(texts.outOfReachLine(block.word(GcodeWord::N)));
     }
     return listed;
 }

@@ -5,6 +5,8 @@
 #include "gcode/pathcheck.h"
 #include "gcode/programfigures.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <functional>
 #include <string>
@@ -265,26 +267,29 @@ DrawingFigures MeasureProgramMoves(const ProgramText& program) {
 
 QStringList FiguresReport(const DrawingFigures& before, const DrawingFigures& after,
                           const std::function<double(const DrawingFigures&)>& transferSeconds) {
-    auto row = [](const QString& what, const QString& b, const QString& a) {
-        return QStringLiteral("%1: %2 -> %3").arg(what, b, a);
+    // Each row reads "<figure>: <before> -> <after>".
+    auto row = [](const char* text, const QString& b, const QString& a) {
+        return QCoreApplication::translate("DrawingProgram", text).arg(b, a);
     };
     auto length = [](double v) { return FormatReal(std::round(v)); };
     QStringList rows{
-        row(QStringLiteral("Linie"), QString::number(before.lines), QString::number(after.lines)),
-        row(QStringLiteral("Droga rysowania"), length(before.drawnLength),
-            length(after.drawnLength)),
-        row(QStringLiteral("Droga z podniesionym pisakiem"), length(before.penUpLength),
-            length(after.penUpLength)),
-        row(QStringLiteral("Podniesienia pisaka"), QString::number(before.penLifts),
-            QString::number(after.penLifts)),
-        row(QStringLiteral("Przejścia łokcia z opuszczonym pisakiem"),
+        row(QT_TRANSLATE_NOOP("DrawingProgram", "Linie: %1 -> %2"), QString::number(before.lines),
+            QString::number(after.lines)),
+        row(QT_TRANSLATE_NOOP("DrawingProgram", "Droga rysowania: %1 -> %2"),
+            length(before.drawnLength), length(after.drawnLength)),
+        row(QT_TRANSLATE_NOOP("DrawingProgram", "Droga z podniesionym pisakiem: %1 -> %2"),
+            length(before.penUpLength), length(after.penUpLength)),
+        row(QT_TRANSLATE_NOOP("DrawingProgram", "Podniesienia pisaka: %1 -> %2"),
+            QString::number(before.penLifts), QString::number(after.penLifts)),
+        row(QT_TRANSLATE_NOOP("DrawingProgram",
+                              "Przejścia łokcia z opuszczonym pisakiem: %1 -> %2"),
             QString::number(before.elbowCrossings), QString::number(after.elbowCrossings))};
     if (transferSeconds) {
         auto seconds = [](double s) {
             return FormatReal(std::round(s * 10) / 10) + QStringLiteral(" s");
         };
-        rows << row(QStringLiteral("Czas przesyłania"), seconds(transferSeconds(before)),
-                    seconds(transferSeconds(after)));
+        rows << row(QT_TRANSLATE_NOOP("DrawingProgram", "Czas przesyłania: %1 -> %2"),
+                    seconds(transferSeconds(before)), seconds(transferSeconds(after)));
     }
     return rows;
 }

@@ -4,6 +4,8 @@
 #include "base/numberformat.h"
 #include "base/windows1250.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace GcodeMessages {
@@ -25,52 +27,80 @@ QString notValidInteger(const QString& text) {
 }
 
 QString listIndexOutOfBounds(qsizetype index) {
-    return QStringLiteral("List index out of bounds (%1)").arg(index);
+    return QCoreApplication::translate("GcodeMessages", "List index out of bounds (%1)").arg(index);
 }
 
 QString cannotOpenFile(const QString& fileName, const QString& reason) {
-    return QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, reason);
+    return QCoreApplication::translate("GcodeMessages", "Cannot open file \"%1\". %2")
+        .arg(fileName, reason);
 }
 
 QString cannotCreateFile(const QString& fileName, const QString& reason) {
-    return QStringLiteral("Cannot create file \"%1\". %2").arg(fileName, reason);
+    return QCoreApplication::translate("GcodeMessages", "Cannot create file \"%1\". %2")
+        .arg(fileName, reason);
+}
+
+ReportTexts::ReportTexts()
+    : shiftedY(QCoreApplication::translate(
+          "GcodeMessages", "W bloku %1 nastapiło dodatnie do pozycji Y wartosci %2")),
+      shiftedX(QCoreApplication::translate(
+          "GcodeMessages", "W bloku %1 nastapiło dodatnie do pozycji x wartosci %2")),
+      outOfReach(QCoreApplication::translate(
+          "GcodeMessages", "W bloku %1 nastapiło przekroczenie zasięgu manipulatora:")) {}
+
+QString ReportTexts::shiftedYLine(QByteArrayView n, qint32 dy) const {
+    return shiftedY.arg(DecodeWindows1250(n), QString::number(dy));
+}
+
+QString ReportTexts::shiftedXLine(QByteArrayView n, qint32 dx) const {
+    return shiftedX.arg(DecodeWindows1250(n), QString::number(dx));
+}
+
+QString ReportTexts::outOfReachLine(QByteArrayView n) const {
+    return outOfReach.arg(DecodeWindows1250(n));
 }
 
 QString shiftedY(QByteArrayView n, qint32 dy) {
-    return QStringLiteral("W bloku ") + DecodeWindows1250(n) +
-           QStringLiteral(" nastapiło dodatnie do pozycji Y wartosci ") + QString::number(dy);
+    return ReportTexts().shiftedYLine(n, dy);
 }
 
 QString shiftedX(QByteArrayView n, qint32 dx) {
-    return QStringLiteral("W bloku ") + DecodeWindows1250(n) +
-           QStringLiteral(" nastapiło dodatnie do pozycji x wartosci ") + QString::number(dx);
-}
-
-QString throughForbiddenZone(QByteArrayView n, double distance) {
-    return QStringLiteral("W bloku ") + DecodeWindows1250(n) +
-           QStringLiteral(" ruch wchodzi w obszar zabroniony (odległość od podstawy ") +
-           FormatReal(std::round(distance * 10.0) / 10.0) + QStringLiteral(")");
-}
-
-QString elbowTurnsOver(QByteArrayView n, bool penDown) {
-    return QStringLiteral("W bloku ") + DecodeWindows1250(n) +
-           (penDown
-                ? QStringLiteral(" ruch przecina oś Y z opuszczonym pisakiem: łokieć przerzuca się")
-                : QStringLiteral(" ruch przecina oś Y: łokieć przerzuca się"));
+    return ReportTexts().shiftedXLine(n, dx);
 }
 
 QString outOfReach(QByteArrayView n) {
-    return QStringLiteral("W bloku ") + DecodeWindows1250(n) +
-           QStringLiteral(" nastapiło przekroczenie zasięgu manipulatora:");
+    return ReportTexts().outOfReachLine(n);
+}
+
+QString throughForbiddenZone(QByteArrayView n, double distance) {
+    return QCoreApplication::translate(
+               "GcodeMessages",
+               "W bloku %1 ruch wchodzi w obszar zabroniony (odległość od podstawy %2)")
+        .arg(DecodeWindows1250(n), FormatReal(std::round(distance * 10.0) / 10.0));
+}
+
+QString elbowTurnsOver(QByteArrayView n, bool penDown) {
+    return (penDown
+                ? QCoreApplication::translate(
+                      "GcodeMessages",
+                      "W bloku %1 ruch przecina oś Y z opuszczonym pisakiem: łokieć przerzuca się")
+                : QCoreApplication::translate(
+                      "GcodeMessages", "W bloku %1 ruch przecina oś Y: łokieć przerzuca się"))
+        .arg(DecodeWindows1250(n));
 }
 
 QString backgroundMissing() {
-    return QStringLiteral("Brak pliku ") + QString::fromUtf16(kBackgroundFileName) +
-           QStringLiteral(" w katalogu roboczym, wyświetlono tło domyślne");
+    return QCoreApplication::translate(
+               "GcodeMessages", "Brak pliku %1 w katalogu roboczym, wyświetlono tło domyślne")
+        .arg(QString::fromUtf16(kBackgroundFileName));
 }
 
 QString backgroundUnreadable(const QString& why) {
-    return why + QStringLiteral(" Wyświetlono tło domyślne.");
+    return QCoreApplication::translate("GcodeMessages", "%1 Wyświetlono tło domyślne.").arg(why);
+}
+
+QString fileLoaded() {
+    return QCoreApplication::translate("GcodeMessages", "Zakończono ładowanie pliku");
 }
 
 } // namespace GcodeMessages

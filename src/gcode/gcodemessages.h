@@ -26,6 +26,17 @@ QString shiftedY(QByteArrayView n, qint32 dy);
 QString shiftedX(QByteArrayView n, qint32 dx);
 QString outOfReach(QByteArrayView n);
 
+// The same lines for a whole report: the texts are translated once, when it
+// is made, and each line only fills them in.
+struct ReportTexts {
+    ReportTexts();
+    QString shiftedYLine(QByteArrayView n, qint32 dy) const;
+    QString shiftedXLine(QByteArrayView n, qint32 dx) const;
+    QString outOfReachLine(QByteArrayView n) const;
+
+    QString shiftedY, shiftedX, outOfReach; // with %1 for N and %2 for the shift
+};
+
 // Lines of the path check.
 QString throughForbiddenZone(QByteArrayView n, double distance);
 QString elbowTurnsOver(QByteArrayView n, bool penDown);
@@ -36,8 +47,9 @@ inline constexpr char16_t kBackgroundFileName[] = u"wzorzec.bmp";
 QString backgroundMissing();                      // no "wzorzec.bmp" in the working directory
 QString backgroundUnreadable(const QString& why); // it is there but cannot be read
 
-// Notices of the main window.
-inline constexpr char16_t kFileLoaded[] = u"Zakończono ładowanie pliku";
+// Notices of the main window; the caption is the station's name, the same
+// in every language.
+QString fileLoaded(); // Zakończono ładowanie pliku
 inline constexpr char16_t kNoticeCaption[] = u"SCARA";
 
 } // namespace GcodeMessages

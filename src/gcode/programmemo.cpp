@@ -446,13 +446,12 @@ void ProgramMemo::focusOutEvent(QFocusEvent* event) {
 
 void ProgramMemo::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
-    menu.addAction(QStringLiteral("Cofnij"), this, &ProgramMemo::undo)->setEnabled(!readOnly_);
+    menu.addAction(tr("Cofnij"), this, &ProgramMemo::undo)->setEnabled(!readOnly_);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Wytnij"), this, &ProgramMemo::cut)
-        ->setEnabled(!readOnly_ && hasSelection());
-    menu.addAction(QStringLiteral("Kopiuj"), this, &ProgramMemo::copy)->setEnabled(hasSelection());
-    menu.addAction(QStringLiteral("Wklej"), this, &ProgramMemo::paste)->setEnabled(!readOnly_);
+    menu.addAction(tr("Wytnij"), this, &ProgramMemo::cut)->setEnabled(!readOnly_ && hasSelection());
+    menu.addAction(tr("Kopiuj"), this, &ProgramMemo::copy)->setEnabled(hasSelection());
+    menu.addAction(tr("Wklej"), this, &ProgramMemo::paste)->setEnabled(!readOnly_);
     menu.addSeparator();
-    menu.addAction(QStringLiteral("Zaznacz wszystko"), this, &ProgramMemo::selectAll);
+    menu.addAction(tr("Zaznacz wszystko"), this, &ProgramMemo::selectAll);
     menu.exec(event->globalPos());
 }

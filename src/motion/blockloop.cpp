@@ -45,7 +45,7 @@ RunOutcome BlockLoop::run(const ProgramList* program) {
         const std::optional<QByteArray> line = program ? program->lineAt(index) : std::nullopt;
         if (!line) {
             if (index == 0)
-                return {RunEnd::Failed, MotionTexts::kNoProgram.toString(), 0};
+                return {RunEnd::Failed, MotionTexts::noProgram(), 0};
             outcome.end = RunEnd::EndOfList;
             return outcome;
         }

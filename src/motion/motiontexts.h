@@ -10,14 +10,18 @@ struct SimulationState;
 // window, the tools and the tests.
 namespace MotionTexts {
 
-inline constexpr QStringView kMoveFrom = u"JAZDA Z PUNKTU:";
-inline constexpr QStringView kMoveTo = u"DO PUNKTU:";
-inline constexpr QStringView kCurrentPosition = u"POZYCJA AKTUALNA:";
+// The panels' headings.
+QString moveFrom();        // JAZDA Z PUNKTU:
+QString moveTo();          // DO PUNKTU:
+QString currentPosition(); // POZYCJA AKTUALNA:
 
 // The joint-angle log line: "N" + N text + " alfa:" + alfa + " beta:" + beta.
+// Like the interpolation log's lines it is the log's own format, the one the
+// headless run writes to its log file, and is not translated.
 QString jointAnglesLine(const SimulationState& state);
 
-// The 3D window's fields: "alfa= 12,5", "beta= -3", "x=500", "y=0", "z=50".
+// The 3D window's fields: "alfa= 12,5", "beta= -3", "x=500", "y=0", "z=50";
+// the joints' names are translated, the axes' letters are not.
 QString alfaField(double alfa);
 QString betaField(double beta);
 QString xField(double x);
@@ -36,8 +40,7 @@ inline constexpr QStringView kMinimumInterpolationAngle = u"180";
 inline constexpr QStringView kResolutionErrors = u"0";
 
 // Shown when "Start symulacja" finds no prepared program.
-inline constexpr QStringView kNoProgram =
-    u"Brak przygotowanego programu do symulacji. Otwórz plik z G-kodem lub odśwież g-kod.";
+QString noProgram();
 
 // Shown when a run ends on a word that cannot be converted:
 // "Symulacja przerwana w bloku N20: <error>".

@@ -19,9 +19,9 @@ QSurfaceFormat SceneSurfaceFormat() {
 
 Status CheckLegacyContext(const QOpenGLContext& context) {
     if (!context.isValid())
-        return Failure{VisualisationTexts::kNoContext};
+        return Failure{VisualisationTexts::noContext()};
     if (context.isOpenGLES() || context.format().profile() == QSurfaceFormat::CoreProfile)
-        return Failure{VisualisationTexts::kNoLegacyProfile};
+        return Failure{VisualisationTexts::noLegacyProfile()};
     return Status::success();
 }
 
@@ -32,7 +32,7 @@ Status ProbeLegacyContext() {
     QOpenGLContext context;
     context.setFormat(SceneSurfaceFormat());
     if (!surface.isValid() || !context.create() || !context.makeCurrent(&surface))
-        return Failure{VisualisationTexts::kNoContext};
+        return Failure{VisualisationTexts::noContext()};
     Status status = CheckLegacyContext(context);
     context.doneCurrent();
     return status;

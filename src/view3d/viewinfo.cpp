@@ -23,7 +23,7 @@ QString penHeightText(int height) {
 
 ViewInfoTexts ViewInfoTexts::initial() {
     using namespace VisualisationTexts;
-    return {kInitialX, kInitialY, kInitialZ, kInitialAlfa, kInitialBeta};
+    return {kInitialX, kInitialY, kInitialZ, initialAlfa(), initialBeta()};
 }
 
 ViewInfoTexts ViewInfoTexts::fromPose(const ViewPose& pose) {
@@ -31,6 +31,6 @@ ViewInfoTexts ViewInfoTexts::fromPose(const ViewPose& pose) {
     const double alfa = static_cast<double>(pose.Arm1Angle.load()) + kArm1AngleOffset;
     const double beta = static_cast<double>(pose.Arm2Angle.load());
     return {kXPrefix + penText(pose.PenX.load()), kYPrefix + penText(pose.PenY.load()),
-            kZPrefix + penHeightText(pose.PenHeight.load()), kAlfaPrefix + FormatReal(alfa),
-            kBetaPrefix + FormatReal(beta)};
+            kZPrefix + penHeightText(pose.PenHeight.load()), alfaField(FormatReal(alfa)),
+            betaField(FormatReal(beta))};
 }

@@ -8,6 +8,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,8 +17,6 @@
 #include <QTimer>
 
 #include <chrono>
-
-using namespace VisualisationTexts;
 
 namespace {
 
@@ -52,13 +51,13 @@ VisualisationWindow::VisualisationWindow(ViewPose& pose, QWidget* parent)
     pose_.Arm2Angle = 0.0f;
 
     buildMenu();
+    retranslate();
     buildPicture();
     buildInfoFields();
     showInfoTexts(ViewInfoTexts::initial());
 
     resize(kWindowSize);
     move(0, 0);
-    setWindowTitle(kCaption);
 
     timer_ = new QTimer(this);
     timer_->setObjectName(QStringLiteral("Timer1"));
@@ -71,30 +70,50 @@ void VisualisationWindow::buildMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QAction* hide = bar->addAction(kHide);
-    hide->setObjectName(QStringLiteral("Pokaukryjwizualizacj1"));
-    connect(hide, &QAction::triggered, this, [this] { setVisible(!isVisible()); });
+    hideAction_ = bar->addAction(QString());
+    hideAction_->setObjectName(QStringLiteral("Pokaukryjwizualizacj1"));
+    connect(hideAction_, &QAction::triggered, this, [this] { setVisible(!isVisible()); });
 
-    QMenu* menu = bar->addMenu(kViewMenu);
-    menu->setObjectName(QStringLiteral("Widok1"));
-    addViewAction(menu, kVariableView, QStringLiteral("Zmiennywidok1"), CameraView::Variable);
+    viewMenu_ = bar->addMenu(QString());
+    viewMenu_->setObjectName(QStringLiteral("Widok1"));
+    addViewAction(viewMenu_, QStringLiteral("Zmiennywidok1"), CameraView::Variable);
     const std::array fixedViews{CameraView::View1, CameraView::View2, CameraView::View3,
                                 CameraView::View4};
     for (std::size_t i = 0; i < fixedViews.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
-        addViewAction(menu, kFixedView.arg(number), QStringLiteral("Widok%1").arg(number) + u'1',
-                      fixedViews[i]);
+        addViewAction(viewMenu_, QStringLiteral("Widok%1").arg(number) + u'1', fixedViews[i]);
     }
-    menu->addSeparator();
-    addSwitchAction(menu, kOutlineModel, QStringLiteral("Modelkrawdziowy1"),
-                    &SceneSwitches::outlines);
-    addSwitchAction(menu, kFaceModel, QStringLiteral("Modelpaszczyznowy1"), &SceneSwitches::faces);
+    viewMenu_->addSeparator();
+    outlineAction_ =
+        addSwitchAction(viewMenu_, QStringLiteral("Modelkrawdziowy1"), &SceneSwitches::outlines);
+    faceAction_ =
+        addSwitchAction(viewMenu_, QStringLiteral("Modelpaszczyznowy1"), &SceneSwitches::faces);
     showViewChecks();
 }
 
-QAction* VisualisationWindow::addViewAction(QMenu* menu, const QString& text, const QString& name,
-                                            CameraView view) {
-    QAction* action = menu->addAction(text);
+void VisualisationWindow::retranslate() {
+    setWindowTitle(VisualisationTexts::caption());
+    hideAction_->setText(VisualisationTexts::hide());
+    viewMenu_->setTitle(VisualisationTexts::viewMenu());
+    viewActions_[static_cast<std::size_t>(CameraView::Variable)]->setText(
+        VisualisationTexts::variableView());
+    for (int number = 1; number <= 4; ++number) {
+        const auto view = static_cast<CameraView>(static_cast<int>(CameraView::View1) + number - 1);
+        viewActions_[static_cast<std::size_t>(view)]->setText(
+            VisualisationTexts::fixedView(number));
+    }
+    outlineAction_->setText(VisualisationTexts::outlineModel());
+    faceAction_->setText(VisualisationTexts::faceModel());
+}
+
+void VisualisationWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+QAction* VisualisationWindow::addViewAction(QMenu* menu, const QString& name, CameraView view) {
+    QAction* action = menu->addAction(QString());
     action->setObjectName(name);
     action->setCheckable(true);
     connect(action, &QAction::triggered, this, [this, view] { chooseView(view); });
@@ -102,9 +121,9 @@ QAction* VisualisationWindow::addViewAction(QMenu* menu, const QString& text, co
     return action;
 }
 
-QAction* VisualisationWindow::addSwitchAction(QMenu* menu, const QString& text, const QString& name,
+QAction* VisualisationWindow::addSwitchAction(QMenu* menu, const QString& name,
                                               bool SceneSwitches::*flag) {
-    QAction* action = menu->addAction(text);
+    QAction* action = menu->addAction(QString());
     action->setObjectName(name);
     action->setCheckable(true);
     action->setChecked(switches_.*flag);

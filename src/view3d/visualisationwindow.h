@@ -48,14 +48,16 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildMenu();
     void buildPicture();
     void buildInfoFields();
-    QAction* addViewAction(QMenu* menu, const QString& text, const QString& name, CameraView view);
-    QAction* addSwitchAction(QMenu* menu, const QString& text, const QString& name,
-                             bool SceneSwitches::*flag);
+    QAction* addViewAction(QMenu* menu, const QString& name, CameraView view);
+    QAction* addSwitchAction(QMenu* menu, const QString& name, bool SceneSwitches::*flag);
+    // The caption and the menu's texts in the current language.
+    void retranslate();
 
     void chooseView(CameraView view);
     void showViewChecks();
@@ -76,6 +78,10 @@ private:
     QLabel* failure_ = nullptr;
     std::array<QLineEdit*, 5> infoFields_{}; // Edit3, Edit4, Edit5, Edit1, Edit2
     std::array<QAction*, 5> viewActions_{};  // by CameraView
+    QAction* hideAction_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QAction* outlineAction_ = nullptr;
+    QAction* faceAction_ = nullptr;
     QTimer* timer_ = nullptr;
     std::optional<ScenePose> tickPose_; // the pose at the last tick that drew
 };

@@ -340,7 +340,7 @@ void PresenterTest::reportsAMissingProgram() {
     Station station;
     station.commands->start();
     QTRY_VERIFY_WITH_TIMEOUT(station.finished(), 20000);
-    QCOMPARE(station.window.errors, QStringList({MotionTexts::kNoProgram.toString()}));
+    QCOMPARE(station.window.errors, QStringList({MotionTexts::noProgram()}));
 }
 
 void PresenterTest::runsAgainAfterANewProgram() {

@@ -247,7 +247,7 @@ void MotionTest::reportsAMissingProgram() {
     Rig rig;
     const RunOutcome none = rig.loop.run(nullptr);
     QCOMPARE(none.end, RunEnd::Failed);
-    QCOMPARE(none.error, MotionTexts::kNoProgram.toString());
+    QCOMPARE(none.error, MotionTexts::noProgram());
     QCOMPARE(rig.run({}).end, RunEnd::Failed);
     QVERIFY(rig.sink.events.isEmpty());
 }

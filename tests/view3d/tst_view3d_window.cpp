@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 namespace {
 
@@ -28,6 +29,7 @@ private slots:
     void createdHiddenWithItsLayout();
     void infoFieldsAtCreation();
     void menuAtCreation();
+    void menuFollowsTheLanguage();
     void messageInPlaceOfThePicture();
     void fixedViewsFromTheMenu();
     void variableViewStaysChecked();
@@ -114,6 +116,40 @@ void TestVisualisationWindow::menuAtCreation() {
     QCOMPARE(action("Modelpaszczyznowy1")->text(), QStringLiteral("Model płaszczyznowy"));
     QVERIFY(action("Modelkrawdziowy1")->isChecked());
     QVERIFY(action("Modelpaszczyznowy1")->isChecked());
+}
+
+namespace {
+
+// Marks every text of the window's own context, so that a test sees which
+// texts were asked for again.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* sourceText, const char*,
+                      int) const override {
+        if (qstrcmp(context, "VisualisationTexts") != 0)
+            return {};
+        return QStringLiteral("EN ") + QString::fromUtf8(sourceText);
+    }
+};
+
+} // namespace
+
+void TestVisualisationWindow::menuFollowsTheLanguage() {
+    MarkingTranslator translator;
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    QTRY_COMPARE(window_->windowTitle(), QStringLiteral("EN Wizualizacja SCARA"));
+    QCOMPARE(action("Pokaukryjwizualizacj1")->text(), QStringLiteral("EN Ukryj wizualizację"));
+    QCOMPARE(window_->findChild<QMenu*>("Widok1")->title(), QStringLiteral("EN Widok"));
+    QCOMPARE(action("Zmiennywidok1")->text(), QStringLiteral("EN Zmienny widok"));
+    QCOMPARE(action("Widok31")->text(), QStringLiteral("EN Widok 3"));
+    QCOMPARE(action("Modelkrawdziowy1")->text(), QStringLiteral("EN Model krawędziowy"));
+    QCOMPARE(action("Modelpaszczyznowy1")->text(), QStringLiteral("EN Model płaszczyznowy"));
+    QCOMPARE(checkedViews(), QStringList{"Zmiennywidok1"});
+
+    QVERIFY(QCoreApplication::removeTranslator(&translator));
+    QTRY_COMPARE(window_->windowTitle(), QStringLiteral("Wizualizacja SCARA"));
+    QCOMPARE(action("Widok31")->text(), QStringLiteral("Widok 3"));
 }
 
 void TestVisualisationWindow::messageInPlaceOfThePicture() {
