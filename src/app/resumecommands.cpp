@@ -122,14 +122,14 @@ void ResumeCommands::transferStep(const TransferEvent& event) {
 
 void ResumeCommands::statusChanged(LinkPanel panel, const QString& text) {
     const ControllerLinkState& state = controller_.link().state();
-    if (panel == LinkPanel::Reference && text == LinkTexts::kReferenceTravel && afterReference_) {
+    if (panel == LinkPanel::Reference && text == LinkTexts::referenceTravel() && afterReference_) {
         const int next = *afterReference_;
         afterReference_.reset();
         if (!state.sending())
             controller_.link().sendProgramFrom(next);
         return;
     }
-    if (panel != LinkPanel::Connection || text != LinkTexts::kConnected || state.sending())
+    if (panel != LinkPanel::Connection || text != LinkTexts::connected() || state.sending())
         return;
     const QString port = controller_.portSelectors().portName();
     if (pending_ && pending_->port == port) {
@@ -178,7 +178,7 @@ void ResumeCommands::offer(const QString& path, const QString& port, bool connec
         return;
     if (state->nextLine() >= program_.lineCount()) {
         QFile::remove(path); // nothing left to send
-        window_.notify(LinkTexts::kTransferDone);
+        window_.notify(LinkTexts::transferDone());
         return;
     }
     if (!connected) {

@@ -13,9 +13,9 @@ using Action = LinkAction;
 LinkActions ControllerLinkState::initialActions() const {
     return {
         Action::startTimer(),
-        Action::setStatus(LinkPanel::Connection, LinkTexts::kDisconnected),
-        Action::setStatus(LinkPanel::Reference, LinkTexts::kNoReference),
-        Action::setStatus(LinkPanel::Mode, LinkTexts::kAutomaticMode),
+        Action::setStatus(LinkPanel::Connection, LinkTexts::disconnected()),
+        Action::setStatus(LinkPanel::Reference, LinkTexts::noReference()),
+        Action::setStatus(LinkPanel::Mode, LinkTexts::automaticMode()),
         Action::setEnabled(LinkControl::ConnectButton, true),
         Action::setEnabled(LinkControl::DisconnectButton, false),
         Action::setEnabled(LinkControl::PortSelectors, true),
@@ -78,7 +78,7 @@ void ControllerLinkState::showDisconnected(LinkActions& actions) {
     // again and resume.
     portOpen_ = false;
     connected_ = false;
-    actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::kDisconnected));
+    actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::disconnected()));
     actions.push_back(Action::setEnabled(LinkControl::PortSelectors, true));
     actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, false));
     actions.push_back(Action::setEnabled(LinkControl::DisconnectButton, false));
@@ -120,8 +120,8 @@ void ControllerLinkState::switchMode(LinkActions& actions) {
     // The flag flips on every change of the box; the box starts unchecked
     // with the flag true, so checked means manual.
     automaticMode_ = !automaticMode_;
-    actions.push_back(Action::setStatus(LinkPanel::Mode, automaticMode_ ? LinkTexts::kAutomaticMode
-                                                                        : LinkTexts::kManualMode));
+    actions.push_back(Action::setStatus(LinkPanel::Mode, automaticMode_ ? LinkTexts::automaticMode()
+                                                                        : LinkTexts::manualMode()));
     actions.push_back(Action::setEnabled(LinkControl::ManualButtons, !automaticMode_));
     if (portOpen_)
         sendFixedFrame(automaticMode_ ? FixedFrames::kManualOff : FixedFrames::kManualOn, actions);
@@ -254,7 +254,7 @@ LinkActions ControllerLinkState::resumeChosen() {
     if (phase_ != Phase::Held)
         return {};
     if (!portOpen_)
-        return {Action::showError(LinkTexts::kResumeNeedsLink)};
+        return {Action::showError(LinkTexts::resumeNeedsLink())};
     phase_ = Phase::Running;
     request_ = Request::None;
     lineSent_ = false;
@@ -448,7 +448,7 @@ void ControllerLinkState::finishTransfer(TransferStep how, LinkActions& actions)
     actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
     actions.push_back(Action::showNotice(how == TransferStep::Aborted
                                              ? LinkTexts::transferAbortedAt(reached + 1)
-                                             : LinkTexts::kTransferDone));
+                                             : LinkTexts::transferDone()));
 }
 
 void ControllerLinkState::report(TransferStep step, LinkActions& actions, int index) const {
@@ -518,13 +518,13 @@ void ControllerLinkState::DispatchReply(LinkActions& actions) {
     if (lastFixedFrame_ == FixedFrames::kConnect) {
         connected_ = true;
         actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, true));
-        actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::kConnected));
+        actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::connected()));
     } else if (lastFixedFrame_ == FixedFrames::kReferenceTravel) {
-        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::kReferenceTravel));
+        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::referenceTravel()));
     } else if (lastFixedFrame_ == FixedFrames::kSetReference) {
         if (programLoaded_)
             actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
-        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::kReferenceDone));
+        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::referenceDone()));
         referenceSet_ = true;
     }
 }

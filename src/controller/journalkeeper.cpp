@@ -40,8 +40,7 @@ Status JournalKeeper::lock() {
     if (!lock->tryLock()) {
         if (lock->error() == QLockFile::LockFailedError)
             return Failure{JournalTexts::inUse(path_)};
-        return Failure{
-            JournalTexts::cannotWrite(lockPath(path_), QStringLiteral("brak dostępu do blokady"))};
+        return Failure{JournalTexts::cannotWrite(lockPath(path_), tr("brak dostępu do blokady"))};
     }
     lock_ = std::move(lock);
     return {};

@@ -1,23 +1,45 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The controller link's own texts, shown by the window and printed by the
-// tools.
+// tools. Each is translated when it is asked for.
 namespace LinkTexts {
-inline const QString kDisconnected = QStringLiteral("Rozłączono");
-inline const QString kConnected = QStringLiteral("Połączono");
-inline const QString kNoReference = QStringLiteral("Brak punktu referencyjnego");
-inline const QString kReferenceTravel = QStringLiteral("Jazda do punktu ref.");
-inline const QString kReferenceDone = QStringLiteral("Jazda ref. zakonczona");
-inline const QString kAutomaticMode = QStringLiteral("Sterowanie automatyczne");
-inline const QString kManualMode = QStringLiteral("Sterowanie ręczne");
-inline const QString kTransferDone = QStringLiteral("Wysyłanie programu zakończone");
-inline const QString kNoticeCaption = QStringLiteral("SCARA");
+inline QString disconnected() {
+    return QCoreApplication::translate("LinkTexts", "Rozłączono");
+}
+inline QString connected() {
+    return QCoreApplication::translate("LinkTexts", "Połączono");
+}
+inline QString noReference() {
+    return QCoreApplication::translate("LinkTexts", "Brak punktu referencyjnego");
+}
+inline QString referenceTravel() {
+    return QCoreApplication::translate("LinkTexts", "Jazda do punktu ref.");
+}
+inline QString referenceDone() {
+    return QCoreApplication::translate("LinkTexts", "Jazda ref. zakonczona");
+}
+inline QString automaticMode() {
+    return QCoreApplication::translate("LinkTexts", "Sterowanie automatyczne");
+}
+inline QString manualMode() {
+    return QCoreApplication::translate("LinkTexts", "Sterowanie ręczne");
+}
+inline QString transferDone() {
+    return QCoreApplication::translate("LinkTexts", "Wysyłanie programu zakończone");
+}
+inline QString noticeCaption() {
+    return QCoreApplication::translate("LinkTexts", "SCARA");
+}
 // `line` as the operator counts the lines of the program memo, from 1.
 inline QString transferAbortedAt(int line) {
-    return QStringLiteral("Wysyłanie programu przerwane w linii %1").arg(line);
+    return QCoreApplication::translate("LinkTexts", "Wysyłanie programu przerwane w linii %1")
+        .arg(line);
 }
-inline const QString kResumeNeedsLink =
-    QStringLiteral("Brak połączenia ze sterownikiem: połącz się, aby wznowić wysyłanie");
+inline QString resumeNeedsLink() {
+    return QCoreApplication::translate(
+        "LinkTexts", "Brak połączenia ze sterownikiem: połącz się, aby wznowić wysyłanie");
+}
 } // namespace LinkTexts

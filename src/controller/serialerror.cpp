@@ -1,61 +1,64 @@
 #include "controller/serialerror.h"
 
+#include <QCoreApplication>
+
 #include <array>
 #include <cstring>
 
 namespace {
 
 const std::array kMessages{
-    "Unable to open com port",
-    "WriteFile function failed",
-    "ReadFile function failed",
-    "Invalid Async parameter",
-    "PurgeComm function failed",
-    "Unable to get async status",
-    "SetCommState function failed",
-    "SetCommTimeouts failed",
-    "SetupComm function failed",
-    "ClearCommError function failed",
-    "GetCommModemStatus function failed",
-    "EscapeCommFunction function failed",
-    "TransmitCommChar function failed",
-    "Cannot set property while connected",
-    "EnumPorts function failed",
-    "Failed to store settings",
-    "Failed to load settings",
-    "Link (un)registration failed",
-    "Cannot change led state if ComPort is selected",
-    "Cannot wait for event if event thread is created",
-    "WaitForEvent method failed",
-    "A component is linked to OnRxBuf event",
-    "Registry error",
+    QT_TRANSLATE_NOOP("SerialError", "Unable to open com port"),
+    QT_TRANSLATE_NOOP("SerialError", "WriteFile function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "ReadFile function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "Invalid Async parameter"),
+    QT_TRANSLATE_NOOP("SerialError", "PurgeComm function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "Unable to get async status"),
+    QT_TRANSLATE_NOOP("SerialError", "SetCommState function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "SetCommTimeouts failed"),
+    QT_TRANSLATE_NOOP("SerialError", "SetupComm function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "ClearCommError function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "GetCommModemStatus function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "EscapeCommFunction function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "TransmitCommChar function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "Cannot set property while connected"),
+    QT_TRANSLATE_NOOP("SerialError", "EnumPorts function failed"),
+    QT_TRANSLATE_NOOP("SerialError", "Failed to store settings"),
+    QT_TRANSLATE_NOOP("SerialError", "Failed to load settings"),
+    QT_TRANSLATE_NOOP("SerialError", "Link (un)registration failed"),
+    QT_TRANSLATE_NOOP("SerialError", "Cannot change led state if ComPort is selected"),
+    QT_TRANSLATE_NOOP("SerialError", "Cannot wait for event if event thread is created"),
+    QT_TRANSLATE_NOOP("SerialError", "WaitForEvent method failed"),
+    QT_TRANSLATE_NOOP("SerialError", "A component is linked to OnRxBuf event"),
+    QT_TRANSLATE_NOOP("SerialError", "Registry error"),
 };
 
+// The message with the operating system's code; "%1" is the message.
+QString withCode(const QString& message, int osCode) {
 #ifdef Q_OS_WIN
-constexpr const char* kCodeSuffix = " (win error code: %1)";
+    return QCoreApplication::translate("SerialError", "%1 (win error code: %2)")
+        .arg(message, QString::number(osCode));
 #else
-constexpr const char* kCodeSuffix = " (os error code: %1)";
+    return QCoreApplication::translate("SerialError", "%1 (os error code: %2)")
+        .arg(message, QString::number(osCode));
 #endif
+}
 
 } // namespace
 
 QString serialErrorMessage(SerialError error) {
-    return QString::fromLatin1(kMessages[std::size_t(error) - 1]);
+    return QCoreApplication::translate("SerialError", kMessages[std::size_t(error) - 1]);
 }
 
 QString serialErrorText(SerialError error, std::optional<int> osCode) {
-    QString text = serialErrorMessage(error);
-    if (osCode)
-        text += QString::fromLatin1(kCodeSuffix).arg(*osCode);
-    return text;
+    const QString text = serialErrorMessage(error);
+    return osCode ? withCode(text, *osCode) : text;
 }
 
 QString serialOpenErrorText(const QString& port, std::optional<int> osCode) {
-    QString text =
-        serialErrorMessage(SerialError::OpenFailed) + QStringLiteral(" \"%1\"").arg(port);
-    if (osCode)
-        text += QString::fromLatin1(kCodeSuffix).arg(*osCode);
-    return text;
+    const QString text =
+        QCoreApplication::translate("SerialError", "Unable to open com port \"%1\"").arg(port);
+    return osCode ? withCode(text, *osCode) : text;
 }
 
 std::optional<int> osErrorCodeOf(const QString& description) {

@@ -3,6 +3,7 @@
 #include "controller/framechecksum.h"
 #include "controller/programsource.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDir>
@@ -178,8 +179,10 @@ Result<QString> SetJournalAside(const QString& path) {
     const QString aside = path + QStringLiteral(".odlozony-") + stamp;
     if (!QFile::rename(path, aside))
         return Failure{JournalTexts::cannotWrite(
-            aside, QFile(path).exists() ? QStringLiteral("zmiana nazwy nie powiodła się")
-                                        : QStringLiteral("brak pliku"))};
+            aside,
+            QFile(path).exists()
+                ? QCoreApplication::translate("TransferJournal", "zmiana nazwy nie powiodła się")
+                : QCoreApplication::translate("TransferJournal", "brak pliku"))};
     return aside;
 }
 
@@ -246,7 +249,7 @@ Status TransferJournal::remove() {
         return {};
     file_.reset();
     if (!QFile::remove(path_) && QFile::exists(path_))
-        return Failure{JournalTexts::cannotWrite(path_, QStringLiteral("nie można usunąć"))};
+        return Failure{JournalTexts::cannotWrite(path_, tr("nie można usunąć"))};
     return {};
 }
 
@@ -261,37 +264,51 @@ void TransferJournal::close() {
 
 namespace JournalTexts {
 QString cannotRead(const QString& path, const QString& reason) {
-    return QStringLiteral("Nie można odczytać dziennika wysyłania %1: %2").arg(shown(path), reason);
+    return QCoreApplication::translate("JournalTexts",
+                                       "Nie można odczytać dziennika wysyłania %1: %2")
+        .arg(shown(path), reason);
 }
 QString truncated(const QString& path) {
-    return QStringLiteral("Dziennik wysyłania %1 jest niepełny").arg(shown(path));
+    return QCoreApplication::translate("JournalTexts", "Dziennik wysyłania %1 jest niepełny")
+        .arg(shown(path));
 }
 QString damaged(const QString& path) {
-    return QStringLiteral("Dziennik wysyłania %1 jest uszkodzony").arg(shown(path));
+    return QCoreApplication::translate("JournalTexts", "Dziennik wysyłania %1 jest uszkodzony")
+        .arg(shown(path));
 }
 QString otherVersion(const QString& path, const QString& version) {
-    return QStringLiteral("Dziennik wysyłania %1 pochodzi z innej wersji programu (wersja %2)")
+    return QCoreApplication::translate(
+               "JournalTexts", "Dziennik wysyłania %1 pochodzi z innej wersji programu (wersja %2)")
         .arg(shown(path), version.left(20));
 }
 QString programMissing(const QString& path, const QString& program) {
-    return QStringLiteral("Dziennik wysyłania %1 wskazuje plik %2, którego już nie ma")
+    return QCoreApplication::translate("JournalTexts",
+                                       "Dziennik wysyłania %1 wskazuje plik %2, którego już nie ma")
         .arg(shown(path), shown(program));
 }
 QString programDiffers(const QString& path) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "JournalTexts",
                "Program różni się od wysyłanego według dziennika %1: wznowienie odrzucone")
         .arg(shown(path));
 }
 QString setAside(const QString& newPath) {
-    return QStringLiteral("Dziennik odłożono jako %1").arg(shown(newPath));
+    return QCoreApplication::translate("JournalTexts", "Dziennik odłożono jako %1")
+        .arg(shown(newPath));
 }
 QString cannotWrite(const QString& path, const QString& reason) {
-    return QStringLiteral("Nie można zapisać dziennika wysyłania %1: %2").arg(shown(path), reason);
+    return QCoreApplication::translate("JournalTexts",
+                                       "Nie można zapisać dziennika wysyłania %1: %2")
+        .arg(shown(path), reason);
 }
 QString inUse(const QString& path) {
-    return QStringLiteral("Dziennik wysyłania %1 jest używany przez inny proces").arg(shown(path));
+    return QCoreApplication::translate("JournalTexts",
+                                       "Dziennik wysyłania %1 jest używany przez inny proces")
+        .arg(shown(path));
 }
 QString alreadyDone(const QString& path) {
-    return QStringLiteral("Według dziennika %1 program został wysłany w całości").arg(shown(path));
+    return QCoreApplication::translate("JournalTexts",
+                                       "Według dziennika %1 program został wysłany w całości")
+        .arg(shown(path));
 }
 } // namespace JournalTexts

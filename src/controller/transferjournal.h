@@ -4,6 +4,7 @@
 #include "controller/penpoint.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
@@ -68,6 +69,8 @@ Result<QString> SetJournalAside(const QString& path);
 
 // Writes a journal while a transfer runs.
 class TransferJournal {
+    Q_DECLARE_TR_FUNCTIONS(TransferJournal)
+
 public:
     using Clock = std::chrono::steady_clock;
     // Records reach the disk at most this often while lines are acknowledged;

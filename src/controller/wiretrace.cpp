@@ -7,7 +7,7 @@ Status WireTrace::open(const QString& fileName) {
     close();
     file_.setFileName(fileName);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return Failure{QStringLiteral("Cannot create file \"%1\". %2")
+        return Failure{tr("Cannot create file \"%1\". %2")
                            .arg(QDir::toNativeSeparators(fileName), file_.errorString())};
     start_ = std::chrono::steady_clock::now();
     failed_ = false;

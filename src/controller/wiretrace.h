@@ -3,6 +3,7 @@
 #include "base/result.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QString>
 
@@ -19,6 +20,8 @@
 // record stays on its line. The file is flushed after each record: what was
 // written before a crash is in it.
 class WireTrace {
+    Q_DECLARE_TR_FUNCTIONS(WireTrace)
+
 public:
     WireTrace() = default;
     WireTrace(const WireTrace&) = delete;

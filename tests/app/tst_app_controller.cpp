@@ -51,21 +51,21 @@ void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
                              "Przerwawwysyaniuprogramu1"})
         QVERIFY2(action(name), name);
 
-    QCOMPARE(panel(0), LinkTexts::kDisconnected);
+    QCOMPARE(panel(0), LinkTexts::disconnected());
     QVERIFY(!button("Button2")->isEnabled());
     window.findChild<QComboBox*>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
     action("Poczzesterownikiem1")->trigger();
-    QTRY_COMPARE(panel(0), LinkTexts::kConnected);
+    QTRY_COMPARE(panel(0), LinkTexts::connected());
     QVERIFY(button("Button2")->isEnabled());
 
     QSignalSpy replies(&binding->link(), &ControllerLink::received);
     action("Jazdareferencyjna1")->trigger();
-    QTRY_COMPARE(panel(1), LinkTexts::kReferenceTravel);
+    QTRY_COMPARE(panel(1), LinkTexts::referenceTravel());
     button("CheckBox7")->click();
-    QCOMPARE(panel(2), LinkTexts::kManualMode);
+    QCOMPARE(panel(2), LinkTexts::manualMode());
     QTRY_COMPARE(replies.count(), 2);
     button("Button10")->click();
-    QTRY_COMPARE(panel(1), LinkTexts::kReferenceDone);
+    QTRY_COMPARE(panel(1), LinkTexts::referenceDone());
     button("CheckBox7")->click();
     QTRY_COMPARE(replies.count(), 4);
 
@@ -73,7 +73,7 @@ void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
     binding->programPrepared();
     QVERIFY(action("Wyslijprogram1")->isEnabled());
     action("Wyslijprogram1")->trigger();
-    QTRY_COMPARE(notices, QStringList{LinkTexts::kTransferDone});
+    QTRY_COMPARE(notices, QStringList{LinkTexts::transferDone()});
     QCOMPARE(window.findChild<QPlainTextEdit*>("Memo5")->blockCount(), 2);
     QCOMPARE(binding->portSelectors().emulator()->acceptedLines(),
              QByteArrayList({"N1 G00 X0 Y250 ", "N2 M30 "}));

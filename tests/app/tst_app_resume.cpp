@@ -86,7 +86,7 @@ struct Session {
             lines << text.line(i).toByteArray();
         return lines;
     }
-    bool finished() const { return notices.contains(LinkTexts::kTransferDone); }
+    bool finished() const { return notices.contains(LinkTexts::transferDone()); }
 };
 
 QString emulatorJournal() {

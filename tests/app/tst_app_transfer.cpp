@@ -173,7 +173,7 @@ void TestTransferWindow::aStallIsSaidAndGoesAway() {
     silent.dropEvery = 0;
     s.emulator().setOptions(silent);
     QTRY_VERIFY(s.text("StatusTransfer").startsWith(QStringLiteral("Wysyłanie: ")));
-    QTRY_COMPARE(s.notices, QStringList{LinkTexts::kTransferDone});
+    QTRY_COMPARE(s.notices, QStringList{LinkTexts::transferDone()});
     QVERIFY(s.text("TransferFigures").contains(QStringLiteral("101 z 101 (100%)")));
 }
 
@@ -187,7 +187,7 @@ void TestTransferWindow::theWireIsTracedOnRequest() {
     QVERIFY(traceName.startsWith(s.dir.path()));
     QVERIFY(s.recorder.notices.last().endsWith(traceName));
     s.action("Wyslijprogram1")->trigger();
-    QTRY_COMPARE(s.notices, QStringList{LinkTexts::kTransferDone});
+    QTRY_COMPARE(s.notices, QStringList{LinkTexts::transferDone()});
     s.action("Zapisujprzebieg1")->trigger(); // off: the file is closed
     const QByteArray trace = readFileBytes(traceName);
     QVERIFY(trace.contains("> :0520N1 G00 X100 Y100 "));

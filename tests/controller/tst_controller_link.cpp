@@ -106,21 +106,21 @@ void TestControllerLink::connectingShowsConnectedOnlyAfterTheAcknowledgement() {
     ControllerEmulator emulator({.latency = 100ms});
     QVERIFY(emulator.start());
     Station station;
-    QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::kDisconnected);
+    QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::disconnected());
     station.useLine(emulator.portPath());
     station.link.connectChosen();
     QVERIFY(station.link.port().connected());
-    QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::kDisconnected);
+    QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::disconnected());
     QCOMPARE(station.enabled[LinkControl::ConnectButton], false);
     QCOMPARE(station.enabled[LinkControl::DisconnectButton], true);
     QCOMPARE(station.enabled[LinkControl::PortSelectors], false);
-    QTRY_COMPARE(station.panels[LinkPanel::Connection], LinkTexts::kConnected);
+    QTRY_COMPARE(station.panels[LinkPanel::Connection], LinkTexts::connected());
     QCOMPARE(station.enabled[LinkControl::ReferenceTravelItem], true);
     QCOMPARE(emulator.acceptedCommands(), QByteArrayList{"002"});
 
     station.link.disconnectChosen();
     QVERIFY(!station.link.port().connected());
-    QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::kDisconnected);
+    QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::disconnected());
     QCOMPARE(station.enabled[LinkControl::ConnectButton], true);
     QCOMPARE(station.errors, QStringList());
 }
@@ -132,7 +132,7 @@ void TestControllerLink::aMissingPortIsReportedAndNothingChanges() {
     station.link.connectChosen();
     QCOMPARE(station.errors, QStringList{serialOpenErrorText(missingPortPath(), ENOENT)});
     QVERIFY(station.enabled.empty());
-    QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::kDisconnected);
+    QCOMPARE(station.panels[LinkPanel::Connection], LinkTexts::disconnected());
     QVERIFY(!station.link.port().connected());
 }
 
@@ -142,13 +142,13 @@ void TestControllerLink::referenceTravelAndSetReference() {
     station.load(programLines(3));
     QVERIFY(connectTo(station, emulator));
     station.link.referenceTravelChosen();
-    QTRY_COMPARE(station.panels[LinkPanel::Reference], LinkTexts::kReferenceTravel);
+    QTRY_COMPARE(station.panels[LinkPanel::Reference], LinkTexts::referenceTravel());
     QVERIFY(!station.link.state().referenceSet());
     station.link.manualModeToggled(); // the set-reference button needs manual control
     // Two acknowledgements read together are none: wait for this one first.
     QTRY_COMPARE(station.receivedBytes, 3 * 7);
     station.link.setReferenceChosen();
-    QTRY_COMPARE(station.panels[LinkPanel::Reference], LinkTexts::kReferenceDone);
+    QTRY_COMPARE(station.panels[LinkPanel::Reference], LinkTexts::referenceDone());
     QVERIFY(station.enabled[LinkControl::SendProgramItem]);
     QVERIFY(station.link.state().referenceSet());
     QCOMPARE(emulator.acceptedCommands(), QByteArrayList({"002", "003", "014", "005"}));
@@ -161,7 +161,7 @@ void TestControllerLink::aTransferOfKLinesSendsKFrames() {
     station.load(lines);
     QVERIFY(connectTo(station, emulator));
     station.link.sendProgramChosen();
-    QTRY_COMPARE(station.notices, QStringList{LinkTexts::kTransferDone});
+    QTRY_COMPARE(station.notices, QStringList{LinkTexts::transferDone()});
     QCOMPARE(emulator.acceptedLines(), lines);
     QCOMPARE(station.log.size(), lines.size());
     for (int i = 0; i < lines.size(); ++i)
@@ -215,7 +215,7 @@ void TestControllerLink::manualModeFramesAndTheDoubleZMove() {
     Station station;
     QVERIFY(connectTo(station, emulator));
     station.link.manualModeToggled();
-    QCOMPARE(station.panels[LinkPanel::Mode], LinkTexts::kManualMode);
+    QCOMPARE(station.panels[LinkPanel::Mode], LinkTexts::manualMode());
     QVERIFY(station.enabled[LinkControl::ManualButtons]);
     station.link.moveChosen(ControllerLinkState::MoveAxis::Z, "-3");
     station.link.moveChosen(ControllerLinkState::MoveAxis::Arm1, "15");
@@ -224,7 +224,7 @@ void TestControllerLink::manualModeFramesAndTheDoubleZMove() {
     station.link.moveChosen(ControllerLinkState::MoveAxis::Arm2, "1,5");
     QCOMPARE(station.errors, QStringList{"'1,5' is not a valid integer value"});
     station.link.manualModeToggled();
-    QCOMPARE(station.panels[LinkPanel::Mode], LinkTexts::kAutomaticMode);
+    QCOMPARE(station.panels[LinkPanel::Mode], LinkTexts::automaticMode());
     const QByteArrayList expected{"002", "014", "0133", "0133", "00815", "006050", "015"};
     QTRY_COMPARE(emulator.acceptedCommands(), expected);
     QCOMPARE(emulator.framesRejected(), 0);
@@ -247,7 +247,7 @@ void TestControllerLink::closingTheFarSideMidTransferAndConnectingAgain() {
     station.link.sendProgramChosen();
     QTRY_VERIFY(!emulator.running());
     QCOMPARE(emulator.acceptedLines(), lines.mid(0, 3));
-    QTRY_COMPARE(station.panels[LinkPanel::Connection], LinkTexts::kDisconnected);
+    QTRY_COMPARE(station.panels[LinkPanel::Connection], LinkTexts::disconnected());
     QCOMPARE(station.errors.size(), 1);
     QVERIFY2(station.errors.at(0).startsWith("ReadFile function failed"),
              qPrintable(station.errors.at(0)));
@@ -269,11 +269,11 @@ void TestControllerLink::closingTheFarSideMidTransferAndConnectingAgain() {
     QVERIFY(second.start());
     station.useLine(second.portPath());
     station.link.connectChosen();
-    QTRY_COMPARE(station.panels[LinkPanel::Connection], LinkTexts::kConnected);
+    QTRY_COMPARE(station.panels[LinkPanel::Connection], LinkTexts::connected());
     QVERIFY(station.link.state().held());
     QCOMPARE(second.acceptedLines(), QByteArrayList{});
     station.link.resumeChosen();
-    QTRY_COMPARE(station.notices, QStringList{LinkTexts::kTransferDone});
+    QTRY_COMPARE(station.notices, QStringList{LinkTexts::transferDone()});
     QCOMPARE(second.acceptedLines(), lines.mid(index));
 }
 
@@ -300,7 +300,7 @@ void TestControllerLink::aLongLineWithoutEndDoesNotStopTheLink() {
     QTRY_COMPARE(station.receivedBytes, 7 + 20002);
     QVERIFY(station.link.state().rxBuffer().isEmpty());
     station.link.referenceTravelChosen();
-    QTRY_COMPARE(station.panels[LinkPanel::Reference], LinkTexts::kReferenceTravel);
+    QTRY_COMPARE(station.panels[LinkPanel::Reference], LinkTexts::referenceTravel());
 }
 
 QTEST_GUILESS_MAIN(TestControllerLink)

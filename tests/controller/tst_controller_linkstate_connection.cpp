@@ -33,9 +33,9 @@ private slots:
 void TestLinkConnection::windowOpens() {
     LinkScript s;
     s.feed(s.link.initialActions());
-    QCOMPARE(s.panel[0], T::kDisconnected);
-    QCOMPARE(s.panel[1], T::kNoReference);
-    QCOMPARE(s.panel[2], T::kAutomaticMode);
+    QCOMPARE(s.panel[0], T::disconnected());
+    QCOMPARE(s.panel[1], T::noReference());
+    QCOMPARE(s.panel[2], T::automaticMode());
     QVERIFY(s.timerOn);
     QVERIFY(s.enabled[LinkControl::ConnectButton]);
     QVERIFY(!s.enabled[LinkControl::DisconnectButton]);
@@ -58,12 +58,12 @@ void TestLinkConnection::connectSendsTheConnectFrameAndWaitsForItsAcknowledgemen
     QVERIFY(!s.enabled[LinkControl::ConnectButton]);
     QVERIFY(!s.enabled[LinkControl::PortSelectors]);
     QVERIFY(s.enabled[LinkControl::DisconnectButton]);
-    QCOMPARE(s.panel[0], T::kDisconnected); // not yet: the controller has not answered
+    QCOMPARE(s.panel[0], T::disconnected()); // not yet: the controller has not answered
     QVERIFY(!s.enabled[LinkControl::ReferenceTravelItem]);
 
     s.clear();
     s.ack();
-    QCOMPARE(s.panel[0], T::kConnected);
+    QCOMPARE(s.panel[0], T::connected());
     QVERIFY(s.enabled[LinkControl::ReferenceTravelItem]);
     QVERIFY(s.wire.isEmpty());
     QVERIFY(s.link.connected());
@@ -113,7 +113,7 @@ void TestLinkConnection::acknowledgementInChunks() {
     for (int i = 0; i < chunks.size(); ++i) {
         s.receive(chunks[i]);
         const bool expectConnected = recognisedAt >= 0 && i >= recognisedAt;
-        QCOMPARE(s.panel[0] == T::kConnected, expectConnected);
+        QCOMPARE(s.panel[0] == T::connected(), expectConnected);
     }
 }
 
@@ -132,12 +132,12 @@ void TestLinkConnection::mismatchIsDroppedAtItsLineEnd() {
     s.connect();
     s.clear();
     s.receive(reply);
-    QCOMPARE(s.panel[0], T::kDisconnected);
+    QCOMPARE(s.panel[0], T::disconnected());
     QVERIFY(s.link.rxBuffer().isEmpty());
     QVERIFY(s.errors.isEmpty()); // dropped without a message
     QVERIFY(s.wire.isEmpty());
     s.ack(); // the next acknowledgement is recognised again
-    QCOMPARE(s.panel[0], T::kConnected);
+    QCOMPARE(s.panel[0], T::connected());
 }
 
 void TestLinkConnection::secondAcknowledgementRepeatsConnected() {
@@ -145,9 +145,9 @@ void TestLinkConnection::secondAcknowledgementRepeatsConnected() {
     s.connectAndAck();
     s.clear();
     s.ack();
-    QCOMPARE(s.panel[0], T::kConnected);
+    QCOMPARE(s.panel[0], T::connected());
     QVERIFY(s.wire.isEmpty());
-    QCOMPARE(s.panel[1], T::kNoReference);
+    QCOMPARE(s.panel[1], T::noReference());
 }
 
 void TestLinkConnection::acknowledgementOfManualFrameDoesNothing() {
@@ -157,7 +157,7 @@ void TestLinkConnection::acknowledgementOfManualFrameDoesNothing() {
     QCOMPARE(s.link.lastFixedFrame(), QByteArray(FixedFrames::kManualOn));
     s.clear();
     s.ack();
-    QCOMPARE(s.panel[0], T::kDisconnected); // the acknowledgement counts for the manual frame
+    QCOMPARE(s.panel[0], T::disconnected()); // the acknowledgement counts for the manual frame
     QVERIFY(s.wire.isEmpty());
     for (const LinkAction& action : s.actions)
         QVERIFY2(action.kind == LinkAction::Kind::StopTimer ||
@@ -172,7 +172,7 @@ void TestLinkConnection::referenceTravelAndSetReference() {
     s.feed(s.link.referenceTravelChosen());
     QCOMPARE(s.wire, QByteArrayList{FixedFrames::kReferenceTravel});
     s.ack();
-    QCOMPARE(s.panel[1], T::kReferenceTravel);
+    QCOMPARE(s.panel[1], T::referenceTravel());
 
     s.toggleManual(); // the set-reference button works under manual control
     s.ack();
@@ -181,10 +181,10 @@ void TestLinkConnection::referenceTravelAndSetReference() {
     QCOMPARE(s.wire, QByteArrayList{FixedFrames::kSetReference});
     s.enabled[LinkControl::SendProgramItem] = false; // as a transfer leaves it
     s.ack();
-    QCOMPARE(s.panel[1], T::kReferenceDone);
+    QCOMPARE(s.panel[1], T::referenceDone());
     QVERIFY(s.link.referenceSet());
     QVERIFY(s.enabled[LinkControl::SendProgramItem]);
-    QCOMPARE(s.panel[0], T::kConnected);
+    QCOMPARE(s.panel[0], T::connected());
 }
 
 void TestLinkConnection::setReferenceWithoutProgramLeavesSendProgram() {
@@ -193,7 +193,7 @@ void TestLinkConnection::setReferenceWithoutProgramLeavesSendProgram() {
     s.feed(s.link.setReferenceChosen());
     s.clear();
     s.ack();
-    QCOMPARE(s.panel[1], T::kReferenceDone);
+    QCOMPARE(s.panel[1], T::referenceDone());
     QVERIFY(s.link.referenceSet());
     for (const LinkAction& action : s.actions)
         QVERIFY(action.control != LinkControl::SendProgramItem ||
@@ -212,8 +212,8 @@ void TestLinkConnection::setReferenceCountsWithoutReferenceTravel() {
     s.connect();
     s.feed(s.link.setReferenceChosen());
     s.ack();
-    QCOMPARE(s.panel[1], T::kReferenceDone);
-    QCOMPARE(s.panel[0], T::kDisconnected); // the connect acknowledgement never came
+    QCOMPARE(s.panel[1], T::referenceDone());
+    QCOMPARE(s.panel[0], T::disconnected()); // the connect acknowledgement never came
 }
 
 void TestLinkConnection::commandsOnClosedPortSetLastFixedFrameAndFail() {
@@ -241,7 +241,7 @@ void TestLinkConnection::disconnectKeepsTransferAndMode() {
     QVERIFY(s.wire.isEmpty()); // nothing is said to the controller
     QVERIFY(!s.portOpen);
     QVERIFY(!s.timerOn);
-    QCOMPARE(s.panel[0], T::kDisconnected);
+    QCOMPARE(s.panel[0], T::disconnected());
     QVERIFY(s.enabled[LinkControl::ConnectButton]);
     QVERIFY(s.enabled[LinkControl::PortSelectors]);
     QVERIFY(!s.enabled[LinkControl::DisconnectButton]);
@@ -263,7 +263,7 @@ void TestLinkConnection::reconnectDuringTransferHoldsTheTransfer() {
     QCOMPARE(s.wire, QByteArrayList{FixedFrames::kConnect});
     s.ack(); // the connect frame's, not line 0's
     QCOMPARE(s.frames(), QByteArrayList{FixedFrames::kConnect});
-    QCOMPARE(s.panel[0], T::kConnected);
+    QCOMPARE(s.panel[0], T::connected());
     QCOMPARE(s.link.blockIndex(), 0);
     QVERIFY(s.link.held());
     s.resume(); // line 0 again
@@ -278,7 +278,7 @@ void TestLinkConnection::openingEmptiesTheReplyBuffer() {
     s.connect();
     QVERIFY(s.link.rxBuffer().isEmpty());
     s.ack();
-    QCOMPARE(s.panel[0], T::kConnected);
+    QCOMPARE(s.panel[0], T::connected());
 }
 
 void TestLinkConnection::lostLineIsADisconnectReportedOnce() {
@@ -293,7 +293,7 @@ void TestLinkConnection::lostLineIsADisconnectReportedOnce() {
     QCOMPARE(s.errors, QStringList{gone});
     QVERIFY(!s.portOpen);
     QVERIFY(!s.timerOn);
-    QCOMPARE(s.panel[0], T::kDisconnected);
+    QCOMPARE(s.panel[0], T::disconnected());
     QVERIFY(s.enabled[LinkControl::ConnectButton]);
     QVERIFY(s.enabled[LinkControl::PortSelectors]);
     QVERIFY(!s.enabled[LinkControl::DisconnectButton]);
@@ -319,10 +319,10 @@ void TestLinkConnection::replyBufferIsCapped() {
     QCOMPARE(s.link.rxBuffer().size(), ControllerLinkState::kRxBufferLimit);
     // Noise that happens to end in an acknowledgement is still one long line.
     s.receive(LinkScript::kAck);
-    QCOMPARE(s.panel[0], T::kDisconnected);
+    QCOMPARE(s.panel[0], T::disconnected());
     QVERIFY(s.link.rxBuffer().isEmpty());
     s.ack();
-    QCOMPARE(s.panel[0], T::kConnected);
+    QCOMPARE(s.panel[0], T::connected());
 
     // The line end is found even when the CR fell into the dropped part.
     LinkScript t;
@@ -331,7 +331,7 @@ void TestLinkConnection::replyBufferIsCapped() {
     t.receive("\n");
     QVERIFY(t.link.rxBuffer().isEmpty());
     t.ack();
-    QCOMPARE(t.panel[0], T::kConnected);
+    QCOMPARE(t.panel[0], T::connected());
 }
 
 void TestLinkConnection::addressComesFromTheAddressField() {
@@ -340,9 +340,9 @@ void TestLinkConnection::addressComesFromTheAddressField() {
     s.connect();
     QCOMPARE(s.wire, QByteArrayList{FixedFrames::kConnect}); // stored with "05"
     s.ack();
-    QCOMPARE(s.panel[0], T::kDisconnected);
+    QCOMPARE(s.panel[0], T::disconnected());
     s.receive(":1705\r\n");
-    QCOMPARE(s.panel[0], T::kConnected);
+    QCOMPARE(s.panel[0], T::connected());
 }
 
 QTEST_APPLESS_MAIN(TestLinkConnection)

@@ -109,7 +109,7 @@ void TestLinkControl::abortAfterTheLineInFlight() {
     QVERIFY(!s.link.sending());
     QVERIFY(s.enabled[LinkControl::SendProgramItem]);
     QVERIFY(s.enabled[LinkControl::ManualModeBox]);
-    QCOMPARE(s.panel[0], T::kConnected); // the connection stays
+    QCOMPARE(s.panel[0], T::connected()); // the connection stays
     QCOMPARE(s.steps.back().step, TransferStep::Aborted);
     QCOMPARE(s.steps.back().index, namedLine - 1);
     expectNothingSent(s);
@@ -170,7 +170,7 @@ void TestLinkControl::immediatePauseLiftsThePen() {
     s.clear();
     for (int i = 2; i < kDrawing.size(); ++i)
         s.ack();
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
 }
 
 void TestLinkControl::heldTransferIgnoresTicksAndReplies() {
@@ -191,7 +191,7 @@ void TestLinkControl::resumeNeedsTheLink() {
     QVERIFY(s.link.held());
     s.clear();
     s.resume();
-    QCOMPARE(s.errors, QStringList{T::kResumeNeedsLink});
+    QCOMPARE(s.errors, QStringList{T::resumeNeedsLink()});
     QVERIFY(s.link.held());
 }
 
@@ -214,7 +214,7 @@ void TestLinkControl::reconnectKeepsTheConnectAcknowledgement() {
     s.clear();
     s.connectAndAck();
     QCOMPARE(s.frames(), QByteArrayList{FixedFrames::kConnect});
-    QCOMPARE(s.panel[0], T::kConnected); // the acknowledgement was the connect's
+    QCOMPARE(s.panel[0], T::connected()); // the acknowledgement was the connect's
     QCOMPARE(s.link.blockIndex(), 2);
     expectNothingSent(s); // held until the operator resumes
     s.resume();
@@ -222,7 +222,7 @@ void TestLinkControl::reconnectKeepsTheConnectAcknowledgement() {
     s.clear();
     for (int i = 2; i < kDrawing.size(); ++i)
         s.ack();
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
 }
 
 void TestLinkControl::modeAcknowledgementIsNotLineZeros() {
@@ -270,7 +270,7 @@ void TestLinkControl::startFromALineTravelsInFirst() {
     QCOMPARE(s.steps.front().count, kDrawing.size());
     s.ack();
     s.ack();
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
 }
 
 void TestLinkControl::progressReportsEveryStep() {
@@ -295,7 +295,7 @@ void TestLinkControl::endOfProgramWinsOverARequest() {
     LinkScript s = runningAt(kDrawing.size() - 1); // M30 in flight
     s.hold(Hold::Now);
     s.ack();
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
     QVERIFY(!s.link.sending());
 }
 
@@ -328,7 +328,7 @@ void TestLinkControl::programStopHoldsForAPenChange() {
     QCOMPARE(s.frames(), QByteArrayList{frameOf(program[1])});
     for (int i = 1; i < program.size(); ++i)
         s.ack();
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
 }
 
 QTEST_GUILESS_MAIN(TestLinkControl)

@@ -134,7 +134,7 @@ void TestLinkManual::modeWhileDisconnected() {
     s.toggleManual();
     QVERIFY(s.wire.isEmpty());
     QVERIFY(s.errors.isEmpty());
-    QCOMPARE(s.panel[2], T::kManualMode);
+    QCOMPARE(s.panel[2], T::manualMode());
     QVERIFY(s.enabled[LinkControl::ManualButtons]);
     QVERIFY(!s.link.automaticMode());
     QVERIFY(s.link.lastFixedFrame().isEmpty());
@@ -147,12 +147,12 @@ void TestLinkManual::modeTwiceWithPortOpen() {
     s.connectAndAck();
     s.clear();
     s.toggleManual();
-    QCOMPARE(s.panel[2], T::kManualMode);
+    QCOMPARE(s.panel[2], T::manualMode());
     QVERIFY(s.enabled[LinkControl::ManualButtons]);
     s.toggleManual();
     QCOMPARE(s.wire, (QByteArrayList{FixedFrames::kManualOn, FixedFrames::kManualOff}));
     QCOMPARE(s.link.lastFixedFrame(), QByteArray(FixedFrames::kManualOff));
-    QCOMPARE(s.panel[2], T::kAutomaticMode);
+    QCOMPARE(s.panel[2], T::automaticMode());
     QVERIFY(!s.enabled[LinkControl::ManualButtons]);
 }
 

@@ -89,12 +89,12 @@ void TestLinkTransfer::eachAcknowledgedOnce() {
         s.advance(100);
         const LinkActions reply = s.link.ReceiveChunk(LinkScript::kAck);
         if (i == lines - 1) // the modal notice comes after all else the reply changed
-            QCOMPARE(reply.back(), LinkAction::showNotice(T::kTransferDone));
+            QCOMPARE(reply.back(), LinkAction::showNotice(T::transferDone()));
         s.feed(reply);
     }
     QCOMPARE(s.frames(), framesOf(program));
     QCOMPARE(s.log.size(), lines);
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
     QVERIFY(!s.link.sending());
     QCOMPARE(s.link.blockIndex(), 0);
     QVERIFY(s.enabled[LinkControl::SendProgramItem]);
@@ -122,7 +122,7 @@ void TestLinkTransfer::emptyProgramEndsAtTheFirstTick() {
     startTransfer(s);
     QVERIFY(s.wire.isEmpty());
     QVERIFY(s.log.isEmpty());
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
     QVERIFY(!s.timerOn);
 }
 
@@ -187,7 +187,7 @@ void TestLinkTransfer::startingUnderManualControl() {
     QVERIFY(!s.checked[LinkControl::ManualModeBox]);
     QVERIFY(!s.enabled[LinkControl::ManualModeBox]);
     QVERIFY(!s.enabled[LinkControl::ManualButtons]);
-    QCOMPARE(s.panel[2], T::kAutomaticMode);
+    QCOMPARE(s.panel[2], T::automaticMode());
     QVERIFY(s.link.automaticMode());
     // The mode frame's acknowledgement comes before line 0 went out: it is
     // not line 0's, and line 0 goes at the next tick.
@@ -282,7 +282,7 @@ void TestLinkTransfer::acknowledgementBeforeTheFirstLineIsNotCounted() {
         s.ack();
     }
     QCOMPARE(s.frames(), framesOf(program));
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
 }
 
 // The tools start the transfer on the connect acknowledgement and send line
@@ -301,7 +301,7 @@ void TestLinkTransfer::firstLineAtOnce() {
     s.ack();
     s.ack();
     QCOMPARE(s.frames(), framesOf({program[0], program[0], program[1]}));
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
 }
 
 // With the port closed nothing goes at once; the tick sends nothing either.
@@ -335,7 +335,7 @@ void TestLinkTransfer::manualBoxComesBackWhenTheNoticeCloses() {
     s.closeNoticeAtOnce = false;
     startTransfer(s);
     s.ack();
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
     QVERIFY(!s.enabled[LinkControl::ManualModeBox]); // still open
     s.closeNotice();
     QVERIFY(s.enabled[LinkControl::ManualModeBox]);
@@ -355,7 +355,7 @@ void TestLinkTransfer::shorterProgramEndsTheTransfer() {
     s.ack();
     s.replaceProgram(programOf(2)); // a new preparation mid-transfer
     s.advance(LinkScript::kTick);
-    QCOMPARE(s.notices, QStringList{T::kTransferDone});
+    QCOMPARE(s.notices, QStringList{T::transferDone()});
 }
 
 void TestLinkTransfer::writeFailureKeepsTheLine() {

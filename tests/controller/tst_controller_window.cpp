@@ -185,9 +185,9 @@ void TestControllerLinkWindow::cleanup() {
 void TestControllerLinkWindow::theWindowOpensDisconnectedWithTheEmulatorOffered() {
     TestWindow window;
     new ControllerWindowBinding(window.controls(), &window);
-    QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
-    QCOMPARE(window.panel(1), LinkTexts::kNoReference);
-    QCOMPARE(window.panel(2), LinkTexts::kAutomaticMode);
+    QCOMPARE(window.panel(0), LinkTexts::disconnected());
+    QCOMPARE(window.panel(1), LinkTexts::noReference());
+    QCOMPARE(window.panel(2), LinkTexts::automaticMode());
     QVERIFY(!window.get<QPushButton>("Button2")->isEnabled());
     QVERIFY(!window.get<QPushButton>("Button10")->isEnabled());
     QVERIFY(!window.get<QAction>("Jazdareferencyjna1")->isEnabled());
@@ -204,16 +204,16 @@ void TestControllerLinkWindow::aSessionWithTheBuiltInEmulator() {
     auto* binding = new ControllerWindowBinding(window.controls(), &window);
     window.get<QComboBox>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
     window.click("Button1");
-    QTRY_COMPARE(window.panel(0), LinkTexts::kConnected);
+    QTRY_COMPARE(window.panel(0), LinkTexts::connected());
     QVERIFY(!window.get<QComboBox>("ComComboBox3")->isEnabled());
     QVERIFY(window.get<QAction>("Jazdareferencyjna1")->isEnabled());
     ControllerEmulator* emulator = binding->portSelectors().emulator();
     QVERIFY(emulator);
 
     window.trigger("Jazdareferencyjna1");
-    QTRY_COMPARE(window.panel(1), LinkTexts::kReferenceTravel);
+    QTRY_COMPARE(window.panel(1), LinkTexts::referenceTravel());
     window.click("CheckBox7");
-    QCOMPARE(window.panel(2), LinkTexts::kManualMode);
+    QCOMPARE(window.panel(2), LinkTexts::manualMode());
     QVERIFY(window.get<QPushButton>("Button5")->isEnabled());
     window.get<QLineEdit>("Edit16")->setText("-3");
     window.click("Button5");
@@ -225,10 +225,10 @@ void TestControllerLinkWindow::aSessionWithTheBuiltInEmulator() {
     binding->programPrepared();
     QTRY_VERIFY(emulator->framesAccepted() == 5); // the last move answered
     window.click("Button10");
-    QTRY_COMPARE(window.panel(1), LinkTexts::kReferenceDone);
+    QTRY_COMPARE(window.panel(1), LinkTexts::referenceDone());
     QSignalSpy replies(&binding->link(), &ControllerLink::received);
     window.click("CheckBox7");
-    QCOMPARE(window.panel(2), LinkTexts::kAutomaticMode);
+    QCOMPARE(window.panel(2), LinkTexts::automaticMode());
     QVERIFY(!window.get<QPushButton>("Button5")->isEnabled());
     // Its acknowledgement would otherwise count for the first program line.
     QTRY_COMPARE(replies.count(), 1);
@@ -237,7 +237,7 @@ void TestControllerLinkWindow::aSessionWithTheBuiltInEmulator() {
     QVERIFY(!window.get<QCheckBox>("CheckBox7")->isEnabled());
     QTRY_VERIFY(openBox("ControllerNoticeBox"));
     QMessageBox* notice = openBox("ControllerNoticeBox");
-    QCOMPARE(notice->text(), LinkTexts::kTransferDone);
+    QCOMPARE(notice->text(), LinkTexts::transferDone());
     QCOMPARE(notice->windowTitle(), "SCARA");
     const QStringList log = window.get<QPlainTextEdit>("Memo5")->toPlainText().split('\n');
     QCOMPARE(log.size(), 3);
@@ -250,7 +250,7 @@ void TestControllerLinkWindow::aSessionWithTheBuiltInEmulator() {
     QCOMPARE(openBoxes("ControllerErrorBox"), 0);
 
     window.click("Button2");
-    QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
+    QCOMPARE(window.panel(0), LinkTexts::disconnected());
     QVERIFY(window.get<QComboBox>("ComComboBox3")->isEnabled());
 }
 
@@ -279,7 +279,7 @@ void TestControllerLinkWindow::theTerminalShowsWhatArrivesAndSendsWhatIsTyped() 
     QTRY_COMPARE(terminal->toPlainText(), "gotowe\n:05");
     QVERIFY(rx->changes > 0);
     line.write("05\r\n");
-    QTRY_COMPARE(window.panel(0), LinkTexts::kConnected); // split acknowledgement
+    QTRY_COMPARE(window.panel(0), LinkTexts::connected()); // split acknowledgement
     line.write(QByteArray(60, 'x'));
     QTRY_VERIFY(terminal->toPlainText().endsWith(QString(50, 'x') + "\n" + QString(10, 'x')));
     QTRY_VERIFY(!rx->lit);
@@ -291,9 +291,9 @@ void TestControllerLinkWindow::theEmulatorGoingAwayIsADisconnectShownOnce() {
     auto* binding = new ControllerWindowBinding(window.controls(), &window);
     window.get<QComboBox>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
     window.click("Button1");
-    QTRY_COMPARE(window.panel(0), LinkTexts::kConnected);
+    QTRY_COMPARE(window.panel(0), LinkTexts::connected());
     binding->portSelectors().emulator()->stop();
-    QTRY_COMPARE(window.panel(0), LinkTexts::kDisconnected);
+    QTRY_COMPARE(window.panel(0), LinkTexts::disconnected());
     QTRY_COMPARE(openBoxes("ControllerErrorBox"), 1);
     QVERIFY(openBox("ControllerErrorBox")->text().startsWith("ReadFile function failed"));
     QVERIFY(window.get<QPushButton>("Button1")->isEnabled());
@@ -301,7 +301,7 @@ void TestControllerLinkWindow::theEmulatorGoingAwayIsADisconnectShownOnce() {
     QVERIFY(window.get<QComboBox>("ComComboBox1")->isEnabled());
     // Connecting again starts the emulator again.
     window.click("Button1");
-    QTRY_COMPARE(window.panel(0), LinkTexts::kConnected);
+    QTRY_COMPARE(window.panel(0), LinkTexts::connected());
 }
 
 void TestControllerLinkWindow::connectErrorsAreShownOnceAndChangeNothing() {
@@ -313,14 +313,14 @@ void TestControllerLinkWindow::connectErrorsAreShownOnceAndChangeNothing() {
     QCOMPARE(openBoxes("ControllerErrorBox"), 1);
     QCOMPARE(openBox("ControllerErrorBox")->text(), serialOpenErrorText(missingPortPath(), ENOENT));
     QVERIFY(window.get<QPushButton>("Button1")->isEnabled());
-    QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
+    QCOMPARE(window.panel(0), LinkTexts::disconnected());
     cleanup();
 
     window.get<QComboBox>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
     window.get<QComboBox>("ComComboBox2")->setCurrentIndex(-1);
     window.click("Button1");
     QCOMPARE(openBox("ControllerErrorBox")->text(), "List index out of bounds (-1)");
-    QCOMPARE(window.panel(0), LinkTexts::kDisconnected);
+    QCOMPARE(window.panel(0), LinkTexts::disconnected());
 }
 
 void TestControllerLinkWindow::thePortListIsReadAgainWhenItOpens() {

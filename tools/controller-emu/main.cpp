@@ -43,13 +43,14 @@ bool mayReplace(const QString& path, QString& reason) {
     if (!info.isSymLink()) {
         if (!info.exists())
             return true;
-        reason = info.isDir() ? QStringLiteral("to katalog") : QStringLiteral("to nie dowiązanie");
+        reason = info.isDir() ? QCoreApplication::translate("ControllerEmu", "to katalog")
+                              : QCoreApplication::translate("ControllerEmu", "to nie dowiązanie");
         return false;
     }
     const QString target = info.symLinkTarget();
     if (!QFileInfo::exists(target) || target.startsWith(QLatin1String("/dev/pts/")))
         return true;
-    reason = QStringLiteral("to dowiązanie do %1").arg(target);
+    reason = QCoreApplication::translate("ControllerEmu", "to dowiązanie do %1").arg(target);
     return false;
 }
 
@@ -81,26 +82,44 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("scara-controller-emu"));
     UseLanguage(ResolveLanguage(LanguageChoice::System));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ControllerEmu",
         "Emulator sterownika ramienia SCARA na pseudoterminalu: potwierdza każdą poprawną "
         "ramkę, zapisuje każdą ramkę z oceną."));
     parser.addHelpOption();
     parser.addOptions({
         {"link",
-         "Tworzy dowiązanie symboliczne PATH do linii (zastępuje tylko dowiązanie "
-         "martwe lub do pseudoterminala).",
+         QCoreApplication::translate(
+             "ControllerEmu",
+             "Tworzy dowiązanie symboliczne PATH do linii (zastępuje tylko dowiązanie "
+             "martwe lub do pseudoterminala)."),
          "PATH"},
-        {"address", "Adres sterownika (domyślnie 05).", "AA", "05"},
-        {"latency", "Opóźnienie potwierdzenia w ms.", "MS"},
-        {"baud", "Tempo obu kierunków jak na linii o tej prędkości.", "N"},
-        {"drop", "Pomija co N-te potwierdzenie.", "N"},
-        {"duplicate", "Wysyła co N-te potwierdzenie dwukrotnie.", "N"},
-        {"noise", "Wysyła wiersz szumu przed co N-tym potwierdzeniem.", "N"},
-        {"split", "Wysyła każde potwierdzenie w trzech kawałkach."},
-        {"quiet", "Nie zapisuje ramek."},
+        {"address",
+         QCoreApplication::translate("ControllerEmu", "Adres sterownika (domyślnie 05)."), "AA",
+         "05"},
+        {"latency", QCoreApplication::translate("ControllerEmu", "Opóźnienie potwierdzenia w ms."),
+         "MS"},
+        {"baud",
+         QCoreApplication::translate("ControllerEmu",
+                                     "Tempo obu kierunków jak na linii o tej prędkości."),
+         "N"},
+        {"drop", QCoreApplication::translate("ControllerEmu", "Pomija co N-te potwierdzenie."),
+         "N"},
+        {"duplicate",
+         QCoreApplication::translate("ControllerEmu", "Wysyła co N-te potwierdzenie dwukrotnie."),
+         "N"},
+        {"noise",
+         QCoreApplication::translate("ControllerEmu",
+                                     "Wysyła wiersz szumu przed co N-tym potwierdzeniem."),
+         "N"},
+        {"split", QCoreApplication::translate("ControllerEmu",
+                                              "Wysyła każde potwierdzenie w trzech kawałkach.")},
+        {"quiet", QCoreApplication::translate("ControllerEmu", "Nie zapisuje ramek.")},
         {"executed",
-         "Dopisuje do pliku FILE każdy potwierdzony wiersz programu, po kolei (co sterownik "
-         "wykonał).",
+         QCoreApplication::translate(
+             "ControllerEmu",
+             "Dopisuje do pliku FILE każdy potwierdzony wiersz programu, po kolei (co sterownik "
+             "wykonał)."),
          "FILE"},
     });
     parser.process(app);
@@ -127,14 +146,19 @@ int main(int argc, char** argv) {
     const QString link = parser.value(QStringLiteral("link"));
     if (!link.isEmpty()) {
         if (QString reason; !mayReplace(link, reason)) {
-            QTextStream(stderr) << QStringLiteral("Nie można utworzyć dowiązania %1: %2 (usuń je "
-                                                  "lub wybierz inną ścieżkę)\n")
-                                       .arg(link, reason);
+            QTextStream(stderr) << QCoreApplication::translate(
+                                       "ControllerEmu", "Nie można utworzyć dowiązania %1: %2 "
+                                                        "(usuń je lub wybierz inną ścieżkę)")
+                                       .arg(link, reason)
+                                << '\n';
             return 1;
         }
         QFile::remove(link); // a link left by an earlier run
         if (!QFile::link(emulator.portPath(), link)) {
-            QTextStream(stderr) << QStringLiteral("Nie można utworzyć dowiązania %1\n").arg(link);
+            QTextStream(stderr) << QCoreApplication::translate("ControllerEmu",
+                                                               "Nie można utworzyć dowiązania %1")
+                                       .arg(link)
+                                << '\n';
             return 1;
         }
     }

@@ -368,9 +368,9 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
         &link, &ControllerLink::statusChanged, &loop, [&](LinkPanel panel, const QString& text) {
             if (link.state().sending())
                 return;
-            const bool connected = panel == LinkPanel::Connection && text == LinkTexts::kConnected;
+            const bool connected = panel == LinkPanel::Connection && text == LinkTexts::connected();
             const bool homed =
-                homing && panel == LinkPanel::Reference && text == LinkTexts::kReferenceTravel;
+                homing && panel == LinkPanel::Reference && text == LinkTexts::referenceTravel();
             if (!connected && !homed)
                 return;
             cli::err(text);

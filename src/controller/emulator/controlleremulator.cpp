@@ -67,7 +67,7 @@ Status ControllerEmulator::openExecuted() {
         return {};
     executed_.setFileName(options_.executedFile);
     if (!executed_.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return Failure{QStringLiteral("Nie można otworzyć pliku %1: %2")
+        return Failure{tr("Nie można otworzyć pliku %1: %2")
                            .arg(options_.executedFile, executed_.errorString())};
     return {};
 }
@@ -184,7 +184,7 @@ void ControllerEmulator::reply(qint64 doneNs, EmulatorLogEntry& entry) {
     const int n = ++acksDue_;
     auto every = [n](int period) { return period > 0 && n % period == 0; };
     if (every(options_.dropEvery)) {
-        entry.reply = QStringLiteral("potwierdzenie pominięte");
+        entry.reply = tr("potwierdzenie pominięte");
         return;
     }
     const qint64 start = doneNs + toNs(options_.latency);
@@ -208,11 +208,11 @@ void ControllerEmulator::reply(qint64 doneNs, EmulatorLogEntry& entry) {
     ++acksSent_;
     if (executed_.isOpen() && entry.frame.function == "20")
         executed_.write(entry.frame.payload + '\n');
-    entry.reply = QStringLiteral("potwierdzono");
+    entry.reply = tr("potwierdzono");
     if (every(options_.duplicateEvery)) {
         queueOut(ack, 0, toNs(kSeparateGap));
         ++acksSent_;
-        entry.reply = QStringLiteral("potwierdzono dwukrotnie");
+        entry.reply = tr("potwierdzono dwukrotnie");
     }
     emit acknowledgementSent();
 }

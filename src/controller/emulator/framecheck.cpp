@@ -3,6 +3,8 @@
 #include "controller/controllerframe.h"
 #include "controller/framechecksum.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -68,23 +70,23 @@ CheckedFrame checkFrame(const QByteArray& line, const QByteArray& address) {
 QString verdictText(FrameVerdict verdict) {
     switch (verdict) {
     case FrameVerdict::Ok:
-        return QStringLiteral("ok");
+        return QCoreApplication::translate("FrameCheck", "ok");
     case FrameVerdict::NoStart:
-        return QStringLiteral("brak znaku początku");
+        return QCoreApplication::translate("FrameCheck", "brak znaku początku");
     case FrameVerdict::BadAddress:
-        return QStringLiteral("obcy adres");
+        return QCoreApplication::translate("FrameCheck", "obcy adres");
     case FrameVerdict::BadFunction:
-        return QStringLiteral("nieznany kod funkcji");
+        return QCoreApplication::translate("FrameCheck", "nieznany kod funkcji");
     case FrameVerdict::UnknownCommand:
-        return QStringLiteral("nieznane polecenie");
+        return QCoreApplication::translate("FrameCheck", "nieznane polecenie");
     case FrameVerdict::TooShort:
-        return QStringLiteral("za krótka ramka");
+        return QCoreApplication::translate("FrameCheck", "za krótka ramka");
     case FrameVerdict::BadChecksum:
-        return QStringLiteral("zła suma kontrolna");
+        return QCoreApplication::translate("FrameCheck", "zła suma kontrolna");
     case FrameVerdict::NoLineEnd:
-        return QStringLiteral("brak CR przed LF");
+        return QCoreApplication::translate("FrameCheck", "brak CR przed LF");
     case FrameVerdict::TooLong:
-        return QStringLiteral("za długa ramka");
+        return QCoreApplication::translate("FrameCheck", "za długa ramka");
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #include "controller/widgets/boundedlog.h"
 
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -46,7 +47,9 @@ void dropOldest(QTextDocument* document, int kept, bool dropped) {
 namespace BoundedLog {
 
 QString droppedNote(int kept) {
-    return QStringLiteral("… starsze linie usunięte (zachowano ostatnie %1)").arg(kept);
+    return QCoreApplication::translate("BoundedLog",
+                                       "… starsze linie usunięte (zachowano ostatnie %1)")
+        .arg(kept);
 }
 
 void append(QPlainTextEdit* memo, const QStringList& lines, int kept) {

@@ -2,6 +2,7 @@
 
 #include "base/windows1250.h"
 #include "controller/controllerlink.h"
+#include "controller/linktexts.h"
 #include "controller/widgets/boundedlog.h"
 #include "controller/widgets/heldlamp.h"
 #include "controller/widgets/portselectors.h"
@@ -208,7 +209,7 @@ void ControllerWindowBinding::showErrorBox(const QString& text) {
     // One box at a time: a failing line must not pile up boxes.
     if (errorBox_ && errorBox_->isVisible() && errorBox_->text() == text)
         return;
-    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("SCARA"), text,
+    auto* box = new QMessageBox(QMessageBox::Critical, LinkTexts::noticeCaption(), text,
                                 QMessageBox::Ok, controls_.window);
     box->setObjectName(QStringLiteral("ControllerErrorBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);
@@ -218,7 +219,7 @@ void ControllerWindowBinding::showErrorBox(const QString& text) {
 
 void ControllerWindowBinding::showNoticeBox(const QString& text, std::function<void()> closed) {
     // Closed with the window, so that it never outlives the station.
-    auto* box = new QMessageBox(QMessageBox::Information, QStringLiteral("SCARA"), text,
+    auto* box = new QMessageBox(QMessageBox::Information, LinkTexts::noticeCaption(), text,
                                 QMessageBox::Ok, controls_.window);
     box->setObjectName(QStringLiteral("ControllerNoticeBox"));
     box->setAttribute(Qt::WA_DeleteOnClose);

@@ -92,8 +92,7 @@ bool PortSelectors::eventFilter(QObject* watched, QEvent* event) {
 Result<PortSettings> PortSelectors::read() {
     for (QComboBox* box : boxes_) {
         if (box && box->currentText().isEmpty())
-            return Failure{
-                QStringLiteral("List index out of bounds (%1)").arg(box->currentIndex())};
+            return Failure{tr("List index out of bounds (%1)").arg(box->currentIndex())};
     }
     PortSettings settings = port_.settings();
     auto text = [this](int box, const QString& fallback) {

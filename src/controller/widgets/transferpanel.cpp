@@ -19,12 +19,9 @@ QLabel* makeLabel(const char* name, QWidget* parent) {
     return label;
 }
 
-// "Brak potwierdzenia od N s (linia K, M ponowień)".
-QString stallLine(const TransferFigures& f) {
-    return QStringLiteral("Brak potwierdzenia od %1 s (linia %2, %3 ponowień)")
-        .arg(f.silent.count() / 1000)
-        .arg(f.current + 1)
-        .arg(f.resendsOfLine);
+// The figures of a stall: its seconds, the line and the line's re-sends.
+QString stallText(const QString& text, const TransferFigures& f) {
+    return text.arg(f.silent.count() / 1000).arg(f.current + 1).arg(f.resendsOfLine);
 }
 
 int percentOf(const TransferFigures& f) {
@@ -45,7 +42,7 @@ TransferPanel::TransferPanel(QWidget* parent)
     QFont bold = state_->font();
     bold.setBold(true);
     state_->setFont(bold);
-    estimate_->setText(QStringLiteral("Brak programu do wysłania"));
+    estimate_->setText(tr("Brak programu do wysłania"));
     auto* buttons = new QHBoxLayout(buttons_);
     buttons->setContentsMargins(0, 0, 0, 0);
     auto* layout = new QVBoxLayout(this);
@@ -108,8 +105,8 @@ int TransferPanel::progressValue() const {
 }
 
 QString TransferPanel::figuresLine(const TransferFigures& f) {
-    return QStringLiteral("Potwierdzone linie: %1 z %2 (%3%)   Linii na sekundę: %4   "
-                          "Ponowienia: %5   Czas: %6   Pozostało: %7")
+    return tr("Potwierdzone linie: %1 z %2 (%3%)   Linii na sekundę: %4   "
+              "Ponowienia: %5   Czas: %6   Pozostało: %7")
         .arg(f.acknowledged)
         .arg(f.total)
         .arg(percentOf(f))
@@ -123,41 +120,43 @@ QString TransferPanel::stateLine(const TransferFigures& f) {
     const int line = f.current + 1; // as the program memo counts lines
     if (f.ended)
         return *f.ended == TransferStep::Aborted ? LinkTexts::transferAbortedAt(line)
-                                                 : LinkTexts::kTransferDone;
+                                                 : LinkTexts::transferDone();
     if (f.held) {
         switch (f.hold) {
         case TransferHold::PenUp:
-            return QStringLiteral("Wysyłanie wstrzymane przed linią %1, pisak podniesiony. "
-                                  "Wybierz \"Wznów wysyłanie\".")
+            return tr("Wysyłanie wstrzymane przed linią %1, pisak podniesiony. "
+                      "Wybierz \"Wznów wysyłanie\".")
                 .arg(line);
         case TransferHold::Immediate:
-            return QStringLiteral("Wysyłanie wstrzymane przed linią %1, pisak podniesiony "
-                                  "w miejscu zatrzymania. Wybierz \"Wznów wysyłanie\".")
+            return tr("Wysyłanie wstrzymane przed linią %1, pisak podniesiony "
+                      "w miejscu zatrzymania. Wybierz \"Wznów wysyłanie\".")
                 .arg(line);
         case TransferHold::PenChange:
-            return QStringLiteral("Zmiana pisaka: wysyłanie wstrzymane przed linią %1, pisak "
-                                  "podniesiony. Załóż następny pisak i wybierz \"Wznów "
-                                  "wysyłanie\".")
+            return tr("Zmiana pisaka: wysyłanie wstrzymane przed linią %1, pisak "
+                      "podniesiony. Załóż następny pisak i wybierz \"Wznów "
+                      "wysyłanie\".")
                 .arg(line);
         case TransferHold::LinkLost:
-            return QStringLiteral("Wysyłanie wstrzymane w linii %1: połączenie przerwane. "
-                                  "Połącz ponownie i wybierz \"Wznów wysyłanie\".")
+            return tr("Wysyłanie wstrzymane w linii %1: połączenie przerwane. "
+                      "Połącz ponownie i wybierz \"Wznów wysyłanie\".")
                 .arg(line);
         }
     }
     if (f.stalled)
-        return stallLine(f) + QStringLiteral(". Możesz przerwać wysyłanie.");
+        return stallText(tr("Brak potwierdzenia od %1 s (linia %2, %3 ponowień). "
+                            "Możesz przerwać wysyłanie."),
+                         f);
     if (f.travel)
-        return QStringLiteral("Przejazd z podniesionym pisakiem przed linią %1").arg(line);
-    return QStringLiteral("Wysyłanie linii %1").arg(line);
+        return tr("Przejazd z podniesionym pisakiem przed linią %1").arg(line);
+    return tr("Wysyłanie linii %1").arg(line);
 }
 
 QString TransferPanel::statusLine(const TransferFigures& f) {
     if (f.ended || f.held)
         return stateLine(f).section(QLatin1Char('.'), 0, 0);
     if (f.stalled)
-        return stallLine(f);
-    return QStringLiteral("Wysyłanie: %1 z %2 (%3%), pozostało %4")
+        return stallText(tr("Brak potwierdzenia od %1 s (linia %2, %3 ponowień)"), f);
+    return tr("Wysyłanie: %1 z %2 (%3%), pozostało %4")
         .arg(f.acknowledged)
         .arg(f.total)
         .arg(percentOf(f))
