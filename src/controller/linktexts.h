@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QString>
 
+#include <array>
+
 // The controller link's own texts, shown by the window and printed by the
 // tools. Each is translated when it is asked for.
 namespace LinkTexts {
@@ -42,4 +44,11 @@ inline QString resumeNeedsLink() {
     return QCoreApplication::translate(
         "LinkTexts", "Brak połączenia ze sterownikiem: połącz się, aby wznowić wysyłanie");
 }
+
+// The texts the link shows in the status bar's panels, so that a window can
+// show a panel's text again once another language is in force.
+using TextFunction = QString (*)();
+inline constexpr std::array<TextFunction, 7> kStatusTexts{
+    &disconnected,  &connected,     &noReference, &referenceTravel,
+    &referenceDone, &automaticMode, &manualMode};
 } // namespace LinkTexts

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -50,7 +51,30 @@ ControllerWindowBinding::ControllerWindowBinding(const ControllerControls& contr
     };
     bindLinkOutput();
     bindCommands();
+    for (std::size_t i = 0; i < panelTexts_.size(); ++i)
+        showStatus(LinkPanel(i), controls_.statusPanels[i]->text());
+    controls_.statusPanels[0]->installEventFilter(this);
     link_->start();
+}
+
+void ControllerWindowBinding::showStatus(LinkPanel panel, const QString& text) {
+    const auto index = std::size_t(panel);
+    controls_.statusPanels.at(index)->setText(text);
+    panelTexts_.at(index) = nullptr;
+    for (LinkTexts::TextFunction shown : LinkTexts::kStatusTexts) {
+        if (shown() == text)
+            panelTexts_[index] = shown;
+    }
+}
+
+bool ControllerWindowBinding::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        for (std::size_t i = 0; i < panelTexts_.size(); ++i) {
+            if (panelTexts_[i])
+                controls_.statusPanels[i]->setText(panelTexts_[i]());
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void ControllerWindowBinding::setProgram(const ProgramSource* program) {
@@ -111,10 +135,7 @@ void ControllerWindowBinding::bindCommands() {
 }
 
 void ControllerWindowBinding::bindLinkOutput() {
-    connect(link_, &ControllerLink::statusChanged, this,
-            [this](LinkPanel panel, const QString& text) {
-                controls_.statusPanels.at(std::size_t(panel))->setText(text);
-            });
+    connect(link_, &ControllerLink::statusChanged, this, &ControllerWindowBinding::showStatus);
     connect(link_, &ControllerLink::enabledChanged, this,
             &ControllerWindowBinding::setControlEnabled);
     connect(link_, &ControllerLink::checkedChanged, this, [this](LinkControl which, bool on) {

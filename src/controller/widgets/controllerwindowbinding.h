@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/linkaction.h"
+#include "controller/linktexts.h"
 #include "controller/programsource.h"
 #include "controller/widgets/controllercontrols.h"
 #include "controller/wiretrace.h"
@@ -58,8 +59,13 @@ signals:
 public:
     void setNoticePresenter(NoticePresenter presenter) { showNotice_ = std::move(presenter); }
 
+protected:
+    // Another language in force: the status panels show their texts in it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void bindCommands();
+    void showStatus(LinkPanel panel, const QString& text);
     void bindLinkOutput();
     void setControlEnabled(LinkControl which, bool on);
     void updateTransferCommands();
@@ -71,6 +77,8 @@ private:
     // The lamps as the link lights them: RX and TX held (HeldLamp) so that
     // a short burst of traffic shows.
     std::array<SignalLamp*, 5> lamps_{};
+    // Which of the link's texts each status panel shows (null: none of them).
+    std::array<LinkTexts::TextFunction, 3> panelTexts_{};
     ControllerLink* link_;
     PortSelectors* selectors_;
     TerminalView* terminal_;
