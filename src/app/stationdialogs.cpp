@@ -79,15 +79,12 @@ std::optional<QColor> WindowDialogs::chooseColour() {
 
 StationDialogs::UnsavedAnswer WindowDialogs::askUnsavedProgram() {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf16(AppMessages::kCaption),
-                    QString::fromUtf16(AppMessages::kUnsavedProgram), QMessageBox::NoButton,
-                    owner_);
+                    AppMessages::unsavedProgram(), QMessageBox::NoButton, owner_);
     box.setObjectName(QStringLiteral("UnsavedProgramBox"));
-    QPushButton* save =
-        box.addButton(QString::fromUtf16(AppMessages::kSaveAnswer), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QString::fromUtf16(AppMessages::kDiscardAnswer),
-                                         QMessageBox::DestructiveRole);
-    QPushButton* cancel =
-        box.addButton(QString::fromUtf16(AppMessages::kCancelAnswer), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(AppMessages::saveAnswer(), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(AppMessages::discardAnswer(), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(AppMessages::cancelAnswer(), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -99,5 +96,5 @@ StationDialogs::UnsavedAnswer WindowDialogs::askUnsavedProgram() {
 }
 
 bool WindowDialogs::confirmRestoreDefaults() {
-    return confirm(QString::fromUtf16(AppMessages::kRestoreDefaultsQuestion));
+    return confirm(AppMessages::restoreDefaultsQuestion());
 }

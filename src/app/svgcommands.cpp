@@ -33,7 +33,7 @@ void SvgCommands::openDrawing() {
 bool SvgCommands::refusedWhileSending() {
     if (!parts_.programCommands->programLocked())
         return false;
-    parts_.notifier().notify(QString::fromUtf16(AppMessages::kProgramLocked));
+    parts_.notifier().notify(AppMessages::programLocked());
     return true;
 }
 
