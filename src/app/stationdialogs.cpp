@@ -9,11 +9,6 @@
 
 #include <memory>
 
-namespace {
-const QString kProgramFilter = QStringLiteral("cnc (*.nc)");
-const QString kPictureFilter = QStringLiteral("Bitmapy (*.bmp)");
-} // namespace
-
 WindowDialogs::WindowDialogs(QWidget* owner) : QObject(nullptr), owner_(owner) {}
 
 QString WindowDialogs::runFileDialog(QFileDialog*& dialog, const char* name, bool save,
@@ -41,8 +36,8 @@ QMessageBox* WindowDialogs::makeQuestionBox(const QString& question, QWidget* ow
     auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf16(AppMessages::kCaption),
                                 question, QMessageBox::NoButton, owner);
     box->setObjectName(QStringLiteral("ConfirmBox"));
-    box->addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
-    QPushButton* no = box->addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    box->addButton(tr("Tak"), QMessageBox::YesRole);
+    QPushButton* no = box->addButton(tr("Nie"), QMessageBox::NoRole);
     box->setDefaultButton(no);
     box->setEscapeButton(no);
     return box;
@@ -55,16 +50,17 @@ bool WindowDialogs::confirm(const QString& question) {
 }
 
 QString WindowDialogs::openProgramFile() {
-    return runFileDialog(openDialog_, "OpenDialog1", false, kProgramFilter, folders_.program);
+    return runFileDialog(openDialog_, "OpenDialog1", false, tr("cnc (*.nc)"), folders_.program);
 }
 
 QString WindowDialogs::saveProgramFile() {
-    return runFileDialog(saveProgramDialog_, "SaveDialog2", true, kProgramFilter, folders_.program);
+    return runFileDialog(saveProgramDialog_, "SaveDialog2", true, tr("cnc (*.nc)"),
+                         folders_.program);
 }
 
 QString WindowDialogs::savePictureFile() {
-    return runFileDialog(savePictureDialog_, "SaveDialog1", true, kPictureFilter, folders_.picture,
-                         QStringLiteral("bmp"));
+    return runFileDialog(savePictureDialog_, "SaveDialog1", true, tr("Bitmapy (*.bmp)"),
+                         folders_.picture, QStringLiteral("bmp"));
 }
 
 std::optional<QColor> WindowDialogs::chooseColour() {
