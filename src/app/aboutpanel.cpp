@@ -1,5 +1,6 @@
 #include "app/aboutpanel.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -8,8 +9,13 @@
 #include <QVBoxLayout>
 
 namespace {
+// The title of the work, five lines translated when shown.
 const char* const kTitleLines[] = {
-    "SCARA", "Stacja sterowania", "manipulatorem typu SCARA", "z pisakiem", "wersja 0.1",
+    QT_TRANSLATE_NOOP("AboutPanel", "SCARA"),
+    QT_TRANSLATE_NOOP("AboutPanel", "Stacja sterowania"),
+    QT_TRANSLATE_NOOP("AboutPanel", "manipulatorem typu SCARA"),
+    QT_TRANSLATE_NOOP("AboutPanel", "z pisakiem"),
+    QT_TRANSLATE_NOOP("AboutPanel", "wersja 0.1"),
 };
 
 // A small drawing of the two-link arm over its working half-circle.
@@ -53,7 +59,7 @@ AboutPanel::AboutPanel(QWidget* parent) : QFrame(parent) {
     serif.setStyleHint(QFont::Serif);
     serif.setPixelSize(16);
     for (const char* line : kTitleLines) {
-        auto* label = new QLabel(QString::fromUtf8(line), this);
+        auto* label = new QLabel(tr(line), this);
         label->setFont(serif);
         titles->addWidget(label);
     }
@@ -63,7 +69,7 @@ AboutPanel::AboutPanel(QWidget* parent) : QFrame(parent) {
     top->addWidget(picture);
     top->addLayout(titles, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("Button6"));
     connect(ok, &QPushButton::clicked, this, &QWidget::hide);
 

@@ -3,6 +3,7 @@
 #include "app/pagestyle.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -10,9 +11,9 @@
 
 namespace {
 struct FieldRow {
-    const char* label;
-    int edit;         // EditN
-    const char* text; // design text
+    const char* label; // translated when shown
+    int edit;          // EditN
+    const char* text;  // design text
     bool readOnly;
     bool disabled;
     int button; // ButtonN "Wyslij", 0 for none
@@ -20,25 +21,35 @@ struct FieldRow {
 
 // Rows from top to bottom (the manual-control box sits after Edit6).
 const FieldRow kUpperRows[] = {
-    {"Minimalny kąt obrotu silnika:", 2, "1,8", false, false, 0},
-    {"Rozdzielczosc mikrokroku:", 3, "16", false, false, 0},
-    {"Przekładnia", 11, "0,25", false, false, 0},
-    {"Minimalny ruch:", 4, "", true, true, 0},
-    {"Minimalny kąt interpolacji:", 5, "1,8", true, true, 0},
-    {"Ilosc bledow rozdzielczosci", 6, "0", true, true, 0},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Minimalny kąt obrotu silnika:"), 2, "1,8", false,
+     false, 0},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Rozdzielczosc mikrokroku:"), 3, "16", false,
+     false, 0},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Przekładnia"), 11, "0,25", false, false, 0},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Minimalny ruch:"), 4, "", true, true, 0},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Minimalny kąt interpolacji:"), 5, "1,8", true,
+     true, 0},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Ilosc bledow rozdzielczosci"), 6, "0", true, true,
+     0},
 };
 const FieldRow kLowerRows[] = {
-    {"Adres sterownika", 12, "05", true, false, 0},
-    {"Wysokosc Z dla G00:", 13, "050", false, false, 7},
-    {"Wysokosc Z dla G01:", 14, "045", false, false, 9},
-    {"Obszar zabroniony:", 15, "150", false, false, 0},
-    {"Obrót ramienia 1 o kąt:", 9, "", false, false, 3},
-    {"Obrót ramienia 2 o kąt:", 10, "", false, false, 4},
-    {"Zmiana położenia osi Z o:", 16, "", false, false, 5},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Adres sterownika"), 12, "05", true, false, 0},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Wysokosc Z dla G00:"), 13, "050", false, false,
+     7},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Wysokosc Z dla G01:"), 14, "045", false, false,
+     9},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Obszar zabroniony:"), 15, "150", false, false, 0},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Obrót ramienia 1 o kąt:"), 9, "", false, false,
+     3},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Obrót ramienia 2 o kąt:"), 10, "", false, false,
+     4},
+    {QT_TRANSLATE_NOOP("ControllerSettingsPage", "Zmiana położenia osi Z o:"), 16, "", false, false,
+     5},
 };
 
 QPushButton* sendButton(int number, QWidget* parent, std::map<int, QPushButton*>& buttons) {
-    auto* button = new QPushButton(QStringLiteral("Wyslij"), parent);
+    auto* button =
+        new QPushButton(QCoreApplication::translate("ControllerSettingsPage", "Wyslij"), parent);
     buttons[number] = button;
     button->setObjectName(QStringLiteral("Button%1").arg(number));
     button->setEnabled(false);
@@ -58,7 +69,9 @@ QLineEdit* field(int number, const QString& text, QWidget* parent,
 void addRows(QGridLayout* grid, int& row, const FieldRow* begin, const FieldRow* end, QWidget* page,
              std::map<int, QLineEdit*>& edits, std::map<int, QPushButton*>& buttons) {
     for (const FieldRow* r = begin; r != end; ++r, ++row) {
-        grid->addWidget(new QLabel(QString::fromUtf8(r->label), page), row, 0);
+        grid->addWidget(
+            new QLabel(QCoreApplication::translate("ControllerSettingsPage", r->label), page), row,
+            0);
         QLineEdit* edit = field(r->edit, QString::fromUtf8(r->text), page, edits);
         edit->setReadOnly(r->readOnly);
         edit->setEnabled(!r->disabled);
@@ -70,7 +83,7 @@ void addRows(QGridLayout* grid, int& row, const FieldRow* begin, const FieldRow*
 } // namespace
 
 ControllerSettingsPage::ControllerSettingsPage(QWidget* parent)
-    : QFrame(parent), manualControl_(new QCheckBox(QStringLiteral("Sterowanie ręczne"), this)) {
+    : QFrame(parent), manualControl_(new QCheckBox(tr("Sterowanie ręczne"), this)) {
     setObjectName(QStringLiteral("Ustawieniasterownika"));
     PageStyle::makeSilver(this);
     manualControl_->setObjectName(QStringLiteral("CheckBox7"));
@@ -81,7 +94,7 @@ ControllerSettingsPage::ControllerSettingsPage(QWidget* parent)
     grid->addWidget(manualControl_, row++, 0, 1, 3);
     addRows(grid, row, std::begin(kLowerRows), std::end(kLowerRows), this, edits_, buttons_);
 
-    grid->addWidget(new QLabel(QStringLiteral("Korekta wysokosci:"), this), row, 0);
+    grid->addWidget(new QLabel(tr("Korekta wysokosci:"), this), row, 0);
     grid->addWidget(sendButton(8, this, buttons_), row++, 2);
     // The height correction: a "z:" field under each of the "x:" positions.
     auto* heights = new QGridLayout;
@@ -97,8 +110,7 @@ ControllerSettingsPage::ControllerSettingsPage(QWidget* parent)
     }
     heights->setColumnStretch(4, 1);
     grid->addLayout(heights, row++, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Ustaw bieżącą pozycję jako odn."), this), row, 0, 1,
-                    2);
+    grid->addWidget(new QLabel(tr("Ustaw bieżącą pozycję jako odn."), this), row, 0, 1, 2);
     grid->addWidget(sendButton(10, this, buttons_), row++, 2);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(row, 1);

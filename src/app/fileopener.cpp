@@ -27,7 +27,7 @@ bool FileOpener::open(const QString& fileName) {
         return true;
     case FileKind::Svg:
         if (!importSvg_) {
-            window_.showError(QString::fromUtf16(AppMessages::kSvgImportMissing));
+            window_.showError(AppMessages::svgImportMissing());
             return false;
         }
         return importSvg_(fileName);

@@ -31,78 +31,73 @@ QList<QKeySequence> keys(QKeySequence::StandardKey standard, QKeySequence extra 
 
 MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = addMenu(bar, "Plik1", QStringLiteral("Plik"));
-    newProgram = addItem(file, "Nowyprogram1", QStringLiteral("Nowy program"));
-    openProgram = addItem(file, "Otwrz1", QStringLiteral("Otwórz plik z G-kodem"));
-    openHpgl = addItem(file, "Otwrzplikhpgl1", QStringLiteral("Otwórz plik hpgl"));
-    openSvg = addItem(file, "Otwrzrysuneksvg1", QStringLiteral("Otwórz rysunek SVG"));
-    saveProgram = addItem(file, "Zapiszgcode1", QStringLiteral("Zapisz g-kode"));
-    savePicture = addItem(file, "Zapisz1", QStringLiteral("Zapisz obraz"));
+    QMenu* file = addMenu(bar, "Plik1", tr("Plik"));
+    newProgram = addItem(file, "Nowyprogram1", tr("Nowy program"));
+    openProgram = addItem(file, "Otwrz1", tr("Otwórz plik z G-kodem"));
+    openHpgl = addItem(file, "Otwrzplikhpgl1", tr("Otwórz plik hpgl"));
+    openSvg = addItem(file, "Otwrzrysuneksvg1", tr("Otwórz rysunek SVG"));
+    saveProgram = addItem(file, "Zapiszgcode1", tr("Zapisz g-kode"));
+    savePicture = addItem(file, "Zapisz1", tr("Zapisz obraz"));
     file->addSeparator();
-    recentFiles = file->addMenu(QStringLiteral("Ostatnie pliki"));
+    recentFiles = file->addMenu(tr("Ostatnie pliki"));
     recentFiles->setObjectName(QStringLiteral("Ostatniepliki1"));
     file->addSeparator();
-    exit = addItem(file, "Zakoncz1", QStringLiteral("Zakończ"));
+    exit = addItem(file, "Zakoncz1", tr("Zakończ"));
 
-    QMenu* edit = addMenu(bar, "Edycja1", QStringLiteral("Edycja"));
-    refresh = addItem(edit, "Wyczy1", QStringLiteral("Odswież g-kod"));
-    paste = addItem(edit, "WklejGkodze1", QStringLiteral("Wklej G-kod ze schowka "));
-    optimizeProgram = addItem(edit, "Optymalizujprogram1", QStringLiteral("Optymalizuj program"));
+    QMenu* edit = addMenu(bar, "Edycja1", tr("Edycja"));
+    refresh = addItem(edit, "Wyczy1", tr("Odswież g-kod"));
+    paste = addItem(edit, "WklejGkodze1", tr("Wklej G-kod ze schowka "));
+    optimizeProgram = addItem(edit, "Optymalizujprogram1", tr("Optymalizuj program"));
 
-    QMenu* view = viewMenu = addMenu(bar, "Widok1", QStringLiteral("Widok"));
-    toggleSettingsBar =
-        addItem(view, "Ukryjpasekustawie1", QStringLiteral("Pokaż/ukryj pasek ustawień"));
+    QMenu* view = viewMenu = addMenu(bar, "Widok1", tr("Widok"));
+    toggleSettingsBar = addItem(view, "Ukryjpasekustawie1", tr("Pokaż/ukryj pasek ustawień"));
     view->addSeparator();
-    restoreDefaults =
-        addItem(view, "Przywrustawieniadomylne1", QStringLiteral("Przywróć ustawienia domyślne"));
+    restoreDefaults = addItem(view, "Przywrustawieniadomylne1", tr("Przywróć ustawienia domyślne"));
 
-    simulationMenu = addMenu(bar, "Symulacja1", QStringLiteral("Symulacja"));
+    simulationMenu = addMenu(bar, "Symulacja1", tr("Symulacja"));
     simulationMenu->menuAction()->setObjectName(QStringLiteral("Startsymulacji1"));
-    startSimulation = addItem(simulationMenu, "Startsymulacji2", QStringLiteral("Start symulacja"));
-    stopSimulation = addItem(simulationMenu, "StopSymulacji1", QStringLiteral("Stop Symulacji"));
+    startSimulation = addItem(simulationMenu, "Startsymulacji2", tr("Start symulacja"));
+    stopSimulation = addItem(simulationMenu, "StopSymulacji1", tr("Stop Symulacji"));
     simulationMenu->addSeparator();
     auto* speeds = new QActionGroup(simulationMenu);
-    realTimeSpeed = addItem(simulationMenu, "Czasrzeczywisty1", QStringLiteral("Czas rzeczywisty"));
-    tenTimesSpeed = addItem(simulationMenu, "Razy101", QStringLiteral("×10"));
-    noWaitSpeed = addItem(simulationMenu, "Bezczekania1", QStringLiteral("Bez czekania"));
+    realTimeSpeed = addItem(simulationMenu, "Czasrzeczywisty1", tr("Czas rzeczywisty"));
+    tenTimesSpeed = addItem(simulationMenu, "Razy101", tr("×10"));
+    noWaitSpeed = addItem(simulationMenu, "Bezczekania1", tr("Bez czekania"));
     for (QAction* speed : {realTimeSpeed, tenTimesSpeed, noWaitSpeed}) {
         speed->setCheckable(true);
         speeds->addAction(speed);
     }
     realTimeSpeed->setChecked(true);
 
-    QMenu* visualisation = addMenu(bar, "Wizualizacja1", QStringLiteral("Wizualizacja"));
-    showVisualisation = addItem(visualisation, "Pokarobota1", QStringLiteral("Pokaż wizualizacje"));
-    hideVisualisation =
-        addItem(visualisation, "Ukryjrobota1", QStringLiteral("Ukryj wizualizacje"));
+    QMenu* visualisation = addMenu(bar, "Wizualizacja1", tr("Wizualizacja"));
+    showVisualisation = addItem(visualisation, "Pokarobota1", tr("Pokaż wizualizacje"));
+    hideVisualisation = addItem(visualisation, "Ukryjrobota1", tr("Ukryj wizualizacje"));
 
-    QMenu* arm = addMenu(bar, "Manipulator1", QStringLiteral("Manipulator"));
-    connectController =
-        addItem(arm, "Poczzesterownikiem1", QStringLiteral("Połącz ze sterownikiem"));
-    referenceTravel = addItem(arm, "Jazdareferencyjna1", QStringLiteral("Jazda referencyjna"));
-    sendProgram = addItem(arm, "Wyslijprogram1", QStringLiteral("Wyslij program"));
-    sendFromLine = addItem(arm, "Wyslijodlinii1", QStringLiteral("Wyślij od linii…"));
-    pauseSending =
-        addItem(arm, "Przerwawwysyaniuprogramu1", QStringLiteral("Przerwa w wysyłaniu programu"));
+    QMenu* arm = addMenu(bar, "Manipulator1", tr("Manipulator"));
+    connectController = addItem(arm, "Poczzesterownikiem1", tr("Połącz ze sterownikiem"));
+    referenceTravel = addItem(arm, "Jazdareferencyjna1", tr("Jazda referencyjna"));
+    sendProgram = addItem(arm, "Wyslijprogram1", tr("Wyslij program"));
+    sendFromLine = addItem(arm, "Wyslijodlinii1", tr("Wyślij od linii…"));
+    pauseSending = addItem(arm, "Przerwawwysyaniuprogramu1", tr("Przerwa w wysyłaniu programu"));
     arm->addSeparator();
-    holdSending = addItem(arm, "Wstrzymajwysylanie1", QStringLiteral("Wstrzymaj wysyłanie"));
-    holdSendingNow = addItem(arm, "Wstrzymajnatychmiast1", QStringLiteral("Wstrzymaj natychmiast"));
-    resumeSending = addItem(arm, "Wznowwysylanie1", QStringLiteral("Wznów wysyłanie"));
-    abortSending = addItem(arm, "Przerwijwysylanie1", QStringLiteral("Przerwij wysyłanie"));
+    holdSending = addItem(arm, "Wstrzymajwysylanie1", tr("Wstrzymaj wysyłanie"));
+    holdSendingNow = addItem(arm, "Wstrzymajnatychmiast1", tr("Wstrzymaj natychmiast"));
+    resumeSending = addItem(arm, "Wznowwysylanie1", tr("Wznów wysyłanie"));
+    abortSending = addItem(arm, "Przerwijwysylanie1", tr("Przerwij wysyłanie"));
     abortSending->setShortcut(QKeySequence(Qt::Key_Escape));
     for (QAction* item : {holdSending, holdSendingNow, resumeSending, abortSending})
         item->setEnabled(false); // while a transfer runs or holds
     arm->addSeparator();
-    traceWire = addItem(arm, "Zapisujprzebieg1", QStringLiteral("Zapisuj przebieg transmisji"));
+    traceWire = addItem(arm, "Zapisujprzebieg1", tr("Zapisuj przebieg transmisji"));
     traceWire->setCheckable(true);
 
-    QMenu* help = addMenu(bar, "Pomoc1", QStringLiteral("Pomoc"));
-    about = addItem(help, "Oprogeamie1", QStringLiteral("O programie"));
+    QMenu* help = addMenu(bar, "Pomoc1", tr("Pomoc"));
+    about = addItem(help, "Oprogeamie1", tr("O programie"));
 
     popup = new QMenu(window);
     popup->setObjectName(QStringLiteral("PopupMenu1"));
     popupToggleSettingsBar =
-        addItem(popup, "PokaUkryjpasekustawie1", QStringLiteral("Pokaż/ukryj pasek ustawień"));
+        addItem(popup, "PokaUkryjpasekustawie1", tr("Pokaż/ukryj pasek ustawień"));
 
     newProgram->setShortcuts(keys(QKeySequence::New));
     openProgram->setShortcuts(keys(QKeySequence::Open));

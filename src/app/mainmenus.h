@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 
 class QAction;
@@ -18,6 +19,9 @@ class QWidget;
 // bar, F9 / Shift+F9 start and stop the simulation, F12 / Shift+F12 show and
 // hide the visualisation, F6 "Wyslij program".
 struct MainMenus {
+    Q_DECLARE_TR_FUNCTIONS(MainMenus)
+
+public:
     MainMenus(QMenuBar* bar, QWidget* window);
 
     // Plik1

@@ -100,13 +100,13 @@ void MainWindow::buildSettingsBar() {
     controllerPage_ = new ControllerSettingsPage;
     portPage_ = new PortSettingsPage;
     programSettingsPage_ = new ProgramSettingsPage;
-    settingsBar_->addTab(simulationPage_, QStringLiteral("Symulacja"));
-    settingsBar_->addTab(programPage_, QStringLiteral("G-kod"));
-    settingsBar_->addTab(logsPage_, QStringLiteral("G-kod II"));
-    settingsBar_->addTab(transferPage_, QStringLiteral("G-kod III"));
-    settingsBar_->addTab(controllerPage_, QStringLiteral("Ustawienia sterownika"));
-    settingsBar_->addTab(portPage_, QStringLiteral("Ustawienia portu"));
-    settingsBar_->addTab(programSettingsPage_, QStringLiteral("Ustawienia programu"));
+    settingsBar_->addTab(simulationPage_, tr("Symulacja"));
+    settingsBar_->addTab(programPage_, tr("G-kod"));
+    settingsBar_->addTab(logsPage_, tr("G-kod II"));
+    settingsBar_->addTab(transferPage_, tr("G-kod III"));
+    settingsBar_->addTab(controllerPage_, tr("Ustawienia sterownika"));
+    settingsBar_->addTab(portPage_, tr("Ustawienia portu"));
+    settingsBar_->addTab(programSettingsPage_, tr("Ustawienia programu"));
     settingsBar_->setCurrentWidget(transferPage_);
 }
 

@@ -4,6 +4,7 @@
 #include "controller/widgets/comled.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,28 +13,31 @@
 
 namespace {
 struct SelectorDesign {
-    const char* caption;
-    const char* values; // text forms in list order, separated by '|'
+    const char* caption; // translated when shown
+    // Text forms in list order, separated by '|': the controller link reads
+    // them back and the settings keep them, so they are not translated.
+    const char* values;
     const char* current;
 };
 
 const SelectorDesign kSelectors[PortSettingsPage::kSelectorCount] = {
-    {"Port:", "COM1", "COM1"},
-    {"Liczba bitów na sekundę:",
+    {QT_TRANSLATE_NOOP("PortSettingsPage", "Port:"), "COM1", "COM1"},
+    {QT_TRANSLATE_NOOP("PortSettingsPage", "Liczba bitów na sekundę:"),
      "Custom|110|300|600|1200|2400|4800|9600|14400|19200|38400|56000|57600|115200|128000|256000",
      "19200"},
-    {"Bity danych:", "5|6|7|8", "8"},
-    {"Parzystosc:", "None|Odd|Even|Mark|Space", "None"},
-    {"Bity stopu:", "1|1.5|2", "1"},
-    {"Sterowanie przepływem:", "Hardware|Software|None|Custom", "None"},
+    {QT_TRANSLATE_NOOP("PortSettingsPage", "Bity danych:"), "5|6|7|8", "8"},
+    {QT_TRANSLATE_NOOP("PortSettingsPage", "Parzystosc:"), "None|Odd|Even|Mark|Space", "None"},
+    {QT_TRANSLATE_NOOP("PortSettingsPage", "Bity stopu:"), "1|1.5|2", "1"},
+    {QT_TRANSLATE_NOOP("PortSettingsPage", "Sterowanie przepływem:"),
+     "Hardware|Software|None|Custom", "None"},
 };
 
 const char* const kLampCaptions[PortSettingsPage::kLampCount] = {"CTS", "DSR", "RLSD", "RX", "TX"};
 } // namespace
 
 PortSettingsPage::PortSettingsPage(QWidget* parent)
-    : QFrame(parent), connect_(new QPushButton(QStringLiteral("Połącz"), this)),
-      disconnect_(new QPushButton(QStringLiteral("Rozłącz"), this)) {
+    : QFrame(parent), connect_(new QPushButton(tr("Połącz"), this)),
+      disconnect_(new QPushButton(tr("Rozłącz"), this)) {
     setObjectName(QStringLiteral("Ustawieniaportu"));
     PageStyle::makeSilver(this);
 
@@ -45,7 +49,7 @@ PortSettingsPage::PortSettingsPage(QWidget* parent)
         selectors_[std::size_t(i)] = box;
         box->addItems(QString::fromLatin1(design.values).split(QLatin1Char('|')));
         box->setCurrentText(QString::fromLatin1(design.current));
-        grid->addWidget(new QLabel(QString::fromUtf8(design.caption), this), i, 0);
+        grid->addWidget(new QLabel(tr(design.caption), this), i, 0);
         grid->addWidget(box, i, 1);
     }
 

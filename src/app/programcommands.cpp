@@ -56,7 +56,7 @@ bool ProgramCommands::mayReplaceProgram() {
 bool ProgramCommands::refusedWhileSending() {
     if (!programLocked())
         return false;
-    parts_.notifier().showError(QString::fromUtf16(AppMessages::kProgramLocked));
+    parts_.notifier().showError(AppMessages::programLocked());
     return true;
 }
 
@@ -285,7 +285,7 @@ void ProgramCommands::plotReleased(QPointF plotPosition) {
     if (shift.dx == 0 && shift.dy == 0)
         return; // a click: nothing moves, the simulation's trace stays
     if (programLocked()) {
-        parts_.notifier().notify(QString::fromUtf16(AppMessages::kProgramLocked));
+        parts_.notifier().notify(AppMessages::programLocked());
         return;
     }
     shift_ = shift;

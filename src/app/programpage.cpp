@@ -14,9 +14,9 @@
 ProgramPage::ProgramPage(QWidget* parent)
     : QWidget(parent), memo2_(PageStyle::makeMemo(QStringLiteral("Memo2"), true, this)),
       edit1_(new QLineEdit(this)), memo1_(new ProgramMemo(this)),
-      reportGroup_(new QGroupBox(QStringLiteral("Przekroczenia zasięgu manipulatora"), this)),
+      reportGroup_(new QGroupBox(tr("Przekroczenia zasięgu manipulatora"), this)),
       reportMemo_(PageStyle::makeMemo(QStringLiteral("CheckReportMemo"), true, reportGroup_)),
-      pathGroup_(new QGroupBox(QStringLiteral("Ruchy przez obszar zabroniony i oś Y"), this)),
+      pathGroup_(new QGroupBox(tr("Ruchy przez obszar zabroniony i oś Y"), this)),
       pathList_(new QTreeWidget(pathGroup_)) {
     setObjectName(QStringLiteral("Gkod"));
     edit1_->setObjectName(QStringLiteral("Edit1"));
@@ -34,8 +34,7 @@ ProgramPage::ProgramPage(QWidget* parent)
 
     pathGroup_->setObjectName(QStringLiteral("PathCheckGroup"));
     pathList_->setObjectName(QStringLiteral("PathFindingsList"));
-    pathList_->setHeaderLabels(
-        {QStringLiteral("Rodzaj"), QStringLiteral("Blok"), QStringLiteral("Opis")});
+    pathList_->setHeaderLabels({tr("Rodzaj"), tr("Blok"), tr("Opis")});
     pathList_->setRootIsDecorated(false);
     pathList_->setUniformRowHeights(true);
     pathList_->header()->setStretchLastSection(true);
@@ -62,8 +61,8 @@ namespace {
 
 QString kindText(const PathFinding& finding) {
     if (finding.kind == PathFindingKind::Zone)
-        return QStringLiteral("obszar zabroniony");
-    return finding.penDown ? QStringLiteral("oś Y, pisak w dół") : QStringLiteral("oś Y");
+        return ProgramPage::tr("obszar zabroniony");
+    return finding.penDown ? ProgramPage::tr("oś Y, pisak w dół") : ProgramPage::tr("oś Y");
 }
 
 } // namespace
@@ -85,7 +84,7 @@ void ProgramPage::showPathFindings(const PathCheckReport& report) {
     }
     if (total > kListedReachMessages) {
         auto* more = new QTreeWidgetItem(
-            {QString(), QString(), QStringLiteral("… i %1 dalszych").arg(total - items.size())});
+            {QString(), QString(), tr("… i %1 dalszych").arg(total - items.size())});
         more->setFlags(Qt::NoItemFlags);
         items << more;
     }
@@ -103,7 +102,7 @@ void ProgramPage::showReachMessages(const QStringList& lines, qsizetype total) {
     }
     QString text = lines.join(QLatin1Char('\n'));
     if (total > lines.size())
-        text += QStringLiteral("\n… i %1 dalszych").arg(total - lines.size());
+        text += QLatin1Char('\n') + tr("… i %1 dalszych").arg(total - lines.size());
     reportMemo_->setPlainText(text);
     reportGroup_->show();
 }

@@ -25,23 +25,22 @@ ProgramSettingsPage::ProgramSettingsPage(QWidget* parent)
     : QWidget(parent), round_(nullptr), removeRepeated_(nullptr), checkReach_(nullptr),
       showRapidMoves_(nullptr) {
     setObjectName(QStringLiteral("Ustawieniaprogramu"));
-    auto* settings = new QGroupBox(QStringLiteral("Ustawienia"), this);
-    round_ = tickedBox("CheckBox2", QStringLiteral("Zaokrąglanie współrzędnych"), settings);
-    removeRepeated_ =
-        tickedBox("CheckBox3", QStringLiteral("Usuwanie powtarzających sie wpisów"), settings);
+    auto* settings = new QGroupBox(tr("Ustawienia"), this);
+    round_ = tickedBox("CheckBox2", tr("Zaokrąglanie współrzędnych"), settings);
+    removeRepeated_ = tickedBox("CheckBox3", tr("Usuwanie powtarzających sie wpisów"), settings);
     checkReach_ = tickedBox("CheckBox6",
-                            QStringLiteral("Sprawdzenie czy kod nie przekracza\n"
-                                           "maksymalnego zasięgu manipulatora"),
+                            tr("Sprawdzenie czy kod nie przekracza\n"
+                               "maksymalnego zasięgu manipulatora"),
                             settings);
     auto* settingsLayout = new QVBoxLayout(settings);
     settingsLayout->addWidget(round_);
     settingsLayout->addWidget(removeRepeated_);
     settingsLayout->addWidget(checkReach_);
 
-    auto* colourGroup = new QGroupBox(QStringLiteral("Ustawienia kolorów"), this);
+    auto* colourGroup = new QGroupBox(tr("Ustawienia kolorów"), this);
     auto* grid = new QGridLayout(colourGroup);
-    grid->addWidget(new QLabel(QStringLiteral("Trajektoria"), colourGroup), 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("Interpolacja"), colourGroup), 0, 2);
+    grid->addWidget(new QLabel(tr("Trajektoria"), colourGroup), 0, 1);
+    grid->addWidget(new QLabel(tr("Interpolacja"), colourGroup), 0, 2);
     for (int row = 0; row < kPlotRowCount; ++row) {
         grid->addWidget(new QLabel(QString::fromLatin1(kRowCaptions[row]), colourGroup), row + 1,
                         0);
@@ -56,10 +55,9 @@ ProgramSettingsPage::ProgramSettingsPage(QWidget* parent)
             connect(shape, &ColorShape::colourChanged, this, &ProgramSettingsPage::coloursChanged);
         }
     }
-    showRapidMoves_ = tickedBox("CheckBox1", QStringLiteral("Pokaż ruch G00"), colourGroup);
+    showRapidMoves_ = tickedBox("CheckBox1", tr("Pokaż ruch G00"), colourGroup);
     grid->addWidget(showRapidMoves_, kPlotRowCount + 1, 0, 1, 3);
-    grid->addWidget(new QLabel(QStringLiteral("Postęp wysyłania"), colourGroup), kPlotRowCount + 2,
-                    0, 1, 2);
+    grid->addWidget(new QLabel(tr("Postęp wysyłania"), colourGroup), kPlotRowCount + 2, 0, 1, 2);
     progressShape_ = new ColorShape(QColor::fromRgb(kDefaultProgressColour), colourGroup);
     progressShape_->setObjectName(QStringLiteral("Shape%1").arg(kProgressShape));
     grid->addWidget(progressShape_, kPlotRowCount + 2, 2, Qt::AlignHCenter);

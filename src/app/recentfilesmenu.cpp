@@ -29,7 +29,7 @@ void RecentFilesMenu::rebuild() {
     menu_->clear();
     const QStringList& files = files_.files();
     if (files.isEmpty()) {
-        menu_->addAction(QString::fromUtf16(AppMessages::kNoRecentFiles))->setEnabled(false);
+        menu_->addAction(AppMessages::noRecentFiles())->setEnabled(false);
         return;
     }
     for (qsizetype i = 0; i < files.size(); ++i) {
@@ -43,7 +43,7 @@ void RecentFilesMenu::rebuild() {
         connect(item, &QAction::triggered, this, [this, file] { emit fileChosen(file); });
     }
     menu_->addSeparator();
-    QAction* clear = menu_->addAction(QString::fromUtf16(AppMessages::kClearRecentFiles));
+    QAction* clear = menu_->addAction(AppMessages::clearRecentFiles());
     clear->setObjectName(QStringLiteral("ClearRecentFiles"));
     connect(clear, &QAction::triggered, this, [this] {
         files_.clear();

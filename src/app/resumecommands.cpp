@@ -61,7 +61,7 @@ QString portFromFilePart(const QString& part) {
 std::optional<int> askInDialog(QWidget* parent, int suggested, int count) {
     bool ok = false;
     const int line =
-        QInputDialog::getInt(parent, ResumeTexts::kLineCaption, ResumeTexts::linePrompt(count),
+        QInputDialog::getInt(parent, ResumeTexts::lineCaption(), ResumeTexts::linePrompt(count),
                              suggested, 1, count, 1, &ok);
     if (!ok)
         return std::nullopt;
@@ -99,7 +99,7 @@ QString ResumeCommands::journalPath(const QString& portName) {
 void ResumeCommands::sendFromLine() {
     const int count = program_.lineCount();
     if (count == 0) {
-        window_.showError(ResumeTexts::kNothingToSend);
+        window_.showError(ResumeTexts::nothingToSend());
         return;
     }
     const qsizetype caret = window_.programPage()->programMemo()->caret().line;
@@ -183,7 +183,7 @@ void ResumeCommands::offer(const QString& path, const QString& port, bool connec
     }
     if (!connected) {
         pending_ = Pending{path, port, state->nextLine()};
-        window_.notify(ResumeTexts::kConnectToResume);
+        window_.notify(ResumeTexts::connectToResume());
         return;
     }
     goOn(state->nextLine());
@@ -211,7 +211,7 @@ bool ResumeCommands::bringProgram(const JournalState& state, const QString& path
 }
 
 void ResumeCommands::goOn(int next) {
-    if (window_.dialogs().confirm(ResumeTexts::kReferenceFirst)) {
+    if (window_.dialogs().confirm(ResumeTexts::referenceFirst())) {
         afterReference_ = next;
         controller_.link().referenceTravelChosen();
         return;

@@ -16,7 +16,7 @@ QLabel* makePanel(const char* name, QWidget* parent) {
 SimulationPage::SimulationPage(QWidget* parent)
     : QWidget(parent), positionPanel_(nullptr), movePanel_(nullptr) {
     setObjectName(QStringLiteral("Symulacja"));
-    auto* group = new QGroupBox(QStringLiteral("Pozycja efektora"), this);
+    auto* group = new QGroupBox(tr("Pozycja efektora"), this);
     positionPanel_ = makePanel("Image2", group);
     movePanel_ = makePanel("Image3", group);
     auto* inner = new QVBoxLayout(group);

@@ -149,10 +149,8 @@ void Station::wireTransfer() {
                                                         menus.resumeSending, menus.abortSending);
     ProgramCommands* commands = main_->programCommands();
     commands->setTransferQuery([link] { return link->state().sending(); });
-    main_->setCloseQuestion([link] {
-        return link->state().sending() ? QString::fromUtf16(AppMessages::kQuitWhileSending)
-                                       : QString();
-    });
+    main_->setCloseQuestion(
+        [link] { return link->state().sending() ? AppMessages::quitWhileSending() : QString(); });
     QObject::connect(commands, &ProgramCommands::programPrepared, main_.get(),
                      [this] { showEstimate(); });
     QObject::connect(&controller_->portSelectors(), &PortSelectors::baudRateChanged, main_.get(),

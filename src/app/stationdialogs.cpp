@@ -9,11 +9,6 @@
 
 #include <memory>
 
-namespace {
-const QString kProgramFilter = QStringLiteral("cnc (*.nc)");
-const QString kPictureFilter = QStringLiteral("Bitmapy (*.bmp)");
-} // namespace
-
 WindowDialogs::WindowDialogs(QWidget* owner) : QObject(nullptr), owner_(owner) {}
 
 QString WindowDialogs::runFileDialog(QFileDialog*& dialog, const char* name, bool save,
@@ -41,8 +36,8 @@ QMessageBox* WindowDialogs::makeQuestionBox(const QString& question, QWidget* ow
     auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf16(AppMessages::kCaption),
                                 question, QMessageBox::NoButton, owner);
     box->setObjectName(QStringLiteral("ConfirmBox"));
-    box->addButton(QStringLiteral("Tak"), QMessageBox::YesRole);
-    QPushButton* no = box->addButton(QStringLiteral("Nie"), QMessageBox::NoRole);
+    box->addButton(tr("Tak"), QMessageBox::YesRole);
+    QPushButton* no = box->addButton(tr("Nie"), QMessageBox::NoRole);
     box->setDefaultButton(no);
     box->setEscapeButton(no);
     return box;
@@ -55,16 +50,17 @@ bool WindowDialogs::confirm(const QString& question) {
 }
 
 QString WindowDialogs::openProgramFile() {
-    return runFileDialog(openDialog_, "OpenDialog1", false, kProgramFilter, folders_.program);
+    return runFileDialog(openDialog_, "OpenDialog1", false, tr("cnc (*.nc)"), folders_.program);
 }
 
 QString WindowDialogs::saveProgramFile() {
-    return runFileDialog(saveProgramDialog_, "SaveDialog2", true, kProgramFilter, folders_.program);
+    return runFileDialog(saveProgramDialog_, "SaveDialog2", true, tr("cnc (*.nc)"),
+                         folders_.program);
 }
 
 QString WindowDialogs::savePictureFile() {
-    return runFileDialog(savePictureDialog_, "SaveDialog1", true, kPictureFilter, folders_.picture,
-                         QStringLiteral("bmp"));
+    return runFileDialog(savePictureDialog_, "SaveDialog1", true, tr("Bitmapy (*.bmp)"),
+                         folders_.picture, QStringLiteral("bmp"));
 }
 
 std::optional<QColor> WindowDialogs::chooseColour() {
@@ -79,15 +75,12 @@ std::optional<QColor> WindowDialogs::chooseColour() {
 
 StationDialogs::UnsavedAnswer WindowDialogs::askUnsavedProgram() {
     QMessageBox box(QMessageBox::Warning, QString::fromUtf16(AppMessages::kCaption),
-                    QString::fromUtf16(AppMessages::kUnsavedProgram), QMessageBox::NoButton,
-                    owner_);
+                    AppMessages::unsavedProgram(), QMessageBox::NoButton, owner_);
     box.setObjectName(QStringLiteral("UnsavedProgramBox"));
-    QPushButton* save =
-        box.addButton(QString::fromUtf16(AppMessages::kSaveAnswer), QMessageBox::AcceptRole);
-    QPushButton* discard = box.addButton(QString::fromUtf16(AppMessages::kDiscardAnswer),
-                                         QMessageBox::DestructiveRole);
-    QPushButton* cancel =
-        box.addButton(QString::fromUtf16(AppMessages::kCancelAnswer), QMessageBox::RejectRole);
+    QPushButton* save = box.addButton(AppMessages::saveAnswer(), QMessageBox::AcceptRole);
+    QPushButton* discard =
+        box.addButton(AppMessages::discardAnswer(), QMessageBox::DestructiveRole);
+    QPushButton* cancel = box.addButton(AppMessages::cancelAnswer(), QMessageBox::RejectRole);
     box.setDefaultButton(save);
     box.setEscapeButton(cancel);
     box.exec();
@@ -99,5 +92,5 @@ StationDialogs::UnsavedAnswer WindowDialogs::askUnsavedProgram() {
 }
 
 bool WindowDialogs::confirmRestoreDefaults() {
-    return confirm(QString::fromUtf16(AppMessages::kRestoreDefaultsQuestion));
+    return confirm(AppMessages::restoreDefaultsQuestion());
 }

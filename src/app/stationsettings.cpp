@@ -58,10 +58,10 @@ Result<QString> StationSettings::changeGearRatio(const QString& text) {
 
 Result<QString> StationSettings::recompute() {
     if (microstep_ == 0)
-        return Failure{QString::fromUtf16(AppMessages::kDivisionByZero)};
+        return Failure{AppMessages::divisionByZero()};
     const double move = stepAngle_ * gearRatio_ / microstep_;
     if (!std::isfinite(move))
-        return Failure{QString::fromUtf16(AppMessages::kOverflow)};
+        return Failure{AppMessages::overflow()};
     minimalMove_ = move;
     return FormatReal(move);
 }

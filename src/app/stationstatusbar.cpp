@@ -1,5 +1,6 @@
 #include "app/stationstatusbar.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 
 #include <algorithm>
@@ -7,18 +8,22 @@
 namespace {
 struct PanelDesign {
     const char* text;
+    bool translated;
     int width;
     Qt::Alignment alignment;
 };
 
-// Initial text, design width and alignment of each panel.
+// Initial text (translated when shown; the axis names are not), design width
+// and alignment of each panel.
 const std::array<PanelDesign, StationStatusBar::kPanelCount> kPanels{{
-    {"Rozłączono", 65, Qt::AlignCenter},
-    {"Brak punktu referencyjnego", 150, Qt::AlignCenter},
-    {"Sterowanie automatyczne", 145, Qt::AlignLeft | Qt::AlignVCenter},
-    {"X:", 50, Qt::AlignLeft | Qt::AlignVCenter},
-    {"Y:", 50, Qt::AlignLeft | Qt::AlignVCenter},
-    {"", 50, Qt::AlignLeft | Qt::AlignVCenter},
+    {QT_TRANSLATE_NOOP("StationStatusBar", "Rozłączono"), true, 65, Qt::AlignCenter},
+    {QT_TRANSLATE_NOOP("StationStatusBar", "Brak punktu referencyjnego"), true, 150,
+     Qt::AlignCenter},
+    {QT_TRANSLATE_NOOP("StationStatusBar", "Sterowanie automatyczne"), true, 145,
+     Qt::AlignLeft | Qt::AlignVCenter},
+    {"X:", false, 50, Qt::AlignLeft | Qt::AlignVCenter},
+    {"Y:", false, 50, Qt::AlignLeft | Qt::AlignVCenter},
+    {"", false, 50, Qt::AlignLeft | Qt::AlignVCenter},
 }};
 } // namespace
 
@@ -28,7 +33,8 @@ StationStatusBar::StationStatusBar(QWidget* parent)
     setSizeGripEnabled(false);
     for (int i = 0; i < kPanelCount; ++i) {
         const PanelDesign& design = kPanels[static_cast<std::size_t>(i)];
-        auto* label = new QLabel(QString::fromUtf8(design.text), this);
+        auto* label =
+            new QLabel(design.translated ? tr(design.text) : QString::fromUtf8(design.text), this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setAlignment(design.alignment);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);

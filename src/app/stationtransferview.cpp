@@ -18,10 +18,10 @@ QString decimal(double value) {
 QString StationTransferView::estimateText(const ProgramFigures& figures, const TransferModel& model,
                                           qint64 lineBytes) {
     if (figures.lines == 0)
-        return QStringLiteral("Brak programu do wysłania");
+        return tr("Brak programu do wysłania");
     const double seconds = model.seconds(figures.lines, lineBytes);
-    return QStringLiteral("Program: %1 linii, rysowanie %2 mm, przejazdy %3 mm, "
-                          "podniesienia pisaka: %4. Czas wysyłania przy %5 b/s: około %6")
+    return tr("Program: %1 linii, rysowanie %2 mm, przejazdy %3 mm, "
+              "podniesienia pisaka: %4. Czas wysyłania przy %5 b/s: około %6")
         .arg(figures.lines)
         .arg(decimal(figures.drawnLength))
         .arg(decimal(figures.travelLength))

@@ -4,12 +4,16 @@
 #include "gcode/plotprogress.h"
 #include "gcode/programfigures.h"
 
+#include <QCoreApplication>
+
 class MainWindow;
 
 // The main window as the transfer shows on it: the panel on the page
 // "G-kod III", the status bar, the line being sent marked in Memo1, and the
 // acknowledged moves drawn over on the plot in the progress colour.
 class StationTransferView : public TransferView {
+    Q_DECLARE_TR_FUNCTIONS(StationTransferView)
+
 public:
     explicit StationTransferView(MainWindow& window) : window_(window) {}
 

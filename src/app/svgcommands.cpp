@@ -33,7 +33,7 @@ void SvgCommands::openDrawing() {
 bool SvgCommands::refusedWhileSending() {
     if (!parts_.programCommands->programLocked())
         return false;
-    parts_.notifier().notify(QString::fromUtf16(AppMessages::kProgramLocked));
+    parts_.notifier().notify(AppMessages::programLocked());
     return true;
 }
 
@@ -84,6 +84,7 @@ bool SvgCommands::optimizeProgram() {
 }
 
 QString ChooseDrawingFile(QWidget* owner) {
-    return QFileDialog::getOpenFileName(owner, QStringLiteral("Otwórz rysunek SVG"), QString(),
-                                        QStringLiteral("Rysunki SVG (*.svg);;Wszystkie pliki (*)"));
+    return QFileDialog::getOpenFileName(
+        owner, SvgCommands::tr("Otwórz rysunek SVG"), QString(),
+        SvgCommands::tr("Rysunki SVG (*.svg);;Wszystkie pliki (*)"));
 }
