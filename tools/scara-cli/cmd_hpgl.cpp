@@ -185,7 +185,7 @@ int runConvertHpgl(const QStringList& args) {
         lines = plotLinesFromText(*text);
     }
     if (!CheckPlotFile(*lines))
-        cli::err(hpgl::kPlotFileInvalid);
+        cli::err(hpgl::plotFileInvalid());
 
     // A fresh window starts numbering at the "Do:" value.
     const Result<qint32> start = readInteger(options.settings.lineStep);
