@@ -151,8 +151,7 @@ void ConverterWindow::askOpen() {
         openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
         openDialog_->setOption(QFileDialog::DontUseNativeDialog);
         openDialog_->setFileMode(QFileDialog::ExistingFile);
-        openDialog_->setNameFilters(
-            {QStringLiteral("hp-gl (*.plt *.hpgl *.hpg)"), tr("Wszystkie pliki (*)")});
+        openDialog_->setNameFilters({tr("hp-gl (*.plt *.hpgl *.hpg)"), tr("Wszystkie pliki (*)")});
         connect(openDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::openPlotFile);
         if (!lastFolder_.isEmpty())
             openDialog_->setDirectory(lastFolder_);
@@ -167,7 +166,7 @@ void ConverterWindow::askSave() {
         saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
         saveDialog_->setOption(QFileDialog::DontConfirmOverwrite);
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        saveDialog_->setNameFilter(QStringLiteral("g-code (*.nc)"));
+        saveDialog_->setNameFilter(tr("g-code (*.nc)"));
         saveDialog_->setDefaultSuffix(QStringLiteral("nc"));
         connect(saveDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::saveGcode);
         if (!lastFolder_.isEmpty())
