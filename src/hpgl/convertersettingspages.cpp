@@ -42,9 +42,9 @@ QStringList memoLines(const QPlainTextEdit* memo) {
 
 ConverterSettingsPages::ConverterSettingsPages(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("Pagecontrol1"));
-    addTab(createHeightsPage(), QStringLiteral("Ustawienia wysokosci"));
-    addTab(createGcodePage(), QStringLiteral("Ustawienia g-kodu"));
-    addTab(createNormalizePage(), QStringLiteral("Normalizacja HPGL"));
+    addTab(createHeightsPage(), tr("Ustawienia wysokosci"));
+    addTab(createGcodePage(), tr("Ustawienia g-kodu"));
+    addTab(createNormalizePage(), tr("Normalizacja HPGL"));
     setCurrentIndex(1);
 }
 
@@ -56,7 +56,7 @@ QWidget* ConverterSettingsPages::createHeightsPage() {
     page->setFont(font);
     for (int pen = 0; pen < 8; ++pen) {
         const int top = 25 + 25 * pen;
-        addLabel(page, QStringLiteral("Pisak %1").arg(pen + 1), QPoint(16, top));
+        addLabel(page, tr("Pisak %1").arg(pen + 1), QPoint(16, top));
         const QByteArray name = "Edit" + QByteArray::number(6 + pen);
         penFields_[size_t(pen)] =
             addField(page, name.constData(), QString::number(pen + 1), QRect(88, top, 49, 24));
@@ -70,15 +70,15 @@ QWidget* ConverterSettingsPages::createGcodePage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet2"));
     const ConverterSettings defaults;
-    addLabel(page, QStringLiteral("Numeracja linii:"), QPoint(16, 16));
-    addLabel(page, QStringLiteral("Od:"), QPoint(56, 42));
+    addLabel(page, tr("Numeracja linii:"), QPoint(16, 16));
+    addLabel(page, tr("Od:"), QPoint(56, 42));
     // "Od:" is shown as it always was; no operation reads it.
     fromField_ = addField(page, "Edit14", QStringLiteral("10"), QRect(96, 40, 49, 21));
-    addLabel(page, QStringLiteral("Do:"), QPoint(56, 67));
+    addLabel(page, tr("Do:"), QPoint(56, 67));
     stepField_ = addField(page, "Edit15", defaults.lineStep, QRect(96, 65, 49, 21));
-    addLabel(page, QStringLiteral("Dodaj na początku:"), QPoint(40, 100));
+    addLabel(page, tr("Dodaj na początku:"), QPoint(40, 100));
     headerMemo_ = addMemo(page, "Memo3", defaults.header, QRect(40, 120, 185, 89));
-    addLabel(page, QStringLiteral("Dodaj na końcu:"), QPoint(40, 220));
+    addLabel(page, tr("Dodaj na końcu:"), QPoint(40, 220));
     footerMemo_ = addMemo(page, "Memo4", defaults.footer, QRect(40, 240, 185, 89));
     return page;
 }
@@ -86,9 +86,9 @@ QWidget* ConverterSettingsPages::createGcodePage() {
 QWidget* ConverterSettingsPages::createNormalizePage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet3"));
-    addLabel(page, QStringLiteral("Kąt cięciwy łuków [°]:"), QPoint(16, 27));
+    addLabel(page, tr("Kąt cięciwy łuków [°]:"), QPoint(16, 27));
     chordField_ = addField(page, "Edit16", QStringLiteral("5"), QRect(176, 25, 49, 21));
-    addLabel(page, QStringLiteral("Margines obszaru roboczego:"), QPoint(16, 52));
+    addLabel(page, tr("Margines obszaru roboczego:"), QPoint(16, 52));
     marginField_ = addField(page, "Edit17", QStringLiteral("10"), QRect(176, 50, 49, 21));
     return page;
 }

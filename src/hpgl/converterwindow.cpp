@@ -37,17 +37,6 @@ constexpr auto kStepBudget = 40ms;
 constexpr qsizetype kFewestLinesPerStep = 256;
 constexpr qsizetype kMostLinesPerStep = 1 << 20;
 
-// The window's own texts beside the converter's (hpglmessages.h).
-const QStringList kPlotFileFilters = {QStringLiteral("hp-gl (*.plt *.hpgl *.hpg)"),
-                                      QStringLiteral("Wszystkie pliki (*)")};
-const QString kNormalizeOffer =
-    QStringLiteral("Normalizacja HPGL potrafi odczytać ten plik. Znormalizować go teraz?");
-const QString kNormalizeAnswer = QStringLiteral("Normalizuj");
-const QString kNormalizeAndFitAnswer = QStringLiteral("Normalizuj i dopasuj");
-const QString kKeepAnswer = QStringLiteral("Nie");
-const QString kNothingToInsert =
-    QStringLiteral("Brak g-kodu do wstawienia; najpierw wykonaj konwersję");
-
 ProgramMemo* createMemo(QWidget* parent, const char* name, QRect geometry) {
     auto* memo = new ProgramMemo(parent);
     memo->setObjectName(QLatin1String(name));
@@ -60,7 +49,7 @@ ProgramMemo* createMemo(QWidget* parent, const char* name, QRect geometry) {
 ConverterWindow::ConverterWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(QStringLiteral("HPGL -> GCODE "));
+    setWindowTitle(tr("HPGL -> GCODE "));
     setContextMenuPolicy(Qt::NoContextMenu); // the toolbar cannot be hidden
 
     auto* central = new QWidget(this);
@@ -96,33 +85,32 @@ ConverterWindow::~ConverterWindow() = default;
 void ConverterWindow::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = bar->addMenu(QStringLiteral("Plik"));
+    QMenu* file = bar->addMenu(tr("Plik"));
     file->setObjectName(QStringLiteral("Plik1"));
     busyCommands_ = {
-        addCommand(file, "Otwrz1", QStringLiteral("Otwórz plik hpgl"), &ConverterWindow::askOpen),
-        addCommand(file, "Zapisz1", QStringLiteral("Zapisz g-kod"), &ConverterWindow::askSave),
+        addCommand(file, "Otwrz1", tr("Otwórz plik hpgl"), &ConverterWindow::askOpen),
+        addCommand(file, "Zapisz1", tr("Zapisz g-kod"), &ConverterWindow::askSave),
     };
-    addCommand(file, "Zakocz1", QStringLiteral("Zakończ"), &ConverterWindow::quitStation);
-    busyCommands_
-        << addCommand(bar, "Konwersja1", QStringLiteral("Konwersja"), &ConverterWindow::convert)
-        << addCommand(bar, "Wyczy1", QStringLiteral("Wyczysc wszystko"), &ConverterWindow::clearAll)
-        << addCommand(bar, "Kopiujgkoddoschowka1", QStringLiteral("Kopiuj g-kod do schowka"),
-                      &ConverterWindow::copyGcode);
-    addCommand(bar, "Ustawienia1", QStringLiteral("Ustawienia"), &ConverterWindow::toggleSettings);
+    addCommand(file, "Zakocz1", tr("Zakończ"), &ConverterWindow::quitStation);
+    busyCommands_ << addCommand(bar, "Konwersja1", tr("Konwersja"), &ConverterWindow::convert)
+                  << addCommand(bar, "Wyczy1", tr("Wyczysc wszystko"), &ConverterWindow::clearAll)
+                  << addCommand(bar, "Kopiujgkoddoschowka1", tr("Kopiuj g-kod do schowka"),
+                                &ConverterWindow::copyGcode);
+    addCommand(bar, "Ustawienia1", tr("Ustawienia"), &ConverterWindow::toggleSettings);
     // The way from a drawing program's file to the main window's program,
     // in a row of its own: the menu bar has no room left for it.
     toolBar_ = addToolBar(QStringLiteral("HPGL"));
     toolBar_->setObjectName(QStringLiteral("ToolBar1"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
-    busyCommands_ << addCommand(toolBar_, "NormalizujHPGL1", QStringLiteral("Normalizuj HPGL"),
+    busyCommands_ << addCommand(toolBar_, "NormalizujHPGL1", tr("Normalizuj HPGL"),
                                 &ConverterWindow::normalizeOnly)
                   << addCommand(toolBar_, "Dopasujdoobszaruroboczego1",
-                                QStringLiteral("Dopasuj do obszaru roboczego"),
+                                tr("Dopasuj do obszaru roboczego"),
                                 &ConverterWindow::normalizeAndFit)
-                  << addCommand(toolBar_, "Optymalizuj1", QStringLiteral("Optymalizuj"),
+                  << addCommand(toolBar_, "Optymalizuj1", tr("Optymalizuj"),
                                 &ConverterWindow::optimizeOutput)
-                  << addCommand(toolBar_, "Wstawdoprogramu1", QStringLiteral("Wstaw do programu"),
+                  << addCommand(toolBar_, "Wstawdoprogramu1", tr("Wstaw do programu"),
                                 &ConverterWindow::insertIntoProgram);
 }
 
@@ -163,7 +151,7 @@ void ConverterWindow::askOpen() {
         openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
         openDialog_->setOption(QFileDialog::DontUseNativeDialog);
         openDialog_->setFileMode(QFileDialog::ExistingFile);
-        openDialog_->setNameFilters(kPlotFileFilters);
+        openDialog_->setNameFilters({tr("hp-gl (*.plt *.hpgl *.hpg)"), tr("Wszystkie pliki (*)")});
         connect(openDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::openPlotFile);
         if (!lastFolder_.isEmpty())
             openDialog_->setDirectory(lastFolder_);
@@ -178,7 +166,7 @@ void ConverterWindow::askSave() {
         saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
         saveDialog_->setOption(QFileDialog::DontConfirmOverwrite);
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        saveDialog_->setNameFilter(QStringLiteral("g-code (*.nc)"));
+        saveDialog_->setNameFilter(tr("g-code (*.nc)"));
         saveDialog_->setDefaultSuffix(QStringLiteral("nc"));
         connect(saveDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::saveGcode);
         if (!lastFolder_.isEmpty())
@@ -207,7 +195,7 @@ void ConverterWindow::openPlotFile(const QString& path) {
         if (options && normalizePlotText(input_->toPlainText(), *options))
             offerNormalizing();
         else
-            showMessage(hpgl::kPlotFileInvalid, false);
+            showMessage(hpgl::plotFileInvalid(), false);
         return;
     }
     progress_.setMaximum(int(std::min<qsizetype>(*sp0, std::numeric_limits<int>::max())));
@@ -252,7 +240,7 @@ void ConverterWindow::runSteps() {
         stepTimer_->start();
         break;
     case ConversionLoop::Outcome::Notice:
-        showMessage(hpgl::kConversionFinished, false, [this] { stepTimer_->start(); });
+        showMessage(hpgl::conversionFinished(), false, [this] { stepTimer_->start(); });
         break;
     case ConversionLoop::Outcome::Finished:
         finishConversion();
@@ -324,7 +312,7 @@ std::optional<ProgramText> ConverterWindow::outputToHandOn() {
         return std::nullopt;
     ProgramText lines = output_->program();
     if (lines.isEmpty() || (lines.lineCount() == 1 && lines.line(0).isEmpty())) {
-        showMessage(kNothingToInsert, false);
+        showMessage(tr("Brak g-kodu do wstawienia; najpierw wykonaj konwersję"), false);
         return std::nullopt;
     }
     return lines;
@@ -379,14 +367,15 @@ void ConverterWindow::normalizeInput(bool fit) {
 
 void ConverterWindow::offerNormalizing() {
     auto* box = new QMessageBox(QMessageBox::Question, QGuiApplication::applicationDisplayName(),
-                                hpgl::kPlotFileInvalid, QMessageBox::NoButton, this);
+                                hpgl::plotFileInvalid(), QMessageBox::NoButton, this);
     box->setObjectName(QStringLiteral("NormalizeQuestion"));
-    box->setInformativeText(kNormalizeOffer);
-    QPushButton* normalize = box->addButton(kNormalizeAnswer, QMessageBox::AcceptRole);
+    box->setInformativeText(
+        tr("Normalizacja HPGL potrafi odczytać ten plik. Znormalizować go teraz?"));
+    QPushButton* normalize = box->addButton(tr("Normalizuj"), QMessageBox::AcceptRole);
     normalize->setObjectName(QStringLiteral("NormalizeButton"));
-    QPushButton* fit = box->addButton(kNormalizeAndFitAnswer, QMessageBox::AcceptRole);
+    QPushButton* fit = box->addButton(tr("Normalizuj i dopasuj"), QMessageBox::AcceptRole);
     fit->setObjectName(QStringLiteral("NormalizeFitButton"));
-    QPushButton* keep = box->addButton(kKeepAnswer, QMessageBox::RejectRole);
+    QPushButton* keep = box->addButton(tr("Nie"), QMessageBox::RejectRole);
     keep->setObjectName(QStringLiteral("KeepButton"));
     box->setDefaultButton(normalize);
     box->setEscapeButton(keep);

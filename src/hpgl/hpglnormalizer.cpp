@@ -4,6 +4,8 @@
 #include "hpgl/hpglreader.h"
 #include "hpgl/integertext.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -231,9 +233,10 @@ Result<QString> FormatNormalizedPlot(const NormalizedPlot& plot) {
 
 QString droppedSummary(const NormalizedPlot& plot) {
     if (plot.dropped.isEmpty())
-        return QStringLiteral("Nie pominięto żadnej instrukcji");
+        return QCoreApplication::translate("hpgl", "Nie pominięto żadnej instrukcji");
     QStringList parts;
     for (auto it = plot.dropped.cbegin(); it != plot.dropped.cend(); ++it)
         parts << QStringLiteral("%1 (%2)").arg(it.key()).arg(it.value());
-    return QStringLiteral("Pominięte instrukcje: ") + parts.join(QStringLiteral(", "));
+    return QCoreApplication::translate("hpgl", "Pominięte instrukcje: %1")
+        .arg(parts.join(QStringLiteral(", ")));
 }

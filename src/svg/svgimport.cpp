@@ -215,9 +215,9 @@ SvgGeometry geometryOf(const Recording& r, double toleranceMm) {
     geometry.lines = flattenAll(r, pens, pageTransform(r.facts), toleranceMm);
     QMap<QString, int> notDrawn = r.facts.notDrawn;
     if (r.counts.textWithoutFont > 0)
-        notDrawn.insert(svg::kKindTextWithoutFont, r.counts.textWithoutFont);
-    if (r.counts.images > notDrawn.value(svg::kKindImage))
-        notDrawn.insert(svg::kKindImage, r.counts.images);
+        notDrawn.insert(svg::kindTextWithoutFont(), r.counts.textWithoutFont);
+    if (r.counts.images > notDrawn.value(svg::kindImage()))
+        notDrawn.insert(svg::kindImage(), r.counts.images);
     for (auto it = notDrawn.cbegin(); it != notDrawn.cend(); ++it)
         geometry.notes << svg::reportNotDrawn(it.key(), it.value());
     // Text reaches the recorder as glyph outlines, as paths of its own.

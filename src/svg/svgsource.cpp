@@ -152,7 +152,7 @@ Result<SvgFacts> pageOf(const Root& root, const QString& name) {
         const QString text = texts[i]->trimmed();
         if (text.isEmpty() || text.endsWith(u'%')) {
             if (!hasViewBox)
-                return Failure{svg::badSize(name, text.isEmpty() ? u"brak"_qs : text)};
+                return Failure{svg::badSize(name, text.isEmpty() ? svg::missingValue() : text)};
             *sizes[i] = (i == 0 ? facts.viewBox.width() : facts.viewBox.height()) * 25.4 / 96;
             continue;
         }
@@ -227,7 +227,7 @@ public:
         f.layers = layers_;
         f.textElements = texts_;
         if (images_ > 0)
-            f.notDrawn.insert(svg::kKindImage, images_);
+            f.notDrawn.insert(svg::kindImage(), images_);
         for (auto it = unknown_.cbegin(); it != unknown_.cend(); ++it)
             f.notDrawn.insert(svg::kindUnknownElement(it.key(), it->firstLine), it->count);
         return facts;

@@ -16,6 +16,8 @@ private slots:
     void badDocuments_data();
     void badDocuments();
     void tooLargeFile();
+    void percentSignsKeptInMessages_data();
+    void percentSignsKeptInMessages();
     void fittedIntoTheReach_data();
     void fittedIntoTheReach();
     void pensAndTravel();
@@ -86,6 +88,36 @@ void SvgImportTest::tooLargeFile() {
     QVERIFY(!imported.ok());
     QVERIFY2(imported.error().contains(u"ma ponad 64 MB"), qPrintable(imported.error()));
     QVERIFY(imported.error().contains(name));
+}
+
+// A file name or a value from the file that holds "%2" or "%3" is shown as
+// it is, the line number in its own place.
+void SvgImportTest::percentSignsKeptInMessages_data() {
+    QTest::addColumn<QByteArray>("data");
+    QTest::addColumn<QString>("message");
+    const QByteArray head = "<svg xmlns='http://www.w3.org/2000/svg' width='10mm' height='10mm' "
+                            "viewBox='0 0 10 10'>";
+    QTest::newRow("value from the file")
+        << head + "\n<path d='M %3 0 L NaN %2' stroke='black'/></svg>"
+        << u"\"a%2b%3.svg\" ma liczbę spoza zakresu \"M %3 0 L NaN %2\" (linia 2)"_qs;
+    QTest::newRow("use target") << head + "\n<use href='#%2%3'/></svg>"
+                                << u"\"a%2b%3.svg\": element <use> odwołuje się do "
+                                   "nieistniejącego elementu \"#%2%3\" (linia 2)"_qs;
+    QByteArray deep = head;
+    for (int i = 0; i < 300; ++i)
+        deep += "<g>\n";
+    QTest::newRow("deep nesting")
+        << deep
+        << u"\"a%2b%3.svg\" ma elementy zagnieżdżone głębiej niż 200 poziomów "
+           "(linia 200)"_qs;
+}
+
+void SvgImportTest::percentSignsKeptInMessages() {
+    QFETCH(QByteArray, data);
+    QFETCH(QString, message);
+    const Result<SvgImport> imported = ImportSvg(data, u"a%2b%3.svg"_qs, {});
+    QVERIFY(!imported.ok());
+    QVERIFY2(imported.error().contains(message), qPrintable(imported.error()));
 }
 
 void SvgImportTest::fittedIntoTheReach_data() {

@@ -10,30 +10,30 @@
 
 namespace {
 
-const char kCheckHelp[] =
-    "usage: scara-cli check FILE [--forbidden R] [--raw]\n"
-    "\n"
-    "Prepares the program with the station's default settings (or, with --raw,\n"
-    "takes its lines as they are) and checks every move, starting at the home\n"
-    "point X 500, Y 0, for what the arm cannot draw well:\n"
-    "  reach  the target lies beyond the arm's reach of 500 units\n"
-    "  zone   the straight move comes closer to the base than R (default 150,\n"
-    "         the station's \"Obszar zabroniony\")\n"
-    "  elbow  the move touches or crosses the Y axis, so the elbow turns over\n"
-    "\n"
-    "Prints one finding a line: the block's N word, TAB, the kind, TAB, the\n"
-    "station's text. Exit status 0 without findings, 3 with findings, 1 on an\n"
-    "error (the station's message on standard error).\n";
+const char kCheckHelp[] = QT_TRANSLATE_NOOP(
+    "cli", "usage: scara-cli check FILE [--forbidden R] [--raw]\n"
+           "\n"
+           "Prepares the program with the station's default settings (or, with --raw,\n"
+           "takes its lines as they are) and checks every move, starting at the home\n"
+           "point X 500, Y 0, for what the arm cannot draw well:\n"
+           "  reach  the target lies beyond the arm's reach of 500 units\n"
+           "  zone   the straight move comes closer to the base than R (default 150,\n"
+           "         the station's \"Obszar zabroniony\")\n"
+           "  elbow  the move touches or crosses the Y axis, so the elbow turns over\n"
+           "\n"
+           "Prints one finding a line: the block's N word, TAB, the kind, TAB, the\n"
+           "station's text. Exit status 0 without findings, 3 with findings, 1 on an\n"
+           "error (the station's message on standard error).\n");
 
 int usageError(const QString& message) {
     cli::err(QStringLiteral("scara-cli: ") + message);
-    std::fputs(kCheckHelp, stderr);
+    cli::print(stderr, cli::text(kCheckHelp));
     return 2;
 }
 
 int runCheck(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kCheckHelp, stdout);
+        cli::print(stdout, cli::text(kCheckHelp));
         return 0;
     }
     QString file;
@@ -45,27 +45,28 @@ int runCheck(const QStringList& args) {
             raw = true;
         } else if (arg == QLatin1String("--forbidden")) {
             if (i + 1 >= args.size())
-                return usageError(QStringLiteral("--forbidden needs a value"));
+                return usageError(QCoreApplication::translate("cli", "--forbidden needs a value"));
             const Result<double> radius = ParseReal(args[++i]);
             if (!radius) {
                 cli::err(radius.error());
                 return 1;
             }
             if (!(*radius > 0.0)) {
-                cli::err(QStringLiteral("scara-cli: --forbidden needs a positive number"));
+                cli::err(QCoreApplication::translate(
+                    "cli", "scara-cli: --forbidden needs a positive number"));
                 return 1;
             }
             settings.forbiddenRadius = *radius;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return usageError(QStringLiteral("unknown option ") + arg);
+            return usageError(QCoreApplication::translate("cli", "unknown option %1").arg(arg));
         } else if (file.isEmpty()) {
             file = arg;
         } else {
-            return usageError(QStringLiteral("one program file only"));
+            return usageError(QCoreApplication::translate("cli", "one program file only"));
         }
     }
     if (file.isEmpty())
-        return usageError(QStringLiteral("no program file given"));
+        return usageError(QCoreApplication::translate("cli", "no program file given"));
 
     Result<ProgramText> program = ReadProgramFile(file);
     if (!program) {
@@ -109,6 +110,8 @@ int runCheck(const QStringList& args) {
 }
 
 CliRegistration checkRegistration{
-    {"check", "check the moves of a program: reach, forbidden zone, elbow swings", &runCheck}};
+    {"check",
+     QT_TRANSLATE_NOOP("cli", "check the moves of a program: reach, forbidden zone, elbow swings"),
+     &runCheck}};
 
 } // namespace

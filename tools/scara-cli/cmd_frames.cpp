@@ -8,19 +8,19 @@
 
 namespace {
 
-const char kFramesHelp[] =
-    "usage: scara-cli frames FILE [--address AA]\n"
-    "\n"
-    "Prints, for every line of FILE as it stands (not prepared), the frame the\n"
-    "program transfer sends for it, as the transfer log shows it: \":\", the\n"
-    "controller address, the function code 20, the line byte for byte, and the\n"
-    "four upper-case hex digits of its CRC-16/MODBUS checksum, without the CR LF\n"
-    "that follows it on the wire. One frame per output line, ended by LF; the\n"
-    "file's 8-bit bytes go out unchanged. FILE's lines may end in CR LF, LF or CR.\n"
-    "\n"
-    "  --address AA  the controller address (default 05)\n"
-    "\n"
-    "Exit status 0; 1 when the file cannot be read, 2 on a usage error.\n";
+const char kFramesHelp[] = QT_TRANSLATE_NOOP(
+    "cli", "usage: scara-cli frames FILE [--address AA]\n"
+           "\n"
+           "Prints, for every line of FILE as it stands (not prepared), the frame the\n"
+           "program transfer sends for it, as the transfer log shows it: \":\", the\n"
+           "controller address, the function code 20, the line byte for byte, and the\n"
+           "four upper-case hex digits of its CRC-16/MODBUS checksum, without the CR LF\n"
+           "that follows it on the wire. One frame per output line, ended by LF; the\n"
+           "file's 8-bit bytes go out unchanged. FILE's lines may end in CR LF, LF or CR.\n"
+           "\n"
+           "  --address AA  the controller address (default 05)\n"
+           "\n"
+           "Exit status 0; 1 when the file cannot be read, 2 on a usage error.\n");
 
 bool isPlainAddress(const QString& text) {
     if (text.isEmpty())
@@ -34,13 +34,13 @@ bool isPlainAddress(const QString& text) {
 
 int usageError(const QString& message) {
     cli::err(QStringLiteral("scara-cli frames: ") + message);
-    std::fputs(kFramesHelp, stderr);
+    cli::print(stderr, cli::text(kFramesHelp));
     return 2;
 }
 
 int runFrames(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kFramesHelp, stdout);
+        cli::print(stdout, cli::text(kFramesHelp));
         return 0;
     }
     QString file;
@@ -49,22 +49,22 @@ int runFrames(const QStringList& args) {
         const QString& arg = args[i];
         if (arg == QLatin1String("--address")) {
             if (i + 1 >= args.size())
-                return usageError(QStringLiteral("--address needs a value"));
+                return usageError(QCoreApplication::translate("cli", "--address needs a value"));
             const QString value = args[++i];
             if (!isPlainAddress(value))
-                return usageError(
-                    QStringLiteral("the address must be printable ASCII without ':'"));
+                return usageError(QCoreApplication::translate(
+                    "cli", "the address must be printable ASCII without ':'"));
             address = value.toLatin1();
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return usageError(QStringLiteral("unknown option ") + arg);
+            return usageError(QCoreApplication::translate("cli", "unknown option %1").arg(arg));
         } else if (file.isEmpty()) {
             file = arg;
         } else {
-            return usageError(QStringLiteral("only one FILE"));
+            return usageError(QCoreApplication::translate("cli", "only one FILE"));
         }
     }
     if (file.isEmpty())
-        return usageError(QStringLiteral("FILE is missing"));
+        return usageError(QCoreApplication::translate("cli", "FILE is missing"));
 
     const Result<ProgramText> program = ReadProgramFile(file);
     if (!program) {
@@ -84,6 +84,8 @@ int runFrames(const QStringList& args) {
     return 0;
 }
 
-CliRegistration reg{{"frames", "print the transfer's frame for every line of a file", &runFrames}};
+CliRegistration reg{
+    {"frames", QT_TRANSLATE_NOOP("cli", "print the transfer's frame for every line of a file"),
+     &runFrames}};
 
 } // namespace

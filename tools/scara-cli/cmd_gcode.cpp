@@ -13,39 +13,39 @@
 
 namespace {
 
-const char kPrepareHelp[] =
-    "usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]\n"
-    "                         [--dx N] [--dy N] [--report-shifts] [-o OUT]\n"
-    "\n"
-    "Prepares a G-code program as the station does when it opens a file: rounds\n"
-    "X, Y and Z (halves to even), adds the shift, writes every block in canonical\n"
-    "form, drops blocks that repeat the previous point, checks the arm's reach and\n"
-    "stops after the block with M30 (or at the last line).\n"
-    "\n"
-    "The prepared program goes to OUT (a file is replaced only when complete; a\n"
-    "device or FIFO is written into) or to standard output, with CR LF line ends\n"
-    "and the file's 8-bit bytes unchanged; the check report goes to standard\n"
-    "error: the blocks beyond the reach, and the shift lines when a shift is\n"
-    "given. Exit status 0; on an error the station's message goes to standard\n"
-    "error, nothing is written and the status is 1.\n"
-    "\n"
-    "  --no-round        keep X, Y and Z as written (Zaokraglanie wspolrzednych off)\n"
-    "  --keep-repeats    keep blocks that repeat the previous point\n"
-    "  --no-reach-check  do not check the 500-unit reach\n"
-    "  --dx N, --dy N    shift the drawing by N plot units (whole numbers)\n"
-    "  --report-shifts   report the shift lines of every block, also for a shift of 0\n"
-    "  -o OUT            write the prepared program to OUT (\"-\": standard output)\n";
+const char kPrepareHelp[] = QT_TRANSLATE_NOOP(
+    "cli", "usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]\n"
+           "                         [--dx N] [--dy N] [--report-shifts] [-o OUT]\n"
+           "\n"
+           "Prepares a G-code program as the station does when it opens a file: rounds\n"
+           "X, Y and Z (halves to even), adds the shift, writes every block in canonical\n"
+           "form, drops blocks that repeat the previous point, checks the arm's reach and\n"
+           "stops after the block with M30 (or at the last line).\n"
+           "\n"
+           "The prepared program goes to OUT (a file is replaced only when complete; a\n"
+           "device or FIFO is written into) or to standard output, with CR LF line ends\n"
+           "and the file's 8-bit bytes unchanged; the check report goes to standard\n"
+           "error: the blocks beyond the reach, and the shift lines when a shift is\n"
+           "given. Exit status 0; on an error the station's message goes to standard\n"
+           "error, nothing is written and the status is 1.\n"
+           "\n"
+           "  --no-round        keep X, Y and Z as written (Zaokraglanie wspolrzednych off)\n"
+           "  --keep-repeats    keep blocks that repeat the previous point\n"
+           "  --no-reach-check  do not check the 500-unit reach\n"
+           "  --dx N, --dy N    shift the drawing by N plot units (whole numbers)\n"
+           "  --report-shifts   report the shift lines of every block, also for a shift of 0\n"
+           "  -o OUT            write the prepared program to OUT (\"-\": standard output)\n");
 
-const char kPlotHelp[] =
-    "usage: scara-cli plot FILE -o OUT.bmp|OUT.png [--background IMAGE]\n"
-    "\n"
-    "Prepares the program with the default settings and saves the 1000 x 500 plot\n"
-    "as the station draws it: the background (the station's default grid, or\n"
-    "IMAGE drawn unscaled at the top-left corner) and the program's moves in the\n"
-    "default trajectory colours. PNG when OUT ends in .png, otherwise a Windows\n"
-    "bitmap (also for \"-o -\", standard output). Exit status 0; on an error the\n"
-    "station's message goes to standard error, no picture is written and the\n"
-    "status is 1.\n";
+const char kPlotHelp[] = QT_TRANSLATE_NOOP(
+    "cli", "usage: scara-cli plot FILE -o OUT.bmp|OUT.png [--background IMAGE]\n"
+           "\n"
+           "Prepares the program with the default settings and saves the 1000 x 500 plot\n"
+           "as the station draws it: the background (the station's default grid, or\n"
+           "IMAGE drawn unscaled at the top-left corner) and the program's moves in the\n"
+           "default trajectory colours. PNG when OUT ends in .png, otherwise a Windows\n"
+           "bitmap (also for \"-o -\", standard output). Exit status 0; on an error the\n"
+           "station's message goes to standard error, no picture is written and the\n"
+           "status is 1.\n");
 
 struct Options {
     QString file;
@@ -57,7 +57,7 @@ struct Options {
 
 int usageError(const QString& message, const char* help) {
     cli::err(QStringLiteral("scara-cli: ") + message);
-    std::fputs(help, stderr);
+    cli::print(stderr, cli::text(help));
     return 2;
 }
 
@@ -82,7 +82,8 @@ std::optional<int> parseOptions(const QStringList& args, Options& options, bool 
         } else if (shiftAllowed && (arg == QLatin1String("--dx") || arg == QLatin1String("--dy"))) {
             const std::optional<QString> text = value();
             if (!text)
-                return usageError(arg + QStringLiteral(" needs a value"), help);
+                return usageError(QCoreApplication::translate("cli", "%1 needs a value").arg(arg),
+                                  help);
             const Result<qint32> n = ParseWhole(*text);
             if (!n) {
                 cli::err(n.error());
@@ -93,23 +94,25 @@ std::optional<int> parseOptions(const QStringList& args, Options& options, bool 
         } else if (arg == QLatin1String("-o")) {
             const std::optional<QString> text = value();
             if (!text)
-                return usageError(QStringLiteral("-o needs a file name"), help);
+                return usageError(QCoreApplication::translate("cli", "-o needs a file name"), help);
             options.out = *text;
         } else if (!shiftAllowed && arg == QLatin1String("--background")) {
             const std::optional<QString> text = value();
             if (!text)
-                return usageError(QStringLiteral("--background needs a file name"), help);
+                return usageError(
+                    QCoreApplication::translate("cli", "--background needs a file name"), help);
             options.background = *text;
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return usageError(QStringLiteral("unknown option ") + arg, help);
+            return usageError(QCoreApplication::translate("cli", "unknown option %1").arg(arg),
+                              help);
         } else if (options.file.isEmpty()) {
             options.file = arg;
         } else {
-            return usageError(QStringLiteral("one program file only"), help);
+            return usageError(QCoreApplication::translate("cli", "one program file only"), help);
         }
     }
     if (options.file.isEmpty())
-        return usageError(QStringLiteral("no program file given"), help);
+        return usageError(QCoreApplication::translate("cli", "no program file given"), help);
     return std::nullopt;
 }
 
@@ -143,7 +146,7 @@ void writeReport(const CheckReport& report, std::uint8_t kinds) {
 
 int runPrepare(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kPrepareHelp, stdout);
+        cli::print(stdout, cli::text(kPrepareHelp));
         return 0;
     }
     Options options;
@@ -189,14 +192,15 @@ int runPrepare(const QStringList& args) {
 
 int runPlot(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kPlotHelp, stdout);
+        cli::print(stdout, cli::text(kPlotHelp));
         return 0;
     }
     Options options;
     if (const std::optional<int> code = parseOptions(args, options, false, kPlotHelp))
         return *code;
     if (options.out.isEmpty())
-        return usageError(QStringLiteral("-o OUT.bmp or -o OUT.png is required"), kPlotHelp);
+        return usageError(
+            QCoreApplication::translate("cli", "-o OUT.bmp or -o OUT.png is required"), kPlotHelp);
     QImage background = MakeDefaultBackground();
     if (!options.background.isEmpty()) {
         Result<QImage> read = ReadBackgroundFile(options.background);
@@ -234,8 +238,11 @@ int runPlot(const QStringList& args) {
 }
 
 CliRegistration prepareRegistration{
-    {"prepare", "prepare a G-code program as the station does (round, shift, check)", &runPrepare}};
+    {"prepare",
+     QT_TRANSLATE_NOOP("cli", "prepare a G-code program as the station does (round, shift, check)"),
+     &runPrepare}};
 CliRegistration plotRegistration{
-    {"plot", "save the trajectory plot of a G-code program as BMP or PNG", &runPlot}};
+    {"plot", QT_TRANSLATE_NOOP("cli", "save the trajectory plot of a G-code program as BMP or PNG"),
+     &runPlot}};
 
 } // namespace

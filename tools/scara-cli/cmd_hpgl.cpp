@@ -17,27 +17,28 @@ namespace {
 
 constexpr qsizetype kLinesPerPiece = 65536;
 
-const char kConvertUsage[] =
-    "usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]\n"
-    "                              [--travel-height N] [--step N]\n"
-    "                              [--normalize] [--fit] [--margin N] [--chord-degrees A]\n"
-    "                              [--skip-empty-lines]\n"
-    "Converts the plot file with the converter window's settings (pen heights\n"
-    "1..8, travel height 10, line numbers from 10 in steps of 10) and writes\n"
-    "the G-code (CR LF) to OUT (\"-\": standard output) or standard output. On\n"
-    "an error the lines emitted before it are written and the command exits\n"
-    "with 1. Like the window, the conversion stops at an empty line; when lines\n"
-    "follow it, that is an error too (exit 1, the line named), unless\n"
-    "--skip-empty-lines lets it pass over empty lines.\n"
-    "--normalize first brings a plot file of any common layout to one\n"
-    "instruction a line; --fit also scales and moves it into the working area.\n";
+const char kConvertUsage[] = QT_TRANSLATE_NOOP(
+    "cli", "usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]\n"
+           "                              [--travel-height N] [--step N]\n"
+           "                              [--normalize] [--fit] [--margin N] [--chord-degrees A]\n"
+           "                              [--skip-empty-lines]\n"
+           "Converts the plot file with the converter window's settings (pen heights\n"
+           "1..8, travel height 10, line numbers from 10 in steps of 10) and writes\n"
+           "the G-code (CR LF) to OUT (\"-\": standard output) or standard output. On\n"
+           "an error the lines emitted before it are written and the command exits\n"
+           "with 1. Like the window, the conversion stops at an empty line; when lines\n"
+           "follow it, that is an error too (exit 1, the line named), unless\n"
+           "--skip-empty-lines lets it pass over empty lines.\n"
+           "--normalize first brings a plot file of any common layout to one\n"
+           "instruction a line; --fit also scales and moves it into the working area.\n");
 
-const char kNormalizeUsage[] =
+const char kNormalizeUsage[] = QT_TRANSLATE_NOOP(
+    "cli",
     "usage: scara-cli normalize-hpgl FILE [--fit] [--margin N] [--chord-degrees A] [-o OUT]\n"
     "Writes the plot file one instruction a line (IN;, SPn;, PUx y;, PDx y;),\n"
     "arcs and circles as chords (5 degrees unless given), other instructions\n"
     "left out and counted on standard error. --fit scales and moves the drawing\n"
-    "into the arm's working area, the margin (10 unless given) kept free.\n";
+    "into the arm's working area, the margin (10 unless given) kept free.\n");
 
 struct ConvertOptions {
     QString input;
@@ -95,7 +96,8 @@ bool parseConvertOptions(const QStringList& args, ConvertOptions& options) {
         } else if (arg == QLatin1String("--pen-heights") && hasValue) {
             const QStringList heights = args[++i].split(u',');
             if (heights.size() != 8) {
-                cli::err(QStringLiteral("convert-hpgl: --pen-heights needs eight values"));
+                cli::err(QCoreApplication::translate(
+                    "cli", "convert-hpgl: --pen-heights needs eight values"));
                 return false;
             }
             for (size_t pen = 0; pen < 8; ++pen)
@@ -109,12 +111,13 @@ bool parseConvertOptions(const QStringList& args, ConvertOptions& options) {
         } else if (!arg.startsWith(u'-') && options.input.isEmpty()) {
             options.input = arg;
         } else {
-            cli::err(QStringLiteral("convert-hpgl: unexpected argument '%1'").arg(arg));
+            cli::err(QCoreApplication::translate("cli", "convert-hpgl: unexpected argument '%1'")
+                         .arg(arg));
             return false;
         }
     }
     if (options.input.isEmpty()) {
-        std::fputs(kConvertUsage, stderr);
+        cli::print(stderr, cli::text(kConvertUsage));
         return false;
     }
     return true;
@@ -162,7 +165,7 @@ private:
 
 int runConvertHpgl(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kConvertUsage, stdout);
+        cli::print(stdout, cli::text(kConvertUsage));
         return 0;
     }
     ConvertOptions options;
@@ -185,7 +188,7 @@ int runConvertHpgl(const QStringList& args) {
         lines = plotLinesFromText(*text);
     }
     if (!CheckPlotFile(*lines))
-        cli::err(hpgl::kPlotFileInvalid);
+        cli::err(hpgl::plotFileInvalid());
 
     // A fresh window starts numbering at the "Do:" value.
     const Result<qint32> start = readInteger(options.settings.lineStep);
@@ -220,7 +223,8 @@ int runConvertHpgl(const QStringList& args) {
     if (loop.hasRemainingContent()) {
         // What was converted is not the whole drawing.
         cli::err(hpgl::stoppedAtEmptyLine(loop.linesTaken() + 1));
-        cli::err(QStringLiteral("scara-cli: --skip-empty-lines converts the lines after it"));
+        cli::err(QCoreApplication::translate(
+            "cli", "scara-cli: --skip-empty-lines converts the lines after it"));
         return 1;
     }
     return written ? 0 : 1;
@@ -228,7 +232,7 @@ int runConvertHpgl(const QStringList& args) {
 
 int runNormalizeHpgl(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kNormalizeUsage, stdout);
+        cli::print(stdout, cli::text(kNormalizeUsage));
         return 0;
     }
     ConvertOptions options;
@@ -242,12 +246,12 @@ int runNormalizeHpgl(const QStringList& args) {
         } else if (!args[i].startsWith(u'-') && options.input.isEmpty()) {
             options.input = args[i];
         } else {
-            std::fputs(kNormalizeUsage, stderr);
+            cli::print(stderr, cli::text(kNormalizeUsage));
             return 2;
         }
     }
     if (options.input.isEmpty()) {
-        std::fputs(kNormalizeUsage, stderr);
+        cli::print(stderr, cli::text(kNormalizeUsage));
         return 2;
     }
     const Result<QString> text = readPlotFile(options.input);
@@ -267,10 +271,12 @@ int runNormalizeHpgl(const QStringList& args) {
     return sink.finish() ? 0 : 1;
 }
 
-CliRegistration normalizeReg{{"normalize-hpgl",
-                              "bring a plot file to one instruction a line, optionally fitted",
-                              &runNormalizeHpgl}};
-CliRegistration convertReg{
-    {"convert-hpgl", "convert an HPGL plot file to G-code", &runConvertHpgl}};
+CliRegistration normalizeReg{
+    {"normalize-hpgl",
+     QT_TRANSLATE_NOOP("cli", "bring a plot file to one instruction a line, optionally fitted"),
+     &runNormalizeHpgl}};
+CliRegistration convertReg{{"convert-hpgl",
+                            QT_TRANSLATE_NOOP("cli", "convert an HPGL plot file to G-code"),
+                            &runConvertHpgl}};
 
 } // namespace

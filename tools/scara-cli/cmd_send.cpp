@@ -28,53 +28,53 @@
 
 namespace {
 
-const char kSendHelp[] =
-    "usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]\n"
-    "                      [--from K] [--trace FILE] [--journal FILE]\n"
-    "                      [--resume JOURNAL [--home]]\n"
-    "\n"
-    "Sends a program to the arm's controller as \"Wyslij program\" does. Opens\n"
-    "the port (8 data bits, no parity, 1 stop bit, no flow control), sends the\n"
-    "connect frame and waits for its acknowledgement, then sends the program\n"
-    "line by line: the first line at once, each acknowledgement sends the next\n"
-    "line at once, and the current line goes again every 500 ms while none comes.\n"
-    "\n"
-    "The program is FILE prepared with the station's default settings, or\n"
-    "FILE's lines as they are with --raw. Every frame sent (the transfer log\n"
-    "line) goes to standard output. Progress goes to standard error: lines\n"
-    "acknowledged of all, lines a second, re-sends and the time left, redrawn\n"
-    "in place on a terminal and one line a second otherwise.\n"
-    "\n"
-    "Ctrl+C (SIGINT) or SIGTERM aborts the transfer as \"Przerwij wysyłanie\"\n"
-    "does: nothing goes out after the line in flight, except one G00 line to\n"
-    "the point reached when the pen is down; a second one ends at once.\n"
-    "\n"
-    "  --port PATH    the serial device (for example /dev/ttyUSB0)\n"
-    "  --baud N       the line speed (default 19200)\n"
-    "  --raw          send FILE's lines unprepared\n"
-    "  --timeout S    give up when nothing has arrived for S seconds (default 10,\n"
-    "                 1 to 86400)\n"
-    "  --from K       start at line K of the program (counted from 1): first a\n"
-    "                 G00 travel to where line K-1 ends, then lines K...\n"
-    "  --trace FILE   write every frame sent and every reply, with time stamps\n"
-    "  --journal FILE keep the transfer journal in FILE: the program's hash and\n"
-    "                 every line acknowledged, so that an interrupted transfer\n"
-    "                 can go on; removed after the last line\n"
-    "  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the\n"
-    "                 last acknowledged line ended, then the next line; the\n"
-    "                 journal is kept in JOURNAL unless --journal names another\n"
-    "  --home         with --resume: the reference travel first, for a\n"
-    "                 controller that may have lost its position\n"
-    "\n"
-    "Exit status 0 after the last line; 1 when the file cannot be read or\n"
-    "prepared, on a port error, or after the time-out, when the journal cannot\n"
-    "be used (a damaged one is set aside) or belongs to another program, or is\n"
-    "used by another process; 2 on a usage error;\n"
-    "3 when the transfer was aborted (the last line names the line reached).\n"
-    "\n"
-    "A program stop (M00, written before each change of pen by import-svg\n"
-    "--hold-pen-change) holds the transfer with the pen up until Enter is\n"
-    "pressed (or standard input ends); then it is sent and the rest follows.\n";
+const char kSendHelp[] = QT_TRANSLATE_NOOP(
+    "cli", "usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]\n"
+           "                      [--from K] [--trace FILE] [--journal FILE]\n"
+           "                      [--resume JOURNAL [--home]]\n"
+           "\n"
+           "Sends a program to the arm's controller as \"Wyslij program\" does. Opens\n"
+           "the port (8 data bits, no parity, 1 stop bit, no flow control), sends the\n"
+           "connect frame and waits for its acknowledgement, then sends the program\n"
+           "line by line: the first line at once, each acknowledgement sends the next\n"
+           "line at once, and the current line goes again every 500 ms while none comes.\n"
+           "\n"
+           "The program is FILE prepared with the station's default settings, or\n"
+           "FILE's lines as they are with --raw. Every frame sent (the transfer log\n"
+           "line) goes to standard output. Progress goes to standard error: lines\n"
+           "acknowledged of all, lines a second, re-sends and the time left, redrawn\n"
+           "in place on a terminal and one line a second otherwise.\n"
+           "\n"
+           "Ctrl+C (SIGINT) or SIGTERM aborts the transfer as \"Przerwij wysyłanie\"\n"
+           "does: nothing goes out after the line in flight, except one G00 line to\n"
+           "the point reached when the pen is down; a second one ends at once.\n"
+           "\n"
+           "  --port PATH    the serial device (for example /dev/ttyUSB0)\n"
+           "  --baud N       the line speed (default 19200)\n"
+           "  --raw          send FILE's lines unprepared\n"
+           "  --timeout S    give up when nothing has arrived for S seconds (default 10,\n"
+           "                 1 to 86400)\n"
+           "  --from K       start at line K of the program (counted from 1): first a\n"
+           "                 G00 travel to where line K-1 ends, then lines K...\n"
+           "  --trace FILE   write every frame sent and every reply, with time stamps\n"
+           "  --journal FILE keep the transfer journal in FILE: the program's hash and\n"
+           "                 every line acknowledged, so that an interrupted transfer\n"
+           "                 can go on; removed after the last line\n"
+           "  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the\n"
+           "                 last acknowledged line ended, then the next line; the\n"
+           "                 journal is kept in JOURNAL unless --journal names another\n"
+           "  --home         with --resume: the reference travel first, for a\n"
+           "                 controller that may have lost its position\n"
+           "\n"
+           "Exit status 0 after the last line; 1 when the file cannot be read or\n"
+           "prepared, on a port error, or after the time-out, when the journal cannot\n"
+           "be used (a damaged one is set aside) or belongs to another program, or is\n"
+           "used by another process; 2 on a usage error;\n"
+           "3 when the transfer was aborted (the last line names the line reached).\n"
+           "\n"
+           "A program stop (M00, written before each change of pen by import-svg\n"
+           "--hold-pen-change) holds the transfer with the pen up until Enter is\n"
+           "pressed (or standard input ends); then it is sent and the rest follows.\n");
 
 struct SendOptions {
     QString file;
@@ -95,7 +95,7 @@ constexpr std::chrono::seconds kLongestTimeout = std::chrono::hours(24);
 
 int usageError(const QString& message) {
     cli::err(QStringLiteral("scara-cli send: ") + message);
-    std::fputs(kSendHelp, stderr);
+    cli::print(stderr, cli::text(kSendHelp));
     return 2;
 }
 
@@ -119,7 +119,7 @@ Result<SendOptions> parseArguments(const QStringList& args) {
                    arg == QLatin1String("--resume")) {
             const std::optional<QString> text = value();
             if (!text)
-                return Failure{arg + QStringLiteral(" needs a value")};
+                return Failure{QCoreApplication::translate("cli", "%1 needs a value").arg(arg)};
             if (arg == QLatin1String("--port")) {
                 options.port = *text;
             } else if (arg == QLatin1String("--trace")) {
@@ -133,39 +133,44 @@ Result<SendOptions> parseArguments(const QStringList& args) {
                 if (!line)
                     return line.failure();
                 if (*line < 1)
-                    return Failure{QStringLiteral("--from counts lines from 1, not %1").arg(*line)};
+                    return Failure{
+                        QCoreApplication::translate("cli", "--from counts lines from 1, not %1")
+                            .arg(*line)};
                 options.from = *line;
                 options.fromGiven = true;
             } else if (arg == QLatin1String("--baud")) {
                 options.baud = baudRateFromText(*text);
                 if (options.baud == BaudRate::Custom || baudRateText(options.baud) != *text)
-                    return Failure{QStringLiteral("no line speed ") + *text};
+                    return Failure{
+                        QCoreApplication::translate("cli", "no line speed %1").arg(*text)};
             } else {
                 const Result<qint32> seconds = ParseWhole(*text);
                 if (!seconds)
                     return seconds.failure();
                 if (*seconds < 1 || *seconds > kLongestTimeout.count())
-                    return Failure{QStringLiteral("--timeout takes 1 to %1 seconds, not %2")
+                    return Failure{QCoreApplication::translate(
+                                       "cli", "--timeout takes 1 to %1 seconds, not %2")
                                        .arg(kLongestTimeout.count())
                                        .arg(*seconds)};
                 options.timeout = std::chrono::seconds(*seconds);
             }
         } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return Failure{QStringLiteral("unknown option ") + arg};
+            return Failure{QCoreApplication::translate("cli", "unknown option %1").arg(arg)};
         } else if (options.file.isEmpty()) {
             options.file = arg;
         } else {
-            return Failure{QStringLiteral("one FILE only")};
+            return Failure{QCoreApplication::translate("cli", "one FILE only")};
         }
     }
     if (options.file.isEmpty())
-        return Failure{QStringLiteral("no FILE given")};
+        return Failure{QCoreApplication::translate("cli", "no FILE given")};
     if (options.port.isEmpty())
-        return Failure{QStringLiteral("--port is required")};
+        return Failure{QCoreApplication::translate("cli", "--port is required")};
     if (!options.resume.isEmpty() && options.fromGiven)
-        return Failure{QStringLiteral("--from and --resume exclude each other")};
+        return Failure{
+            QCoreApplication::translate("cli", "--from and --resume exclude each other")};
     if (options.home && options.resume.isEmpty())
-        return Failure{QStringLiteral("--home goes with --resume")};
+        return Failure{QCoreApplication::translate("cli", "--home goes with --resume")};
     if (options.journal.isEmpty())
         options.journal = options.resume;
     return options;
@@ -242,15 +247,17 @@ private:
 // The progress line on standard error.
 QString progressText(const TransferFigures& f) {
     const int percent = f.total > 0 ? int(qint64(f.acknowledged) * 100 / f.total) : 100;
-    QString text = QStringLiteral("%1/%2 (%3%), %4 linii/s, ponowienia %5, pozostało %6")
-                       .arg(f.acknowledged)
-                       .arg(f.total)
-                       .arg(percent)
-                       .arg(f.linesPerSecond, 0, 'f', 1)
-                       .arg(f.resends)
-                       .arg(FormatDuration(f.left));
+    QString text =
+        QCoreApplication::translate("cli", "%1/%2 (%3%), %4 linii/s, ponowienia %5, pozostało %6")
+            .arg(f.acknowledged)
+            .arg(f.total)
+            .arg(percent)
+            .arg(f.linesPerSecond, 0, 'f', 1)
+            .arg(f.resends)
+            .arg(FormatDuration(f.left));
     if (f.stalled)
-        text += QStringLiteral(" - brak potwierdzenia od %1 s").arg(f.silent.count() / 1000);
+        text += QCoreApplication::translate("cli", " - brak potwierdzenia od %1 s")
+                    .arg(f.silent.count() / 1000);
     return text;
 }
 
@@ -313,8 +320,8 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
     silence.setSingleShot(true);
     silence.setInterval(std::chrono::duration_cast<std::chrono::milliseconds>(options.timeout));
     QObject::connect(&silence, &QTimer::timeout, &loop, [&] {
-        finish(1,
-               QStringLiteral("Brak odpowiedzi sterownika od %1 s").arg(options.timeout.count()));
+        finish(1, QCoreApplication::translate("cli", "Brak odpowiedzi sterownika od %1 s")
+                      .arg(options.timeout.count()));
     });
     QTimer redraw;
     redraw.setInterval(terminal ? std::chrono::milliseconds(250) : std::chrono::milliseconds(1000));
@@ -346,8 +353,8 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
                 silence.start();
             if (event.step == TransferStep::Held && event.hold == TransferHold::PenChange) {
                 clearProgress();
-                cli::err(QStringLiteral("Zmiana pisaka przed linią %1: załóż "
-                                        "następny pisak i naciśnij Enter")
+                cli::err(QCoreApplication::translate("cli", "Zmiana pisaka przed linią %1: załóż "
+                                                            "następny pisak i naciśnij Enter")
                              .arg(event.index + 1));
                 input.setEnabled(true);
             }
@@ -395,7 +402,8 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
             return;
         }
         clearProgress();
-        cli::err(QStringLiteral("Przerywanie wysyłania po wierszu w drodze..."));
+        cli::err(
+            QCoreApplication::translate("cli", "Przerywanie wysyłania po wierszu w drodze..."));
         link.abortChosen();
     });
 
@@ -437,7 +445,7 @@ Result<int> resumePoint(const QString& path, const ProgramSource& program) {
 
 int runSend(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kSendHelp, stdout);
+        cli::print(stdout, cli::text(kSendHelp));
         return 0;
     }
     const Result<SendOptions> options = parseArguments(args);
@@ -476,29 +484,29 @@ int runSend(const QStringList& args) {
         chosen.from = *next + 1;
     }
     if (chosen.from > lines->size())
-        return usageError(QStringLiteral("--from %1: the program has %2 lines")
+        return usageError(QCoreApplication::translate("cli", "--from %1: the program has %2 lines")
                               .arg(chosen.from)
                               .arg(lines->size()));
     return transfer(chosen, program, journal);
 }
 
-const char kEstimateHelp[] =
-    "usage: scara-cli estimate FILE [--baud N] [--raw]\n"
-    "\n"
-    "Prints what sending FILE asks of the arm and the line, one figure a line:\n"
-    "its lines, the length drawn with the pen down and travelled with it up\n"
-    "(program units), the pen lifts, and the time the transfer takes at the\n"
-    "line speed N (default 19200): each line's frame and the 7-byte\n"
-    "acknowledgement at 10 bits a byte, and a turnaround of 0.8 ms a line.\n"
-    "The program is FILE prepared with the station's default settings, or\n"
-    "FILE's lines as they are with --raw.\n"
-    "\n"
-    "Exit status 0; 1 when the file cannot be read or prepared; 2 on a usage\n"
-    "error.\n";
+const char kEstimateHelp[] = QT_TRANSLATE_NOOP(
+    "cli", "usage: scara-cli estimate FILE [--baud N] [--raw]\n"
+           "\n"
+           "Prints what sending FILE asks of the arm and the line, one figure a line:\n"
+           "its lines, the length drawn with the pen down and travelled with it up\n"
+           "(program units), the pen lifts, and the time the transfer takes at the\n"
+           "line speed N (default 19200): each line's frame and the 7-byte\n"
+           "acknowledgement at 10 bits a byte, and a turnaround of 0.8 ms a line.\n"
+           "The program is FILE prepared with the station's default settings, or\n"
+           "FILE's lines as they are with --raw.\n"
+           "\n"
+           "Exit status 0; 1 when the file cannot be read or prepared; 2 on a usage\n"
+           "error.\n");
 
 int runEstimate(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kEstimateHelp, stdout);
+        cli::print(stdout, cli::text(kEstimateHelp));
         return 0;
     }
     SendOptions options;
@@ -508,31 +516,34 @@ int runEstimate(const QStringList& args) {
             options.raw = true;
         } else if (arg == QLatin1String("--baud")) {
             if (i + 1 >= args.size()) {
-                cli::err(QStringLiteral("scara-cli estimate: --baud needs a value"));
-                std::fputs(kEstimateHelp, stderr);
+                cli::err(
+                    QCoreApplication::translate("cli", "scara-cli estimate: --baud needs a value"));
+                cli::print(stderr, cli::text(kEstimateHelp));
                 return 2;
             }
             const QString text = args[++i];
             options.baud = baudRateFromText(text);
             if (options.baud == BaudRate::Custom || baudRateText(options.baud) != text) {
-                cli::err(QStringLiteral("scara-cli estimate: no line speed ") + text);
-                std::fputs(kEstimateHelp, stderr);
+                cli::err(QCoreApplication::translate("cli", "scara-cli estimate: no line speed %1")
+                             .arg(text));
+                cli::print(stderr, cli::text(kEstimateHelp));
                 return 2;
             }
         } else if ((arg.startsWith(QLatin1Char('-')) && arg.size() > 1) ||
                    !options.file.isEmpty()) {
             cli::err(QStringLiteral("scara-cli estimate: ") +
-                     (options.file.isEmpty() ? QStringLiteral("unknown option ") + arg
-                                             : QStringLiteral("one FILE only")));
-            std::fputs(kEstimateHelp, stderr);
+                     (options.file.isEmpty()
+                          ? QCoreApplication::translate("cli", "unknown option %1").arg(arg)
+                          : QCoreApplication::translate("cli", "one FILE only")));
+            cli::print(stderr, cli::text(kEstimateHelp));
             return 2;
         } else {
             options.file = arg;
         }
     }
     if (options.file.isEmpty()) {
-        cli::err(QStringLiteral("scara-cli estimate: no FILE given"));
-        std::fputs(kEstimateHelp, stderr);
+        cli::err(QCoreApplication::translate("cli", "scara-cli estimate: no FILE given"));
+        cli::print(stderr, cli::text(kEstimateHelp));
         return 2;
     }
     const Result<QByteArrayList> lines = programLines(options);
@@ -556,8 +567,12 @@ int runEstimate(const QStringList& args) {
     return 0;
 }
 
-CliRegistration reg{{"send", "send a program to the controller over a serial port", &runSend}};
+CliRegistration reg{
+    {"send", QT_TRANSLATE_NOOP("cli", "send a program to the controller over a serial port"),
+     &runSend}};
 CliRegistration estimateReg{
-    {"estimate", "a program's lines, lengths, pen lifts and transfer time", &runEstimate}};
+    {"estimate",
+     QT_TRANSLATE_NOOP("cli", "a program's lines, lengths, pen lifts and transfer time"),
+     &runEstimate}};
 
 } // namespace

@@ -14,41 +14,41 @@
 
 namespace {
 
-const char kImportHelp[] =
-    "usage: scara-cli import-svg FILE [--fit] [--margin N] [--tolerance T] [--no-optimize]\n"
-    "                            [--pen-heights H1,...,H8] [--travel-height N]\n"
-    "                            [--hold-pen-change] [-o OUT]\n"
-    "\n"
-    "Reads an SVG drawing and writes it as a program in the station's form\n"
-    "(numbered lines, G00 travel with the pen up, G01 drawing with the pen's Z,\n"
-    "M30), CR LF, to OUT (\"-\": standard output) or standard output. Every\n"
-    "visible shape is drawn along its outline; curves are cut into lines no\n"
-    "farther than T program units (0,25) from them. Stroke colours, or the\n"
-    "layers of a file with two or more, become pens 1 to 8.\n"
-    "\n"
-    "  --fit              scale and move the drawing into the reach, as large as fits\n"
-    "                     (otherwise a millimetre of the page is a unit)\n"
-    "  --margin N         units kept free inside the reach's edges when fitting (10)\n"
-    "  --tolerance T      flattening and simplifying tolerance in units (0,25)\n"
-    "  --no-optimize      keep the document's order and points\n"
-    "  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)\n"
-    "  --travel-height N  Z of pen-up moves (10)\n"
-    "  --hold-pen-change  write M00 before each change of pen\n"
-    "\n"
-    "The import report goes to standard error. On an error the message names\n"
-    "the file, nothing is written and the status is 1 (2 for a wrong command line).\n";
+const char kImportHelp[] = QT_TRANSLATE_NOOP(
+    "cli", "usage: scara-cli import-svg FILE [--fit] [--margin N] [--tolerance T] [--no-optimize]\n"
+           "                            [--pen-heights H1,...,H8] [--travel-height N]\n"
+           "                            [--hold-pen-change] [-o OUT]\n"
+           "\n"
+           "Reads an SVG drawing and writes it as a program in the station's form\n"
+           "(numbered lines, G00 travel with the pen up, G01 drawing with the pen's Z,\n"
+           "M30), CR LF, to OUT (\"-\": standard output) or standard output. Every\n"
+           "visible shape is drawn along its outline; curves are cut into lines no\n"
+           "farther than T program units (0,25) from them. Stroke colours, or the\n"
+           "layers of a file with two or more, become pens 1 to 8.\n"
+           "\n"
+           "  --fit              scale and move the drawing into the reach, as large as fits\n"
+           "                     (otherwise a millimetre of the page is a unit)\n"
+           "  --margin N         units kept free inside the reach's edges when fitting (10)\n"
+           "  --tolerance T      flattening and simplifying tolerance in units (0,25)\n"
+           "  --no-optimize      keep the document's order and points\n"
+           "  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)\n"
+           "  --travel-height N  Z of pen-up moves (10)\n"
+           "  --hold-pen-change  write M00 before each change of pen\n"
+           "\n"
+           "The import report goes to standard error. On an error the message names\n"
+           "the file, nothing is written and the status is 1 (2 for a wrong command line).\n");
 
-const char kOptimizeHelp[] =
-    "usage: scara-cli optimize FILE [--tolerance T] [--cost distance|joint|best] [-o OUT]\n"
-    "\n"
-    "Optimises a program's drawing moves: joins paths whose ends meet, drops\n"
-    "points that move the drawing by less than T units (0,25) and moves that go\n"
-    "nowhere, and orders the paths (nearest neighbour, then 2-opt) to cut\n"
-    "pen-up travel: by distance, by the joints' turn between the ends, or (best,\n"
-    "the default) both, keeping the order the arm travels faster. Lines other\n"
-    "than plain G00/G01 moves stay where they are,\n"
-    "and every line is numbered anew. The program goes to OUT (\"-\": standard\n"
-    "output) or standard output; the figures before and after to standard error.\n";
+const char kOptimizeHelp[] = QT_TRANSLATE_NOOP(
+    "cli", "usage: scara-cli optimize FILE [--tolerance T] [--cost distance|joint|best] [-o OUT]\n"
+           "\n"
+           "Optimises a program's drawing moves: joins paths whose ends meet, drops\n"
+           "points that move the drawing by less than T units (0,25) and moves that go\n"
+           "nowhere, and orders the paths (nearest neighbour, then 2-opt) to cut\n"
+           "pen-up travel: by distance, by the joints' turn between the ends, or (best,\n"
+           "the default) both, keeping the order the arm travels faster. Lines other\n"
+           "than plain G00/G01 moves stay where they are,\n"
+           "and every line is numbered anew. The program goes to OUT (\"-\": standard\n"
+           "output) or standard output; the figures before and after to standard error.\n");
 
 // The transfer's time for the figures, at the station's default line speed.
 double transferSeconds(const DrawingFigures& figures) {
@@ -57,7 +57,7 @@ double transferSeconds(const DrawingFigures& figures) {
 
 int usageError(const QString& message, const char* help) {
     cli::err(QStringLiteral("scara-cli: ") + message);
-    std::fputs(help, stderr);
+    cli::print(stderr, cli::text(help));
     return 2;
 }
 
@@ -106,35 +106,42 @@ std::optional<int> parseImport(const QStringList& args, ImportOptions& o) {
         } else if ((arg == u"--tolerance" || arg == u"--travel-height") && hasValue) {
             const std::optional<double> value = number(args[++i]);
             if (!value || (arg == u"--tolerance" && !(*value > 0)))
-                return usageError(QStringLiteral("%1 needs a positive number").arg(arg),
-                                  kImportHelp);
+                return usageError(
+                    QCoreApplication::translate("cli", "%1 needs a positive number").arg(arg),
+                    kImportHelp);
             (arg == u"--tolerance" ? o.settings.tolerance : o.settings.travelHeight) = *value;
         } else if (arg == u"--pen-heights" && hasValue) {
             const QStringList heights = args[++i].split(u',');
             if (heights.size() != 8)
-                return usageError(QStringLiteral("--pen-heights needs eight values"), kImportHelp);
+                return usageError(
+                    QCoreApplication::translate("cli", "--pen-heights needs eight values"),
+                    kImportHelp);
             for (qsizetype pen = 0; pen < 8; ++pen) {
                 const std::optional<double> value = number(heights[pen]);
                 if (!value)
                     return usageError(
-                        QStringLiteral("--pen-heights: '%1' is not a number").arg(heights[pen]),
+                        QCoreApplication::translate("cli", "--pen-heights: '%1' is not a number")
+                            .arg(heights[pen]),
                         kImportHelp);
                 o.settings.penHeights[size_t(pen)] = *value;
             }
         } else if (!arg.startsWith(u'-') && o.file.isEmpty()) {
             o.file = arg;
         } else {
-            return usageError(QStringLiteral("unexpected argument '%1'").arg(arg), kImportHelp);
+            return usageError(
+                QCoreApplication::translate("cli", "unexpected argument '%1'").arg(arg),
+                kImportHelp);
         }
     }
     if (o.file.isEmpty())
-        return usageError(QStringLiteral("import-svg needs a file"), kImportHelp);
+        return usageError(QCoreApplication::translate("cli", "import-svg needs a file"),
+                          kImportHelp);
     return std::nullopt;
 }
 
 int runImportSvg(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kImportHelp, stdout);
+        cli::print(stdout, cli::text(kImportHelp));
         return 0;
     }
     ImportOptions options;
@@ -160,7 +167,7 @@ int runImportSvg(const QStringList& args) {
 
 int runOptimize(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        std::fputs(kOptimizeHelp, stdout);
+        cli::print(stdout, cli::text(kOptimizeHelp));
         return 0;
     }
     QString file, out;
@@ -173,25 +180,30 @@ int runOptimize(const QStringList& args) {
         } else if (arg == u"--tolerance" && hasValue) {
             const std::optional<double> value = number(args[++i]);
             if (!value || !(*value > 0))
-                return usageError(QStringLiteral("--tolerance needs a positive number"),
-                                  kOptimizeHelp);
+                return usageError(
+                    QCoreApplication::translate("cli", "--tolerance needs a positive number"),
+                    kOptimizeHelp);
             settings.tolerance = *value;
         } else if (arg == u"--cost" && hasValue) {
             const QString cost = args[++i];
             if (cost != u"distance" && cost != u"joint" && cost != u"best")
-                return usageError(QStringLiteral("--cost is distance, joint or best"),
-                                  kOptimizeHelp);
+                return usageError(
+                    QCoreApplication::translate("cli", "--cost is distance, joint or best"),
+                    kOptimizeHelp);
             settings.cost = cost == u"joint"      ? TravelCost::JointTime
                             : cost == u"distance" ? TravelCost::Distance
                                                   : TravelCost::Best;
         } else if (!arg.startsWith(u'-') && file.isEmpty()) {
             file = arg;
         } else {
-            return usageError(QStringLiteral("unexpected argument '%1'").arg(arg), kOptimizeHelp);
+            return usageError(
+                QCoreApplication::translate("cli", "unexpected argument '%1'").arg(arg),
+                kOptimizeHelp);
         }
     }
     if (file.isEmpty())
-        return usageError(QStringLiteral("optimize needs a file"), kOptimizeHelp);
+        return usageError(QCoreApplication::translate("cli", "optimize needs a file"),
+                          kOptimizeHelp);
     const Result<ProgramText> program = ReadProgramFile(file);
     if (!program) {
         cli::err(program.error());
@@ -211,9 +223,12 @@ int runOptimize(const QStringList& args) {
     return code;
 }
 
-CliRegistration importReg{{"import-svg", "make an SVG drawing into a program in the station's form",
-                           &runImportSvg, true}};
+CliRegistration importReg{
+    {"import-svg",
+     QT_TRANSLATE_NOOP("cli", "make an SVG drawing into a program in the station's form"),
+     &runImportSvg, true}};
 CliRegistration optimizeReg{
-    {"optimize", "join, simplify and order a program's drawing moves", &runOptimize}};
+    {"optimize", QT_TRANSLATE_NOOP("cli", "join, simplify and order a program's drawing moves"),
+     &runOptimize}};
 
 } // namespace

@@ -15,6 +15,11 @@ void out(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
 }
 
+void print(std::FILE* stream, const QString& text) {
+    const QByteArray bytes = text.toLocal8Bit();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
 void err(const QString& text) {
     const QByteArray bytes = text.toLocal8Bit() + '\n';
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
@@ -34,10 +39,11 @@ bool finishStandardOutput() {
     const int reason = errno;
     if (flushed && !std::ferror(stdout))
         return true;
-    QString text = QStringLiteral("scara-cli: cannot write to standard output");
     if (reason != 0)
-        text += QStringLiteral(" (%1)").arg(QString::fromLocal8Bit(std::strerror(reason)));
-    err(text);
+        err(QCoreApplication::translate("cli", "scara-cli: cannot write to standard output (%1)")
+                .arg(QString::fromLocal8Bit(std::strerror(reason))));
+    else
+        err(QCoreApplication::translate("cli", "scara-cli: cannot write to standard output"));
     std::clearerr(stdout); // reported once
     return false;
 }

@@ -1,16 +1,18 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
 #include <vector>
 
 // One sub-command of scara-cli. `run` gets the arguments after the command
 // name and returns the process exit code.
 struct CliCommand {
     const char* name;
-    const char* summary;
+    const char* summary; // marked with QT_TRANSLATE_NOOP("cli", ...)
     int (*run)(const QStringList& args);
     // The command draws text, whose fonts come with a GUI application (on
     // the offscreen platform unless QT_QPA_PLATFORM names another).
@@ -25,8 +27,16 @@ struct CliRegistration {
     explicit CliRegistration(CliCommand command) { cliCommands().push_back(command); }
 };
 
-// Small shared helpers for the commands.
+// Small shared helpers for the commands. The tool's texts are translated
+// in the context "cli": texts kept in tables and help constants are marked
+// with QT_TRANSLATE_NOOP("cli", ...) and go through text() where shown.
 namespace cli {
+// The translation of a text marked with QT_TRANSLATE_NOOP("cli", ...).
+inline QString text(const char* source) {
+    return QCoreApplication::translate("cli", source);
+}
+// Writes text to a stream as it is, in the local 8-bit encoding (help texts).
+void print(std::FILE* stream, const QString& text);
 // Writes text to standard output or standard error, unchanged (8-bit bytes).
 void out(const QByteArray& bytes);
 void err(const QString& text); // adds a line end; local 8-bit encoding

@@ -13,14 +13,20 @@
 #include <memory>
 
 static void printUsage(std::FILE* stream) {
-    std::fprintf(stream, "usage: scara-cli <command> [options]\n\ncommands:\n");
+    cli::print(stream, QCoreApplication::translate("cli", "usage: scara-cli <command> [options]\n"
+                                                          "\n"
+                                                          "commands:\n"));
     auto commands = cliCommands();
     std::sort(commands.begin(), commands.end(), [](const CliCommand& a, const CliCommand& b) {
         return std::strcmp(a.name, b.name) < 0;
     });
     for (const CliCommand& command : commands)
-        std::fprintf(stream, "  %-16s %s\n", command.name, command.summary);
-    std::fprintf(stream, "\n'scara-cli <command> --help' describes a command.\n");
+        cli::print(stream, QStringLiteral("  %1 %2\n")
+                               .arg(QString::fromLatin1(command.name).leftJustified(16),
+                                    cli::text(command.summary)));
+    cli::print(stream,
+               QCoreApplication::translate("cli", "\n'scara-cli <command> --help' describes a "
+                                                  "command.\n"));
 }
 
 static bool needsFonts(const char* name) {
@@ -58,7 +64,7 @@ int main(int argc, char** argv) {
             return 1;
         return code;
     }
-    std::fprintf(stderr, "scara-cli: unknown command '%s'\n", name.toLocal8Bit().constData());
+    cli::err(QCoreApplication::translate("cli", "scara-cli: unknown command '%1'").arg(name));
     printUsage(stderr);
     return 2;
 }
