@@ -55,6 +55,8 @@ QWidget* ClientArea::buildSelector(QTabWidget* pages) {
     grid->setSpacing(2);
     auto* group = new QButtonGroup(selector);
     group->setExclusive(true);
+    pages_ = pages;
+    pageButtons_ = group;
     for (int i = 0; i < pages->count(); ++i) {
         auto* button = new QToolButton(selector);
         button->setObjectName(QStringLiteral("PageButton%1").arg(i));
@@ -73,6 +75,11 @@ QWidget* ClientArea::buildSelector(QTabWidget* pages) {
             button->setChecked(true);
     });
     return selector;
+}
+
+void ClientArea::showPageTitles() {
+    for (int i = 0; pages_ && i < pages_->count(); ++i)
+        pageButtons_->button(i)->setText(pages_->tabText(i));
 }
 
 void ClientArea::resizeEvent(QResizeEvent* event) {

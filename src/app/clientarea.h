@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QButtonGroup;
 class QSplitter;
 class QTabWidget;
 
@@ -24,6 +25,8 @@ public:
     // The settings bar with its selector, hidden and shown as one.
     QWidget* settingsPanel() const { return settingsPanel_; }
     QSplitter* splitter() const { return splitter_; }
+    // The selector's buttons take the pages' titles again (another language).
+    void showPageTitles();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -32,6 +35,8 @@ private:
     QWidget* buildSelector(QTabWidget* pages);
 
     QSplitter* splitter_;
+    QTabWidget* pages_ = nullptr;
+    QButtonGroup* pageButtons_ = nullptr;
     QWidget* settingsPanel_ = nullptr;
     QWidget* aboutPanel_ = nullptr;
 };

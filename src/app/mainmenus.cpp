@@ -7,17 +7,6 @@
 #include <QMenuBar>
 
 namespace {
-QMenu* addMenu(QMenuBar* bar, const char* name, const QString& caption) {
-    QMenu* menu = bar->addMenu(caption);
-    menu->setObjectName(QString::fromLatin1(name));
-    return menu;
-}
-
-QAction* addItem(QMenu* menu, const char* name, const QString& caption) {
-    QAction* action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    return action;
-}
 
 // The platform's keys for a standard command, with `extra` first when the
 // platform lacks it.
@@ -31,73 +20,91 @@ QList<QKeySequence> keys(QKeySequence::StandardKey standard, QKeySequence extra 
 
 MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = addMenu(bar, "Plik1", tr("Plik"));
-    newProgram = addItem(file, "Nowyprogram1", tr("Nowy program"));
-    openProgram = addItem(file, "Otwrz1", tr("Otwórz plik z G-kodem"));
-    openHpgl = addItem(file, "Otwrzplikhpgl1", tr("Otwórz plik hpgl"));
-    openSvg = addItem(file, "Otwrzrysuneksvg1", tr("Otwórz rysunek SVG"));
-    saveProgram = addItem(file, "Zapiszgcode1", tr("Zapisz g-kode"));
-    savePicture = addItem(file, "Zapisz1", tr("Zapisz obraz"));
+    QMenu* file = menu(bar, "Plik1", QT_TRANSLATE_NOOP("MainMenus", "Plik"));
+    newProgram = item(file, "Nowyprogram1", QT_TRANSLATE_NOOP("MainMenus", "Nowy program"));
+    openProgram = item(file, "Otwrz1", QT_TRANSLATE_NOOP("MainMenus", "Otwórz plik z G-kodem"));
+    openHpgl = item(file, "Otwrzplikhpgl1", QT_TRANSLATE_NOOP("MainMenus", "Otwórz plik hpgl"));
+    openSvg = item(file, "Otwrzrysuneksvg1", QT_TRANSLATE_NOOP("MainMenus", "Otwórz rysunek SVG"));
+    saveProgram = item(file, "Zapiszgcode1", QT_TRANSLATE_NOOP("MainMenus", "Zapisz g-kode"));
+    savePicture = item(file, "Zapisz1", QT_TRANSLATE_NOOP("MainMenus", "Zapisz obraz"));
     file->addSeparator();
-    recentFiles = file->addMenu(tr("Ostatnie pliki"));
+    recentFiles = file->addMenu(QString());
+    remember(recentFiles->menuAction(), QT_TRANSLATE_NOOP("MainMenus", "Ostatnie pliki"));
     recentFiles->setObjectName(QStringLiteral("Ostatniepliki1"));
     file->addSeparator();
-    exit = addItem(file, "Zakoncz1", tr("Zakończ"));
+    exit = item(file, "Zakoncz1", QT_TRANSLATE_NOOP("MainMenus", "Zakończ"));
 
-    QMenu* edit = addMenu(bar, "Edycja1", tr("Edycja"));
-    refresh = addItem(edit, "Wyczy1", tr("Odswież g-kod"));
-    paste = addItem(edit, "WklejGkodze1", tr("Wklej G-kod ze schowka "));
-    optimizeProgram = addItem(edit, "Optymalizujprogram1", tr("Optymalizuj program"));
+    QMenu* edit = menu(bar, "Edycja1", QT_TRANSLATE_NOOP("MainMenus", "Edycja"));
+    refresh = item(edit, "Wyczy1", QT_TRANSLATE_NOOP("MainMenus", "Odswież g-kod"));
+    paste = item(edit, "WklejGkodze1", QT_TRANSLATE_NOOP("MainMenus", "Wklej G-kod ze schowka "));
+    optimizeProgram =
+        item(edit, "Optymalizujprogram1", QT_TRANSLATE_NOOP("MainMenus", "Optymalizuj program"));
 
-    QMenu* view = viewMenu = addMenu(bar, "Widok1", tr("Widok"));
-    toggleSettingsBar = addItem(view, "Ukryjpasekustawie1", tr("Pokaż/ukryj pasek ustawień"));
+    QMenu* view = viewMenu = menu(bar, "Widok1", QT_TRANSLATE_NOOP("MainMenus", "Widok"));
+    toggleSettingsBar = item(view, "Ukryjpasekustawie1",
+                             QT_TRANSLATE_NOOP("MainMenus", "Pokaż/ukryj pasek ustawień"));
     view->addSeparator();
-    restoreDefaults = addItem(view, "Przywrustawieniadomylne1", tr("Przywróć ustawienia domyślne"));
+    restoreDefaults = item(view, "Przywrustawieniadomylne1",
+                           QT_TRANSLATE_NOOP("MainMenus", "Przywróć ustawienia domyślne"));
 
-    simulationMenu = addMenu(bar, "Symulacja1", tr("Symulacja"));
+    simulationMenu = menu(bar, "Symulacja1", QT_TRANSLATE_NOOP("MainMenus", "Symulacja"));
     simulationMenu->menuAction()->setObjectName(QStringLiteral("Startsymulacji1"));
-    startSimulation = addItem(simulationMenu, "Startsymulacji2", tr("Start symulacja"));
-    stopSimulation = addItem(simulationMenu, "StopSymulacji1", tr("Stop Symulacji"));
+    startSimulation =
+        item(simulationMenu, "Startsymulacji2", QT_TRANSLATE_NOOP("MainMenus", "Start symulacja"));
+    stopSimulation =
+        item(simulationMenu, "StopSymulacji1", QT_TRANSLATE_NOOP("MainMenus", "Stop Symulacji"));
     simulationMenu->addSeparator();
     auto* speeds = new QActionGroup(simulationMenu);
-    realTimeSpeed = addItem(simulationMenu, "Czasrzeczywisty1", tr("Czas rzeczywisty"));
-    tenTimesSpeed = addItem(simulationMenu, "Razy101", tr("×10"));
-    noWaitSpeed = addItem(simulationMenu, "Bezczekania1", tr("Bez czekania"));
+    realTimeSpeed = item(simulationMenu, "Czasrzeczywisty1",
+                         QT_TRANSLATE_NOOP("MainMenus", "Czas rzeczywisty"));
+    tenTimesSpeed = item(simulationMenu, "Razy101", QT_TRANSLATE_NOOP("MainMenus", "×10"));
+    noWaitSpeed =
+        item(simulationMenu, "Bezczekania1", QT_TRANSLATE_NOOP("MainMenus", "Bez czekania"));
     for (QAction* speed : {realTimeSpeed, tenTimesSpeed, noWaitSpeed}) {
         speed->setCheckable(true);
         speeds->addAction(speed);
     }
     realTimeSpeed->setChecked(true);
 
-    QMenu* visualisation = addMenu(bar, "Wizualizacja1", tr("Wizualizacja"));
-    showVisualisation = addItem(visualisation, "Pokarobota1", tr("Pokaż wizualizacje"));
-    hideVisualisation = addItem(visualisation, "Ukryjrobota1", tr("Ukryj wizualizacje"));
+    QMenu* visualisation =
+        menu(bar, "Wizualizacja1", QT_TRANSLATE_NOOP("MainMenus", "Wizualizacja"));
+    showVisualisation =
+        item(visualisation, "Pokarobota1", QT_TRANSLATE_NOOP("MainMenus", "Pokaż wizualizacje"));
+    hideVisualisation =
+        item(visualisation, "Ukryjrobota1", QT_TRANSLATE_NOOP("MainMenus", "Ukryj wizualizacje"));
 
-    QMenu* arm = addMenu(bar, "Manipulator1", tr("Manipulator"));
-    connectController = addItem(arm, "Poczzesterownikiem1", tr("Połącz ze sterownikiem"));
-    referenceTravel = addItem(arm, "Jazdareferencyjna1", tr("Jazda referencyjna"));
-    sendProgram = addItem(arm, "Wyslijprogram1", tr("Wyslij program"));
-    sendFromLine = addItem(arm, "Wyslijodlinii1", tr("Wyślij od linii…"));
-    pauseSending = addItem(arm, "Przerwawwysyaniuprogramu1", tr("Przerwa w wysyłaniu programu"));
+    QMenu* arm = menu(bar, "Manipulator1", QT_TRANSLATE_NOOP("MainMenus", "Manipulator"));
+    connectController =
+        item(arm, "Poczzesterownikiem1", QT_TRANSLATE_NOOP("MainMenus", "Połącz ze sterownikiem"));
+    referenceTravel =
+        item(arm, "Jazdareferencyjna1", QT_TRANSLATE_NOOP("MainMenus", "Jazda referencyjna"));
+    sendProgram = item(arm, "Wyslijprogram1", QT_TRANSLATE_NOOP("MainMenus", "Wyslij program"));
+    sendFromLine = item(arm, "Wyslijodlinii1", QT_TRANSLATE_NOOP("MainMenus", "Wyślij od linii…"));
+    pauseSending = item(arm, "Przerwawwysyaniuprogramu1",
+                        QT_TRANSLATE_NOOP("MainMenus", "Przerwa w wysyłaniu programu"));
     arm->addSeparator();
-    holdSending = addItem(arm, "Wstrzymajwysylanie1", tr("Wstrzymaj wysyłanie"));
-    holdSendingNow = addItem(arm, "Wstrzymajnatychmiast1", tr("Wstrzymaj natychmiast"));
-    resumeSending = addItem(arm, "Wznowwysylanie1", tr("Wznów wysyłanie"));
-    abortSending = addItem(arm, "Przerwijwysylanie1", tr("Przerwij wysyłanie"));
+    holdSending =
+        item(arm, "Wstrzymajwysylanie1", QT_TRANSLATE_NOOP("MainMenus", "Wstrzymaj wysyłanie"));
+    holdSendingNow =
+        item(arm, "Wstrzymajnatychmiast1", QT_TRANSLATE_NOOP("MainMenus", "Wstrzymaj natychmiast"));
+    resumeSending = item(arm, "Wznowwysylanie1", QT_TRANSLATE_NOOP("MainMenus", "Wznów wysyłanie"));
+    abortSending =
+        item(arm, "Przerwijwysylanie1", QT_TRANSLATE_NOOP("MainMenus", "Przerwij wysyłanie"));
     abortSending->setShortcut(QKeySequence(Qt::Key_Escape));
     for (QAction* item : {holdSending, holdSendingNow, resumeSending, abortSending})
         item->setEnabled(false); // while a transfer runs or holds
     arm->addSeparator();
-    traceWire = addItem(arm, "Zapisujprzebieg1", tr("Zapisuj przebieg transmisji"));
+    traceWire = item(arm, "Zapisujprzebieg1",
+                     QT_TRANSLATE_NOOP("MainMenus", "Zapisuj przebieg transmisji"));
     traceWire->setCheckable(true);
 
-    QMenu* help = addMenu(bar, "Pomoc1", tr("Pomoc"));
-    about = addItem(help, "Oprogeamie1", tr("O programie"));
+    QMenu* help = menu(bar, "Pomoc1", QT_TRANSLATE_NOOP("MainMenus", "Pomoc"));
+    about = item(help, "Oprogeamie1", QT_TRANSLATE_NOOP("MainMenus", "O programie"));
 
     popup = new QMenu(window);
     popup->setObjectName(QStringLiteral("PopupMenu1"));
-    popupToggleSettingsBar =
-        addItem(popup, "PokaUkryjpasekustawie1", tr("Pokaż/ukryj pasek ustawień"));
+    popupToggleSettingsBar = item(popup, "PokaUkryjpasekustawie1",
+                                  QT_TRANSLATE_NOOP("MainMenus", "Pokaż/ukryj pasek ustawień"));
 
     newProgram->setShortcuts(keys(QKeySequence::New));
     openProgram->setShortcuts(keys(QKeySequence::Open));
@@ -109,9 +116,33 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     hideVisualisation->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F12));
     sendProgram->setShortcut(QKeySequence(Qt::Key_F6));
 
+    retranslate();
     setSimulationMenuEnabled(false);
     stopSimulation->setEnabled(false);
     referenceTravel->setEnabled(false);
+}
+
+QMenu* MainMenus::menu(QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(QString());
+    menu->setObjectName(QString::fromLatin1(name));
+    remember(menu->menuAction(), caption);
+    return menu;
+}
+
+QAction* MainMenus::item(QMenu* menu, const char* name, const char* caption) {
+    QAction* action = menu->addAction(QString());
+    action->setObjectName(QString::fromLatin1(name));
+    remember(action, caption);
+    return action;
+}
+
+void MainMenus::remember(QAction* action, const char* caption) {
+    captions_.emplace_back(action, caption);
+}
+
+void MainMenus::retranslate() {
+    for (const auto& [action, caption] : captions_)
+        action->setText(tr(caption));
 }
 
 void MainMenus::setSimulationMenuEnabled(bool enabled) {

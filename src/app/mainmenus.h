@@ -3,6 +3,9 @@
 #include <QCoreApplication>
 #include <QObject>
 
+#include <utility>
+#include <vector>
+
 class QAction;
 class QMenu;
 class QMenuBar;
@@ -76,4 +79,14 @@ public:
     // The "Symulacja" menu is enabled and disabled through its menu action.
     void setSimulationMenuEnabled(bool enabled);
     bool isSimulationMenuEnabled() const;
+
+    // Every caption again in the language now in force.
+    void retranslate();
+
+private:
+    QMenu* menu(QMenuBar* bar, const char* name, const char* caption);
+    QAction* item(QMenu* menu, const char* name, const char* caption);
+    void remember(QAction* action, const char* caption);
+
+    std::vector<std::pair<QAction*, const char*>> captions_; // the source texts
 };

@@ -100,14 +100,26 @@ void MainWindow::buildSettingsBar() {
     controllerPage_ = new ControllerSettingsPage;
     portPage_ = new PortSettingsPage;
     programSettingsPage_ = new ProgramSettingsPage;
-    settingsBar_->addTab(simulationPage_, tr("Symulacja"));
-    settingsBar_->addTab(programPage_, tr("G-kod"));
-    settingsBar_->addTab(logsPage_, tr("G-kod II"));
-    settingsBar_->addTab(transferPage_, tr("G-kod III"));
-    settingsBar_->addTab(controllerPage_, tr("Ustawienia sterownika"));
-    settingsBar_->addTab(portPage_, tr("Ustawienia portu"));
-    settingsBar_->addTab(programSettingsPage_, tr("Ustawienia programu"));
+    for (QWidget* page :
+         {static_cast<QWidget*>(simulationPage_), static_cast<QWidget*>(programPage_),
+          static_cast<QWidget*>(logsPage_), static_cast<QWidget*>(transferPage_),
+          static_cast<QWidget*>(controllerPage_), static_cast<QWidget*>(portPage_),
+          static_cast<QWidget*>(programSettingsPage_)})
+        settingsBar_->addTab(page, QString());
+    titleSettingsPages();
     settingsBar_->setCurrentWidget(transferPage_);
+}
+
+void MainWindow::titleSettingsPages() {
+    const QString titles[] = {tr("Symulacja"),
+                              tr("G-kod"),
+                              tr("G-kod II"),
+                              tr("G-kod III"),
+                              tr("Ustawienia sterownika"),
+                              tr("Ustawienia portu"),
+                              tr("Ustawienia programu")};
+    for (int i = 0; i < settingsBar_->count(); ++i)
+        settingsBar_->setTabText(i, titles[i]);
 }
 
 void MainWindow::wireMenus() {
@@ -309,7 +321,11 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainWindow::changeEvent(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
+        menus_->retranslate();
         languageMenu_->retranslate();
+        titleSettingsPages();
+        client_->showPageTitles();
+    }
     QMainWindow::changeEvent(event);
 }

@@ -134,6 +134,7 @@ protected:
 
 private:
     void buildSettingsBar();
+    void titleSettingsPages();
     void wireMenus();
     void wireSettingsFields();
     void wirePlot();
