@@ -90,3 +90,7 @@ bool UseLanguage(StationLanguage language) {
 StationLanguage LanguageInUse() {
     return installed() ? StationLanguage::English : StationLanguage::Polish;
 }
+
+QChar DecimalMark() {
+    return LanguageInUse() == StationLanguage::English ? QLatin1Char('.') : QLatin1Char(',');
+}

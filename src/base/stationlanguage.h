@@ -27,3 +27,7 @@ StationLanguage ResolveLanguage(LanguageChoice choice);
 // Polish. False when the translation could not be loaded; Polish stays then.
 bool UseLanguage(StationLanguage language);
 StationLanguage LanguageInUse();
+// The mark between a figure's whole and its fraction in the texts the
+// station shows: "12,5" in Polish, "12.5" in English. Numbers typed in and
+// numbers in files keep their own format.
+QChar DecimalMark();
