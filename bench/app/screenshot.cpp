@@ -8,6 +8,7 @@
 // With "transfer" the whole station sends the program to its built-in
 // emulator and the page "G-kod III" is grabbed in the middle of it. With
 // "resume-offer" the question the station asks after an interrupted transfer.
+// The station speaks the system's language: LANGUAGE=en_GB draws it in English.
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
@@ -16,6 +17,7 @@
 #include "app/stationdialogs.h"
 #include "app/svgcommands.h"
 #include "app/transferpage.h"
+#include "base/stationlanguage.h"
 #include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
 #include "controller/widgets/controllerwindowbinding.h"
@@ -121,6 +123,7 @@ int transferShot(const QString& program, const QString& output) {
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    UseLanguage(ResolveLanguage(LanguageChoice::System));
     if (argc < 2) {
         std::fprintf(stderr, "usage: app-screenshot <output.png> [path-check]\n");
         return 2;
@@ -155,6 +158,7 @@ int main(int argc, char** argv) {
                               window.programPage(),
                               &window,
                               [&window]() -> Notifier& { return window.notifier(); },
+                              {},
                               {}};
         SvgCommands drawings(parts);
         if (!drawings.openDrawingFile(QString::fromLocal8Bit(argv[3])))

@@ -11,6 +11,7 @@
 #include "base/stationlanguage.h"
 #include "hpgl/converterwindow.h"
 #include "support/files.h"
+#include "support/toolrun.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QAbstractButton>
@@ -98,6 +99,7 @@ private slots:
     void translationCoversEveryText();
     void choosingALanguageChangesTheMainWindowAndIsRemembered();
     void aStationBuiltInEnglishShowsNoPolish();
+    void toolsFollowTheSystemLanguage();
     void systemLanguage_data();
     void systemLanguage();
 };
@@ -167,6 +169,22 @@ void TestLanguage::aStationBuiltInEnglishShowsNoPolish() {
                             static_cast<QWidget*>(&station.visualisationWindow())})
         found << polishTexts(window);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+}
+
+void TestLanguage::toolsFollowTheSystemLanguage() {
+    auto help = [](const QString& language) {
+        QProcess tool;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LANGUAGE"), language);
+        tool.setProcessEnvironment(environment);
+        tool.start(controllerEmulatorPath(), {QStringLiteral("--help")});
+        return tool.waitForFinished(30000) ? QString::fromUtf8(tool.readAllStandardOutput())
+                                           : QStringLiteral("<no answer>");
+    };
+    QVERIFY2(help(QString()).contains(u"potwierdza każdą poprawną ramkę"),
+             qPrintable(help(QString())));
+    QVERIFY2(help(QStringLiteral("en_GB")).contains(u"acknowledges every valid frame"),
+             qPrintable(help(QStringLiteral("en_GB"))));
 }
 
 void TestLanguage::systemLanguage_data() {

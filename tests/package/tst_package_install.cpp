@@ -74,6 +74,7 @@ void TestPackageInstall::installedFiles_data() {
     QTest::newRow("desktop entry") << kDesktop << false;
     QTest::newRow("metadata") << kMetadata << false;
     QTest::newRow("icon") << kIcon << false;
+    QTest::newRow("English") << "share/scara-station/translations/scara_en.qm" << false;
 }
 
 void TestPackageInstall::installedFiles() {
