@@ -169,7 +169,9 @@ void Station::showEstimate() {
     transferMonitor_->setBaudRate(model.baud);
     const ProgramText program = document_.program().snapshot();
     main_->transferPage()->transferPanel()->showEstimate(
-        StationTransferView::estimateText(MeasureProgram(program), model, program.byteCount()));
+        [figures = MeasureProgram(program), model, bytes = program.byteCount()] {
+            return StationTransferView::estimateText(figures, model, bytes);
+        });
 }
 
 void Station::wireFiles(SettingsStore* store) {

@@ -2,6 +2,7 @@
 
 #include "hpgl/integertext.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -15,11 +16,16 @@ QLineEdit* addField(QWidget* page, const char* name, const QString& text, QRect 
     return field;
 }
 
-QLabel* addLabel(QWidget* page, const QString& text, QPoint at) {
-    auto* label = new QLabel(text, page);
+QLabel* addLabel(QWidget* page, QPoint at) {
+    auto* label = new QLabel(page);
     label->move(at);
-    label->adjustSize();
     return label;
+}
+
+// The labels stand where they were put, as wide as their text.
+void setCaption(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->adjustSize();
 }
 
 QPlainTextEdit* addMemo(QWidget* page, const char* name, const QStringList& lines, QRect geometry) {
@@ -42,10 +48,32 @@ QStringList memoLines(const QPlainTextEdit* memo) {
 
 ConverterSettingsPages::ConverterSettingsPages(QWidget* parent) : QTabWidget(parent) {
     setObjectName(QStringLiteral("Pagecontrol1"));
-    addTab(createHeightsPage(), tr("Ustawienia wysokosci"));
-    addTab(createGcodePage(), tr("Ustawienia g-kodu"));
-    addTab(createNormalizePage(), tr("Normalizacja HPGL"));
+    addTab(createHeightsPage(), QString());
+    addTab(createGcodePage(), QString());
+    addTab(createNormalizePage(), QString());
     setCurrentIndex(1);
+    retranslate();
+}
+
+void ConverterSettingsPages::retranslate() {
+    setTabText(0, tr("Ustawienia wysokosci"));
+    setTabText(1, tr("Ustawienia g-kodu"));
+    setTabText(2, tr("Normalizacja HPGL"));
+    for (int pen = 0; pen < int(penLabels_.size()); ++pen)
+        setCaption(penLabels_[size_t(pen)], tr("Pisak %1").arg(pen + 1));
+    setCaption(numberingLabel_, tr("Numeracja linii:"));
+    setCaption(fromLabel_, tr("Od:"));
+    setCaption(stepLabel_, tr("Do:"));
+    setCaption(headerLabel_, tr("Dodaj na początku:"));
+    setCaption(footerLabel_, tr("Dodaj na końcu:"));
+    setCaption(chordLabel_, tr("Kąt cięciwy łuków [°]:"));
+    setCaption(marginLabel_, tr("Margines obszaru roboczego:"));
+}
+
+void ConverterSettingsPages::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QTabWidget::changeEvent(event);
 }
 
 QWidget* ConverterSettingsPages::createHeightsPage() {
@@ -56,12 +84,12 @@ QWidget* ConverterSettingsPages::createHeightsPage() {
     page->setFont(font);
     for (int pen = 0; pen < 8; ++pen) {
         const int top = 25 + 25 * pen;
-        addLabel(page, tr("Pisak %1").arg(pen + 1), QPoint(16, top));
+        penLabels_[size_t(pen)] = addLabel(page, QPoint(16, top));
         const QByteArray name = "Edit" + QByteArray::number(6 + pen);
         penFields_[size_t(pen)] =
             addField(page, name.constData(), QString::number(pen + 1), QRect(88, top, 49, 24));
     }
-    addLabel(page, QStringLiteral("G00"), QPoint(16, 224));
+    setCaption(addLabel(page, QPoint(16, 224)), QStringLiteral("G00"));
     travelField_ = addField(page, "Edit1", QStringLiteral("10"), QRect(88, 224, 49, 24));
     return page;
 }
@@ -70,15 +98,15 @@ QWidget* ConverterSettingsPages::createGcodePage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet2"));
     const ConverterSettings defaults;
-    addLabel(page, tr("Numeracja linii:"), QPoint(16, 16));
-    addLabel(page, tr("Od:"), QPoint(56, 42));
+    numberingLabel_ = addLabel(page, QPoint(16, 16));
+    fromLabel_ = addLabel(page, QPoint(56, 42));
     // "Od:" is shown as it always was; no operation reads it.
     fromField_ = addField(page, "Edit14", QStringLiteral("10"), QRect(96, 40, 49, 21));
-    addLabel(page, tr("Do:"), QPoint(56, 67));
+    stepLabel_ = addLabel(page, QPoint(56, 67));
     stepField_ = addField(page, "Edit15", defaults.lineStep, QRect(96, 65, 49, 21));
-    addLabel(page, tr("Dodaj na początku:"), QPoint(40, 100));
+    headerLabel_ = addLabel(page, QPoint(40, 100));
     headerMemo_ = addMemo(page, "Memo3", defaults.header, QRect(40, 120, 185, 89));
-    addLabel(page, tr("Dodaj na końcu:"), QPoint(40, 220));
+    footerLabel_ = addLabel(page, QPoint(40, 220));
     footerMemo_ = addMemo(page, "Memo4", defaults.footer, QRect(40, 240, 185, 89));
     return page;
 }
@@ -86,9 +114,9 @@ QWidget* ConverterSettingsPages::createGcodePage() {
 QWidget* ConverterSettingsPages::createNormalizePage() {
     auto* page = new QWidget;
     page->setObjectName(QStringLiteral("TabSheet3"));
-    addLabel(page, tr("Kąt cięciwy łuków [°]:"), QPoint(16, 27));
+    chordLabel_ = addLabel(page, QPoint(16, 27));
     chordField_ = addField(page, "Edit16", QStringLiteral("5"), QRect(176, 25, 49, 21));
-    addLabel(page, tr("Margines obszaru roboczego:"), QPoint(16, 52));
+    marginLabel_ = addLabel(page, QPoint(16, 52));
     marginField_ = addField(page, "Edit17", QStringLiteral("10"), QRect(176, 50, 49, 21));
     return page;
 }

@@ -9,6 +9,7 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 
@@ -32,7 +33,12 @@ public:
     // The chord angle and the margin of "Normalizacja HPGL", read as numbers.
     Result<NormalizeOptions> normalizeOptions(bool fit) const;
 
+protected:
+    // Another language in force: the tabs and labels follow it.
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
     QWidget* createHeightsPage();
     QWidget* createGcodePage();
     QWidget* createNormalizePage();
@@ -45,4 +51,12 @@ private:
     QPlainTextEdit* footerMemo_ = nullptr;
     QLineEdit* chordField_ = nullptr;
     QLineEdit* marginField_ = nullptr;
+    std::array<QLabel*, 8> penLabels_{};
+    QLabel* numberingLabel_ = nullptr;
+    QLabel* fromLabel_ = nullptr;
+    QLabel* stepLabel_ = nullptr;
+    QLabel* headerLabel_ = nullptr;
+    QLabel* footerLabel_ = nullptr;
+    QLabel* chordLabel_ = nullptr;
+    QLabel* marginLabel_ = nullptr;
 };

@@ -49,7 +49,6 @@ ProgramMemo* createMemo(QWidget* parent, const char* name, QRect geometry) {
 ConverterWindow::ConverterWindow(QWidget* parent) : QMainWindow(parent) {
     setWindowFlag(Qt::Window);
     setObjectName(QStringLiteral("TForm3"));
-    setWindowTitle(tr("HPGL -> GCODE "));
     setContextMenuPolicy(Qt::NoContextMenu); // the toolbar cannot be hidden
 
     auto* central = new QWidget(this);
@@ -65,6 +64,7 @@ ConverterWindow::ConverterWindow(QWidget* parent) : QMainWindow(parent) {
     progressBar_->setGeometry(0, 440, 497, 17);
     progressBar_->setTextVisible(false);
     createMenu();
+    retranslate();
     // 516 x 527 outside, less a usual frame and caption; wider when the
     // toolbar's commands would not all show.
     resize(std::max(500, toolBar_->sizeHint().width()), 488);
@@ -85,38 +85,67 @@ ConverterWindow::~ConverterWindow() = default;
 void ConverterWindow::createMenu() {
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu* file = bar->addMenu(tr("Plik"));
-    file->setObjectName(QStringLiteral("Plik1"));
-    busyCommands_ = {
-        addCommand(file, "Otwrz1", tr("Otwórz plik hpgl"), &ConverterWindow::askOpen),
-        addCommand(file, "Zapisz1", tr("Zapisz g-kod"), &ConverterWindow::askSave),
-    };
-    addCommand(file, "Zakocz1", tr("Zakończ"), &ConverterWindow::quitStation);
-    busyCommands_ << addCommand(bar, "Konwersja1", tr("Konwersja"), &ConverterWindow::convert)
-                  << addCommand(bar, "Wyczy1", tr("Wyczysc wszystko"), &ConverterWindow::clearAll)
-                  << addCommand(bar, "Kopiujgkoddoschowka1", tr("Kopiuj g-kod do schowka"),
-                                &ConverterWindow::copyGcode);
-    addCommand(bar, "Ustawienia1", tr("Ustawienia"), &ConverterWindow::toggleSettings);
+    fileMenu_ = bar->addMenu(QString());
+    fileMenu_->setObjectName(QStringLiteral("Plik1"));
+    openAction_ = addCommand(fileMenu_, "Otwrz1", &ConverterWindow::askOpen);
+    saveAction_ = addCommand(fileMenu_, "Zapisz1", &ConverterWindow::askSave);
+    quitAction_ = addCommand(fileMenu_, "Zakocz1", &ConverterWindow::quitStation);
+    convertAction_ = addCommand(bar, "Konwersja1", &ConverterWindow::convert);
+    clearAction_ = addCommand(bar, "Wyczy1", &ConverterWindow::clearAll);
+    copyAction_ = addCommand(bar, "Kopiujgkoddoschowka1", &ConverterWindow::copyGcode);
+    settingsAction_ = addCommand(bar, "Ustawienia1", &ConverterWindow::toggleSettings);
     // The way from a drawing program's file to the main window's program,
     // in a row of its own: the menu bar has no room left for it.
     toolBar_ = addToolBar(QStringLiteral("HPGL"));
     toolBar_->setObjectName(QStringLiteral("ToolBar1"));
     toolBar_->setMovable(false);
     toolBar_->setFloatable(false);
-    busyCommands_ << addCommand(toolBar_, "NormalizujHPGL1", tr("Normalizuj HPGL"),
-                                &ConverterWindow::normalizeOnly)
-                  << addCommand(toolBar_, "Dopasujdoobszaruroboczego1",
-                                tr("Dopasuj do obszaru roboczego"),
-                                &ConverterWindow::normalizeAndFit)
-                  << addCommand(toolBar_, "Optymalizuj1", tr("Optymalizuj"),
-                                &ConverterWindow::optimizeOutput)
-                  << addCommand(toolBar_, "Wstawdoprogramu1", tr("Wstaw do programu"),
-                                &ConverterWindow::insertIntoProgram);
+    normalizeAction_ = addCommand(toolBar_, "NormalizujHPGL1", &ConverterWindow::normalizeOnly);
+    fitAction_ =
+        addCommand(toolBar_, "Dopasujdoobszaruroboczego1", &ConverterWindow::normalizeAndFit);
+    optimizeAction_ = addCommand(toolBar_, "Optymalizuj1", &ConverterWindow::optimizeOutput);
+    insertAction_ = addCommand(toolBar_, "Wstawdoprogramu1", &ConverterWindow::insertIntoProgram);
+    busyCommands_ = {openAction_,      saveAction_, convertAction_,  clearAction_, copyAction_,
+                     normalizeAction_, fitAction_,  optimizeAction_, insertAction_};
 }
 
-QAction* ConverterWindow::addCommand(QWidget* menu, const char* name, const QString& text,
+void ConverterWindow::retranslate() {
+    setWindowTitle(tr("HPGL -> GCODE "));
+    fileMenu_->setTitle(tr("Plik"));
+    openAction_->setText(tr("Otwórz plik hpgl"));
+    saveAction_->setText(tr("Zapisz g-kod"));
+    quitAction_->setText(tr("Zakończ"));
+    convertAction_->setText(tr("Konwersja"));
+    clearAction_->setText(tr("Wyczysc wszystko"));
+    copyAction_->setText(tr("Kopiuj g-kod do schowka"));
+    settingsAction_->setText(tr("Ustawienia"));
+    normalizeAction_->setText(tr("Normalizuj HPGL"));
+    fitAction_->setText(tr("Dopasuj do obszaru roboczego"));
+    optimizeAction_->setText(tr("Optymalizuj"));
+    insertAction_->setText(tr("Wstaw do programu"));
+    if (openDialog_ != nullptr)
+        openDialog_->setNameFilters(openFilters());
+    if (saveDialog_ != nullptr)
+        saveDialog_->setNameFilter(saveFilter());
+}
+
+QStringList ConverterWindow::openFilters() {
+    return {tr("hp-gl (*.plt *.hpgl *.hpg)"), tr("Wszystkie pliki (*)")};
+}
+
+QString ConverterWindow::saveFilter() {
+    return tr("g-code (*.nc)");
+}
+
+void ConverterWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
+}
+
+QAction* ConverterWindow::addCommand(QWidget* menu, const char* name,
                                      void (ConverterWindow::*slot)()) {
-    auto* action = new QAction(text, this);
+    auto* action = new QAction(this);
     action->setObjectName(QLatin1String(name));
     connect(action, &QAction::triggered, this, slot);
     menu->addAction(action);
@@ -151,7 +180,7 @@ void ConverterWindow::askOpen() {
         openDialog_->setObjectName(QStringLiteral("OpenDialog1"));
         openDialog_->setOption(QFileDialog::DontUseNativeDialog);
         openDialog_->setFileMode(QFileDialog::ExistingFile);
-        openDialog_->setNameFilters({tr("hp-gl (*.plt *.hpgl *.hpg)"), tr("Wszystkie pliki (*)")});
+        openDialog_->setNameFilters(openFilters());
         connect(openDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::openPlotFile);
         if (!lastFolder_.isEmpty())
             openDialog_->setDirectory(lastFolder_);
@@ -166,7 +195,7 @@ void ConverterWindow::askSave() {
         saveDialog_->setOption(QFileDialog::DontUseNativeDialog);
         saveDialog_->setOption(QFileDialog::DontConfirmOverwrite);
         saveDialog_->setAcceptMode(QFileDialog::AcceptSave);
-        saveDialog_->setNameFilter(tr("g-code (*.nc)"));
+        saveDialog_->setNameFilter(saveFilter());
         saveDialog_->setDefaultSuffix(QStringLiteral("nc"));
         connect(saveDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::saveGcode);
         if (!lastFolder_.isEmpty())

@@ -16,6 +16,7 @@ struct ConverterPreferences;
 class ProgramMemo;
 class QAction;
 class QFileDialog;
+class QMenu;
 class QMessageBox;
 class QProgressBar;
 class QTimer;
@@ -79,14 +80,20 @@ signals:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    // Another language in force: the captions follow it.
+    void changeEvent(QEvent* event) override;
 
 private:
     // Memo2's G-code to hand on, or nothing (with a message when it is
     // empty, and while a conversion runs).
     std::optional<ProgramText> outputToHandOn();
     void createMenu();
-    QAction* addCommand(QWidget* menu, const char* name, const QString& text,
-                        void (ConverterWindow::*slot)());
+    // The window's captions, menus and dialog filters in the language in force.
+    void retranslate();
+    // The open and save dialogs' file filters.
+    static QStringList openFilters();
+    static QString saveFilter();
+    QAction* addCommand(QWidget* menu, const char* name, void (ConverterWindow::*slot)());
     void askOpen();
     void askSave();
     void quitStation();
@@ -114,6 +121,18 @@ private:
     QFileDialog* openDialog_ = nullptr;
     QFileDialog* saveDialog_ = nullptr;
     QToolBar* toolBar_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QAction* openAction_ = nullptr;
+    QAction* saveAction_ = nullptr;
+    QAction* quitAction_ = nullptr;
+    QAction* convertAction_ = nullptr;
+    QAction* clearAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* settingsAction_ = nullptr;
+    QAction* normalizeAction_ = nullptr;
+    QAction* fitAction_ = nullptr;
+    QAction* optimizeAction_ = nullptr;
+    QAction* insertAction_ = nullptr;
     QString plotFileName_; // the plot file last opened
     QString lastFolder_;
     bool centreOnShow_ = true;

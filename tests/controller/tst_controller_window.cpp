@@ -1,6 +1,7 @@
 // The window binding: the link attached through ControllerControls to a small
 // window with the main window's controls, the built-in emulator or a scripted peer
-// on a real pseudo-terminal at the far end.
+// on a real pseudo-terminal at the far end; the transfer panel in another language.
+#include "base/stationlanguage.h"
 #include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
 #include "controller/linktexts.h"
@@ -10,6 +11,7 @@
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
 #include "controller/widgets/terminalview.h"
+#include "controller/widgets/transferpanel.h"
 #include "support/portonline.h"
 
 #include <QAction>
@@ -21,6 +23,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
@@ -173,9 +176,11 @@ private slots:
     void thePortListIsReadAgainWhenItOpens();
     void theFlowControlSelectorAppliesAtOnce();
     void theTerminalDropsEscapesAcrossChunksAndBreaksAt50Columns();
+    void theTransferPanelShowsItsTextsAgainInAnotherLanguage();
 };
 
 void TestControllerLinkWindow::cleanup() {
+    UseLanguage(StationLanguage::Polish);
     for (QWidget* widget : QApplication::topLevelWidgets()) {
         if (qobject_cast<QMessageBox*>(widget))
             delete widget;
@@ -359,6 +364,35 @@ void TestControllerLinkWindow::theTerminalDropsEscapesAcrossChunksAndBreaksAt50C
     terminal.showChunk("\r\n\xb9\x9c"); // Windows-1250
     QCOMPARE(screen.toPlainText(),
              "czerwony\ngotowe\n" + QString(50, 'y') + "\n" + QString(5, 'y') + "\n\u0105\u015b");
+}
+
+void TestControllerLinkWindow::theTransferPanelShowsItsTextsAgainInAnotherLanguage() {
+    TransferPanel panel;
+    int asked = 0;
+    panel.showEstimate([&asked] {
+        ++asked;
+        return LinkTexts::transferDone();
+    });
+    TransferFigures held;
+    held.active = held.held = true;
+    held.hold = TransferHold::PenChange;
+    held.total = 10;
+    held.acknowledged = 4;
+    held.linesPerSecond = 2.5;
+    panel.showFigures(held);
+    QVERIFY(panel.figuresText().contains(u"2,5"));
+    const QString heldInPolish = panel.stateText();
+
+    QVERIFY(UseLanguage(StationLanguage::English));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QCOMPARE(asked, 2);
+    QCOMPARE(panel.estimateText(), LinkTexts::transferDone());
+    QVERIFY2(panel.figuresText().contains(u"2.5"), qPrintable(panel.figuresText()));
+    QCOMPARE(panel.stateText(), TransferPanel::stateLine(held));
+    QVERIFY(panel.stateText() != heldInPolish);
+    static const QRegularExpression polish(QStringLiteral("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]"));
+    for (const QString& text : {panel.estimateText(), panel.figuresText(), panel.stateText()})
+        QVERIFY2(!text.contains(polish), qPrintable(text));
 }
 
 QTEST_MAIN(TestControllerLinkWindow)

@@ -1,8 +1,10 @@
 #include "controller/widgets/transferpanel.h"
 
+#include "base/stationlanguage.h"
 #include "controller/linktexts.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -42,7 +44,8 @@ TransferPanel::TransferPanel(QWidget* parent)
     QFont bold = state_->font();
     bold.setBold(true);
     state_->setFont(bold);
-    estimate_->setText(tr("Brak programu do wysłania"));
+    estimateSource_ = [] { return tr("Brak programu do wysłania"); };
+    estimate_->setText(estimateSource_());
     auto* buttons = new QHBoxLayout(buttons_);
     buttons->setContentsMargins(0, 0, 0, 0);
     auto* layout = new QVBoxLayout(this);
@@ -69,11 +72,21 @@ void TransferPanel::setCommands(QAction* hold, QAction* holdNow, QAction* resume
     static_cast<QHBoxLayout*>(buttons_->layout())->addStretch(1);
 }
 
-void TransferPanel::showEstimate(const QString& text) {
-    estimate_->setText(text);
+void TransferPanel::showEstimate(std::function<QString()> text) {
+    estimateSource_ = std::move(text);
+    estimate_->setText(estimateSource_());
+}
+
+void TransferPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) {
+        estimate_->setText(estimateSource_());
+        showFigures(shown_);
+    }
+    QWidget::changeEvent(event);
 }
 
 void TransferPanel::showFigures(const TransferFigures& figures) {
+    shown_ = figures;
     const bool shown = figures.active || figures.ended.has_value();
     bar_->setVisible(shown);
     figures_->setVisible(shown);
@@ -110,7 +123,7 @@ QString TransferPanel::figuresLine(const TransferFigures& f) {
         .arg(f.acknowledged)
         .arg(f.total)
         .arg(percentOf(f))
-        .arg(QString::number(f.linesPerSecond, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(',')))
+        .arg(QString::number(f.linesPerSecond, 'f', 1).replace(QLatin1Char('.'), DecimalMark()))
         .arg(f.resends)
         .arg(FormatDuration(f.elapsed))
         .arg(FormatDuration(f.left));

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QAction;
 class QLabel;
 class QProgressBar;
@@ -14,6 +16,7 @@ class QProgressBar;
 // (TransferFigures: acknowledged of all, lines a second, re-sends, time
 // elapsed and left) and its state (TransferState: running, held, a stall,
 // the end), with buttons for the menu's hold, resume and abort commands.
+// In another language put in force the panel shows its texts again.
 class TransferPanel : public QWidget {
     Q_OBJECT
 public:
@@ -22,7 +25,8 @@ public:
     // The buttons carry out these menu commands and follow their state.
     void setCommands(QAction* hold, QAction* holdNow, QAction* resume, QAction* abort);
 
-    void showEstimate(const QString& text);
+    // The estimate as `text` gives it, asked again when the language changes.
+    void showEstimate(std::function<QString()> text);
     void showFigures(const TransferFigures& figures);
 
     QString estimateText() const;
@@ -37,7 +41,12 @@ public:
     // when it holds, stalls or has ended.
     static QString statusLine(const TransferFigures& figures);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    std::function<QString()> estimateSource_;
+    TransferFigures shown_; // the figures last shown
     QLabel* estimate_;
     QProgressBar* bar_;
     QLabel* figures_;
