@@ -104,6 +104,8 @@ void VisualisationWindow::retranslate() {
     }
     outlineAction_->setText(VisualisationTexts::outlineModel());
     faceAction_->setText(VisualisationTexts::faceModel());
+    if (failure_ != nullptr && failureText_ != nullptr)
+        failure_->setText(failureText_());
 }
 
 void VisualisationWindow::changeEvent(QEvent* event) {
@@ -249,6 +251,11 @@ void VisualisationWindow::showPictureFailure(const QString& text) {
         view_->hide();
         view_->deleteLater();
         view_ = nullptr;
+    }
+    for (QString (*known)() :
+         {&VisualisationTexts::noContext, &VisualisationTexts::noLegacyProfile}) {
+        if (known() == text)
+            failureText_ = known;
     }
     failure_ = new QLabel(text, picture_);
     failure_->setObjectName(QStringLiteral("PictureFailure"));

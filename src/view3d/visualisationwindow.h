@@ -76,6 +76,8 @@ private:
     QWidget* picture_ = nullptr; // holds the scene view or the failure message
     SceneView* view_ = nullptr;
     QLabel* failure_ = nullptr;
+    // Which of the texts the failure shows, to show it again in another language.
+    QString (*failureText_)() = nullptr;
     std::array<QLineEdit*, 5> infoFields_{}; // Edit3, Edit4, Edit5, Edit1, Edit2
     std::array<QAction*, 5> viewActions_{};  // by CameraView
     QAction* hideAction_ = nullptr;
