@@ -98,6 +98,7 @@ private slots:
     void translationCoversEveryText();
     void choosingALanguageChangesTheMainWindowAndIsRemembered();
     void aStationBuiltInEnglishShowsNoPolish();
+    void aStationSwitchedToEnglishShowsNoPolish();
     void systemLanguage_data();
     void systemLanguage();
 };
@@ -162,10 +163,25 @@ void TestLanguage::aStationBuiltInEnglishShowsNoPolish() {
     QVERIFY(UseLanguage(StationLanguage::English));
     Station station(nullptr);
     QStringList found;
-    for (QWidget* window : {static_cast<QWidget*>(&station.mainWindow()),
-                            static_cast<QWidget*>(&station.converterWindow()),
-                            static_cast<QWidget*>(&station.visualisationWindow())})
+    for (QWidget* window : QList<QWidget*>{&station.mainWindow(), &station.converterWindow(),
+                                           &station.visualisationWindow()})
         found << polishTexts(window);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+}
+
+void TestLanguage::aStationSwitchedToEnglishShowsNoPolish() {
+    Station station(nullptr);
+    const QList<QWidget*> windows{&station.mainWindow(), &station.converterWindow(),
+                                  &station.visualisationWindow()};
+    for (QWidget* window : windows)
+        QVERIFY(!polishTexts(window).isEmpty());
+    station.mainWindow().languageMenu()->item(LanguageChoice::English)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QStringList found;
+    for (QWidget* window : windows)
+        found << polishTexts(window);
+    // A note stays in the language it was written in, as a log line does.
+    found.removeIf([](const QString& text) { return text.startsWith(u"StatusNote: "); });
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
 
