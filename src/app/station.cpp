@@ -155,6 +155,9 @@ void Station::wireTransfer() {
                      [this] { showEstimate(); });
     QObject::connect(&controller_->portSelectors(), &PortSelectors::baudRateChanged, main_.get(),
                      [this] { showEstimate(); });
+    // The estimate is made anew in a language chosen while the station runs.
+    QObject::connect(main_->languageMenu(), &LanguageMenu::chosen, main_.get(),
+                     [this] { showEstimate(); });
     QObject::connect(controller_.get(), &ControllerWindowBinding::traceStarted, main_.get(),
                      [window = main_.get()](const QString& fileName) {
                          window->notify(AppMessages::traceFile(fileName));

@@ -6,12 +6,13 @@
 #include "app/programsettingspage.h"
 #include "app/stationstatusbar.h"
 #include "app/transferpage.h"
+#include "base/stationlanguage.h"
 #include "controller/widgets/transferpanel.h"
 #include "gcode/programmemo.h"
 
 namespace {
 QString decimal(double value) {
-    return QString::number(value, 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+    return QString::number(value, 'f', 1).replace(QLatin1Char('.'), DecimalMark());
 }
 } // namespace
 
@@ -36,7 +37,8 @@ void StationTransferView::transferStarted(int from) {
 
 void StationTransferView::showTransfer(const TransferFigures& figures) {
     window_.transferPage()->transferPanel()->showFigures(figures);
-    window_.stationStatusBar()->setTransferText(TransferPanel::statusLine(figures));
+    window_.stationStatusBar()->setTransferText(
+        [figures] { return TransferPanel::statusLine(figures); });
 }
 
 void StationTransferView::showLinesAcknowledged(int from, int to) {
