@@ -104,6 +104,8 @@ void VisualisationWindow::retranslate() {
     }
     outlineAction_->setText(VisualisationTexts::outlineModel());
     faceAction_->setText(VisualisationTexts::faceModel());
+    if (failure_ != nullptr && failureText_ != nullptr)
+        failure_->setText(failureText_());
 }
 
 void VisualisationWindow::changeEvent(QEvent* event) {
@@ -249,6 +251,13 @@ void VisualisationWindow::showPictureFailure(const QString& text) {
         view_->hide();
         view_->deleteLater();
         view_ = nullptr;
+    }
+    // Which of the window's own messages it is, to say it again in another
+    // language.
+    for (QString (*make)() :
+         {&VisualisationTexts::noContext, &VisualisationTexts::noLegacyProfile}) {
+        if (make() == text)
+            failureText_ = make;
     }
     failure_ = new QLabel(text, picture_);
     failure_->setObjectName(QStringLiteral("PictureFailure"));

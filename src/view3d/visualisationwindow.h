@@ -56,7 +56,8 @@ private:
     void buildInfoFields();
     QAction* addViewAction(QMenu* menu, const QString& name, CameraView view);
     QAction* addSwitchAction(QMenu* menu, const QString& name, bool SceneSwitches::*flag);
-    // The caption and the menu's texts in the current language.
+    // The caption, the menu's texts and the failure message in the current
+    // language.
     void retranslate();
 
     void chooseView(CameraView view);
@@ -76,6 +77,7 @@ private:
     QWidget* picture_ = nullptr; // holds the scene view or the failure message
     SceneView* view_ = nullptr;
     QLabel* failure_ = nullptr;
+    QString (*failureText_)() = nullptr;     // makes failure_'s text, when it is a known one
     std::array<QLineEdit*, 5> infoFields_{}; // Edit3, Edit4, Edit5, Edit1, Edit2
     std::array<QAction*, 5> viewActions_{};  // by CameraView
     QAction* hideAction_ = nullptr;
