@@ -1,6 +1,7 @@
 #include "app/aboutpanel.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -10,7 +11,7 @@
 
 namespace {
 // The title of the work, five lines translated when shown.
-const char* const kTitleLines[] = {
+const char* const kTitleLines[AboutPanel::kTitleLineCount] = {
     QT_TRANSLATE_NOOP("AboutPanel", "SCARA"),
     QT_TRANSLATE_NOOP("AboutPanel", "Stacja sterowania"),
     QT_TRANSLATE_NOOP("AboutPanel", "manipulatorem typu SCARA"),
@@ -58,8 +59,8 @@ AboutPanel::AboutPanel(QWidget* parent) : QFrame(parent) {
     QFont serif(QStringLiteral("Serif"));
     serif.setStyleHint(QFont::Serif);
     serif.setPixelSize(16);
-    for (const char* line : kTitleLines) {
-        auto* label = new QLabel(tr(line), this);
+    for (QLabel*& label : titleLines_) {
+        label = new QLabel(this);
         label->setFont(serif);
         titles->addWidget(label);
     }
@@ -69,14 +70,27 @@ AboutPanel::AboutPanel(QWidget* parent) : QFrame(parent) {
     top->addWidget(picture);
     top->addLayout(titles, 1);
 
-    auto* ok = new QPushButton(tr("OK"), this);
-    ok->setObjectName(QStringLiteral("Button6"));
-    connect(ok, &QPushButton::clicked, this, &QWidget::hide);
+    ok_ = new QPushButton(this);
+    ok_->setObjectName(QStringLiteral("Button6"));
+    connect(ok_, &QPushButton::clicked, this, &QWidget::hide);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top, 1);
-    layout->addWidget(ok, 0, Qt::AlignHCenter);
+    layout->addWidget(ok_, 0, Qt::AlignHCenter);
+    retranslate();
+    hide();
+}
+
+void AboutPanel::retranslate() {
+    for (std::size_t i = 0; i < titleLines_.size(); ++i)
+        titleLines_[i]->setText(tr(kTitleLines[i]));
+    ok_->setText(tr("OK"));
     // 329 x 241, or larger where the fonts need more room: no line is cut.
     resize(QSize(329, 241).expandedTo(sizeHint()));
-    hide();
+}
+
+void AboutPanel::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
 }

@@ -3,7 +3,7 @@
 #include "app/pagestyle.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -47,9 +47,10 @@ const FieldRow kLowerRows[] = {
      5},
 };
 
+using Captions = std::vector<std::pair<QLabel*, const char*>>;
+
 QPushButton* sendButton(int number, QWidget* parent, std::map<int, QPushButton*>& buttons) {
-    auto* button =
-        new QPushButton(QCoreApplication::translate("ControllerSettingsPage", "Wyslij"), parent);
+    auto* button = new QPushButton(parent);
     buttons[number] = button;
     button->setObjectName(QStringLiteral("Button%1").arg(number));
     button->setEnabled(false);
@@ -66,12 +67,17 @@ QLineEdit* field(int number, const QString& text, QWidget* parent,
     return edit;
 }
 
+QLabel* caption(const char* text, QWidget* page, Captions& captions) {
+    auto* label = new QLabel(page);
+    captions.emplace_back(label, text);
+    return label;
+}
+
 void addRows(QGridLayout* grid, int& row, const FieldRow* begin, const FieldRow* end, QWidget* page,
-             std::map<int, QLineEdit*>& edits, std::map<int, QPushButton*>& buttons) {
+             std::map<int, QLineEdit*>& edits, std::map<int, QPushButton*>& buttons,
+             Captions& captions) {
     for (const FieldRow* r = begin; r != end; ++r, ++row) {
-        grid->addWidget(
-            new QLabel(QCoreApplication::translate("ControllerSettingsPage", r->label), page), row,
-            0);
+        grid->addWidget(caption(r->label, page, captions), row, 0);
         QLineEdit* edit = field(r->edit, QString::fromUtf8(r->text), page, edits);
         edit->setReadOnly(r->readOnly);
         edit->setEnabled(!r->disabled);
@@ -83,18 +89,20 @@ void addRows(QGridLayout* grid, int& row, const FieldRow* begin, const FieldRow*
 } // namespace
 
 ControllerSettingsPage::ControllerSettingsPage(QWidget* parent)
-    : QFrame(parent), manualControl_(new QCheckBox(tr("Sterowanie ręczne"), this)) {
+    : QFrame(parent), manualControl_(new QCheckBox(this)) {
     setObjectName(QStringLiteral("Ustawieniasterownika"));
     PageStyle::makeSilver(this);
     manualControl_->setObjectName(QStringLiteral("CheckBox7"));
 
     auto* grid = new QGridLayout(this);
     int row = 0;
-    addRows(grid, row, std::begin(kUpperRows), std::end(kUpperRows), this, edits_, buttons_);
+    addRows(grid, row, std::begin(kUpperRows), std::end(kUpperRows), this, edits_, buttons_,
+            captions_);
     grid->addWidget(manualControl_, row++, 0, 1, 3);
-    addRows(grid, row, std::begin(kLowerRows), std::end(kLowerRows), this, edits_, buttons_);
+    addRows(grid, row, std::begin(kLowerRows), std::end(kLowerRows), this, edits_, buttons_,
+            captions_);
 
-    grid->addWidget(new QLabel(tr("Korekta wysokosci:"), this), row, 0);
+    grid->addWidget(caption(QT_TR_NOOP("Korekta wysokosci:"), this, captions_), row, 0);
     grid->addWidget(sendButton(8, this, buttons_), row++, 2);
     // The height correction: a "z:" field under each of the "x:" positions.
     auto* heights = new QGridLayout;
@@ -110,10 +118,26 @@ ControllerSettingsPage::ControllerSettingsPage(QWidget* parent)
     }
     heights->setColumnStretch(4, 1);
     grid->addLayout(heights, row++, 0, 1, 3);
-    grid->addWidget(new QLabel(tr("Ustaw bieżącą pozycję jako odn."), this), row, 0, 1, 2);
+    grid->addWidget(caption(QT_TR_NOOP("Ustaw bieżącą pozycję jako odn."), this, captions_), row, 0,
+                    1, 2);
     grid->addWidget(sendButton(10, this, buttons_), row++, 2);
     grid->setColumnStretch(0, 1);
     grid->setRowStretch(row, 1);
+    retranslate();
+}
+
+void ControllerSettingsPage::retranslate() {
+    for (const auto& [label, text] : captions_)
+        label->setText(tr(text));
+    manualControl_->setText(tr("Sterowanie ręczne"));
+    for (const auto& [number, button] : buttons_)
+        button->setText(tr("Wyslij"));
+}
+
+void ControllerSettingsPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
 }
 
 QLineEdit* ControllerSettingsPage::edit(int number) const {

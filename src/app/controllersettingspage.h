@@ -3,8 +3,11 @@
 #include <QFrame>
 
 #include <map>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 
@@ -39,8 +42,15 @@ public:
     QPushButton* button(int number) const;
     QCheckBox* manualControlBox() const { return manualControl_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QCheckBox* manualControl_;
     std::map<int, QLineEdit*> edits_;     // by N of EditN
     std::map<int, QPushButton*> buttons_; // by N of ButtonN
+    // The field captions with the texts they are translated from.
+    std::vector<std::pair<QLabel*, const char*>> captions_;
 };

@@ -5,6 +5,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -36,8 +37,7 @@ const char* const kLampCaptions[PortSettingsPage::kLampCount] = {"CTS", "DSR", "
 } // namespace
 
 PortSettingsPage::PortSettingsPage(QWidget* parent)
-    : QFrame(parent), connect_(new QPushButton(tr("Połącz"), this)),
-      disconnect_(new QPushButton(tr("Rozłącz"), this)) {
+    : QFrame(parent), connect_(new QPushButton(this)), disconnect_(new QPushButton(this)) {
     setObjectName(QStringLiteral("Ustawieniaportu"));
     PageStyle::makeSilver(this);
 
@@ -49,7 +49,8 @@ PortSettingsPage::PortSettingsPage(QWidget* parent)
         selectors_[std::size_t(i)] = box;
         box->addItems(QString::fromLatin1(design.values).split(QLatin1Char('|')));
         box->setCurrentText(QString::fromLatin1(design.current));
-        grid->addWidget(new QLabel(tr(design.caption), this), i, 0);
+        captions_[std::size_t(i)] = new QLabel(this);
+        grid->addWidget(captions_[std::size_t(i)], i, 0);
         grid->addWidget(box, i, 1);
     }
 
@@ -79,6 +80,20 @@ PortSettingsPage::PortSettingsPage(QWidget* parent)
     layout->addSpacing(12);
     layout->addLayout(buttons);
     layout->addStretch();
+    retranslate();
+}
+
+void PortSettingsPage::retranslate() {
+    for (int i = 0; i < kSelectorCount; ++i)
+        captions_[std::size_t(i)]->setText(tr(kSelectors[i].caption));
+    connect_->setText(tr("Połącz"));
+    disconnect_->setText(tr("Rozłącz"));
+}
+
+void PortSettingsPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QFrame::changeEvent(event);
 }
 
 QComboBox* PortSettingsPage::selector(int number) const {

@@ -6,6 +6,7 @@
 
 class ComLed;
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 // The page "Ustawienia portu" on a silver background: the six port selectors
@@ -28,8 +29,14 @@ public:
     QPushButton* connectButton() const { return connect_; }
     QPushButton* disconnectButton() const { return disconnect_; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     std::array<QComboBox*, kSelectorCount> selectors_{};
+    std::array<QLabel*, kSelectorCount> captions_{};
     std::array<ComLed*, kLampCount> lamps_{};
     QPushButton* connect_;
     QPushButton* disconnect_;

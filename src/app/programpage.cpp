@@ -4,6 +4,7 @@
 #include "gcode/pathcheck.h"
 #include "gcode/programmemo.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLineEdit>
@@ -13,11 +14,9 @@
 
 ProgramPage::ProgramPage(QWidget* parent)
     : QWidget(parent), memo2_(PageStyle::makeMemo(QStringLiteral("Memo2"), true, this)),
-      edit1_(new QLineEdit(this)), memo1_(new ProgramMemo(this)),
-      reportGroup_(new QGroupBox(tr("Przekroczenia zasięgu manipulatora"), this)),
+      edit1_(new QLineEdit(this)), memo1_(new ProgramMemo(this)), reportGroup_(new QGroupBox(this)),
       reportMemo_(PageStyle::makeMemo(QStringLiteral("CheckReportMemo"), true, reportGroup_)),
-      pathGroup_(new QGroupBox(tr("Ruchy przez obszar zabroniony i oś Y"), this)),
-      pathList_(new QTreeWidget(pathGroup_)) {
+      pathGroup_(new QGroupBox(this)), pathList_(new QTreeWidget(pathGroup_)) {
     setObjectName(QStringLiteral("Gkod"));
     edit1_->setObjectName(QStringLiteral("Edit1"));
     QFont large = edit1_->font();
@@ -34,7 +33,6 @@ ProgramPage::ProgramPage(QWidget* parent)
 
     pathGroup_->setObjectName(QStringLiteral("PathCheckGroup"));
     pathList_->setObjectName(QStringLiteral("PathFindingsList"));
-    pathList_->setHeaderLabels({tr("Rodzaj"), tr("Blok"), tr("Opis")});
     pathList_->setRootIsDecorated(false);
     pathList_->setUniformRowHeights(true);
     pathList_->header()->setStretchLastSection(true);
@@ -55,6 +53,21 @@ ProgramPage::ProgramPage(QWidget* parent)
     layout->addWidget(memo1_, 5);
     layout->addWidget(reportGroup_, 1);
     layout->addWidget(pathGroup_, 1);
+    retranslate();
+}
+
+// The lists' contents stay in the language they were made in, as a log does;
+// the next preparation makes them anew.
+void ProgramPage::retranslate() {
+    reportGroup_->setTitle(tr("Przekroczenia zasięgu manipulatora"));
+    pathGroup_->setTitle(tr("Ruchy przez obszar zabroniony i oś Y"));
+    pathList_->setHeaderLabels({tr("Rodzaj"), tr("Blok"), tr("Opis")});
+}
+
+void ProgramPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 namespace {

@@ -39,7 +39,12 @@ signals:
     // The operator clicked a finding: its line in the program (from 0).
     void findingChosen(qsizetype line);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     QPlainTextEdit* memo2_;
     QLineEdit* edit1_;
     ProgramMemo* memo1_;

@@ -3,14 +3,15 @@
 #include "app/colorshape.h"
 
 #include <QCheckBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
 
 namespace {
-QCheckBox* tickedBox(const char* name, const QString& caption, QWidget* parent) {
-    auto* box = new QCheckBox(caption, parent);
+QCheckBox* tickedBox(const char* name, QWidget* parent) {
+    auto* box = new QCheckBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setChecked(true);
     return box;
@@ -23,30 +24,27 @@ const QColor kDesignColour(255, 0, 0);
 
 ProgramSettingsPage::ProgramSettingsPage(QWidget* parent)
     : QWidget(parent), round_(nullptr), removeRepeated_(nullptr), checkReach_(nullptr),
-      showRapidMoves_(nullptr) {
+      showRapidMoves_(nullptr), settingsGroup_(new QGroupBox(this)),
+      colourGroup_(new QGroupBox(this)), trajectoryLabel_(new QLabel(colourGroup_)),
+      interpolationLabel_(new QLabel(colourGroup_)), progressLabel_(new QLabel(colourGroup_)) {
     setObjectName(QStringLiteral("Ustawieniaprogramu"));
-    auto* settings = new QGroupBox(tr("Ustawienia"), this);
-    round_ = tickedBox("CheckBox2", tr("Zaokrąglanie współrzędnych"), settings);
-    removeRepeated_ = tickedBox("CheckBox3", tr("Usuwanie powtarzających sie wpisów"), settings);
-    checkReach_ = tickedBox("CheckBox6",
-                            tr("Sprawdzenie czy kod nie przekracza\n"
-                               "maksymalnego zasięgu manipulatora"),
-                            settings);
-    auto* settingsLayout = new QVBoxLayout(settings);
+    round_ = tickedBox("CheckBox2", settingsGroup_);
+    removeRepeated_ = tickedBox("CheckBox3", settingsGroup_);
+    checkReach_ = tickedBox("CheckBox6", settingsGroup_);
+    auto* settingsLayout = new QVBoxLayout(settingsGroup_);
     settingsLayout->addWidget(round_);
     settingsLayout->addWidget(removeRepeated_);
     settingsLayout->addWidget(checkReach_);
 
-    auto* colourGroup = new QGroupBox(tr("Ustawienia kolorów"), this);
-    auto* grid = new QGridLayout(colourGroup);
-    grid->addWidget(new QLabel(tr("Trajektoria"), colourGroup), 0, 1);
-    grid->addWidget(new QLabel(tr("Interpolacja"), colourGroup), 0, 2);
+    auto* grid = new QGridLayout(colourGroup_);
+    grid->addWidget(trajectoryLabel_, 0, 1);
+    grid->addWidget(interpolationLabel_, 0, 2);
     for (int row = 0; row < kPlotRowCount; ++row) {
-        grid->addWidget(new QLabel(QString::fromLatin1(kRowCaptions[row]), colourGroup), row + 1,
+        grid->addWidget(new QLabel(QString::fromLatin1(kRowCaptions[row]), colourGroup_), row + 1,
                         0);
         for (int column = 0; column < 2; ++column) {
             const int number = row + 1 + column * kPlotRowCount;
-            auto* shape = new ColorShape(kDesignColour, colourGroup);
+            auto* shape = new ColorShape(kDesignColour, colourGroup_);
             shape->setObjectName(QStringLiteral("Shape%1").arg(number));
             shapes_[std::size_t(number - 1)] = shape;
             grid->addWidget(shape, row + 1, column + 1, Qt::AlignHCenter);
@@ -55,19 +53,39 @@ ProgramSettingsPage::ProgramSettingsPage(QWidget* parent)
             connect(shape, &ColorShape::colourChanged, this, &ProgramSettingsPage::coloursChanged);
         }
     }
-    showRapidMoves_ = tickedBox("CheckBox1", tr("Pokaż ruch G00"), colourGroup);
+    showRapidMoves_ = tickedBox("CheckBox1", colourGroup_);
     grid->addWidget(showRapidMoves_, kPlotRowCount + 1, 0, 1, 3);
-    grid->addWidget(new QLabel(tr("Postęp wysyłania"), colourGroup), kPlotRowCount + 2, 0, 1, 2);
-    progressShape_ = new ColorShape(QColor::fromRgb(kDefaultProgressColour), colourGroup);
+    grid->addWidget(progressLabel_, kPlotRowCount + 2, 0, 1, 2);
+    progressShape_ = new ColorShape(QColor::fromRgb(kDefaultProgressColour), colourGroup_);
     progressShape_->setObjectName(QStringLiteral("Shape%1").arg(kProgressShape));
     grid->addWidget(progressShape_, kPlotRowCount + 2, 2, Qt::AlignHCenter);
     connect(progressShape_, &ColorShape::pressed, this,
             [this] { emit shapePressed(kProgressShape); });
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(settings);
-    layout->addWidget(colourGroup);
+    layout->addWidget(settingsGroup_);
+    layout->addWidget(colourGroup_);
     layout->addStretch();
+    retranslate();
+}
+
+void ProgramSettingsPage::retranslate() {
+    settingsGroup_->setTitle(tr("Ustawienia"));
+    round_->setText(tr("Zaokrąglanie współrzędnych"));
+    removeRepeated_->setText(tr("Usuwanie powtarzających sie wpisów"));
+    checkReach_->setText(tr("Sprawdzenie czy kod nie przekracza\n"
+                            "maksymalnego zasięgu manipulatora"));
+    colourGroup_->setTitle(tr("Ustawienia kolorów"));
+    trajectoryLabel_->setText(tr("Trajektoria"));
+    interpolationLabel_->setText(tr("Interpolacja"));
+    showRapidMoves_->setText(tr("Pokaż ruch G00"));
+    progressLabel_->setText(tr("Postęp wysyłania"));
+}
+
+void ProgramSettingsPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 bool ProgramSettingsPage::roundCoordinates() const {

@@ -9,6 +9,8 @@
 
 class ColorShape;
 class QCheckBox;
+class QGroupBox;
+class QLabel;
 
 // The page "Ustawienia programu": group "Ustawienia" with the preparation
 // switches (CheckBox2 rounding, CheckBox3 repeat removal, CheckBox6 reach
@@ -46,11 +48,21 @@ signals:
     // A shape changed its colour.
     void coloursChanged();
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
     std::array<ColorShape*, kShapeCount> shapes_{};
     ColorShape* progressShape_ = nullptr;
     QCheckBox* round_;
     QCheckBox* removeRepeated_;
     QCheckBox* checkReach_;
     QCheckBox* showRapidMoves_;
+    QGroupBox* settingsGroup_;
+    QGroupBox* colourGroup_;
+    QLabel* trajectoryLabel_;
+    QLabel* interpolationLabel_;
+    QLabel* progressLabel_;
 };

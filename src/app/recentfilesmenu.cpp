@@ -4,10 +4,18 @@
 
 #include <QAction>
 #include <QDir>
+#include <QEvent>
 #include <QMenu>
 
 RecentFilesMenu::RecentFilesMenu(QMenu* menu, QObject* parent) : QObject(parent), menu_(menu) {
+    menu_->installEventFilter(this);
     rebuild();
+}
+
+bool RecentFilesMenu::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == menu_ && event->type() == QEvent::LanguageChange)
+        rebuild();
+    return QObject::eventFilter(watched, event);
 }
 
 void RecentFilesMenu::setFiles(const QStringList& files) {

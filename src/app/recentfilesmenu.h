@@ -9,7 +9,8 @@ class QMenu;
 // "Plik" -> "Ostatnie pliki": the files opened last, most recent first, one
 // item each ("RecentFile1".."RecentFile10", the full path shown), then
 // "Wyczyść listę" ("ClearRecentFiles"). With none listed, the menu holds a
-// single disabled "(brak)".
+// single disabled "(brak)". The items follow a language chosen while the
+// station runs.
 class RecentFilesMenu : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +23,9 @@ public:
 
 signals:
     void fileChosen(const QString& fileName);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void rebuild();

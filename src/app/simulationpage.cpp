@@ -1,5 +1,6 @@
 #include "app/simulationpage.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -14,18 +15,27 @@ QLabel* makePanel(const char* name, QWidget* parent) {
 } // namespace
 
 SimulationPage::SimulationPage(QWidget* parent)
-    : QWidget(parent), positionPanel_(nullptr), movePanel_(nullptr) {
+    : QWidget(parent), group_(new QGroupBox(this)), positionPanel_(makePanel("Image2", group_)),
+      movePanel_(makePanel("Image3", group_)) {
     setObjectName(QStringLiteral("Symulacja"));
-    auto* group = new QGroupBox(tr("Pozycja efektora"), this);
-    positionPanel_ = makePanel("Image2", group);
-    movePanel_ = makePanel("Image3", group);
-    auto* inner = new QVBoxLayout(group);
+    auto* inner = new QVBoxLayout(group_);
     inner->addWidget(positionPanel_);
     inner->addWidget(movePanel_);
     inner->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(group);
+    layout->addWidget(group_);
     layout->addStretch();
+    retranslate();
+}
+
+void SimulationPage::retranslate() {
+    group_->setTitle(tr("Pozycja efektora"));
+}
+
+void SimulationPage::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void SimulationPage::setPositionPicture(const QImage& picture) {

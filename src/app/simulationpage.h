@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QWidget>
 
+class QGroupBox;
 class QLabel;
 
 // The page "Symulacja": group "Pozycja efektora" with the two 320 x 280
@@ -22,7 +23,13 @@ public:
     void setPositionPicture(const QImage& picture);
     void setMovePicture(const QImage& picture);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void retranslate();
+
+    QGroupBox* group_;
     QLabel* positionPanel_;
     QLabel* movePanel_;
 };

@@ -1,9 +1,11 @@
 #include "app/stationstatusbar.h"
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 struct PanelDesign {
@@ -54,9 +56,23 @@ StationStatusBar::StationStatusBar(QWidget* parent)
     addPermanentWidget(transfer_);
 }
 
-void StationStatusBar::setTransferText(const QString& text) {
+void StationStatusBar::setTransferText(std::function<QString()> text) {
+    transferText_ = std::move(text);
+    showTransferText();
+}
+
+void StationStatusBar::showTransferText() {
+    const QString text = transferText_ ? transferText_() : QString();
     transfer_->setText(text);
     transfer_->setVisible(!text.isEmpty());
+}
+
+// The panels' texts belong to those who set them (the controller link
+// retranslates its own); the note stays in the language it was written in.
+void StationStatusBar::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        showTransferText();
+    QStatusBar::changeEvent(event);
 }
 
 QString StationStatusBar::transferText() const {

@@ -3,6 +3,7 @@
 #include <QStatusBar>
 
 #include <array>
+#include <functional>
 
 class QLabel;
 
@@ -20,14 +21,20 @@ public:
     void setPanelText(int index, const QString& text);
     QString panelText(int index) const;
     void setNote(const QString& text);
-    // The transfer's progress (StatusTransfer), at the right; an empty text
-    // hides it.
-    void setTransferText(const QString& text);
+    // The transfer's progress (StatusTransfer), at the right, made by `text`
+    // now and again when the language changes; an empty text hides it.
+    void setTransferText(std::function<QString()> text);
     QString transferText() const;
     QString note() const;
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void showTransferText();
+
     std::array<QLabel*, kPanelCount> panels_{};
     QLabel* note_;
     QLabel* transfer_;
+    std::function<QString()> transferText_;
 };

@@ -37,7 +37,8 @@ void StationTransferView::transferStarted(int from) {
 
 void StationTransferView::showTransfer(const TransferFigures& figures) {
     window_.transferPage()->transferPanel()->showFigures(figures);
-    window_.stationStatusBar()->setTransferText(TransferPanel::statusLine(figures));
+    window_.stationStatusBar()->setTransferText(
+        [figures] { return TransferPanel::statusLine(figures); });
 }
 
 void StationTransferView::showLinesAcknowledged(int from, int to) {

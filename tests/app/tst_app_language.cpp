@@ -1,16 +1,24 @@
 // The station in English: the translation file covers every text in the
 // code, choosing a language changes the main window at once and is
-// remembered, a station built in English shows no Polish, and the language
-// follows the system's when none is chosen.
+// remembered, a station built in English or switched to it shows no Polish,
+// texts made from the station's state are made again in the new language,
+// and the language follows the system's when none is chosen.
 #include "app/languagemenu.h"
+#include "app/mainmenus.h"
 #include "app/mainwindow.h"
+#include "app/programcommands.h"
 #include "app/settingsstore.h"
 #include "app/station.h"
 #include "app/stationpersistence.h"
 #include "app/stationstatusbar.h"
+#include "app/stationtransferview.h"
+#include "app/transferpage.h"
 #include "base/stationlanguage.h"
+#include "controller/linktexts.h"
+#include "controller/widgets/transferpanel.h"
 #include "hpgl/converterwindow.h"
 #include "support/files.h"
+#include "support/stationdoubles.h"
 #include "support/toolrun.h"
 #include "view3d/visualisationwindow.h"
 
@@ -100,6 +108,8 @@ private slots:
     void choosingALanguageChangesTheMainWindowAndIsRemembered();
     void aStationBuiltInEnglishShowsNoPolish();
     void toolsFollowTheSystemLanguage();
+    void aStationSwitchedToEnglishShowsNoPolish();
+    void textsMadeFromTheStationsStateFollowTheLanguage();
     void systemLanguage_data();
     void systemLanguage();
 };
@@ -164,9 +174,8 @@ void TestLanguage::aStationBuiltInEnglishShowsNoPolish() {
     QVERIFY(UseLanguage(StationLanguage::English));
     Station station(nullptr);
     QStringList found;
-    for (QWidget* window : {static_cast<QWidget*>(&station.mainWindow()),
-                            static_cast<QWidget*>(&station.converterWindow()),
-                            static_cast<QWidget*>(&station.visualisationWindow())})
+    for (QWidget* window : QList<QWidget*>{&station.mainWindow(), &station.converterWindow(),
+                                           &station.visualisationWindow()})
         found << polishTexts(window);
     QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
 }
@@ -185,6 +194,50 @@ void TestLanguage::toolsFollowTheSystemLanguage() {
              qPrintable(help(QString())));
     QVERIFY2(help(QStringLiteral("en_GB")).contains(u"acknowledges every valid frame"),
              qPrintable(help(QStringLiteral("en_GB"))));
+}
+
+void TestLanguage::aStationSwitchedToEnglishShowsNoPolish() {
+    Station station(nullptr);
+    const QList<QWidget*> windows{&station.mainWindow(), &station.converterWindow(),
+                                  &station.visualisationWindow()};
+    for (QWidget* window : windows)
+        QVERIFY(!polishTexts(window).isEmpty());
+    station.mainWindow().languageMenu()->item(LanguageChoice::English)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QStringList found;
+    for (QWidget* window : windows)
+        found << polishTexts(window);
+    // A note stays in the language it was written in, as a log line does.
+    found.removeIf([](const QString& text) { return text.startsWith(u"StatusNote: "); });
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(u'\n')));
+}
+
+void TestLanguage::textsMadeFromTheStationsStateFollowTheLanguage() {
+    TempDir dir;
+    Station station(nullptr);
+    MainWindow& window = station.mainWindow();
+    WindowRecorder recorder;
+    recorder.attach(window);
+    // The travel from the arm's start to the first point is 412,3 mm.
+    QVERIFY(window.programCommands()->openProgramFile(
+        dir.writeFile("line.nc", "N1 G00 X100 Y100\r\nN2 G01 X100 Y200 Z5\r\nN3 M30\r\n")));
+    TransferPanel* panel = window.transferPage()->transferPanel();
+    QVERIFY2(panel->estimateText().contains(QStringLiteral("przejazdy 412,3 mm")),
+             qPrintable(panel->estimateText()));
+    TransferFigures done;
+    done.ended = TransferStep::Finished;
+    StationTransferView(window).showTransfer(done);
+    StationStatusBar* status = window.stationStatusBar();
+    const QString polishDone = status->transferText();
+    QMenu* recent = window.menus().recentFiles;
+
+    window.languageMenu()->item(LanguageChoice::English)->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+    QVERIFY2(panel->estimateText().contains(QStringLiteral("travel 412.3 mm")),
+             qPrintable(panel->estimateText()));
+    QCOMPARE(status->transferText(), LinkTexts::transferDone());
+    QVERIFY(status->transferText() != polishDone);
+    QCOMPARE(recent->actions().constLast()->text(), QStringLiteral("Clear list"));
 }
 
 void TestLanguage::systemLanguage_data() {
