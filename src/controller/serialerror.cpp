@@ -5,6 +5,8 @@
 #include <array>
 #include <cstring>
 
+#include <locale.h>
+
 namespace {
 
 const std::array kMessages{
@@ -62,10 +64,14 @@ QString serialOpenErrorText(const QString& port, std::optional<int> osCode) {
 }
 
 std::optional<int> osErrorCodeOf(const QString& description) {
-    // The port describes a system error with the system's own text for the
-    // number; finding the number again keeps the code exact.
+    // The port describes a system error with the system's text for the
+    // number, in the user's language, or with its own English text for the
+    // commonest ones (a missing device, a denied one) whatever the language;
+    // finding the number again keeps the code exact.
+    static const locale_t english = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     for (int code = 1; code < 200; ++code) {
-        if (description == QString::fromLocal8Bit(std::strerror(code)))
+        if (description == QString::fromLocal8Bit(std::strerror(code)) ||
+            (english && description == QString::fromLocal8Bit(strerror_l(code, english))))
             return code;
     }
     return std::nullopt;

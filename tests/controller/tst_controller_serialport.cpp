@@ -112,6 +112,13 @@ void TestSerialPort::errorTextsCarryTheSystemCode() {
              "Link (un)registration failed");
     QCOMPARE(osErrorCodeOf(QString::fromLocal8Bit(std::strerror(EIO))), std::optional<int>(EIO));
     QCOMPARE(osErrorCodeOf("Unsupported stop bits"), std::nullopt);
+    // The port's own English text for a missing device, read on a system
+    // whose C library speaks Polish (its messages follow LANGUAGE).
+    const QByteArray language = qgetenv("LANGUAGE");
+    qputenv("LANGUAGE", "pl");
+    const std::optional<int> code = osErrorCodeOf("No such file or directory");
+    qputenv("LANGUAGE", language);
+    QCOMPARE(code, std::optional<int>(ENOENT));
 }
 
 void TestSerialPort::openingAMissingDeviceFailsAndStaysClosed() {
