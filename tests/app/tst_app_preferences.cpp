@@ -42,6 +42,7 @@ StoredSettings changedSettings() {
     s.station.folders = {QStringLiteral("/data/programs"), QStringLiteral("/data/pictures, old"),
                          QStringLiteral("/data/plots"), QStringLiteral("/data/drawings")};
     s.station.recentFiles = {QStringLiteral("/data/b.nc"), QStringLiteral("/data/a,1.plt")};
+    s.station.language = QStringLiteral("en");
     s.line.port = {QStringLiteral("/dev/ttyUSB3"), 0x0403, 0x6001, QStringLiteral("A50285BI")};
     s.line.line.baudRate = BaudRate::B115200;
     s.line.line.parity = Parity::Even;
@@ -73,6 +74,7 @@ void TestPreferences::everyEntryComesBack() {
     QCOMPARE(read.station.layout, written.station.layout);
     QCOMPARE(read.station.folders, written.station.folders);
     QCOMPARE(read.station.recentFiles, written.station.recentFiles);
+    QCOMPARE(read.station.language, written.station.language);
     QCOMPARE(read.line.port, written.line.port);
     QVERIFY(read.line == written.line);
     QCOMPARE(read.converter.conversion.header, written.converter.conversion.header);
@@ -120,6 +122,7 @@ void TestPreferences::badEntryGivesItsDefault_data() {
     QTest::newRow("recent count -3") << QByteArray("[recent]\nsize=-3\n1\\path=/a.nc\n");
     QTest::newRow("recent count huge") << QByteArray("[recent]\nsize=100000000\n");
     QTest::newRow("folder as a list") << QByteArray("[folders]\nprogram=a, b\n");
+    QTest::newRow("language unknown") << QByteArray("[view]\nlanguage=klingon\n");
     QTest::newRow("group as a value") << QByteArray("program=5\nport=COM1\nwindows=@Invalid()\n");
 }
 
