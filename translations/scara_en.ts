@@ -1243,26 +1243,7 @@ the arm&apos;s maximum reach</translation>
     </message>
 </context>
 <context>
-    <name>StationStatusBar</name>
-    <message>
-        <source>Rozłączono</source>
-        <translation>Disconnected</translation>
-    </message>
-    <message>
-        <source>Brak punktu referencyjnego</source>
-        <translation>No reference point</translation>
-    </message>
-    <message>
-        <source>Sterowanie automatyczne</source>
-        <translation>Automatic control</translation>
-    </message>
-</context>
-<context>
     <name>StationTransferView</name>
-    <message>
-        <source>Brak programu do wysłania</source>
-        <translation>No program to send</translation>
-    </message>
     <message>
         <source>Program: %1 linii, rysowanie %2 mm, przejazdy %3 mm, podniesienia pisaka: %4. Czas wysyłania przy %5 b/s: około %6</source>
         <translation>Program: %1 lines, drawing %2 mm, travel %3 mm, pen lifts: %4. Sending time at %5 b/s: about %6</translation>

@@ -21,6 +21,12 @@ QStringList argumentsOf(int argc, char** argv) {
     return arguments;
 }
 
+// The language remembered in `store`, or the system's, in force before any
+// text is made.
+void useRememberedLanguage(SettingsStore& store) {
+    UseLanguage(ResolveLanguage(LanguageChoiceFromCode(store.load().station.language)));
+}
+
 int print(std::FILE* stream, const QString& text, int code) {
     std::fputs(text.toLocal8Bit().constData(), stream);
     return code;
@@ -35,7 +41,7 @@ int main(int argc, char** argv) {
     case StationCommandLine::Action::Help: {
         QCoreApplication core(argc, argv);
         SettingsStore store;
-        UseLanguage(ResolveLanguage(LanguageChoiceFromCode(store.load().station.language)));
+        useRememberedLanguage(store);
         return print(stdout, AppMessages::commandLineHelp(programName), 0);
     }
     case StationCommandLine::Action::Version:
@@ -60,7 +66,7 @@ int main(int argc, char** argv) {
 
     SettingsStore store;
     // The language first: the windows take their texts as they are built.
-    UseLanguage(ResolveLanguage(LanguageChoiceFromCode(store.load().station.language)));
+    useRememberedLanguage(store);
     Station station(&store);
     MainWindow& window = station.mainWindow();
     QObject::connect(&window, &MainWindow::closing, &app, &QCoreApplication::quit,

@@ -1,6 +1,7 @@
 #include "app/stationstatusbar.h"
 
-#include <QCoreApplication>
+#include "controller/linktexts.h"
+
 #include <QEvent>
 #include <QLabel>
 
@@ -9,23 +10,21 @@
 
 namespace {
 struct PanelDesign {
-    const char* text;
-    bool translated;
+    LinkTexts::TextFunction text;
     int width;
     Qt::Alignment alignment;
 };
 
-// Initial text (translated when shown; the axis names are not), design width
-// and alignment of each panel.
+// Initial text, design width and alignment of each panel: the first three
+// show the controller link's own texts (the link replaces them with its
+// state), the next two the axis names.
 const std::array<PanelDesign, StationStatusBar::kPanelCount> kPanels{{
-    {QT_TRANSLATE_NOOP("StationStatusBar", "Rozłączono"), true, 65, Qt::AlignCenter},
-    {QT_TRANSLATE_NOOP("StationStatusBar", "Brak punktu referencyjnego"), true, 150,
-     Qt::AlignCenter},
-    {QT_TRANSLATE_NOOP("StationStatusBar", "Sterowanie automatyczne"), true, 145,
-     Qt::AlignLeft | Qt::AlignVCenter},
-    {"X:", false, 50, Qt::AlignLeft | Qt::AlignVCenter},
-    {"Y:", false, 50, Qt::AlignLeft | Qt::AlignVCenter},
-    {"", false, 50, Qt::AlignLeft | Qt::AlignVCenter},
+    {&LinkTexts::disconnected, 65, Qt::AlignCenter},
+    {&LinkTexts::noReference, 150, Qt::AlignCenter},
+    {&LinkTexts::automaticMode, 145, Qt::AlignLeft | Qt::AlignVCenter},
+    {[] { return QStringLiteral("X:"); }, 50, Qt::AlignLeft | Qt::AlignVCenter},
+    {[] { return QStringLiteral("Y:"); }, 50, Qt::AlignLeft | Qt::AlignVCenter},
+    {[] { return QString(); }, 50, Qt::AlignLeft | Qt::AlignVCenter},
 }};
 } // namespace
 
@@ -35,8 +34,7 @@ StationStatusBar::StationStatusBar(QWidget* parent)
     setSizeGripEnabled(false);
     for (int i = 0; i < kPanelCount; ++i) {
         const PanelDesign& design = kPanels[static_cast<std::size_t>(i)];
-        auto* label =
-            new QLabel(design.translated ? tr(design.text) : QString::fromUtf8(design.text), this);
+        auto* label = new QLabel(design.text(), this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         label->setAlignment(design.alignment);
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);

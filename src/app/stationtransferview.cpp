@@ -19,7 +19,7 @@ QString decimal(double value) {
 QString StationTransferView::estimateText(const ProgramFigures& figures, const TransferModel& model,
                                           qint64 lineBytes) {
     if (figures.lines == 0)
-        return tr("Brak programu do wysłania");
+        return TransferPanel::noProgramText();
     const double seconds = model.seconds(figures.lines, lineBytes);
     return tr("Program: %1 linii, rysowanie %2 mm, przejazdy %3 mm, "
               "podniesienia pisaka: %4. Czas wysyłania przy %5 b/s: około %6")

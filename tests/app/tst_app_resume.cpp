@@ -18,6 +18,7 @@
 #include "support/executedlines.h"
 #include "support/files.h"
 #include "support/stationdoubles.h"
+#include "support/testdata.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,20 +29,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// A drawing of `strokes` strokes: a travel and a drawn line each, then M30.
-QByteArray drawing(int strokes, int x = 300) {
-    QByteArray text;
-    int n = 1;
-    for (int i = 0; i < strokes; ++i) {
-        const QByteArray y = QByteArray::number(100 + i);
-        text += "N" + QByteArray::number(n++) + " G00 X100 Y" + y + "\r\n";
-        text +=
-            "N" + QByteArray::number(n++) + " G01 X" + QByteArray::number(x) + " Y" + y + " Z5\r\n";
-    }
-    text += "N" + QByteArray::number(n) + " M30\r\n";
-    return text;
-}
 
 // The station with its built-in emulator chosen (started, not connected).
 struct Session {
@@ -134,7 +121,7 @@ void TestResumeWindow::sendFromTheLineUnderTheCaret() {
     Session s;
     ControllerEmulator& emulator = s.emulator();
     QVERIFY(s.connect());
-    QVERIFY(s.window.programCommands()->openProgramFile(dir_.writeFile("a.nc", drawing(20))));
+    QVERIFY(s.window.programCommands()->openProgramFile(dir_.writeFile("a.nc", strokeDrawing(20))));
     QVERIFY(s.action("Wyslijodlinii1")->isEnabled() == s.action("Wyslijprogram1")->isEnabled());
     s.window.programPage()->programMemo()->setCaret({caretLine, 0});
     s.station.resume().setLineAsker([&](int suggested, int) -> std::optional<int> {
@@ -172,7 +159,7 @@ void TestResumeWindow::resumeAfterTheStationWentDown_data() {
 void TestResumeWindow::resumeAfterTheStationWentDown() {
     QFETCH(bool, atStart);
     QFETCH(bool, reference);
-    const QString program = dir_.writeFile("kwiat.nc", drawing(100));
+    const QString program = dir_.writeFile("kwiat.nc", strokeDrawing(100));
     const QString executed = dir_.filePath("executed.txt");
     QFile::remove(executed); // left by the row before
     QByteArrayList lines;
@@ -238,7 +225,7 @@ void TestResumeWindow::unusableOrDeclinedJournalAtStart() {
     QFETCH(QByteArray, damage);
     QFETCH(bool, fileThere);
     QFETCH(QString, error);
-    const QString program = dir_.writeFile("b.nc", drawing(3));
+    const QString program = dir_.writeFile("b.nc", strokeDrawing(3));
     const QString journal = emulatorJournal();
     QVERIFY(QDir().mkpath(QFileInfo(journal).path()));
     const LineListProgram lines({"N1 G00 X1 Y2 ", "N2 M30 "});
@@ -269,8 +256,8 @@ void TestResumeWindow::unusableOrDeclinedJournalAtStart() {
 }
 
 void TestResumeWindow::aDifferentLoadedProgramIsSaid() {
-    const QString interrupted = dir_.writeFile("c.nc", drawing(5));
-    const QString other = dir_.writeFile("d.nc", drawing(5, 250));
+    const QString interrupted = dir_.writeFile("c.nc", strokeDrawing(5));
+    const QString other = dir_.writeFile("d.nc", strokeDrawing(5, 250));
     Session s;
     QVERIFY(s.window.programCommands()->openProgramFile(interrupted));
     const LineListProgram sent(s.programLines());

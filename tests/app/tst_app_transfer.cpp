@@ -14,6 +14,7 @@
 #include "gcode/programmemo.h"
 #include "support/files.h"
 #include "support/stationdoubles.h"
+#include "support/testdata.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -26,19 +27,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// A drawing of `strokes` strokes: a travel and a drawn line each, then M30.
-QByteArray drawing(int strokes) {
-    QByteArray text;
-    int n = 1;
-    for (int i = 0; i < strokes; ++i) {
-        const QByteArray y = QByteArray::number(100 + i);
-        text += "N" + QByteArray::number(n++) + " G00 X100 Y" + y + "\r\n";
-        text += "N" + QByteArray::number(n++) + " G01 X300 Y" + y + " Z5\r\n";
-    }
-    text += "N" + QByteArray::number(n) + " M30\r\n";
-    return text;
-}
 
 // The station connected to its built-in emulator, which answers each frame
 // after `latency`, with `program` opened.
@@ -96,7 +84,7 @@ private slots:
 
 void TestTransferWindow::watchHoldResumeAndAbort() {
     Session s;
-    QVERIFY(s.open(drawing(100), 15ms));
+    QVERIFY(s.open(strokeDrawing(100), 15ms));
     QVERIFY2(s.text("TransferEstimate").startsWith(QStringLiteral("Program: 201 linii")),
              qPrintable(s.text("TransferEstimate")));
     QVERIFY(s.text("TransferEstimate").contains(QStringLiteral("19200 b/s")));
@@ -159,7 +147,7 @@ void TestTransferWindow::watchHoldResumeAndAbort() {
 
 void TestTransferWindow::aStallIsSaidAndGoesAway() {
     Session s;
-    QVERIFY(s.open(drawing(50), 5ms));
+    QVERIFY(s.open(strokeDrawing(50), 5ms));
     s.action("Wyslijprogram1")->trigger();
     QTRY_VERIFY(s.emulator().acceptedLines().size() > 3);
     EmulatorOptions silent = s.emulator().options();
@@ -180,7 +168,7 @@ void TestTransferWindow::aStallIsSaidAndGoesAway() {
 void TestTransferWindow::theWireIsTracedOnRequest() {
     Session s;
     s.binding.setTraceFolder(s.dir.path());
-    QVERIFY(s.open(drawing(2), 0ms));
+    QVERIFY(s.open(strokeDrawing(2), 0ms));
     s.action("Zapisujprzebieg1")->trigger();
     QVERIFY(s.action("Zapisujprzebieg1")->isChecked());
     const QString traceName = s.binding.trace().fileName();

@@ -44,7 +44,7 @@ TransferPanel::TransferPanel(QWidget* parent)
     QFont bold = state_->font();
     bold.setBold(true);
     state_->setFont(bold);
-    estimateSource_ = [] { return tr("Brak programu do wysłania"); };
+    estimateSource_ = &TransferPanel::noProgramText;
     estimate_->setText(estimateSource_());
     auto* buttons = new QHBoxLayout(buttons_);
     buttons->setContentsMargins(0, 0, 0, 0);
@@ -70,6 +70,10 @@ void TransferPanel::setCommands(QAction* hold, QAction* holdNow, QAction* resume
         buttons_->layout()->addWidget(button);
     }
     static_cast<QHBoxLayout*>(buttons_->layout())->addStretch(1);
+}
+
+QString TransferPanel::noProgramText() {
+    return tr("Brak programu do wysłania");
 }
 
 void TransferPanel::showEstimate(std::function<QString()> text) {

@@ -25,6 +25,8 @@ public:
     // The buttons carry out these menu commands and follow their state.
     void setCommands(QAction* hold, QAction* holdNow, QAction* resume, QAction* abort);
 
+    // The estimate when there is nothing to send, as the panel starts.
+    static QString noProgramText();
     // The estimate as `text` gives it, asked again when the language changes.
     void showEstimate(std::function<QString()> text);
     void showFigures(const TransferFigures& figures);
