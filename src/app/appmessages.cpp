@@ -8,6 +8,14 @@ QString captionWithFile(const QString& fullFileName) {
     return QString::fromUtf16(kCaption) + QLatin1Char(' ') + fullFileName;
 }
 
+QString programFileRefused(const QString& fileName, qsizetype line, const QString& reason) {
+    return QCoreApplication::translate("AppMessages",
+                                       "Plik %1 nie został otwarty: błąd w linii %2: %3")
+        .arg(fileName)
+        .arg(line)
+        .arg(reason);
+}
+
 QString divisionByZero() {
     return QCoreApplication::translate("AppMessages", "Floating point division by zero");
 }

@@ -44,8 +44,10 @@ QString unknownOption(const QString& option); // Nieznana opcja: '%1'
 // "Ostatnie pliki".
 QString svgImportMissing();
 QString fileMissing(const QString& fileName); // Plik '%1' nie istnieje
-QString noRecentFiles();                      // (brak)
-QString clearRecentFiles();                   // Wyczyść listę
+// A file opened as a program whose preparation stopped at `line` (from 1).
+QString programFileRefused(const QString& fileName, qsizetype line, const QString& reason);
+QString noRecentFiles();    // (brak)
+QString clearRecentFiles(); // Wyczyść listę
 
 // Asked before a program with unsaved edits is replaced or the station ends.
 QString unsavedProgram();

@@ -73,27 +73,30 @@ void ProgramCommands::openProgramFile() {
 bool ProgramCommands::openProgramFile(const QString& fileName) {
     if (refusedWhileSending())
         return false;
-    shift_ = {};
-    emit startPointReset();
-    parts_.programList->clear();
-    parts_.menus->stopSimulation->setEnabled(false);
-    parts_.menus->setSimulationMenuEnabled(true);
+    // The file is read and prepared before anything changes: a file that is
+    // not a program leaves the window as it was.
     Result<ProgramText> text = ReadProgramFile(fileName);
     if (!text) {
         parts_.notifier().showError(text.error());
         return false;
     }
+    const PrepareSettings settings = preparationSettings(ProgramShift{});
+    Result<PreparedProgram> result = PrepareProgram(*text, settings);
+    if (!result) {
+        parts_.notifier().showError(AppMessages::programFileRefused(
+            QDir::toNativeSeparators(fileName), result.failure().line + 1, result.error()));
+        return false;
+    }
+    shift_ = {};
+    emit startPointReset();
+    parts_.menus->stopSimulation->setEnabled(false);
+    parts_.menus->setSimulationMenuEnabled(true);
     parts_.programList->replace(std::move(text).value());
     unsavedEdits_ = false;
     emit programFileUsed(fileName);
     const QString fullName = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
     parts_.window->setWindowTitle(AppMessages::captionWithFile(fullName));
-    // The empty plot shows before the pass; repaint() draws it now without
-    // running other handlers in between.
-    parts_.plot->clear();
-    parts_.plotWidget->repaint();
-    if (!prepare())
-        return false;
+    showPrepared(settings, result.value());
     parts_.notifier().notify(GcodeMessages::fileLoaded());
     if (referenceSet_ && referenceSet_())
         parts_.menus->sendProgram->setEnabled(true);
@@ -218,23 +221,33 @@ bool ProgramCommands::insertConvertedProgram(const ProgramText& lines,
     return true;
 }
 
-bool ProgramCommands::prepare() {
+PrepareSettings ProgramCommands::preparationSettings(ProgramShift shift) const {
     const ProgramSettingsPage* page = parts_.settingsPage;
     PrepareSettings settings;
     settings.RoundCoordinates = page->roundCoordinates();
     settings.RemoveRepeated = page->removeRepeated();
     settings.CheckReach = page->checkReach();
-    settings.shift = shift_;
+    settings.shift = shift;
     // The arm's other limits are checked with its reach.
     if (settings.CheckReach)
         settings.pathCheck = PathCheckSettings{parts_.stationSettings->forbiddenRadius()};
+    return settings;
+}
+
+bool ProgramCommands::prepare() {
+    const PrepareSettings settings = preparationSettings(shift_);
     const ProgramText source = parts_.programList->snapshot();
     Result<PreparedProgram> result = PrepareProgram(source, settings);
     if (!result) {
         parts_.notifier().showError(result.error());
         return false;
     }
-    PreparedProgram& prepared = result.value();
+    showPrepared(settings, result.value());
+    return true;
+}
+
+void ProgramCommands::showPrepared(const PrepareSettings& settings, PreparedProgram& prepared) {
+    const ProgramSettingsPage* page = parts_.settingsPage;
     parts_.plot->paintBackground(background_);
     if (settings.pathCheck)
         parts_.plot->drawForbiddenZone(settings.pathCheck->forbiddenRadius, kForbiddenZoneColour);
@@ -246,7 +259,6 @@ bool ProgramCommands::prepare() {
     parts_.programPage->programMemo()->setProgram(prepared.lines);
     showCheckReport(prepared.checkReport, prepared.pathCheck);
     emit programPrepared();
-    return true;
 }
 
 void ProgramCommands::showCheckReport(const CheckReport& report, const PathCheckReport& path) {

@@ -10,6 +10,7 @@
 // `text` in a message box, the tools print it.
 struct Failure {
     QString text;
+    qsizetype line = -1; // the input line it concerns, counted from 0; -1 for none
 };
 
 // A value or a Failure. Logic returns these instead of throwing, so that no

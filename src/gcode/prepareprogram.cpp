@@ -114,6 +114,7 @@ struct Pass {
     std::optional<PathChecker> path;
     BlockView block;
     PreviousWord prevX, prevY;
+    std::optional<ShortText> prevZ; // the last Z word's text, none before the first
     std::string roundedZ;
     Coordinate x, y;
     std::optional<double> roundedX, roundedY;
@@ -248,6 +249,18 @@ void checkPath(Pass& pass, bool hasX, bool hasY, bool repeated) {
     pass.path->move(pass.linesWritten - 1, hasX ? &x : nullptr, hasY ? &y : nullptr);
 }
 
+// A block at the previous point may still lower or lift the pen, or end
+// the program: it is a repeat only without an M word and with no Z word or
+// the last Z again (the texts as the rounding left them).
+bool keepsPenAndProgram(const Pass& pass) {
+    const BlockView& block = pass.block;
+    if (block.has(GcodeWord::M))
+        return false;
+    if (!block.has(GcodeWord::Z))
+        return true;
+    return pass.prevZ && sameText(block.word(GcodeWord::Z), pass.prevZ->view());
+}
+
 // One block: parse, rewrite, keep or drop, record the move, check the reach,
 // remember the point.
 std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype index) {
@@ -261,7 +274,8 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
     const bool hasY = block.has(GcodeWord::Y);
     const bool repeated = pass.settings.RemoveRepeated && hasX && hasY &&
                           sameText(block.word(GcodeWord::X), pass.prevX.text.view()) &&
-                          sameText(block.word(GcodeWord::Y), pass.prevY.text.view());
+                          sameText(block.word(GcodeWord::Y), pass.prevY.text.view()) &&
+                          keepsPenAndProgram(pass);
     if (!repeated)
         appendLine(pass);
     if (pass.path)
@@ -282,6 +296,11 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
         pass.prevX.assign(pass.x.text.view(), pass.x.whole());
     if (hasY)
         pass.prevY.assign(pass.y.text.view(), pass.y.whole());
+    if (block.has(GcodeWord::Z)) {
+        if (!pass.prevZ)
+            pass.prevZ.emplace();
+        pass.prevZ->assign(block.word(GcodeWord::Z));
+    }
     return std::nullopt;
 }
 
@@ -308,8 +327,10 @@ Result<PreparedProgram> runPass(const ProgramText& program, const PrepareSetting
 
     // The end of the list ends the program like an end block does.
     for (qsizetype i = 0; i < program.lineCount(); ++i) {
-        if (auto failure = prepareBlock(pass, program.line(i), i))
+        if (auto failure = prepareBlock(pass, program.line(i), i)) {
+            failure->line = i;
             return *failure;
+        }
         result.blocksRead = i + 1;
         if (sameText(pass.block.word(GcodeWord::M), "30")) {
             result.endBlockFound = true;

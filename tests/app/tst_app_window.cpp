@@ -67,7 +67,8 @@ private slots:
     void settingsFields();
     void openPreparesAndShows();
     void secondOpenReplacesEverything();
-    void unreadableFileIsReported();
+    void failedOpenChangesNothing_data();
+    void failedOpenChangesNothing();
     void refreshAfterEditing();
     void failedRefreshKeepsTheOperatorsLines();
     void pasteThenRefresh();
@@ -314,17 +315,49 @@ void TestMainWindow::secondOpenReplacesEverything() {
     QVERIFY(window_->windowTitle().endsWith(QStringLiteral("second.nc")));
 }
 
-void TestMainWindow::unreadableFileIsReported() {
-    const QString path = dir_->filePath(QStringLiteral("missing.nc"));
+// A file that cannot be read, or that is not a program, changes nothing: not
+// the title, the plot, Memo1 or the list; the message names the file (and
+// the line where the preparation stopped).
+void TestMainWindow::failedOpenChangesNothing_data() {
+    QTest::addColumn<QByteArray>("bytes"); // empty: no file at all
+    QTest::addColumn<QString>("message");  // the message starts so
+    QTest::addColumn<QString>("detail");   // ... and holds this
+    QTest::newRow("missing file") << QByteArray() << QStringLiteral("Cannot open file \"")
+                                  << QStringLiteral("missing.nc");
+    QByteArray binary("\x7f"
+                      "ELF\x02\x01\x01\n",
+                      8);
+    binary += QByteArray("X\x01\x9c\xff Y2\n");
+    QTest::newRow("binary file") << binary << QStringLiteral("Plik ")
+                                 << QStringLiteral("linii 2: '");
+    QTest::newRow("bad number on line 3")
+        << QByteArray("N1 G01 X10 Y300\r\nN2 X20 Y300\r\nN3 X1,2,3 Y300\r\n")
+        << QStringLiteral("Plik ") << QStringLiteral("linii 3: '1,2,3'");
+}
+
+void TestMainWindow::failedOpenChangesNothing() {
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    QFETCH(QString, detail);
+    open(writeProgram(kProgram));
+    const QString title = window_->windowTitle();
+    const QImage plot = window_->plotSurface().image();
+    const qsizetype lines = window_->programList().lineCount();
+    errors_.clear();
+    notices_.clear();
+    const QString path = bytes.isEmpty() ? dir_->filePath(QStringLiteral("missing.nc"))
+                                         : writeProgram(bytes, "notaprogram.nc");
     open(path);
     QCOMPARE(errors_.size(), 1);
-    QVERIFY2(errors_[0].startsWith(QStringLiteral("Cannot open file \"")), qPrintable(errors_[0]));
+    QVERIFY2(errors_[0].startsWith(message), qPrintable(errors_[0]));
+    QVERIFY2(errors_[0].contains(detail), qPrintable(errors_[0]));
+    if (!bytes.isEmpty())
+        QVERIFY2(errors_[0].contains(QStringLiteral("notaprogram.nc")), qPrintable(errors_[0]));
     QVERIFY(notices_.isEmpty());
-    // The list is new and empty; the menu changes before the read are made.
-    QVERIFY(window_->programList().exists());
-    QCOMPARE(window_->programList().lineCount(), qsizetype(0));
-    QVERIFY(window_->menus().isSimulationMenuEnabled());
-    QCOMPARE(window_->windowTitle(), QStringLiteral("SCARA"));
+    QCOMPARE(window_->windowTitle(), title);
+    QCOMPARE(memo()->toPlainText(), kPrepared);
+    QCOMPARE(window_->programList().lineCount(), lines);
+    QVERIFY(window_->plotSurface().image() == plot);
 }
 
 void TestMainWindow::refreshAfterEditing() {

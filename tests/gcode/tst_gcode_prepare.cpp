@@ -62,7 +62,7 @@ private slots:
     void stopsOnBadNumbers_data();
     void stopsOnBadNumbers();
     void endOfListEndsTheProgram();
-    void droppedEndBlockPreparesAgain();
+    void endBlockAtTheLastPointPreparesAgain();
     void badInputsNeverCrash_data();
     void badInputsNeverCrash();
     void goldenPrograms_data();
@@ -79,11 +79,27 @@ void TestPrepareProgram::prepares_data() {
     QTest::newRow("start point kept") << QByteArray("N1 G00 X500 Y0\nN2 M30") << settingsOf("keep")
                                       << QByteArray("N1 G00 X500 Y0 \nN2 M30 ");
     QTest::newRow("repeat dropped with its other words")
-        << QByteArray("N1 G01 X10 Y10 Z1\nN2 G01 X10 Y10 Z2 F5\nN3 X11 Y10\nN4 M30") << defaults
+        << QByteArray("N1 G01 X10 Y10 Z1\nN2 G01 X10 Y10 Z1 F5\nN3 X11 Y10\nN4 M30") << defaults
         << QByteArray("N1 G01 X10 Y10 Z1 \nN3 X11 Y10 \nN4 M30 ");
-    QTest::newRow("repeat with end word ends the program")
+    QTest::newRow("repeat with end word kept, and ends the program")
         << QByteArray("N1 X10 Y10\nN2 X10 Y10 M30\nN3 X20 Y20") << defaults
-        << QByteArray("N1 X10 Y10 ");
+        << QByteArray("N1 X10 Y10 \nN2 X10 Y10 M30 ");
+    QTest::newRow("pen lowered at the same point kept")
+        << QByteArray("G00 X128 Y200 Z6\nG01 X128 Y200 Z0\nG01 X130 Y200\nM30") << defaults
+        << QByteArray("G00 X128 Y200 Z6 \nG01 X128 Y200 Z0 \nG01 X130 Y200 \nM30 ");
+    QTest::newRow("pen lifted at the last point kept")
+        << QByteArray("G01 X10 Y10 Z0\nG00 X10 Y10 Z6\nM30") << defaults
+        << QByteArray("G01 X10 Y10 Z0 \nG00 X10 Y10 Z6 \nM30 ");
+    QTest::newRow("same Z once rounded is a repeat") << QByteArray("X10 Y10 Z1\nX10 Y10 Z1,2\nM30")
+                                                     << defaults << QByteArray("X10 Y10 Z1 \nM30 ");
+    QTest::newRow("same Z text without rounding is a repeat")
+        << QByteArray("X10 Y10 Z1,5\nX10 Y10 Z1,5\nX10 Y10 Z1,50\nM30") << settingsOf("noround")
+        << QByteArray("X10 Y10 Z1,5 \nX10 Y10 Z1,50 \nM30 ");
+    QTest::newRow("first Z at the home point kept")
+        << QByteArray("G00 X500 Y0 Z6\nM30") << defaults << QByteArray("G00 X500 Y0 Z6 \nM30 ");
+    QTest::newRow("other M word at the same point kept")
+        << QByteArray("X10 Y10\nX10 Y10 M00\nM30") << defaults
+        << QByteArray("X10 Y10 \nX10 Y10 M00 \nM30 ");
     QTest::newRow("equal however written")
         << QByteArray("X10 Y10\nX10,0 Y10.4\nM30") << defaults << QByteArray("X10 Y10 \nM30 ");
     QTest::newRow("only X keeps previous Y")
@@ -284,17 +300,18 @@ void TestPrepareProgram::endOfListEndsTheProgram() {
     QCOMPARE(result->moves.size(), std::size_t(2));
 }
 
-// Its M30 block repeated the previous point and was dropped: the prepared
-// program has no end block, and preparing it again (a refresh) keeps it whole.
-void TestPrepareProgram::droppedEndBlockPreparesAgain() {
+// Its M30 block repeats the previous point and is kept all the same: the
+// prepared program ends as it did, and preparing it again (a refresh) keeps it
+// whole.
+void TestPrepareProgram::endBlockAtTheLastPointPreparesAgain() {
     const Result<PreparedProgram> first =
         PrepareProgram(programOf("N1 G01 X10 Y10 Z1\nN2 X10 Y10 M30\n"), PrepareSettings());
     QVERIFY(first.ok());
     QVERIFY(first->endBlockFound);
-    QCOMPARE(linesOf(first->lines), QByteArray("N1 G01 X10 Y10 Z1 "));
+    QCOMPARE(linesOf(first->lines), QByteArray("N1 G01 X10 Y10 Z1 \nN2 X10 Y10 M30 "));
     const Result<PreparedProgram> again = PrepareProgram(first->lines, PrepareSettings());
     QVERIFY(again.ok());
-    QVERIFY(!again->endBlockFound);
+    QVERIFY(again->endBlockFound);
     QCOMPARE(again->lines, first->lines);
 }
 
