@@ -130,6 +130,10 @@ Options:
         <source>Nie udało się zapisać ustawień w pliku &apos;%1&apos;</source>
         <translation>Could not save the settings to the file &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>Plik %1 nie został otwarty: błąd w linii %2: %3</source>
+        <translation>The file %1 was not opened: an error in line %2: %3</translation>
+    </message>
 </context>
 <context>
     <name>BoundedLog</name>
@@ -695,6 +699,22 @@ Options:
         <source>Brak połączenia ze sterownikiem: połącz się, aby wznowić wysyłanie</source>
         <translation>No connection to the controller: connect to resume sending</translation>
     </message>
+    <message>
+        <source>Polecenie odrzucone: trwa wysyłanie programu. W tym czasie można je tylko wstrzymać, wznowić albo przerwać</source>
+        <translation>Command refused: a program is being sent. Meanwhile it can only be held, resumed or aborted</translation>
+    </message>
+    <message>
+        <source>Nie można wysłać programu: brak połączenia ze sterownikiem</source>
+        <translation>Cannot send the program: not connected to the controller</translation>
+    </message>
+    <message>
+        <source>Nie można wysłać programu: brak punktu referencyjnego. Wykonaj najpierw jazdę referencyjną</source>
+        <translation>Cannot send the program: no reference point. Run homing first</translation>
+    </message>
+    <message>
+        <source>Nie można wysłać programu: jazda referencyjna jeszcze trwa</source>
+        <translation>Cannot send the program: homing is still running</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>
@@ -1126,6 +1146,10 @@ the arm&apos;s maximum reach</translation>
     <message>
         <source>Brak programu do wysłania.</source>
         <translation>No program to send.</translation>
+    </message>
+    <message>
+        <source>Wysyłanie programu %1 przerwano poleceniem „Przerwij wysyłanie” w linii %2: sterownik potwierdził %3 z %4 linii. Wznowić wysyłanie od linii %5?</source>
+        <translation>Sending the program %1 was aborted with “Abort sending” at line %2: the controller acknowledged %3 of %4 lines. Resume sending from line %5?</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,9 @@ ResumeCommands::ResumeCommands(MainWindow& window, ControllerWindowBinding& cont
             Qt::QueuedConnection);
     connect(window_.programCommands(), &ProgramCommands::programFileOpened, this,
             [this](const QString& file) { programFile_ = file; });
+    // Another program: the last transfer's line no longer means anything.
+    connect(window_.programCommands(), &ProgramCommands::programOpened, this,
+            [this] { nextUnsent_.reset(); });
     MainMenus& menus = window_.menus();
     connect(menus.sendFromLine, &QAction::triggered, this, &ResumeCommands::sendFromLine);
     // Available exactly when "Wyslij program" is.
@@ -102,8 +105,11 @@ void ResumeCommands::sendFromLine() {
         window_.showError(ResumeTexts::nothingToSend());
         return;
     }
+    // After a transfer that ended early, the line after the last one
+    // acknowledged; otherwise the line under the caret.
     const qsizetype caret = window_.programPage()->programMemo()->caret().line;
-    const int suggested = int(std::clamp<qsizetype>(caret + 1, 1, count));
+    const qsizetype from = nextUnsent_ ? *nextUnsent_ : caret;
+    const int suggested = int(std::clamp<qsizetype>(from + 1, 1, count));
     const std::optional<int> line = askLine_(suggested, count);
     if (!line || *line < 1 || *line > count)
         return;
@@ -111,6 +117,12 @@ void ResumeCommands::sendFromLine() {
 }
 
 void ResumeCommands::transferStep(const TransferEvent& event) {
+    if (event.step == TransferStep::LineAcknowledged && !event.travel)
+        nextUnsent_ = event.index + 1;
+    else if (event.step == TransferStep::Started)
+        nextUnsent_ = event.index;
+    else if (event.step == TransferStep::Finished)
+        nextUnsent_.reset();
     if (event.step == TransferStep::Started) {
         const QString path = journalPath(controller_.portSelectors().portName());
         if (QDir().mkpath(QFileInfo(path).path()))
@@ -140,7 +152,7 @@ void ResumeCommands::statusChanged(LinkPanel panel, const QString& text) {
     }
     const QString path = journalPath(port);
     if (QFileInfo::exists(path))
-        offer(path, port, true);
+        offer(path, port);
 }
 
 void ResumeCommands::offerAtStart() {
@@ -150,13 +162,23 @@ void ResumeCommands::offerAtStart() {
     for (const QString& name : names) {
         const QString port = portFromFilePart(
             name.mid(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size()));
-        offer(folder.filePath(name), port, false);
+        offer(folder.filePath(name), port);
         if (pending_)
             return; // one resume at a time
     }
 }
 
-void ResumeCommands::offer(const QString& path, const QString& port, bool connected) {
+void ResumeCommands::offer(const QString& path, const QString& port) {
+    // One offer a journal: the question is modal, and a connection made
+    // while it is open must not ask it again.
+    if (offering_.contains(path) || (pending_ && pending_->path == path))
+        return;
+    offering_.insert(path);
+    offerJournal(path, port);
+    offering_.remove(path);
+}
+
+void ResumeCommands::offerJournal(const QString& path, const QString& port) {
     if (lockedElsewhere(path))
         return; // another station sends with it
     const Result<JournalState> state = ReadJournal(path);
@@ -169,8 +191,12 @@ void ResumeCommands::offer(const QString& path, const QString& port, bool connec
         setAside(path, JournalTexts::programMissing(path, file));
         return;
     }
-    if (!window_.dialogs().confirm(ResumeTexts::offer(
-            state->program.file, state->lastAcknowledged + 1, state->program.lines))) {
+    const int acknowledged = state->lastAcknowledged + 1;
+    const QString question = state->abortedAt
+                                 ? ResumeTexts::offerAfterAbort(file, *state->abortedAt + 1,
+                                                                acknowledged, state->program.lines)
+                                 : ResumeTexts::offer(file, acknowledged, state->program.lines);
+    if (!window_.dialogs().confirm(question, StationDialogs::DefaultAnswer::Yes)) {
         QFile::remove(path);
         return;
     }
@@ -181,6 +207,10 @@ void ResumeCommands::offer(const QString& path, const QString& port, bool connec
         window_.notify(LinkTexts::transferDone());
         return;
     }
+    // The questions are modal: the station may have connected while they
+    // were open.
+    const bool connected =
+        controller_.link().state().connected() && controller_.portSelectors().portName() == port;
     if (!connected) {
         pending_ = Pending{path, port, state->nextLine()};
         window_.notify(ResumeTexts::connectToResume());
@@ -216,6 +246,9 @@ void ResumeCommands::goOn(int next) {
         controller_.link().referenceTravelChosen();
         return;
     }
+    // Declined: the arm keeps the reference point it had when the transfer
+    // was interrupted.
+    controller_.link().trustReference();
     controller_.link().sendProgramFrom(next);
 }
 

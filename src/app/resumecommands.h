@@ -4,6 +4,7 @@
 #include "controller/linkaction.h"
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 #include <functional>
@@ -55,7 +56,8 @@ private:
 
     void transferStep(const TransferEvent& event);
     void statusChanged(LinkPanel panel, const QString& text);
-    void offer(const QString& path, const QString& port, bool connected);
+    void offer(const QString& path, const QString& port);
+    void offerJournal(const QString& path, const QString& port);
     bool bringProgram(const JournalState& state, const QString& path);
     void goOn(int next);
     bool programMatches(const JournalState& state) const;
@@ -70,4 +72,6 @@ private:
     QString programFile_;            // the file the program was opened from
     std::optional<Pending> pending_; // accepted, waiting for the connection
     std::optional<int> afterReference_;
+    QSet<QString> offering_;        // journals whose offer is being asked
+    std::optional<int> nextUnsent_; // after a transfer that ended early, from 0
 };

@@ -151,8 +151,11 @@ void Station::wireTransfer() {
     commands->setTransferQuery([link] { return link->state().sending(); });
     main_->setCloseQuestion(
         [link] { return link->state().sending() ? AppMessages::quitWhileSending() : QString(); });
-    QObject::connect(commands, &ProgramCommands::programPrepared, main_.get(),
-                     [this] { showEstimate(); });
+    QObject::connect(commands, &ProgramCommands::programPrepared, main_.get(), [this, link] {
+        showEstimate();
+        if (!link->state().sending())
+            transferView_->programReplaced();
+    });
     QObject::connect(&controller_->portSelectors(), &PortSelectors::baudRateChanged, main_.get(),
                      [this] { showEstimate(); });
     QObject::connect(controller_.get(), &ControllerWindowBinding::traceStarted, main_.get(),

@@ -31,20 +31,21 @@ QString WindowDialogs::runFileDialog(QFileDialog*& dialog, const char* name, boo
     return dialog->selectedFiles().constFirst();
 }
 
-QMessageBox* WindowDialogs::makeQuestionBox(const QString& question, QWidget* owner) {
+QMessageBox* WindowDialogs::makeQuestionBox(const QString& question, QWidget* owner,
+                                            DefaultAnswer preferred) {
     // The buttons in the station's language, whatever Qt's own texts are.
     auto* box = new QMessageBox(QMessageBox::Question, QString::fromUtf16(AppMessages::kCaption),
                                 question, QMessageBox::NoButton, owner);
     box->setObjectName(QStringLiteral("ConfirmBox"));
-    box->addButton(tr("Tak"), QMessageBox::YesRole);
+    QPushButton* yes = box->addButton(tr("Tak"), QMessageBox::YesRole);
     QPushButton* no = box->addButton(tr("Nie"), QMessageBox::NoRole);
-    box->setDefaultButton(no);
+    box->setDefaultButton(preferred == DefaultAnswer::Yes ? yes : no);
     box->setEscapeButton(no);
     return box;
 }
 
-bool WindowDialogs::confirm(const QString& question) {
-    const std::unique_ptr<QMessageBox> box(makeQuestionBox(question, owner_));
+bool WindowDialogs::confirm(const QString& question, DefaultAnswer preferred) {
+    const std::unique_ptr<QMessageBox> box(makeQuestionBox(question, owner_, preferred));
     box->exec();
     return box->buttonRole(box->clickedButton()) == QMessageBox::YesRole;
 }

@@ -19,6 +19,8 @@ class QWidget;
 class StationDialogs {
 public:
     enum class UnsavedAnswer { Save, Discard, Cancel };
+    // The answer Enter gives to a yes-or-no question.
+    enum class DefaultAnswer { No, Yes };
 
     virtual ~StationDialogs() = default;
     // A file name, or an empty text when the operator cancels.
@@ -29,7 +31,7 @@ public:
     // opens with the colour last chosen in it (black the first time).
     virtual std::optional<QColor> chooseColour() = 0;
     // A yes-or-no question; false when the operator says no or closes it.
-    virtual bool confirm(const QString& question) = 0;
+    virtual bool confirm(const QString& question, DefaultAnswer preferred = DefaultAnswer::No) = 0;
     // The program has unsaved edits: "Zapisz", "Nie zapisuj" or "Anuluj".
     virtual UnsavedAnswer askUnsavedProgram() = 0;
     // "Przywróć ustawienia domyślne": true when the operator agrees.
@@ -51,9 +53,10 @@ public:
     QString saveProgramFile() override;
     QString savePictureFile() override;
     std::optional<QColor> chooseColour() override;
-    bool confirm(const QString& question) override;
+    bool confirm(const QString& question, DefaultAnswer preferred = DefaultAnswer::No) override;
     // The box confirm() asks with ("Tak", "Nie"), not yet shown.
-    static QMessageBox* makeQuestionBox(const QString& question, QWidget* owner);
+    static QMessageBox* makeQuestionBox(const QString& question, QWidget* owner,
+                                        DefaultAnswer preferred = DefaultAnswer::No);
     UnsavedAnswer askUnsavedProgram() override;
     bool confirmRestoreDefaults() override;
     void setStartFolders(const LastFolders& folders) override { folders_ = folders; }

@@ -8,6 +8,7 @@
 #include "app/transferpage.h"
 #include "base/stationlanguage.h"
 #include "controller/widgets/transferpanel.h"
+#include "gcode/plotsurface.h"
 #include "gcode/programmemo.h"
 
 namespace {
@@ -32,11 +33,31 @@ QString StationTransferView::estimateText(const ProgramFigures& figures, const T
 }
 
 void StationTransferView::transferStarted(int from) {
-    plotProgress_.start(window_.programList(), from);
+    PlotSurface& plot = window_.plotSurface();
+    // The progress of the transfer before (an abort, a hold given up) goes:
+    // the plot is as the preparation drew it again.
+    if (plotBeforeProgress_)
+        plot.paintBackground(*plotBeforeProgress_);
+    plotBeforeProgress_ = plot.image();
+    window_.plotWidget()->update();
+    // The lines before the first one sent are done: a resume goes on after
+    // them.
+    plotProgress_.start(window_.programList(), 0);
+    if (from > 0)
+        showLinesAcknowledged(0, from);
+}
+
+void StationTransferView::programReplaced() {
+    plotBeforeProgress_.reset(); // the preparation drew the plot anew
+    showTransfer(TransferFigures{});
 }
 
 void StationTransferView::showTransfer(const TransferFigures& figures) {
     window_.transferPage()->transferPanel()->showFigures(figures);
+    if (!figures.active && !figures.ended) {
+        window_.stationStatusBar()->setTransferText(nullptr);
+        return;
+    }
     window_.stationStatusBar()->setTransferText(
         [figures] { return TransferPanel::statusLine(figures); });
 }

@@ -5,6 +5,9 @@
 #include "gcode/programfigures.h"
 
 #include <QCoreApplication>
+#include <QImage>
+
+#include <optional>
 
 class MainWindow;
 
@@ -21,6 +24,9 @@ public:
     void showTransfer(const TransferFigures& figures) override;
     void showLinesAcknowledged(int from, int to) override;
     void showCurrentLine(int index) override;
+    // A program was prepared while no transfer runs: the last transfer's
+    // figures and plot no longer belong to what is shown.
+    void programReplaced();
 
     // What sending a prepared program asks of the arm and the line, before
     // it is sent: lines, lengths, pen lifts and the time at the model's
@@ -31,4 +37,5 @@ public:
 private:
     MainWindow& window_;
     PlotProgress plotProgress_;
+    std::optional<QImage> plotBeforeProgress_; // the plot as the preparation left it
 };

@@ -1,5 +1,7 @@
 #include "controller/controllerlink.h"
 
+#include "controller/linktexts.h"
+
 ControllerLink::ControllerLink(QObject* parent) : QObject(parent), port_(this), timer_(this) {
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(ControllerLinkState::kResendInterval);
@@ -76,6 +78,11 @@ void ControllerLink::noticeClosed() {
 void ControllerLink::sendTyped(const QByteArray& keys) {
     if (!port_.connected())
         return;
+    if (state_.sending()) {
+        // A typed frame would cut in between two program lines.
+        emit errorRaised(LinkTexts::refusedWhileSending());
+        return;
+    }
     for (char key : keys) {
         if (trace_)
             trace_->sent(QByteArray(1, key));

@@ -50,6 +50,7 @@ public:
     void manualModeToggled();
     void zHeightChosen(ControllerLinkState::ZHeight which, const QString& fieldText);
     void moveChosen(ControllerLinkState::MoveAxis axis, const QString& fieldText);
+    void trustReference() { state_.trustReference(); }
     void programPrepared();
     void sendProgramChosen(TransferStart start = TransferStart::AtNextTick);
     void sendProgramFrom(int from, TransferStart start = TransferStart::AtNextTick);

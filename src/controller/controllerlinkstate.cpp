@@ -78,6 +78,7 @@ void ControllerLinkState::showDisconnected(LinkActions& actions) {
     // again and resume.
     portOpen_ = false;
     connected_ = false;
+    referenceAsked_ = false; // its acknowledgement can no longer come
     actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::disconnected()));
     actions.push_back(Action::setEnabled(LinkControl::PortSelectors, true));
     actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, false));
@@ -86,12 +87,17 @@ void ControllerLinkState::showDisconnected(LinkActions& actions) {
 }
 
 LinkActions ControllerLinkState::referenceTravelChosen() {
+    if (sending())
+        return refusal();
     LinkActions actions;
+    referenceAsked_ = true;
     sendFixedFrame(FixedFrames::kReferenceTravel, actions);
     return actions;
 }
 
 LinkActions ControllerLinkState::setReferenceChosen() {
+    if (sending())
+        return refusal();
     LinkActions actions;
     sendFixedFrame(FixedFrames::kSetReference, actions);
     return actions;
@@ -111,6 +117,8 @@ void ControllerLinkState::SendToController(const QByteArray& text, LinkActions& 
 // --- Manual control ---------------------------------------------------------
 
 LinkActions ControllerLinkState::manualModeToggled() {
+    if (sending()) // the box goes back to the mode in force
+        return refusal({Action::setChecked(LinkControl::ManualModeBox, !automaticMode_)});
     LinkActions actions;
     switchMode(actions);
     return actions;
@@ -128,6 +136,8 @@ void ControllerLinkState::switchMode(LinkActions& actions) {
 }
 
 LinkActions ControllerLinkState::zHeightChosen(ZHeight which, const QString& fieldText) {
+    if (sending())
+        return refusal();
     if (!portOpen_)
         return {};
     const Command command = which == ZHeight::G00 ? Command::CmdZHeightG00 : Command::CmdZHeightG01;
@@ -137,6 +147,8 @@ LinkActions ControllerLinkState::zHeightChosen(ZHeight which, const QString& fie
 }
 
 LinkActions ControllerLinkState::moveChosen(MoveAxis axis, const QString& fieldText) {
+    if (sending())
+        return refusal();
     if (!portOpen_)
         return {};
     const Result<qint32> amount = ParseWhole(fieldText);
@@ -182,6 +194,10 @@ LinkActions ControllerLinkState::sendProgramChosen(TransferStart start) {
 LinkActions ControllerLinkState::sendProgramFrom(int from, TransferStart start) {
     if (!programLoaded_)
         return {}; // the command stays disabled until a program exists
+    if (sending())
+        return refusal();
+    if (const std::optional<QString> missing = cannotStart())
+        return {Action::showError(*missing)};
     phase_ = Phase::Running;
     request_ = Request::None;
     blockIndex_ = std::max(0, from);
@@ -200,6 +216,7 @@ LinkActions ControllerLinkState::sendProgramFrom(int from, TransferStart start) 
     }
     LinkActions actions;
     report(TransferStep::Started, actions, blockIndex_);
+    actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, false));
     if (!automaticMode_) {
         // Unticking the box is a change of mode like any other.
         actions.push_back(Action::setChecked(LinkControl::ManualModeBox, false));
@@ -446,6 +463,7 @@ void ControllerLinkState::finishTransfer(TransferStep how, LinkActions& actions)
     blockIndex_ = 0;
     report(how, actions, reached);
     actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
+    actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, connected_));
     actions.push_back(Action::showNotice(how == TransferStep::Aborted
                                              ? LinkTexts::transferAbortedAt(reached + 1)
                                              : LinkTexts::transferDone()));
@@ -456,6 +474,21 @@ void ControllerLinkState::report(TransferStep step, LinkActions& actions, int in
     if (step == TransferStep::Started)
         event.count = program_ ? program_->lineCount() : 0;
     actions.push_back(Action::transferStep(event));
+}
+
+LinkActions ControllerLinkState::refusal(LinkActions actions) const {
+    actions.push_back(Action::showError(LinkTexts::refusedWhileSending()));
+    return actions;
+}
+
+std::optional<QString> ControllerLinkState::cannotStart() const {
+    if (!portOpen_ || !connected_)
+        return LinkTexts::sendNeedsLink();
+    if (referenceAsked_)
+        return LinkTexts::sendWaitsForReference();
+    if (!referenceKnown())
+        return LinkTexts::sendNeedsReference();
+    return std::nullopt;
 }
 
 // --- Replies ----------------------------------------------------------------
@@ -517,9 +550,11 @@ void ControllerLinkState::DispatchReply(LinkActions& actions) {
     }
     if (lastFixedFrame_ == FixedFrames::kConnect) {
         connected_ = true;
-        actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, true));
+        actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, !sending()));
         actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::connected()));
     } else if (lastFixedFrame_ == FixedFrames::kReferenceTravel) {
+        referenceAsked_ = false;
+        referenceTravelled_ = true;
         actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::referenceTravel()));
     } else if (lastFixedFrame_ == FixedFrames::kSetReference) {
         if (programLoaded_)

@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <chrono>
+#include <optional>
 
 class ProgramSource;
 
@@ -79,7 +80,19 @@ public:
     LinkActions zHeightChosen(ZHeight which, const QString& fieldText);
     LinkActions moveChosen(MoveAxis axis, const QString& fieldText);
 
-    // Program transfer.
+    // The operator vouches that the arm still knows its reference point from
+    // before (a resume after the station stopped, declining the reference
+    // travel; a tool told not to home): a transfer no longer waits for one.
+    void trustReference() { referenceTrusted_ = true; }
+
+    // Program transfer. A transfer starts only with a program, an open and
+    // acknowledged connection, and a reference point: a reference travel
+    // acknowledged (or trusted), with none still awaiting its
+    // acknowledgement. Otherwise the start is refused with a message saying
+    // what is missing. While a transfer runs or holds, every command that
+    // would send the controller something of its own (the reference travel,
+    // set reference, manual control, the Z heights, a jog, another start) is
+    // refused: only hold, resume and abort go on.
     LinkActions programPrepared(); // a program has been prepared
     LinkActions
     sendProgramChosen(TransferStart start = TransferStart::AtNextTick); // Wyslijprogram1Click
@@ -116,6 +129,10 @@ public:
     int blockIndex() const { return blockIndex_; }
     bool lineSent() const { return lineSent_; } // the current line has gone out
     bool referenceSet() const { return referenceSet_; }
+    // A transfer may start as far as the arm's reference point goes.
+    bool referenceKnown() const {
+        return referenceSet_ || referenceTravelled_ || referenceTrusted_;
+    }
     bool automaticMode() const { return automaticMode_; }
     bool connected() const { return connected_; } // panel 0 shows "Połączono"
 
@@ -140,6 +157,8 @@ private:
     void showDisconnected(LinkActions& actions);
     void appendReceived(const QByteArray& chunk);
     void clearRxBuffer();
+    LinkActions refusal(LinkActions actions = {}) const;
+    std::optional<QString> cannotStart() const;
 
     QByteArray address_ = "05";
     const ProgramSource* program_ = nullptr;
@@ -163,5 +182,8 @@ private:
     PenPoint pen_;                // after the acknowledged lines
     bool modeAckPending_ = false; // "manual control off" went out at the start
     bool referenceSet_ = false;
+    bool referenceTravelled_ = false; // the reference travel was acknowledged
+    bool referenceAsked_ = false;     // ... was sent, its acknowledgement awaited
+    bool referenceTrusted_ = false;
     bool automaticMode_ = true;
 };

@@ -89,8 +89,11 @@ void JournalKeeper::handle(const TransferEvent& event) {
             syncTimer_.start();
         return;
     case TransferStep::Held:
-    case TransferStep::Aborted:
         syncNow();
+        return;
+    case TransferStep::Aborted:
+        syncTimer_.stop();
+        report(journal_.recordAborted(event.index));
         return;
     case TransferStep::Finished:
         syncTimer_.stop();

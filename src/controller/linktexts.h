@@ -45,6 +45,27 @@ inline QString resumeNeedsLink() {
         "LinkTexts", "Brak połączenia ze sterownikiem: połącz się, aby wznowić wysyłanie");
 }
 
+// Why a command is refused while a transfer runs or holds, or why a
+// transfer cannot start.
+inline QString refusedWhileSending() {
+    return QCoreApplication::translate(
+        "LinkTexts", "Polecenie odrzucone: trwa wysyłanie programu. W tym czasie można je tylko "
+                     "wstrzymać, wznowić albo przerwać");
+}
+inline QString sendNeedsLink() {
+    return QCoreApplication::translate(
+        "LinkTexts", "Nie można wysłać programu: brak połączenia ze sterownikiem");
+}
+inline QString sendNeedsReference() {
+    return QCoreApplication::translate("LinkTexts",
+                                       "Nie można wysłać programu: brak punktu referencyjnego. "
+                                       "Wykonaj najpierw jazdę referencyjną");
+}
+inline QString sendWaitsForReference() {
+    return QCoreApplication::translate(
+        "LinkTexts", "Nie można wysłać programu: jazda referencyjna jeszcze trwa");
+}
+
 // The texts the link shows in the status bar's panels, so that a window can
 // show a panel's text again once another language is in force.
 using TextFunction = QString (*)();

@@ -95,6 +95,21 @@ std::optional<std::pair<int, PenPoint>> parseRecord(const QByteArray& line, int 
     return std::pair{index, point};
 }
 
+QByteArray abortBody(int line) {
+    return "P " + QByteArray::number(line);
+}
+
+// An abort record; nothing when the line is not one.
+std::optional<int> parseAbort(const QByteArray& line, int lines) {
+    const std::optional<QByteArray> body = verified(line);
+    if (!body || !body->startsWith("P "))
+        return std::nullopt;
+    const int index = wholeNumber(body->mid(2));
+    if (index < 0 || index > lines)
+        return std::nullopt;
+    return index;
+}
+
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
@@ -161,6 +176,10 @@ Result<JournalState> ReadJournal(const QString& path) {
     state.program.hash = *hash;
     state.program.lines = wholeNumber(*count);
     for (qsizetype i = kHeaderLines; i < lines.size(); ++i) {
+        if (const std::optional<int> aborted = parseAbort(lines[i], state.program.lines)) {
+            state.abortedAt = *aborted;
+            continue;
+        }
         const auto record = parseRecord(lines[i], state.program.lines);
         if (!record) {
             state.damagedTail = true;
@@ -232,6 +251,12 @@ Status TransferJournal::recordAcknowledged(int line, const PenPoint& after, Cloc
     if (now - lastSync_ >= kSyncInterval)
         return sync(now);
     return {};
+}
+
+Status TransferJournal::recordAborted(int line) {
+    if (Status written = append(checked(abortBody(line))); !written)
+        return written;
+    return sync();
 }
 
 Status TransferJournal::sync(Clock::time_point now) {

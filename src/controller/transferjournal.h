@@ -10,6 +10,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 class ProgramSource;
 
@@ -24,6 +25,9 @@ class ProgramSource;
 //   lines <count> <check>
 //   A <line> <x> <y> <pen 0|1> <check>     the line (from 0) was acknowledged,
 //                                          the point and pen after it
+//   P <line> <check>                       the operator aborted the transfer
+//                                          before the line (from 0); the last
+//                                          record
 //
 // <check> is the CRC-16 of the rest of the line in four hex digits. Records
 // are appended as they happen, so what a killed process wrote is kept; a
@@ -48,6 +52,10 @@ struct JournalState {
     int lastAcknowledged = -1; // counted from 0; -1 before the first line
     PenPoint point;            // after the last acknowledged line
     bool damagedTail = false;  // a record at the end was cut short or damaged
+    // The operator aborted the transfer before this line (from 0); nothing
+    // when it was interrupted (the station or its machine went down, the
+    // line was lost).
+    std::optional<int> abortedAt;
 
     // The line to go on with, counted from 0.
     int nextLine() const { return lastAcknowledged + 1; }
@@ -95,6 +103,9 @@ public:
     // at once; it is synced to the disk when the last sync is a whole
     // interval ago (otherwise syncPending() says that one is due).
     Status recordAcknowledged(int line, const PenPoint& after, Clock::time_point now);
+    // Appends that the operator aborted the transfer before `line`; synced at
+    // once.
+    Status recordAborted(int line);
     bool syncPending() const { return unsynced_; }
     Clock::time_point lastSync() const { return lastSync_; }
     // Syncs what was written to the disk.

@@ -12,6 +12,9 @@ using Seconds = std::chrono::duration<double>;
 // How many model seconds behind make the measured pace count as much as the
 // model: early acknowledgements say little about the line's real pace.
 constexpr double kPaceWeightSeconds = 3;
+// The share of a transfer's lines after which the measured pace alone sets
+// the time left.
+constexpr double kMeasuredPaceShare = 0.1;
 // How far one acknowledgement may move the time left, up or down.
 constexpr double kMostRaise = 1.25;
 constexpr double kMostCut = 0.8;
@@ -79,6 +82,14 @@ double TransferProgress::activeSeconds(Clock::time_point now) const {
     return std::max(0.0, Seconds(active).count());
 }
 
+double TransferProgress::paceSeconds(Clock::time_point now) const {
+    const Clock::time_point from = paceFrom_.value_or(started_);
+    Clock::duration active = now - from - (heldFor_ - heldBeforePace_);
+    if (state_.held)
+        active -= now - heldSince_;
+    return std::max(0.0, Seconds(active).count());
+}
+
 void TransferProgress::handle(const TransferEvent& event, Clock::time_point now) {
     switch (event.step) {
     case TransferStep::Started: {
@@ -91,6 +102,7 @@ void TransferProgress::handle(const TransferEvent& event, Clock::time_point now)
         started_ = now;
         lastAck_ = now;
         heldFor_ = {};
+        paceFrom_.reset();
         const ProgramLoad load = program_ ? MeasureLoad(*program_, event.index) : ProgramLoad{};
         modelLeft_ = model_.seconds(load.lines, load.lineBytes);
         modelDone_ = 0;
@@ -99,6 +111,12 @@ void TransferProgress::handle(const TransferEvent& event, Clock::time_point now)
         return;
     }
     case TransferStep::LineSent:
+        if (!paceFrom_) {
+            // The pace counts from the first line on the wire, not from the
+            // wait for the timer's first tick.
+            paceFrom_ = now;
+            heldBeforePace_ = heldFor_;
+        }
         state_.current = event.index;
         state_.travel = event.travel;
         state_.resendsOfLine = 0;
@@ -117,8 +135,13 @@ void TransferProgress::handle(const TransferEvent& event, Clock::time_point now)
         const double cost = model_.lineSeconds(qint64(lineBytesAt(event.index)));
         modelDone_ += cost;
         modelLeft_ = std::max(0.0, modelLeft_ - cost);
-        const double ratio = activeSeconds(now) / modelDone_;
-        const double weight = modelDone_ / (modelDone_ + kPaceWeightSeconds);
+        const double ratio = paceSeconds(now) / modelDone_;
+        // Once a tenth of the lines is behind, the measured pace is the
+        // pace; before, it comes in as the lines go.
+        const int lines = std::max(1, state_.total - from_);
+        const double share = double(state_.acknowledged - from_) / lines;
+        const double weight = std::max(modelDone_ / (modelDone_ + kPaceWeightSeconds),
+                                       std::min(1.0, share / kMeasuredPaceShare));
         pace_ = (1 - weight) + weight * ratio;
         const double countdown = std::max(0.0, leftAtAck_ - sinceLast);
         const double blended = modelLeft_ * pace_;

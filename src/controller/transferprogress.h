@@ -62,7 +62,9 @@ struct TransferFigures {
 // Follows a transfer from the link's reports and works out its progress and
 // the time left. The time left starts as the model's figure and blends in
 // the measured pace as acknowledgements come: the measured time per model
-// second weighs more the more of the transfer is behind. It is worked out at
+// second weighs more the more of the transfer is behind, and alone once a
+// tenth of its lines is (a controller that acknowledges after moving the
+// arm is slower than the wire, and its pace is what counts). It is worked out at
 // each acknowledgement and counts down between them, so it never jumps
 // between two acknowledgements and never goes below zero. Time held does not
 // count towards the pace.
@@ -84,6 +86,7 @@ public:
 private:
     double lineBytesAt(int index) const;
     double activeSeconds(Clock::time_point now) const;
+    double paceSeconds(Clock::time_point now) const;
 
     TransferModel model_;
     const ProgramSource* program_ = nullptr;
@@ -94,6 +97,8 @@ private:
     Clock::time_point lastAck_{};
     Clock::time_point heldSince_{};
     Clock::duration heldFor_{};
+    std::optional<Clock::time_point> paceFrom_; // the first line went out
+    Clock::duration heldBeforePace_{};
     double modelLeft_ = 0; // seconds of the model still ahead
     double modelDone_ = 0; // seconds of the model acknowledged
     double leftAtAck_ = 0; // the blended time left at the last acknowledgement

@@ -66,6 +66,13 @@ struct Session {
         action("Poczzesterownikiem1")->trigger();
         return QTest::qWaitFor([this] { return link().connected(); });
     }
+    // Connects and runs the reference travel, as a transfer needs.
+    bool connectAndHome() {
+        if (!connect())
+            return false;
+        action("Jazdareferencyjna1")->trigger();
+        return QTest::qWaitFor([this] { return link().referenceKnown(); });
+    }
     QByteArrayList programLines() const {
         const ProgramText text = window.programList().snapshot();
         QByteArrayList lines;
@@ -93,6 +100,7 @@ private slots:
     void unusableOrDeclinedJournalAtStart_data();
     void unusableOrDeclinedJournalAtStart();
     void aDifferentLoadedProgramIsSaid();
+    void anAbortIsOfferedOnceAsAnAbort();
 
 private:
     TempDir dir_;
@@ -120,7 +128,7 @@ void TestResumeWindow::sendFromTheLineUnderTheCaret() {
     QFETCH(int, from);
     Session s;
     ControllerEmulator& emulator = s.emulator();
-    QVERIFY(s.connect());
+    QVERIFY(s.connectAndHome());
     QVERIFY(s.window.programCommands()->openProgramFile(dir_.writeFile("a.nc", strokeDrawing(20))));
     QVERIFY(s.action("Wyslijodlinii1")->isEnabled() == s.action("Wyslijprogram1")->isEnabled());
     s.window.programPage()->programMemo()->setCaret({caretLine, 0});
@@ -166,7 +174,7 @@ void TestResumeWindow::resumeAfterTheStationWentDown() {
     {
         auto first = std::make_unique<Session>();
         first->emulator(executed, 2ms);
-        QVERIFY(first->connect());
+        QVERIFY(first->connectAndHome());
         QVERIFY(first->window.programCommands()->openProgramFile(program));
         lines = first->programLines();
         first->action("Wyslijprogram1")->trigger();
@@ -277,6 +285,58 @@ void TestResumeWindow::aDifferentLoadedProgramIsSaid() {
     QCOMPARE(s.programLines(), loaded);
     QVERIFY(QFile::exists(journal)); // kept for later
     QVERIFY(s.recorder.errors.isEmpty());
+}
+
+// After "Przerwij wysyłanie": "Wyślij od linii…" suggests the line after the
+// last one acknowledged; at the next start the journal is offered once, as
+// an abort at its line, with "Tak" the default, even when the station
+// connects while the question is open.
+void TestResumeWindow::anAbortIsOfferedOnceAsAnAbort() {
+    const QString program = dir_.writeFile("e.nc", strokeDrawing(100));
+    int abortedAt = 0;
+    {
+        Session first;
+        first.emulator({}, 2ms);
+        QVERIFY(first.connectAndHome());
+        QVERIFY(first.window.programCommands()->openProgramFile(program));
+        first.action("Wyslijprogram1")->trigger();
+        QTRY_VERIFY(first.binding.portSelectors().emulator()->acceptedLines().size() >= 40);
+        first.action("Przerwijwysylanie1")->trigger();
+        QTRY_VERIFY(!first.link().sending());
+        QCOMPARE(first.notices.size(), 1);
+        QVERIFY(
+            first.notices[0].startsWith(QStringLiteral("Wysyłanie programu przerwane w linii")));
+        abortedAt = first.notices[0].section(QLatin1Char(' '), -1).toInt();
+        first.station.resume().setLineAsker([&](int suggested, int) -> std::optional<int> {
+            first.suggested = suggested;
+            return std::nullopt;
+        });
+        first.action("Wyslijodlinii1")->trigger();
+        QCOMPARE(first.suggested, std::optional<int>(abortedAt));
+    }
+    const Result<JournalState> left = ReadJournal(emulatorJournal());
+    QVERIFY(left);
+    QCOMPARE(left->abortedAt, std::optional<int>(abortedAt - 1));
+    QCOMPARE(left->nextLine(), abortedAt - 1);
+
+    Session s;
+    s.emulator();
+    s.recorder.answers.confirmations << true << false; // resume, no reference travel
+    s.recorder.answers.whileAsking = [&s] {
+        QVERIFY(s.connect());
+        QCoreApplication::processEvents(); // the connection's own offer, if any
+    };
+    s.station.resume().offerAtStart();
+    QTRY_VERIFY(s.finished());
+    const QStringList& questions = s.recorder.answers.questions;
+    QCOMPARE(questions.size(), 2); // the offer, then the reference travel
+    QVERIFY2(questions[0].contains(QStringLiteral("przerwano poleceniem „Przerwij wysyłanie” w "
+                                                  "linii %1")
+                                       .arg(abortedAt)),
+             qPrintable(questions[0]));
+    QCOMPARE(s.recorder.answers.preferred[0], StationDialogs::DefaultAnswer::Yes);
+    QVERIFY(questions[1].contains(QStringLiteral("jazdę referencyjną")));
+    QVERIFY(!QFile::exists(emulatorJournal()));
 }
 
 QTEST_MAIN(TestResumeWindow)

@@ -28,8 +28,8 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The station connected to its built-in emulator, which answers each frame
-// after `latency`, with `program` opened.
+// The station connected to its built-in emulator and homed, the emulator
+// answering each frame after `latency`, with `program` opened.
 struct Session {
     Station station;
     MainWindow& window = station.mainWindow();
@@ -55,6 +55,9 @@ struct Session {
         window.findChild<QComboBox*>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
         action("Poczzesterownikiem1")->trigger();
         if (!QTest::qWaitFor([this] { return link().connected(); }))
+            return false;
+        action("Jazdareferencyjna1")->trigger(); // a transfer needs the reference point
+        if (!QTest::qWaitFor([this] { return link().referenceKnown(); }))
             return false;
         EmulatorOptions options = emulator().options();
         options.latency = latency;

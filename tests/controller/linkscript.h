@@ -96,6 +96,18 @@ public:
         ack();
     }
 
+    // Runs the reference travel and lets the controller acknowledge it.
+    void home() {
+        feed(link.referenceTravelChosen());
+        ack();
+    }
+    // Connects, lets the controller acknowledge it, and runs the reference
+    // travel: what a transfer needs before it starts.
+    void connectAndHome() {
+        connectAndAck();
+        home();
+    }
+
     // Lets `ms` milliseconds pass; Timer1 ticks every 500 ms while it runs.
     void advance(int ms) {
         const int until = now + ms;

@@ -100,6 +100,13 @@ private:
         station.link.connectChosen();
         return QTest::qWaitFor([&] { return station.link.state().connected(); });
     }
+    // Connects and runs the reference travel: what a transfer needs.
+    static bool connectAndHome(Station& station, ControllerEmulator& emulator) {
+        if (!connectTo(station, emulator))
+            return false;
+        station.link.referenceTravelChosen();
+        return QTest::qWaitFor([&] { return station.link.state().referenceKnown(); });
+    }
 };
 
 void TestControllerLink::connectingShowsConnectedOnlyAfterTheAcknowledgement() {
@@ -159,7 +166,7 @@ void TestControllerLink::aTransferOfKLinesSendsKFrames() {
     Station station;
     const QByteArrayList lines = programLines(25);
     station.load(lines);
-    QVERIFY(connectTo(station, emulator));
+    QVERIFY(connectAndHome(station, emulator));
     station.link.sendProgramChosen();
     QTRY_COMPARE(station.notices, QStringList{LinkTexts::transferDone()});
     QCOMPARE(emulator.acceptedLines(), lines);
@@ -175,7 +182,7 @@ void TestControllerLink::anAcknowledgementHeldFor1200msGivesThreeSends() {
     ControllerEmulator emulator;
     Station station;
     station.load(programLines(1));
-    QVERIFY(connectTo(station, emulator));
+    QVERIFY(connectAndHome(station, emulator));
     EmulatorOptions slow = emulator.options();
     slow.latency = 1200ms;
     emulator.setOptions(slow);
@@ -199,6 +206,7 @@ void TestControllerLink::aDuplicatedAcknowledgementSkipsALine() {
     QTRY_COMPARE(far.heard, QByteArray(FixedFrames::kConnect));
     line.write(":0505\r\n");
     QTRY_VERIFY(station.link.state().connected());
+    station.link.trustReference(); // as a tool told not to home
     station.link.sendProgramChosen();
     QTRY_COMPARE(station.log.size(), 1);
     line.write(":0505\r\n");
@@ -236,7 +244,7 @@ void TestControllerLink::closingTheFarSideMidTransferAndConnectingAgain() {
     Station station;
     const QByteArrayList lines = programLines(12);
     station.load(lines);
-    QVERIFY(connectTo(station, emulator));
+    QVERIFY(connectAndHome(station, emulator));
     // The cable is pulled as the third line arrives, before its
     // acknowledgement is due: the transfer stands at line 2 however fast the
     // machine is.
@@ -282,7 +290,7 @@ void TestControllerLink::noiseAndSplitAcknowledgements() {
     Station station;
     const QByteArrayList lines = programLines(10);
     station.load(lines);
-    QVERIFY(connectTo(station, emulator));
+    QVERIFY(connectAndHome(station, emulator));
     station.link.sendProgramChosen();
     QTRY_COMPARE_WITH_TIMEOUT(station.notices.size(), 1, 15000);
     // A noise line that arrives together with an acknowledgement spoils it,

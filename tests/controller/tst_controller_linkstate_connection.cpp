@@ -229,7 +229,7 @@ void TestLinkConnection::commandsOnClosedPortSetLastFixedFrameAndFail() {
 
 void TestLinkConnection::disconnectKeepsTransferAndMode() {
     LinkScript s({"A ", "B ", "C "}, true);
-    s.connectAndAck();
+    s.connectAndHome();
     s.toggleManual();
     s.sendProgram();
     s.ack(); // "manual control off"
@@ -254,7 +254,7 @@ void TestLinkConnection::disconnectKeepsTransferAndMode() {
 
 void TestLinkConnection::reconnectDuringTransferHoldsTheTransfer() {
     LinkScript s({"A ", "B ", "C "}, true);
-    s.connectAndAck();
+    s.connectAndHome();
     s.sendProgram();
     s.advance(LinkScript::kTick); // line 0 goes out
     s.disconnect();
@@ -283,7 +283,7 @@ void TestLinkConnection::openingEmptiesTheReplyBuffer() {
 
 void TestLinkConnection::lostLineIsADisconnectReportedOnce() {
     LinkScript s({"A ", "B "}, true);
-    s.connectAndAck();
+    s.connectAndHome();
     s.sendProgram();
     s.advance(LinkScript::kTick);
     s.clear();

@@ -25,7 +25,7 @@ QByteArray frameOf(const QByteArray& line) {
 // lines before `inFlight` acknowledged: line `inFlight` is on the wire.
 LinkScript runningAt(int inFlight, const QByteArrayList& program = kDrawing) {
     LinkScript s(program, true);
-    s.connectAndAck();
+    s.connectAndHome();
     s.sendProgram();
     s.advance(LinkScript::kTick);
     for (int i = 0; i < inFlight; ++i)
@@ -212,7 +212,7 @@ void TestLinkControl::reconnectKeepsTheConnectAcknowledgement() {
     QVERIFY(s.link.held());
     QCOMPARE(s.steps.back().hold, TransferHold::LinkLost);
     s.clear();
-    s.connectAndAck();
+    s.connectAndHome();
     QCOMPARE(s.frames(), QByteArrayList{FixedFrames::kConnect});
     QCOMPARE(s.panel[0], T::connected()); // the acknowledgement was the connect's
     QCOMPARE(s.link.blockIndex(), 2);
@@ -227,7 +227,7 @@ void TestLinkControl::reconnectKeepsTheConnectAcknowledgement() {
 
 void TestLinkControl::modeAcknowledgementIsNotLineZeros() {
     LinkScript s(kDrawing, true);
-    s.connectAndAck();
+    s.connectAndHome();
     s.toggleManual();
     s.ack();
     s.advance(LinkScript::kTick / 2);
@@ -245,7 +245,7 @@ void TestLinkControl::modeAcknowledgementIsNotLineZeros() {
 
 void TestLinkControl::modeAcknowledgementThatNeverComes() {
     LinkScript s(kDrawing, true);
-    s.connectAndAck();
+    s.connectAndHome();
     s.toggleManual();
     s.ack();
     s.clear();
@@ -256,7 +256,7 @@ void TestLinkControl::modeAcknowledgementThatNeverComes() {
 
 void TestLinkControl::startFromALineTravelsInFirst() {
     LinkScript s(kDrawing, true);
-    s.connectAndAck();
+    s.connectAndHome();
     s.clear();
     s.sendProgramFrom(4); // line 3 is a travel to (300, 300)
     s.advance(LinkScript::kTick);
@@ -276,7 +276,7 @@ void TestLinkControl::startFromALineTravelsInFirst() {
 void TestLinkControl::progressReportsEveryStep() {
     const QByteArrayList program{"N1 G00 X1 Y2 ", "N2 M30 "};
     LinkScript s(program, true);
-    s.connectAndAck();
+    s.connectAndHome();
     s.clear();
     s.sendProgram();
     s.advance(LinkScript::kTick); // line 0

@@ -23,10 +23,11 @@ QByteArrayList framesOf(const QByteArrayList& lines) {
     return frames;
 }
 
-// A connected link, the program loaded, the timer half-way through an interval.
+// A connected and homed link, the program loaded, the timer half-way through
+// an interval.
 LinkScript connectedWith(const QByteArrayList& program) {
     LinkScript s(program, true);
-    s.connectAndAck();
+    s.connectAndHome();
     s.advance(LinkScript::kTick / 2);
     s.clear();
     return s;
@@ -55,13 +56,10 @@ private slots:
     void startingUnderManualControl();
     void logLineIsTheFrameBody();
     void bodyAndLineEndAreSeparateWrites();
-    void tickWithClosedPortSendsNothing();
     void pauseStopsResendsOnly();
-    void choosingAgainRestartsAtLineZero();
     void acknowledgementBeforeTheFirstLineIsNotCounted_data();
     void acknowledgementBeforeTheFirstLineIsNotCounted();
     void firstLineAtOnce();
-    void firstLineAtOnceNeedsAnOpenPort();
     void sendProgramWaitsForAProgram();
     void manualBoxComesBackWhenTheNoticeCloses();
     void shorterProgramEndsTheTransfer();
@@ -213,17 +211,6 @@ void TestLinkTransfer::bodyAndLineEndAreSeparateWrites() {
     QCOMPARE(s.wire, (QByteArrayList{BlockFrame("05", line), "\r\n"}));
 }
 
-void TestLinkTransfer::tickWithClosedPortSendsNothing() {
-    LinkScript s(programOf(2), true);
-    s.sendProgram(); // the start checks neither port nor connection
-    QVERIFY(s.link.sending());
-    s.advance(3 * LinkScript::kTick);
-    QVERIFY(s.wire.isEmpty());
-    QVERIFY(s.errors.isEmpty());
-    QVERIFY(s.link.sending());
-    QCOMPARE(s.link.blockIndex(), 0);
-}
-
 void TestLinkTransfer::pauseStopsResendsOnly() {
     const QByteArrayList program = programOf(3);
     LinkScript s = connectedWith(program);
@@ -239,21 +226,6 @@ void TestLinkTransfer::pauseStopsResendsOnly() {
     s.feed(s.link.pauseChosen()); // resumed: a fresh interval
     s.advance(LinkScript::kTick);
     QCOMPARE(s.log.size(), 2);
-}
-
-void TestLinkTransfer::choosingAgainRestartsAtLineZero() {
-    const QByteArrayList program = programOf(3);
-    LinkScript s = connectedWith(program);
-    startTransfer(s);
-    s.ack();
-    QCOMPARE(s.log.last(), BlockFrame("05", program[1]));
-    s.sendProgram();
-    QCOMPARE(s.link.blockIndex(), 0);
-    QVERIFY(!s.link.lineSent());
-    s.ack(); // line 1's, late: line 0 of the new transfer has not gone out
-    QCOMPARE(s.link.blockIndex(), 0);
-    s.advance(LinkScript::kTick);
-    QCOMPARE(s.log.last(), BlockFrame("05", program[0]));
 }
 
 // Each row: how many acknowledgements arrive after the transfer was chosen
@@ -305,19 +277,9 @@ void TestLinkTransfer::firstLineAtOnce() {
 }
 
 // With the port closed nothing goes at once; the tick sends nothing either.
-void TestLinkTransfer::firstLineAtOnceNeedsAnOpenPort() {
-    LinkScript s(programOf(2), true);
-    s.feed(s.link.sendProgramChosen(TransferStart::AtOnce));
-    QVERIFY(s.wire.isEmpty());
-    QVERIFY(s.link.sending());
-    QVERIFY(!s.link.lineSent());
-    s.advance(LinkScript::kTick);
-    QVERIFY(s.wire.isEmpty());
-}
-
 void TestLinkTransfer::sendProgramWaitsForAProgram() {
     LinkScript s;
-    s.connectAndAck();
+    s.connectAndHome();
     QVERIFY(!s.enabled[LinkControl::SendProgramItem]);
     s.sendProgram();
     QVERIFY(!s.link.sending());

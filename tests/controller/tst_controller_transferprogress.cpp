@@ -49,6 +49,8 @@ private slots:
     void loadCountsFromTheFirstLine();
     void modelPaceGivesTheModelTime();
     void slowerLineBlendsInWithoutJumps();
+    void timeLeftFollowsTheMeasuredPace_data();
+    void timeLeftFollowsTheMeasuredPace();
     void timeLeftCountsDownToZeroNotBelow();
     void stallAfterFiveSilentSeconds();
     void holdStopsTheClockAndTheStall();
@@ -131,6 +133,40 @@ void TestTransferProgress::slowerLineBlendsInWithoutJumps() {
     }
     const double truth = 500 * 2 * perLineModel;
     QVERIFY2(qAbs(before / 1000.0 - truth) < 0.1 * truth, qPrintable(QString::number(before)));
+}
+
+// A controller slower (or a little faster) than the wire: once a tenth of the
+// lines is acknowledged, the time left is within a tenth of what the pace
+// measured so far gives for the lines still to go.
+void TestTransferProgress::timeLeftFollowsTheMeasuredPace_data() {
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<double>("linesPerSecond");
+    QTest::newRow("373 lines at 2.9 a second") << 373 << 2.9;
+    QTest::newRow("1000 lines at 20 a second") << 1000 << 20.0;
+    QTest::newRow("200 lines at 0.5 a second") << 200 << 0.5;
+    QTest::newRow("1000 lines at the wire's pace") << 1000 << 0.0;
+}
+
+void TestTransferProgress::timeLeftFollowsTheMeasuredPace() {
+    QFETCH(int, lines);
+    QFETCH(double, linesPerSecond);
+    Run run(linesOf(lines, 24));
+    const double seconds =
+        linesPerSecond > 0 ? 1 / linesPerSecond : 0.9 * run.progress.model().lineSeconds(24);
+    const auto perLine =
+        std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+    for (int i = 0; i < lines; ++i) {
+        run.acknowledge(i, perLine);
+        if (i + 1 < lines / 10)
+            continue;
+        const double truth = (lines - i - 1) * seconds;
+        const double left = run.figures().left.count() / 1000.0;
+        QVERIFY2(qAbs(left - truth) <= 0.1 * truth + 0.002,
+                 qPrintable(QStringLiteral("%1 s left, %2 s to go after line %3")
+                                .arg(left)
+                                .arg(truth)
+                                .arg(i + 1)));
+    }
 }
 
 void TestTransferProgress::timeLeftCountsDownToZeroNotBelow() {

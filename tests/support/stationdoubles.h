@@ -8,7 +8,9 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
+#include <utility>
 
 // Records what the window would have shown in message boxes.
 class RecordingNotifier : public Notifier {
@@ -32,6 +34,10 @@ public:
         int colourRequests = 0;
         QQueue<bool> confirmations; // an empty queue says no
         QStringList questions;
+        QList<DefaultAnswer> preferred; // the default answer of each question
+        // Runs while a question is open, as the window's events do under a
+        // modal box.
+        std::function<void()> whileAsking;
         // Unsaved edits: an empty queue answers "Nie zapisuj".
         QQueue<UnsavedAnswer> unsaved;
         int unsavedRequests = 0;
@@ -44,8 +50,11 @@ public:
     QString openProgramFile() override { return take(answers_->open); }
     QString saveProgramFile() override { return take(answers_->saveProgram); }
     QString savePictureFile() override { return take(answers_->savePicture); }
-    bool confirm(const QString& question) override {
+    bool confirm(const QString& question, DefaultAnswer preferred = DefaultAnswer::No) override {
         answers_->questions << question;
+        answers_->preferred << preferred;
+        if (answers_->whileAsking)
+            std::exchange(answers_->whileAsking, nullptr)();
         return !answers_->confirmations.isEmpty() && answers_->confirmations.dequeue();
     }
     std::optional<QColor> chooseColour() override {

@@ -408,6 +408,10 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
     });
 
     link.start();
+    // Without --home the operator vouches for the arm's reference point, as
+    // the command has always taken it.
+    if (!options.home)
+        link.trustReference();
     link.programPrepared();
     link.connectChosen();
     if (result)
