@@ -4,12 +4,14 @@
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
 #include "app/programpage.h"
+#include "app/resumecommands.h"
 #include "app/station.h"
 #include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
 #include "controller/linktexts.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
+#include "controller/widgets/transfermonitor.h"
 #include "gcode/plotcolours.h"
 #include "gcode/programmemo.h"
 #include "support/files.h"
@@ -19,6 +21,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QStandardPaths>
@@ -83,6 +86,8 @@ private slots:
     void watchHoldResumeAndAbort();
     void aStallIsSaidAndGoesAway();
     void theWireIsTracedOnRequest();
+    void eachTransferShowsOnlyItsOwnProgress();
+    void timeLeftFollowsASlowController();
 };
 
 void TestTransferWindow::watchHoldResumeAndAbort() {
@@ -183,6 +188,72 @@ void TestTransferWindow::theWireIsTracedOnRequest() {
     const QByteArray trace = readFileBytes(traceName);
     QVERIFY(trace.contains("> :0520N1 G00 X100 Y100 "));
     QCOMPARE(trace.count("< :0505\\r\\n"), 5);
+}
+
+// The progress drawn by an aborted transfer goes when the next one starts; a
+// transfer from a line marks the lines before it as done; a new program
+// clears the last transfer's figures.
+void TestTransferWindow::eachTransferShowsOnlyItsOwnProgress() {
+    Session s;
+    QVERIFY(s.open(strokeDrawing(60), 10ms));
+    const QImage prepared = s.window.plotSurface().image();
+    s.action("Wyslijprogram1")->trigger();
+    QTRY_VERIFY(s.emulator().acceptedLines().size() > 20);
+    s.action("Przerwijwysylanie1")->trigger();
+    QTRY_COMPARE(s.notices.size(), 1);
+    QTRY_VERIFY(pixelsOf(s.window.plotSurface().image(), kDefaultProgressColour) > 100);
+
+    s.action("Wyslijprogram1")->trigger(); // from line 1: nothing is done yet
+    QVERIFY(s.window.plotSurface().image() == prepared);
+    s.action("Przerwijwysylanie1")->trigger();
+    QTRY_COMPARE(s.notices.size(), 2);
+
+    s.station.resume().setLineAsker([](int, int) { return std::optional<int>(61); });
+    s.action("Wyslijodlinii1")->trigger(); // the first 60 lines count as done
+    const int done = pixelsOf(s.window.plotSurface().image(), kDefaultProgressColour);
+    QVERIFY2(done > 1000, qPrintable(QString::number(done)));
+    QTRY_COMPARE(s.notices.size(), 3);
+    QCOMPARE(s.notices.last(), LinkTexts::transferDone());
+    QVERIFY(!s.window.findChild<QLabel*>("TransferFigures")->isHidden());
+
+    QVERIFY(s.window.programCommands()->openProgramFile(
+        s.dir.writeFile("next.nc", strokeDrawing(5, 200))));
+    QVERIFY(s.window.findChild<QLabel*>("TransferFigures")->isHidden());
+    QVERIFY(s.window.findChild<QLabel*>("StatusTransfer")->isHidden());
+    QCOMPARE(pixelsOf(s.window.plotSurface().image(), kDefaultProgressColour), 0);
+}
+
+// A controller far slower than the line (it acknowledges after moving the
+// arm): once a tenth of the lines is behind, the time left comes true to
+// within a tenth.
+void TestTransferWindow::timeLeftFollowsASlowController() {
+    Session s;
+    QVERIFY(s.open(strokeDrawing(40), 40ms)); // 81 lines, some 20 a second
+    s.action("Wyslijprogram1")->trigger();
+    const TransferMonitor& monitor = s.station.transferMonitor();
+    QElapsedTimer clock;
+    clock.start();
+    struct Said {
+        qint64 at; // ms
+        qint64 left;
+        int line;
+    };
+    QList<Said> said;
+    for (const int share : {15, 40, 70}) {
+        QTRY_VERIFY_WITH_TIMEOUT(monitor.figures().acknowledged >= 81 * share / 100, 20000);
+        const TransferFigures figures = monitor.figures();
+        said << Said{clock.elapsed(), qint64(figures.left.count()), figures.acknowledged};
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(s.notices, QStringList{LinkTexts::transferDone()}, 20000);
+    const qint64 end = clock.elapsed();
+    for (const Said& one : said) {
+        const qint64 truth = end - one.at;
+        QVERIFY2(qAbs(one.left - truth) <= truth / 10 + 250, // + the timers' slack
+                 qPrintable(QStringLiteral("at line %1: %2 ms left, it took %3 ms")
+                                .arg(one.line)
+                                .arg(one.left)
+                                .arg(truth)));
+    }
 }
 
 QTEST_MAIN(TestTransferWindow)
