@@ -61,12 +61,7 @@ MainWindow::MainWindow(StationDocument& document, QWidget* parent)
     buildSettingsBar();
     about_ = new AboutPanel(client);
     client->setParts(plotWidget_, settingsBar_, about_);
-    QSize startSize(kDesignClientSize.width(), kDesignClientSize.height() +
-                                                   menuBar()->sizeHint().height() +
-                                                   statusBar_->sizeHint().height());
-    if (const QScreen* shown = screen())
-        startSize = startSize.boundedTo(shown->availableGeometry().size() * 0.95);
-    resize(startSize);
+    resize(defaultSize());
 
     ProgramCommandParts parts;
     parts.programList = &document_.program();
@@ -89,6 +84,15 @@ MainWindow::MainWindow(StationDocument& document, QWidget* parent)
 }
 
 MainWindow::~MainWindow() = default;
+
+QSize MainWindow::defaultSize() const {
+    QSize size(kDesignClientSize.width(), kDesignClientSize.height() +
+                                              menuBar()->sizeHint().height() +
+                                              statusBar_->sizeHint().height());
+    if (const QScreen* shown = screen())
+        size = size.boundedTo(shown->availableGeometry().size() * 0.95);
+    return size;
+}
 
 void MainWindow::buildSettingsBar() {
     settingsBar_->setObjectName(QStringLiteral("PageControl1"));

@@ -56,6 +56,9 @@ public:
     // The client area at start: the plot at its design size of 1000 x 500
     // beside the settings bar (smaller on a smaller screen).
     static constexpr QSize kDesignClientSize{1000 + 340 + 8, 602};
+    // The size the window opens with the first time: the design's client
+    // area with the menu and status bars, at most 95% of the screen.
+    QSize defaultSize() const;
 
     // The window edits and shows `document`, which must outlive it.
     explicit MainWindow(StationDocument& document, QWidget* parent = nullptr);

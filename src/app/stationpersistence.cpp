@@ -1,5 +1,7 @@
 #include "app/stationpersistence.h"
 
+#include "app/windowplacement.h"
+
 #include "app/controllersettingspage.h"
 #include "app/languagemenu.h"
 #include "app/mainwindow.h"
@@ -17,6 +19,7 @@
 #include <QComboBox>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QScreen>
 #include <QTabWidget>
 
 #include <cstdio>
@@ -92,6 +95,24 @@ RememberedLine StationPersistence::collectLine() const {
     return line;
 }
 
+namespace {
+
+// What is kept of the main window. A window manager that maximized it made
+// it cover the screen's free area; without one the window only says that it
+// is maximized, and its own rectangle is what the operator saw.
+WindowPlacement keptPlacement(const QWidget& window) {
+    WindowPlacement placement{window.saveGeometry(), true};
+    const QScreen* screen = window.screen();
+    placement.maximized = window.isMaximized() && screen &&
+                          window.frameGeometry().size() == screen->availableGeometry().size();
+    placement.bounds = placement.maximized && window.normalGeometry().isValid()
+                           ? window.normalGeometry()
+                           : window.geometry();
+    return placement;
+}
+
+} // namespace
+
 StoredSettings StationPersistence::collect() const {
     StoredSettings settings;
     MainWindow& main = station_.mainWindow();
@@ -99,7 +120,7 @@ StoredSettings StationPersistence::collect() const {
     p.program = main.programSettingsPage()->preferences();
     p.zHeights.rapid = main.controllerSettingsPage()->g00HeightEdit()->text();
     p.zHeights.feed = main.controllerSettingsPage()->g01HeightEdit()->text();
-    p.layout.main = {main.saveGeometry(), true};
+    p.layout.main = keptPlacement(main);
     VisualisationWindow& visualisation = station_.visualisationWindow();
     p.layout.visualisation = {visualisation.saveGeometry(), visualisation.isVisible()};
     ConverterWindow& converter = station_.converterWindow();
@@ -131,10 +152,20 @@ void StationPersistence::save() {
 void StationPersistence::showWindows() {
     MainWindow& main = station_.mainWindow();
     const WindowLayout& layout = loaded_.layout;
-    if (!layout.main.geometry.isEmpty() && main.restoreGeometry(layout.main.geometry))
+    if (layout.main.bounds.isValid()) {
+        const QScreen* screen = main.screen();
+        main.setGeometry(PlaceKeptWindow(layout.main.bounds, main.defaultSize(),
+                                         screen ? screen->availableGeometry() : QRect()));
+        if (layout.main.maximized)
+            main.showMaximized();
+        else
+            main.show();
+    } else if (!layout.main.geometry.isEmpty() && main.restoreGeometry(layout.main.geometry)) {
+        main.resize(main.size().expandedTo(main.defaultSize()));
         main.show();
-    else
+    } else {
         main.showMaximized();
+    }
     VisualisationWindow& visualisation = station_.visualisationWindow();
     if (!layout.visualisation.geometry.isEmpty())
         visualisation.restoreGeometry(layout.visualisation.geometry);

@@ -54,6 +54,11 @@ WindowPlacement readPlacement(QSettings& settings, const QString& name, bool ope
     if (geometry.typeId() == QMetaType::QByteArray)
         placement.geometry = geometry.toByteArray();
     placement.open = readBool(settings, QStringLiteral("open"), openByDefault);
+    const QVariant bounds = settings.value(QStringLiteral("bounds"));
+    if (bounds.typeId() == QMetaType::QRect && bounds.toRect().isValid()) {
+        placement.bounds = bounds.toRect();
+        placement.maximized = readBool(settings, QStringLiteral("maximized"), false);
+    }
     settings.endGroup();
     return placement;
 }
@@ -62,6 +67,10 @@ void writePlacement(QSettings& settings, const QString& name, const WindowPlacem
     settings.beginGroup(name);
     settings.setValue(QStringLiteral("geometry"), placement.geometry);
     settings.setValue(QStringLiteral("open"), placement.open);
+    if (placement.bounds.isValid()) {
+        settings.setValue(QStringLiteral("bounds"), placement.bounds);
+        settings.setValue(QStringLiteral("maximized"), placement.maximized);
+    }
     settings.endGroup();
 }
 

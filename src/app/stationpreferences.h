@@ -3,8 +3,11 @@
 #include "gcode/plotcolours.h"
 
 #include <QByteArray>
+#include <QRect>
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 class QSettings;
 
@@ -35,8 +38,17 @@ struct ZHeightPreferences {
 
 // A window's place (QWidget::saveGeometry()) and whether it was open.
 struct WindowPlacement {
+    WindowPlacement(QByteArray kept = {}, bool shown = false)
+        : geometry(std::move(kept)), open(shown) {}
+
     QByteArray geometry;
     bool open = false;
+    // The window's own rectangle (without the frame) as it was left, and
+    // whether a window manager had maximized it; the main window is placed
+    // from these, so that it comes back as it was with a window manager or
+    // without one. An invalid rectangle: none was kept.
+    QRect bounds;
+    bool maximized = false;
 
     bool operator==(const WindowPlacement&) const = default;
 };
