@@ -51,16 +51,8 @@
         <translation>The program is being sent to the controller. Quit anyway? Sending will be aborted without a pen lift.</translation>
     </message>
     <message>
-        <source>Bloki poza zasięgiem manipulatora: %1 (lista na stronie G-kod)</source>
-        <translation>Blocks beyond the arm&apos;s reach: %1 (listed on the G-code page)</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; nie jest liczbą dodatnią</source>
         <translation>&apos;%1&apos; is not a positive number</translation>
-    </message>
-    <message>
-        <source>Ruchy przez obszar zabroniony: %1, przejścia łokcia przez oś Y: %2 (lista na stronie G-kod)</source>
-        <translation>Moves through the forbidden zone: %1, elbow crossings of the Y axis: %2 (listed on the G-code page)</translation>
     </message>
     <message>
         <source>Użycie: %1 [OPCJE] [PLIK...]
@@ -133,6 +125,22 @@ Options:
     <message>
         <source>Plik %1 nie został otwarty: błąd w linii %2: %3</source>
         <translation>The file %1 was not opened: an error in line %2: %3</translation>
+    </message>
+    <message>
+        <source>Bloki poza zasięgiem manipulatora: %1 (lista pod rysunkiem)</source>
+        <translation>Blocks beyond the arm&apos;s reach: %1 (listed under the plot)</translation>
+    </message>
+    <message>
+        <source>Poza zasięgiem: %1</source>
+        <translation>Beyond reach: %1</translation>
+    </message>
+    <message>
+        <source>Obszar zabroniony: %1, oś Y: %2</source>
+        <translation>Forbidden zone: %1, Y axis: %2</translation>
+    </message>
+    <message>
+        <source>Ruchy przez obszar zabroniony: %1, przejścia łokcia przez oś Y: %2 (lista pod rysunkiem)</source>
+        <translation>Moves through the forbidden zone: %1, elbow crossings of the Y axis: %2 (listed under the plot)</translation>
     </message>
 </context>
 <context>
@@ -870,6 +878,10 @@ Options:
         <source>O programie</source>
         <translation>About</translation>
     </message>
+    <message>
+        <source>Zatrzymuje albo znowu włącza ponawianie bieżącej linii co 0,5 s. Nie wstrzymuje wysyłania: do tego służy „Wstrzymaj wysyłanie”</source>
+        <translation>Stops or restarts re-sending the current line every 0.5 s. It does not hold the transfer: “Hold sending” does that</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1070,6 +1082,10 @@ Options:
     <message>
         <source>… i %1 dalszych</source>
         <translation>… and %1 more</translation>
+    </message>
+    <message>
+        <source>Import rysunku</source>
+        <translation>Drawing import</translation>
     </message>
 </context>
 <context>
@@ -1410,6 +1426,10 @@ the arm&apos;s maximum reach</translation>
     <message>
         <source>Bitmapy (*.bmp)</source>
         <translation>Bitmaps (*.bmp)</translation>
+    </message>
+    <message>
+        <source>Programy G-kod (*.nc *.ngc *.gcode *.tap *.txt);;cnc (*.nc);;Wszystkie pliki (*)</source>
+        <translation>G-code programs (*.nc *.ngc *.gcode *.tap *.txt);;cnc (*.nc);;All files (*)</translation>
     </message>
 </context>
 <context>

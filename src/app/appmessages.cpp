@@ -43,8 +43,18 @@ QString quitWhileSending() {
 
 QString reachCount(qsizetype count) {
     return QCoreApplication::translate(
-               "AppMessages", "Bloki poza zasięgiem manipulatora: %1 (lista na stronie G-kod)")
+               "AppMessages", "Bloki poza zasięgiem manipulatora: %1 (lista pod rysunkiem)")
         .arg(count);
+}
+
+QString reachCountShort(qsizetype count) {
+    return QCoreApplication::translate("AppMessages", "Poza zasięgiem: %1").arg(count);
+}
+
+QString pathCountShort(qsizetype zone, qsizetype elbow) {
+    return QCoreApplication::translate("AppMessages", "Obszar zabroniony: %1, oś Y: %2")
+        .arg(zone)
+        .arg(elbow);
 }
 
 QString notPositive(const QString& text) {
@@ -54,7 +64,7 @@ QString notPositive(const QString& text) {
 QString pathCount(qsizetype zone, qsizetype elbow) {
     return QCoreApplication::translate("AppMessages",
                                        "Ruchy przez obszar zabroniony: %1, przejścia łokcia przez "
-                                       "oś Y: %2 (lista na stronie G-kod)")
+                                       "oś Y: %2 (lista pod rysunkiem)")
         .arg(zone)
         .arg(elbow);
 }

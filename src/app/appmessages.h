@@ -32,8 +32,11 @@ inline constexpr const auto& kBackgroundFileName = GcodeMessages::kBackgroundFil
 QString reachCount(qsizetype count); // after a preparation with reach messages
 // After a preparation whose path check found moves through the forbidden zone
 // or across the Y axis: "Ruchy przez obszar zabroniony: 1, przejścia łokcia
-// przez oś Y: 3 (lista na stronie G-kod)".
+// przez oś Y: 3 (lista pod rysunkiem)".
 QString pathCount(qsizetype zone, qsizetype elbow);
+// The same, short enough for the status bar (the long ones are its tool tip).
+QString reachCountShort(qsizetype count);                // Poza zasięgiem: %1
+QString pathCountShort(qsizetype zone, qsizetype elbow); // Obszar zabroniony: %1, oś Y: %2
 
 // The command line (scara-station --help, --version, a wrong option).
 QString commandLineHelp(const QString& programName);

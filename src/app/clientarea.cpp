@@ -23,7 +23,8 @@ ClientArea::ClientArea(QWidget* parent)
     layout->addWidget(splitter_);
 }
 
-void ClientArea::setParts(QWidget* plot, QTabWidget* settingsBar, QWidget* aboutPanel) {
+void ClientArea::setParts(QWidget* plot, QWidget* reportPanel, QTabWidget* settingsBar,
+                          QWidget* aboutPanel) {
     aboutPanel_ = aboutPanel;
     settingsPanel_ = new QWidget;
     settingsPanel_->setObjectName(QStringLiteral("SettingsPanel"));
@@ -35,7 +36,16 @@ void ClientArea::setParts(QWidget* plot, QTabWidget* settingsBar, QWidget* about
     settingsBar->tabBar()->hide();
 
     plot->setMinimumSize(200, 100);
-    splitter_->addWidget(plot);
+    // The plot keeps the arm's 2:1 half disc; the reports take the room
+    // below it.
+    auto* left = new QSplitter(Qt::Vertical);
+    left->setObjectName(QStringLiteral("PlotReportSplitter"));
+    left->setChildrenCollapsible(false);
+    left->addWidget(plot);
+    left->addWidget(reportPanel);
+    left->setStretchFactor(0, 1);
+    left->setStretchFactor(1, 0);
+    splitter_->addWidget(left);
     splitter_->addWidget(settingsPanel_);
     splitter_->setStretchFactor(0, 1);
     splitter_->setStretchFactor(1, 0);

@@ -6,7 +6,8 @@ class QButtonGroup;
 class QSplitter;
 class QTabWidget;
 
-// The main window's client area: the plot on the left and the settings bar
+// The main window's client area: the plot on the left, over the program's
+// reports (PlotReportSplitter), and the settings bar
 // on the right, side by side in a splitter the operator can move
 // (PlotSplitter), so the bar never covers the plot; the plot's picture is
 // scaled to the space it is given. Above the bar's pages stands a selector
@@ -20,7 +21,8 @@ public:
     explicit ClientArea(QWidget* parent = nullptr);
     // The settings bar's pages are `settingsBar`'s; its own tab bar gives way
     // to the two-row selector.
-    void setParts(QWidget* plot, QTabWidget* settingsBar, QWidget* aboutPanel);
+    void setParts(QWidget* plot, QWidget* reportPanel, QTabWidget* settingsBar,
+                  QWidget* aboutPanel);
 
     // The settings bar with its selector, hidden and shown as one.
     QWidget* settingsPanel() const { return settingsPanel_; }

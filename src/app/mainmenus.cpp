@@ -82,6 +82,7 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     sendFromLine = item(arm, "Wyslijodlinii1", QT_TRANSLATE_NOOP("MainMenus", "Wyślij od linii…"));
     pauseSending = item(arm, "Przerwawwysyaniuprogramu1",
                         QT_TRANSLATE_NOOP("MainMenus", "Przerwa w wysyłaniu programu"));
+    arm->setToolTipsVisible(true);
     arm->addSeparator();
     holdSending =
         item(arm, "Wstrzymajwysylanie1", QT_TRANSLATE_NOOP("MainMenus", "Wstrzymaj wysyłanie"));
@@ -143,6 +144,12 @@ void MainMenus::remember(QAction* action, const char* caption) {
 void MainMenus::retranslate() {
     for (const auto& [action, caption] : captions_)
         action->setText(tr(caption));
+    // Said where the operator looks, so that nobody takes it for a hold.
+    const QString pauseHelp =
+        tr("Zatrzymuje albo znowu włącza ponawianie bieżącej linii co 0,5 s. Nie wstrzymuje "
+           "wysyłania: do tego służy „Wstrzymaj wysyłanie”");
+    pauseSending->setToolTip(pauseHelp);
+    pauseSending->setStatusTip(pauseHelp);
 }
 
 void MainMenus::setSimulationMenuEnabled(bool enabled) {

@@ -60,7 +60,7 @@ MainWindow::MainWindow(StationDocument& document, QWidget* parent)
     settingsBar_->setParent(client);
     buildSettingsBar();
     about_ = new AboutPanel(client);
-    client->setParts(plotWidget_, settingsBar_, about_);
+    client->setParts(plotWidget_, programPage_->reportPanel(), settingsBar_, about_);
     resize(defaultSize());
 
     ProgramCommandParts parts;
@@ -172,8 +172,11 @@ void MainWindow::wirePlot() {
     connect(plotWidget_, &PlotWidget::releasedAt, commands_, &ProgramCommands::plotReleased);
     connect(plotWidget_, &PlotWidget::movedAt, commands_, &ProgramCommands::plotMoved);
     connect(programSettingsPage_, &ProgramSettingsPage::shapePressed, this, [this](int number) {
-        if (const std::optional<QColor> colour = dialogs_->chooseColour())
-            programSettingsPage_->shape(number)->setColour(*colour);
+        ColorShape* shape = programSettingsPage_->shape(number);
+        if (const std::optional<QColor> colour = dialogs_->chooseColour(shape->colour())) {
+            shape->setColour(*colour);
+            commands_->drawPlot(); // in the new colour at once
+        }
     });
 }
 
@@ -221,8 +224,7 @@ void MainWindow::loadBackground(const QString& fileName) {
         ComposeBackground(fileName, QImage(QString::fromLatin1(kDefaultBackgroundResource)));
     statusBar_->setNote(background.note);
     commands_->setBackground(background.image);
-    document_.plot().paintBackground(background.image);
-    plotWidget_->update();
+    commands_->drawPlot();
 }
 
 void MainWindow::setCompanionWindows(QWidget* visualisation, QWidget* converter) {

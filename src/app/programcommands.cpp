@@ -96,6 +96,7 @@ bool ProgramCommands::openProgramFile(const QString& fileName) {
     emit programFileUsed(fileName);
     const QString fullName = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
     parts_.window->setWindowTitle(AppMessages::captionWithFile(fullName));
+    parts_.programPage->showImportReport({}); // it spoke of the program before
     showPrepared(settings, result.value());
     parts_.notifier().notify(GcodeMessages::fileLoaded());
     if (referenceSet_ && referenceSet_())
@@ -114,11 +115,13 @@ void ProgramCommands::newProgram() {
     parts_.programList->clear();
     parts_.programPage->programMemo()->clear();
     parts_.programPage->showReachMessages({}, 0);
+    parts_.programPage->showImportReport({});
     parts_.programPage->showPathFindings(PathCheckReport());
     parts_.statusBar->setNote(QString());
     parts_.window->setWindowTitle(QString::fromUtf16(AppMessages::kCaption));
-    parts_.plot->paintBackground(background_);
-    parts_.plotWidget->update();
+    plotMoves_.clear();
+    plotFindings_.clear();
+    drawPlot();
     parts_.menus->stopSimulation->setEnabled(false);
     parts_.menus->setSimulationMenuEnabled(false);
     emit programPrepared();
@@ -203,6 +206,7 @@ bool ProgramCommands::insertConvertedProgram(const ProgramText& lines,
     emit startPointReset();
     parts_.programList->clear();
     parts_.programList->replace(lines);
+    parts_.programPage->showImportReport({}); // the importer gives its own after
     // Memo1 holds the lines before the pass, so that a pass stopping on an
     // error leaves them there to be corrected.
     parts_.programPage->programMemo()->setProgram(lines);
@@ -247,18 +251,27 @@ bool ProgramCommands::prepare() {
 }
 
 void ProgramCommands::showPrepared(const PrepareSettings& settings, PreparedProgram& prepared) {
-    const ProgramSettingsPage* page = parts_.settingsPage;
-    parts_.plot->paintBackground(background_);
-    if (settings.pathCheck)
-        parts_.plot->drawForbiddenZone(settings.pathCheck->forbiddenRadius, kForbiddenZoneColour);
-    // The marks lie under the moves, as a halo on both sides of each line.
-    parts_.plot->markFindings(prepared.pathCheck.findings(), kZoneMarkColour, kElbowMarkColour);
-    parts_.plot->drawMoves(prepared.moves, page->colours());
-    parts_.plotWidget->update();
+    (void)settings;
+    // Kept, so that the plot can be drawn again in other colours.
+    plotMoves_ = std::move(prepared.moves);
+    plotFindings_ = prepared.pathCheck.findings();
+    drawPlot();
     parts_.programList->replace(prepared.lines);
     parts_.programPage->programMemo()->setProgram(prepared.lines);
     showCheckReport(prepared.checkReport, prepared.pathCheck);
     emit programPrepared();
+}
+
+void ProgramCommands::drawPlot() {
+    parts_.plot->paintBackground(background_);
+    // The circle shows with the reach check, with a program or without one.
+    if (parts_.settingsPage->checkReach())
+        parts_.plot->drawForbiddenZone(parts_.stationSettings->forbiddenRadius(),
+                                       kForbiddenZoneColour);
+    // The marks lie under the moves, as a halo on both sides of each line.
+    parts_.plot->markFindings(plotFindings_, kZoneMarkColour, kElbowMarkColour);
+    parts_.plot->drawMoves(plotMoves_, parts_.settingsPage->colours());
+    parts_.plotWidget->update();
 }
 
 void ProgramCommands::showCheckReport(const CheckReport& report, const PathCheckReport& path) {
@@ -266,14 +279,18 @@ void ProgramCommands::showCheckReport(const CheckReport& report, const PathCheck
     parts_.programPage->showReachMessages(report.reachMessages(ProgramPage::kListedReachMessages),
                                           total);
     parts_.programPage->showPathFindings(path);
-    QStringList notes;
-    if (total > 0)
-        notes << AppMessages::reachCount(total);
+    QStringList notes, details;
+    if (total > 0) {
+        notes << AppMessages::reachCountShort(total);
+        details << AppMessages::reachCount(total);
+    }
     const qsizetype zone = path.count(PathFindingKind::Zone);
     const qsizetype elbow = path.count(PathFindingKind::Elbow);
-    if (zone > 0 || elbow > 0)
-        notes << AppMessages::pathCount(zone, elbow);
-    parts_.statusBar->setNote(notes.join(QStringLiteral("; ")));
+    if (zone > 0 || elbow > 0) {
+        notes << AppMessages::pathCountShort(zone, elbow);
+        details << AppMessages::pathCount(zone, elbow);
+    }
+    parts_.statusBar->setNote(notes.join(QStringLiteral("; ")), details.join(u'\n'));
 }
 
 void ProgramCommands::selectProgramLine(qsizetype line) {

@@ -47,6 +47,10 @@ public:
 
     // The background painted at the start of every preparation.
     void setBackground(const QImage& background) { background_ = background; }
+    // Draws the plot again from the last preparation: the background, the
+    // forbidden circle (with the reach check), the findings' marks and the
+    // moves in the colours set now.
+    void drawPlot();
     const QImage& background() const { return background_; }
     // Tells whether the reference travel has been completed (the controller
     // link's ReferenceSet); opening a file then enables "Wyslij program".
@@ -117,6 +121,8 @@ private:
 
     ProgramCommandParts parts_;
     QImage background_;
+    std::vector<PlotMove> plotMoves_; // of the last preparation
+    std::vector<PathFinding> plotFindings_;
     ProgramShift shift_;
     std::optional<QPointF> pressPosition_;
     std::function<bool()> referenceSet_;

@@ -33,6 +33,12 @@ public:
     // Y axis (PathFindingsList in the group PathCheckGroup, hidden when there
     // are none), at most kListedReachMessages of them.
     void showPathFindings(const PathCheckReport& report);
+    // Shows what the import of a drawing says (ImportReportMemo in the group
+    // ImportReportGroup, hidden when empty).
+    void showImportReport(const QStringList& lines);
+    // The reports' panel (ReportPanel): the import, reach and path groups,
+    // which the window places under the plot.
+    QWidget* reportPanel() const { return reportPanel_; }
     QTreeWidget* pathFindingsList() const { return pathList_; }
 
 signals:
@@ -44,6 +50,7 @@ protected:
 
 private:
     void retranslate();
+    void updateReportPanel();
 
     QPlainTextEdit* memo2_;
     QLineEdit* edit1_;
@@ -52,4 +59,7 @@ private:
     QPlainTextEdit* reportMemo_;
     QGroupBox* pathGroup_;
     QTreeWidget* pathList_;
+    QGroupBox* importGroup_;
+    QPlainTextEdit* importMemo_;
+    QWidget* reportPanel_ = nullptr;
 };

@@ -50,8 +50,12 @@ bool WindowDialogs::confirm(const QString& question, DefaultAnswer preferred) {
     return box->buttonRole(box->clickedButton()) == QMessageBox::YesRole;
 }
 
+QString WindowDialogs::programFilters() {
+    return tr("Programy G-kod (*.nc *.ngc *.gcode *.tap *.txt);;cnc (*.nc);;Wszystkie pliki (*)");
+}
+
 QString WindowDialogs::openProgramFile() {
-    return runFileDialog(openDialog_, "OpenDialog1", false, tr("cnc (*.nc)"), folders_.program);
+    return runFileDialog(openDialog_, "OpenDialog1", false, programFilters(), folders_.program);
 }
 
 QString WindowDialogs::saveProgramFile() {
@@ -64,11 +68,12 @@ QString WindowDialogs::savePictureFile() {
                          folders_.picture, QStringLiteral("bmp"));
 }
 
-std::optional<QColor> WindowDialogs::chooseColour() {
+std::optional<QColor> WindowDialogs::chooseColour(const QColor& current) {
     if (!colourDialog_) {
-        colourDialog_ = new QColorDialog(Qt::black, owner_);
+        colourDialog_ = new QColorDialog(current, owner_);
         colourDialog_->setObjectName(QStringLiteral("ColorDialog1"));
     }
+    colourDialog_->setCurrentColor(current);
     if (colourDialog_->exec() != QDialog::Accepted)
         return std::nullopt;
     return colourDialog_->selectedColor();

@@ -28,8 +28,8 @@ public:
     virtual QString saveProgramFile() = 0; // SaveDialog2, "cnc|*.nc", no default extension
     virtual QString savePictureFile() = 0; // SaveDialog1, "Bitmapy|*.bmp", extension "bmp"
     // The chosen colour, or nothing when the operator cancels. The dialog
-    // opens with the colour last chosen in it (black the first time).
-    virtual std::optional<QColor> chooseColour() = 0;
+    // opens on `current`, the colour being changed.
+    virtual std::optional<QColor> chooseColour(const QColor& current) = 0;
     // A yes-or-no question; false when the operator says no or closes it.
     virtual bool confirm(const QString& question, DefaultAnswer preferred = DefaultAnswer::No) = 0;
     // The program has unsaved edits: "Zapisz", "Nie zapisuj" or "Anuluj".
@@ -52,7 +52,7 @@ public:
     QString openProgramFile() override;
     QString saveProgramFile() override;
     QString savePictureFile() override;
-    std::optional<QColor> chooseColour() override;
+    std::optional<QColor> chooseColour(const QColor& current) override;
     bool confirm(const QString& question, DefaultAnswer preferred = DefaultAnswer::No) override;
     // The box confirm() asks with ("Tak", "Nie"), not yet shown.
     static QMessageBox* makeQuestionBox(const QString& question, QWidget* owner,
@@ -60,6 +60,8 @@ public:
     UnsavedAnswer askUnsavedProgram() override;
     bool confirmRestoreDefaults() override;
     void setStartFolders(const LastFolders& folders) override { folders_ = folders; }
+    // The open dialog's filters: the usual G-code extensions, then all files.
+    static QString programFilters();
 
 private:
     QString runFileDialog(QFileDialog*& dialog, const char* name, bool save, const QString& filter,

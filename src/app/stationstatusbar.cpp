@@ -88,9 +88,9 @@ QString StationStatusBar::panelText(int index) const {
     return panel(index)->text();
 }
 
-void StationStatusBar::setNote(const QString& text) {
+void StationStatusBar::setNote(const QString& text, const QString& details) {
     note_->setText(text);
-    note_->setToolTip(text);
+    note_->setToolTip(details.isEmpty() ? text : details);
 }
 
 QString StationStatusBar::note() const {

@@ -20,7 +20,8 @@ public:
     QLabel* panel(int index) const { return panels_.at(static_cast<std::size_t>(index)); }
     void setPanelText(int index, const QString& text);
     QString panelText(int index) const;
-    void setNote(const QString& text);
+    // A short note; `details` (the note itself when empty) is its tool tip.
+    void setNote(const QString& text, const QString& details = {});
     // The transfer's progress (StatusTransfer), at the right, made by `text`
     // now and again when the language changes; an empty text hides it.
     void setTransferText(std::function<QString()> text);

@@ -57,7 +57,7 @@ bool SvgCommands::openDrawingFile(const QString& file) {
         return false;
     const QStringList report =
         imported->report + FiguresReport(imported->before, imported->after, &transferSeconds);
-    parts_.programPage->showReachMessages(report, report.size());
+    parts_.programPage->showImportReport(report);
     return true;
 }
 

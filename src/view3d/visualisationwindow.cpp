@@ -13,8 +13,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+
 #include <QMenuBar>
 #include <QTimer>
+#include <algorithm>
 
 #include <chrono>
 
@@ -38,6 +40,8 @@ constexpr std::array<InfoField, 5> kInfoFields{{
 }};
 constexpr int kInfoFieldTop = 8;
 constexpr QSize kInfoFieldSize{121, 21};
+constexpr std::size_t kFirstAngleField = 3; // alfa, then beta
+constexpr int kFieldPadding = 12;           // the frame and margins of a field
 
 } // namespace
 
@@ -158,6 +162,17 @@ void VisualisationWindow::buildInfoFields() {
         auto* field = new QLineEdit(picture_);
         field->setObjectName(QLatin1String(kInfoFields[i].name));
         field->setGeometry(QRect({kInfoFields[i].left, kInfoFieldTop}, kInfoFieldSize));
+        if (i >= kFirstAngleField) {
+            // An angle in full ("alfa= -179,99999999999999") fits its field;
+            // beta moves right to make room for alfa.
+            const int width =
+                std::max(kInfoFieldSize.width(), field->fontMetrics().horizontalAdvance(
+                                                     QStringLiteral("beta= -179,99999999999999")) +
+                                                     kFieldPadding);
+            const int left = i == kFirstAngleField ? kInfoFields[i].left
+                                                   : infoFields_[i - 1]->geometry().right() + 8;
+            field->setGeometry(QRect({left, kInfoFieldTop}, QSize(width, kInfoFieldSize.height())));
+        }
         field->setReadOnly(true);
         field->setEnabled(false);
         // The mouse passes through the disabled fields to the picture.

@@ -42,7 +42,8 @@ private:
         return child<ProgramMemo>(&station_->mainWindow(), "Memo1")->program().toUnicode();
     }
     QString reportText() {
-        return child<QPlainTextEdit>(&station_->mainWindow(), "CheckReportMemo")->toPlainText();
+        // The import's report has a group of its own, apart from the reach.
+        return child<QPlainTextEdit>(&station_->mainWindow(), "ImportReportMemo")->toPlainText();
     }
 
     std::unique_ptr<Station> station_;

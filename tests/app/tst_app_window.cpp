@@ -53,6 +53,24 @@ void writeAll(const QString& path, const QByteArray& bytes) {
 const QByteArray kProgram =
     "N10 G00 X100 Y100\r\nN20 G01 X120,4 Y100 Z1\r\nN30 M30\r\nN40 X1 Y1\r\n";
 const QString kPrepared = QStringLiteral("N10 G00 X100 Y100 \nN20 G01 X120 Y100 Z1 \nN30 M30 ");
+
+// How many of the degrees 10 to 170 find the dashed forbidden circle of
+// radius 150 around the base on the plot.
+int forbiddenCircleSamples(const PlotSurface& plot) {
+    int onCircle = 0;
+    for (int degree = 10; degree <= 170; ++degree) {
+        const double angle = degree * M_PI / 180.0;
+        const int x = int(std::lround(500 + 150 * std::cos(angle)));
+        const int y = int(std::lround(500 - 150 * std::sin(angle)));
+        bool found = false;
+        for (int dx = -1; dx <= 1; ++dx) {
+            for (int dy = -1; dy <= 1; ++dy)
+                found |= QColor(plot.pixel(x + dx, y + dy)) == QColor(0x60, 0x60, 0x60);
+        }
+        onCircle += found;
+    }
+    return onCircle;
+}
 } // namespace
 
 class TestMainWindow : public QObject {
@@ -87,6 +105,7 @@ private slots:
     void settingsBarToggle();
     void aboutPanel();
     void colourShapes();
+    void forbiddenCircleBeforeAnyProgram();
     void companionWindows();
     void background();
     void exitAsksTheSimulationFirst();
@@ -606,7 +625,8 @@ void TestMainWindow::reachReport() {
     QCOMPARE(child<QPlainTextEdit>("CheckReportMemo")->toPlainText(),
              QStringLiteral("W bloku 2 nastapiło przekroczenie zasięgu manipulatora:\n"
                             "W bloku 3 nastapiło przekroczenie zasięgu manipulatora:"));
-    QVERIFY(child<QLabel>("StatusNote")->text().contains(QStringLiteral(": 2 ")));
+    QVERIFY(child<QLabel>("StatusNote")->text().startsWith(QStringLiteral("Poza zasięgiem: 2;")));
+    QVERIFY(child<QLabel>("StatusNote")->toolTip().contains(QStringLiteral("manipulatora: 2 ")));
     child<QCheckBox>("CheckBox6")->setChecked(false);
     action("Wyczy1")->trigger();
     QVERIFY(group->isHidden());
@@ -634,16 +654,32 @@ void TestMainWindow::aboutPanel() {
     QVERIFY(!panel->isVisible());
 }
 
+// The circle stands on the plot from the start, and goes with the reach
+// check.
+void TestMainWindow::forbiddenCircleBeforeAnyProgram() {
+    QVERIFY(forbiddenCircleSamples(window_->plotSurface()) > 60);
+    child<QCheckBox>("CheckBox6")->setChecked(false);
+    action("Nowyprogram1")->trigger();
+    QCOMPARE(forbiddenCircleSamples(window_->plotSurface()), 0);
+}
+
 void TestMainWindow::colourShapes() {
     auto* shape2 = child<ColorShape>("Shape2");
+    const QColor before = shape2->colour();
+    open(writeProgram("N1 G01 X0 Y100 Z0\r\nN2 M30\r\n"));
+    QCOMPARE(window_->plotSurface().pixel(750, 450), before.rgb());
     answers_.colours.enqueue(QColor(10, 20, 30));
     QTest::mousePress(shape2, Qt::RightButton);
+    QCOMPARE(answers_.colourShown, before); // the dialog opens on the colour it changes
     QCOMPARE(shape2->colour(), QColor(10, 20, 30));
+    // The plot shows the new colour at once, without a refresh.
+    QCOMPARE(window_->plotSurface().pixel(750, 450), qRgb(10, 20, 30));
     QTest::mousePress(shape2, Qt::LeftButton); // cancelled: nothing changes
     QCOMPARE(answers_.colourRequests, 2);
+    QCOMPARE(answers_.colourShown, QColor(10, 20, 30));
     QCOMPARE(shape2->colour(), QColor(10, 20, 30));
     QCOMPARE(window_->plotColours().trajectory[1], qRgb(10, 20, 30));
-    // The new colour applies to the next drawing.
+    // And the next drawing too.
     open(writeProgram("N1 G01 X0 Y100 Z0\r\nN2 M30\r\n"));
     QCOMPARE(window_->plotSurface().pixel(750, 450), qRgb(10, 20, 30));
 }
@@ -663,9 +699,11 @@ void TestMainWindow::companionWindows() {
 void TestMainWindow::background() {
     // No "wzorzec.bmp" where the tests run: the shipped default, and a status note.
     QVERIFY(QFile::exists(QStringLiteral(":/default-background.bmp")));
-    QCOMPARE(
-        window_->plotSurface().image(),
-        QImage(QStringLiteral(":/default-background.bmp")).convertToFormat(QImage::Format_RGB32));
+    // With the forbidden circle over it.
+    PlotSurface expected;
+    expected.paintBackground(QImage(QStringLiteral(":/default-background.bmp")));
+    expected.drawForbiddenZone(150, qRgb(0x60, 0x60, 0x60));
+    QCOMPARE(window_->plotSurface().image(), expected.image());
     QVERIFY(child<QLabel>("StatusNote")->text().contains(QStringLiteral("wzorzec.bmp")));
     const QRgb defaultCorner = window_->plotSurface().pixel(1, 1);
     QImage small(100, 50, QImage::Format_RGB32);
@@ -720,25 +758,16 @@ void TestMainWindow::pathFindingsAreListedMarkedAndChosen() {
                        "oś Y|N30|W bloku 30 ruch przecina oś Y: łokieć przerzuca się",
                        "oś Y|N35|W bloku 35 ruch przecina oś Y: łokieć przerzuca się",
                    }));
+    QCOMPARE(child<QLabel>("StatusNote")->text(), QStringLiteral("Obszar zabroniony: 3, oś Y: 3"));
     QVERIFY(child<QLabel>("StatusNote")
-                ->text()
+                ->toolTip()
                 .contains(QStringLiteral("obszar zabroniony: 3, przejścia łokcia przez oś Y: 3")));
     // The circle of radius 150 around the base, and halos around N20's move
     // (through the zone, which wins over its elbow swing) and N35's (elbow
     // only); the moves' own pixels keep the trajectory colour.
     const PlotSurface& plot = window_->plotSurface();
     int onCircle = 0; // the dashed circle, sampled every degree
-    for (int degree = 10; degree <= 170; ++degree) {
-        const double angle = degree * M_PI / 180.0;
-        const int x = int(std::lround(500 + 150 * std::cos(angle)));
-        const int y = int(std::lround(500 - 150 * std::sin(angle)));
-        bool found = false;
-        for (int dx = -1; dx <= 1; ++dx) {
-            for (int dy = -1; dy <= 1; ++dy)
-                found |= QColor(plot.pixel(x + dx, y + dy)) == QColor(0x60, 0x60, 0x60);
-        }
-        onCircle += found;
-    }
+    onCircle = forbiddenCircleSamples(plot);
     QVERIFY2(onCircle > 60, qPrintable(QString::number(onCircle)));
     QCOMPARE(QColor(plot.pixel(500 + 50, 500 - 101)), QColor(0xff, 0x20, 0x00));
     QVERIFY(QColor(plot.pixel(500 + 50, 500 - 100)) != QColor(0xff, 0x20, 0x00));

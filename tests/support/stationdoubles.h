@@ -32,6 +32,7 @@ public:
         QQueue<QString> savePicture;
         QQueue<QColor> colours;
         int colourRequests = 0;
+        QColor colourShown;         // what the last colour dialog opened on
         QQueue<bool> confirmations; // an empty queue says no
         QStringList questions;
         QList<DefaultAnswer> preferred; // the default answer of each question
@@ -57,8 +58,9 @@ public:
             std::exchange(answers_->whileAsking, nullptr)();
         return !answers_->confirmations.isEmpty() && answers_->confirmations.dequeue();
     }
-    std::optional<QColor> chooseColour() override {
+    std::optional<QColor> chooseColour(const QColor& current) override {
         ++answers_->colourRequests;
+        answers_->colourShown = current;
         if (answers_->colours.isEmpty())
             return std::nullopt;
         return answers_->colours.dequeue();

@@ -309,8 +309,15 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
 
     QEventLoop loop;
     std::optional<int> result;
+    bool started = false; // a transfer began: its last count is always said
     auto finish = [&](int code, const QString& text) {
         clearProgress();
+        if (started) {
+            const QByteArray last =
+                progressText(progress.figures(TransferProgress::Clock::now())).toLocal8Bit();
+            std::fprintf(stderr, "%s\n", last.constData());
+            started = false;
+        }
         cli::err(text);
         if (!result)
             result = code;
@@ -344,8 +351,10 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
     QObject::connect(
         &link, &ControllerLink::transferChanged, &loop, [&](const TransferEvent& event) {
             progress.handle(event, TransferProgress::Clock::now());
-            if (event.step == TransferStep::Started)
+            if (event.step == TransferStep::Started) {
+                started = true;
                 redraw.start();
+            }
             // Silence while the transfer holds is the operator's.
             if (event.step == TransferStep::Held)
                 silence.stop();
