@@ -88,7 +88,7 @@ int transferShot(const QString& program, const QString& output) {
     window.setNotifier(std::make_unique<SilentNotifier>());
     ControllerWindowBinding& binding = station.controller();
     binding.setNoticePresenter([](const QString&, std::function<void()> closed) { closed(); });
-    window.resize(1400, 820);
+    window.resize(1400, 900);
     window.show();
     auto waitFor = [](auto done) {
         QElapsedTimer clock;
@@ -100,6 +100,9 @@ int transferShot(const QString& program, const QString& output) {
     window.findChild<QComboBox*>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
     window.menus().connectController->trigger();
     if (!waitFor([&] { return binding.link().state().connected(); }))
+        return 1;
+    window.menus().referenceTravel->trigger();
+    if (!waitFor([&] { return binding.link().state().referenceKnown(); }))
         return 1;
     EmulatorOptions paced = binding.portSelectors().emulator()->options();
     paced.baudRate = 19200;
@@ -139,7 +142,7 @@ int main(int argc, char** argv) {
     if (argc > 2 && QByteArray(argv[2]) == "resume-offer") {
         QMessageBox* box = WindowDialogs::makeQuestionBox(
             ResumeTexts::offer(QStringLiteral("/home/operator/rysunki/kwiat.nc"), 80000, 112350),
-            nullptr);
+            nullptr, StationDialogs::DefaultAnswer::Yes);
         box->show();
         app.processEvents();
         return box->grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
@@ -150,7 +153,7 @@ int main(int argc, char** argv) {
     StationDocument document;
     MainWindow window(document);
     window.setNotifier(std::make_unique<SilentNotifier>());
-    window.resize(1400, 820);
+    window.resize(1400, 900);
     window.show();
     if (argc > 3 && QByteArray(argv[2]) == "svg") {
         SvgCommandParts parts{window.programCommands(),

@@ -1,12 +1,15 @@
 #include "app/clientarea.h"
 
 #include <QButtonGroup>
+#include <QEvent>
 #include <QGridLayout>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 // Pages per row of the selector: the program pages, then the settings pages.
@@ -39,6 +42,10 @@ void ClientArea::setParts(QWidget* plot, QWidget* reportPanel, QTabWidget* setti
     // The plot keeps the arm's 2:1 half disc; the reports take the room
     // below it.
     auto* left = new QSplitter(Qt::Vertical);
+    plotSplitter_ = left;
+    plot_ = plot;
+    reportPanel_ = reportPanel;
+    reportPanel->installEventFilter(this);
     left->setObjectName(QStringLiteral("PlotReportSplitter"));
     left->setChildrenCollapsible(false);
     left->addWidget(plot);
@@ -96,4 +103,22 @@ void ClientArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (aboutPanel_)
         aboutPanel_->raise();
+    fitPlot();
+}
+
+bool ClientArea::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == reportPanel_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        fitPlot();
+    return QWidget::eventFilter(watched, event);
+}
+
+// The plot as tall as its 2:1 picture needs at its width; the reports take
+// the rest.
+void ClientArea::fitPlot() {
+    if (!plotSplitter_ || reportPanel_->isHidden())
+        return;
+    const int total = plotSplitter_->height() - plotSplitter_->handleWidth();
+    const int plot = std::clamp(plot_->width() / 2, plot_->minimumHeight(),
+                                std::max(plot_->minimumHeight(), total - kSmallestReport));
+    plotSplitter_->setSizes({plot, std::max(0, total - plot)});
 }

@@ -32,13 +32,20 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* buildSelector(QTabWidget* pages);
+    void fitPlot();
+
+    static constexpr int kSmallestReport = 120; // the reports' least height
 
     QSplitter* splitter_;
     QTabWidget* pages_ = nullptr;
     QButtonGroup* pageButtons_ = nullptr;
     QWidget* settingsPanel_ = nullptr;
     QWidget* aboutPanel_ = nullptr;
+    QSplitter* plotSplitter_ = nullptr;
+    QWidget* plot_ = nullptr;
+    QWidget* reportPanel_ = nullptr;
 };
