@@ -1,5 +1,6 @@
 #include "gcode/pathcheck.h"
 
+#include "base/armfacts.h"
 #include "base/numberformat.h"
 #include "gcode/blockview.h"
 #include "gcode/gcodemessages.h"
@@ -10,9 +11,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr double kHomeX = 500.0;
-constexpr double kHomeY = 0.0;
 
 // The square of the closest distance from the base (0, 0) to the segment a-b.
 double squaredDistanceToBase(double ax, double ay, double bx, double by) {
@@ -146,7 +144,8 @@ QString PathFindingKindWord(PathFindingKind kind) {
 }
 
 PathChecker::PathChecker(const PathCheckSettings& settings)
-    : radiusSquared_(settings.forbiddenRadius * settings.forbiddenRadius), x_(kHomeX), y_(kHomeY) {}
+    : radiusSquared_(settings.forbiddenRadius * settings.forbiddenRadius), x_(arm::kHomeX),
+      y_(arm::kHomeY) {}
 
 Status PathChecker::takeG(QByteArrayView value) {
     const Result<double> g = wordNumber(value);
