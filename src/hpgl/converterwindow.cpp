@@ -1,6 +1,6 @@
 #include "hpgl/converterwindow.h"
 
-#include "gcode/pathoptimizer.h"
+#include "drawing/pathoptimizer.h"
 
 #include "gcode/programmemo.h"
 #include "hpgl/converterpreferences.h"
