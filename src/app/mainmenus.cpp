@@ -39,6 +39,14 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     paste = item(edit, "WklejGkodze1", QT_TRANSLATE_NOOP("MainMenus", "Wklej G-kod ze schowka "));
     optimizeProgram =
         item(edit, "Optymalizujprogram1", QT_TRANSLATE_NOOP("MainMenus", "Optymalizuj program"));
+    edit->addSeparator();
+    fitProgram = item(edit, "Dopasujdoobszaruroboczego1",
+                      QT_TRANSLATE_NOOP("MainMenus", "Dopasuj do obszaru roboczego"));
+    oneSide = item(edit, "Pojednejstronieosi1",
+                   QT_TRANSLATE_NOOP("MainMenus", "Po jednej stronie osi Y"));
+    oneSide->setCheckable(true);
+    outlineProgram =
+        item(edit, "Obrysujrysunek1", QT_TRANSLATE_NOOP("MainMenus", "Obrysuj rysunek"));
 
     QMenu* view = viewMenu = menu(bar, "Widok1", QT_TRANSLATE_NOOP("MainMenus", "Widok"));
     toggleSettingsBar = item(view, "Ukryjpasekustawie1",

@@ -40,6 +40,12 @@ public:
     QAction* refresh;         // Wyczy1 "Odswież g-kod"
     QAction* paste;           // WklejGkodze1 "Wklej G-kod ze schowka "
     QAction* optimizeProgram; // Optymalizujprogram1 "Optymalizuj program"
+    // Placing the program in the arm's safe area (undone like an edit), the
+    // side rule it and the SVG import follow (checkable: one side of the Y
+    // axis always), and the pen-up program around the drawing, saved.
+    QAction* fitProgram;     // Dopasujdoobszaruroboczego1 "Dopasuj do obszaru roboczego"
+    QAction* oneSide;        // Pojednejstronieosi1 "Po jednej stronie osi Y"
+    QAction* outlineProgram; // Obrysujrysunek1 "Obrysuj rysunek"
     // Widok1 (and its "Język", see LanguageMenu)
     QMenu* viewMenu;
     QAction* toggleSettingsBar; // Ukryjpasekustawie1 "Pokaż/ukryj pasek ustawień"
