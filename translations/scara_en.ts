@@ -862,6 +862,30 @@ Options:
         <source>Obrysuj rysunek</source>
         <translation>Outline the drawing</translation>
     </message>
+    <message>
+        <source>Arkusz</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>Bez arkusza</source>
+        <translation>No sheet</translation>
+    </message>
+    <message>
+        <source>A5 pionowo</source>
+        <translation>A5 standing</translation>
+    </message>
+    <message>
+        <source>A5 poziomo</source>
+        <translation>A5 lying</translation>
+    </message>
+    <message>
+        <source>A4 pionowo</source>
+        <translation>A4 standing</translation>
+    </message>
+    <message>
+        <source>A4 poziomo</source>
+        <translation>A4 lying</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>

@@ -46,6 +46,12 @@ public:
     QAction* fitProgram;     // Dopasujdoobszaruroboczego1 "Dopasuj do obszaru roboczego"
     QAction* oneSide;        // Pojednejstronieosi1 "Po jednej stronie osi Y"
     QAction* outlineProgram; // Obrysujrysunek1 "Obrysuj rysunek"
+    // Arkusz1 "Arkusz": the sheet placing fits into, one of the items (each
+    // checkable, one at a time; the sheet's name, as ParseSheet reads it, in
+    // its data): none (Bezarkusza1), A5 or A4 standing or lying (an A3 sheet
+    // never fits the arm's safe area).
+    QMenu* sheetMenu;
+    std::vector<QAction*> sheets;
     // Widok1 (and its "Język", see LanguageMenu)
     QMenu* viewMenu;
     QAction* toggleSettingsBar; // Ukryjpasekustawie1 "Pokaż/ukryj pasek ustawień"
@@ -91,6 +97,7 @@ public:
 
 private:
     QMenu* menu(QMenuBar* bar, const char* name, const char* caption);
+    void addSheets(QMenu* edit);
     QAction* item(QMenu* menu, const char* name, const char* caption);
     void remember(QAction* action, const char* caption);
 

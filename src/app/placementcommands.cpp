@@ -22,7 +22,23 @@ PlacementSettings PlacementCommands::settings() const {
         settings.forbiddenRadius = parts_.stationSettings->forbiddenRadius();
     if (parts_.oneSide != nullptr && parts_.oneSide->isChecked())
         settings.sides = SideRule::OneSide;
+    for (const QAction* sheet : parts_.sheets) {
+        if (!sheet->isChecked() || sheet->data().toString().isEmpty())
+            continue;
+        if (const Result<Sheet> chosen = ParseSheet(sheet->data().toString()); chosen)
+            settings.sheet = *chosen;
+    }
     return settings;
+}
+
+std::optional<QRectF> PlacementCommands::sheetOnPlot() const {
+    const PlacementSettings chosen = settings();
+    if (!chosen.sheet)
+        return std::nullopt;
+    const Result<SheetPlace> place = PlaceSheet(*chosen.sheet, chosen);
+    if (!place)
+        return std::nullopt;
+    return QRectF(place->left, place->bottom, place->sheet.width, place->sheet.height);
 }
 
 bool PlacementCommands::refusedWhileSending() {

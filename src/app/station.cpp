@@ -140,6 +140,7 @@ void Station::wireDrawings() {
     placing.programPage = window->programPage();
     placing.stationSettings = &window->stationSettings();
     placing.oneSide = menus.oneSide;
+    placing.sheets = menus.sheets;
     placing.notifier = parts.notifier;
     placing.dialogs = [window]() -> StationDialogs& { return window->dialogs(); };
     placementCommands_ = std::make_unique<PlacementCommands>(std::move(placing));
@@ -155,6 +156,12 @@ void Station::wireDrawings() {
                      &PlacementCommands::fitProgram);
     QObject::connect(menus.outlineProgram, &QAction::triggered, placementCommands_.get(),
                      &PlacementCommands::outlineProgram);
+    // The chosen sheet is drawn on the plot with every preparation.
+    ProgramCommands* commands = window->programCommands();
+    commands->setSheetQuery(
+        [placement = placementCommands_.get()] { return placement->sheetOnPlot(); });
+    for (QAction* sheet : menus.sheets)
+        QObject::connect(sheet, &QAction::triggered, commands, &ProgramCommands::refreshProgram);
 }
 
 void Station::wireTransfer() {

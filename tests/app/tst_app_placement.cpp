@@ -4,6 +4,8 @@
 #include "app/placementcommands.h"
 #include "app/programcommands.h"
 #include "app/station.h"
+#include "base/numberformat.h"
+#include "gcode/gcodeblock.h"
 #include "gcode/pathcheck.h"
 #include "gcode/programfile.h"
 #include "gcode/programmemo.h"
@@ -11,6 +13,7 @@
 #include "support/stationdoubles.h"
 
 #include <QAction>
+#include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
@@ -26,6 +29,7 @@ private slots:
     void badProgramStaysAsItIs();
     void refusedWhileSending();
     void outlineIsSaved();
+    void sheetIsDrawnAndHoldsTheDrawing();
 
 private:
     template <typename T> T* child(const char* name) {
@@ -137,6 +141,37 @@ void TestPlacementCommands::outlineIsSaved() {
     QCOMPARE(report->count(PathFindingKind::Zone) + report->count(PathFindingKind::Reach), 0);
     for (qsizetype i = 0; i + 1 < outline->lineCount(); ++i)
         QVERIFY(outline->line(i).contains(" G00 "));
+}
+
+void TestPlacementCommands::sheetIsDrawnAndHoldsTheDrawing() {
+    openStrokes();
+    child<QAction>("ArkuszA4pionowo1")->trigger();
+    const std::optional<QRectF> sheet = station_->placementCommands().sheetOnPlot();
+    QVERIFY(sheet);
+    QCOMPARE(sheet->size(), QSizeF(210, 297));
+    // The plot shows the sheet's outline: the middle of its left edge.
+    const QImage plot = station_->document().plot().image();
+    const QPoint edge(qRound(sheet->left() + 500), qRound(500 - sheet->center().y()));
+    QCOMPARE(plot.pixel(edge), 0xfff0f0f0u);
+    child<QAction>("Dopasujdoobszaruroboczego1")->trigger();
+    QVERIFY2(recorder_.errors.isEmpty(), qPrintable(recorder_.errors.join(u'\n')));
+    QVERIFY2(reportText().contains(u"arkusz A4 mieści się"), qPrintable(reportText()));
+    QCOMPARE(check().count(PathFindingKind::Zone) + check().count(PathFindingKind::Reach), 0);
+    // Every point of the placed program lies on the sheet, the margin kept.
+    const ProgramText placed = memo()->program();
+    int drawn = 0;
+    for (qsizetype i = 0; i < placed.lineCount(); ++i) {
+        const GcodeBlock block = ParseBlock(placed.line(i).toByteArray());
+        if (!block.has(GcodeWord::X) || !block.has(GcodeWord::G) ||
+            block.word(GcodeWord::G) != "01")
+            continue;
+        const double x = ParseReal(block.word(GcodeWord::X)).value();
+        QVERIFY(x >= sheet->left() + 9 && x <= sheet->right() - 9);
+        ++drawn;
+    }
+    QVERIFY(drawn >= 3);
+    child<QAction>("Bezarkusza1")->trigger();
+    QVERIFY(!station_->placementCommands().sheetOnPlot());
 }
 
 QTEST_MAIN(TestPlacementCommands)

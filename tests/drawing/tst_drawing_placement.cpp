@@ -113,7 +113,7 @@ private slots:
         if (oneSide)
             QVERIFY(placed->side != PlacedSide::Across);
         const double height = placed->scale * 37, best = tallestRectangle(aspect, oneSide);
-        QVERIFY2(height >= 0.98 * best && height <= best * (1 + 1e-6),
+        QVERIFY2(height >= 0.995 * best && height <= best * (1 + 1e-6),
                  qPrintable(QStringLiteral("%1 of %2").arg(height).arg(best)));
     }
 
