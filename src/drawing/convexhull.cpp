@@ -21,12 +21,15 @@ std::vector<PathPoint> ExtremePoints::corners() const {
     return corners;
 }
 
-bool StrictlyInside(const std::vector<PathPoint>& polygon, PathPoint p) {
-    for (size_t i = 0; i < polygon.size(); ++i) {
-        if (cross(polygon[i], polygon[(i + 1) % polygon.size()], p) <= 0)
-            return false;
+ConvexPolygon::ConvexPolygon(const std::vector<PathPoint>& corners) {
+    if (corners.size() < 3)
+        return;
+    // cross(o, d, p) > 0 written as a line: the point lies left of o -> d.
+    for (size_t i = 0; i < corners.size(); ++i) {
+        const PathPoint o = corners[i], d = corners[(i + 1) % corners.size()];
+        const double a = -(d.y - o.y), b = d.x - o.x;
+        edges_.push_back({a, b, a * o.x + b * o.y});
     }
-    return true;
 }
 
 std::vector<PathPoint> ConvexHull(std::vector<PathPoint> points) {
@@ -35,9 +38,8 @@ std::vector<PathPoint> ConvexHull(std::vector<PathPoint> points) {
     ExtremePoints extremes;
     for (const PathPoint& p : points)
         extremes.add(p);
-    if (const std::vector<PathPoint> corners = extremes.corners(); corners.size() >= 3)
-        std::erase_if(points,
-                      [&corners](const PathPoint& p) { return StrictlyInside(corners, p); });
+    const ConvexPolygon inner(extremes.corners());
+    std::erase_if(points, [&inner](const PathPoint& p) { return inner.strictlyInside(p); });
     std::sort(points.begin(), points.end(), [](const PathPoint& a, const PathPoint& b) {
         return a.x < b.x || (a.x == b.x && a.y < b.y);
     });

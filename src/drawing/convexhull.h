@@ -34,6 +34,22 @@ private:
     static constexpr double kInf = std::numeric_limits<double>::infinity();
 };
 
-// True when p lies strictly inside the convex polygon (counter-clockwise, at
-// least three corners).
-bool StrictlyInside(const std::vector<PathPoint>& polygon, PathPoint p);
+// A convex polygon (counter-clockwise, at least three corners) asked, point
+// by point, whether a point lies strictly inside it.
+class ConvexPolygon {
+public:
+    explicit ConvexPolygon(const std::vector<PathPoint>& corners);
+    bool strictlyInside(PathPoint p) const {
+        for (const Edge& e : edges_) {
+            if (e.a * p.x + e.b * p.y <= e.c)
+                return false;
+        }
+        return !edges_.empty();
+    }
+
+private:
+    struct Edge {
+        double a, b, c; // inside: a * x + b * y > c
+    };
+    std::vector<Edge> edges_;
+};

@@ -16,7 +16,7 @@ constexpr int kSamples = 200;      // places tried across the allowed width
 constexpr int kRefinements = 40;   // golden-section steps around the best sample
 constexpr double kScanStep = 0.85; // scales tried downwards from the upper bound
 constexpr int kScanSteps = 200;
-constexpr int kBisections = 32;
+constexpr int kBisections = 20; // a scale to a millionth of the scan step
 
 class ColumnFill {
 public:
@@ -123,9 +123,7 @@ std::optional<Outline> OutlineOf(const DrawingShape& shape, Frame& frame) {
     outline.lowest.assign(outline.width > 0 ? kColumns : 1, kInfinity);
     outline.columnWidth = outline.width / double(outline.lowest.size());
     // Only the points outside the extremes' polygon can be corners of the hull.
-    std::vector<PathPoint> corners = extremes.corners();
-    if (corners.size() < 3)
-        corners.clear();
+    const ConvexPolygon inner(extremes.corners());
     std::vector<PathPoint> outside;
     ColumnFill fill(outline);
     PathPoint previous{};
@@ -135,7 +133,7 @@ std::optional<Outline> OutlineOf(const DrawingShape& shape, Frame& frame) {
         fill.point(q);
         if (i > 0 && shape[i].drawn)
             fill.line(previous, q);
-        if (corners.empty() || !StrictlyInside(corners, p))
+        if (!inner.strictlyInside(p))
             outside.push_back(q);
         previous = q;
     }
