@@ -123,7 +123,10 @@ Result<PlacedProgram> PlaceProgram(const ProgramText& program, const PlacementSe
     const Result<ProgramMoves> moves = movesOf(program);
     if (!moves)
         return moves.failure();
-    const Result<Placement> placement = PlaceShape(moves->shape, settings);
+    // The station's preparation rounds coordinates to whole units.
+    PlacementSettings rounded = settings;
+    rounded.roundingSlack = std::max(settings.roundingSlack, kWholeUnitSlack);
+    const Result<Placement> placement = PlaceShape(moves->shape, rounded);
     if (!placement)
         return placement.failure();
     PlacedProgram placed;

@@ -17,10 +17,11 @@ struct PlacedProgram {
 // leaves it; the first move starts at the home point). Every line keeps its
 // words but the values of X and Y, which are replaced by their placed values
 // (to a thousandth, in the station's number format); a first move without
-// both gets the missing one. Before a pen-up move whose straight line would
-// pass too near the base, lines "G00 X x Y y" (with the move's Z) go through
-// the waypoints around the circle. Fails, with the station's text, when a
-// value does not convert or PlaceShape fails.
+// both gets the missing one. The placement keeps the room for the
+// preparation's rounding to whole units (kWholeUnitSlack). Before a pen-up move whose straight line
+// would pass too near the base, lines "G00 X x Y y" (with the move's Z) go through the waypoints
+// around the circle. Fails, with the station's text, when a value does not convert or PlaceShape
+// fails.
 Result<PlacedProgram> PlaceProgram(const ProgramText& program, const PlacementSettings& settings);
 
 // A pen-up program that travels from the home point around the box of the

@@ -3,6 +3,7 @@
 // box, sheets, and what cannot be placed.
 #include "drawing/placement.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 #include <cmath>
@@ -274,6 +275,49 @@ private slots:
         const Result<Placement> placed = PlaceShape(shapes[shape], settings);
         QVERIFY(!placed);
         QVERIFY2(placed.error().startsWith(error), qPrintable(placed.error()));
+    }
+
+    // Strokes of any shape, in every mode: whatever the search finds keeps
+    // every rule, drawn lines and travel points alike.
+    void randomDrawingsKeepTheRules_data() {
+        QTest::addColumn<int>("seed");
+        QTest::addColumn<SideRule>("sides");
+        for (int seed = 1; seed <= 12; ++seed) {
+            for (SideRule sides : {SideRule::Auto, SideRule::OneSide, SideRule::Across})
+                QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(seed).arg(int(sides))))
+                    << seed << sides;
+        }
+    }
+    void randomDrawingsKeepTheRules() {
+        QFETCH(int, seed);
+        QFETCH(SideRule, sides);
+        QRandomGenerator random{quint32(seed)};
+        DrawingShape shape;
+        const double width = 1 + random.bounded(300.0), height = 1 + random.bounded(300.0);
+        for (int i = 0, n = 2 + random.bounded(60); i < n; ++i)
+            shape.push_back(
+                {{random.bounded(width), random.bounded(height)}, i > 0 && random.bounded(4) != 0});
+        shape.push_back({{0, 0}, true});
+        PlacementSettings settings;
+        settings.sides = sides;
+        settings.margin = random.bounded(30.0);
+        settings.forbiddenRadius = 50 + random.bounded(200.0);
+        const Result<Placement> placed = PlaceShape(shape, settings);
+        QVERIFY2(placed, qPrintable(placed ? QString() : placed.error()));
+        const double tolerance = 1e-6, inner = settings.forbiddenRadius + settings.margin;
+        for (size_t i = 0; i < shape.size(); ++i) {
+            const PathPoint q = placed->map(shape[i].to);
+            QVERIFY(std::hypot(q.x, q.y) <= 500 - settings.margin + tolerance);
+            QVERIFY(std::hypot(q.x, q.y) >= inner - tolerance);
+            QVERIFY(q.y >= settings.margin - tolerance);
+            if (placed->side == PlacedSide::Right)
+                QVERIFY(q.x >= settings.margin - tolerance);
+            if (placed->side == PlacedSide::Left)
+                QVERIFY(q.x <= -settings.margin + tolerance);
+            if (i > 0 && shape[i].drawn)
+                QVERIFY(distanceToBase(placed->map(shape[i - 1].to), q) >= inner - tolerance);
+        }
+        QVERIFY(placed->clearance >= settings.margin - tolerance);
     }
 
     void report() {

@@ -3,7 +3,9 @@
 #include "drawing/programplacement.h"
 #include "gcode/gcodeblock.h"
 #include "gcode/pathcheck.h"
+#include "gcode/prepareprogram.h"
 
+#include <QRandomGenerator>
 #include <QTest>
 
 Q_DECLARE_METATYPE(SideRule)
@@ -82,6 +84,39 @@ private slots:
         }
         if (sides == SideRule::OneSide)
             QVERIFY(placed->placement.side != PlacedSide::Across);
+    }
+
+    // Random strokes, margins and radii: the placed program, taken as it is
+    // and as the station prepares it (rounded to whole units), passes.
+    void randomProgramsPassTheCheck_data() {
+        QTest::addColumn<int>("seed");
+        for (int seed = 1; seed <= 10; ++seed)
+            QTest::newRow(qPrintable(QString::number(seed))) << seed;
+    }
+    void randomProgramsPassTheCheck() {
+        QFETCH(int, seed);
+        QRandomGenerator random{quint32(seed)};
+        QList<QByteArray> lines;
+        for (int i = 0, n = 3 + random.bounded(40); i < n; ++i) {
+            const QByteArray g = i == 0 || random.bounded(3) == 0 ? "G00" : "G01";
+            lines << g + " X " + QByteArray::number(random.bounded(-200, 200)) + " Y " +
+                         QByteArray::number(random.bounded(0, 150));
+        }
+        PlacementSettings settings;
+        settings.margin = random.bounded(25);
+        settings.forbiddenRadius = 60 + random.bounded(200);
+        settings.sides = random.bounded(2) ? SideRule::OneSide : SideRule::Auto;
+        const Result<PlacedProgram> placed = PlaceProgram(program(lines), settings);
+        QVERIFY2(placed, qPrintable(placed ? QString() : placed.error()));
+        const Result<PreparedProgram> prepared = PrepareProgram(placed->lines, {});
+        QVERIFY(prepared);
+        for (const ProgramText& text : {placed->lines, prepared->lines}) {
+            const Result<PathCheckReport> report =
+                CheckPath(text, PathCheckSettings{settings.forbiddenRadius});
+            QVERIFY(report);
+            QCOMPARE(report->count(PathFindingKind::Zone), 0);
+            QCOMPARE(report->count(PathFindingKind::Reach), 0);
+        }
     }
 
     void badInputLeavesTheProgram_data() {
