@@ -87,7 +87,11 @@ Result<SheetPlace> PlaceSheet(const Sheet& sheet, const PlacementSettings& setti
     PlacedSide side = PlacedSide::Across;
     Frame frame;
     const std::optional<Outline> outline = OutlineOf(sheetShape(sheet), frame);
-    const Limits limits = limitsOf(settings);
+    // Whoever places on the sheet, and whether or not they round, finds it
+    // in the same place: with room for rounding always.
+    PlacementSettings rounded = settings;
+    rounded.roundingSlack = std::max(settings.roundingSlack, kWholeUnitSlack);
+    const Limits limits = limitsOf(rounded);
     std::optional<Found> found;
     if (outline && settings.sides != SideRule::Across) {
         found = FitAt(*outline, limits, PlacedSide::Right, frame.size), side = PlacedSide::Right;

@@ -85,7 +85,9 @@ Result<Placement> PlaceShape(const DrawingShape& shape, const PlacementSettings&
 
 // Where the sheet lies in the safe area: with the most room around it, on
 // one side of the Y axis when it fits there (unless the settings let it
-// lie anywhere); `side` receives which. Fails when it does not fit.
+// lie anywhere), with room for rounding whatever the settings' slack, so
+// that every caller finds it in one place; `side` receives which. Fails
+// when it does not fit.
 Result<SheetPlace> PlaceSheet(const Sheet& sheet, const PlacementSettings& settings,
                               PlacedSide* side = nullptr);
 
