@@ -20,13 +20,11 @@ constexpr int kBisections = 20; // a scale to a millionth of the scan step
 
 class ColumnFill {
 public:
-    explicit ColumnFill(Outline& outline) : o_(outline) {}
+    explicit ColumnFill(Outline& outline)
+        : o_(outline), perColumn_(outline.columnWidth > 0 ? 1 / outline.columnWidth : 0),
+          last_(int(outline.lowest.size()) - 1) {}
 
-    int column(double x) const {
-        if (o_.columnWidth <= 0)
-            return 0;
-        return std::clamp(int(x / o_.columnWidth), 0, int(o_.lowest.size()) - 1);
-    }
+    int column(double x) const { return std::clamp(int(x * perColumn_), 0, last_); }
     void point(PathPoint p) {
         double& low = o_.lowest[size_t(column(p.x))];
         low = std::min(low, p.y);
@@ -50,6 +48,8 @@ public:
 
 private:
     Outline& o_;
+    double perColumn_; // columns a unit
+    int last_;
 };
 
 // How low and how high the base may lie at a given u.
@@ -127,9 +127,10 @@ std::optional<Outline> OutlineOf(const DrawingShape& shape, Frame& frame) {
     std::vector<PathPoint> outside;
     ColumnFill fill(outline);
     PathPoint previous{};
+    const double unit = 1 / size;
     for (size_t i = 0; i < shape.size(); ++i) {
         const PathPoint p = shape[i].to;
-        const PathPoint q{(p.x - minX) / size, (p.y - minY) / size};
+        const PathPoint q{(p.x - minX) * unit, (p.y - minY) * unit};
         fill.point(q);
         if (i > 0 && shape[i].drawn)
             fill.line(previous, q);

@@ -1,18 +1,18 @@
 #include "drawing/programmoves.h"
 
-#include "base/numberformat.h"
+#include "gcode/movewords.h"
 
 Result<LineMove> MoveReader::read(QByteArrayView line) {
-    block_.parseKeepingPoints(line);
-    if (block_.has(GcodeWord::G)) {
-        const Result<double> g = ParseWordReal(block_.word(GcodeWord::G));
+    const MoveWords words = FindMoveWords(line);
+    if (!words.g.isEmpty()) {
+        const Result<double> g = MoveWordNumber(words.g);
         if (!g)
             return g.failure();
         if (*g == 0 || *g == 1)
             penDown_ = *g == 1;
     }
-    if (block_.has(GcodeWord::Z)) {
-        const Result<double> z = ParseWordReal(block_.word(GcodeWord::Z));
+    if (!words.z.isEmpty()) {
+        const Result<double> z = MoveWordNumber(words.z);
         if (!z)
             return z.failure();
         z_ = *z;
@@ -21,17 +21,21 @@ Result<LineMove> MoveReader::read(QByteArrayView line) {
     move.penDown = penDown_;
     move.z = z_;
     move.from = move.to = at_;
-    move.x = block_.word(GcodeWord::X);
-    move.y = block_.word(GcodeWord::Y);
+    move.x = words.x;
+    move.y = words.y;
     if (move.x.isEmpty() && move.y.isEmpty())
         return move;
-    for (GcodeWord w : {GcodeWord::X, GcodeWord::Y}) {
-        if (!block_.has(w))
-            continue;
-        const Result<double> value = ParseWordReal(block_.word(w));
-        if (!value)
-            return value.failure();
-        (w == GcodeWord::X ? move.to.x : move.to.y) = *value;
+    if (!move.x.isEmpty()) {
+        const Result<double> x = MoveWordNumber(move.x);
+        if (!x)
+            return x.failure();
+        move.to.x = *x;
+    }
+    if (!move.y.isEmpty()) {
+        const Result<double> y = MoveWordNumber(move.y);
+        if (!y)
+            return y.failure();
+        move.to.y = *y;
     }
     move.moves = true;
     started_ = true;

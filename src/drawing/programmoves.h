@@ -2,15 +2,15 @@
 
 #include "base/result.h"
 #include "drawing/drawing.h"
-#include "gcode/blockview.h"
 
 #include <QByteArrayView>
 
 #include <optional>
 
-// A program's moves as the path check takes them, line by line: a block
-// with X or Y moves there (the other coordinate carried on, from the home
-// point at first); G00 lifts the pen, G01 lowers it, any other G leaves it.
+// A program's moves as the path check takes them, line by line (the words
+// found by FindMoveWords): a block with X or Y moves there (the other
+// coordinate carried on, from the home point at first); G00 lifts the pen,
+// G01 lowers it, any other G leaves it.
 struct LineMove {
     bool moves = false;
     bool penDown = false;
@@ -29,7 +29,6 @@ public:
     bool started() const { return started_; }
 
 private:
-    BlockView block_;
     PathPoint at_ = kDrawingHome;
     bool penDown_ = false;
     bool started_ = false;

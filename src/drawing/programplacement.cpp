@@ -53,6 +53,8 @@ struct ProgramMoves {
 
 Result<ProgramMoves> movesOf(const ProgramText& program) {
     ProgramMoves moves;
+    moves.shape.reserve(size_t(program.lineCount()));
+    moves.texts.reserve(size_t(program.lineCount()));
     MoveReader reader;
     for (qsizetype i = 0; i < program.lineCount(); ++i) {
         const QByteArrayView line = program.line(i);
