@@ -72,6 +72,11 @@ Result<Placement> placeFreely(const DrawingShape& shape, const PlacementSettings
     Placement placed = takeOneSide ? placementOf(*oneSide, frame, side)
                                    : placementOf(*across, frame, PlacedSide::Across);
     placed.sideChosen = takeOneSide && settings.sides == SideRule::Auto;
+    // A place searched anywhere may still lie on one side: say which.
+    const double left = placed.map({frame.left, 0}).x;
+    const double right = placed.map({frame.left + outline->width * frame.size, 0}).x;
+    if (placed.side == PlacedSide::Across && (left > 0 || right < 0))
+        placed.side = left > 0 ? PlacedSide::Right : PlacedSide::Left;
     return placed;
 }
 

@@ -35,6 +35,7 @@ enum class SideRule {
 };
 inline constexpr double kOneSideShare = 0.97;
 
+// Where the placed drawing lies: across the Y axis, or wholly on one side.
 enum class PlacedSide { Across, Right, Left };
 
 struct PlacementSettings {

@@ -113,6 +113,11 @@ private slots:
         verifyInSafeArea(shape, *placed, oneSide);
         if (oneSide)
             QVERIFY(placed->side != PlacedSide::Across);
+        // The side reported is where the drawing lies.
+        const double left = placed->map({0, 0}).x, right = placed->map({37 * aspect, 0}).x;
+        QCOMPARE(placed->side, left > 0    ? PlacedSide::Right
+                               : right < 0 ? PlacedSide::Left
+                                           : PlacedSide::Across);
         const double height = placed->scale * 37, best = tallestRectangle(aspect, oneSide);
         QVERIFY2(height >= 0.995 * best && height <= best * (1 + 1e-6),
                  qPrintable(QStringLiteral("%1 of %2").arg(height).arg(best)));
