@@ -147,6 +147,8 @@ void Station::wireDrawings() {
     parts.placementSettings = [placement = placementCommands_.get()] {
         return placement->settings();
     };
+    converter_->setPlacementSource(
+        [placement = placementCommands_.get()] { return placement->settings(); });
     svgCommands_ = std::make_unique<SvgCommands>(std::move(parts));
     QObject::connect(menus.openSvg, &QAction::triggered, svgCommands_.get(),
                      &SvgCommands::openDrawing);
