@@ -882,6 +882,42 @@ Options:
         <source>Zatrzymuje albo znowu włącza ponawianie bieżącej linii co 0,5 s. Nie wstrzymuje wysyłania: do tego służy „Wstrzymaj wysyłanie”</source>
         <translation>Stops or restarts re-sending the current line every 0.5 s. It does not hold the transfer: “Hold sending” does that</translation>
     </message>
+    <message>
+        <source>Dopasuj do obszaru roboczego</source>
+        <translation>Fit to the working area</translation>
+    </message>
+    <message>
+        <source>Po jednej stronie osi Y</source>
+        <translation>On one side of the Y axis</translation>
+    </message>
+    <message>
+        <source>Obrysuj rysunek</source>
+        <translation>Outline the drawing</translation>
+    </message>
+    <message>
+        <source>Arkusz</source>
+        <translation>Sheet</translation>
+    </message>
+    <message>
+        <source>Bez arkusza</source>
+        <translation>No sheet</translation>
+    </message>
+    <message>
+        <source>A5 pionowo</source>
+        <translation>A5 standing</translation>
+    </message>
+    <message>
+        <source>A5 poziomo</source>
+        <translation>A5 lying</translation>
+    </message>
+    <message>
+        <source>A4 pionowo</source>
+        <translation>A4 standing</translation>
+    </message>
+    <message>
+        <source>A4 poziomo</source>
+        <translation>A4 lying</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1636,50 +1672,6 @@ status is 1.
         <translation>save the trajectory plot of a G-code program as BMP or PNG</translation>
     </message>
     <message>
-        <source>usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]
-                              [--travel-height N] [--step N]
-                              [--normalize] [--fit] [--margin N] [--chord-degrees A]
-                              [--skip-empty-lines]
-Converts the plot file with the converter window&apos;s settings (pen heights
-1..8, travel height 10, line numbers from 10 in steps of 10) and writes
-the G-code (CR LF) to OUT (&quot;-&quot;: standard output) or standard output. On
-an error the lines emitted before it are written and the command exits
-with 1. Like the window, the conversion stops at an empty line; when lines
-follow it, that is an error too (exit 1, the line named), unless
---skip-empty-lines lets it pass over empty lines.
---normalize first brings a plot file of any common layout to one
-instruction a line; --fit also scales and moves it into the working area.
-</source>
-        <translation>usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]
-                              [--travel-height N] [--step N]
-                              [--normalize] [--fit] [--margin N] [--chord-degrees A]
-                              [--skip-empty-lines]
-Converts the plot file with the converter window&apos;s settings (pen heights
-1..8, travel height 10, line numbers from 10 in steps of 10) and writes
-the G-code (CR LF) to OUT (&quot;-&quot;: standard output) or standard output. On
-an error the lines emitted before it are written and the command exits
-with 1. Like the window, the conversion stops at an empty line; when lines
-follow it, that is an error too (exit 1, the line named), unless
---skip-empty-lines lets it pass over empty lines.
---normalize first brings a plot file of any common layout to one
-instruction a line; --fit also scales and moves it into the working area.
-</translation>
-    </message>
-    <message>
-        <source>usage: scara-cli normalize-hpgl FILE [--fit] [--margin N] [--chord-degrees A] [-o OUT]
-Writes the plot file one instruction a line (IN;, SPn;, PUx y;, PDx y;),
-arcs and circles as chords (5 degrees unless given), other instructions
-left out and counted on standard error. --fit scales and moves the drawing
-into the arm&apos;s working area, the margin (10 unless given) kept free.
-</source>
-        <translation>usage: scara-cli normalize-hpgl FILE [--fit] [--margin N] [--chord-degrees A] [-o OUT]
-Writes the plot file one instruction a line (IN;, SPn;, PUx y;, PDx y;),
-arcs and circles as chords (5 degrees unless given), other instructions
-left out and counted on standard error. --fit scales and moves the drawing
-into the arm&apos;s working area, the margin (10 unless given) kept free.
-</translation>
-    </message>
-    <message>
         <source>convert-hpgl: --pen-heights needs eight values</source>
         <translation>convert-hpgl: --pen-heights needs eight values</translation>
     </message>
@@ -1944,54 +1936,6 @@ error.
         <translation>a program&apos;s lines, lengths, pen lifts and transfer time</translation>
     </message>
     <message>
-        <source>usage: scara-cli import-svg FILE [--fit] [--margin N] [--tolerance T] [--no-optimize]
-                            [--pen-heights H1,...,H8] [--travel-height N]
-                            [--hold-pen-change] [-o OUT]
-
-Reads an SVG drawing and writes it as a program in the station&apos;s form
-(numbered lines, G00 travel with the pen up, G01 drawing with the pen&apos;s Z,
-M30), CR LF, to OUT (&quot;-&quot;: standard output) or standard output. Every
-visible shape is drawn along its outline; curves are cut into lines no
-farther than T program units (0,25) from them. Stroke colours, or the
-layers of a file with two or more, become pens 1 to 8.
-
-  --fit              scale and move the drawing into the reach, as large as fits
-                     (otherwise a millimetre of the page is a unit)
-  --margin N         units kept free inside the reach&apos;s edges when fitting (10)
-  --tolerance T      flattening and simplifying tolerance in units (0,25)
-  --no-optimize      keep the document&apos;s order and points
-  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)
-  --travel-height N  Z of pen-up moves (10)
-  --hold-pen-change  write M00 before each change of pen
-
-The import report goes to standard error. On an error the message names
-the file, nothing is written and the status is 1 (2 for a wrong command line).
-</source>
-        <translation>usage: scara-cli import-svg FILE [--fit] [--margin N] [--tolerance T] [--no-optimize]
-                            [--pen-heights H1,...,H8] [--travel-height N]
-                            [--hold-pen-change] [-o OUT]
-
-Reads an SVG drawing and writes it as a program in the station&apos;s form
-(numbered lines, G00 travel with the pen up, G01 drawing with the pen&apos;s Z,
-M30), CR LF, to OUT (&quot;-&quot;: standard output) or standard output. Every
-visible shape is drawn along its outline; curves are cut into lines no
-farther than T program units (0,25) from them. Stroke colours, or the
-layers of a file with two or more, become pens 1 to 8.
-
-  --fit              scale and move the drawing into the reach, as large as fits
-                     (otherwise a millimetre of the page is a unit)
-  --margin N         units kept free inside the reach&apos;s edges when fitting (10)
-  --tolerance T      flattening and simplifying tolerance in units (0,25)
-  --no-optimize      keep the document&apos;s order and points
-  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)
-  --travel-height N  Z of pen-up moves (10)
-  --hold-pen-change  write M00 before each change of pen
-
-The import report goes to standard error. On an error the message names
-the file, nothing is written and the status is 1 (2 for a wrong command line).
-</translation>
-    </message>
-    <message>
         <source>usage: scara-cli optimize FILE [--tolerance T] [--cost distance|joint|best] [-o OUT]
 
 Optimises a program&apos;s drawing moves: joins paths whose ends meet, drops
@@ -2081,6 +2025,196 @@ commands:
         <source>scara-cli: unknown command &apos;%1&apos;</source>
         <translation>scara-cli: unknown command &apos;%1&apos;</translation>
     </message>
+    <message>
+        <source>usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]
+                              [--travel-height N] [--step N]
+                              [--normalize] [--fit] [--one-side] [--margin N]
+                              [--forbidden R] [--paper P] [--chord-degrees A]
+                              [--skip-empty-lines]
+Converts the plot file with the converter window&apos;s settings (pen heights
+1..8, travel height 10, line numbers from 10 in steps of 10) and writes
+the G-code (CR LF) to OUT (&quot;-&quot;: standard output) or standard output. On
+an error the lines emitted before it are written and the command exits
+with 1. Like the window, the conversion stops at an empty line; when lines
+follow it, that is an error too (exit 1, the line named), unless
+--skip-empty-lines lets it pass over empty lines.
+--normalize first brings a plot file of any common layout to one
+instruction a line; --fit also scales and moves it into the arm&apos;s safe
+area (the half ring between the forbidden circle and the reach, above the
+X axis), as large as fits, pen-up travel led around the circle, and
+reports the placement on standard error:
+%1</source>
+        <translation>usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]
+                              [--travel-height N] [--step N]
+                              [--normalize] [--fit] [--one-side] [--margin N]
+                              [--forbidden R] [--paper P] [--chord-degrees A]
+                              [--skip-empty-lines]
+Converts the plot file with the converter window&apos;s settings (pen heights
+1..8, travel height 10, line numbers from 10 in steps of 10) and writes
+the G-code (CR LF) to OUT (&quot;-&quot;: standard output) or standard output. On
+an error the lines emitted before it are written and the command exits
+with 1. Like the window, the conversion stops at an empty line; when lines
+follow it, that is an error too (exit 1, the line named), unless
+--skip-empty-lines lets it pass over empty lines.
+--normalize first brings a plot file of any common layout to one
+instruction a line; --fit also scales and moves it into the arm&apos;s safe
+area (the half ring between the forbidden circle and the reach, above the
+X axis), as large as fits, pen-up travel led around the circle, and
+reports the placement on standard error:
+%1</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli normalize-hpgl FILE [--fit] [--one-side] [--margin N] [--forbidden R]
+                                [--paper P] [--chord-degrees A] [-o OUT]
+Writes the plot file one instruction a line (IN;, SPn;, PUx y;, PDx y;),
+arcs and circles as chords (5 degrees unless given), other instructions
+left out and counted on standard error. --fit places the drawing in the
+arm&apos;s safe area as convert-hpgl --fit does:
+%1</source>
+        <translation>usage: scara-cli normalize-hpgl FILE [--fit] [--one-side] [--margin N] [--forbidden R]
+                                [--paper P] [--chord-degrees A] [-o OUT]
+Writes the plot file one instruction a line (IN;, SPn;, PUx y;, PDx y;),
+arcs and circles as chords (5 degrees unless given), other instructions
+left out and counted on standard error. --fit places the drawing in the
+arm&apos;s safe area as convert-hpgl --fit does:
+%1</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli fit FILE [--one-side] [--margin N] [--forbidden R] [--paper P]
+                     [-o OUT]
+
+Places the program&apos;s drawing in the arm&apos;s safe area: the half ring between
+the circle of R + N around the base and the reach less N, at least N above
+the X axis, as large as fits (one scale, moved, upright). Pen-up travel that
+would pass through the circle goes around it through added G00 lines. Every
+line keeps its words but X and Y. The program (CR LF) goes to OUT (&quot;-&quot;:
+standard output) or standard output, the placement&apos;s report to standard
+error. On an error nothing is written and the status is 1 (2 for a wrong
+command line).
+
+%1</source>
+        <translation>usage: scara-cli fit FILE [--one-side] [--margin N] [--forbidden R] [--paper P]
+                     [-o OUT]
+
+Places the program&apos;s drawing in the arm&apos;s safe area: the half ring between
+the circle of R + N around the base and the reach less N, at least N above
+the X axis, as large as fits (one scale, moved, upright). Pen-up travel that
+would pass through the circle goes around it through added G00 lines. Every
+line keeps its words but X and Y. The program (CR LF) goes to OUT (&quot;-&quot;:
+standard output) or standard output, the placement&apos;s report to standard
+error. On an error nothing is written and the status is 1 (2 for a wrong
+command line).
+
+%1</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli outline FILE [--paper P] [--one-side] [--margin N]
+                         [--forbidden R] [-o OUT]
+
+Writes a pen-up program that travels around the box of the program&apos;s
+drawn moves and, with --paper, around the sheet where fit lays it, so that
+the arm shows where it will draw before the pen touches the paper. Output
+and errors as for fit.
+
+%1</source>
+        <translation>usage: scara-cli outline FILE [--paper P] [--one-side] [--margin N]
+                         [--forbidden R] [-o OUT]
+
+Writes a pen-up program that travels around the box of the program&apos;s
+drawn moves and, with --paper, around the sheet where fit lays it, so that
+the arm shows where it will draw before the pen touches the paper. Output
+and errors as for fit.
+
+%1</translation>
+    </message>
+    <message>
+        <source>place a program&apos;s drawing in the arm&apos;s safe area</source>
+        <translation>place a program&apos;s drawing in the arm&apos;s safe area</translation>
+    </message>
+    <message>
+        <source>write a pen-up program around where a program draws</source>
+        <translation>write a pen-up program around where a program draws</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli import-svg FILE [--fit [--one-side] [--margin N] [--forbidden R]
+                            [--paper P]] [--tolerance T] [--no-optimize]
+                            [--pen-heights H1,...,H8] [--travel-height N]
+                            [--hold-pen-change] [-o OUT]
+
+Reads an SVG drawing and writes it as a program in the station&apos;s form
+(numbered lines, G00 travel with the pen up, G01 drawing with the pen&apos;s Z,
+M30), CR LF, to OUT (&quot;-&quot;: standard output) or standard output. Every
+visible shape is drawn along its outline; curves are cut into lines no
+farther than T program units (0,25) from them. Stroke colours, or the
+layers of a file with two or more, become pens 1 to 8.
+
+  --fit              scale and move the drawing into the arm&apos;s safe area (the
+                     half ring between the forbidden circle and the reach,
+                     above the X axis), as large as fits, pen-up travel led
+                     around the circle (otherwise a millimetre of the page is
+                     a unit); the placement options below go with it
+  --tolerance T      flattening and simplifying tolerance in units (0,25)
+  --no-optimize      keep the document&apos;s order and points
+  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)
+  --travel-height N  Z of pen-up moves (10)
+  --hold-pen-change  write M00 before each change of pen
+
+%1
+The import report goes to standard error. On an error the message names
+the file, nothing is written and the status is 1 (2 for a wrong command line).
+</source>
+        <translation>usage: scara-cli import-svg FILE [--fit [--one-side] [--margin N] [--forbidden R]
+                            [--paper P]] [--tolerance T] [--no-optimize]
+                            [--pen-heights H1,...,H8] [--travel-height N]
+                            [--hold-pen-change] [-o OUT]
+
+Reads an SVG drawing and writes it as a program in the station&apos;s form
+(numbered lines, G00 travel with the pen up, G01 drawing with the pen&apos;s Z,
+M30), CR LF, to OUT (&quot;-&quot;: standard output) or standard output. Every
+visible shape is drawn along its outline; curves are cut into lines no
+farther than T program units (0,25) from them. Stroke colours, or the
+layers of a file with two or more, become pens 1 to 8.
+
+  --fit              scale and move the drawing into the arm&apos;s safe area (the
+                     half ring between the forbidden circle and the reach,
+                     above the X axis), as large as fits, pen-up travel led
+                     around the circle (otherwise a millimetre of the page is
+                     a unit); the placement options below go with it
+  --tolerance T      flattening and simplifying tolerance in units (0,25)
+  --no-optimize      keep the document&apos;s order and points
+  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)
+  --travel-height N  Z of pen-up moves (10)
+  --hold-pen-change  write M00 before each change of pen
+
+%1
+The import report goes to standard error. On an error the message names
+the file, nothing is written and the status is 1 (2 for a wrong command line).
+</translation>
+    </message>
+    <message>
+        <source>  --one-side         keep the drawing on one side of the Y axis (x &gt;= N or
+                     x &lt;= -N), where the elbow never turns over; by default it
+                     goes there when it is at least 0,97 as large there
+  --margin N         units kept free from the safe area&apos;s edges (10)
+  --forbidden R      radius of the circle around the base the arm must not
+                     enter (150, the station&apos;s &quot;Obszar zabroniony&quot;)
+  --paper P          a sheet laid in the safe area, the drawing fitted into it
+                     less the margin: A5, A4, A3, with -landscape lying, or WxH
+</source>
+        <translation>  --one-side         keep the drawing on one side of the Y axis (x &gt;= N or
+                     x &lt;= -N), where the elbow never turns over; by default it
+                     goes there when it is at least 0,97 as large there
+  --margin N         units kept free from the safe area&apos;s edges (10)
+  --forbidden R      radius of the circle around the base the arm must not
+                     enter (150, the station&apos;s &quot;Obszar zabroniony&quot;)
+  --paper P          a sheet laid in the safe area, the drawing fitted into it
+                     less the margin: A5, A4, A3, with -landscape lying, or WxH
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a number, not &apos;%2&apos;</source>
+        <translation>%1 needs a number, not &apos;%2&apos;</translation>
+    </message>
 </context>
 <context>
     <name>hpgl</name>
@@ -2125,16 +2259,67 @@ commands:
         <translation>The drawing has more than %1 instructions; split the file into smaller ones</translation>
     </message>
     <message>
-        <source>Margines %1 nie zostawia miejsca na rysunek w obszarze roboczym</source>
-        <translation>Margin %1 leaves no room for the drawing in the working area</translation>
-    </message>
-    <message>
         <source>Nie pominięto żadnej instrukcji</source>
         <translation>No instructions left out</translation>
     </message>
     <message>
         <source>Pominięte instrukcje: %1</source>
         <translation>Instructions left out: %1</translation>
+    </message>
+</context>
+<context>
+    <name>placement</name>
+    <message>
+        <source>Rysunek nie ma rozmiaru (jeden punkt albo nic do narysowania): nie ma czego dopasować</source>
+        <translation>The drawing has no size (one point or nothing to draw): there is nothing to fit</translation>
+    </message>
+    <message>
+        <source>Margines %1 nie zostawia miejsca na rysunek w obszarze roboczym</source>
+        <translation>Margin %1 leaves no room for the drawing in the working area</translation>
+    </message>
+    <message>
+        <source>Margines %1 musi być liczbą nieujemną</source>
+        <translation>The margin %1 must not be negative</translation>
+    </message>
+    <message>
+        <source>Promień obszaru zabronionego %1 musi być dodatni i mniejszy niż zasięg ramienia %2</source>
+        <translation>The forbidden radius %1 must be positive and less than the arm&apos;s reach of %2</translation>
+    </message>
+    <message>
+        <source>Nieznany arkusz &quot;%1&quot;: podaj A5, A4 lub A3 (z -landscape dla położenia poziomego) albo szerokość x wysokość, np. 210x297</source>
+        <translation>Unknown sheet &quot;%1&quot;: give A5, A4 or A3 (with -landscape for a lying sheet) or width x height, such as 210x297</translation>
+    </message>
+    <message>
+        <source>Arkusz %1 nie mieści się w obszarze roboczym ramienia</source>
+        <translation>The sheet %1 does not fit in the arm&apos;s working area</translation>
+    </message>
+    <message>
+        <source>Dopasowano: skala %1</source>
+        <translation>Fitted: scale %1</translation>
+    </message>
+    <message>
+        <source>po obu stronach osi Y</source>
+        <translation>on both sides of the Y axis</translation>
+    </message>
+    <message>
+        <source>po prawej stronie osi Y</source>
+        <translation>right of the Y axis</translation>
+    </message>
+    <message>
+        <source>po lewej stronie osi Y</source>
+        <translation>left of the Y axis</translation>
+    </message>
+    <message>
+        <source>łokieć nie przechodzi przez oś Y, a rysunek jest prawie tak duży jak po obu stronach</source>
+        <translation>the elbow never crosses the Y axis, and the drawing is nearly as large as on both sides</translation>
+    </message>
+    <message>
+        <source>arkusz %1 mieści się: od X %2 Y %3 do X %4 Y %5</source>
+        <translation>sheet %1 fits: from X %2 Y %3 to X %4 Y %5</translation>
+    </message>
+    <message>
+        <source>najmniejsza odległość od obszaru zabronionego %1</source>
+        <translation>smallest distance from the forbidden zone %1</translation>
     </message>
 </context>
 <context>
@@ -2214,10 +2399,6 @@ commands:
     <message>
         <source>Kolorów jest %1, a pisaków 8: kolory od dziewiątego dzielą pisaki</source>
         <translation>There are %1 colours but 8 pens: colours from the ninth on share pens</translation>
-    </message>
-    <message>
-        <source>Dopasowano do obszaru roboczego, skala %1</source>
-        <translation>Fitted to the working area, scale %1</translation>
     </message>
     <message>
         <source>obraz</source>

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     clock.restart();
-    const Result<PlotFit> fit = FitToWorkingArea(plot.value());
+    const Result<Placement> fit = FitToWorkingArea(plot.value());
     const double fitting = seconds(clock);
     clock.restart();
     const Result<QString> normalized = FormatNormalizedPlot(*plot);

@@ -3,7 +3,7 @@
 // as a fraction of the document's order for 400 scattered strokes (target
 // 0.5 or less) and for the test drawings, by distance and by joint turn, and
 // lines before and after simplification.
-#include "gcode/pathoptimizer.h"
+#include "drawing/pathoptimizer.h"
 #include "svg/svgimport.h"
 
 #include <QElapsedTimer>

@@ -39,6 +39,15 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     paste = item(edit, "WklejGkodze1", QT_TRANSLATE_NOOP("MainMenus", "Wklej G-kod ze schowka "));
     optimizeProgram =
         item(edit, "Optymalizujprogram1", QT_TRANSLATE_NOOP("MainMenus", "Optymalizuj program"));
+    edit->addSeparator();
+    fitProgram = item(edit, "Dopasujdoobszaruroboczego1",
+                      QT_TRANSLATE_NOOP("MainMenus", "Dopasuj do obszaru roboczego"));
+    oneSide = item(edit, "Pojednejstronieosi1",
+                   QT_TRANSLATE_NOOP("MainMenus", "Po jednej stronie osi Y"));
+    oneSide->setCheckable(true);
+    outlineProgram =
+        item(edit, "Obrysujrysunek1", QT_TRANSLATE_NOOP("MainMenus", "Obrysuj rysunek"));
+    addSheets(edit);
 
     QMenu* view = viewMenu = menu(bar, "Widok1", QT_TRANSLATE_NOOP("MainMenus", "Widok"));
     toggleSettingsBar = item(view, "Ukryjpasekustawie1",
@@ -121,6 +130,33 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     setSimulationMenuEnabled(false);
     stopSimulation->setEnabled(false);
     referenceTravel->setEnabled(false);
+}
+
+void MainMenus::addSheets(QMenu* edit) {
+    sheetMenu = edit->addMenu(QString());
+    sheetMenu->setObjectName(QStringLiteral("Arkusz1"));
+    remember(sheetMenu->menuAction(), QT_TRANSLATE_NOOP("MainMenus", "Arkusz"));
+    struct Choice {
+        const char* name;
+        const char* sheet;
+        const char* caption;
+    };
+    const Choice choices[] = {
+        {"Bezarkusza1", "", QT_TRANSLATE_NOOP("MainMenus", "Bez arkusza")},
+        {"ArkuszA5pionowo1", "A5", QT_TRANSLATE_NOOP("MainMenus", "A5 pionowo")},
+        {"ArkuszA5poziomo1", "A5-landscape", QT_TRANSLATE_NOOP("MainMenus", "A5 poziomo")},
+        {"ArkuszA4pionowo1", "A4", QT_TRANSLATE_NOOP("MainMenus", "A4 pionowo")},
+        {"ArkuszA4poziomo1", "A4-landscape", QT_TRANSLATE_NOOP("MainMenus", "A4 poziomo")},
+    };
+    auto* group = new QActionGroup(sheetMenu);
+    for (const Choice& choice : choices) {
+        QAction* action = item(sheetMenu, choice.name, choice.caption);
+        action->setCheckable(true);
+        action->setData(QString::fromLatin1(choice.sheet));
+        group->addAction(action);
+        sheets.push_back(action);
+    }
+    sheets.front()->setChecked(true);
 }
 
 QMenu* MainMenus::menu(QMenuBar* bar, const char* name, const char* caption) {

@@ -40,6 +40,18 @@ public:
     QAction* refresh;         // Wyczy1 "Odswież g-kod"
     QAction* paste;           // WklejGkodze1 "Wklej G-kod ze schowka "
     QAction* optimizeProgram; // Optymalizujprogram1 "Optymalizuj program"
+    // Placing the program in the arm's safe area (undone like an edit), the
+    // side rule it and the SVG import follow (checkable: one side of the Y
+    // axis always), and the pen-up program around the drawing, saved.
+    QAction* fitProgram;     // Dopasujdoobszaruroboczego1 "Dopasuj do obszaru roboczego"
+    QAction* oneSide;        // Pojednejstronieosi1 "Po jednej stronie osi Y"
+    QAction* outlineProgram; // Obrysujrysunek1 "Obrysuj rysunek"
+    // Arkusz1 "Arkusz": the sheet placing fits into, one of the items (each
+    // checkable, one at a time; the sheet's name, as ParseSheet reads it, in
+    // its data): none (Bezarkusza1), A5 or A4 standing or lying (an A3 sheet
+    // never fits the arm's safe area).
+    QMenu* sheetMenu;
+    std::vector<QAction*> sheets;
     // Widok1 (and its "Język", see LanguageMenu)
     QMenu* viewMenu;
     QAction* toggleSettingsBar; // Ukryjpasekustawie1 "Pokaż/ukryj pasek ustawień"
@@ -85,6 +97,7 @@ public:
 
 private:
     QMenu* menu(QMenuBar* bar, const char* name, const char* caption);
+    void addSheets(QMenu* edit);
     QAction* item(QMenu* menu, const char* name, const char* caption);
     void remember(QAction* action, const char* caption);
 

@@ -29,6 +29,7 @@ constexpr int kPanelX = 3;
 constexpr int kPanelY = 4;
 // The forbidden zone's circle and the marks of the path check's findings.
 constexpr QRgb kForbiddenZoneColour = 0xff606060;
+constexpr QRgb kSheetColour = 0xfff0f0f0; // paper white, beside the grid's greys
 constexpr QRgb kZoneMarkColour = 0xffff2000;
 constexpr QRgb kElbowMarkColour = 0xffff00ff;
 } // namespace
@@ -268,6 +269,8 @@ void ProgramCommands::drawPlot() {
     if (parts_.settingsPage->checkReach())
         parts_.plot->drawForbiddenZone(parts_.stationSettings->forbiddenRadius(),
                                        kForbiddenZoneColour);
+    if (const std::optional<QRectF> sheet = sheet_ ? sheet_() : std::nullopt)
+        parts_.plot->drawSheet(*sheet, kSheetColour);
     // The marks lie under the moves, as a halo on both sides of each line.
     parts_.plot->markFindings(plotFindings_, kZoneMarkColour, kElbowMarkColour);
     parts_.plot->drawMoves(plotMoves_, parts_.settingsPage->colours());

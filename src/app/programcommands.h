@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QObject>
 #include <QPointF>
+#include <QRectF>
 
 #include <functional>
 #include <optional>
@@ -59,6 +60,9 @@ public:
     // is locked then, and every command that would change it is refused
     // with a message, so that the lines on the wire never change.
     void setTransferQuery(std::function<bool()> query) { transferring_ = std::move(query); }
+    // The sheet chosen for placing, drawn on the plot with every preparation
+    // (none when the query gives nothing).
+    void setSheetQuery(std::function<std::optional<QRectF>()> query) { sheet_ = std::move(query); }
     bool programLocked() const { return transferring_ && transferring_(); }
 
     void newProgram();                             // Nowyprogram1: an empty program
@@ -127,5 +131,6 @@ private:
     std::optional<QPointF> pressPosition_;
     std::function<bool()> referenceSet_;
     std::function<bool()> transferring_;
+    std::function<std::optional<QRectF>()> sheet_;
     bool unsavedEdits_ = false;
 };

@@ -4,6 +4,7 @@
 #include "app/fileopener.h"
 #include "app/languagemenu.h"
 #include "app/mainwindow.h"
+#include "app/placementcommands.h"
 #include "app/programcommands.h"
 #include "app/programlistsource.h"
 #include "app/recentfilesmenu.h"
@@ -62,6 +63,7 @@ Station::~Station() {
     // the simulation's other parts and the windows go, and the thread last.
     handOver_.reset();
     svgCommands_.reset();
+    placementCommands_.reset();
     resume_.reset();
     transferMonitor_.reset();
     transferView_.reset();
@@ -131,12 +133,37 @@ void Station::wireDrawings() {
     parts.notifier = [window]() -> Notifier& { return window->notifier(); };
     parts.chooseDrawing = [window] { return ChooseDrawingFile(window); };
     parts.converterSettings = [converter = converter_.get()] { return converter->settings(); };
-    svgCommands_ = std::make_unique<SvgCommands>(std::move(parts));
     MainMenus& menus = window->menus();
+    PlacementCommandParts placing;
+    placing.programCommands = window->programCommands();
+    placing.programList = &document_.program();
+    placing.programPage = window->programPage();
+    placing.stationSettings = &window->stationSettings();
+    placing.oneSide = menus.oneSide;
+    placing.sheets = menus.sheets;
+    placing.notifier = parts.notifier;
+    placing.dialogs = [window]() -> StationDialogs& { return window->dialogs(); };
+    placementCommands_ = std::make_unique<PlacementCommands>(std::move(placing));
+    parts.placementSettings = [placement = placementCommands_.get()] {
+        return placement->settings();
+    };
+    converter_->setPlacementSource(
+        [placement = placementCommands_.get()] { return placement->settings(); });
+    svgCommands_ = std::make_unique<SvgCommands>(std::move(parts));
     QObject::connect(menus.openSvg, &QAction::triggered, svgCommands_.get(),
                      &SvgCommands::openDrawing);
     QObject::connect(menus.optimizeProgram, &QAction::triggered, svgCommands_.get(),
                      &SvgCommands::optimizeProgram);
+    QObject::connect(menus.fitProgram, &QAction::triggered, placementCommands_.get(),
+                     &PlacementCommands::fitProgram);
+    QObject::connect(menus.outlineProgram, &QAction::triggered, placementCommands_.get(),
+                     &PlacementCommands::outlineProgram);
+    // The chosen sheet is drawn on the plot with every preparation.
+    ProgramCommands* commands = window->programCommands();
+    commands->setSheetQuery(
+        [placement = placementCommands_.get()] { return placement->sheetOnPlot(); });
+    for (QAction* sheet : menus.sheets)
+        QObject::connect(sheet, &QAction::triggered, commands, &ProgramCommands::refreshProgram);
 }
 
 void Station::wireTransfer() {

@@ -19,6 +19,7 @@ class SimulationHandOver;
 class SimulationPresenter;
 class SimulationThread;
 class StationSimulationView;
+class PlacementCommands;
 class SvgCommands;
 class StationTransferView;
 class TransferMonitor;
@@ -50,6 +51,7 @@ public:
     SimulationPresenter& simulationPresenter() { return *presenter_; }
     ControllerWindowBinding& controller() { return *controller_; }
     SvgCommands& svgCommands() { return *svgCommands_; }
+    PlacementCommands& placementCommands() { return *placementCommands_; }
     TransferMonitor& transferMonitor() { return *transferMonitor_; }
     // Sending from a line, the transfer journal and resuming from it.
     ResumeCommands& resume() { return *resume_; }
@@ -91,6 +93,7 @@ private:
     std::unique_ptr<ProgramListSource> programSource_;
     std::unique_ptr<ControllerWindowBinding> controller_;
     std::unique_ptr<SvgCommands> svgCommands_;
+    std::unique_ptr<PlacementCommands> placementCommands_;
     std::unique_ptr<StationTransferView> transferView_;
     std::unique_ptr<TransferMonitor> transferMonitor_;
     std::unique_ptr<RecentFilesMenu> recentFiles_;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/armfacts.h"
 #include "base/result.h"
 
 #include <QString>
@@ -43,5 +44,5 @@ private:
     qint32 microstep_ = 16;
     double gearRatio_ = 0.25;
     double minimalMove_ = 1.8 * 0.25 / 16;
-    double forbiddenRadius_ = 150.0;
+    double forbiddenRadius_ = arm::kDefaultForbiddenRadius;
 };

@@ -5,7 +5,7 @@
 #include "app/programcommands.h"
 #include "app/programpage.h"
 #include "controller/transferprogress.h"
-#include "gcode/pathoptimizer.h"
+#include "drawing/pathoptimizer.h"
 #include "gcode/programlist.h"
 #include "svg/svgimport.h"
 
@@ -42,6 +42,8 @@ bool SvgCommands::openDrawingFile(const QString& file) {
         return false;
     SvgImportSettings fitted;
     fitted.fit = true;
+    if (parts_.placementSettings)
+        fitted.placement = parts_.placementSettings();
     const Result<SvgImportSettings> settings = WithConverterHeights(
         fitted, parts_.converterSettings ? parts_.converterSettings() : ConverterSettings{});
     if (!settings) {

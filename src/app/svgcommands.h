@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/placement.h"
 #include "hpgl/convertersettings.h"
 
 #include <QObject>
@@ -25,10 +26,13 @@ struct SvgCommandParts {
     // The pen heights and travel height, as the converter's pages hold them
     // (the defaults when not given).
     std::function<ConverterSettings()> converterSettings;
+    // Where a drawing is placed: the window's forbidden radius and side choice
+    // (the defaults when not given).
+    std::function<PlacementSettings()> placementSettings;
 };
 
 // "Otwórz rysunek SVG", an SVG file dropped on the window, and "Optymalizuj
-// program". A drawing is imported fitted into the reach and optimised, then
+// program". A drawing is imported placed in the safe area and optimised, then
 // becomes the program as the converter's output does (prepared and drawn),
 // with the import report listed where the reach messages are. A drawing
 // that cannot be imported leaves the program as it was, and while a transfer

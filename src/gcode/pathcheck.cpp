@@ -1,8 +1,10 @@
 #include "gcode/pathcheck.h"
 
+#include "base/armfacts.h"
 #include "base/numberformat.h"
 #include "gcode/blockview.h"
 #include "gcode/gcodemessages.h"
+#include "gcode/movewords.h"
 #include "gcode/prepareprogram.h"
 
 #include <algorithm>
@@ -10,9 +12,6 @@
 #include <cstring>
 
 namespace {
-
-constexpr double kHomeX = 500.0;
-constexpr double kHomeY = 0.0;
 
 // The square of the closest distance from the base (0, 0) to the segment a-b.
 double squaredDistanceToBase(double ax, double ay, double bx, double by) {
@@ -25,65 +24,6 @@ double squaredDistanceToBase(double ax, double ay, double bx, double by) {
     const double px = ax + t * dx;
     const double py = ay + t * dy;
     return px * px + py * py;
-}
-
-// Where the words G, X and Y stand in a line, found as the block parser finds
-// them: a word letter within the first kWordLetterPositions bytes (up to a
-// NUL) starts a word, a later one of the same letter wins. Searched from the
-// end with the C library's vectorised search, for the million lines a drawing
-// may have.
-struct MoveWords {
-    QByteArrayView g, x, y;
-};
-
-// The value after a word letter at `at`: one space skipped, then up to the
-// next space.
-QByteArrayView wordValue(QByteArrayView line, qsizetype at) {
-    qsizetype begin = at + 1;
-    if (begin < line.size() && line[begin] == ' ')
-        ++begin;
-    qsizetype end = begin;
-    while (end < line.size() && line[end] != ' ')
-        ++end;
-    return line.sliced(begin, end - begin);
-}
-
-// The last occurrence of `letter` in the first `size` bytes, or -1.
-qsizetype lastOf(const char* data, qsizetype size, char letter) {
-    const void* found = memrchr(data, letter, std::size_t(size));
-    return found ? static_cast<const char*>(found) - data : -1;
-}
-
-MoveWords findMoveWords(QByteArrayView line) {
-    const char* data = line.data();
-    qsizetype scan = std::min(line.size(), kWordLetterPositions);
-    if (const void* nul = std::memchr(data, '\0', std::size_t(scan)))
-        scan = static_cast<const char*>(nul) - data;
-    MoveWords words;
-    if (const qsizetype g = lastOf(data, scan, 'G'); g >= 0)
-        words.g = wordValue(line, g);
-    if (const qsizetype x = lastOf(data, scan, 'X'); x >= 0)
-        words.x = wordValue(line, x);
-    if (const qsizetype y = lastOf(data, scan, 'Y'); y >= 0)
-        words.y = wordValue(line, y);
-    return words;
-}
-
-// A word's value as a number: whole numbers of up to 15 digits directly,
-// anything else as the station's number reader takes it.
-Result<double> wordNumber(QByteArrayView text) {
-    qsizetype i = text[0] == '-' ? 1 : 0;
-    if (i < text.size() && text.size() - i <= 15) {
-        qint64 value = 0;
-        for (; i < text.size(); ++i) {
-            const unsigned digit = unsigned(text[i]) - '0';
-            if (digit > 9)
-                return ParseWordReal(text);
-            value = value * 10 + digit;
-        }
-        return double(text[0] == '-' ? -value : value);
-    }
-    return ParseWordReal(text);
 }
 
 } // namespace
@@ -146,10 +86,11 @@ QString PathFindingKindWord(PathFindingKind kind) {
 }
 
 PathChecker::PathChecker(const PathCheckSettings& settings)
-    : radiusSquared_(settings.forbiddenRadius * settings.forbiddenRadius), x_(kHomeX), y_(kHomeY) {}
+    : radiusSquared_(settings.forbiddenRadius * settings.forbiddenRadius), x_(arm::kHomeX),
+      y_(arm::kHomeY) {}
 
 Status PathChecker::takeG(QByteArrayView value) {
-    const Result<double> g = wordNumber(value);
+    const Result<double> g = MoveWordNumber(value);
     if (!g)
         return g.failure();
     if (*g == 0.0)
@@ -196,7 +137,7 @@ void PathChecker::move(qsizetype line, const double* x, const double* y) {
 Result<PathCheckReport> CheckPath(const ProgramText& lines, const PathCheckSettings& settings) {
     PathChecker checker(settings);
     for (qsizetype i = 0; i < lines.lineCount(); ++i) {
-        const MoveWords words = findMoveWords(lines.line(i));
+        const MoveWords words = FindMoveWords(lines.line(i));
         if (!words.g.isEmpty()) {
             if (const Status taken = checker.takeG(words.g); !taken)
                 return taken.failure();
@@ -206,13 +147,13 @@ Result<PathCheckReport> CheckPath(const ProgramText& lines, const PathCheckSetti
         double x = 0.0;
         double y = 0.0;
         if (!words.x.isEmpty()) {
-            const Result<double> value = wordNumber(words.x);
+            const Result<double> value = MoveWordNumber(words.x);
             if (!value)
                 return value.failure();
             x = *value;
         }
         if (!words.y.isEmpty()) {
-            const Result<double> value = wordNumber(words.y);
+            const Result<double> value = MoveWordNumber(words.y);
             if (!value)
                 return value.failure();
             y = *value;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/armfacts.h"
 #include "base/result.h"
 #include "gcode/programtext.h"
 
@@ -29,7 +30,7 @@ struct PathFinding {
 };
 
 struct PathCheckSettings {
-    static constexpr double kDefaultForbiddenRadius = 150.0;
+    static constexpr double kDefaultForbiddenRadius = arm::kDefaultForbiddenRadius;
     double forbiddenRadius = kDefaultForbiddenRadius;
 };
 

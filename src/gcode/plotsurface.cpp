@@ -55,6 +55,16 @@ void PlotSurface::drawForbiddenZone(double radius, QRgb colour) {
     painter.drawEllipse(QPointF(500, kHeight), radius, radius);
 }
 
+void PlotSurface::drawSheet(QRectF sheet, QRgb colour) {
+    QMutexLocker locker(&mutex_);
+    QPainter painter(&image_);
+    painter.setPen(QPen(QColor::fromRgb(colour), 1));
+    painter.setBrush(Qt::NoBrush);
+    // Program Y up, picture Y down.
+    painter.drawRect(QRectF(sheet.left() + 500, kHeight - sheet.top() - sheet.height(),
+                            sheet.width(), sheet.height()));
+}
+
 void PlotSurface::markFindings(const std::vector<PathFinding>& findings, QRgb zoneColour,
                                QRgb elbowColour) {
     QMutexLocker locker(&mutex_);

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QMutex>
 #include <QPoint>
+#include <QRectF>
 #include <QString>
 
 #include <vector>
@@ -44,6 +45,9 @@ public:
     // The forbidden zone: a dashed circle of `radius` program units around
     // the base (the middle of the bottom edge).
     void drawForbiddenZone(double radius, QRgb colour);
+    // A sheet of paper laid in the working area: its outline, in program
+    // units from its lower left corner.
+    void drawSheet(QRectF sheet, QRgb colour);
     // The moves of the path check's zone and elbow findings, drawn in a wide
     // line of their kind's colour (at most kMarkedFindings of them); drawn
     // before the moves, they show as a halo around them.

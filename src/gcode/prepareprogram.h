@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/armfacts.h"
 #include "base/result.h"
 #include "gcode/checkreport.h"
 #include "gcode/pathcheck.h"
@@ -73,7 +74,8 @@ public:
 };
 
 // The arm's reach: a point passes while x*x + y*y <= kReachSquared.
-inline constexpr double kReachSquared = 250000.0;
+inline constexpr double kReachSquared = arm::kReach * arm::kReach;
+static_assert(kReachSquared == 250000.0, "the program check's rule is x*x + y*y > 250000");
 
 // The preparation pass over a program's lines. Walks the lines from the first
 // up to and including the first block whose M word is exactly "30" (or to the

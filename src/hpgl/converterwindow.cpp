@@ -1,6 +1,6 @@
 #include "hpgl/converterwindow.h"
 
-#include "gcode/pathoptimizer.h"
+#include "drawing/pathoptimizer.h"
 
 #include "gcode/programmemo.h"
 #include "hpgl/converterpreferences.h"
@@ -374,13 +374,20 @@ void ConverterWindow::toggleSettings() {
 void ConverterWindow::normalizeInput(bool fit) {
     if (isConverting())
         return;
-    const Result<NormalizeOptions> options = pages_->normalizeOptions(fit);
+    Result<NormalizeOptions> options = pages_->normalizeOptions(fit);
     if (!options) {
         showMessage(options.error(), true);
         return;
     }
+    if (fit && placementSource_) {
+        const double margin = options->fitting.margin;
+        options.value().fitting = placementSource_();
+        options.value().fitting.margin = margin;
+    }
     QString dropped;
-    const Result<QString> normalized = normalizePlotText(input_->toPlainText(), *options, &dropped);
+    Placement placement;
+    const Result<QString> normalized =
+        normalizePlotText(input_->toPlainText(), *options, &dropped, &placement);
     if (!normalized) {
         showMessage(normalized.error(), true);
         return;
@@ -391,7 +398,7 @@ void ConverterWindow::normalizeInput(bool fit) {
         progress_.setMaximum(int(std::min<qsizetype>(*sp0, std::numeric_limits<int>::max())));
         showProgress();
     }
-    showMessage(dropped, false);
+    showMessage(fit ? dropped + u'\n' + PlacementReport(placement) : dropped, false);
 }
 
 void ConverterWindow::offerNormalizing() {

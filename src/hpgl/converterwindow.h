@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing/placement.h"
 #include "gcode/programtext.h"
 #include "hpgl/conversionloop.h"
 #include "hpgl/convertersettings.h"
@@ -42,6 +43,12 @@ public:
     // The settings kept between runs. Before anything has been converted,
     // the line numbering starts again at the new "Do:".
     void setPreferences(const ConverterPreferences& preferences);
+    // Where "Dopasuj do obszaru roboczego" places the plot (the forbidden
+    // radius, the side, the sheet); the margin is the window's own field.
+    // Without one, the defaults.
+    void setPlacementSource(std::function<PlacementSettings()> source) {
+        placementSource_ = std::move(source);
+    }
     // The folder the open and save dialogs start in: the plot file's last.
     QString lastFolder() const { return lastFolder_; }
     void setLastFolder(const QString& folder) { lastFolder_ = folder; }
@@ -137,4 +144,5 @@ private:
     QString lastFolder_;
     bool centreOnShow_ = true;
     QList<QAction*> busyCommands_; // disabled while a conversion runs
+    std::function<PlacementSettings()> placementSource_;
 };

@@ -69,9 +69,4 @@ inline QString plotTooLarge(size_t most) {
                                        "Rysunek ma ponad %1 instrukcji; podziel plik na mniejsze")
         .arg(most);
 }
-inline QString marginLeavesNoRoom(int margin) {
-    return QCoreApplication::translate(
-               "hpgl", "Margines %1 nie zostawia miejsca na rysunek w obszarze roboczym")
-        .arg(margin);
-}
 } // namespace hpgl

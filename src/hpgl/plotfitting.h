@@ -1,34 +1,22 @@
 #pragma once
 
+#include "drawing/placement.h"
 #include "hpgl/hpglnormalizer.h"
 
-// The arm's working area as the program check sees it: within kReach of the
-// base, on the side of positive Y.
-constexpr double kReach = 500;
-
-struct FitSettings {
-    int margin = 10; // units kept free inside the working area's edges
-};
-
-// How a plot was placed: output = scale * input + offset.
-struct PlotFit {
-    double scale = 1;
-    double offsetX = 0;
-    double offsetY = 0;
-};
-
-// Scales (one factor for both axes) and moves the plot's points so that all
-// of them, once rounded to whole units, lie within kReach - margin of the
-// base and at least margin above the X axis, as large as fits. A plot
-// without points stays as it is. Fails when the margin leaves no room.
-Result<PlotFit> FitToWorkingArea(NormalizedPlot& plot, const FitSettings& settings = {});
+// Places the plot's points in the arm's safe area (PlaceShape, with the
+// slack for coordinates rounded to whole units): PU moves travel, PD moves
+// draw. Each PU move whose straight line would pass too near the base gets
+// PU moves through the waypoints around the forbidden circle before it,
+// from the home point on. Fails, the plot unchanged, as PlaceShape does.
+Result<Placement> FitToWorkingArea(NormalizedPlot& plot, const PlacementSettings& settings = {});
 
 // Normalises the plot text and, when asked, fits it: the text the converter
-// understands. `dropped` receives the summary of what was left out.
+// understands. `dropped` receives the summary of what was left out, and
+// `fitted`, when fitting, the placement.
 struct NormalizeOptions {
     NormalizerSettings normalizer;
     bool fit = false;
-    FitSettings fitting;
+    PlacementSettings fitting;
 };
 Result<QString> normalizePlotText(QStringView text, const NormalizeOptions& options,
-                                  QString* dropped = nullptr);
+                                  QString* dropped = nullptr, Placement* fitted = nullptr);

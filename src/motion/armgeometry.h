@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/armfacts.h"
+
 #include <chrono>
 
 // The simulated arm: two equal links on a base at the origin of the program's
@@ -7,10 +9,7 @@
 // everywhere except inside trigonometry.
 namespace arm {
 
-inline constexpr double kLinkLength = 250.0;
-inline constexpr double kReach = 2.0 * kLinkLength;
-inline constexpr double kHomeX = 500.0;
-inline constexpr double kHomeY = 0.0;
+// kLinkLength, kReach, kHomeX and kHomeY come from base/armfacts.h.
 
 // Pen slide heights of the simulation (not the controller's Z settings).
 inline constexpr int kPenUpHeight = 50;

@@ -2,8 +2,8 @@
 
 #include "base/inputfile.h"
 #include "base/numberformat.h"
+#include "drawing/travelroute.h"
 #include "hpgl/integertext.h"
-#include "hpgl/plotfitting.h"
 #include "svg/pathrecorder.h"
 #include "svg/svgmessages.h"
 #include "svg/svgsource.h"
@@ -240,7 +240,7 @@ Result<SvgGeometry> ReadSvgGeometry(const QByteArray& data, const QString& name,
 namespace {
 
 Drawing toDrawing(const std::vector<SvgLine>& lines, const SvgImportSettings& settings,
-                  const PlotFit& fit) {
+                  const Placement& fit) {
     Drawing drawing;
     drawing.travelZ = settings.travelHeight;
     drawing.paths.reserve(lines.size());
@@ -248,21 +248,24 @@ Drawing toDrawing(const std::vector<SvgLine>& lines, const SvgImportSettings& se
         DrawnPath path;
         path.z = settings.penHeights[size_t(line.pen - 1)];
         path.points.reserve(line.points.size());
-        for (const PathPoint& p : line.points)
-            path.points.push_back({RoundHalfEven(fit.scale * p.x + fit.offsetX),
-                                   RoundHalfEven(fit.scale * p.y + fit.offsetY)});
+        for (const PathPoint& p : line.points) {
+            const PathPoint placed = fit.map(p);
+            path.points.push_back({RoundHalfEven(placed.x), RoundHalfEven(placed.y)});
+        }
         drawing.paths.push_back(std::move(path));
     }
     return drawing;
 }
 
-Result<PlotFit> fitLines(const std::vector<SvgLine>& lines, int margin) {
-    NormalizedPlot plot;
+// The lines placed in the safe area, with room for rounding to whole units.
+Result<Placement> fitLines(const std::vector<SvgLine>& lines, PlacementSettings placement) {
+    placement.roundingSlack = std::max(placement.roundingSlack, kWholeUnitSlack);
+    DrawingShape shape;
     for (const SvgLine& line : lines) {
-        for (const PathPoint& p : line.points)
-            plot.ops.push_back({PlotOp::Kind::PenDown, p.x, p.y});
+        for (size_t i = 0; i < line.points.size(); ++i)
+            shape.push_back({line.points[i], i > 0});
     }
-    return FitToWorkingArea(plot, FitSettings{margin});
+    return PlaceShape(shape, placement);
 }
 
 } // namespace
@@ -277,15 +280,15 @@ Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
     if (!recording)
         return recording.failure();
     std::optional<SvgGeometry> geometry = geometryOf(*recording, settings.tolerance);
-    PlotFit fit;
+    Placement fit;
     if (settings.fit && !geometry->lines.empty()) {
-        Result<PlotFit> first = fitLines(geometry->lines, settings.margin);
+        Result<Placement> first = fitLines(geometry->lines, settings.placement);
         if (!first)
             return first.failure();
         if (first->scale > 0 && std::abs(first->scale - 1) > 1e-9) {
             geometry = geometryOf(*recording, settings.tolerance / first->scale);
         }
-        Result<PlotFit> placed = fitLines(geometry->lines, settings.margin);
+        Result<Placement> placed = fitLines(geometry->lines, settings.placement);
         if (!placed)
             return placed.failure();
         fit = *placed;
@@ -303,13 +306,15 @@ Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
         optimizer.tolerance = settings.tolerance;
         drawing = OptimizeDrawing(std::move(drawing), optimizer, kDrawingHome, &result.counts);
     }
+    if (settings.fit)
+        RouteTravel(drawing, kDrawingHome, settings.placement);
     result.program = WriteDrawingProgram(drawing, numbering, settings.holdBetweenPens);
     result.after = MeasureProgramMoves(result.program);
     if (result.after.drawnLength == 0) // all of it smaller than a unit
         return Failure{svg::nothingToDraw(name)};
     result.report << svg::reportPaths(result.paths, geometry->pens);
     if (settings.fit)
-        result.report << svg::reportFitted(fit.scale);
+        result.report << PlacementReport(fit);
     result.report << geometry->notes;
     return result;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "base/result.h"
-#include "gcode/drawing.h"
-#include "gcode/drawingprogram.h"
-#include "gcode/pathoptimizer.h"
+#include "drawing/drawing.h"
+#include "drawing/drawingprogram.h"
+#include "drawing/pathoptimizer.h"
+#include "drawing/placement.h"
 #include "gcode/programtext.h"
 #include "hpgl/convertersettings.h"
 
@@ -39,8 +40,8 @@ Result<SvgGeometry> ReadSvgGeometry(const QByteArray& data, const QString& name,
 
 struct SvgImportSettings {
     static constexpr qint64 kMostBytes = qint64(64) << 20;
-    bool fit = false; // into the reach, as large as fits; otherwise 1 mm = 1 unit
-    int margin = 10;
+    bool fit = false; // into the safe area, as large as fits; otherwise 1 mm = 1 unit
+    PlacementSettings placement;
     double tolerance = OptimizerSettings::kDefaultTolerance; // program units
     std::array<double, 8> penHeights{1, 2, 3, 4, 5, 6, 7, 8};
     double travelHeight = 10;

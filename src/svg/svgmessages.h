@@ -94,10 +94,6 @@ inline QString reportTooManyPens(int colours) {
                "svg", "Kolorów jest %1, a pisaków 8: kolory od dziewiątego dzielą pisaki")
         .arg(colours);
 }
-inline QString reportFitted(double scale) {
-    return QCoreApplication::translate("svg", "Dopasowano do obszaru roboczego, skala %1")
-        .arg(scale, 0, 'g', 6);
-}
 inline QString kindImage() {
     return QCoreApplication::translate("svg", "obraz");
 }

@@ -1,10 +1,13 @@
 // The path check: moves beyond the reach, through the forbidden zone around
 // the base, and across the Y axis where the elbow turns over.
+#include "base/numberformat.h"
+#include "gcode/movewords.h"
 #include "gcode/pathcheck.h"
 #include "gcode/prepareprogram.h"
 
 #include <QTest>
 
+#include <bit>
 #include <cmath>
 
 namespace {
@@ -34,6 +37,8 @@ private slots:
     void theRadiusIsASetting();
     void thePreparationChecksTheSameMoves_data();
     void thePreparationChecksTheSameMoves();
+    void wordNumbersAsTheStationReadsThem_data();
+    void wordNumbersAsTheStationReadsThem();
 };
 
 void PathCheckTest::movesAgainstTheZoneAndTheAxis_data() {
@@ -169,6 +174,48 @@ void PathCheckTest::thePreparationChecksTheSameMoves() {
                      prepared->pathCheck.text(prepared->pathCheck.findings()[i]));
         }
     }
+}
+
+// The quick reading of move words gives what the station's number reader
+// gives, to the last bit, and hands everything else to it.
+void PathCheckTest::wordNumbersAsTheStationReadsThem_data() {
+    QTest::addColumn<QByteArray>("text");
+    for (const char* text : {"12",
+                             "-3",
+                             "0",
+                             "-0",
+                             "0,5",
+                             "12.25",
+                             "-0.001",
+                             "0.1",
+                             "2.675",
+                             "123456789012345",
+                             "12345678901234,5",
+                             "1234567890123456",
+                             "0,1234567890123",
+                             "9007199254740993",
+                             ",5",
+                             "5,",
+                             "-,5",
+                             "1,2,3",
+                             "1e3",
+                             "-",
+                             ",",
+                             "1-2",
+                             "+5",
+                             "00012,500"})
+        QTest::newRow(text) << QByteArray(text);
+}
+
+void PathCheckTest::wordNumbersAsTheStationReadsThem() {
+    QFETCH(QByteArray, text);
+    const Result<double> quick = MoveWordNumber(text);
+    const Result<double> station = ParseWordReal(text);
+    QCOMPARE(bool(quick), bool(station));
+    if (quick)
+        QCOMPARE(std::bit_cast<quint64>(*quick + 0.0), std::bit_cast<quint64>(*station + 0.0));
+    else
+        QCOMPARE(quick.error(), station.error());
 }
 
 QTEST_APPLESS_MAIN(PathCheckTest)

@@ -15,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -52,6 +53,8 @@ private:
     void trigger(const char* action) { child<QAction>(action)->trigger(); }
     // Waits for the window's message box, checks its text and closes it.
     void closeMessage(const QString& text);
+    // The message after fitting: what was left out, then the placement.
+    void closeFitMessage(const QString& dropped);
     // Waits for the question after a plot file the converter cannot read and
     // clicks the answer (objectName).
     void answerNormalizeQuestion(const char* answer);
@@ -79,6 +82,17 @@ void TestConverterWindow::closeMessage(const QString& text) {
     QMessageBox* box = nullptr;
     QTRY_VERIFY((box = window_->findChild<QMessageBox*>()) != nullptr && box->isVisible());
     QCOMPARE(box->text(), text);
+    box->button(QMessageBox::Ok)->click();
+    QTRY_VERIFY(window_->findChild<QMessageBox*>() == nullptr);
+}
+
+void TestConverterWindow::closeFitMessage(const QString& dropped) {
+    QMessageBox* box = nullptr;
+    QTRY_VERIFY((box = window_->findChild<QMessageBox*>()) != nullptr && box->isVisible());
+    const QStringList lines = box->text().split('\n');
+    QCOMPARE(lines.size(), 2);
+    QCOMPARE(lines[0], dropped);
+    QVERIFY2(lines[1].startsWith("Dopasowano: skala "), qPrintable(lines[1]));
     box->button(QMessageBox::Ok)->click();
     QTRY_VERIFY(window_->findChild<QMessageBox*>() == nullptr);
 }
@@ -293,8 +307,14 @@ void TestConverterWindow::fitsAnExportedPlotFile() {
     openThroughDialog(testDataPath("inkscape-export.plt"));
     answerNormalizeQuestion("KeepButton");
     QCOMPARE(memo("Memo1").count('\n'), 0);
+    // Placed as the station places: here with a forbidden radius of 200.
+    window_->setPlacementSource([] {
+        PlacementSettings settings;
+        settings.forbiddenRadius = 200;
+        return settings;
+    });
     trigger("Dopasujdoobszaruroboczego1");
-    closeMessage("Nie pominięto żadnej instrukcji");
+    closeFitMessage("Nie pominięto żadnej instrukcji");
     const QStringList normalized = memo("Memo1").split('\n');
     QCOMPARE(normalized.first(), QString("IN;"));
     QCOMPARE(normalized.last(), QString("SP0;"));
@@ -311,6 +331,9 @@ void TestConverterWindow::fitsAnExportedPlotFile() {
         const double x = words[3].toDouble();
         const double y = words[5].toDouble();
         QVERIFY2(x * x + y * y <= 490.0 * 490.0 && y >= 0, qPrintable(line));
+        // Clear of the circle and the margin, the converter's header (to X 0
+        // Y 0) aside.
+        QVERIFY2((x == 0 && y == 0) || x * x + y * y >= 209.0 * 209.0, qPrintable(line));
     }
 }
 
@@ -344,10 +367,12 @@ void TestConverterWindow::unreadableFileOffersNormalizing() {
     // Fitted as well.
     openThroughDialog(plot);
     answerNormalizeQuestion("NormalizeFitButton");
-    closeMessage("Nie pominięto żadnej instrukcji");
+    closeFitMessage("Nie pominięto żadnej instrukcji");
+    // (with the travel from the home point led around the forbidden circle)
     const QStringList fitted = memo("Memo1").split('\n');
-    QCOMPARE(fitted.size(), 6);
-    QVERIFY(fitted[3] != "PD0 90;");
+    QCOMPARE(fitted.filter(QRegularExpression("^PD")).size(), 2);
+    QCOMPARE(fitted.last(), QString("SP0;"));
+    QVERIFY(!fitted.contains("PD0 90;"));
 
     // Declined: the file stays as it was read, as before.
     openThroughDialog(plot);

@@ -1,5 +1,5 @@
 // The SVG import from document to program: bad documents refused with the
-// file named, the drawing fitted into the reach, pens mapped to Z.
+// file named, the drawing placed in the safe area, pens mapped to Z.
 #include "svg/svgimport.h"
 
 #include "gcode/prepareprogram.h"
@@ -18,8 +18,8 @@ private slots:
     void tooLargeFile();
     void percentSignsKeptInMessages_data();
     void percentSignsKeptInMessages();
-    void fittedIntoTheReach_data();
-    void fittedIntoTheReach();
+    void placedInTheSafeArea_data();
+    void placedInTheSafeArea();
     void pensAndTravel();
 };
 
@@ -120,7 +120,7 @@ void SvgImportTest::percentSignsKeptInMessages() {
     QVERIFY2(imported.error().contains(message), qPrintable(imported.error()));
 }
 
-void SvgImportTest::fittedIntoTheReach_data() {
+void SvgImportTest::placedInTheSafeArea_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("margin");
     QTest::newRow("plain, margin 10") << testDataPath(u"inkscape-plain.svg"_qs) << 10;
@@ -128,15 +128,18 @@ void SvgImportTest::fittedIntoTheReach_data() {
     QTest::newRow("text, margin 0") << testDataPath(u"inkscape-text.svg"_qs) << 0;
 }
 
-void SvgImportTest::fittedIntoTheReach() {
+void SvgImportTest::placedInTheSafeArea() {
     QFETCH(QString, file);
     QFETCH(int, margin);
     SvgImportSettings settings;
     settings.fit = true;
-    settings.margin = margin;
+    settings.placement.margin = margin;
     const Result<SvgImport> imported = ImportSvgFile(file, settings);
     QVERIFY2(imported.ok(), imported.ok() ? "" : qPrintable(imported.error()));
-    // Every point within the reach less the margin, and at least the margin up.
+    QVERIFY2(imported->report.join(u'\n').contains(u"Dopasowano: skala "),
+             qPrintable(imported->report.join(u'\n')));
+    // Every point within the reach less the margin, outside the forbidden
+    // circle and the margin, and at least the margin up.
     const Result<DrawingProgram> read = ReadDrawingProgram(imported->program);
     QVERIFY(read.ok());
     double largest = 0;
@@ -144,7 +147,8 @@ void SvgImportTest::fittedIntoTheReach() {
         for (const DrawnPath& path : piece.drawing.paths) {
             for (const PathPoint& p : path.points) {
                 QVERIFY(p.x == std::round(p.x) && p.y == std::round(p.y));
-                QVERIFY2(std::hypot(p.x, p.y) <= 500 - margin && p.y >= margin,
+                QVERIFY2(std::hypot(p.x, p.y) <= 500 - margin && p.y >= margin &&
+                             std::hypot(p.x, p.y) >= 150 + margin,
                          qPrintable(QStringLiteral("%1 %2").arg(p.x).arg(p.y)));
                 largest = std::max(largest, std::hypot(p.x, p.y));
             }
@@ -158,6 +162,8 @@ void SvgImportTest::fittedIntoTheReach() {
     const Result<PathCheckReport> path = CheckPath(prepared->lines, {});
     QVERIFY(path.ok());
     QCOMPARE(path->count(PathFindingKind::Reach), qsizetype(0));
+    // Nor does any move, drawn or travel, enter the forbidden circle.
+    QCOMPARE(path->count(PathFindingKind::Zone), qsizetype(0));
 }
 
 void SvgImportTest::pensAndTravel() {

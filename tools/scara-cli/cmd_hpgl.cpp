@@ -1,6 +1,7 @@
 // convert-hpgl: a plot file to a numbered G-code program, as the converter
 // window's "Konwersja" does it with a freshly loaded file.
 #include "command.h"
+#include "placementoptions.h"
 
 #include "hpgl/conversionloop.h"
 #include "hpgl/hpglmessages.h"
@@ -20,7 +21,8 @@ constexpr qsizetype kLinesPerPiece = 65536;
 const char kConvertUsage[] = QT_TRANSLATE_NOOP(
     "cli", "usage: scara-cli convert-hpgl FILE [-o OUT] [--pen-heights H1,...,H8]\n"
            "                              [--travel-height N] [--step N]\n"
-           "                              [--normalize] [--fit] [--margin N] [--chord-degrees A]\n"
+           "                              [--normalize] [--fit] [--one-side] [--margin N]\n"
+           "                              [--forbidden R] [--paper P] [--chord-degrees A]\n"
            "                              [--skip-empty-lines]\n"
            "Converts the plot file with the converter window's settings (pen heights\n"
            "1..8, travel height 10, line numbers from 10 in steps of 10) and writes\n"
@@ -30,15 +32,28 @@ const char kConvertUsage[] = QT_TRANSLATE_NOOP(
            "follow it, that is an error too (exit 1, the line named), unless\n"
            "--skip-empty-lines lets it pass over empty lines.\n"
            "--normalize first brings a plot file of any common layout to one\n"
-           "instruction a line; --fit also scales and moves it into the working area.\n");
+           "instruction a line; --fit also scales and moves it into the arm's safe\n"
+           "area (the half ring between the forbidden circle and the reach, above the\n"
+           "X axis), as large as fits, pen-up travel led around the circle, and\n"
+           "reports the placement on standard error:\n"
+           "%1");
 
 const char kNormalizeUsage[] = QT_TRANSLATE_NOOP(
     "cli",
-    "usage: scara-cli normalize-hpgl FILE [--fit] [--margin N] [--chord-degrees A] [-o OUT]\n"
+    "usage: scara-cli normalize-hpgl FILE [--fit] [--one-side] [--margin N] [--forbidden R]\n"
+    "                                [--paper P] [--chord-degrees A] [-o OUT]\n"
     "Writes the plot file one instruction a line (IN;, SPn;, PUx y;, PDx y;),\n"
     "arcs and circles as chords (5 degrees unless given), other instructions\n"
-    "left out and counted on standard error. --fit scales and moves the drawing\n"
-    "into the arm's working area, the margin (10 unless given) kept free.\n");
+    "left out and counted on standard error. --fit places the drawing in the\n"
+    "arm's safe area as convert-hpgl --fit does:\n"
+    "%1");
+
+QString convertUsage() {
+    return cli::text(kConvertUsage).arg(cli::text(cli::kPlacementHelp));
+}
+QString normalizeUsage() {
+    return cli::text(kNormalizeUsage).arg(cli::text(cli::kPlacementHelp));
+}
 
 struct ConvertOptions {
     QString input;
@@ -49,24 +64,24 @@ struct ConvertOptions {
     NormalizeOptions normalizing;
 };
 
-// Reads --fit, --normalize, --margin and --chord-degrees; false when the
+// Reads --fit, --normalize, the placement options and --chord-degrees; false when the
 // argument is none of them. A bad value is reported and sets `bad`.
 bool parseNormalizeOption(const QStringList& args, qsizetype& i, ConvertOptions& options,
                           bool& bad) {
     const QString& arg = args[i];
     const bool hasValue = i + 1 < args.size();
+    QString error;
     if (arg == QLatin1String("--normalize")) {
         options.normalize = true;
     } else if (arg == QLatin1String("--fit")) {
         options.normalize = true;
         options.normalizing.fit = true;
-    } else if (arg == QLatin1String("--margin") && hasValue) {
-        const Result<qint32> margin = readInteger(args[++i]);
-        if (!margin) {
-            cli::err(margin.error());
+    } else if (const cli::OptionRead read =
+                   cli::readPlacementOption(args, i, options.normalizing.fitting, error);
+               read != cli::OptionRead::NotMine) {
+        if (read == cli::OptionRead::Bad) {
+            cli::err(error);
             bad = true;
-        } else {
-            options.normalizing.fitting.margin = *margin;
         }
     } else if (arg == QLatin1String("--chord-degrees") && hasValue) {
         const Result<double> chord = readChordDegrees(args[++i]);
@@ -117,7 +132,7 @@ bool parseConvertOptions(const QStringList& args, ConvertOptions& options) {
         }
     }
     if (options.input.isEmpty()) {
-        cli::print(stderr, cli::text(kConvertUsage));
+        cli::print(stderr, convertUsage());
         return false;
     }
     return true;
@@ -165,7 +180,7 @@ private:
 
 int runConvertHpgl(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        cli::print(stdout, cli::text(kConvertUsage));
+        cli::print(stdout, convertUsage());
         return 0;
     }
     ConvertOptions options;
@@ -178,13 +193,16 @@ int runConvertHpgl(const QStringList& args) {
     }
     if (options.normalize) {
         QString dropped;
+        Placement placement;
         const Result<QString> text =
-            normalizePlotText(lines->toUnicode(), options.normalizing, &dropped);
+            normalizePlotText(lines->toUnicode(), options.normalizing, &dropped, &placement);
         if (!text) {
             cli::err(text.error());
             return 1;
         }
         cli::err(dropped);
+        if (options.normalizing.fit)
+            cli::err(PlacementReport(placement));
         lines = plotLinesFromText(*text);
     }
     if (!CheckPlotFile(*lines))
@@ -232,7 +250,7 @@ int runConvertHpgl(const QStringList& args) {
 
 int runNormalizeHpgl(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        cli::print(stdout, cli::text(kNormalizeUsage));
+        cli::print(stdout, normalizeUsage());
         return 0;
     }
     ConvertOptions options;
@@ -246,12 +264,12 @@ int runNormalizeHpgl(const QStringList& args) {
         } else if (!args[i].startsWith(u'-') && options.input.isEmpty()) {
             options.input = args[i];
         } else {
-            cli::print(stderr, cli::text(kNormalizeUsage));
+            cli::print(stderr, normalizeUsage());
             return 2;
         }
     }
     if (options.input.isEmpty()) {
-        cli::print(stderr, cli::text(kNormalizeUsage));
+        cli::print(stderr, normalizeUsage());
         return 2;
     }
     const Result<QString> text = readPlotFile(options.input);
@@ -260,12 +278,16 @@ int runNormalizeHpgl(const QStringList& args) {
         return 1;
     }
     QString dropped;
-    const Result<QString> normalized = normalizePlotText(*text, options.normalizing, &dropped);
+    Placement placement;
+    const Result<QString> normalized =
+        normalizePlotText(*text, options.normalizing, &dropped, &placement);
     if (!normalized) {
         cli::err(normalized.error());
         return 1;
     }
     cli::err(dropped);
+    if (options.normalizing.fit)
+        cli::err(PlacementReport(placement));
     GcodeSink sink(options.output);
     sink.write(gcodeFileBytes(*normalized + u'\n'));
     return sink.finish() ? 0 : 1;

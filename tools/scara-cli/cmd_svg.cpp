@@ -1,10 +1,11 @@
 // import-svg and optimize: an SVG drawing made into a program, and a
 // program's drawing moves joined, simplified and ordered.
 #include "command.h"
+#include "placementoptions.h"
 
 #include "base/numberformat.h"
 #include "controller/transferprogress.h"
-#include "gcode/pathoptimizer.h"
+#include "drawing/pathoptimizer.h"
 #include "gcode/programfile.h"
 #include "svg/svgimport.h"
 #include "svg/svgmessages.h"
@@ -15,7 +16,8 @@
 namespace {
 
 const char kImportHelp[] = QT_TRANSLATE_NOOP(
-    "cli", "usage: scara-cli import-svg FILE [--fit] [--margin N] [--tolerance T] [--no-optimize]\n"
+    "cli", "usage: scara-cli import-svg FILE [--fit [--one-side] [--margin N] [--forbidden R]\n"
+           "                            [--paper P]] [--tolerance T] [--no-optimize]\n"
            "                            [--pen-heights H1,...,H8] [--travel-height N]\n"
            "                            [--hold-pen-change] [-o OUT]\n"
            "\n"
@@ -26,15 +28,18 @@ const char kImportHelp[] = QT_TRANSLATE_NOOP(
            "farther than T program units (0,25) from them. Stroke colours, or the\n"
            "layers of a file with two or more, become pens 1 to 8.\n"
            "\n"
-           "  --fit              scale and move the drawing into the reach, as large as fits\n"
-           "                     (otherwise a millimetre of the page is a unit)\n"
-           "  --margin N         units kept free inside the reach's edges when fitting (10)\n"
+           "  --fit              scale and move the drawing into the arm's safe area (the\n"
+           "                     half ring between the forbidden circle and the reach,\n"
+           "                     above the X axis), as large as fits, pen-up travel led\n"
+           "                     around the circle (otherwise a millimetre of the page is\n"
+           "                     a unit); the placement options below go with it\n"
            "  --tolerance T      flattening and simplifying tolerance in units (0,25)\n"
            "  --no-optimize      keep the document's order and points\n"
            "  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)\n"
            "  --travel-height N  Z of pen-up moves (10)\n"
            "  --hold-pen-change  write M00 before each change of pen\n"
            "\n"
+           "%1\n"
            "The import report goes to standard error. On an error the message names\n"
            "the file, nothing is written and the status is 1 (2 for a wrong command line).\n");
 
@@ -55,9 +60,13 @@ double transferSeconds(const DrawingFigures& figures) {
     return TransferModel{}.seconds(figures.lines, figures.bytes);
 }
 
-int usageError(const QString& message, const char* help) {
+QString importHelp() {
+    return cli::text(kImportHelp).arg(cli::text(cli::kPlacementHelp));
+}
+
+int usageError(const QString& message, const QString& help) {
     cli::err(QStringLiteral("scara-cli: ") + message);
-    cli::print(stderr, cli::text(help));
+    cli::print(stderr, help);
     return 2;
 }
 
@@ -87,6 +96,7 @@ struct ImportOptions {
 };
 
 std::optional<int> parseImport(const QStringList& args, ImportOptions& o) {
+    QString error;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         const bool hasValue = i + 1 < args.size();
@@ -98,31 +108,31 @@ std::optional<int> parseImport(const QStringList& args, ImportOptions& o) {
             o.settings.holdBetweenPens = true;
         } else if (arg == u"-o" && hasValue) {
             o.out = args[++i];
-        } else if (arg == u"--margin" && hasValue) {
-            const Result<qint32> margin = ParseWhole(args[++i]);
-            if (!margin)
-                return usageError(margin.error(), kImportHelp);
-            o.settings.margin = *margin;
+        } else if (const cli::OptionRead read =
+                       cli::readPlacementOption(args, i, o.settings.placement, error);
+                   read != cli::OptionRead::NotMine) {
+            if (read == cli::OptionRead::Bad)
+                return usageError(error, importHelp());
         } else if ((arg == u"--tolerance" || arg == u"--travel-height") && hasValue) {
             const std::optional<double> value = number(args[++i]);
             if (!value || (arg == u"--tolerance" && !(*value > 0)))
                 return usageError(
                     QCoreApplication::translate("cli", "%1 needs a positive number").arg(arg),
-                    kImportHelp);
+                    importHelp());
             (arg == u"--tolerance" ? o.settings.tolerance : o.settings.travelHeight) = *value;
         } else if (arg == u"--pen-heights" && hasValue) {
             const QStringList heights = args[++i].split(u',');
             if (heights.size() != 8)
                 return usageError(
                     QCoreApplication::translate("cli", "--pen-heights needs eight values"),
-                    kImportHelp);
+                    importHelp());
             for (qsizetype pen = 0; pen < 8; ++pen) {
                 const std::optional<double> value = number(heights[pen]);
                 if (!value)
                     return usageError(
                         QCoreApplication::translate("cli", "--pen-heights: '%1' is not a number")
                             .arg(heights[pen]),
-                        kImportHelp);
+                        importHelp());
                 o.settings.penHeights[size_t(pen)] = *value;
             }
         } else if (!arg.startsWith(u'-') && o.file.isEmpty()) {
@@ -130,18 +140,18 @@ std::optional<int> parseImport(const QStringList& args, ImportOptions& o) {
         } else {
             return usageError(
                 QCoreApplication::translate("cli", "unexpected argument '%1'").arg(arg),
-                kImportHelp);
+                importHelp());
         }
     }
     if (o.file.isEmpty())
         return usageError(QCoreApplication::translate("cli", "import-svg needs a file"),
-                          kImportHelp);
+                          importHelp());
     return std::nullopt;
 }
 
 int runImportSvg(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        cli::print(stdout, cli::text(kImportHelp));
+        cli::print(stdout, importHelp());
         return 0;
     }
     ImportOptions options;
@@ -182,14 +192,14 @@ int runOptimize(const QStringList& args) {
             if (!value || !(*value > 0))
                 return usageError(
                     QCoreApplication::translate("cli", "--tolerance needs a positive number"),
-                    kOptimizeHelp);
+                    cli::text(kOptimizeHelp));
             settings.tolerance = *value;
         } else if (arg == u"--cost" && hasValue) {
             const QString cost = args[++i];
             if (cost != u"distance" && cost != u"joint" && cost != u"best")
                 return usageError(
                     QCoreApplication::translate("cli", "--cost is distance, joint or best"),
-                    kOptimizeHelp);
+                    cli::text(kOptimizeHelp));
             settings.cost = cost == u"joint"      ? TravelCost::JointTime
                             : cost == u"distance" ? TravelCost::Distance
                                                   : TravelCost::Best;
@@ -198,12 +208,12 @@ int runOptimize(const QStringList& args) {
         } else {
             return usageError(
                 QCoreApplication::translate("cli", "unexpected argument '%1'").arg(arg),
-                kOptimizeHelp);
+                cli::text(kOptimizeHelp));
         }
     }
     if (file.isEmpty())
         return usageError(QCoreApplication::translate("cli", "optimize needs a file"),
-                          kOptimizeHelp);
+                          cli::text(kOptimizeHelp));
     const Result<ProgramText> program = ReadProgramFile(file);
     if (!program) {
         cli::err(program.error());

@@ -1,6 +1,6 @@
-#include "gcode/pathoptimizer.h"
+#include "drawing/pathoptimizer.h"
 
-#include "gcode/pathordering.h"
+#include "drawing/pathordering.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "gcode/pathordering.h"
+#include "drawing/pathordering.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gcode/drawing.h"
-#include "gcode/pathoptimizer.h"
+#include "drawing/drawing.h"
+#include "drawing/pathoptimizer.h"
 
 #include <vector>
 

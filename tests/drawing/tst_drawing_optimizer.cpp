@@ -1,7 +1,7 @@
 #include <QMetaType>
 // The path optimiser: joins, simplification, zero moves, ordering, and a
 // program's other lines kept in place.
-#include "gcode/pathoptimizer.h"
+#include "drawing/pathoptimizer.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -156,4 +156,4 @@ void OptimizerTest::programLinesKeptInPlace() {
 }
 
 QTEST_GUILESS_MAIN(OptimizerTest)
-#include "tst_gcode_optimizer.moc"
+#include "tst_drawing_optimizer.moc"

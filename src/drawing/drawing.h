@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/armfacts.h"
+
+#include <utility>
 #include <vector>
 
 // A drawing as the arm draws it: pen-down paths in program units, each drawn
@@ -14,8 +17,14 @@ struct PathPoint {
 };
 
 struct DrawnPath {
+    DrawnPath() = default;
+    DrawnPath(std::vector<PathPoint> points, double z = 1) : points(std::move(points)), z(z) {}
+
     std::vector<PathPoint> points; // two or more for a line to be drawn
     double z = 1;                  // the pen's Z while drawing this path
+    // Pen-up waypoints on the way to the first point (around the forbidden
+    // circle), travelled before it at the drawing's travelZ.
+    std::vector<PathPoint> approach;
 };
 
 struct Drawing {
@@ -24,4 +33,4 @@ struct Drawing {
 };
 
 // The arm's home point, where every program starts.
-inline constexpr PathPoint kDrawingHome{500, 0};
+inline constexpr PathPoint kDrawingHome{arm::kHomeX, arm::kHomeY};

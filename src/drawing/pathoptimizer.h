@@ -1,8 +1,8 @@
 #pragma once
 
 #include "base/result.h"
-#include "gcode/drawing.h"
-#include "gcode/drawingprogram.h"
+#include "drawing/drawing.h"
+#include "drawing/drawingprogram.h"
 #include "gcode/programtext.h"
 
 // How travel between paths is priced when ordering them.

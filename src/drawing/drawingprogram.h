@@ -1,7 +1,7 @@
 #pragma once
 
 #include "base/result.h"
-#include "gcode/drawing.h"
+#include "drawing/drawing.h"
 #include "gcode/programtext.h"
 
 #include <QStringList>
@@ -18,7 +18,8 @@ struct LineNumbering {
 };
 
 // Writes a drawing in the station's form: for each path "Nn G00 X x Y y Z
-// travel" to its first point, "Nn G01 X x Y y Z z" to each further point, and
+// travel" to its first point (after "Nn G00 ..." to each of its approach
+// waypoints), "Nn G01 X x Y y Z z" to each further point, and
 // "Nn M30" at the end. Whole values are written as whole numbers, others in
 // the station's number format (comma). Zero-length moves are left out.
 // `holdBetweenPens`, when set, writes "Nn M00" before the first path of

@@ -1,4 +1,4 @@
-#include "gcode/drawingprogram.h"
+#include "drawing/drawingprogram.h"
 
 #include "base/numberformat.h"
 #include "gcode/gcodeblock.h"
@@ -151,7 +151,9 @@ void appendDrawingMoves(LineSink& out, const Drawing& drawing, LineNumbering& nu
             continue;
         if (holdBetweenPens && !first && path.z != lastZ)
             appendLine(out, numbering, "M00");
-        if (!(path.points.front() == at))
+        for (const PathPoint& waypoint : path.approach)
+            appendMove(out, numbering, false, waypoint, drawing.travelZ);
+        if (!(path.points.front() == at) || !path.approach.empty())
             appendMove(out, numbering, false, path.points.front(), drawing.travelZ);
         at = path.points.front();
         for (size_t i = 1; i < path.points.size(); ++i) {
