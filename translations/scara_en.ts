@@ -2215,6 +2215,10 @@ the file, nothing is written and the status is 1 (2 for a wrong command line).
         <source>%1 needs a number, not &apos;%2&apos;</source>
         <translation>%1 needs a number, not &apos;%2&apos;</translation>
     </message>
+    <message>
+        <source>Linia „%1” prowadziła ramię poza obszar roboczy: jedzie do punktu startowego X500 Y0</source>
+        <translation>The line “%1” took the arm outside the working area: it goes to the home point X500 Y0 instead</translation>
+    </message>
 </context>
 <context>
     <name>hpgl</name>

@@ -205,6 +205,7 @@ void ConverterWindow::askSave() {
 }
 
 void ConverterWindow::openPlotFile(const QString& path) {
+    fittedRadius_.reset();
     if (isConverting())
         return;
     Result<ProgramText> lines = readPlotLines(path);
@@ -241,8 +242,14 @@ void ConverterWindow::saveGcode(const QString& path) {
 void ConverterWindow::convert() {
     if (isConverting())
         return;
-    loop_ =
-        std::make_unique<ConversionLoop>(input_->program(), state_, pages_->settings(), progress_);
+    ConverterSettings settings = pages_->settings();
+    if (fittedRadius_) {
+        // A fitted drawing: the header and footer do not drive the arm
+        // where it cannot go.
+        KeepFixedLinesSafe(settings.header, *fittedRadius_);
+        KeepFixedLinesSafe(settings.footer, *fittedRadius_);
+    }
+    loop_ = std::make_unique<ConversionLoop>(input_->program(), state_, settings, progress_);
     linesShown_ = 0;
     linesPerStep_ = 2048;
     setCommandsEnabled(false);
@@ -305,6 +312,7 @@ void ConverterWindow::setCommandsEnabled(bool enabled) {
 }
 
 void ConverterWindow::clearAll() {
+    fittedRadius_.reset();
     if (isConverting())
         return;
     input_->clear();
@@ -393,6 +401,8 @@ void ConverterWindow::normalizeInput(bool fit) {
         return;
     }
     input_->setPlainText(*normalized);
+    if (fit)
+        fittedRadius_ = options->fitting.forbiddenRadius;
     // The normalised text ends with SP0; the bar takes its place as after loading.
     if (const std::optional<qsizetype> sp0 = CheckPlotFile(*normalized)) {
         progress_.setMaximum(int(std::min<qsizetype>(*sp0, std::numeric_limits<int>::max())));

@@ -119,6 +119,9 @@ private:
     std::unique_ptr<ConversionLoop> loop_;
     qsizetype linesShown_ = 0; // lines of the running loop already taken out of Memo1
     qsizetype linesPerStep_ = 2048;
+    // The input was fitted with this forbidden radius: the fixed lines are
+    // kept out of the circle when it is converted.
+    std::optional<double> fittedRadius_;
     QTimer* stepTimer_ = nullptr;
 
     ProgramMemo* input_ = nullptr;

@@ -2,7 +2,13 @@
 
 #include "drawing/travelroute.h"
 
+#include "base/armfacts.h"
+#include "base/numberformat.h"
+
+#include <QRegularExpression>
+
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -67,4 +73,63 @@ Result<QString> normalizePlotText(QStringView text, const NormalizeOptions& opti
     if (dropped != nullptr)
         *dropped = droppedSummary(*plot);
     return FormatNormalizedPlot(*plot);
+}
+
+namespace {
+
+// The value of the first `letter` word in `line` (the converter's lines may
+// put a space between a letter and its number), with where the number is.
+struct LineWord {
+    double value = 0;
+    qsizetype start = -1; // of the number; -1 when the line has no such word
+    qsizetype length = 0;
+};
+
+LineWord wordOf(const QString& line, QChar letter) {
+    static const QRegularExpression kWord(QStringLiteral("([XY])\\s*([-+]?[0-9]+(?:[.,][0-9]*)?)"));
+    for (QRegularExpressionMatchIterator it = kWord.globalMatch(line); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (match.captured(1) != letter)
+            continue;
+        const Result<double> value = ParseReal(match.captured(2));
+        if (!value)
+            return {};
+        return {*value, match.capturedStart(2), match.capturedLength(2)};
+    }
+    return {};
+}
+
+} // namespace
+
+QStringList KeepFixedLinesSafe(QStringList& lines, double forbiddenRadius) {
+    QStringList changed;
+    double x = arm::kHomeX, y = arm::kHomeY; // carried over, as the arm does
+    for (QString& line : lines) {
+        const LineWord wx = wordOf(line, QLatin1Char('X'));
+        const LineWord wy = wordOf(line, QLatin1Char('Y'));
+        if (wx.start < 0 && wy.start < 0)
+            continue;
+        const double toX = wx.start >= 0 ? wx.value : x;
+        const double toY = wy.start >= 0 ? wy.value : y;
+        const double r = std::hypot(toX, toY);
+        if (r >= forbiddenRadius && r <= arm::kReach) {
+            x = toX, y = toY;
+            continue;
+        }
+        changed << line;
+        // The later word first, so that the earlier one's place holds.
+        const bool xFirst = wx.start >= 0 && (wy.start < 0 || wx.start < wy.start);
+        const LineWord first = xFirst ? wx : wy, second = xFirst ? wy : wx;
+        const double firstValue = xFirst ? arm::kHomeX : arm::kHomeY;
+        const double secondValue = xFirst ? arm::kHomeY : arm::kHomeX;
+        if (second.start >= 0)
+            line.replace(second.start, second.length, QString::number(secondValue));
+        if (first.start >= 0)
+            line.replace(first.start, first.length, QString::number(firstValue));
+        if (wx.start < 0 || wy.start < 0) // the other axis is written too
+            line += wx.start < 0 ? QStringLiteral(" X %1").arg(arm::kHomeX)
+                                 : QStringLiteral(" Y %1").arg(arm::kHomeY);
+        x = arm::kHomeX, y = arm::kHomeY;
+    }
+    return changed;
 }

@@ -20,3 +20,11 @@ struct NormalizeOptions {
 };
 Result<QString> normalizePlotText(QStringView text, const NormalizeOptions& options,
                                   QString* dropped = nullptr, Placement* fitted = nullptr);
+
+// The converter's header and footer lines are written as they stand, in the
+// arm's own units, outside the fitted drawing. With a fit, a line among them
+// whose X and Y would take the arm into the forbidden circle or beyond its
+// reach goes to the home point (500, 0) instead, where the placed travel
+// starts; every other word stays. Returns the lines so changed, as they
+// were, for the report.
+QStringList KeepFixedLinesSafe(QStringList& lines, double forbiddenRadius);

@@ -75,7 +75,8 @@ void TestHpglCli::normalizesAndFits() {
     const ToolRun fitted = runScaraCli(
         {"convert-hpgl", "--fit", "--margin", "20", testDataPath("inkscape-export.plt")});
     QCOMPARE(fitted.exitCode, 0);
-    QVERIFY(fitted.out.startsWith("N10 M03 T0\r\nN20 G00 X 0 Y 0 Z 10\r\nN30 G00 X "));
+    // The default header's move to the base goes home with a fit.
+    QVERIFY(fitted.out.startsWith("N10 M03 T0\r\nN20 G00 X 500 Y 0 Z 10\r\nN30 G00 X "));
     QVERIFY(fitted.out.endsWith(" M30\r\n"));
     const ToolRun bad = runScaraCli({"normalize-hpgl", testDataPath("worked.nc")});
     QCOMPARE(bad.exitCode, 1);

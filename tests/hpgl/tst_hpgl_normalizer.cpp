@@ -35,6 +35,8 @@ QList<QPointF> movePoints(const QString& text) {
 class TestHpglNormalizer : public QObject {
     Q_OBJECT
 private slots:
+    void fixedLinesKeptSafe_data();
+    void fixedLinesKeptSafe();
     void golden_data();
     void golden();
     void droppedAreCounted();
@@ -285,6 +287,33 @@ void TestHpglNormalizer::malformed() {
     const Result<QString> normalized = normalizePlotText(text, NormalizeOptions{});
     QVERIFY(!normalized.ok());
     QCOMPARE(normalized.error(), error);
+}
+
+// The converter's header and footer with a fit: a move into the circle
+// around the base or beyond the reach goes home, every other word stays.
+void TestHpglNormalizer::fixedLinesKeptSafe_data() {
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<QStringList>("kept");
+    QTest::addColumn<int>("changed");
+    QTest::newRow("the default header") << QStringList{"M03 T0", "G00 X 0 Y 0 Z 10"}
+                                        << QStringList{"M03 T0", "G00 X 500 Y 0 Z 10"} << 1;
+    QTest::newRow("a safe move stays") << QStringList{"G00 X 300 Y 200 Z 10", "M30"}
+                                       << QStringList{"G00 X 300 Y 200 Z 10", "M30"} << 0;
+    QTest::newRow("beyond the reach, words glued")
+        << QStringList{"G00X600Y0,5"} << QStringList{"G00X500Y0"} << 1;
+    QTest::newRow("one word, the other carried over")
+        << QStringList{"G00 X 300", "G00 Y 100", "G00 X 0"}
+        << QStringList{"G00 X 300", "G00 Y 100", "G00 X 500 Y 0"} << 1;
+    QTest::newRow("Y before X") << QStringList{"G00 Y 1 X 1 F5"} << QStringList{"G00 Y 0 X 500 F5"}
+                                << 1;
+}
+
+void TestHpglNormalizer::fixedLinesKeptSafe() {
+    QFETCH(QStringList, lines);
+    QFETCH(QStringList, kept);
+    QFETCH(int, changed);
+    QCOMPARE(KeepFixedLinesSafe(lines, 150).size(), changed);
+    QCOMPARE(lines, kept);
 }
 
 QTEST_APPLESS_MAIN(TestHpglNormalizer)

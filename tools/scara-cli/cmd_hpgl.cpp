@@ -178,6 +178,19 @@ private:
     QString error_;
 };
 
+// The header and footer are not part of the fitted drawing: a move of
+// theirs into the forbidden circle or beyond the reach goes home instead.
+void keepFixedLinesSafe(ConvertOptions& options) {
+    const double radius = options.normalizing.fitting.forbiddenRadius;
+    for (QStringList* lines : {&options.settings.header, &options.settings.footer}) {
+        for (const QString& line : KeepFixedLinesSafe(*lines, radius))
+            cli::err(QCoreApplication::translate(
+                         "cli", "Linia „%1” prowadziła ramię poza obszar roboczy: jedzie do "
+                                "punktu startowego X500 Y0")
+                         .arg(line));
+    }
+}
+
 int runConvertHpgl(const QStringList& args) {
     if (cli::wantsHelp(args)) {
         cli::print(stdout, convertUsage());
@@ -201,8 +214,10 @@ int runConvertHpgl(const QStringList& args) {
             return 1;
         }
         cli::err(dropped);
-        if (options.normalizing.fit)
+        if (options.normalizing.fit) {
             cli::err(PlacementReport(placement));
+            keepFixedLinesSafe(options);
+        }
         lines = plotLinesFromText(*text);
     }
     if (!CheckPlotFile(*lines))
