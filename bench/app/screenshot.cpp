@@ -1,7 +1,7 @@
 // Draws the picture of the main window for the documentation: the station
 // with a program loaded, the page "G-kod" in front, grabbed offscreen.
 // Usage: app-screenshot <output.png> [path-check | svg DRAWING.svg | transfer |
-//                                     resume-offer]
+//                                     resume-offer | placement DRAWING.svg]
 // With "svg" the drawing is opened as "Otwórz rysunek SVG" opens it.
 // With "path-check" the program has a move through the forbidden zone around
 // the base and elbow swings across the Y axis, marked on the plot and listed.
@@ -82,6 +82,24 @@ QByteArray pathCheckProgram() {
            "N120 G00 X60 Y300 Z6\r\nN130 X500 Y0\r\nN140 M30\r\n";
 }
 // The station in the middle of sending `program` to its built-in emulator.
+// The whole station imports a drawing onto an A4 sheet lying in the safe
+// area: the sheet, the forbidden circle and the placed drawing on the plot,
+// the placement's report under it.
+int placementShot(const QString& drawing, const QString& output) {
+    Station station;
+    MainWindow& window = station.mainWindow();
+    window.setNotifier(std::make_unique<SilentNotifier>());
+    window.resize(1400, 900);
+    window.show();
+    if (QAction* sheet = window.findChild<QAction*>(QStringLiteral("ArkuszA4poziomo1")))
+        sheet->trigger();
+    if (!station.svgCommands().openDrawingFile(drawing))
+        return 1;
+    window.settingsBar()->setCurrentIndex(1); // "G-kod"
+    QApplication::processEvents();
+    return window.grab().save(output) ? 0 : 1;
+}
+
 int transferShot(const QString& program, const QString& output) {
     Station station;
     MainWindow& window = station.mainWindow();
@@ -149,6 +167,8 @@ int main(int argc, char** argv) {
     }
     if (argc > 2 && QByteArray(argv[2]) == "transfer")
         return transferShot(program, QString::fromLocal8Bit(argv[1]));
+    if (argc > 3 && QByteArray(argv[2]) == "placement")
+        return placementShot(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[1]));
 
     StationDocument document;
     MainWindow window(document);
@@ -161,6 +181,7 @@ int main(int argc, char** argv) {
                               window.programPage(),
                               &window,
                               [&window]() -> Notifier& { return window.notifier(); },
+                              {},
                               {},
                               {}};
         SvgCommands drawings(parts);
