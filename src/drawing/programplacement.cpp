@@ -1,5 +1,6 @@
 #include "drawing/programplacement.h"
 
+#include "base/memoryadvice.h"
 #include "base/numberformat.h"
 #include "drawing/drawingprogram.h"
 #include "drawing/placementtexts.h"
@@ -55,6 +56,8 @@ Result<ProgramMoves> movesOf(const ProgramText& program) {
     ProgramMoves moves;
     moves.shape.reserve(size_t(program.lineCount()));
     moves.texts.reserve(size_t(program.lineCount()));
+    AdviseLargeBuffer(moves.shape.data(), moves.shape.capacity() * sizeof(moves.shape[0]));
+    AdviseLargeBuffer(moves.texts.data(), moves.texts.capacity() * sizeof(MoveText));
     MoveReader reader;
     for (qsizetype i = 0; i < program.lineCount(); ++i) {
         const QByteArrayView line = program.line(i);
