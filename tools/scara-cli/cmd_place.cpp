@@ -71,18 +71,6 @@ std::optional<int> parse(const QStringList& args, PlaceOptions& o, const QString
     return std::nullopt;
 }
 
-int write(const QString& out, const ProgramText& program) {
-    if (out.isEmpty() || cli::isStandardOutput(out)) {
-        cli::out(program.toBytes());
-        return cli::finishStandardOutput() ? 0 : 1;
-    }
-    if (const Status written = WriteProgramFile(out, program); !written) {
-        cli::err(written.error());
-        return 1;
-    }
-    return 0;
-}
-
 int run(const QStringList& args, const char* helpText, bool outline) {
     const QString help = cli::text(helpText).arg(cli::text(cli::kPlacementHelp));
     if (cli::wantsHelp(args)) {
@@ -103,14 +91,14 @@ int run(const QStringList& args, const char* helpText, bool outline) {
             cli::err(lines.error());
             return 1;
         }
-        return write(options.out, *lines);
+        return cli::writeProgram(options.out, *lines);
     }
     const Result<PlacedProgram> placed = PlaceProgram(*program, options.settings);
     if (!placed) {
         cli::err(placed.error());
         return 1;
     }
-    const int code = write(options.out, placed->lines);
+    const int code = cli::writeProgram(options.out, placed->lines);
     if (code == 0)
         cli::err(PlacementReport(placed->placement));
     return code;

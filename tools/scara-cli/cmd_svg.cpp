@@ -77,18 +77,6 @@ std::optional<double> number(const QString& text) {
     return *value;
 }
 
-int writeProgram(const QString& out, const ProgramText& program) {
-    if (out.isEmpty() || cli::isStandardOutput(out)) {
-        cli::out(program.toBytes());
-        return cli::finishStandardOutput() ? 0 : 1;
-    }
-    if (const Status written = WriteProgramFile(out, program); !written) {
-        cli::err(written.error());
-        return 1;
-    }
-    return 0;
-}
-
 struct ImportOptions {
     QString file;
     QString out;
@@ -162,7 +150,7 @@ int runImportSvg(const QStringList& args) {
         cli::err(imported.error());
         return 1;
     }
-    const int code = writeProgram(options.out, imported->program);
+    const int code = cli::writeProgram(options.out, imported->program);
     if (code == 0) {
         for (const QString& line : imported->report)
             cli::err(line);
@@ -224,7 +212,7 @@ int runOptimize(const QStringList& args) {
         cli::err(optimized.error());
         return 1;
     }
-    const int code = writeProgram(out, optimized->lines);
+    const int code = cli::writeProgram(out, optimized->lines);
     if (code == 0) {
         for (const QString& line :
              FiguresReport(optimized->before, optimized->after, &transferSeconds))

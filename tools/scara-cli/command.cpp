@@ -1,5 +1,7 @@
 #include "command.h"
 
+#include "gcode/programfile.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -31,6 +33,18 @@ bool wantsHelp(const QStringList& args) {
 
 bool isStandardOutput(const QString& name) {
     return name == QLatin1String("-");
+}
+
+int writeProgram(const QString& out, const ProgramText& program) {
+    if (out.isEmpty() || isStandardOutput(out)) {
+        cli::out(program.toBytes());
+        return finishStandardOutput() ? 0 : 1;
+    }
+    if (const Status written = WriteProgramFile(out, program); !written) {
+        err(written.error());
+        return 1;
+    }
+    return 0;
 }
 
 bool finishStandardOutput() {

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <vector>
 
+class ProgramText;
+
 // One sub-command of scara-cli. `run` gets the arguments after the command
 // name and returns the process exit code.
 struct CliCommand {
@@ -48,4 +50,7 @@ bool isStandardOutput(const QString& name);
 // anything written to it was lost (a full disk, a closed pipe). scara-cli's
 // main() calls it after every command; a command may call it earlier.
 bool finishStandardOutput();
+// Writes a program to the file `out` (replaced whole) or, for "-" or no
+// name, to standard output; 0, or 1 with the error said.
+int writeProgram(const QString& out, const ProgramText& program);
 } // namespace cli
