@@ -645,6 +645,10 @@ Options:
         <source>Według dziennika %1 program został wysłany w całości</source>
         <translation>According to the journal %1 the whole program has been sent</translation>
     </message>
+    <message>
+        <source>Koniec dziennika wysyłania %1 jest niepełny lub uszkodzony: wznowienie od ostatniej linii, której potwierdzenie jest pewne</source>
+        <translation>The end of the sending journal %1 is incomplete or damaged: resuming from the last line whose acknowledgement is certain</translation>
+    </message>
 </context>
 <context>
     <name>LanguageMenu</name>

@@ -192,10 +192,12 @@ void ResumeCommands::offerJournal(const QString& path, const QString& port) {
         return;
     }
     const int acknowledged = state->lastAcknowledged + 1;
-    const QString question = state->abortedAt
-                                 ? ResumeTexts::offerAfterAbort(file, *state->abortedAt + 1,
-                                                                acknowledged, state->program.lines)
-                                 : ResumeTexts::offer(file, acknowledged, state->program.lines);
+    QString question = state->abortedAt
+                           ? ResumeTexts::offerAfterAbort(file, *state->abortedAt + 1, acknowledged,
+                                                          state->program.lines)
+                           : ResumeTexts::offer(file, acknowledged, state->program.lines);
+    if (state->damagedTail)
+        question += u'\n' + JournalTexts::damagedTail(path);
     if (!window_.dialogs().confirm(question, StationDialogs::DefaultAnswer::Yes)) {
         QFile::remove(path);
         return;

@@ -1,5 +1,6 @@
 #include "controller/transferjournal.h"
 
+#include "base/numberformat.h"
 #include "controller/framechecksum.h"
 #include "controller/programsource.h"
 
@@ -10,6 +11,8 @@
 #include <QSaveFile>
 
 #include <QFileInfo>
+
+#include <cmath>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -77,6 +80,16 @@ bool isHash(const QByteArray& text) {
     return true;
 }
 
+// A coordinate as a program line writes it, or none yet: a number, and one
+// no drawing comes near the end of (not NaN, infinite or 1e308).
+bool plausibleCoordinate(const QByteArray& text) {
+    if (text.isEmpty())
+        return true;
+    constexpr double kFarthest = 1e9;
+    const Result<double> value = ParseReal(text);
+    return value && std::isfinite(*value) && std::abs(*value) <= kFarthest;
+}
+
 // One record; nothing when it is not a valid one for a program of `lines`.
 std::optional<std::pair<int, PenPoint>> parseRecord(const QByteArray& line, int lines) {
     const std::optional<QByteArray> body = verified(line);
@@ -92,6 +105,8 @@ std::optional<std::pair<int, PenPoint>> parseRecord(const QByteArray& line, int 
     point.x = decoded(words[2]);
     point.y = decoded(words[3]);
     point.penDown = words[4] == "1";
+    if (!plausibleCoordinate(point.x) || !plausibleCoordinate(point.y))
+        return std::nullopt;
     return std::pair{index, point};
 }
 
@@ -175,15 +190,21 @@ Result<JournalState> ReadJournal(const QString& path) {
     state.program.file = QString::fromUtf8(decoded(*file64));
     state.program.hash = *hash;
     state.program.lines = wholeNumber(*count);
+    // Records the station writes go line after line, and an abort, the last
+    // of them, names the line after the last one acknowledged. A record that
+    // breaks this (or is damaged) ends what can be trusted.
     for (qsizetype i = kHeaderLines; i < lines.size(); ++i) {
-        if (const std::optional<int> aborted = parseAbort(lines[i], state.program.lines)) {
+        const bool first = i == kHeaderLines;
+        const int next = state.lastAcknowledged + 1;
+        if (const std::optional<int> aborted = parseAbort(lines[i], state.program.lines);
+            aborted && !state.abortedAt && (first || *aborted == next)) {
             state.abortedAt = *aborted;
             continue;
         }
         const auto record = parseRecord(lines[i], state.program.lines);
-        if (!record) {
+        if (!record || state.abortedAt || (!first && record->first != next)) {
             state.damagedTail = true;
-            return state; // a damaged record ends what can be trusted
+            return state;
         }
         state.lastAcknowledged = record->first;
         state.point = record->second;
@@ -329,6 +350,13 @@ QString cannotWrite(const QString& path, const QString& reason) {
 QString inUse(const QString& path) {
     return QCoreApplication::translate("JournalTexts",
                                        "Dziennik wysyłania %1 jest używany przez inny proces")
+        .arg(shown(path));
+}
+QString damagedTail(const QString& path) {
+    return QCoreApplication::translate(
+               "JournalTexts", "Koniec dziennika wysyłania %1 jest niepełny lub uszkodzony: "
+                               "wznowienie od ostatniej linii, której potwierdzenie jest "
+                               "pewne")
         .arg(shown(path));
 }
 QString alreadyDone(const QString& path) {

@@ -51,7 +51,10 @@ struct JournalState {
     JournalProgram program;
     int lastAcknowledged = -1; // counted from 0; -1 before the first line
     PenPoint point;            // after the last acknowledged line
-    bool damagedTail = false;  // a record at the end was cut short or damaged
+    // A record was cut short, damaged, or could not be the station's own (a
+    // line skipped or repeated, an absurd coordinate, a record after the
+    // abort): the reading stopped before it.
+    bool damagedTail = false;
     // The operator aborted the transfer before this line (from 0); nothing
     // when it was interrupted (the station or its machine went down, the
     // line was lost).
@@ -136,4 +139,7 @@ QString setAside(const QString& newPath);
 QString cannotWrite(const QString& path, const QString& reason);
 QString inUse(const QString& path);
 QString alreadyDone(const QString& path);
+// The journal's end was cut short or held a record the station never
+// writes: it goes on from the last line whose acknowledgement is certain.
+QString damagedTail(const QString& path);
 } // namespace JournalTexts

@@ -1,5 +1,6 @@
 // The transfer journal: written as a transfer runs, read back, damaged files
 // set aside, and the keeper that follows the link's transfer steps.
+#include "controller/framechecksum.h"
 #include "controller/journalkeeper.h"
 #include "controller/programsource.h"
 #include "controller/transferjournal.h"
@@ -99,6 +100,11 @@ void TestTransferJournal::readsBackWhatWasWritten() {
     QVERIFY(!state->damagedTail);
 }
 
+// A journal line with its check, as the station writes one.
+QByteArray withCheck(const QByteArray& body) {
+    return body + ' ' + checksumDigits(FrameChecksum(body)) + '\n';
+}
+
 void TestTransferJournal::damagedTailIsIgnored_data() {
     QTest::addColumn<QByteArray>("tail");
     QTest::addColumn<int>("lastAcknowledged");
@@ -113,6 +119,17 @@ void TestTransferJournal::damagedTailIsIgnored_data() {
     QTest::newRow("zeros after a power cut") << QByteArray(40, '\0') << 2;
     QTest::newRow("good record, then garbage") << lastRecord + "A 4 X Y 1 ZZZZ\n" + lastRecord << 3;
     QTest::newRow("line past the program") << QByteArray("A 99 1 2 0 0000\n") << 2;
+    // Whole and checked records that cannot be the station's own.
+    QTest::newRow("a line skipped") << withCheck("A 4 1 2 0") << 2;
+    QTest::newRow("the same line again") << withCheck("A 2 1 2 0") << 2;
+    QTest::newRow("a line back") << withCheck("A 1 1 2 0") << 2;
+    QTest::newRow("a negative line") << withCheck("A -3 1 2 0") << 2;
+    QTest::newRow("x not a number") << withCheck("A 3 nan 2 0") << 2;
+    QTest::newRow("y infinite") << withCheck("A 3 1 inf 0") << 2;
+    QTest::newRow("x far beyond any drawing") << withCheck("A 3 1e308 2 0") << 2;
+    QTest::newRow("a pen state never written") << withCheck("A 3 1 2 2") << 2;
+    QTest::newRow("an abort not after the last line") << withCheck("P 7") << 2;
+    QTest::newRow("a record after the abort") << withCheck("P 3") + lastRecord << 2;
 }
 
 void TestTransferJournal::damagedTailIsIgnored() {

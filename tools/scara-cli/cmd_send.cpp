@@ -448,6 +448,8 @@ Result<int> resumePoint(const QString& path, const ProgramSource& program) {
         cli::err(JournalTexts::programDiffers(path));
         return Failure{JournalTexts::programDiffers(path)};
     }
+    if (state->damagedTail)
+        cli::err(JournalTexts::damagedTail(path));
     if (state->nextLine() >= program.lineCount()) {
         cli::err(JournalTexts::alreadyDone(path));
         QFile::remove(path);
