@@ -244,6 +244,7 @@ void Station::wireFiles(SettingsStore* store) {
 
 void Station::showWindows() {
     persistence_->showWindows();
+    persistence_->keepWritten();
 }
 
 void Station::openFiles(const QStringList& fileNames) {

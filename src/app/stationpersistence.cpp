@@ -23,9 +23,30 @@
 #include <QTabWidget>
 
 #include <cstdio>
+#include <utility>
 
 StationPersistence::StationPersistence(Station& station, SettingsStore* store, QObject* parent)
-    : QObject(parent), station_(station), store_(store) {}
+    : QObject(parent), station_(station), store_(store) {
+    writer_.setInterval(kWriteInterval);
+    connect(&writer_, &QTimer::timeout, this, &StationPersistence::writeIfChanged);
+}
+
+void StationPersistence::keepWritten() {
+    if (store_)
+        writer_.start();
+}
+
+void StationPersistence::writeIfChanged() {
+    StoredSettings now = collect();
+    if (written_ && *written_ == now)
+        return;
+    if (const Status saved = store_->save(now); !saved) {
+        if (!std::exchange(writeFailed_, true))
+            std::fprintf(stderr, "%s\n", qPrintable(saved.error()));
+        return;
+    }
+    written_ = std::move(now);
+}
 
 void StationPersistence::load() {
     if (store_)
@@ -145,8 +166,12 @@ StoredSettings StationPersistence::collect() const {
 void StationPersistence::save() {
     if (!store_)
         return;
-    if (const Status saved = store_->save(collect()); !saved)
+    StoredSettings now = collect();
+    if (const Status saved = store_->save(now); !saved) {
         std::fprintf(stderr, "%s\n", qPrintable(saved.error()));
+        return;
+    }
+    written_ = std::move(now);
 }
 
 void StationPersistence::showWindows() {

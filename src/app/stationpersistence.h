@@ -3,6 +3,10 @@
 #include "app/settingsstore.h"
 
 #include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <optional>
 
 class Station;
 
@@ -38,6 +42,13 @@ public:
     // windows' places, the folders and "Ostatnie pliki" stay.
     void restoreDefaults();
 
+    // Every kWriteInterval the settings as the windows hold them are
+    // compared with those last written, and written when they differ: a
+    // change reaches the disk within a second, and a crash loses nothing.
+    static constexpr std::chrono::milliseconds kWriteInterval{500};
+    // Starts the comparing (after load(); the station's windows are up).
+    void keepWritten();
+
     void programFileUsed(const QString& fileName);
     void pictureSaved(const QString& fileName);
 
@@ -48,5 +59,10 @@ private:
 
     Station& station_;
     SettingsStore* store_;
+    void writeIfChanged();
+
     StationPreferences loaded_; // the layout and folders last read
+    QTimer writer_;
+    std::optional<StoredSettings> written_; // what the store holds now
+    bool writeFailed_ = false;              // said once
 };

@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QTabWidget>
 #include <QtTest>
 
@@ -37,6 +38,7 @@ private slots:
     void cleanup();
     void stationIsFoundAsItWasLeft();
     void restoreDefaults();
+    void changesSurviveAKill();
     void filesOpenWhereTheirKindBelongs_data();
     void filesOpenWhereTheirKindBelongs();
     void droppedFilesOpen();
@@ -159,6 +161,32 @@ void TestPersistence::stationIsFoundAsItWasLeft() {
     QCOMPARE(window.size(), leftSize);
     QVERIFY(converter.isVisible());
     QVERIFY(!station_->visualisationWindow().isVisible());
+}
+
+// The station writes a change within a second: killed with SIGKILL after
+// it, the next start finds the change.
+void TestPersistence::changesSurviveAKill() {
+    const QString program = dir_->writeFile(QStringLiteral("killed.nc"), "G00 X100 Y100 Z10\r\n");
+    const QString config = dir_->filePath(QStringLiteral("config"));
+    QProcess station;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), config);
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), dir_->filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    station.setProcessEnvironment(environment);
+    station.start(QStringLiteral(SCARA_STATION_PATH), {program});
+    QVERIFY(station.waitForStarted());
+    const QString file = config + QStringLiteral("/scara-station/scara-station.conf");
+    // Opening the file put it first in "Ostatnie pliki": a change.
+    QTRY_VERIFY_WITH_TIMEOUT(readFileBytes(file).contains("killed.nc"), 15000);
+    QCOMPARE(station.state(), QProcess::Running);
+    station.kill(); // SIGKILL: nothing runs at the end
+    QVERIFY(station.waitForFinished());
+    SettingsStore store(file);
+    start(&store);
+    QCOMPARE(child<QAction>(main(), "RecentFile1")->text(),
+             QStringLiteral("&1 ") +
+                 QDir::toNativeSeparators(QFileInfo(program).absoluteFilePath()));
 }
 
 void TestPersistence::restoreDefaults() {
