@@ -79,7 +79,7 @@ ResumeCommands::ResumeCommands(MainWindow& window, ControllerWindowBinding& cont
     connect(&link, &ControllerLink::errorRaised, &keeper_, &JournalKeeper::syncNow);
     // Queued: the questions and messages these lead to are modal, and the link
     // must not be fed while it carries out the actions that reported them.
-    connect(&link, &ControllerLink::statusChanged, this, &ResumeCommands::statusChanged,
+    connect(&link, &ControllerLink::eventOccurred, this, &ResumeCommands::linkEvent,
             Qt::QueuedConnection);
     connect(&keeper_, &JournalKeeper::failed, &window_, &MainWindow::showError,
             Qt::QueuedConnection);
@@ -132,16 +132,16 @@ void ResumeCommands::transferStep(const TransferEvent& event) {
     keeper_.handle(event);
 }
 
-void ResumeCommands::statusChanged(LinkPanel panel, const QString& text) {
+void ResumeCommands::linkEvent(LinkEvent event) {
     const ControllerLinkState& state = controller_.link().state();
-    if (panel == LinkPanel::Reference && text == LinkTexts::referenceTravel() && afterReference_) {
+    if (event == LinkEvent::ReferenceTravelled && afterReference_) {
         const int next = *afterReference_;
         afterReference_.reset();
         if (!state.sending())
             controller_.link().sendProgramFrom(next);
         return;
     }
-    if (panel != LinkPanel::Connection || text != LinkTexts::connected() || state.sending())
+    if (event != LinkEvent::Connected || state.sending())
         return;
     const QString port = controller_.portSelectors().portName();
     if (pending_ && pending_->port == port) {

@@ -55,7 +55,7 @@ private:
     };
 
     void transferStep(const TransferEvent& event);
-    void statusChanged(LinkPanel panel, const QString& text);
+    void linkEvent(LinkEvent event);
     void offer(const QString& path, const QString& port);
     void offerJournal(const QString& path, const QString& port);
     bool bringProgram(const JournalState& state, const QString& path);

@@ -165,6 +165,9 @@ void ControllerLink::carryOut(const LinkActions& actions) {
                 trace_->note(QStringLiteral("held before line %1").arg(action.transfer.index + 1));
             emit transferChanged(action.transfer);
             break;
+        case LinkAction::Kind::Event:
+            emit eventOccurred(action.event);
+            break;
         }
     }
 }

@@ -76,6 +76,8 @@ signals:
     void lampChanged(Lamp lamp, bool lit);
     // The program transfer's progress, step by step.
     void transferChanged(const TransferEvent& event);
+    // What happened on the link: connected, disconnected, the reference.
+    void eventOccurred(LinkEvent event);
 
 private:
     void carryOut(const LinkActions& actions);

@@ -80,6 +80,7 @@ void ControllerLinkState::showDisconnected(LinkActions& actions) {
     connected_ = false;
     referenceAsked_ = false; // its acknowledgement can no longer come
     actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::disconnected()));
+    actions.push_back(Action::linkEvent(LinkEvent::Disconnected));
     actions.push_back(Action::setEnabled(LinkControl::PortSelectors, true));
     actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, false));
     actions.push_back(Action::setEnabled(LinkControl::DisconnectButton, false));
@@ -552,15 +553,18 @@ void ControllerLinkState::DispatchReply(LinkActions& actions) {
         connected_ = true;
         actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, !sending()));
         actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::connected()));
+        actions.push_back(Action::linkEvent(LinkEvent::Connected));
     } else if (lastFixedFrame_ == FixedFrames::kReferenceTravel) {
         referenceAsked_ = false;
         referenceTravelled_ = true;
         actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::referenceTravel()));
+        actions.push_back(Action::linkEvent(LinkEvent::ReferenceTravelled));
     } else if (lastFixedFrame_ == FixedFrames::kSetReference) {
         if (programLoaded_)
             actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
         actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::referenceDone()));
         referenceSet_ = true;
+        actions.push_back(Action::linkEvent(LinkEvent::ReferenceSet));
     }
 }
 

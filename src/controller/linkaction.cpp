@@ -79,7 +79,27 @@ LinkAction LinkAction::transferStep(const TransferEvent& event) {
     return action;
 }
 
+LinkAction LinkAction::linkEvent(LinkEvent event) {
+    LinkAction action = make(Kind::Event);
+    action.event = event;
+    return action;
+}
+
 namespace {
+
+QString eventName(LinkEvent event) {
+    switch (event) {
+    case LinkEvent::Connected:
+        return QStringLiteral("connected");
+    case LinkEvent::Disconnected:
+        return QStringLiteral("disconnected");
+    case LinkEvent::ReferenceTravelled:
+        return QStringLiteral("reference travelled");
+    case LinkEvent::ReferenceSet:
+        return QStringLiteral("reference set");
+    }
+    return QStringLiteral("?");
+}
 
 QString stepName(TransferStep step) {
     switch (step) {
@@ -174,6 +194,8 @@ QString describe(const LinkAction& action) {
             .arg(stepName(action.transfer.step))
             .arg(action.transfer.index)
             .arg(action.transfer.travel ? QStringLiteral(" travel") : QString());
+    case Kind::Event:
+        return QStringLiteral("event ") + eventName(action.event);
     }
     return QStringLiteral("?");
 }

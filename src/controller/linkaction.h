@@ -24,6 +24,16 @@ enum class LinkPanel {
     Mode = 2,       // "Sterowanie automatyczne" / "Sterowanie ręczne"
 };
 
+// What happened on the link, for whoever acts on it (a resume waiting for the
+// connection, the tools): the panels' texts say the same to the operator,
+// but a text is no event, and a translation must not change what happens.
+enum class LinkEvent {
+    Connected,          // the controller acknowledged the connect frame
+    Disconnected,       // the port was closed or lost
+    ReferenceTravelled, // the controller acknowledged the reference travel
+    ReferenceSet,       // ... the set-reference command
+};
+
 // What happened to the program transfer, for the progress display and the
 // tools. Lines are counted from 0 in the program the transfer sends.
 enum class TransferStep {
@@ -82,6 +92,7 @@ struct TransferEvent {
 //   ControllerLinkState::noticeClosed(). It is always the last action of its
 //   list, so other events may run while the box is open.
 // - Transfer: report `transfer` to whoever follows the transfer's progress.
+// - Event: report `event` to whoever acts on the link's state.
 struct LinkAction {
     enum class Kind {
         OpenPort,
@@ -96,6 +107,7 @@ struct LinkAction {
         ShowError,
         ShowNotice,
         Transfer,
+        Event,
     };
 
     Kind kind = Kind::Write;
@@ -105,6 +117,7 @@ struct LinkAction {
     LinkControl control = LinkControl::ConnectButton; // SetEnabled, SetChecked
     bool on = false;                                  // SetEnabled, SetChecked
     TransferEvent transfer;                           // Transfer
+    LinkEvent event = LinkEvent::Connected;           // Event
 
     static LinkAction openPort();
     static LinkAction closePort();
@@ -118,6 +131,7 @@ struct LinkAction {
     static LinkAction showError(const QString& text);
     static LinkAction showNotice(const QString& text);
     static LinkAction transferStep(const TransferEvent& event);
+    static LinkAction linkEvent(LinkEvent event);
 
     friend bool operator==(const LinkAction&, const LinkAction&) = default;
 };

@@ -50,6 +50,7 @@ public:
     QStringList errors;
     QStringList notices;
     std::vector<TransferEvent> steps; // the transfer's progress reports
+    std::vector<LinkEvent> events;
 
     // The window as it stands.
     bool portOpen = false;
@@ -66,6 +67,7 @@ public:
         errors.clear();
         notices.clear();
         steps.clear();
+        events.clear();
     }
 
     void feed(const LinkActions& batch) {
@@ -187,6 +189,9 @@ private:
             break;
         case Kind::Transfer:
             steps.push_back(action.transfer);
+            break;
+        case Kind::Event:
+            events.push_back(action.event);
             break;
         }
     }

@@ -9,6 +9,7 @@ class TestLinkConnection : public QObject {
     Q_OBJECT
 private slots:
     void windowOpens();
+    void eventsSayWhatHappened();
     void connectSendsTheConnectFrameAndWaitsForItsAcknowledgement();
     void failedOpenChangesNothing();
     void connectingAgainResendsTheConnectFrame();
@@ -343,6 +344,32 @@ void TestLinkConnection::addressComesFromTheAddressField() {
     QCOMPARE(s.panel[0], T::disconnected());
     s.receive(":1705\r\n");
     QCOMPARE(s.panel[0], T::connected());
+}
+
+// Each change of the link comes as a typed event beside its panel text,
+// whatever language the texts are in.
+void TestLinkConnection::eventsSayWhatHappened() {
+    LinkScript s;
+    s.connect();
+    QVERIFY(s.events.empty()); // not before the acknowledgement
+    s.ack();
+    QCOMPARE(s.events, std::vector<LinkEvent>{LinkEvent::Connected});
+    s.clear();
+    s.feed(s.link.referenceTravelChosen());
+    QVERIFY(s.events.empty());
+    s.ack();
+    QCOMPARE(s.events, std::vector<LinkEvent>{LinkEvent::ReferenceTravelled});
+    s.clear();
+    s.feed(s.link.setReferenceChosen());
+    s.ack();
+    QCOMPARE(s.events, std::vector<LinkEvent>{LinkEvent::ReferenceSet});
+    s.clear();
+    s.disconnect();
+    QCOMPARE(s.events, std::vector<LinkEvent>{LinkEvent::Disconnected});
+    s.clear();
+    s.connect();
+    s.feed(s.link.portLost(QStringLiteral("gone")));
+    QCOMPARE(s.events, std::vector<LinkEvent>{LinkEvent::Disconnected});
 }
 
 QTEST_APPLESS_MAIN(TestLinkConnection)

@@ -380,26 +380,24 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
         cli::err(text);
     });
     bool homing = false;
-    QObject::connect(
-        &link, &ControllerLink::statusChanged, &loop, [&](LinkPanel panel, const QString& text) {
-            if (link.state().sending())
-                return;
-            const bool connected = panel == LinkPanel::Connection && text == LinkTexts::connected();
-            const bool homed =
-                homing && panel == LinkPanel::Reference && text == LinkTexts::referenceTravel();
-            if (!connected && !homed)
-                return;
-            cli::err(text);
-            if (connected && options.home) {
-                homing = true;
-                link.referenceTravelChosen();
-                return;
-            }
-            homing = false;
-            // Line 0 goes now: an acknowledgement that came
-            // before it (a doubled one) cannot be taken for its.
-            link.sendProgramFrom(options.from - 1, TransferStart::AtOnce);
-        });
+    QObject::connect(&link, &ControllerLink::eventOccurred, &loop, [&](LinkEvent event) {
+        if (link.state().sending())
+            return;
+        const bool connected = event == LinkEvent::Connected;
+        const bool homed = homing && event == LinkEvent::ReferenceTravelled;
+        if (!connected && !homed)
+            return;
+        cli::err(connected ? LinkTexts::connected() : LinkTexts::referenceTravel());
+        if (connected && options.home) {
+            homing = true;
+            link.referenceTravelChosen();
+            return;
+        }
+        homing = false;
+        // Line 0 goes now: an acknowledgement that came
+        // before it (a doubled one) cannot be taken for its.
+        link.sendProgramFrom(options.from - 1, TransferStart::AtOnce);
+    });
     StopSignals stopSignals;
     int stopsAsked = 0;
     stopSignals.onSignal(&loop, [&] {
