@@ -15,6 +15,7 @@ private slots:
     void initTestCase();
     void installedFiles_data();
     void installedFiles();
+    void udevRuleMarksTheAdapters();
     void desktopEntry();
     void desktopEntryIsValid();
     void metadataIsValid();
@@ -75,6 +76,7 @@ void TestPackageInstall::installedFiles_data() {
     QTest::newRow("metadata") << kMetadata << false;
     QTest::newRow("icon") << kIcon << false;
     QTest::newRow("English") << "share/scara-station/translations/scara_en.qm" << false;
+    QTest::newRow("udev rule") << "lib/udev/rules.d/60-scara-station.rules" << false;
 }
 
 void TestPackageInstall::installedFiles() {
@@ -83,6 +85,19 @@ void TestPackageInstall::installedFiles() {
     const QFileInfo file(installed(path));
     QVERIFY2(file.isFile(), qPrintable(path));
     QCOMPARE(file.isExecutable(), executable);
+}
+
+// ModemManager is told to leave each of the usual adapters alone.
+void TestPackageInstall::udevRuleMarksTheAdapters() {
+    const QByteArray rule =
+        readFileBytes(installed(QStringLiteral("lib/udev/rules.d/60-scara-station.rules")));
+    for (const char* vendor : {"0403", "1a86", "10c4", "067b", "2341"}) {
+        const qsizetype at = rule.indexOf(QByteArray("ATTRS{idVendor}==\"") + vendor);
+        QVERIFY2(at >= 0, vendor);
+        const QByteArray line = rule.mid(at, rule.indexOf('\n', at) - at);
+        QVERIFY2(line.endsWith("ENV{ID_MM_DEVICE_IGNORE}=\"1\""), line.constData());
+    }
+    QVERIFY(rule.contains("KERNEL==\"ttyACM[0-9]*\""));
 }
 
 void TestPackageInstall::desktopEntry() {
