@@ -1323,6 +1323,17 @@ the arm&apos;s maximum reach</translation>
     </message>
 </context>
 <context>
+    <name>SleepInhibitor</name>
+    <message>
+        <source>Wysyłanie programu do sterownika ramienia</source>
+        <translation>Sending a program to the arm&apos;s controller</translation>
+    </message>
+    <message>
+        <source>Nie można zablokować uśpienia komputera na czas wysyłania (%1): wysyłanie trwa bez tej blokady</source>
+        <translation>Cannot keep the computer from sleeping while sending (%1): sending goes on without it</translation>
+    </message>
+</context>
+<context>
     <name>StationTransferView</name>
     <message>
         <source>Program: %1 linii, rysowanie %2 mm, przejazdy %3 mm, podniesienia pisaka: %4. Czas wysyłania przy %5 b/s: około %6</source>

@@ -1,5 +1,7 @@
 #include "app/station.h"
 
+#include "app/stationstatusbar.h"
+
 #include "app/appmessages.h"
 #include "app/fileopener.h"
 #include "app/languagemenu.h"
@@ -16,6 +18,7 @@
 #include "app/svgcommands.h"
 #include "app/transferpage.h"
 #include "controller/controllerlink.h"
+#include "controller/sleepinhibitor.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
 #include "controller/widgets/transfermonitor.h"
@@ -31,6 +34,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QDBusConnection>
+
+#include <cstdio>
 
 Station::Station(SettingsStore* store) : thread_(std::make_unique<SimulationThread>()) {
     main_ = std::make_unique<MainWindow>(document_);
@@ -191,6 +197,14 @@ void Station::wireTransfer() {
                      });
     showEstimate();
     resume_ = std::make_unique<ResumeCommands>(*main_, *controller_, *programSource_);
+    // The machine stays awake while a transfer runs or holds.
+    sleepInhibitor_ = std::make_unique<SleepInhibitor>();
+    sleepInhibitor_->follow(*link);
+    QObject::connect(sleepInhibitor_.get(), &SleepInhibitor::unavailable, main_.get(),
+                     [window = main_.get()](const QString& text) {
+                         std::fprintf(stderr, "%s\n", qPrintable(text));
+                         window->stationStatusBar()->setNote(text);
+                     });
 }
 
 void Station::showEstimate() {

@@ -22,6 +22,7 @@ class StationSimulationView;
 class PlacementCommands;
 class SvgCommands;
 class StationTransferView;
+class SleepInhibitor;
 class TransferMonitor;
 class VisualisationWindow;
 
@@ -100,4 +101,5 @@ private:
     std::unique_ptr<FileOpener> fileOpener_;
     std::unique_ptr<StationPersistence> persistence_;
     std::unique_ptr<ResumeCommands> resume_;
+    std::unique_ptr<SleepInhibitor> sleepInhibitor_;
 };

@@ -6,6 +6,7 @@
 #include "controller/journalkeeper.h"
 #include "controller/linktexts.h"
 #include "controller/programsource.h"
+#include "controller/sleepinhibitor.h"
 #include "controller/transferprogress.h"
 #include "controller/wiretrace.h"
 #include "gcode/prepareprogram.h"
@@ -414,6 +415,11 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
         link.abortChosen();
     });
 
+    // The machine stays awake while the program goes.
+    SleepInhibitor awake;
+    awake.follow(link);
+    QObject::connect(&awake, &SleepInhibitor::unavailable, &loop,
+                     [&](const QString& text) { cli::err(text); });
     link.start();
     // Without --home the operator vouches for the arm's reference point, as
     // the command has always taken it.
