@@ -1,9 +1,13 @@
 #include "motion/calibrationfile.h"
 
+#include "base/inputfile.h"
 #include "base/numberformat.h"
+#include "base/outputfile.h"
+#include "gcode/gcodemessages.h"
 #include "motion/calibrationfit.h"
 #include "motion/calibrationtexts.h"
 
+#include <QFileInfo>
 #include <QList>
 
 #include <array>
@@ -41,22 +45,26 @@ Status readValue(ArmCalibration& c, std::array<bool, 5>& seen, const QList<QByte
         return Failure{damagedFile(line + 1, why), line};
     };
     if (f.size() != 2)
-        return damaged(tr("potrzeba nazwy wartości i liczby."));
+        return damaged(
+            QCoreApplication::translate("calibration", "potrzeba nazwy wartości i liczby."));
     for (std::size_t i = 0; i < kRules.size(); ++i) {
         if (f[0] != kRules[i].key)
             continue;
         if (seen[i])
-            return damaged(tr("wartość %1 powtórzona.").arg(QString::fromLatin1(f[0])));
+            return damaged(QCoreApplication::translate("calibration", "wartość %1 powtórzona.")
+                               .arg(QString::fromLatin1(f[0])));
         QByteArray number = f[1];
         const Result<double> v = ParseReal(number.replace('.', ','));
         if (!v || !(*v >= kRules[i].low && *v <= kRules[i].high))
-            return damaged(tr("'%1' nie jest możliwą wartością %2.")
-                               .arg(QString::fromLatin1(f[1]), QString::fromLatin1(f[0])));
+            return damaged(
+                QCoreApplication::translate("calibration", "'%1' nie jest możliwą wartością %2.")
+                    .arg(QString::fromLatin1(f[1]), QString::fromLatin1(f[0])));
         c.*kRules[i].member = *v;
         seen[i] = true;
         return {};
     }
-    return damaged(tr("nieznana wartość '%1'.").arg(QString::fromLatin1(f[0])));
+    return damaged(QCoreApplication::translate("calibration", "nieznana wartość '%1'.")
+                       .arg(QString::fromLatin1(f[0])));
 }
 
 } // namespace
@@ -95,8 +103,8 @@ Result<ArmCalibration> ReadCalibrationFile(const QByteArray& text) {
     for (std::size_t i = 0; i < kRules.size(); ++i) {
         if (!seen[i])
             return Failure{calibrationtext::damagedFile(
-                lines.size(),
-                calibrationtext::tr("brak wartości %1.").arg(QLatin1String(kRules[i].key)))};
+                lines.size(), QCoreApplication::translate("calibration", "brak wartości %1.")
+                                  .arg(QLatin1String(kRules[i].key)))};
     }
     return c;
 }
@@ -123,4 +131,24 @@ Result<std::vector<CalibrationMeasure>> ReadCalibrationMeasures(const QByteArray
         out.push_back({{v[0], v[1]}, {v[2], v[3]}, v[4], i});
     }
     return out;
+}
+
+Result<ArmCalibration> LoadCalibrationFile(const QString& fileName) {
+    // A calibration is a few lines: a stream is read no further than this.
+    constexpr qint64 kMostBytes = 1 << 20;
+    const QString name = QFileInfo(fileName).absoluteFilePath();
+    const Result<QByteArray> bytes = ReadInputFile(fileName, kMostBytes);
+    if (!bytes)
+        return Failure{GcodeMessages::cannotOpenFile(name, bytes.error())};
+    if (bytes->size() > kMostBytes)
+        return Failure{calibrationtext::notCalibrationFile()};
+    return ReadCalibrationFile(*bytes);
+}
+
+Status SaveCalibrationFile(const QString& fileName, const QByteArray& text) {
+    OutputFile file(fileName);
+    if (!file.open() || !file.write(text) || !file.commit())
+        return Failure{GcodeMessages::cannotCreateFile(QFileInfo(fileName).absoluteFilePath(),
+                                                       file.errorString())};
+    return {};
 }

@@ -4,6 +4,7 @@
 #include "motion/armcalibration.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <optional>
 
@@ -32,3 +33,10 @@ QByteArray WriteCalibrationFile(const ArmCalibration& calibration,
 // not one, one of another version, or a damaged one (a value missing,
 // repeated, unknown, not a number or outside what an arm can be).
 Result<ArmCalibration> ReadCalibrationFile(const QByteArray& text);
+
+// Reads the file `fileName` (ReadCalibrationFile), with the station's text
+// when it cannot be opened.
+Result<ArmCalibration> LoadCalibrationFile(const QString& fileName);
+
+// Writes `text` to `fileName` whole or not at all (OutputFile).
+Status SaveCalibrationFile(const QString& fileName, const QByteArray& text);
