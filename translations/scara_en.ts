@@ -1545,6 +1545,14 @@ the arm&apos;s maximum reach</translation>
         <source>Punktów tuż przy osi Y, które skalibrowane ramię rysuje tylko w przybliżeniu: %1 (pierwszy w wierszu %2).</source>
         <translation>Points right beside the Y axis that the calibrated arm draws only nearly: %1 (the first in line %2).</translation>
     </message>
+    <message>
+        <source>Wiersz %1: krzyżyk X %2 Y %3 leży poza zasięgiem ramienia.</source>
+        <translation>Line %1: the cross X %2 Y %3 lies beyond the arm&apos;s reach.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: odległość jest dłuższa, niż ramię może narysować.</source>
+        <translation>Line %1: the distance is longer than the arm can draw.</translation>
+    </message>
 </context>
 <context>
     <name>cli</name>

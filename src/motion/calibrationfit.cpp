@@ -56,6 +56,8 @@ struct DistanceResiduals {
 using NumericResiduals = Eigen::NumericalDiff<DistanceResiduals, Eigen::Central>;
 
 bool pinsTheValues(const Eigen::MatrixXd& jacobian) {
+    if (!jacobian.allFinite())
+        return false;
     Eigen::MatrixXd scaled = jacobian;
     for (Eigen::Index j = 0; j < scaled.cols(); ++j) {
         const double norm = scaled.col(j).norm();
@@ -92,6 +94,24 @@ Status reachesEveryCross(const ArmCalibration& c, const std::vector<CalibrationM
     return {};
 }
 
+// A cross the nominal arm cannot reach, or a distance longer than the reach
+// allows, is no measure of the pattern.
+Status withinTheReach(const std::vector<CalibrationMeasure>& measures) {
+    for (std::size_t i = 0; i < measures.size(); ++i) {
+        const CalibrationMeasure& m = measures[i];
+        const qsizetype line = m.line >= 0 ? m.line : qsizetype(i);
+        for (const ArmPoint p : {m.first, m.second}) {
+            if (!(std::hypot(p.x, p.y) <= arm::kReach))
+                return Failure{
+                    calibrationtext::crossBeyondReach(line + 1, FormatReal(p.x), FormatReal(p.y)),
+                    line};
+        }
+        if (!(m.distance <= 2 * arm::kReach))
+            return Failure{calibrationtext::distanceTooLong(line + 1), line};
+    }
+    return {};
+}
+
 } // namespace
 
 double DrawnDistance(const ArmCalibration& calibration, const CalibrationMeasure& measure) {
@@ -105,6 +125,8 @@ Result<CalibrationFit> FitCalibration(const std::vector<CalibrationMeasure>& mea
     const int count = int(measures.size());
     if (count < kMinCalibrationMeasures)
         return Failure{calibrationtext::tooFewMeasures(count, kMinCalibrationMeasures)};
+    if (const Status s = withinTheReach(measures); !s)
+        return s.failure();
     std::vector<MeasureAngles> angles;
     angles.reserve(measures.size());
     for (const CalibrationMeasure& m : measures)

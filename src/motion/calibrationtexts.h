@@ -23,6 +23,17 @@ inline QString badDistance(qsizetype line) {
                                        "Wiersz %1: zmierzona odległość musi być większa od zera.")
         .arg(line);
 }
+inline QString crossBeyondReach(qsizetype line, const QString& x, const QString& y) {
+    return QCoreApplication::translate("calibration",
+                                       "Wiersz %1: krzyżyk X %2 Y %3 leży poza zasięgiem ramienia.")
+        .arg(line)
+        .arg(x, y);
+}
+inline QString distanceTooLong(qsizetype line) {
+    return QCoreApplication::translate(
+               "calibration", "Wiersz %1: odległość jest dłuższa, niż ramię może narysować.")
+        .arg(line);
+}
 inline QString tooFewMeasures(int count, int needed) {
     return QCoreApplication::translate("calibration",
                                        "Pomiarów jest %1, a dopasowanie potrzebuje co najmniej %2.")

@@ -11,6 +11,8 @@ private slots:
     void readsMeasures();
     void refusesBadMeasureLines_data();
     void refusesBadMeasureLines();
+    void refusesMeasuresNoArmDraws_data();
+    void refusesMeasuresNoArmDraws();
     void calibrationFileRoundTrips();
     void refusesBadCalibrationFiles_data();
     void refusesBadCalibrationFiles();
@@ -48,6 +50,28 @@ void CalibrationFileTest::refusesBadMeasureLines() {
     const Result<std::vector<CalibrationMeasure>> m = ReadCalibrationMeasures(text);
     QVERIFY(!m.ok());
     QCOMPARE(m.error(), message);
+}
+
+void CalibrationFileTest::refusesMeasuresNoArmDraws_data() {
+    QTest::addColumn<QByteArray>("text");
+    QTest::addColumn<QString>("message");
+    const QByteArray six = QByteArray("200 150 -100 300 335\n").repeated(5);
+    QTest::newRow("a cross beyond the reach")
+        << six + "200 150 600 100,5 335\n"
+        << "Wiersz 6: krzyżyk X 600 Y 100,5 leży poza zasięgiem ramienia.";
+    QTest::newRow("a distance no arm draws")
+        << "# x\n" + six + "200 150 -100 300 1001\n"
+        << "Wiersz 7: odległość jest dłuższa, niż ramię może narysować.";
+}
+
+void CalibrationFileTest::refusesMeasuresNoArmDraws() {
+    QFETCH(QByteArray, text);
+    QFETCH(QString, message);
+    const Result<std::vector<CalibrationMeasure>> m = ReadCalibrationMeasures(text);
+    QVERIFY(m.ok());
+    const Result<CalibrationFit> fit = FitCalibration(*m);
+    QVERIFY(!fit.ok());
+    QCOMPARE(fit.error(), message);
 }
 
 void CalibrationFileTest::calibrationFileRoundTrips() {
