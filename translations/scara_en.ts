@@ -1491,6 +1491,85 @@ the arm&apos;s maximum reach</translation>
     </message>
 </context>
 <context>
+    <name>calibration</name>
+    <message>
+        <source>potrzeba nazwy wartości i liczby.</source>
+        <translation>a value needs its name and a number.</translation>
+    </message>
+    <message>
+        <source>wartość %1 powtórzona.</source>
+        <translation>the value %1 is given twice.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; nie jest możliwą wartością %2.</source>
+        <translation>&apos;%1&apos; is not a possible value of %2.</translation>
+    </message>
+    <message>
+        <source>nieznana wartość &apos;%1&apos;.</source>
+        <translation>unknown value &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>brak wartości %1.</source>
+        <translation>the value %1 is missing.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: potrzeba pięciu liczb: X1 Y1 X2 Y2 i zmierzonej odległości.</source>
+        <translation>Line %1: five numbers are needed: X1 Y1 X2 Y2 and the measured distance.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: &apos;%2&apos; nie jest liczbą.</source>
+        <translation>Line %1: &apos;%2&apos; is not a number.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: zmierzona odległość musi być większa od zera.</source>
+        <translation>Line %1: the measured distance must be greater than zero.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: krzyżyk X %2 Y %3 leży poza zasięgiem ramienia.</source>
+        <translation>Line %1: the cross X %2 Y %3 lies beyond the arm&apos;s reach.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: odległość jest dłuższa, niż ramię może narysować.</source>
+        <translation>Line %1: the distance is longer than the arm can draw.</translation>
+    </message>
+    <message>
+        <source>Pomiarów jest %1, a dopasowanie potrzebuje co najmniej %2.</source>
+        <translation>There are %1 measurements; the fit needs at least %2.</translation>
+    </message>
+    <message>
+        <source>Pomiary nie wyznaczają wartości ramienia: zmierz pary krzyżyków rozłożonych po całym polu wzoru.</source>
+        <translation>The measurements do not pin the arm&apos;s values: measure pairs of crosses spread over the whole pattern.</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: pomiar odbiega od pozostałych o %2 mm; sprawdź, czy nie ma w nim literówki.</source>
+        <translation>Line %1: the measurement is %2 mm off the others; check it for a typing error.</translation>
+    </message>
+    <message>
+        <source>Z dopasowanymi wartościami ramię nie sięga krzyżyka X %1 Y %2; sprawdź pomiary.</source>
+        <translation>With the fitted values the arm cannot reach the cross X %1 Y %2; check the measurements.</translation>
+    </message>
+    <message>
+        <source>Plik kalibracji jest uszkodzony (wiersz %1): %2</source>
+        <translation>The calibration file is damaged (line %1): %2</translation>
+    </message>
+    <message>
+        <source>Plik kalibracji ma wersję %1, a stacja czyta wersję 1.</source>
+        <translation>The calibration file is version %1; the station reads version 1.</translation>
+    </message>
+    <message>
+        <source>To nie jest plik kalibracji ramienia stacji.</source>
+        <translation>This is not the station&apos;s arm calibration file.</translation>
+    </message>
+    <message>
+        <source>Punktów poza zasięgiem skalibrowanego ramienia: %1 (pierwszy w wierszu %2); zostały bez poprawki.</source>
+        <translation>Points beyond the calibrated arm&apos;s reach: %1 (the first in line %2); left uncorrected.</translation>
+    </message>
+    <message>
+        <source>Punktów tuż przy osi Y, które skalibrowane ramię rysuje tylko w przybliżeniu: %1 (pierwszy w wierszu %2).</source>
+        <translation>Points right beside the Y axis that the calibrated arm draws only nearly: %1 (the first in line %2).</translation>
+    </message>
+</context>
+<context>
     <name>cli</name>
     <message>
         <source>usage: scara-cli check FILE [--forbidden R] [--raw]
@@ -1593,52 +1672,6 @@ Exit status 0; 1 when the file cannot be read, 2 on a usage error.
     <message>
         <source>print the transfer&apos;s frame for every line of a file</source>
         <translation>print the transfer&apos;s frame for every line of a file</translation>
-    </message>
-    <message>
-        <source>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
-                         [--dx N] [--dy N] [--report-shifts] [-o OUT]
-
-Prepares a G-code program as the station does when it opens a file: rounds
-X, Y and Z (halves to even), adds the shift, writes every block in canonical
-form, drops blocks that repeat the previous point, checks the arm&apos;s reach and
-stops after the block with M30 (or at the last line).
-
-The prepared program goes to OUT (a file is replaced only when complete; a
-device or FIFO is written into) or to standard output, with CR LF line ends
-and the file&apos;s 8-bit bytes unchanged; the check report goes to standard
-error: the blocks beyond the reach, and the shift lines when a shift is
-given. Exit status 0; on an error the station&apos;s message goes to standard
-error, nothing is written and the status is 1.
-
-  --no-round        keep X, Y and Z as written (Zaokraglanie wspolrzednych off)
-  --keep-repeats    keep blocks that repeat the previous point
-  --no-reach-check  do not check the 500-unit reach
-  --dx N, --dy N    shift the drawing by N plot units (whole numbers)
-  --report-shifts   report the shift lines of every block, also for a shift of 0
-  -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
-</source>
-        <translation>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
-                         [--dx N] [--dy N] [--report-shifts] [-o OUT]
-
-Prepares a G-code program as the station does when it opens a file: rounds
-X, Y and Z (halves to even), adds the shift, writes every block in canonical
-form, drops blocks that repeat the previous point, checks the arm&apos;s reach and
-stops after the block with M30 (or at the last line).
-
-The prepared program goes to OUT (a file is replaced only when complete; a
-device or FIFO is written into) or to standard output, with CR LF line ends
-and the file&apos;s 8-bit bytes unchanged; the check report goes to standard
-error: the blocks beyond the reach, and the shift lines when a shift is
-given. Exit status 0; on an error the station&apos;s message goes to standard
-error, nothing is written and the status is 1.
-
-  --no-round        keep X, Y and Z as written (&quot;Coordinate rounding&quot; off)
-  --keep-repeats    keep blocks that repeat the previous point
-  --no-reach-check  do not check the 500-unit reach
-  --dx N, --dy N    shift the drawing by N plot units (whole numbers)
-  --report-shifts   report the shift lines of every block, also for a shift of 0
-  -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
-</translation>
     </message>
     <message>
         <source>usage: scara-cli plot FILE -o OUT.bmp|OUT.png [--background IMAGE]
@@ -1749,102 +1782,6 @@ standard error and the status is 1.
     <message>
         <source>simulate a program&apos;s motion, one line per point</source>
         <translation>simulate a program&apos;s motion, one line per point</translation>
-    </message>
-    <message>
-        <source>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
-                      [--from K] [--trace FILE] [--journal FILE]
-                      [--resume JOURNAL [--home]]
-
-Sends a program to the arm&apos;s controller as &quot;Wyslij program&quot; does. Opens
-the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
-connect frame and waits for its acknowledgement, then sends the program
-line by line: the first line at once, each acknowledgement sends the next
-line at once, and the current line goes again every 500 ms while none comes.
-
-The program is FILE prepared with the station&apos;s default settings, or
-FILE&apos;s lines as they are with --raw. Every frame sent (the transfer log
-line) goes to standard output. Progress goes to standard error: lines
-acknowledged of all, lines a second, re-sends and the time left, redrawn
-in place on a terminal and one line a second otherwise.
-
-Ctrl+C (SIGINT) or SIGTERM aborts the transfer as &quot;Przerwij wysyłanie&quot;
-does: nothing goes out after the line in flight, except one G00 line to
-the point reached when the pen is down; a second one ends at once.
-
-  --port PATH    the serial device (for example /dev/ttyUSB0)
-  --baud N       the line speed (default 19200)
-  --raw          send FILE&apos;s lines unprepared
-  --timeout S    give up when nothing has arrived for S seconds (default 10,
-                 1 to 86400)
-  --from K       start at line K of the program (counted from 1): first a
-                 G00 travel to where line K-1 ends, then lines K...
-  --trace FILE   write every frame sent and every reply, with time stamps
-  --journal FILE keep the transfer journal in FILE: the program&apos;s hash and
-                 every line acknowledged, so that an interrupted transfer
-                 can go on; removed after the last line
-  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the
-                 last acknowledged line ended, then the next line; the
-                 journal is kept in JOURNAL unless --journal names another
-  --home         with --resume: the reference travel first, for a
-                 controller that may have lost its position
-
-Exit status 0 after the last line; 1 when the file cannot be read or
-prepared, on a port error, or after the time-out, when the journal cannot
-be used (a damaged one is set aside) or belongs to another program, or is
-used by another process; 2 on a usage error;
-3 when the transfer was aborted (the last line names the line reached).
-
-A program stop (M00, written before each change of pen by import-svg
---hold-pen-change) holds the transfer with the pen up until Enter is
-pressed (or standard input ends); then it is sent and the rest follows.
-</source>
-        <translation>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
-                      [--from K] [--trace FILE] [--journal FILE]
-                      [--resume JOURNAL [--home]]
-
-Sends a program to the arm&apos;s controller as &quot;Send program&quot; does. Opens
-the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
-connect frame and waits for its acknowledgement, then sends the program
-line by line: the first line at once, each acknowledgement sends the next
-line at once, and the current line goes again every 500 ms while none comes.
-
-The program is FILE prepared with the station&apos;s default settings, or
-FILE&apos;s lines as they are with --raw. Every frame sent (the transfer log
-line) goes to standard output. Progress goes to standard error: lines
-acknowledged of all, lines a second, re-sends and the time left, redrawn
-in place on a terminal and one line a second otherwise.
-
-Ctrl+C (SIGINT) or SIGTERM aborts the transfer as &quot;Abort sending&quot;
-does: nothing goes out after the line in flight, except one G00 line to
-the point reached when the pen is down; a second one ends at once.
-
-  --port PATH    the serial device (for example /dev/ttyUSB0)
-  --baud N       the line speed (default 19200)
-  --raw          send FILE&apos;s lines unprepared
-  --timeout S    give up when nothing has arrived for S seconds (default 10,
-                 1 to 86400)
-  --from K       start at line K of the program (counted from 1): first a
-                 G00 travel to where line K-1 ends, then lines K...
-  --trace FILE   write every frame sent and every reply, with time stamps
-  --journal FILE keep the transfer journal in FILE: the program&apos;s hash and
-                 every line acknowledged, so that an interrupted transfer
-                 can go on; removed after the last line
-  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the
-                 last acknowledged line ended, then the next line; the
-                 journal is kept in JOURNAL unless --journal names another
-  --home         with --resume: the reference travel first, for a
-                 controller that may have lost its position
-
-Exit status 0 after the last line; 1 when the file cannot be read or
-prepared, on a port error, or after the time-out, when the journal cannot
-be used (a damaged one is set aside) or belongs to another program, or is
-used by another process; 2 on a usage error;
-3 when the transfer was aborted (the last line names the line reached).
-
-A program stop (M00, written before each change of pen by import-svg
---hold-pen-change) holds the transfer with the pen up until Enter is
-pressed (or standard input ends); then it is sent and the rest follows.
-</translation>
     </message>
     <message>
         <source>--from counts lines from 1, not %1</source>
@@ -2233,6 +2170,262 @@ the file, nothing is written and the status is 1 (2 for a wrong command line).
     <message>
         <source>Linia „%1” prowadziła ramię poza obszar roboczy: jedzie do punktu startowego X500 Y0</source>
         <translation>The line “%1” took the arm outside the working area: it goes to the home point X500 Y0 instead</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli calibrate pattern [-o PATTERN.nc]
+       scara-cli calibrate fit MEASURES [-o CAL]
+
+Finds the real arm&apos;s geometry from distances measured with a ruler.
+
+pattern  prints the pairs of crosses to measure, one &quot;X1 Y1 X2 Y2&quot; a line
+         (the commanded centres of the two crosses, after a comment naming
+         their numbers); with -o, writes the program that draws the
+         numbered crosses to PATTERN.nc. At most 60 pairs, each at most
+         500 mm apart.
+fit      reads MEASURES, one &quot;X1 Y1 X2 Y2 D&quot; a line (D: the distance
+         measured between the drawn crosses, in mm; a decimal point or
+         comma; &quot;#&quot; starts a comment), fits the links L1 and L2, the joint
+         gains k1 and k2 and the elbow&apos;s zero o2, and prints each with its
+         uncertainty and the residual RMS; with -o, writes them to CAL.
+
+Exit status 0; on an error the station&apos;s message goes to standard error,
+nothing is written and the status is 1 (2 for a usage error).
+</source>
+        <translation>usage: scara-cli calibrate pattern [-o PATTERN.nc]
+       scara-cli calibrate fit MEASURES [-o CAL]
+
+Finds the real arm&apos;s geometry from distances measured with a ruler.
+
+pattern  prints the pairs of crosses to measure, one &quot;X1 Y1 X2 Y2&quot; a line
+         (the commanded centres of the two crosses, after a comment naming
+         their numbers); with -o, writes the program that draws the
+         numbered crosses to PATTERN.nc. At most 60 pairs, each at most
+         500 mm apart.
+fit      reads MEASURES, one &quot;X1 Y1 X2 Y2 D&quot; a line (D: the distance
+         measured between the drawn crosses, in mm; a decimal point or
+         comma; &quot;#&quot; starts a comment), fits the links L1 and L2, the joint
+         gains k1 and k2 and the elbow&apos;s zero o2, and prints each with its
+         uncertainty and the residual RMS; with -o, writes them to CAL.
+
+Exit status 0; on an error the station&apos;s message goes to standard error,
+nothing is written and the status is 1 (2 for a usage error).
+</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli correct FILE --calibration CAL [-o OUT]
+
+Moves every target of the program FILE so that the arm calibrated in CAL
+draws the intended point, and splits moves whose drawn line would bow
+more than 0.1 from the straight one. Pen heights and every word other
+than X and Y are kept. The corrected program goes to OUT (&quot;-&quot;: standard
+output; the default) and is replaced only when complete. Exit status 0;
+on an error the station&apos;s message goes to standard error and the status
+is 1.
+</source>
+        <translation>usage: scara-cli correct FILE --calibration CAL [-o OUT]
+
+Moves every target of the program FILE so that the arm calibrated in CAL
+draws the intended point, and splits moves whose drawn line would bow
+more than 0.1 from the straight one. Pen heights and every word other
+than X and Y are kept. The corrected program goes to OUT (&quot;-&quot;: standard
+output; the default) and is replaced only when complete. Exit status 0;
+on an error the station&apos;s message goes to standard error and the status
+is 1.
+</translation>
+    </message>
+    <message>
+        <source>%1 needs a file name</source>
+        <translation>%1 needs a file name</translation>
+    </message>
+    <message>
+        <source>pattern takes no file</source>
+        <translation>pattern takes no file</translation>
+    </message>
+    <message>
+        <source>residual RMS %1 mm over %2 pairs
+</source>
+        <translation>residual RMS %1 mm over %2 pairs
+</translation>
+    </message>
+    <message>
+        <source>fit takes one MEASURES file</source>
+        <translation>fit takes one MEASURES file</translation>
+    </message>
+    <message>
+        <source>calibrate pattern or calibrate fit</source>
+        <translation>calibrate pattern or calibrate fit</translation>
+    </message>
+    <message>
+        <source>--calibration is required</source>
+        <translation>--calibration is required</translation>
+    </message>
+    <message>
+        <source>the arm&apos;s calibration: the pattern to measure, the fit of the measures</source>
+        <translation>the arm&apos;s calibration: the pattern to measure, the fit of the measures</translation>
+    </message>
+    <message>
+        <source>correct a program for the calibrated arm</source>
+        <translation>correct a program for the calibrated arm</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
+                         [--dx N] [--dy N] [--report-shifts]
+                         [--calibration CAL] [-o OUT]
+
+Prepares a G-code program as the station does when it opens a file: rounds
+X, Y and Z (halves to even), adds the shift, writes every block in canonical
+form, drops blocks that repeat the previous point, checks the arm&apos;s reach and
+stops after the block with M30 (or at the last line).
+
+The prepared program goes to OUT (a file is replaced only when complete; a
+device or FIFO is written into) or to standard output, with CR LF line ends
+and the file&apos;s 8-bit bytes unchanged; the check report goes to standard
+error: the blocks beyond the reach, and the shift lines when a shift is
+given. Exit status 0; on an error the station&apos;s message goes to standard
+error, nothing is written and the status is 1.
+
+  --no-round        keep X, Y and Z as written (Zaokraglanie wspolrzednych off)
+  --keep-repeats    keep blocks that repeat the previous point
+  --no-reach-check  do not check the 500-unit reach
+  --dx N, --dy N    shift the drawing by N plot units (whole numbers)
+  --report-shifts   report the shift lines of every block, also for a shift of 0
+  --calibration CAL correct the prepared program for the arm calibrated in
+                    CAL (see scara-cli correct)
+  -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
+</source>
+        <translation>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
+                         [--dx N] [--dy N] [--report-shifts]
+                         [--calibration CAL] [-o OUT]
+
+Prepares a G-code program as the station does when it opens a file: rounds
+X, Y and Z (halves to even), adds the shift, writes every block in canonical
+form, drops blocks that repeat the previous point, checks the arm&apos;s reach and
+stops after the block with M30 (or at the last line).
+
+The prepared program goes to OUT (a file is replaced only when complete; a
+device or FIFO is written into) or to standard output, with CR LF line ends
+and the file&apos;s 8-bit bytes unchanged; the check report goes to standard
+error: the blocks beyond the reach, and the shift lines when a shift is
+given. Exit status 0; on an error the station&apos;s message goes to standard
+error, nothing is written and the status is 1.
+
+  --no-round        keep X, Y and Z as written (&quot;Coordinate rounding&quot; off)
+  --keep-repeats    keep blocks that repeat the previous point
+  --no-reach-check  do not check the 500-unit reach
+  --dx N, --dy N    shift the drawing by N plot units (whole numbers)
+  --report-shifts   report the shift lines of every block, also for a shift of 0
+  --calibration CAL correct the prepared program for the arm calibrated in
+                    CAL (see scara-cli correct)
+  -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
+</translation>
+    </message>
+    <message>
+        <source>--calibration needs a file name</source>
+        <translation>--calibration needs a file name</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
+                      [--from K] [--trace FILE] [--journal FILE]
+                      [--calibration CAL]
+                      [--resume JOURNAL [--home]]
+
+Sends a program to the arm&apos;s controller as &quot;Wyslij program&quot; does. Opens
+the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
+connect frame and waits for its acknowledgement, then sends the program
+line by line: the first line at once, each acknowledgement sends the next
+line at once, and the current line goes again every 500 ms while none comes.
+
+The program is FILE prepared with the station&apos;s default settings, or
+FILE&apos;s lines as they are with --raw. Every frame sent (the transfer log
+line) goes to standard output. Progress goes to standard error: lines
+acknowledged of all, lines a second, re-sends and the time left, redrawn
+in place on a terminal and one line a second otherwise.
+
+Ctrl+C (SIGINT) or SIGTERM aborts the transfer as &quot;Przerwij wysyłanie&quot;
+does: nothing goes out after the line in flight, except one G00 line to
+the point reached when the pen is down; a second one ends at once.
+
+  --port PATH    the serial device (for example /dev/ttyUSB0)
+  --baud N       the line speed (default 19200)
+  --raw          send FILE&apos;s lines unprepared
+  --calibration CAL  correct the program for the arm calibrated in CAL (see
+                 scara-cli correct); --from and --resume count the corrected
+                 program&apos;s lines
+  --timeout S    give up when nothing has arrived for S seconds (default 10,
+                 1 to 86400)
+  --from K       start at line K of the program (counted from 1): first a
+                 G00 travel to where line K-1 ends, then lines K...
+  --trace FILE   write every frame sent and every reply, with time stamps
+  --journal FILE keep the transfer journal in FILE: the program&apos;s hash and
+                 every line acknowledged, so that an interrupted transfer
+                 can go on; removed after the last line
+  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the
+                 last acknowledged line ended, then the next line; the
+                 journal is kept in JOURNAL unless --journal names another
+  --home         with --resume: the reference travel first, for a
+                 controller that may have lost its position
+
+Exit status 0 after the last line; 1 when the file cannot be read or
+prepared, on a port error, or after the time-out, when the journal cannot
+be used (a damaged one is set aside) or belongs to another program, or is
+used by another process; 2 on a usage error;
+3 when the transfer was aborted (the last line names the line reached).
+
+A program stop (M00, written before each change of pen by import-svg
+--hold-pen-change) holds the transfer with the pen up until Enter is
+pressed (or standard input ends); then it is sent and the rest follows.
+</source>
+        <translation>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
+                      [--from K] [--trace FILE] [--journal FILE]
+                      [--calibration CAL]
+                      [--resume JOURNAL [--home]]
+
+Sends a program to the arm&apos;s controller as &quot;Send program&quot; does. Opens
+the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
+connect frame and waits for its acknowledgement, then sends the program
+line by line: the first line at once, each acknowledgement sends the next
+line at once, and the current line goes again every 500 ms while none comes.
+
+The program is FILE prepared with the station&apos;s default settings, or
+FILE&apos;s lines as they are with --raw. Every frame sent (the transfer log
+line) goes to standard output. Progress goes to standard error: lines
+acknowledged of all, lines a second, re-sends and the time left, redrawn
+in place on a terminal and one line a second otherwise.
+
+Ctrl+C (SIGINT) or SIGTERM aborts the transfer as &quot;Abort sending&quot;
+does: nothing goes out after the line in flight, except one G00 line to
+the point reached when the pen is down; a second one ends at once.
+
+  --port PATH    the serial device (for example /dev/ttyUSB0)
+  --baud N       the line speed (default 19200)
+  --raw          send FILE&apos;s lines unprepared
+  --calibration CAL  correct the program for the arm calibrated in CAL (see
+                 scara-cli correct); --from and --resume count the corrected
+                 program&apos;s lines
+  --timeout S    give up when nothing has arrived for S seconds (default 10,
+                 1 to 86400)
+  --from K       start at line K of the program (counted from 1): first a
+                 G00 travel to where line K-1 ends, then lines K...
+  --trace FILE   write every frame sent and every reply, with time stamps
+  --journal FILE keep the transfer journal in FILE: the program&apos;s hash and
+                 every line acknowledged, so that an interrupted transfer
+                 can go on; removed after the last line
+  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the
+                 last acknowledged line ended, then the next line; the
+                 journal is kept in JOURNAL unless --journal names another
+  --home         with --resume: the reference travel first, for a
+                 controller that may have lost its position
+
+Exit status 0 after the last line; 1 when the file cannot be read or
+prepared, on a port error, or after the time-out, when the journal cannot
+be used (a damaged one is set aside) or belongs to another program, or is
+used by another process; 2 on a usage error;
+3 when the transfer was aborted (the last line names the line reached).
+
+A program stop (M00, written before each change of pen by import-svg
+--hold-pen-change) holds the transfer with the pen up until Enter is
+pressed (or standard input ends); then it is sent and the rest follows.
+</translation>
     </message>
 </context>
 <context>

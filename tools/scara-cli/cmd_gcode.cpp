@@ -1,5 +1,6 @@
 // scara-cli prepare and plot: the station's preparation pass and trajectory
 // plot for scripts and pipelines.
+#include "calibrationoptions.h"
 #include "command.h"
 
 #include "base/numberformat.h"
@@ -15,7 +16,8 @@ namespace {
 
 const char kPrepareHelp[] = QT_TRANSLATE_NOOP(
     "cli", "usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]\n"
-           "                         [--dx N] [--dy N] [--report-shifts] [-o OUT]\n"
+           "                         [--dx N] [--dy N] [--report-shifts]\n"
+           "                         [--calibration CAL] [-o OUT]\n"
            "\n"
            "Prepares a G-code program as the station does when it opens a file: rounds\n"
            "X, Y and Z (halves to even), adds the shift, writes every block in canonical\n"
@@ -34,6 +36,8 @@ const char kPrepareHelp[] = QT_TRANSLATE_NOOP(
            "  --no-reach-check  do not check the 500-unit reach\n"
            "  --dx N, --dy N    shift the drawing by N plot units (whole numbers)\n"
            "  --report-shifts   report the shift lines of every block, also for a shift of 0\n"
+           "  --calibration CAL correct the prepared program for the arm calibrated in\n"
+           "                    CAL (see scara-cli correct)\n"
            "  -o OUT            write the prepared program to OUT (\"-\": standard output)\n");
 
 const char kPlotHelp[] = QT_TRANSLATE_NOOP(
@@ -53,6 +57,7 @@ struct Options {
     QString background;
     PrepareSettings settings;
     bool reportShifts = false;
+    QString calibration;
 };
 
 int usageError(const QString& message, const char* help) {
@@ -91,6 +96,12 @@ std::optional<int> parseOptions(const QStringList& args, Options& options, bool 
             }
             (arg == QLatin1String("--dx") ? options.settings.shift.dx : options.settings.shift.dy) =
                 *n;
+        } else if (shiftAllowed && arg == QLatin1String("--calibration")) {
+            const std::optional<QString> text = value();
+            if (!text)
+                return usageError(
+                    QCoreApplication::translate("cli", "--calibration needs a file name"), help);
+            options.calibration = *text;
         } else if (arg == QLatin1String("-o")) {
             const std::optional<QString> text = value();
             if (!text)
@@ -144,6 +155,32 @@ void writeReport(const CheckReport& report, std::uint8_t kinds) {
     std::fwrite(chunk.constData(), 1, std::size_t(chunk.size()), stderr);
 }
 
+// Prepared, then corrected for the calibrated arm: the corrected program
+// is whole before anything is written.
+int prepareCalibrated(const ProgramText& program, const Options& options) {
+    const Result<PreparedProgram> prepared = PrepareProgram(program, options.settings);
+    if (!prepared) {
+        cli::err(prepared.error());
+        return 1;
+    }
+    const Result<ProgramText> corrected =
+        cli::correctForCalibration(options.calibration, prepared->lines);
+    if (!corrected) {
+        cli::err(corrected.error());
+        return 1;
+    }
+    if (options.out.isEmpty() || cli::isStandardOutput(options.out)) {
+        cli::out(corrected->toBytes());
+        if (!cli::finishStandardOutput())
+            return 1;
+    } else if (const Status written = WriteProgramFile(options.out, *corrected); !written) {
+        cli::err(written.error());
+        return 1;
+    }
+    writeReport(prepared->checkReport, options.settings.reportMessages);
+    return 0;
+}
+
 int runPrepare(const QStringList& args) {
     if (cli::wantsHelp(args)) {
         cli::print(stdout, cli::text(kPrepareHelp));
@@ -159,6 +196,8 @@ int runPrepare(const QStringList& args) {
     }
     options.settings.recordMoves = false; // nothing is plotted
     options.settings.reportMessages = reportedMessages(options);
+    if (!options.calibration.isEmpty())
+        return prepareCalibrated(*program, options);
     // The prepared lines go straight to their file (or one buffer for
     // standard output) with their line ends, instead of a second program.
     const qsizetype expectedBytes = program->byteCount() + 3 * program->lineCount();

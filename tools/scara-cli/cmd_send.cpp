@@ -1,4 +1,5 @@
 // scara-cli send: a headless sender on the station's own link logic.
+#include "calibrationoptions.h"
 #include "command.h"
 
 #include "base/numberformat.h"
@@ -32,6 +33,7 @@ namespace {
 const char kSendHelp[] = QT_TRANSLATE_NOOP(
     "cli", "usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]\n"
            "                      [--from K] [--trace FILE] [--journal FILE]\n"
+           "                      [--calibration CAL]\n"
            "                      [--resume JOURNAL [--home]]\n"
            "\n"
            "Sends a program to the arm's controller as \"Wyslij program\" does. Opens\n"
@@ -53,6 +55,9 @@ const char kSendHelp[] = QT_TRANSLATE_NOOP(
            "  --port PATH    the serial device (for example /dev/ttyUSB0)\n"
            "  --baud N       the line speed (default 19200)\n"
            "  --raw          send FILE's lines unprepared\n"
+           "  --calibration CAL  correct the program for the arm calibrated in CAL (see\n"
+           "                 scara-cli correct); --from and --resume count the corrected\n"
+           "                 program's lines\n"
            "  --timeout S    give up when nothing has arrived for S seconds (default 10,\n"
            "                 1 to 86400)\n"
            "  --from K       start at line K of the program (counted from 1): first a\n"
@@ -88,6 +93,7 @@ struct SendOptions {
     QString trace;
     QString journal;
     QString resume;
+    QString calibration;
     bool home = false;
 };
 
@@ -117,7 +123,7 @@ Result<SendOptions> parseArguments(const QStringList& args) {
         } else if (arg == QLatin1String("--port") || arg == QLatin1String("--baud") ||
                    arg == QLatin1String("--timeout") || arg == QLatin1String("--from") ||
                    arg == QLatin1String("--trace") || arg == QLatin1String("--journal") ||
-                   arg == QLatin1String("--resume")) {
+                   arg == QLatin1String("--resume") || arg == QLatin1String("--calibration")) {
             const std::optional<QString> text = value();
             if (!text)
                 return Failure{QCoreApplication::translate("cli", "%1 needs a value").arg(arg)};
@@ -129,6 +135,8 @@ Result<SendOptions> parseArguments(const QStringList& args) {
                 options.journal = *text;
             } else if (arg == QLatin1String("--resume")) {
                 options.resume = *text;
+            } else if (arg == QLatin1String("--calibration")) {
+                options.calibration = *text;
             } else if (arg == QLatin1String("--from")) {
                 const Result<qint32> line = ParseWhole(*text);
                 if (!line)
@@ -188,6 +196,12 @@ Result<QByteArrayList> programLines(const SendOptions& options) {
         if (!prepared)
             return prepared.failure();
         lines = prepared->lines;
+    }
+    if (!options.calibration.isEmpty()) {
+        Result<ProgramText> corrected = cli::correctForCalibration(options.calibration, lines);
+        if (!corrected)
+            return corrected.failure();
+        lines = std::move(corrected).value();
     }
     QByteArrayList result;
     result.reserve(lines.lineCount());
