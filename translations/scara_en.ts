@@ -151,6 +151,63 @@ Options:
     </message>
 </context>
 <context>
+    <name>CalibrationDialog</name>
+    <message>
+        <source>Bez kalibracji</source>
+        <translation>No calibration</translation>
+    </message>
+    <message>
+        <source>Kalibracja: L1 %1 L2 %2 k1 %3 k2 %4 o2 %5°</source>
+        <translation>Calibration: L1 %1 L2 %2 k1 %3 k2 %4 o2 %5°</translation>
+    </message>
+    <message>
+        <source>Zastosuj</source>
+        <translation>Apply</translation>
+    </message>
+    <message>
+        <source>Kalibracja ramienia</source>
+        <translation>Arm calibration</translation>
+    </message>
+    <message>
+        <source>1. Wczytaj wzór do programu i wyślij go do ramienia.
+2. Zmierz linijką odległość między środkami narysowanych krzyżyków każdej pary i wpisz ją w tabeli (mm).
+3. Dopasuj, sprawdź wartości i reszty, i zastosuj kalibrację.</source>
+        <translation>1. Load the pattern into the program and send it to the arm.
+2. Measure with a ruler the distance between the centres of the drawn crosses of each pair and type it into the table (mm).
+3. Fit, check the values and the residuals, and apply the calibration.</translation>
+    </message>
+    <message>
+        <source>Krzyżyk</source>
+        <translation>Cross</translation>
+    </message>
+    <message>
+        <source>Zmierzono [mm]</source>
+        <translation>Measured [mm]</translation>
+    </message>
+    <message>
+        <source>Reszta [mm]</source>
+        <translation>Residual [mm]</translation>
+    </message>
+    <message>
+        <source>Wczytaj wzór do programu</source>
+        <translation>Load the pattern into the program</translation>
+    </message>
+    <message>
+        <source>Dopasuj</source>
+        <translation>Fit</translation>
+    </message>
+    <message>
+        <source>Wiersz %1: &apos;%2&apos; nie jest odległością w milimetrach</source>
+        <translation>Row %1: &apos;%2&apos; is not a distance in millimetres</translation>
+    </message>
+    <message>
+        <source>%1
+niepewność: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; reszty: %7 mm (średnia kwadratowa)</source>
+        <translation>%1
+uncertainty: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; residuals: %7 mm (root mean square)</translation>
+    </message>
+</context>
+<context>
     <name>ControllerEmu</name>
     <message>
         <source>to katalog</source>
@@ -921,6 +978,10 @@ Options:
     <message>
         <source>A4 poziomo</source>
         <translation>A4 lying</translation>
+    </message>
+    <message>
+        <source>Kalibracja ramienia…</source>
+        <translation>Arm calibration…</translation>
     </message>
 </context>
 <context>

@@ -89,6 +89,8 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
         item(arm, "Jazdareferencyjna1", QT_TRANSLATE_NOOP("MainMenus", "Jazda referencyjna"));
     sendProgram = item(arm, "Wyslijprogram1", QT_TRANSLATE_NOOP("MainMenus", "Wyslij program"));
     sendFromLine = item(arm, "Wyslijodlinii1", QT_TRANSLATE_NOOP("MainMenus", "Wyślij od linii…"));
+    calibrateArm =
+        item(arm, "Kalibracjaramienia1", QT_TRANSLATE_NOOP("MainMenus", "Kalibracja ramienia…"));
     pauseSending = item(arm, "Przerwawwysyaniuprogramu1",
                         QT_TRANSLATE_NOOP("MainMenus", "Przerwa w wysyłaniu programu"));
     arm->setToolTipsVisible(true);

@@ -73,6 +73,7 @@ public:
     QAction* referenceTravel;   // Jazdareferencyjna1 "Jazda referencyjna"
     QAction* sendProgram;       // Wyslijprogram1 "Wyslij program"
     QAction* sendFromLine;      // Wyslijodlinii1 "Wyślij od linii…" (enabled with sendProgram)
+    QAction* calibrateArm;      // Kalibracjaramienia1 "Kalibracja ramienia…"
     QAction* pauseSending;      // Przerwawwysyaniuprogramu1 "Przerwa w wysyłaniu programu"
     // The transfer's own controls, enabled while a transfer runs or holds.
     QAction* holdSending;    // Wstrzymajwysylanie1 "Wstrzymaj wysyłanie" (at a pen-up point)

@@ -3,12 +3,13 @@
 #include "app/stationstatusbar.h"
 
 #include "app/appmessages.h"
+#include "app/calibratedprogramsource.h"
+#include "app/calibrationcommands.h"
 #include "app/fileopener.h"
 #include "app/languagemenu.h"
 #include "app/mainwindow.h"
 #include "app/placementcommands.h"
 #include "app/programcommands.h"
-#include "app/programlistsource.h"
 #include "app/recentfilesmenu.h"
 #include "app/resumecommands.h"
 #include "app/stationcontrollercontrols.h"
@@ -118,7 +119,7 @@ void Station::wireSimulation() {
 
 void Station::wireController() {
     controller_ = std::make_unique<ControllerWindowBinding>(StationControllerControls(*main_));
-    programSource_ = std::make_unique<ProgramListSource>(document_.program());
+    programSource_ = std::make_unique<CalibratedProgramSource>(document_.program());
     controller_->setProgram(programSource_.get());
     ProgramCommands* commands = main_->programCommands();
     QObject::connect(commands, &ProgramCommands::programPrepared, controller_.get(),
@@ -184,7 +185,12 @@ void Station::wireTransfer() {
     commands->setTransferQuery([link] { return link->state().sending(); });
     main_->setCloseQuestion(
         [link] { return link->state().sending() ? AppMessages::quitWhileSending() : QString(); });
+    calibration_ = std::make_unique<CalibrationCommands>(*main_, *programSource_);
+    QObject::connect(main_->menus().calibrateArm, &QAction::triggered, calibration_.get(),
+                     &CalibrationCommands::open);
     QObject::connect(commands, &ProgramCommands::programPrepared, main_.get(), [this, link] {
+        if (!link->state().sending())
+            calibration_->programChanged();
         showEstimate();
         if (!link->state().sending())
             transferView_->programReplaced();

@@ -12,7 +12,8 @@ class RecentFilesMenu;
 class SettingsStore;
 class StationPersistence;
 class MainWindow;
-class ProgramListSource;
+class CalibratedProgramSource;
+class CalibrationCommands;
 class ResumeCommands;
 class SimulationCommands;
 class SimulationHandOver;
@@ -54,6 +55,10 @@ public:
     SvgCommands& svgCommands() { return *svgCommands_; }
     PlacementCommands& placementCommands() { return *placementCommands_; }
     TransferMonitor& transferMonitor() { return *transferMonitor_; }
+    CalibrationCommands& calibration() { return *calibration_; }
+    // What the controller link sends: the program, corrected for the arm's
+    // calibration when one is in force.
+    const CalibratedProgramSource& programSource() const { return *programSource_; }
     // Sending from a line, the transfer journal and resuming from it.
     ResumeCommands& resume() { return *resume_; }
     ViewPose& viewPose() { return pose_; }
@@ -91,7 +96,8 @@ private:
     std::unique_ptr<SimulationPresenter> presenter_;
     std::unique_ptr<SimulationHandOver> handOver_;
     std::unique_ptr<SimulationCommands> simulationCommands_;
-    std::unique_ptr<ProgramListSource> programSource_;
+    std::unique_ptr<CalibratedProgramSource> programSource_;
+    std::unique_ptr<CalibrationCommands> calibration_;
     std::unique_ptr<ControllerWindowBinding> controller_;
     std::unique_ptr<SvgCommands> svgCommands_;
     std::unique_ptr<PlacementCommands> placementCommands_;

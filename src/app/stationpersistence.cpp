@@ -2,6 +2,7 @@
 
 #include "app/windowplacement.h"
 
+#include "app/calibrationcommands.h"
 #include "app/controllersettingspage.h"
 #include "app/languagemenu.h"
 #include "app/mainwindow.h"
@@ -14,6 +15,7 @@
 #include "controller/widgets/portselectors.h"
 #include "hpgl/convertersettingspages.h"
 #include "hpgl/converterwindow.h"
+#include "motion/calibrationfile.h"
 #include "view3d/visualisationwindow.h"
 
 #include <QComboBox>
@@ -56,6 +58,14 @@ void StationPersistence::load() {
 void StationPersistence::apply(const StoredSettings& settings) {
     loaded_ = settings.station;
     applySettings(settings);
+    // The arm's calibration stays through "Przywróć ustawienia domyślne": it
+    // belongs to the arm. A damaged one is dropped.
+    std::optional<ArmCalibration> calibration;
+    if (!settings.station.calibration.isEmpty()) {
+        if (const Result<ArmCalibration> read = ReadCalibrationFile(settings.station.calibration))
+            calibration = *read;
+    }
+    station_.calibration().use(calibration);
     MainWindow& main = station_.mainWindow();
     const WindowLayout& layout = settings.station.layout;
     QTabWidget* bar = main.settingsBar();
@@ -158,6 +168,8 @@ StoredSettings StationPersistence::collect() const {
     p.folders.plot = converter.lastFolder();
     p.recentFiles = station_.recentFiles().files();
     p.language = LanguageChoiceCode(main.languageMenu()->choice());
+    if (const std::optional<ArmCalibration>& calibration = station_.calibration().calibration())
+        p.calibration = WriteCalibrationFile(*calibration);
     settings.line = collectLine();
     settings.converter = converter.settingsPages()->preferences();
     return settings;

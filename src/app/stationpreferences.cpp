@@ -130,6 +130,9 @@ StationPreferences readStationPreferences(QSettings& settings) {
 
     p.language = LanguageChoiceCode(
         LanguageChoiceFromCode(readText(settings, QStringLiteral("view/language"))));
+    const QVariant calibration = settings.value(QStringLiteral("arm/calibration"));
+    if (calibration.typeId() == QMetaType::QByteArray || calibration.typeId() == QMetaType::QString)
+        p.calibration = calibration.toByteArray();
 
     RecentFiles recent;
     // A count beyond the list's limit reads no further than the limit.
@@ -180,6 +183,7 @@ void writeStationPreferences(QSettings& settings, const StationPreferences& p) {
     settings.endGroup();
 
     settings.setValue(QStringLiteral("view/language"), p.language);
+    settings.setValue(QStringLiteral("arm/calibration"), p.calibration);
 
     settings.remove(QStringLiteral("recent"));
     settings.beginWriteArray(QStringLiteral("recent"), int(p.recentFiles.size()));

@@ -83,6 +83,8 @@ struct StationPreferences {
     // "Widok" -> "Język": "pl", "en", or empty for the system's language.
     // "Przywróć ustawienia domyślne" leaves it as chosen.
     QString language;
+    // The arm calibration in force, as its file's text; empty for none.
+    QByteArray calibration;
 
     bool operator==(const StationPreferences&) const = default;
 };

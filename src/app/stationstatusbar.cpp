@@ -52,6 +52,10 @@ StationStatusBar::StationStatusBar(QWidget* parent)
     transfer_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     transfer_->hide();
     addPermanentWidget(transfer_);
+    calibration_ = new QLabel(this);
+    calibration_->setObjectName(QStringLiteral("StatusCalibration"));
+    calibration_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    addPermanentWidget(calibration_);
 }
 
 void StationStatusBar::setTransferText(std::function<QString()> text) {
@@ -91,6 +95,10 @@ QString StationStatusBar::panelText(int index) const {
 void StationStatusBar::setNote(const QString& text, const QString& details) {
     note_->setText(text);
     note_->setToolTip(details.isEmpty() ? text : details);
+}
+
+void StationStatusBar::setCalibrationText(const QString& text) {
+    calibration_->setText(text);
 }
 
 QString StationStatusBar::note() const {

@@ -22,6 +22,8 @@ public:
     QString panelText(int index) const;
     // A short note; `details` (the note itself when empty) is its tool tip.
     void setNote(const QString& text, const QString& details = {});
+    // The arm calibration in force (StatusCalibration).
+    void setCalibrationText(const QString& text);
     // The transfer's progress (StatusTransfer), at the right, made by `text`
     // now and again when the language changes; an empty text hides it.
     void setTransferText(std::function<QString()> text);
@@ -37,5 +39,6 @@ private:
     std::array<QLabel*, kPanelCount> panels_{};
     QLabel* note_;
     QLabel* transfer_;
+    QLabel* calibration_ = nullptr;
     std::function<QString()> transferText_;
 };

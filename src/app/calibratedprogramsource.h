@@ -1,0 +1,36 @@
+#pragma once
+
+#include "controller/programsource.h"
+#include "gcode/programlist.h"
+#include "motion/armcalibration.h"
+
+#include <optional>
+
+// The station's program as the controller link sends it: the list as it
+// stands, or, with an arm calibration in force, the list corrected for that
+// arm, so that the real arm draws the intended points. The plot, the
+// simulation and the 3D view read the list itself and keep showing the
+// intended drawing. The corrected program is made again when the program or
+// the calibration changes (never while a transfer runs: both are locked then).
+class CalibratedProgramSource : public ProgramSource {
+public:
+    explicit CalibratedProgramSource(const ProgramList& list) : list_(list) {}
+
+    int lineCount() const override;
+    std::optional<QByteArray> lineAt(int index) const override;
+
+    const std::optional<ArmCalibration>& calibration() const { return calibration_; }
+    // Puts `calibration` in force (none: the list goes as it is). Fails, the
+    // old calibration kept, when the program cannot be corrected.
+    Status setCalibration(const std::optional<ArmCalibration>& calibration);
+    // The list was prepared anew: corrects it again. A failure leaves the
+    // program going uncorrected and says why.
+    Status programChanged();
+
+private:
+    Status correct(const ArmCalibration& calibration);
+
+    const ProgramList& list_;
+    std::optional<ArmCalibration> calibration_;
+    ProgramText corrected_;
+};
