@@ -1,7 +1,8 @@
 // Draws the picture of the main window for the documentation: the station
 // with a program loaded, the page "G-kod" in front, grabbed offscreen.
 // Usage: app-screenshot <output.png> [path-check | svg DRAWING.svg | transfer |
-//                                     resume-offer | placement DRAWING.svg]
+//                                     resume-offer | placement DRAWING.svg |
+//                                     calibration]
 // With "svg" the drawing is opened as "Otwórz rysunek SVG" opens it.
 // With "path-check" the program has a move through the forbidden zone around
 // the base and elbow swings across the Y axis, marked on the plot and listed.
@@ -9,6 +10,8 @@
 // emulator and the page "G-kod III" is grabbed in the middle of it. With
 // "resume-offer" the question the station asks after an interrupted transfer.
 // The station speaks the system's language: LANGUAGE=en_GB draws it in English.
+#include "app/calibrationcommands.h"
+#include "app/calibrationdialog.h"
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
@@ -31,6 +34,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 
 #include <cmath>
@@ -100,6 +104,29 @@ int placementShot(const QString& drawing, const QString& output) {
     return window.grab().save(output) ? 0 : 1;
 }
 
+// The calibration window after a fit: the distances an arm with slightly
+// long links and a turned elbow drew, typed in to the hundredth.
+int calibrationShot(const QString& output) {
+    Station station;
+    MainWindow& window = station.mainWindow();
+    window.setNotifier(std::make_unique<SilentNotifier>());
+    window.menus().calibrateArm->trigger();
+    CalibrationDialog* dialog = station.calibration().dialog();
+    QTableWidget* table = dialog->table();
+    const ArmCalibration arm{250.8, 249.6, 1.002, 0.999, 0.4};
+    for (int row = 0; row < table->rowCount(); ++row) {
+        auto number = [&](int column) {
+            return table->item(row, column)->text().replace(u',', u'.').toDouble();
+        };
+        const CalibrationMeasure measure{{number(2), number(3)}, {number(4), number(5)}, 0, row};
+        table->item(row, 6)->setText(
+            QString::number(DrawnDistance(arm, measure), 'f', 2).replace(u'.', u','));
+    }
+    dialog->fit();
+    QApplication::processEvents();
+    return dialog->grab().save(output) ? 0 : 1;
+}
+
 int transferShot(const QString& program, const QString& output) {
     Station station;
     MainWindow& window = station.mainWindow();
@@ -167,6 +194,8 @@ int main(int argc, char** argv) {
     }
     if (argc > 2 && QByteArray(argv[2]) == "transfer")
         return transferShot(program, QString::fromLocal8Bit(argv[1]));
+    if (argc > 2 && QByteArray(argv[2]) == "calibration")
+        return calibrationShot(QString::fromLocal8Bit(argv[1]));
     if (argc > 3 && QByteArray(argv[2]) == "placement")
         return placementShot(QString::fromLocal8Bit(argv[3]), QString::fromLocal8Bit(argv[1]));
 

@@ -10,11 +10,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace {
 
 enum Column { First, Second, X1, Y1, X2, Y2, Distance, Residual, ColumnCount };
 
 QString figure(double value, int decimals) {
+    if (std::abs(value) < 0.5 * std::pow(10.0, -decimals))
+        value = 0; // no "-0,00"
     return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), DecimalMark());
 }
 
@@ -58,6 +62,7 @@ CalibrationDialog::CalibrationDialog(QWidget* parent)
         {tr("Krzyżyk"), tr("Krzyżyk"), QStringLiteral("X1"), QStringLiteral("Y1"),
          QStringLiteral("X2"), QStringLiteral("Y2"), tr("Zmierzono [mm]"), tr("Reszta [mm]")});
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
     values_->setObjectName(QStringLiteral("CalibrationValues"));
     values_->setWordWrap(true);
     values_->setTextInteractionFlags(Qt::TextSelectableByMouse);
