@@ -2,6 +2,8 @@
 
 #include "motion/programcorrection.h"
 
+#include <algorithm>
+
 int CalibratedProgramSource::lineCount() const {
     return int(calibration_ ? corrected_.lineCount() : list_.lineCount());
 }
@@ -19,7 +21,32 @@ Status CalibratedProgramSource::correct(const ArmCalibration& calibration) {
     if (!corrected)
         return corrected.failure();
     corrected_ = std::move(corrected.value().program);
+    // Each program line gives its pieces, then its own line.
+    programLines_.clear();
+    programLines_.reserve(std::size_t(corrected_.lineCount()));
+    auto split = corrected->splits.cbegin();
+    const qsizetype lines = list_.lineCount();
+    for (qsizetype line = 0; line < lines; ++line) {
+        if (split != corrected->splits.cend() && split->first == line) {
+            programLines_.insert(programLines_.end(), std::size_t(split->second), int(line));
+            ++split;
+        }
+        programLines_.push_back(int(line));
+    }
     return {};
+}
+
+int CalibratedProgramSource::programLineOf(int index) const {
+    if (!calibration_ || index < 0 || std::size_t(index) >= programLines_.size())
+        return index;
+    return programLines_[std::size_t(index)];
+}
+
+int CalibratedProgramSource::sentIndexOf(int line) const {
+    if (!calibration_)
+        return line;
+    return int(std::lower_bound(programLines_.begin(), programLines_.end(), line) -
+               programLines_.begin());
 }
 
 Status CalibratedProgramSource::setCalibration(const std::optional<ArmCalibration>& calibration) {
@@ -28,6 +55,7 @@ Status CalibratedProgramSource::setCalibration(const std::optional<ArmCalibratio
             return done;
     } else {
         corrected_ = ProgramText();
+        programLines_.clear();
     }
     calibration_ = calibration;
     return {};

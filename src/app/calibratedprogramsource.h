@@ -5,6 +5,7 @@
 #include "motion/armcalibration.h"
 
 #include <optional>
+#include <vector>
 
 // The station's program as the controller link sends it: the list as it
 // stands, or, with an arm calibration in force, the list corrected for that
@@ -27,10 +28,18 @@ public:
     // program going uncorrected and says why.
     Status programChanged();
 
+    // The program line (from 0) whose correction the sent line `index` is
+    // part of; without a calibration, the same line.
+    int programLineOf(int index) const;
+    // The first sent line of program line `line`: the pieces of its move,
+    // else its own.
+    int sentIndexOf(int line) const;
+
 private:
     Status correct(const ArmCalibration& calibration);
 
     const ProgramList& list_;
     std::optional<ArmCalibration> calibration_;
     ProgramText corrected_;
+    std::vector<int> programLines_; // of each sent line, while corrected
 };

@@ -1,5 +1,6 @@
 #include "app/resumecommands.h"
 
+#include "app/calibratedprogramsource.h"
 #include "app/mainmenus.h"
 #include "app/mainwindow.h"
 #include "app/programcommands.h"
@@ -71,7 +72,7 @@ std::optional<int> askInDialog(QWidget* parent, int suggested, int count) {
 } // namespace
 
 ResumeCommands::ResumeCommands(MainWindow& window, ControllerWindowBinding& controller,
-                               const ProgramSource& program, QObject* parent)
+                               const CalibratedProgramSource& program, QObject* parent)
     : QObject(parent), window_(window), controller_(controller), program_(program) {
     askLine_ = [this](int suggested, int count) { return askInDialog(&window_, suggested, count); };
     ControllerLink& link = controller_.link();
@@ -100,7 +101,9 @@ QString ResumeCommands::journalPath(const QString& portName) {
 }
 
 void ResumeCommands::sendFromLine() {
-    const int count = program_.lineCount();
+    // Lines as the operator counts them in Memo1; the link counts the lines
+    // it sends, which a calibration's corrections may add to.
+    const int count = int(window_.programList().lineCount());
     if (count == 0) {
         window_.showError(ResumeTexts::nothingToSend());
         return;
@@ -108,12 +111,12 @@ void ResumeCommands::sendFromLine() {
     // After a transfer that ended early, the line after the last one
     // acknowledged; otherwise the line under the caret.
     const qsizetype caret = window_.programPage()->programMemo()->caret().line;
-    const qsizetype from = nextUnsent_ ? *nextUnsent_ : caret;
+    const qsizetype from = nextUnsent_ ? program_.programLineOf(*nextUnsent_) : caret;
     const int suggested = int(std::clamp<qsizetype>(from + 1, 1, count));
     const std::optional<int> line = askLine_(suggested, count);
     if (!line || *line < 1 || *line > count)
         return;
-    controller_.link().sendProgramFrom(*line - 1);
+    controller_.link().sendProgramFrom(program_.sentIndexOf(*line - 1));
 }
 
 void ResumeCommands::transferStep(const TransferEvent& event) {

@@ -12,7 +12,7 @@
 
 class ControllerWindowBinding;
 class MainWindow;
-class ProgramSource;
+class CalibratedProgramSource;
 
 // Sending from a line and resuming an interrupted transfer in the main
 // window. While the link sends, the transfer journal of the chosen port is
@@ -32,7 +32,7 @@ public:
     using LineAsker = std::function<std::optional<int>(int suggested, int count)>;
 
     ResumeCommands(MainWindow& window, ControllerWindowBinding& controller,
-                   const ProgramSource& program, QObject* parent = nullptr);
+                   const CalibratedProgramSource& program, QObject* parent = nullptr);
 
     // The journal of transfers over the port entry `portName`.
     static QString journalPath(const QString& portName);
@@ -66,7 +66,7 @@ private:
 
     MainWindow& window_;
     ControllerWindowBinding& controller_;
-    const ProgramSource& program_;
+    const CalibratedProgramSource& program_; // what the link sends
     JournalKeeper keeper_;
     LineAsker askLine_;
     QString programFile_;            // the file the program was opened from

@@ -175,7 +175,10 @@ void Station::wireDrawings() {
 
 void Station::wireTransfer() {
     ControllerLink* link = &controller_->link();
-    transferView_ = std::make_unique<StationTransferView>(*main_);
+    transferView_ =
+        std::make_unique<StationTransferView>(*main_, [source = programSource_.get()](int index) {
+            return source->programLineOf(index);
+        });
     transferMonitor_ = std::make_unique<TransferMonitor>(*link, *transferView_);
     transferMonitor_->setProgram(programSource_.get());
     MainMenus& menus = main_->menus();

@@ -11,6 +11,8 @@
 #include "gcode/plotsurface.h"
 #include "gcode/programmemo.h"
 
+#include <algorithm>
+
 namespace {
 QString decimal(double value) {
     return QString::number(value, 'f', 1).replace(QLatin1Char('.'), DecimalMark());
@@ -62,15 +64,27 @@ void StationTransferView::showTransfer(const TransferFigures& figures) {
         [figures] { return TransferPanel::statusLine(figures); });
 }
 
+int StationTransferView::programLine(int sentIndex) const {
+    return programLineOf_ ? programLineOf_(sentIndex) : sentIndex;
+}
+
 void StationTransferView::showLinesAcknowledged(int from, int to) {
+    // Sent lines [from, to) are done: the program lines before the one the
+    // first line not done belongs to.
+    const ProgramList& program = window_.programList();
+    const int lines = int(program.lineCount());
+    const int first = std::min(programLine(from), lines);
+    const int last = std::min(programLine(to), lines);
     // The plot shows G00 moves whatever "Pokaż ruch G00" says, so the
     // progress covers them too.
-    plotProgress_.draw(window_.programList(), from, to, window_.plotSurface(),
+    plotProgress_.draw(program, first, std::max(first, last), window_.plotSurface(),
                        window_.programSettingsPage()->progressColour(), true);
     window_.plotWidget()->update();
 }
 
 void StationTransferView::showCurrentLine(int index) {
+    if (index >= 0)
+        index = programLine(index);
     ProgramMemo* memo = window_.programPage()->programMemo();
     // A simulation running beside the transfer takes lines from the top of
     // the memo: it holds the program's last lines then.

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QImage>
 
+#include <functional>
 #include <optional>
 
 class MainWindow;
@@ -18,7 +19,10 @@ class StationTransferView : public TransferView {
     Q_DECLARE_TR_FUNCTIONS(StationTransferView)
 
 public:
-    explicit StationTransferView(MainWindow& window) : window_(window) {}
+    // `programLineOf` gives the program line (in Memo1 and on the plot) of a
+    // line the link sends; none: the same line.
+    explicit StationTransferView(MainWindow& window, std::function<int(int)> programLineOf = {})
+        : window_(window), programLineOf_(std::move(programLineOf)) {}
 
     void transferStarted(int from) override;
     void showTransfer(const TransferFigures& figures) override;
@@ -35,7 +39,10 @@ public:
                                 qint64 lineBytes);
 
 private:
+    int programLine(int sentIndex) const;
+
     MainWindow& window_;
+    std::function<int(int)> programLineOf_;
     PlotProgress plotProgress_;
     std::optional<QImage> plotBeforeProgress_; // the plot as the preparation left it
 };

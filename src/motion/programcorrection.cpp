@@ -153,6 +153,8 @@ Result<CorrectedProgram> CorrectProgram(const ProgramText& program,
             for (const ArmPoint& p : corrector.pieces)
                 writePiece(out, text, w, p, s.decimals);
             result.addedLines += qsizetype(corrector.pieces.size());
+            if (!corrector.pieces.empty())
+                result.splits.emplace_back(i, qsizetype(corrector.pieces.size()));
         }
         rewriteLine(out, text, line, w, c->commanded, s.decimals);
         previousBeta = c->angles.beta;

@@ -4,6 +4,9 @@
 #include "gcode/programtext.h"
 #include "motion/armcalibration.h"
 
+#include <utility>
+#include <vector>
+
 // Correcting a program for a calibrated arm: every target is moved so that
 // the real arm draws the intended point (CorrectPoint), each keeping the elbow
 // side the station bends it to there. The controller turns its joints evenly
@@ -29,6 +32,9 @@ struct CorrectedProgram {
     qsizetype approximate = 0;
     qsizetype firstApproximateLine = -1;
     qsizetype addedLines = 0; // by splitting
+    // Where splitting added lines: the program line (from 0) and how many
+    // pieces stand before its own corrected line, in program order.
+    std::vector<std::pair<qsizetype, qsizetype>> splits;
 };
 
 // Corrects every line with an X or Y word: X and Y are rewritten (a missing

@@ -102,6 +102,21 @@ void TestCalibrationWindow::patternFitApplyAndOff() {
         QVERIFY(corrected);
         QCOMPARE(sentLines(station.programSource()), textLines(corrected->program));
         QVERIFY(sentLines(station.programSource()) != textLines(intended));
+        // Each sent line belongs to the program line whose correction it is
+        // part of, the added pieces to the line they lead to.
+        const CalibratedProgramSource& source = station.programSource();
+        QVERIFY(corrected->addedLines > 0);
+        int line = 0;
+        for (int sent = 0; sent < source.lineCount(); ++sent) {
+            QVERIFY(source.programLineOf(sent) >= line);
+            line = source.programLineOf(sent);
+            if (source.sentIndexOf(line) == sent)
+                continue; // the first of its line
+            QVERIFY(source.programLineOf(sent - 1) == line);
+        }
+        QCOMPARE(line, int(intended.lineCount()) - 1);
+        for (int each = 0; each < intended.lineCount(); ++each)
+            QCOMPARE(source.programLineOf(source.sentIndexOf(each)), each);
         station.persistence().save();
     }
     {
