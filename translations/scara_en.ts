@@ -784,6 +784,10 @@ uncertainty: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; residuals: %7 
         <source>Nie można wysłać programu: jazda referencyjna jeszcze trwa</source>
         <translation>Cannot send the program: homing is still running</translation>
     </message>
+    <message>
+        <source>Port %1 jest zajęty przez inny program: ponawiam otwieranie przez 10 s</source>
+        <translation>The port %1 is held by another program: trying to open it again for 10 s</translation>
+    </message>
 </context>
 <context>
     <name>MainMenus</name>

@@ -9,6 +9,8 @@ ControllerLink::ControllerLink(QObject* parent) : QObject(parent), port_(this), 
     settingsSource_ = [this]() -> Result<PortSettings> { return port_.settings(); };
 
     connect(&timer_, &QTimer::timeout, this, [this] { carryOut(state_.timerTick()); });
+    busyRetry_.setInterval(kBusyRetryInterval);
+    connect(&busyRetry_, &QTimer::timeout, this, &ControllerLink::retryBusyPort);
     connect(&port_, &SerialPort::chunkReceived, this, &ControllerLink::chunkReceived);
     connect(&port_, &SerialPort::lampChanged, this, &ControllerLink::lampChanged);
     connect(&port_, &SerialPort::failed, this, &ControllerLink::errorRaised);
@@ -30,6 +32,7 @@ void ControllerLink::connectChosen() {
     carryOut(state_.connectChosen());
 }
 void ControllerLink::disconnectChosen() {
+    busyRetry_.stop(); // the operator gave up waiting for the port
     carryOut(state_.disconnectChosen());
 }
 void ControllerLink::referenceTravelChosen() {
@@ -110,6 +113,24 @@ void ControllerLink::openPort() {
     Status opened = port_.setSettings(*settings);
     if (opened)
         opened = port_.setConnected(true);
+    if (!opened && port_.lastOpenFoundItBusy()) {
+        busySince_.start();
+        busyRetry_.start();
+        emit portBusy(LinkTexts::portBusy(settings->port));
+        return;
+    }
+    finishOpen(opened);
+}
+
+void ControllerLink::retryBusyPort() {
+    const Status opened = port_.setConnected(true);
+    if (!opened && port_.lastOpenFoundItBusy() && busySince_.elapsed() < kBusyRetryTime.count())
+        return; // still held: the next interval
+    busyRetry_.stop();
+    finishOpen(opened);
+}
+
+void ControllerLink::finishOpen(const Status& opened) {
     if (opened && port_.connected())
         carryOut(state_.portOpened());
     else

@@ -4,6 +4,7 @@
 #include "controller/serialport.h"
 #include "controller/wiretrace.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
@@ -42,6 +43,12 @@ public:
     // The controls and panels as the window opens, and Timer1 running.
     void start();
 
+    // A port that another program holds (ModemManager probing a freshly
+    // plugged adapter, say) is tried again every kBusyRetryInterval for up
+    // to kBusyRetryTime before the open fails.
+    static constexpr std::chrono::milliseconds kBusyRetryTime{10000};
+    static constexpr std::chrono::milliseconds kBusyRetryInterval{500};
+
     // The window's commands.
     void connectChosen();
     void disconnectChosen();
@@ -78,15 +85,21 @@ signals:
     void transferChanged(const TransferEvent& event);
     // What happened on the link: connected, disconnected, the reference.
     void eventOccurred(LinkEvent event);
+    // The port is busy and is tried again (said once an attempt to connect).
+    void portBusy(const QString& text);
 
 private:
     void carryOut(const LinkActions& actions);
     void openPort();
+    void retryBusyPort();
+    void finishOpen(const Status& opened);
     void chunkReceived(const QByteArray& chunk);
 
     ControllerLinkState state_;
     SerialPort port_;
     QTimer timer_;
+    QTimer busyRetry_;
+    QElapsedTimer busySince_;
     SettingsSource settingsSource_;
     WireTrace* trace_ = nullptr;
 };

@@ -66,6 +66,14 @@ inline QString sendWaitsForReference() {
         "LinkTexts", "Nie można wysłać programu: jazda referencyjna jeszcze trwa");
 }
 
+// Another program holds the port (ModemManager probing a new adapter, say).
+inline QString portBusy(const QString& port) {
+    return QCoreApplication::translate(
+               "LinkTexts",
+               "Port %1 jest zajęty przez inny program: ponawiam otwieranie przez 10 s")
+        .arg(port);
+}
+
 // The texts the link shows in the status bar's panels, so that a window can
 // show a panel's text again once another language is in force.
 using TextFunction = QString (*)();

@@ -107,9 +107,12 @@ Status SerialPort::open() {
     port_.setParity(QSerialPort::NoParity);
     port_.setStopBits(QSerialPort::OneStop);
     port_.setFlowControl(QSerialPort::NoFlowControl);
+    busy_ = false;
     if (!port_.open(QIODevice::ReadWrite)) {
-        const Failure failure{
-            serialOpenErrorText(settings_.port, osErrorCodeOf(port_.errorString()))};
+        const std::optional<int> code = osErrorCodeOf(port_.errorString());
+        // Held by another program: its lock file, or the device busy.
+        busy_ = code == EBUSY || (port_.error() == QSerialPort::PermissionError && !code);
+        const Failure failure{serialOpenErrorText(settings_.port, code)};
         port_.clearError();
         return failure;
     }

@@ -38,6 +38,9 @@ public:
     Status setFlowControl(FlowControl flowControl);
 
     bool connected() const { return port_.isOpen(); }
+    // The last open() failed because another program holds the port (its
+    // lock, or the device busy): worth another try in a moment.
+    bool lastOpenFoundItBusy() const { return busy_; }
     Status setConnected(bool connected);
     Status open();
     void close();
@@ -77,6 +80,7 @@ private:
     Failure systemFailure(SerialError error) const;
 
     QSerialPort port_;
+    bool busy_ = false;
     PortSettings settings_;
     QTimer writeDeadline_;
     QTimer modemPoll_;

@@ -9,6 +9,7 @@
 #include "controller/serialerror.h"
 #include "support/portonline.h"
 
+#include <QSerialPort>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -91,6 +92,8 @@ private slots:
     void closingTheFarSideMidTransferAndConnectingAgain();
     void noiseAndSplitAcknowledgements();
     void aLongLineWithoutEndDoesNotStopTheLink();
+    void aBusyPortIsTriedAgain_data();
+    void aBusyPortIsTriedAgain();
 
 private:
     static bool connectTo(Station& station, ControllerEmulator& emulator) {
@@ -309,6 +312,40 @@ void TestControllerLink::aLongLineWithoutEndDoesNotStopTheLink() {
     QVERIFY(station.link.state().rxBuffer().isEmpty());
     station.link.referenceTravelChosen();
     QTRY_COMPARE(station.panels[LinkPanel::Reference], LinkTexts::referenceTravel());
+}
+
+// Another program holds the port (here a second port object, holding its
+// lock): the link says so and tries again; released within the 10 s, it
+// connects, else the open fails with the port's error.
+void TestControllerLink::aBusyPortIsTriedAgain_data() {
+    QTest::addColumn<int>("heldFor"); // ms; -1: all along
+    QTest::newRow("released after a second") << 1000;
+    QTest::newRow("held all along") << -1;
+}
+
+void TestControllerLink::aBusyPortIsTriedAgain() {
+    QFETCH(int, heldFor);
+    ControllerEmulator emulator;
+    QVERIFY(emulator.start());
+    QSerialPort holder(emulator.portPath());
+    QVERIFY(holder.open(QIODevice::ReadWrite));
+    Station station;
+    QSignalSpy busy(&station.link, &ControllerLink::portBusy);
+    station.useLine(emulator.portPath());
+    station.link.connectChosen();
+    QCOMPARE(busy.count(), 1);
+    QVERIFY(busy.at(0).at(0).toString().contains(emulator.portPath()));
+    QVERIFY(station.errors.isEmpty());
+    QVERIFY(!station.link.port().connected());
+    if (heldFor >= 0) {
+        QTimer::singleShot(heldFor, &holder, &QSerialPort::close);
+        QTRY_VERIFY_WITH_TIMEOUT(station.link.state().connected(), 5000);
+        QVERIFY(station.errors.isEmpty());
+        return;
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(station.errors.size(), 1, 15000);
+    QVERIFY(!station.link.port().connected());
+    QCOMPARE(busy.count(), 1); // said once
 }
 
 QTEST_GUILESS_MAIN(TestControllerLink)

@@ -349,6 +349,8 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
     redraw.setInterval(terminal ? std::chrono::milliseconds(250) : std::chrono::milliseconds(1000));
     QObject::connect(&redraw, &QTimer::timeout, &loop, showProgress);
     QObject::connect(&link, &ControllerLink::received, &silence, qOverload<>(&QTimer::start));
+    QObject::connect(&link, &ControllerLink::portBusy, &loop,
+                     [](const QString& text) { cli::err(text); });
     QObject::connect(&link, &ControllerLink::errorRaised, &loop,
                      [&](const QString& text) { finish(1, text); });
     // A program stop waits for the operator's Enter (or the end of standard

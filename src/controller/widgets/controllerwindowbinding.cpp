@@ -136,6 +136,9 @@ void ControllerWindowBinding::bindCommands() {
 
 void ControllerWindowBinding::bindLinkOutput() {
     connect(link_, &ControllerLink::statusChanged, this, &ControllerWindowBinding::showStatus);
+    // Said where the connection's state stands, until the port opens or fails.
+    connect(link_, &ControllerLink::portBusy, this,
+            [this](const QString& text) { showStatus(LinkPanel::Connection, text); });
     connect(link_, &ControllerLink::enabledChanged, this,
             &ControllerWindowBinding::setControlEnabled);
     connect(link_, &ControllerLink::checkedChanged, this, [this](LinkControl which, bool on) {
