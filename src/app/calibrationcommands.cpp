@@ -19,6 +19,13 @@ const std::optional<ArmCalibration>& CalibrationCommands::calibration() const {
     return source_.calibration();
 }
 
+// The pattern in the safe area of the forbidden radius set now.
+CalibrationPatternSettings CalibrationCommands::patternSettings() const {
+    CalibrationPatternSettings settings;
+    settings.forbiddenRadius = window_.stationSettings().forbiddenRadius();
+    return settings;
+}
+
 bool CalibrationCommands::refusedWhileSending() {
     if (!window_.programCommands()->programLocked())
         return false;
@@ -34,9 +41,7 @@ void CalibrationCommands::open() {
         connect(dialog_, &CalibrationDialog::applyChosen, this,
                 [this](const ArmCalibration& calibration) { use(calibration); });
         connect(dialog_, &CalibrationDialog::withoutChosen, this, [this] { use(std::nullopt); });
-        CalibrationPatternSettings settings;
-        settings.forbiddenRadius = window_.stationSettings().forbiddenRadius();
-        dialog_->setPattern(MakeCalibrationPattern(settings));
+        dialog_->setPattern(MakeCalibrationPattern(patternSettings()));
     }
     dialog_->showCalibration(source_.calibration());
     dialog_->show();
@@ -46,8 +51,7 @@ void CalibrationCommands::open() {
 void CalibrationCommands::loadPattern() {
     if (refusedWhileSending())
         return;
-    CalibrationPatternSettings settings;
-    settings.forbiddenRadius = window_.stationSettings().forbiddenRadius();
+    const CalibrationPatternSettings settings = patternSettings();
     const CalibrationPattern pattern = MakeCalibrationPattern(settings);
     // The pattern is drawn by the arm as it is: without the calibration
     // that it is there to find.

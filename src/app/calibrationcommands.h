@@ -1,6 +1,7 @@
 #pragma once
 
 #include "motion/armcalibration.h"
+#include "motion/calibrationpattern.h"
 
 #include <QObject>
 
@@ -34,6 +35,7 @@ public:
 
 private:
     bool refusedWhileSending();
+    CalibrationPatternSettings patternSettings() const;
     void loadPattern();
     void showInForce();
 

@@ -19,7 +19,7 @@ enum Column { First, Second, X1, Y1, X2, Y2, Distance, Residual, ColumnCount };
 QString figure(double value, int decimals) {
     if (std::abs(value) < 0.5 * std::pow(10.0, -decimals))
         value = 0; // no "-0,00"
-    return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), DecimalMark());
+    return FormatFigure(value, decimals);
 }
 
 QTableWidgetItem* fixedItem(const QString& text) {

@@ -98,7 +98,7 @@ bool ProgramCommands::openProgramFile(const QString& fileName) {
     const QString fullName = QDir::toNativeSeparators(QFileInfo(fileName).absoluteFilePath());
     parts_.window->setWindowTitle(AppMessages::captionWithFile(fullName));
     parts_.programPage->showImportReport({}); // it spoke of the program before
-    showPrepared(settings, result.value());
+    showPrepared(result.value());
     parts_.notifier().notify(GcodeMessages::fileLoaded());
     if (referenceSet_ && referenceSet_())
         parts_.menus->sendProgram->setEnabled(true);
@@ -247,12 +247,11 @@ bool ProgramCommands::prepare() {
         parts_.notifier().showError(result.error());
         return false;
     }
-    showPrepared(settings, result.value());
+    showPrepared(result.value());
     return true;
 }
 
-void ProgramCommands::showPrepared(const PrepareSettings& settings, PreparedProgram& prepared) {
-    (void)settings;
+void ProgramCommands::showPrepared(PreparedProgram& prepared) {
     // Kept, so that the plot can be drawn again in other colours.
     plotMoves_ = std::move(prepared.moves);
     plotFindings_ = prepared.pathCheck.findings();

@@ -118,7 +118,7 @@ signals:
 private:
     bool prepare();
     PrepareSettings preparationSettings(ProgramShift shift) const;
-    void showPrepared(const PrepareSettings& settings, PreparedProgram& prepared);
+    void showPrepared(PreparedProgram& prepared);
     // True, after telling the operator, when the program is locked.
     bool refusedWhileSending();
     void showCheckReport(const CheckReport& report, const PathCheckReport& path);

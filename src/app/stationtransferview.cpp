@@ -15,7 +15,7 @@
 
 namespace {
 QString decimal(double value) {
-    return QString::number(value, 'f', 1).replace(QLatin1Char('.'), DecimalMark());
+    return FormatFigure(value, 1);
 }
 } // namespace
 

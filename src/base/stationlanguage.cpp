@@ -94,3 +94,7 @@ StationLanguage LanguageInUse() {
 QChar DecimalMark() {
     return LanguageInUse() == StationLanguage::English ? QLatin1Char('.') : QLatin1Char(',');
 }
+
+QString FormatFigure(double value, int decimals) {
+    return QString::number(value, 'f', decimals).replace(QLatin1Char('.'), DecimalMark());
+}

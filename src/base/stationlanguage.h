@@ -31,3 +31,5 @@ StationLanguage LanguageInUse();
 // station shows: "12,5" in Polish, "12.5" in English. Numbers typed in and
 // numbers in files keep their own format.
 QChar DecimalMark();
+// `value` with `decimals` digits after the language's decimal mark.
+QString FormatFigure(double value, int decimals);

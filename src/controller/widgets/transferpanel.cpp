@@ -127,7 +127,7 @@ QString TransferPanel::figuresLine(const TransferFigures& f) {
         .arg(f.acknowledged)
         .arg(f.total)
         .arg(percentOf(f))
-        .arg(QString::number(f.linesPerSecond, 'f', 1).replace(QLatin1Char('.'), DecimalMark()))
+        .arg(FormatFigure(f.linesPerSecond, 1))
         .arg(f.resends)
         .arg(FormatDuration(f.elapsed))
         .arg(FormatDuration(f.left));
