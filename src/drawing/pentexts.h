@@ -42,6 +42,10 @@ inline QString tooManyHatchLines(const QString& spacing, const QString& most) {
                "pen", "Odstęp linii kreskowania %1 daje ponad %2 linii; podaj większy odstęp")
         .arg(spacing, most);
 }
+inline QString badPoint() {
+    return QCoreApplication::translate(
+        "pen", "Kształt ma punkt, który nie jest liczbą albo leży zbyt daleko");
+}
 inline QString badAngle(const QString& angle) {
     return QCoreApplication::translate("pen", "Kąt kreskowania %1 musi być liczbą").arg(angle);
 }
