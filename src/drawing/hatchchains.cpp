@@ -2,11 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <span>
 
 namespace {
 
 // How near the ends of a joining move an edge may pass, in spacings.
 constexpr double kNear = 1e-3;
+// How many of the next row's segment ends, nearest first, a stroke tries to
+// go on to.
+constexpr size_t kMostTried = 16;
 
 struct Edge {
     PathPoint p, q;
@@ -17,35 +22,58 @@ double cross(double ax, double ay, double bx, double by) {
 }
 
 // The boundary's edges by the band between row k and k + 1 that they reach
-// into (index k - first).
+// into (index k - first), in one array.
 class BandEdges {
 public:
     BandEdges(const std::vector<Ring>& boundary, qint64 first, qint64 last, double spacing)
-        : first_(first), bands_(size_t(std::max<qint64>(0, last - first))) {
+        : first_(first), starts_(size_t(std::max<qint64>(0, last - first)) + 1, 0) {
+        // Counted first, then placed: no list per band.
+        for (int pass = 0; pass < 2; ++pass) {
+            std::vector<size_t> next = starts_;
+            forEach(boundary, last, spacing, [&](qint64 k, const Edge& e) {
+                if (pass == 0)
+                    ++starts_[size_t(k - first_) + 1];
+                else
+                    edges_[next[size_t(k - first_)]++] = e;
+            });
+            if (pass == 0) {
+                for (size_t i = 1; i < starts_.size(); ++i)
+                    starts_[i] += starts_[i - 1];
+                edges_.resize(starts_.back());
+            }
+        }
+    }
+    std::span<const Edge> band(qint64 k) const {
+        const size_t i = size_t(k - first_);
+        return {edges_.data() + starts_[i], starts_[i + 1] - starts_[i]};
+    }
+
+private:
+    template <typename F>
+    void forEach(const std::vector<Ring>& boundary, qint64 last, double spacing, F&& f) const {
         for (const Ring& ring : boundary) {
             for (size_t i = 0, n = ring.size(); i < n; ++i) {
                 const Edge e{ring[i], ring[(i + 1) % n]};
                 const double low = std::min(e.p.y, e.q.y), high = std::max(e.p.y, e.q.y);
-                const qint64 from = std::max(first, qint64(std::floor(low / spacing - 0.5)));
+                const qint64 from = std::max(first_, qint64(std::floor(low / spacing - 0.5)));
                 const qint64 to = std::min(last - 1, qint64(std::floor(high / spacing - 0.5)));
                 for (qint64 k = from; k <= to; ++k)
-                    bands_[size_t(k - first_)].push_back(e);
+                    f(k, e);
             }
         }
     }
-    const std::vector<Edge>& band(qint64 k) const { return bands_[size_t(k - first_)]; }
 
-private:
     qint64 first_;
-    std::vector<std::vector<Edge>> bands_;
+    std::vector<size_t> starts_;
+    std::vector<Edge> edges_;
 };
 
 // True when the move from a to b (both on the boundary, in one band)
 // crosses no edge farther than `near` from its ends (the ends lie on edges,
 // rounded) and its middle lies inside.
-bool runsInside(PathPoint a, PathPoint b, const std::vector<Edge>& edges, double near) {
+bool runsInside(PathPoint a, PathPoint b, std::span<const Edge> edges, double near) {
     const double dx = b.x - a.x, dy = b.y - a.y;
-    const double length = std::hypot(dx, dy);
+    const double length = std::sqrt(dx * dx + dy * dy);
     if (length <= 2 * near)
         return false;
     const double ends = near / length;
@@ -53,7 +81,7 @@ bool runsInside(PathPoint a, PathPoint b, const std::vector<Edge>& edges, double
         const double fx = e.q.x - e.p.x, fy = e.q.y - e.p.y;
         const double ex = e.p.x - a.x, ey = e.p.y - a.y;
         const double denom = cross(dx, dy, fx, fy);
-        if (std::abs(denom) <= 1e-12 * length * std::hypot(fx, fy)) {
+        if (denom * denom <= 1e-24 * (dx * dx + dy * dy) * (fx * fx + fy * fy)) {
             if (std::abs(cross(ex, ey, dx, dy)) <= 1e-9 * length) // along the move
                 return false;
             continue;
@@ -75,6 +103,12 @@ bool runsInside(PathPoint a, PathPoint b, const std::vector<Edge>& edges, double
 struct Rows {
     std::vector<HatchSegment> segments; // by row, then x
     std::vector<bool> used;
+    struct Choice {
+        size_t index;
+        PathPoint start, finish;
+        double distance;
+    };
+    std::vector<Choice> choices; // kept for the next row's, not made anew
     // For each row from the first, where its segments begin (one more at the end).
     std::vector<size_t> starts;
     qint64 first = 0;
@@ -100,7 +134,7 @@ Rows sortedRows(std::vector<HatchSegment> segments) {
 }
 
 // Goes on from `from` (the end of a segment on `row`) to an unused segment
-// of the next row, its end nearer to `from` first; returns the ends in
+// of the next row, trying the kMostTried ends nearest to `from`; returns the ends in
 // drawing order, or nothing.
 std::optional<std::pair<PathPoint, PathPoint>>
 nextSegment(Rows& rows, qint64 row, PathPoint from, const BandEdges& edges, double y, double near) {
@@ -108,12 +142,9 @@ nextSegment(Rows& rows, qint64 row, PathPoint from, const BandEdges& edges, doub
         return std::nullopt;
     const size_t begin = rows.starts[size_t(row + 1 - rows.first)];
     const size_t end = rows.starts[size_t(row + 2 - rows.first)];
-    struct Choice {
-        size_t index;
-        PathPoint start, finish;
-        double distance;
-    };
-    std::vector<Choice> choices;
+    using Choice = Rows::Choice;
+    std::vector<Choice>& choices = rows.choices;
+    choices.clear();
     for (size_t i = begin; i < end; ++i) {
         if (rows.used[i])
             continue;
@@ -121,9 +152,12 @@ nextSegment(Rows& rows, qint64 row, PathPoint from, const BandEdges& edges, doub
         choices.push_back({i, left, right, std::abs(left.x - from.x)});
         choices.push_back({i, right, left, std::abs(right.x - from.x)});
     }
-    std::sort(choices.begin(), choices.end(),
-              [](const Choice& a, const Choice& b) { return a.distance < b.distance; });
-    for (const Choice& c : choices) {
+    // The nearest few only: a move that far would hardly stay inside.
+    const size_t tried = std::min(choices.size(), kMostTried);
+    std::partial_sort(choices.begin(), choices.begin() + qsizetype(tried), choices.end(),
+                      [](const Choice& a, const Choice& b) { return a.distance < b.distance; });
+    for (size_t i = 0; i < tried; ++i) {
+        const Choice& c = choices[i];
         if (runsInside(from, c.start, edges.band(row), near)) {
             rows.used[c.index] = true;
             return std::pair{c.start, c.finish};

@@ -48,29 +48,53 @@ double rowCount(const std::vector<Ring>& rings, double angle, double spacing) {
     return std::max(0.0, last - first + 1);
 }
 
-// One set of lines at `angle`, joined, in the area's own frame.
-std::vector<Stroke> hatchSet(const FillArea& area, double spacing, double angle) {
-    const ClipperLib::Paths clean = clipper::simplified({turned(area.rings, -angle), area.rule});
+// The lines across the paths' extent, one a row, and a closed box around it.
+ClipperLib::Paths rowLines(const ClipperLib::Paths& rings, double spacing) {
     ClipperLib::cInt left = std::numeric_limits<ClipperLib::cInt>::max(), right = -left;
     ClipperLib::cInt low = left, high = right;
-    for (const ClipperLib::Path& path : clean) {
+    for (const ClipperLib::Path& path : rings) {
         for (const ClipperLib::IntPoint& p : path) {
             left = std::min(left, p.X), right = std::max(right, p.X);
             low = std::min(low, p.Y), high = std::max(high, p.Y);
         }
     }
-    if (clean.empty())
-        return {};
+    ClipperLib::Paths lines;
+    if (left > right)
+        return lines;
     const auto [first, last] =
         rowRange(double(low) / clipper::kScale, double(high) / clipper::kScale, spacing);
-    ClipperLib::Paths lines;
     for (double k = first; k <= last; ++k) {
         const ClipperLib::cInt y = std::llround((k + 0.5) * spacing * clipper::kScale);
         lines.push_back({{left - 1, y}, {right + 1, y}});
     }
+    return lines;
+}
+
+// One set of lines at `angle`, joined, in the area's own frame. One
+// clipping gives both the lines inside the area and the area as polygons
+// that neither overlap nor cross (the box around it cut to it), which the
+// joining reads.
+std::vector<Stroke> hatchSet(const FillArea& area, double spacing, double angle) {
+    const ClipperLib::Paths rings = clipper::toPaths(turned(area.rings, -angle));
+    const ClipperLib::Paths lines = rowLines(rings, spacing);
+    if (lines.empty())
+        return {};
+    ClipperLib::Clipper clipper;
+    clipper.AddPaths(lines, ClipperLib::ptSubject, false);
+    const ClipperLib::cInt left = lines[0][0].X, right = lines[0][1].X;
+    const ClipperLib::cInt low = lines.front()[0].Y - 1, high = lines.back()[0].Y + 1;
+    clipper.AddPath({{left, low}, {right, low}, {right, high}, {left, high}}, ClipperLib::ptSubject,
+                    true);
+    clipper.AddPaths(rings, ClipperLib::ptClip, true);
+    ClipperLib::PolyTree tree;
+    clipper.Execute(ClipperLib::ctIntersection, tree, ClipperLib::pftNonZero,
+                    clipper::fillType(area.rule));
+    ClipperLib::Paths pieces, clean;
+    ClipperLib::OpenPathsFromPolyTree(tree, pieces);
+    ClipperLib::ClosedPathsFromPolyTree(tree, clean);
     std::vector<HatchSegment> segments;
-    for (const ClipperLib::Path& piece :
-         clipper::clipOpen(lines, clean, ClipperLib::ctIntersection)) {
+    segments.reserve(pieces.size());
+    for (const ClipperLib::Path& piece : pieces) {
         const PathPoint a = clipper::fromInt(piece.front()), b = clipper::fromInt(piece.back());
         segments.push_back(
             {qint64(std::llround(a.y / spacing - 0.5)), std::min(a.x, b.x), std::max(a.x, b.x)});
