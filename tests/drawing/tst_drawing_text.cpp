@@ -2,6 +2,7 @@
 // bundled font, the layout's lines and alignment, characters the font lacks
 // named and counted, and scara-cli text refusing bad input without output.
 #include "drawing/pentexts.h"
+#include "drawing/programinsert.h"
 #include "drawing/strokefontmarks.h"
 #include "drawing/textlayout.h"
 #include "support/files.h"
@@ -153,6 +154,30 @@ private slots:
         QCOMPARE(MissingCharactersReport(f, text->missing),
                  u"Brak w czcionce futural (3, w ich miejscu jest odstęp): „€” (U+20AC) ×2, "
                  u"„ß” (U+00DF) ×1"_qs);
+    }
+
+    void insertedBeforeTheEnd_data() {
+        QTest::addColumn<QByteArray>("program");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("numbered, ended")
+            << QByteArray("N100 G00 X 1 Y 1\nN105 M30\nN110 G00 X 0 Y 0")
+            << QByteArray("N100 G00 X 1 Y 1\nN105 G00 X 5 Y 6 Z 10\n"
+                          "N110 G01 X 7 Y 6 Z 1\nN115 M30\n"
+                          "N120 G00 X 0 Y 0");
+        QTest::newRow("no end, a comment kept")
+            << QByteArray("(plot)\nN10 G01 X 1 Y 1")
+            << QByteArray("(plot)\nN10 G01 X 1 Y 1\nN20 G00 X 5 Y 6 Z 10\nN30 G01 X 7 Y 6 Z 1");
+        QTest::newRow("empty") << QByteArray("\n")
+                               << QByteArray("N10 G00 X 5 Y 6 Z 10\nN20 G01 X 7 Y 6 Z 1\nN30 M30");
+    }
+    void insertedBeforeTheEnd() {
+        QFETCH(QByteArray, program);
+        QFETCH(QByteArray, expected);
+        Drawing drawing;
+        drawing.paths.push_back({{{5, 6}, {7, 6}}, 1});
+        const ProgramText out =
+            InsertDrawingMoves(ProgramText::fromLines(program.split('\n')), drawing);
+        QCOMPARE(out.toLines(), expected.split('\n'));
     }
 
     void refusals_data() {
