@@ -1474,6 +1474,10 @@ the arm&apos;s maximum reach</translation>
         <source>Kliknij na wykresie, aby wskazać miejsce.</source>
         <translation>Click on the plot to choose the place.</translation>
     </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
 </context>
 <context>
     <name>TransferJournal</name>

@@ -1,6 +1,7 @@
 #include "app/textdialog.h"
 
 #include "app/textpreview.h"
+#include "base/stationlanguage.h"
 #include "drawing/textlayout.h"
 
 #include <QComboBox>
@@ -9,17 +10,20 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 namespace {
 
-QDoubleSpinBox* numberBox(const char* name, double low, double high, double value) {
+// A figure in the language's decimal mark.
+QDoubleSpinBox* numberBox(const char* name, double low, double high, double value, int decimals) {
     auto* box = new QDoubleSpinBox;
     box->setObjectName(QString::fromLatin1(name));
+    box->setLocale(DecimalMark() == u',' ? QLocale(QLocale::Polish) : QLocale(QLocale::English));
     box->setRange(low, high);
-    box->setDecimals(1);
+    box->setDecimals(decimals);
     box->setValue(value);
     return box;
 }
@@ -28,9 +32,9 @@ QDoubleSpinBox* numberBox(const char* name, double low, double high, double valu
 
 TextDialog::TextDialog(QWidget* parent)
     : QDialog(parent), text_(new QPlainTextEdit), font_(new QComboBox),
-      height_(numberBox("WysokoscLiter", 1, 500, 20)), x_(numberBox("MiejsceX", -500, 500, 0)),
-      y_(numberBox("MiejsceY", 0, 500, 200)), preview_(new TextPreview), remark_(new QLabel),
-      insert_(new QPushButton(tr("Wstaw"))) {
+      height_(numberBox("WysokoscLiter", 1, 500, 20, 1)),
+      x_(numberBox("MiejsceX", -500, 500, 40, 0)), y_(numberBox("MiejsceY", 0, 500, 340, 0)),
+      preview_(new TextPreview), remark_(new QLabel), insert_(new QPushButton(tr("Wstaw"))) {
     setObjectName(QStringLiteral("WstawTekstDialog"));
     setWindowTitle(tr("Wstaw tekst"));
     text_->setObjectName(QStringLiteral("TekstDoWstawienia"));
@@ -53,8 +57,11 @@ TextDialog::TextDialog(QWidget* parent)
     form->addRow(tr("Czcionka:"), font_);
     form->addRow(tr("Wysokość wielkich liter:"), height_);
     form->addRow(tr("Początek pierwszej linii:"), place);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
+    auto* close = new QPushButton(tr("Zamknij"));
+    close->setObjectName(QStringLiteral("ZamknijTekst"));
+    auto* buttons = new QDialogButtonBox;
     buttons->addButton(insert_, QDialogButtonBox::ActionRole);
+    buttons->addButton(close, QDialogButtonBox::RejectRole);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Tekst (Enter zaczyna nową linię):")));
     layout->addWidget(text_);
