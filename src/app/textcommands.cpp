@@ -18,7 +18,7 @@ TextCommands::TextCommands(TextCommandParts parts, QObject* parent)
     : QObject(parent), parts_(std::move(parts)) {}
 
 TextCommands::~TextCommands() {
-    delete dialog_;
+    delete dialog_.data();
 }
 
 TextDialog* TextCommands::dialog() {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointF>
+#include <QPointer>
 
 #include <functional>
 
@@ -50,5 +51,5 @@ private:
     bool refusedWhileSending();
 
     TextCommandParts parts_;
-    TextDialog* dialog_ = nullptr;
+    QPointer<TextDialog> dialog_; // the window's child: gone with it
 };
