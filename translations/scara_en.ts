@@ -987,6 +987,10 @@ uncertainty: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; residuals: %7 
         <source>Kalibracja ramienia…</source>
         <translation>Arm calibration…</translation>
     </message>
+    <message>
+        <source>Wstaw tekst…</source>
+        <translation>Insert text…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1414,6 +1418,65 @@ the arm&apos;s maximum reach</translation>
     <message>
         <source>Rysunki SVG (*.svg);;Wszystkie pliki (*)</source>
         <translation>SVG drawings (*.svg);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>TextDialog</name>
+    <message>
+        <source>Wstaw</source>
+        <translation>Insert</translation>
+    </message>
+    <message>
+        <source>Wstaw tekst</source>
+        <translation>Insert text</translation>
+    </message>
+    <message>
+        <source>Zażółć gęślą jaźń</source>
+        <translation>Sphinx of black quartz, judge my vow</translation>
+    </message>
+    <message>
+        <source>futural (bezszeryfowa)</source>
+        <translation>futural (sans serif)</translation>
+    </message>
+    <message>
+        <source>rowmans (szeryfowa)</source>
+        <translation>rowmans (serif)</translation>
+    </message>
+    <message>
+        <source>scripts (pisana)</source>
+        <translation>scripts (script)</translation>
+    </message>
+    <message>
+        <source>X:</source>
+        <translation>X:</translation>
+    </message>
+    <message>
+        <source>Y:</source>
+        <translation>Y:</translation>
+    </message>
+    <message>
+        <source>Czcionka:</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>Wysokość wielkich liter:</source>
+        <translation>Capital height:</translation>
+    </message>
+    <message>
+        <source>Początek pierwszej linii:</source>
+        <translation>Start of the first line:</translation>
+    </message>
+    <message>
+        <source>Tekst (Enter zaczyna nową linię):</source>
+        <translation>Text (Enter starts a new line):</translation>
+    </message>
+    <message>
+        <source>Kliknij na wykresie, aby wskazać miejsce.</source>
+        <translation>Click on the plot to choose the place.</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
@@ -2492,6 +2555,78 @@ A program stop (M00, written before each change of pen by import-svg
 pressed (or standard input ends); then it is sent and the rest follows.
 </translation>
     </message>
+    <message>
+        <source>usage: scara-cli text TEXT [--height H] [--font NAME] [--align left|center|right]
+                     [--fit [--one-side] [--margin N] [--forbidden R] [--paper P]]
+                     [--no-optimize] [--pen-height N] [--travel-height N] [-o OUT]
+
+Writes TEXT in a single-stroke font (each letter drawn once along its
+middle, Polish letters included) as a program in the station&apos;s form, CR LF,
+to OUT (&quot;-&quot;: standard output) or standard output. The letters stand upright
+(their tops towards +Y), the first line&apos;s baseline starts at X 0 Y 0, and a
+line break (or the two characters \n) starts a new line below.
+Coordinates are rounded to whole units.
+
+  --height H         height of the capitals in units (20)
+  --font NAME        futural (sans serif, the default), rowmans (roman) or
+                     scripts (script)
+  --align A          each line starts at X 0 (left), is centred on it
+                     (center) or ends there (right)
+  --fit              scale and move the text into the arm&apos;s safe area, as
+                     large as fits; the placement options below go with it
+  --no-optimize      keep the writing order
+  --pen-height N     Z of the pen while drawing (1)
+  --travel-height N  Z of pen-up moves (10)
+
+%1
+Characters the font lacks are named and counted on standard error and left
+as spaces. On an error nothing is written and the status is 1 (2 for a wrong
+command line).
+</source>
+        <translation>usage: scara-cli text TEXT [--height H] [--font NAME] [--align left|center|right]
+                     [--fit [--one-side] [--margin N] [--forbidden R] [--paper P]]
+                     [--no-optimize] [--pen-height N] [--travel-height N] [-o OUT]
+
+Writes TEXT in a single-stroke font (each letter drawn once along its
+middle, Polish letters included) as a program in the station&apos;s form, CR LF,
+to OUT (&quot;-&quot;: standard output) or standard output. The letters stand upright
+(their tops towards +Y), the first line&apos;s baseline starts at X 0 Y 0, and a
+line break (or the two characters \n) starts a new line below.
+Coordinates are rounded to whole units.
+
+  --height H         height of the capitals in units (20)
+  --font NAME        futural (sans serif, the default), rowmans (roman) or
+                     scripts (script)
+  --align A          each line starts at X 0 (left), is centred on it
+                     (center) or ends there (right)
+  --fit              scale and move the text into the arm&apos;s safe area, as
+                     large as fits; the placement options below go with it
+  --no-optimize      keep the writing order
+  --pen-height N     Z of the pen while drawing (1)
+  --travel-height N  Z of pen-up moves (10)
+
+%1
+Characters the font lacks are named and counted on standard error and left
+as spaces. On an error nothing is written and the status is 1 (2 for a wrong
+command line).
+</translation>
+    </message>
+    <message>
+        <source>--align is left, center or right</source>
+        <translation>--align is left, center or right</translation>
+    </message>
+    <message>
+        <source>%1 needs a number</source>
+        <translation>%1 needs a number</translation>
+    </message>
+    <message>
+        <source>text needs the text to write</source>
+        <translation>text needs the text to write</translation>
+    </message>
+    <message>
+        <source>write a text in a single-stroke font as a program</source>
+        <translation>write a text in a single-stroke font as a program</translation>
+    </message>
 </context>
 <context>
     <name>hpgl</name>
@@ -2542,6 +2677,49 @@ pressed (or standard input ends); then it is sent and the rest follows.
     <message>
         <source>Pominięte instrukcje: %1</source>
         <translation>Instructions left out: %1</translation>
+    </message>
+</context>
+<context>
+    <name>pen</name>
+    <message>
+        <source>Nie ma czcionki &quot;%1&quot;; stacja ma: %2</source>
+        <translation>There is no font &quot;%1&quot;; the station has: %2</translation>
+    </message>
+    <message>
+        <source>Czcionka &quot;%1&quot; jest uszkodzona</source>
+        <translation>The font &quot;%1&quot; is damaged</translation>
+    </message>
+    <message>
+        <source>Tekst jest pusty: nie ma czego narysować</source>
+        <translation>The text is empty: there is nothing to draw</translation>
+    </message>
+    <message>
+        <source>Nie ma czego narysować: wszystko jest mniejsze niż jednostka programu</source>
+        <translation>There is nothing to draw: everything is smaller than a program unit</translation>
+    </message>
+    <message>
+        <source>Wysokość liter %1 musi być liczbą dodatnią</source>
+        <translation>The letter height %1 must be a positive number</translation>
+    </message>
+    <message>
+        <source>Brak w czcionce %1 (%2, w ich miejscu jest odstęp): %3</source>
+        <translation>Missing from the font %1 (%2, left as spaces): %3</translation>
+    </message>
+    <message>
+        <source>Odstęp linii kreskowania %1 musi być liczbą dodatnią</source>
+        <translation>The hatch spacing %1 must be a positive number</translation>
+    </message>
+    <message>
+        <source>Odstęp linii kreskowania %1 daje ponad %2 linii; podaj większy odstęp</source>
+        <translation>The hatch spacing %1 gives more than %2 lines; give a larger spacing</translation>
+    </message>
+    <message>
+        <source>Kształt ma punkt, który nie jest liczbą albo leży zbyt daleko</source>
+        <translation>A shape has a point that is not a number or lies too far away</translation>
+    </message>
+    <message>
+        <source>Kąt kreskowania %1 musi być liczbą</source>
+        <translation>The hatch angle %1 must be a number</translation>
     </message>
 </context>
 <context>

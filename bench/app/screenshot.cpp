@@ -2,13 +2,15 @@
 // with a program loaded, the page "G-kod" in front, grabbed offscreen.
 // Usage: app-screenshot <output.png> [path-check | svg DRAWING.svg | transfer |
 //                                     resume-offer | placement DRAWING.svg |
-//                                     calibration]
+//                                     calibration | text]
 // With "svg" the drawing is opened as "Otwórz rysunek SVG" opens it.
 // With "path-check" the program has a move through the forbidden zone around
 // the base and elbow swings across the Y axis, marked on the plot and listed.
 // With "transfer" the whole station sends the program to its built-in
 // emulator and the page "G-kod III" is grabbed in the middle of it. With
 // "resume-offer" the question the station asks after an interrupted transfer.
+// With "text" the window after "Edycja" -> "Wstaw tekst…" wrote two lines
+// on an empty program, the dialog laid over the window's lower right corner.
 // The station speaks the system's language: LANGUAGE=en_GB draws it in English.
 #include "app/calibrationcommands.h"
 #include "app/calibrationdialog.h"
@@ -19,6 +21,8 @@
 #include "app/station.h"
 #include "app/stationdialogs.h"
 #include "app/svgcommands.h"
+#include "app/textcommands.h"
+#include "app/textdialog.h"
 #include "app/transferpage.h"
 #include "base/stationlanguage.h"
 #include "controller/controllerlink.h"
@@ -30,6 +34,8 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
 
 #include <QApplication>
 #include <QFile>
@@ -127,6 +133,29 @@ int calibrationShot(const QString& output) {
     return dialog->grab().save(output) ? 0 : 1;
 }
 
+int textShot(const QString& output) {
+    Station station;
+    MainWindow& window = station.mainWindow();
+    window.setNotifier(std::make_unique<SilentNotifier>());
+    window.resize(1400, 900);
+    window.show();
+    window.menus().insertText->trigger();
+    TextDialog* dialog = station.textCommands().dialog();
+    const QString sample = QCoreApplication::translate("TextDialog", "Zażółć gęślą jaźń");
+    dialog->setChoice(
+        {sample + u'\n' + sample.toUpper(), QStringLiteral("futural"), 18, QPointF(40, 340)});
+    dialog->insertButton()->click();
+    window.settingsBar()->setCurrentIndex(1); // "G-kod"
+    QApplication::processEvents();
+    QPixmap picture = window.grab();
+    const QPixmap box = dialog->grab();
+    QPainter painter(&picture);
+    painter.drawPixmap(picture.width() - box.width() - 24, picture.height() - box.height() - 40,
+                       box);
+    painter.end();
+    return picture.save(output) ? 0 : 1;
+}
+
 int transferShot(const QString& program, const QString& output) {
     Station station;
     MainWindow& window = station.mainWindow();
@@ -194,6 +223,8 @@ int main(int argc, char** argv) {
     }
     if (argc > 2 && QByteArray(argv[2]) == "transfer")
         return transferShot(program, QString::fromLocal8Bit(argv[1]));
+    if (argc > 2 && QByteArray(argv[2]) == "text")
+        return textShot(QString::fromLocal8Bit(argv[1]));
     if (argc > 2 && QByteArray(argv[2]) == "calibration")
         return calibrationShot(QString::fromLocal8Bit(argv[1]));
     if (argc > 3 && QByteArray(argv[2]) == "placement")

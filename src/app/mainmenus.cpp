@@ -39,6 +39,7 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     paste = item(edit, "WklejGkodze1", QT_TRANSLATE_NOOP("MainMenus", "Wklej G-kod ze schowka "));
     optimizeProgram =
         item(edit, "Optymalizujprogram1", QT_TRANSLATE_NOOP("MainMenus", "Optymalizuj program"));
+    insertText = item(edit, "Wstawtekst1", QT_TRANSLATE_NOOP("MainMenus", "Wstaw tekst…"));
     edit->addSeparator();
     fitProgram = item(edit, "Dopasujdoobszaruroboczego1",
                       QT_TRANSLATE_NOOP("MainMenus", "Dopasuj do obszaru roboczego"));

@@ -40,6 +40,7 @@ public:
     QAction* refresh;         // Wyczy1 "Odswież g-kod"
     QAction* paste;           // WklejGkodze1 "Wklej G-kod ze schowka "
     QAction* optimizeProgram; // Optymalizujprogram1 "Optymalizuj program"
+    QAction* insertText;      // Wstawtekst1 "Wstaw tekst…" (TextCommands)
     // Placing the program in the arm's safe area (undone like an edit), the
     // side rule it and the SVG import follow (checkable: one side of the Y
     // axis always), and the pen-up program around the drawing, saved.

@@ -9,6 +9,7 @@
 #include "app/languagemenu.h"
 #include "app/mainwindow.h"
 #include "app/placementcommands.h"
+#include "app/plotwidget.h"
 #include "app/programcommands.h"
 #include "app/recentfilesmenu.h"
 #include "app/resumecommands.h"
@@ -17,6 +18,7 @@
 #include "app/stationsimulationview.h"
 #include "app/stationtransferview.h"
 #include "app/svgcommands.h"
+#include "app/textcommands.h"
 #include "app/transferpage.h"
 #include "controller/controllerlink.h"
 #include "controller/sleepinhibitor.h"
@@ -47,6 +49,7 @@ Station::Station(SettingsStore* store) : thread_(std::make_unique<SimulationThre
     wireSimulation();
     wireController();
     wireDrawings();
+    wireText();
     wireTransfer();
     wireFiles(store);
 
@@ -69,6 +72,7 @@ Station::~Station() {
     // The hand-over stops the run and carries out its last hand-overs; then
     // the simulation's other parts and the windows go, and the thread last.
     handOver_.reset();
+    textCommands_.reset();
     svgCommands_.reset();
     placementCommands_.reset();
     resume_.reset();
@@ -171,6 +175,23 @@ void Station::wireDrawings() {
         [placement = placementCommands_.get()] { return placement->sheetOnPlot(); });
     for (QAction* sheet : menus.sheets)
         QObject::connect(sheet, &QAction::triggered, commands, &ProgramCommands::refreshProgram);
+}
+
+// "Wstaw tekst…": the dialog, the place clicked on the plot while it is open.
+void Station::wireText() {
+    MainWindow* window = main_.get();
+    TextCommandParts parts;
+    parts.programCommands = window->programCommands();
+    parts.programList = &document_.program();
+    parts.programPage = window->programPage();
+    parts.window = window;
+    parts.notifier = [window]() -> Notifier& { return window->notifier(); };
+    parts.converterSettings = [converter = converter_.get()] { return converter->settings(); };
+    textCommands_ = std::make_unique<TextCommands>(std::move(parts));
+    QObject::connect(window->menus().insertText, &QAction::triggered, textCommands_.get(),
+                     &TextCommands::open);
+    QObject::connect(window->plotWidget(), &PlotWidget::releasedAt, textCommands_.get(),
+                     &TextCommands::plotClicked);
 }
 
 void Station::wireTransfer() {

@@ -22,6 +22,7 @@ class SimulationThread;
 class StationSimulationView;
 class PlacementCommands;
 class SvgCommands;
+class TextCommands;
 class StationTransferView;
 class SleepInhibitor;
 class TransferMonitor;
@@ -54,6 +55,7 @@ public:
     ControllerWindowBinding& controller() { return *controller_; }
     SvgCommands& svgCommands() { return *svgCommands_; }
     PlacementCommands& placementCommands() { return *placementCommands_; }
+    TextCommands& textCommands() { return *textCommands_; }
     TransferMonitor& transferMonitor() { return *transferMonitor_; }
     CalibrationCommands& calibration() { return *calibration_; }
     // What the controller link sends: the program, corrected for the arm's
@@ -81,6 +83,7 @@ private:
     void wireSimulation();
     void wireController();
     void wireDrawings();
+    void wireText();
     void wireTransfer();
     // The estimate of the prepared program at the chosen line speed.
     void showEstimate();
@@ -101,6 +104,7 @@ private:
     std::unique_ptr<ControllerWindowBinding> controller_;
     std::unique_ptr<SvgCommands> svgCommands_;
     std::unique_ptr<PlacementCommands> placementCommands_;
+    std::unique_ptr<TextCommands> textCommands_;
     std::unique_ptr<StationTransferView> transferView_;
     std::unique_ptr<TransferMonitor> transferMonitor_;
     std::unique_ptr<RecentFilesMenu> recentFiles_;
