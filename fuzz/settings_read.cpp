@@ -12,8 +12,11 @@
 #include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // A new name for every input: the settings reader keeps what it read of
+    // a file it knows, and would not read the new bytes under the old name.
     static QTemporaryDir* dir = new QTemporaryDir;
-    const QString path = dir->filePath(QStringLiteral("station.conf"));
+    static quint64 count = 0;
+    const QString path = dir->filePath(QStringLiteral("station-%1.conf").arg(++count));
     {
         QFile file(path);
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -30,5 +33,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SettingsStore again(path);
     if (!(again.load() == read))
         std::abort();
+    QFile::remove(path);
     return 0;
 }
