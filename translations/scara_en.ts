@@ -723,6 +723,65 @@ uncertainty: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; residuals: %7 
     </message>
 </context>
 <context>
+    <name>LayerTable</name>
+    <message>
+        <source>Warstwy</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Warstwa</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Kolor</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Linie</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>Droga rysowania</source>
+        <translation>Drawn length</translation>
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Posuw</source>
+        <translation>Feed</translation>
+    </message>
+    <message>
+        <source>Wysyłana</source>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <source>Załóż pisak %1</source>
+        <translation>Put on pen %1</translation>
+    </message>
+    <message>
+        <source>W programie: %1</source>
+        <translation>In the program: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>Posuw warstwy %1 musi być większy od zera, a nie %2</source>
+        <translation>The feed of layer %1 must be greater than zero, not %2</translation>
+    </message>
+    <message>
+        <source>Wstrzymanie</source>
+        <translation>Hold</translation>
+    </message>
+</context>
+<context>
     <name>LinkTexts</name>
     <message>
         <source>Rozłączono</source>
@@ -1125,6 +1184,29 @@ uncertainty: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; residuals: %7 
     <message>
         <source>Rozłącz</source>
         <translation>Disconnect</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLayers</name>
+    <message>
+        <source>Załóż pisak %1</source>
+        <translation>Put on pen %1</translation>
+    </message>
+    <message>
+        <source>Odległość uzupełniania tuszu musi być większa od zera, a nie %1</source>
+        <translation>The refill distance must be greater than zero, not %1</translation>
+    </message>
+    <message>
+        <source>Program nie ma warstwy %1 (ma warstwy: %2)</source>
+        <translation>The program has no layer %1 (its layers: %2)</translation>
+    </message>
+    <message>
+        <source>Posuw warstwy %1 musi być większy od zera, a nie %2</source>
+        <translation>The feed of layer %1 must be greater than zero, not %2</translation>
+    </message>
+    <message>
+        <source>Uzupełnij tusz: narysowano %1 (co %2 jednostek)</source>
+        <translation>Refill the ink: %1 drawn (every %2 units)</translation>
     </message>
 </context>
 <context>
@@ -2333,9 +2415,13 @@ is 1.
         <translation>correct a program for the calibrated arm</translation>
     </message>
     <message>
+        <source>--calibration needs a file name</source>
+        <translation>--calibration needs a file name</translation>
+    </message>
+    <message>
         <source>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
                          [--dx N] [--dy N] [--report-shifts]
-                         [--calibration CAL] [-o OUT]
+                         [--calibration CAL] [LAYER OPTIONS] [-o OUT]
 
 Prepares a G-code program as the station does when it opens a file: rounds
 X, Y and Z (halves to even), adds the shift, writes every block in canonical
@@ -2357,10 +2443,13 @@ error, nothing is written and the status is 1.
   --calibration CAL correct the prepared program for the arm calibrated in
                     CAL (see scara-cli correct)
   -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
-</source>
+
+With a layer option the program written is the one send sends: the layer
+marks left out, only the layers asked for, their holds (M00) in:
+%1</source>
         <translation>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
                          [--dx N] [--dy N] [--report-shifts]
-                         [--calibration CAL] [-o OUT]
+                         [--calibration CAL] [LAYER OPTIONS] [-o OUT]
 
 Prepares a G-code program as the station does when it opens a file: rounds
 X, Y and Z (halves to even), adds the shift, writes every block in canonical
@@ -2382,17 +2471,16 @@ error, nothing is written and the status is 1.
   --calibration CAL correct the prepared program for the arm calibrated in
                     CAL (see scara-cli correct)
   -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
-</translation>
-    </message>
-    <message>
-        <source>--calibration needs a file name</source>
-        <translation>--calibration needs a file name</translation>
+
+With a layer option the program written is the one send sends: the layer
+marks left out, only the layers asked for, their holds (M00) in:
+%1</translation>
     </message>
     <message>
         <source>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
                       [--from K] [--trace FILE] [--journal FILE]
                       [--calibration CAL]
-                      [--resume JOURNAL [--home]]
+                      [--resume JOURNAL [--home]] [LAYER OPTIONS]
 
 Sends a program to the arm&apos;s controller as &quot;Wyslij program&quot; does. Opens
 the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
@@ -2443,7 +2531,7 @@ pressed (or standard input ends); then it is sent and the rest follows.
         <translation>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
                       [--from K] [--trace FILE] [--journal FILE]
                       [--calibration CAL]
-                      [--resume JOURNAL [--home]]
+                      [--resume JOURNAL [--home]] [LAYER OPTIONS]
 
 Sends a program to the arm&apos;s controller as &quot;Send program&quot; does. Opens
 the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
@@ -2490,6 +2578,42 @@ used by another process; 2 on a usage error;
 A program stop (M00, written before each change of pen by import-svg
 --hold-pen-change) holds the transfer with the pen up until Enter is
 pressed (or standard input ends); then it is sent and the rest follows.
+</translation>
+    </message>
+    <message>
+        <source>  --layers L,...     only these layers (a layer begins at a line &quot;(warstwa N)&quot;,
+                     or, without such lines, with each pen&apos;s Z)
+  --layer-z L:Z      the pen&apos;s Z on layer L&apos;s drawing moves
+  --layer-feed L:F   an F word (F &gt; 0) on layer L&apos;s drawing moves
+  --layer-hold L:TEXT  the notice of the hold before layer L (by default
+                     &quot;Załóż pisak L&quot;; with any layer option every layer but
+                     the first is held for)
+  --refill-every D   hold, pen up, after every D units drawn (D &gt; 0)
+</source>
+        <translation>  --layers L,...     only these layers (a layer begins at a line &quot;(warstwa N)&quot;,
+                     or, without such lines, with each pen&apos;s Z)
+  --layer-z L:Z      the pen&apos;s Z on layer L&apos;s drawing moves
+  --layer-feed L:F   an F word (F &gt; 0) on layer L&apos;s drawing moves
+  --layer-hold L:TEXT  the notice of the hold before layer L (by default
+                     &quot;Put on pen L&quot;; with any layer option every layer but
+                     the first is held for)
+  --refill-every D   hold, pen up, after every D units drawn (D &gt; 0)
+</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>%1 takes LAYER:VALUE, not &apos;%2&apos;</source>
+        <translation>%1 takes LAYER:VALUE, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>
+Layer options:
+</source>
+        <translation>
+Layer options:
 </translation>
     </message>
 </context>

@@ -83,6 +83,8 @@ private:
     void wireDrawings();
     void wireTransfer();
     // The estimate of the prepared program at the chosen line speed.
+    void wireLayers();
+    void showLayers();
     void showEstimate();
     void wireFiles(SettingsStore* store);
 
