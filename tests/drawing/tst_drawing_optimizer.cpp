@@ -2,6 +2,7 @@
 // The path optimiser: joins, simplification, zero moves, ordering, and a
 // program's other lines kept in place.
 #include "drawing/pathoptimizer.h"
+#include "gcode/gcodeblock.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -60,6 +61,7 @@ private slots:
     void knownBestOrder_data();
     void knownBestOrder();
     void nearEndsDrawnOn();
+    void layersKeptApart();
 };
 
 void OptimizerTest::steps_data() {
@@ -223,6 +225,35 @@ void OptimizerTest::nearEndsDrawnOn() {
     QCOMPARE(output.paths[0].points,
              (std::vector<PathPoint>{{0, 100}, {10, 100}, {10.2, 100}, {20, 100}}));
     QCOMPARE(counts.pathsJoined, qsizetype(1));
+}
+
+// Two layers of the same pen side by side: each is ordered on its own,
+// behind its mark.
+void OptimizerTest::layersKeptApart() {
+    QList<QByteArray> lines;
+    for (int layer = 1; layer <= 2; ++layer) {
+        lines << "(warstwa " + QByteArray::number(layer) + ")";
+        for (int i = 0; i < 6; ++i) {
+            const QByteArray x = QByteArray::number(20 * i + (layer == 1 ? 0 : 10));
+            lines << "G00 X " + x + " Y 200 Z 10"
+                  << "G01 X " + x + " Y 210 Z 1";
+        }
+    }
+    lines << "M30";
+    const Result<ProgramOptimization> result =
+        OptimizeProgram(ProgramText::fromLines(lines), OptimizerSettings{});
+    QVERIFY(result.ok());
+    const QList<QByteArray> out = result->lines.toLines();
+    QCOMPARE(out.count("(warstwa 1)"), 1);
+    const qsizetype second = out.indexOf("(warstwa 2)");
+    QVERIFY(second > out.indexOf("(warstwa 1)"));
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const GcodeBlock block = ParseBlock(out[i]);
+        if (!block.has(GcodeWord::X))
+            continue;
+        const int x = block.word(GcodeWord::X).toInt();
+        QCOMPARE(x % 20 == 0 ? 1 : 2, i < second ? 1 : 2);
+    }
 }
 
 QTEST_GUILESS_MAIN(OptimizerTest)
