@@ -46,6 +46,7 @@ private slots:
     void sent();
     void cliRefusesBadValues_data();
     void cliRefusesBadValues();
+    void estimatePerLayer_data();
     void estimatePerLayer();
 };
 
@@ -191,11 +192,20 @@ void TestLayers::cliRefusesBadValues() {
     }
 }
 
+void TestLayers::estimatePerLayer_data() {
+    QTest::addColumn<QList<QByteArray>>("program");
+    QTest::newRow("by pen") << kTwoPens;
+    QTest::newRow("marked, one pen")
+        << QList<QByteArray>{"(warstwa 1)", "N10 G00 X 100 Y 200", "N20 G01 X 150 Y 200 Z 1",
+                             "(warstwa 2)", "N30 G00 X 200 Y 200", "N40 G01 X 250 Y 200 Z 1"};
+}
+
 // The layers' transfer times add up to the whole program's.
 void TestLayers::estimatePerLayer() {
+    QFETCH(QList<QByteArray>, program);
     TempDir dir;
     const ToolRun run =
-        runScaraCli({"estimate", dir.writeFile("two.nc", lines(kTwoPens).toBytes())});
+        runScaraCli({"estimate", dir.writeFile("two.nc", lines(program).toBytes())});
     QCOMPARE(run.exitCode, 0);
     double whole = 0, layers = 0;
     int count = 0;

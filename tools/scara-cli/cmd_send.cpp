@@ -614,7 +614,7 @@ int runEstimate(const QStringList& args) {
                  .arg(figures.penLifts)
                  .arg(seconds, 0, 'f', 2)
                  .toUtf8());
-    cli::out(cli::LayerEstimate(text, [&](qint64 n, qint64 bytes) {
+    cli::out(cli::LayerEstimate(options.file, options.raw, [&](qint64 n, qint64 bytes) {
                  return model.seconds(n, bytes);
              }).toUtf8());
     return 0;

@@ -3,6 +3,8 @@
 #include "base/numberformat.h"
 #include "command.h"
 #include "controller/penpoint.h"
+#include "gcode/prepareprogram.h"
+#include "gcode/programfile.h"
 
 #include <QCoreApplication>
 
@@ -164,9 +166,17 @@ QString StopNotice(const QStringList& stopNotices, const ProgramSource& program,
     return stops < stopNotices.size() ? stopNotices[stops] : QString();
 }
 
-QString LayerEstimate(const ProgramText& program,
+QString LayerEstimate(const QString& file, bool raw,
                       const std::function<double(qint64, qint64)>& seconds) {
-    const std::vector<ProgramLayer> layers = SplitLayers(program);
+    Result<ProgramText> program = ReadProgramFile(file);
+    if (program && !raw) {
+        const Result<PreparedProgram> prepared = PrepareProgram(*program, PrepareSettings{});
+        program = prepared ? Result<ProgramText>(prepared->lines)
+                           : Result<ProgramText>(prepared.failure());
+    }
+    if (!program)
+        return {}; // the estimate has said why already
+    const std::vector<ProgramLayer> layers = SplitLayers(*program);
     if (layers.size() < 2)
         return {};
     QString out;

@@ -49,8 +49,9 @@ QString StopNotice(const QStringList& stopNotices, const ProgramSource& program,
 
 // The estimate's lines for a program of more than one layer, one a layer:
 // "layer N: lines L, drawn D, transfer T s", the time from `seconds`
-// (lines, bytes); empty for one layer.
-QString LayerEstimate(const ProgramText& program,
+// (lines, bytes); empty for one layer. The layers are those of `file`
+// prepared with the defaults (as it is with `raw`), marks and all.
+QString LayerEstimate(const QString& file, bool raw,
                       const std::function<double(qint64, qint64)>& seconds);
 
 } // namespace cli
