@@ -723,6 +723,65 @@ uncertainty: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; residuals: %7 
     </message>
 </context>
 <context>
+    <name>LayerTable</name>
+    <message>
+        <source>Warstwy</source>
+        <translation>Layers</translation>
+    </message>
+    <message>
+        <source>Warstwa</source>
+        <translation>Layer</translation>
+    </message>
+    <message>
+        <source>Kolor</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>Linie</source>
+        <translation>Lines</translation>
+    </message>
+    <message>
+        <source>Droga rysowania</source>
+        <translation>Drawn length</translation>
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Z</source>
+        <translation>Z</translation>
+    </message>
+    <message>
+        <source>Posuw</source>
+        <translation>Feed</translation>
+    </message>
+    <message>
+        <source>Wstrzymanie</source>
+        <translation>Hold</translation>
+    </message>
+    <message>
+        <source>Wysyłana</source>
+        <translation>Sent</translation>
+    </message>
+    <message>
+        <source>Załóż pisak %1</source>
+        <translation>Put on pen %1</translation>
+    </message>
+    <message>
+        <source>W programie: %1</source>
+        <translation>In the program: %1</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation type="unfinished">&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>Posuw warstwy %1 musi być większy od zera, a nie %2</source>
+        <translation>The feed of layer %1 must be greater than zero, not %2</translation>
+    </message>
+</context>
+<context>
     <name>LinkTexts</name>
     <message>
         <source>Rozłączono</source>
@@ -1129,6 +1188,29 @@ uncertainty: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; residuals: %7 
     <message>
         <source>Rozłącz</source>
         <translation>Disconnect</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLayers</name>
+    <message>
+        <source>Załóż pisak %1</source>
+        <translation>Put on pen %1</translation>
+    </message>
+    <message>
+        <source>Odległość uzupełniania tuszu musi być większa od zera, a nie %1</source>
+        <translation>The refill distance must be greater than zero, not %1</translation>
+    </message>
+    <message>
+        <source>Program nie ma warstwy %1 (ma warstwy: %2)</source>
+        <translation>The program has no layer %1 (its layers: %2)</translation>
+    </message>
+    <message>
+        <source>Posuw warstwy %1 musi być większy od zera, a nie %2</source>
+        <translation>The feed of layer %1 must be greater than zero, not %2</translation>
+    </message>
+    <message>
+        <source>Uzupełnij tusz: narysowano %1 (co %2 jednostek)</source>
+        <translation>Refill the ink: %1 drawn (every %2 units)</translation>
     </message>
 </context>
 <context>
@@ -2396,164 +2478,8 @@ is 1.
         <translation>correct a program for the calibrated arm</translation>
     </message>
     <message>
-        <source>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
-                         [--dx N] [--dy N] [--report-shifts]
-                         [--calibration CAL] [-o OUT]
-
-Prepares a G-code program as the station does when it opens a file: rounds
-X, Y and Z (halves to even), adds the shift, writes every block in canonical
-form, drops blocks that repeat the previous point, checks the arm&apos;s reach and
-stops after the block with M30 (or at the last line).
-
-The prepared program goes to OUT (a file is replaced only when complete; a
-device or FIFO is written into) or to standard output, with CR LF line ends
-and the file&apos;s 8-bit bytes unchanged; the check report goes to standard
-error: the blocks beyond the reach, and the shift lines when a shift is
-given. Exit status 0; on an error the station&apos;s message goes to standard
-error, nothing is written and the status is 1.
-
-  --no-round        keep X, Y and Z as written (Zaokraglanie wspolrzednych off)
-  --keep-repeats    keep blocks that repeat the previous point
-  --no-reach-check  do not check the 500-unit reach
-  --dx N, --dy N    shift the drawing by N plot units (whole numbers)
-  --report-shifts   report the shift lines of every block, also for a shift of 0
-  --calibration CAL correct the prepared program for the arm calibrated in
-                    CAL (see scara-cli correct)
-  -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
-</source>
-        <translation>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
-                         [--dx N] [--dy N] [--report-shifts]
-                         [--calibration CAL] [-o OUT]
-
-Prepares a G-code program as the station does when it opens a file: rounds
-X, Y and Z (halves to even), adds the shift, writes every block in canonical
-form, drops blocks that repeat the previous point, checks the arm&apos;s reach and
-stops after the block with M30 (or at the last line).
-
-The prepared program goes to OUT (a file is replaced only when complete; a
-device or FIFO is written into) or to standard output, with CR LF line ends
-and the file&apos;s 8-bit bytes unchanged; the check report goes to standard
-error: the blocks beyond the reach, and the shift lines when a shift is
-given. Exit status 0; on an error the station&apos;s message goes to standard
-error, nothing is written and the status is 1.
-
-  --no-round        keep X, Y and Z as written (&quot;Coordinate rounding&quot; off)
-  --keep-repeats    keep blocks that repeat the previous point
-  --no-reach-check  do not check the 500-unit reach
-  --dx N, --dy N    shift the drawing by N plot units (whole numbers)
-  --report-shifts   report the shift lines of every block, also for a shift of 0
-  --calibration CAL correct the prepared program for the arm calibrated in
-                    CAL (see scara-cli correct)
-  -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
-</translation>
-    </message>
-    <message>
         <source>--calibration needs a file name</source>
         <translation>--calibration needs a file name</translation>
-    </message>
-    <message>
-        <source>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
-                      [--from K] [--trace FILE] [--journal FILE]
-                      [--calibration CAL]
-                      [--resume JOURNAL [--home]]
-
-Sends a program to the arm&apos;s controller as &quot;Wyslij program&quot; does. Opens
-the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
-connect frame and waits for its acknowledgement, then sends the program
-line by line: the first line at once, each acknowledgement sends the next
-line at once, and the current line goes again every 500 ms while none comes.
-
-The program is FILE prepared with the station&apos;s default settings, or
-FILE&apos;s lines as they are with --raw. Every frame sent (the transfer log
-line) goes to standard output. Progress goes to standard error: lines
-acknowledged of all, lines a second, re-sends and the time left, redrawn
-in place on a terminal and one line a second otherwise.
-
-Ctrl+C (SIGINT) or SIGTERM aborts the transfer as &quot;Przerwij wysyłanie&quot;
-does: nothing goes out after the line in flight, except one G00 line to
-the point reached when the pen is down; a second one ends at once.
-
-  --port PATH    the serial device (for example /dev/ttyUSB0)
-  --baud N       the line speed (default 19200)
-  --raw          send FILE&apos;s lines unprepared
-  --calibration CAL  correct the program for the arm calibrated in CAL (see
-                 scara-cli correct); --from and --resume count the corrected
-                 program&apos;s lines
-  --timeout S    give up when nothing has arrived for S seconds (default 10,
-                 1 to 86400)
-  --from K       start at line K of the program (counted from 1): first a
-                 G00 travel to where line K-1 ends, then lines K...
-  --trace FILE   write every frame sent and every reply, with time stamps
-  --journal FILE keep the transfer journal in FILE: the program&apos;s hash and
-                 every line acknowledged, so that an interrupted transfer
-                 can go on; removed after the last line
-  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the
-                 last acknowledged line ended, then the next line; the
-                 journal is kept in JOURNAL unless --journal names another
-  --home         with --resume: the reference travel first, for a
-                 controller that may have lost its position
-
-Exit status 0 after the last line; 1 when the file cannot be read or
-prepared, on a port error, or after the time-out, when the journal cannot
-be used (a damaged one is set aside) or belongs to another program, or is
-used by another process; 2 on a usage error;
-3 when the transfer was aborted (the last line names the line reached).
-
-A program stop (M00, written before each change of pen by import-svg
---hold-pen-change) holds the transfer with the pen up until Enter is
-pressed (or standard input ends); then it is sent and the rest follows.
-</source>
-        <translation>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
-                      [--from K] [--trace FILE] [--journal FILE]
-                      [--calibration CAL]
-                      [--resume JOURNAL [--home]]
-
-Sends a program to the arm&apos;s controller as &quot;Send program&quot; does. Opens
-the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
-connect frame and waits for its acknowledgement, then sends the program
-line by line: the first line at once, each acknowledgement sends the next
-line at once, and the current line goes again every 500 ms while none comes.
-
-The program is FILE prepared with the station&apos;s default settings, or
-FILE&apos;s lines as they are with --raw. Every frame sent (the transfer log
-line) goes to standard output. Progress goes to standard error: lines
-acknowledged of all, lines a second, re-sends and the time left, redrawn
-in place on a terminal and one line a second otherwise.
-
-Ctrl+C (SIGINT) or SIGTERM aborts the transfer as &quot;Abort sending&quot;
-does: nothing goes out after the line in flight, except one G00 line to
-the point reached when the pen is down; a second one ends at once.
-
-  --port PATH    the serial device (for example /dev/ttyUSB0)
-  --baud N       the line speed (default 19200)
-  --raw          send FILE&apos;s lines unprepared
-  --calibration CAL  correct the program for the arm calibrated in CAL (see
-                 scara-cli correct); --from and --resume count the corrected
-                 program&apos;s lines
-  --timeout S    give up when nothing has arrived for S seconds (default 10,
-                 1 to 86400)
-  --from K       start at line K of the program (counted from 1): first a
-                 G00 travel to where line K-1 ends, then lines K...
-  --trace FILE   write every frame sent and every reply, with time stamps
-  --journal FILE keep the transfer journal in FILE: the program&apos;s hash and
-                 every line acknowledged, so that an interrupted transfer
-                 can go on; removed after the last line
-  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the
-                 last acknowledged line ended, then the next line; the
-                 journal is kept in JOURNAL unless --journal names another
-  --home         with --resume: the reference travel first, for a
-                 controller that may have lost its position
-
-Exit status 0 after the last line; 1 when the file cannot be read or
-prepared, on a port error, or after the time-out, when the journal cannot
-be used (a damaged one is set aside) or belongs to another program, or is
-used by another process; 2 on a usage error;
-3 when the transfer was aborted (the last line names the line reached).
-
-A program stop (M00, written before each change of pen by import-svg
---hold-pen-change) holds the transfer with the pen up until Enter is
-pressed (or standard input ends); then it is sent and the rest follows.
-</translation>
     </message>
     <message>
         <source>usage: scara-cli text TEXT [--height H] [--font NAME] [--align left|center|right]
@@ -2626,6 +2552,204 @@ command line).
     <message>
         <source>write a text in a single-stroke font as a program</source>
         <translation>write a text in a single-stroke font as a program</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
+                         [--dx N] [--dy N] [--report-shifts]
+                         [--calibration CAL] [LAYER OPTIONS] [-o OUT]
+
+Prepares a G-code program as the station does when it opens a file: rounds
+X, Y and Z (halves to even), adds the shift, writes every block in canonical
+form, drops blocks that repeat the previous point, checks the arm&apos;s reach and
+stops after the block with M30 (or at the last line).
+
+The prepared program goes to OUT (a file is replaced only when complete; a
+device or FIFO is written into) or to standard output, with CR LF line ends
+and the file&apos;s 8-bit bytes unchanged; the check report goes to standard
+error: the blocks beyond the reach, and the shift lines when a shift is
+given. Exit status 0; on an error the station&apos;s message goes to standard
+error, nothing is written and the status is 1.
+
+  --no-round        keep X, Y and Z as written (Zaokraglanie wspolrzednych off)
+  --keep-repeats    keep blocks that repeat the previous point
+  --no-reach-check  do not check the 500-unit reach
+  --dx N, --dy N    shift the drawing by N plot units (whole numbers)
+  --report-shifts   report the shift lines of every block, also for a shift of 0
+  --calibration CAL correct the prepared program for the arm calibrated in
+                    CAL (see scara-cli correct)
+  -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
+
+With a layer option the program written is the one send sends: the layer
+marks left out, only the layers asked for, their holds (M00) in:
+%1</source>
+        <translation>usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]
+                         [--dx N] [--dy N] [--report-shifts]
+                         [--calibration CAL] [LAYER OPTIONS] [-o OUT]
+
+Prepares a G-code program as the station does when it opens a file: rounds
+X, Y and Z (halves to even), adds the shift, writes every block in canonical
+form, drops blocks that repeat the previous point, checks the arm&apos;s reach and
+stops after the block with M30 (or at the last line).
+
+The prepared program goes to OUT (a file is replaced only when complete; a
+device or FIFO is written into) or to standard output, with CR LF line ends
+and the file&apos;s 8-bit bytes unchanged; the check report goes to standard
+error: the blocks beyond the reach, and the shift lines when a shift is
+given. Exit status 0; on an error the station&apos;s message goes to standard
+error, nothing is written and the status is 1.
+
+  --no-round        keep X, Y and Z as written (&quot;Coordinate rounding&quot; off)
+  --keep-repeats    keep blocks that repeat the previous point
+  --no-reach-check  do not check the 500-unit reach
+  --dx N, --dy N    shift the drawing by N plot units (whole numbers)
+  --report-shifts   report the shift lines of every block, also for a shift of 0
+  --calibration CAL correct the prepared program for the arm calibrated in
+                    CAL (see scara-cli correct)
+  -o OUT            write the prepared program to OUT (&quot;-&quot;: standard output)
+
+With a layer option the program written is the one send sends: the layer
+marks left out, only the layers asked for, their holds (M00) in:
+%1</translation>
+    </message>
+    <message>
+        <source>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
+                      [--from K] [--trace FILE] [--journal FILE]
+                      [--calibration CAL]
+                      [--resume JOURNAL [--home]] [LAYER OPTIONS]
+
+Sends a program to the arm&apos;s controller as &quot;Wyslij program&quot; does. Opens
+the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
+connect frame and waits for its acknowledgement, then sends the program
+line by line: the first line at once, each acknowledgement sends the next
+line at once, and the current line goes again every 500 ms while none comes.
+
+The program is FILE prepared with the station&apos;s default settings, or
+FILE&apos;s lines as they are with --raw. Every frame sent (the transfer log
+line) goes to standard output. Progress goes to standard error: lines
+acknowledged of all, lines a second, re-sends and the time left, redrawn
+in place on a terminal and one line a second otherwise.
+
+Ctrl+C (SIGINT) or SIGTERM aborts the transfer as &quot;Przerwij wysyłanie&quot;
+does: nothing goes out after the line in flight, except one G00 line to
+the point reached when the pen is down; a second one ends at once.
+
+  --port PATH    the serial device (for example /dev/ttyUSB0)
+  --baud N       the line speed (default 19200)
+  --raw          send FILE&apos;s lines unprepared
+  --calibration CAL  correct the program for the arm calibrated in CAL (see
+                 scara-cli correct); --from and --resume count the corrected
+                 program&apos;s lines
+  --timeout S    give up when nothing has arrived for S seconds (default 10,
+                 1 to 86400)
+  --from K       start at line K of the program (counted from 1): first a
+                 G00 travel to where line K-1 ends, then lines K...
+  --trace FILE   write every frame sent and every reply, with time stamps
+  --journal FILE keep the transfer journal in FILE: the program&apos;s hash and
+                 every line acknowledged, so that an interrupted transfer
+                 can go on; removed after the last line
+  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the
+                 last acknowledged line ended, then the next line; the
+                 journal is kept in JOURNAL unless --journal names another
+  --home         with --resume: the reference travel first, for a
+                 controller that may have lost its position
+
+Exit status 0 after the last line; 1 when the file cannot be read or
+prepared, on a port error, or after the time-out, when the journal cannot
+be used (a damaged one is set aside) or belongs to another program, or is
+used by another process; 2 on a usage error;
+3 when the transfer was aborted (the last line names the line reached).
+
+A program stop (M00, written before each change of pen by import-svg
+--hold-pen-change) holds the transfer with the pen up until Enter is
+pressed (or standard input ends); then it is sent and the rest follows.
+</source>
+        <translation>usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]
+                      [--from K] [--trace FILE] [--journal FILE]
+                      [--calibration CAL]
+                      [--resume JOURNAL [--home]] [LAYER OPTIONS]
+
+Sends a program to the arm&apos;s controller as &quot;Send program&quot; does. Opens
+the port (8 data bits, no parity, 1 stop bit, no flow control), sends the
+connect frame and waits for its acknowledgement, then sends the program
+line by line: the first line at once, each acknowledgement sends the next
+line at once, and the current line goes again every 500 ms while none comes.
+
+The program is FILE prepared with the station&apos;s default settings, or
+FILE&apos;s lines as they are with --raw. Every frame sent (the transfer log
+line) goes to standard output. Progress goes to standard error: lines
+acknowledged of all, lines a second, re-sends and the time left, redrawn
+in place on a terminal and one line a second otherwise.
+
+Ctrl+C (SIGINT) or SIGTERM aborts the transfer as &quot;Abort sending&quot;
+does: nothing goes out after the line in flight, except one G00 line to
+the point reached when the pen is down; a second one ends at once.
+
+  --port PATH    the serial device (for example /dev/ttyUSB0)
+  --baud N       the line speed (default 19200)
+  --raw          send FILE&apos;s lines unprepared
+  --calibration CAL  correct the program for the arm calibrated in CAL (see
+                 scara-cli correct); --from and --resume count the corrected
+                 program&apos;s lines
+  --timeout S    give up when nothing has arrived for S seconds (default 10,
+                 1 to 86400)
+  --from K       start at line K of the program (counted from 1): first a
+                 G00 travel to where line K-1 ends, then lines K...
+  --trace FILE   write every frame sent and every reply, with time stamps
+  --journal FILE keep the transfer journal in FILE: the program&apos;s hash and
+                 every line acknowledged, so that an interrupted transfer
+                 can go on; removed after the last line
+  --resume JOURNAL  go on where JOURNAL ends: a G00 travel to where the
+                 last acknowledged line ended, then the next line; the
+                 journal is kept in JOURNAL unless --journal names another
+  --home         with --resume: the reference travel first, for a
+                 controller that may have lost its position
+
+Exit status 0 after the last line; 1 when the file cannot be read or
+prepared, on a port error, or after the time-out, when the journal cannot
+be used (a damaged one is set aside) or belongs to another program, or is
+used by another process; 2 on a usage error;
+3 when the transfer was aborted (the last line names the line reached).
+
+A program stop (M00, written before each change of pen by import-svg
+--hold-pen-change) holds the transfer with the pen up until Enter is
+pressed (or standard input ends); then it is sent and the rest follows.
+</translation>
+    </message>
+    <message>
+        <source>  --layers L,...     only these layers (a layer begins at a line &quot;(warstwa N)&quot;,
+                     or, without such lines, with each pen&apos;s Z)
+  --layer-z L:Z      the pen&apos;s Z on layer L&apos;s drawing moves
+  --layer-feed L:F   an F word (F &gt; 0) on layer L&apos;s drawing moves
+  --layer-hold L:TEXT  the notice of the hold before layer L (by default
+                     &quot;Załóż pisak L&quot;; with any layer option every layer but
+                     the first is held for)
+  --refill-every D   hold, pen up, after every D units drawn (D &gt; 0)
+</source>
+        <translation>  --layers L,...     only these layers (a layer begins at a line &quot;(warstwa N)&quot;,
+                     or, without such lines, with each pen&apos;s Z)
+  --layer-z L:Z      the pen&apos;s Z on layer L&apos;s drawing moves
+  --layer-feed L:F   an F word (F &gt; 0) on layer L&apos;s drawing moves
+  --layer-hold L:TEXT  the notice of the hold before layer L (by default
+                     &quot;Put on pen L&quot;; with any layer option every layer but
+                     the first is held for)
+  --refill-every D   hold, pen up, after every D units drawn (D &gt; 0)
+</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid floating point value</source>
+        <translation type="unfinished">&apos;%1&apos; is not a valid floating point value</translation>
+    </message>
+    <message>
+        <source>%1 takes LAYER:VALUE, not &apos;%2&apos;</source>
+        <translation>%1 takes LAYER:VALUE, not &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>
+Layer options:
+</source>
+        <translation>
+Layer options:
+</translation>
     </message>
 </context>
 <context>

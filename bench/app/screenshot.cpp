@@ -2,7 +2,7 @@
 // with a program loaded, the page "G-kod" in front, grabbed offscreen.
 // Usage: app-screenshot <output.png> [path-check | svg DRAWING.svg | transfer |
 //                                     resume-offer | placement DRAWING.svg |
-//                                     calibration | text]
+//                                     calibration | text | layers]
 // With "svg" the drawing is opened as "Otwórz rysunek SVG" opens it.
 // With "path-check" the program has a move through the forbidden zone around
 // the base and elbow swings across the Y axis, marked on the plot and listed.
@@ -11,12 +11,16 @@
 // "resume-offer" the question the station asks after an interrupted transfer.
 // With "text" the window after "Edycja" -> "Wstaw tekst…" wrote two lines
 // on an empty program, the dialog laid over the window's lower right corner.
+// With "layers" a drawing in two pens and its layer table, the second pen
+// held for and drawn slower.
 // The station speaks the system's language: LANGUAGE=en_GB draws it in English.
 #include "app/calibrationcommands.h"
 #include "app/calibrationdialog.h"
+#include "app/layertable.h"
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
+#include "app/programpage.h"
 #include "app/resumetexts.h"
 #include "app/station.h"
 #include "app/stationdialogs.h"
@@ -197,6 +201,50 @@ int transferShot(const QString& program, const QString& output) {
 
 } // namespace
 
+// Two pens: a square of Z 1 on the right and a star of Z 2 on the left.
+QByteArray twoPenProgram() {
+    QByteArray out;
+    int n = 10;
+    auto block = [&](const QByteArray& words) {
+        out += "N" + QByteArray::number(n) + " " + words + "\r\n";
+        n += 10;
+    };
+    block("G00 X 100 Y 250 Z 10");
+    for (const auto& [x, y] : {std::pair{250, 250}, {250, 400}, {100, 400}, {100, 250}})
+        block("G01 X " + QByteArray::number(x) + " Y " + QByteArray::number(y) + " Z 1");
+    block("G00 X -175 Y 420 Z 10");
+    for (int k = 1; k <= 5; ++k) {
+        const double a = M_PI / 2 + k * 4 * M_PI / 5;
+        block("G01 X " + QByteArray::number(std::lround(-175 + 100 * std::cos(a))) + " Y " +
+              QByteArray::number(std::lround(320 + 100 * std::sin(a))) + " Z 2");
+    }
+    block("M30");
+    return out;
+}
+
+int layersShot(const QString& folder, const QString& output) {
+    const QString program = folder + QStringLiteral("/dwa-pisaki.nc");
+    QFile file(program);
+    if (!file.open(QIODevice::WriteOnly) || file.write(twoPenProgram()) < 0)
+        return 1;
+    file.close();
+    Station station;
+    MainWindow& window = station.mainWindow();
+    window.setNotifier(std::make_unique<SilentNotifier>());
+    window.resize(1400, 900);
+    window.show();
+    if (!window.programCommands()->openProgramFile(program))
+        return 1;
+    QTableWidget* table = window.programPage()->layerTable()->table();
+    table->item(1, 6)->setText(QStringLiteral("600")); // the feed of the second pen
+    table->item(1, 7)->setCheckState(Qt::Checked);     // held for
+    window.settingsBar()->setCurrentIndex(1);          // "G-kod"
+    QCoreApplication::processEvents();
+    const bool saved = window.grab().save(output);
+    station.shutDown();
+    return saved ? 0 : 1;
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -225,6 +273,8 @@ int main(int argc, char** argv) {
         return transferShot(program, QString::fromLocal8Bit(argv[1]));
     if (argc > 2 && QByteArray(argv[2]) == "text")
         return textShot(QString::fromLocal8Bit(argv[1]));
+    if (argc > 2 && QByteArray(argv[2]) == "layers")
+        return layersShot(dir.path(), QString::fromLocal8Bit(argv[1]));
     if (argc > 2 && QByteArray(argv[2]) == "calibration")
         return calibrationShot(QString::fromLocal8Bit(argv[1]));
     if (argc > 3 && QByteArray(argv[2]) == "placement")

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controller/programsource.h"
+#include "gcode/programlayers.h"
 #include "gcode/programlist.h"
 #include "motion/armcalibration.h"
 
@@ -13,6 +14,10 @@
 // simulation and the 3D view read the list itself and keep showing the
 // intended drawing. The corrected program is made again when the program or
 // the calibration changes (never while a transfer runs: both are locked then).
+// Before the correction the program's layers are laid out as the layer
+// table asks (BuildSendProgram): the layers not sent left out, their Z,
+// feed and holds in, and the layer marks, which the controller never sees,
+// always left out.
 class CalibratedProgramSource : public ProgramSource {
 public:
     explicit CalibratedProgramSource(const ProgramList& list) : list_(list) {}
@@ -35,11 +40,24 @@ public:
     // else its own.
     int sentIndexOf(int line) const;
 
+    // What the layers are sent with; fails, the old plan kept, when the
+    // program cannot be laid out so.
+    Status setSendPlan(const SendPlan& plan);
+    // The notice of the hold the layer layout put before sent line `index`
+    // (empty when it put none there).
+    QString holdNotice(int index) const;
+
 private:
     Status correct(const ArmCalibration& calibration);
+    // The list with its layers laid out (the list itself when it has no
+    // mark and the plan asks nothing).
+    Status layOut(const SendPlan& plan);
+    ProgramText base() const { return laid_ ? laid_->lines : list_.snapshot(); }
 
     const ProgramList& list_;
     std::optional<ArmCalibration> calibration_;
     ProgramText corrected_;
     std::vector<int> programLines_; // of each sent line, while corrected
+    SendPlan plan_;
+    std::optional<SendProgram> laid_;
 };

@@ -1,5 +1,6 @@
 #include "app/programpage.h"
 
+#include "app/layertable.h"
 #include "app/pagestyle.h"
 #include "gcode/pathcheck.h"
 #include "gcode/programmemo.h"
@@ -19,7 +20,8 @@ ProgramPage::ProgramPage(QWidget* parent)
       reportMemo_(PageStyle::makeMemo(QStringLiteral("CheckReportMemo"), true, reportGroup_)),
       pathGroup_(new QGroupBox(this)), pathList_(new QTreeWidget(pathGroup_)),
       importGroup_(new QGroupBox(this)),
-      importMemo_(PageStyle::makeMemo(QStringLiteral("ImportReportMemo"), true, importGroup_)) {
+      importMemo_(PageStyle::makeMemo(QStringLiteral("ImportReportMemo"), true, importGroup_)),
+      layerTable_(new LayerTable(this)) {
     setObjectName(QStringLiteral("Gkod"));
     edit1_->setObjectName(QStringLiteral("Edit1"));
     QFont large = edit1_->font();
@@ -61,6 +63,7 @@ ProgramPage::ProgramPage(QWidget* parent)
     layout->addWidget(memo2_, 2);
     layout->addWidget(edit1_);
     layout->addWidget(memo1_, 5);
+    layout->addWidget(layerTable_, 2);
 
     // The reports stand side by side under the plot, where the window has
     // room for them; the panel shows while one of them has something to say.

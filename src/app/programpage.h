@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <QWidget>
 
+class LayerTable;
 class PathCheckReport;
 class QGroupBox;
 class QTreeWidget;
@@ -14,7 +15,8 @@ class ProgramMemo;
 // font, the block being simulated), Memo1 (the program, editable) and, below
 // it, the reach messages of the last preparation when there are any
 // (CheckReportMemo in the group CheckReportGroup) and the moves the path check
-// found (PathFindingsList in the group PathCheckGroup).
+// found (PathFindingsList in the group PathCheckGroup); under the program,
+// its layers (LayerTable in the group LayerGroup) when it has more than one.
 class ProgramPage : public QWidget {
     Q_OBJECT
 public:
@@ -40,6 +42,8 @@ public:
     // which the window places under the plot.
     QWidget* reportPanel() const { return reportPanel_; }
     QTreeWidget* pathFindingsList() const { return pathList_; }
+    // The program's layers (LayerGroup, under the program).
+    LayerTable* layerTable() const { return layerTable_; }
 
 signals:
     // The operator clicked a finding: its line in the program (from 0).
@@ -62,4 +66,5 @@ private:
     QGroupBox* importGroup_;
     QPlainTextEdit* importMemo_;
     QWidget* reportPanel_ = nullptr;
+    LayerTable* layerTable_;
 };

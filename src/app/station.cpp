@@ -7,10 +7,12 @@
 #include "app/calibrationcommands.h"
 #include "app/fileopener.h"
 #include "app/languagemenu.h"
+#include "app/layertable.h"
 #include "app/mainwindow.h"
 #include "app/placementcommands.h"
 #include "app/plotwidget.h"
 #include "app/programcommands.h"
+#include "app/programpage.h"
 #include "app/recentfilesmenu.h"
 #include "app/resumecommands.h"
 #include "app/stationcontrollercontrols.h"
@@ -20,13 +22,16 @@
 #include "app/svgcommands.h"
 #include "app/textcommands.h"
 #include "app/transferpage.h"
+#include "base/numberformat.h"
 #include "controller/controllerlink.h"
 #include "controller/sleepinhibitor.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
 #include "controller/widgets/transfermonitor.h"
 #include "controller/widgets/transferpanel.h"
+#include "gcode/plotcolours.h"
 #include "gcode/programfigures.h"
+#include "gcode/programlayers.h"
 #include "hpgl/converterwindow.h"
 #include "motion/armgeometry.h"
 #include "motion/simulationcommands.h"
@@ -213,8 +218,10 @@ void Station::wireTransfer() {
     QObject::connect(main_->menus().calibrateArm, &QAction::triggered, calibration_.get(),
                      &CalibrationCommands::open);
     QObject::connect(commands, &ProgramCommands::programPrepared, main_.get(), [this, link] {
-        if (!link->state().sending())
+        if (!link->state().sending()) {
             calibration_->programChanged();
+            showLayers();
+        }
         showEstimate();
         if (!link->state().sending())
             transferView_->programReplaced();
@@ -226,6 +233,7 @@ void Station::wireTransfer() {
                          window->notify(AppMessages::traceFile(fileName));
                      });
     showEstimate();
+    wireLayers();
     resume_ = std::make_unique<ResumeCommands>(*main_, *controller_, *programSource_);
     // The machine stays awake while a transfer runs or holds.
     sleepInhibitor_ = std::make_unique<SleepInhibitor>();
@@ -235,6 +243,48 @@ void Station::wireTransfer() {
                          std::fprintf(stderr, "%s\n", qPrintable(text));
                          window->stationStatusBar()->setNote(text);
                      });
+}
+
+// The layer table: the operator's values lay the program out for sending;
+// locked while a transfer runs; a hold it put in says its notice.
+void Station::wireLayers() {
+    ControllerLink* link = &controller_->link();
+    MainWindow* window = main_.get();
+    LayerTable* table = window->programPage()->layerTable();
+    QObject::connect(table, &LayerTable::planChanged, window, [this, table, link, window] {
+        if (link->state().sending())
+            return;
+        if (const Status laid = programSource_->setSendPlan(table->plan()); !laid)
+            window->notify(laid.error());
+        transferView_->programReplaced();
+    });
+    QObject::connect(table, &LayerTable::refused, window, &MainWindow::notify);
+    QObject::connect(link, &ControllerLink::transferChanged, window,
+                     [this, table, link, window](const TransferEvent& event) {
+                         table->setLocked(link->state().sending());
+                         if (event.step != TransferStep::Held)
+                             return;
+                         if (const QString notice = programSource_->holdNotice(event.index);
+                             !notice.isEmpty())
+                             window->stationStatusBar()->setNote(notice);
+                     });
+    showLayers();
+}
+
+void Station::showLayers() {
+    TransferModel model;
+    model.baud = controller_->portSelectors().baudRate();
+    const ProgramText program = document_.program().snapshot();
+    const std::vector<ProgramLayer> layers = SplitLayers(program);
+    std::vector<QRgb> colours;
+    for (const ProgramLayer& layer : layers)
+        colours.push_back(MoveColour("01", layer.penZ ? FormatReal(*layer.penZ).toLatin1() : "",
+                                     PlotColumn::Trajectory, main_->plotColours()));
+    LayerTable* table = main_->programPage()->layerTable();
+    table->showLayers(layers, colours,
+                      [model](qint64 lines, qint64 bytes) { return model.seconds(lines, bytes); });
+    if (const Status laid = programSource_->setSendPlan(table->plan()); !laid)
+        main_->notify(laid.error());
 }
 
 void Station::showEstimate() {

@@ -86,6 +86,8 @@ private:
     void wireText();
     void wireTransfer();
     // The estimate of the prepared program at the chosen line speed.
+    void wireLayers();
+    void showLayers();
     void showEstimate();
     void wireFiles(SettingsStore* store);
 

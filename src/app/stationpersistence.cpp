@@ -5,8 +5,10 @@
 #include "app/calibrationcommands.h"
 #include "app/controllersettingspage.h"
 #include "app/languagemenu.h"
+#include "app/layertable.h"
 #include "app/mainwindow.h"
 #include "app/portsettingspage.h"
+#include "app/programpage.h"
 #include "app/programsettingspage.h"
 #include "app/recentfilesmenu.h"
 #include "app/station.h"
@@ -81,6 +83,7 @@ void StationPersistence::apply(const StoredSettings& settings) {
 void StationPersistence::applySettings(const StoredSettings& settings) {
     MainWindow& main = station_.mainWindow();
     main.programSettingsPage()->setPreferences(settings.station.program);
+    main.programPage()->layerTable()->setSettingsText(settings.station.program.layers);
     ControllerSettingsPage* controller = main.controllerSettingsPage();
     controller->g00HeightEdit()->setText(settings.station.zHeights.rapid);
     controller->g01HeightEdit()->setText(settings.station.zHeights.feed);
@@ -149,6 +152,7 @@ StoredSettings StationPersistence::collect() const {
     MainWindow& main = station_.mainWindow();
     StationPreferences& p = settings.station;
     p.program = main.programSettingsPage()->preferences();
+    p.program.layers = main.programPage()->layerTable()->settingsText();
     p.zHeights.rapid = main.controllerSettingsPage()->g00HeightEdit()->text();
     p.zHeights.feed = main.controllerSettingsPage()->g01HeightEdit()->text();
     p.layout.main = keptPlacement(main);

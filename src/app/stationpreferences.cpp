@@ -100,6 +100,7 @@ StationPreferences readStationPreferences(QSettings& settings) {
         readBool(settings, QStringLiteral("showRapidMoves"), program.showRapidMoves);
     program.progressColour =
         readColour(settings, QStringLiteral("progressColour"), program.progressColour);
+    program.layers = settings.value(QStringLiteral("layers")).toStringList();
     settings.endGroup();
 
     settings.beginGroup(QStringLiteral("controller"));
@@ -160,6 +161,7 @@ void writeStationPreferences(QSettings& settings, const StationPreferences& p) {
     }
     settings.setValue(QStringLiteral("showRapidMoves"), p.program.showRapidMoves);
     settings.setValue(QStringLiteral("progressColour"), colourText(p.program.progressColour));
+    settings.setValue(QStringLiteral("layers"), p.program.layers);
     settings.endGroup();
 
     settings.beginGroup(QStringLiteral("controller"));

@@ -24,6 +24,8 @@ struct ProgramPreferences {
     PlotColours colours = PlotColours::defaults();
     bool showRapidMoves = true;
     QRgb progressColour = kDefaultProgressColour; // "Postęp wysyłania"
+    // The layer table's values, one layer an entry (LayerTable::settingsText).
+    QStringList layers;
 
     bool operator==(const ProgramPreferences&) const = default;
 };

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <unordered_map>
+#include <compare>
 
 namespace {
 
@@ -17,26 +17,29 @@ qsizetype dropZeroMoves(DrawnPath& path) {
     return qsizetype(before - p.size());
 }
 
-struct PointHash {
-    size_t operator()(const PathPoint& p) const {
-        const size_t hx = std::hash<double>()(p.x);
-        return hx ^ (std::hash<double>()(p.y) + 0x9e3779b97f4a7c15ULL + (hx << 6) + (hx >> 2));
-    }
-};
-
 // Joins paths whose ends meet: each path grows at its end, then at its start,
-// by paths not yet taken.
+// by paths not yet taken. The ends are looked up in a sorted list.
 std::vector<DrawnPath> joinPaths(std::vector<DrawnPath> paths, qsizetype& joined) {
-    std::unordered_multimap<PathPoint, int, PointHash> ends;
+    std::vector<std::pair<PathPoint, int>> ends;
     ends.reserve(paths.size() * 2);
     for (int i = 0; i < int(paths.size()); ++i) {
-        ends.emplace(paths[size_t(i)].points.front(), i);
-        ends.emplace(paths[size_t(i)].points.back(), i);
+        ends.emplace_back(paths[size_t(i)].points.front(), i);
+        ends.emplace_back(paths[size_t(i)].points.back(), i);
     }
+    // A total order, also over NaN.
+    auto before = [](const std::pair<PathPoint, int>& a, const std::pair<PathPoint, int>& b) {
+        if (const auto x = std::strong_order(a.first.x, b.first.x); x != 0)
+            return x < 0;
+        if (const auto y = std::strong_order(a.first.y, b.first.y); y != 0)
+            return y < 0;
+        return a.second < b.second;
+    };
+    std::sort(ends.begin(), ends.end(), before);
     std::vector<char> taken(paths.size(), 0);
     auto takeAt = [&](const PathPoint& p) -> int {
-        auto [from, to] = ends.equal_range(p);
-        for (auto it = from; it != to; ++it) {
+        auto it =
+            std::lower_bound(ends.begin(), ends.end(), std::pair<PathPoint, int>{p, -1}, before);
+        for (; it != ends.end() && it->first == p; ++it) {
             if (!taken[size_t(it->second)])
                 return it->second;
         }
@@ -112,7 +115,29 @@ qsizetype simplifyPath(std::vector<PathPoint>& points, double tolerance) {
     return qsizetype(n - k);
 }
 
-// Endpoints of the paths in a grid, for nearest-neighbour queries.
+// Where a path of the same Z begins closer than the tolerance to where the
+// one before it ends, the pen draws on across the gap instead of lifting.
+std::vector<DrawnPath> mergeNearEnds(std::vector<DrawnPath> paths, double tolerance,
+                                     qsizetype& joined) {
+    std::vector<DrawnPath> out;
+    out.reserve(paths.size());
+    for (DrawnPath& path : paths) {
+        if (!out.empty() && path.approach.empty() && out.back().z == path.z) {
+            std::vector<PathPoint>& chain = out.back().points;
+            const PathPoint& from = chain.back();
+            const PathPoint& to = path.points.front();
+            if (std::hypot(to.x - from.x, to.y - from.y) <= tolerance) {
+                chain.insert(chain.end(), path.points.begin() + (to == from ? 1 : 0),
+                             path.points.end());
+                ++joined;
+                continue;
+            }
+        }
+        out.push_back(std::move(path));
+    }
+    return out;
+}
+
 } // namespace
 
 Drawing OptimizeDrawing(Drawing drawing, const OptimizerSettings& settings, PathPoint start,
@@ -121,6 +146,7 @@ Drawing OptimizeDrawing(Drawing drawing, const OptimizerSettings& settings, Path
     OptimizerCounts& c = counts ? *counts : local;
     // The Zs in the order they first appear, each with its paths.
     std::vector<std::pair<double, std::vector<DrawnPath>>> groups;
+    size_t total = 0;
     for (DrawnPath& path : drawing.paths) {
         c.zeroMoves += dropZeroMoves(path);
         if (path.points.empty()) {
@@ -132,6 +158,7 @@ Drawing OptimizeDrawing(Drawing drawing, const OptimizerSettings& settings, Path
         if (group == groups.end())
             group = groups.insert(groups.end(), {path.z, {}});
         group->second.push_back(std::move(path));
+        ++total;
     }
     drawing.paths.clear();
     PathPoint at = start;
@@ -143,17 +170,13 @@ Drawing OptimizeDrawing(Drawing drawing, const OptimizerSettings& settings, Path
                 c.pointsDropped += simplifyPath(path.points, settings.tolerance);
         }
         if (settings.order && !paths.empty()) {
-            if (settings.cost != TravelCost::Best) {
-                paths = OrderPaths(std::move(paths), at, settings.cost);
-            } else {
-                // Both orders, and the one the arm travels faster.
-                Drawing byDistance{OrderPaths(paths, at, TravelCost::Distance), 0};
-                Drawing byJoints{OrderPaths(std::move(paths), at, TravelCost::JointTime), 0};
-                paths = DrawingArmTravel(byJoints, at) < DrawingArmTravel(byDistance, at)
-                            ? std::move(byJoints.paths)
-                            : std::move(byDistance.paths);
-            }
+            // Each Z's share of the time, by its paths.
+            const auto share = std::chrono::milliseconds(settings.orderingTime.count() *
+                                                         qint64(paths.size()) / qint64(total));
+            paths = OrderPaths(std::move(paths), at, settings.cost, share);
         }
+        if (settings.join)
+            paths = mergeNearEnds(std::move(paths), settings.tolerance, c.pathsJoined);
         if (!paths.empty())
             at = paths.back().points.back();
         for (DrawnPath& path : paths)

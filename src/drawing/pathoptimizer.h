@@ -5,6 +5,8 @@
 #include "drawing/drawingprogram.h"
 #include "gcode/programtext.h"
 
+#include <chrono>
+
 // How travel between paths is priced when ordering them.
 enum class TravelCost {
     Distance,  // the straight pen-up distance
@@ -19,11 +21,15 @@ struct OptimizerSettings {
     bool simplify = true;
     bool order = true;
     TravelCost cost = TravelCost::Best;
+    // How long the ordering may improve on the greedy order, for the whole
+    // drawing (both orders of TravelCost::Best share it).
+    std::chrono::milliseconds orderingTime{600};
 };
 
 // What one run changed.
 struct OptimizerCounts {
-    qsizetype pathsJoined = 0;   // paths appended to another at a shared end
+    qsizetype pathsJoined = 0;   // paths appended to another at a shared end (or
+                                 // one closer than the tolerance, after ordering)
     qsizetype pointsDropped = 0; // points closer than the tolerance to the drawn line
     qsizetype zeroMoves = 0;     // moves that went nowhere, and paths of one point
 };
@@ -34,7 +40,9 @@ struct OptimizerCounts {
 //  - drops points whose removal moves the drawn line by less than the tolerance;
 //  - orders the paths of each Z (the Zs in the order they first appear) and
 //    chooses each path's direction to cut pen-up travel: nearest neighbour,
-//    then 2-opt over the order and directions.
+//    then 2-opt and Or-opt among near ends (OrderPaths);
+//  - draws on without lifting the pen where a path of the same Z begins
+//    closer than the tolerance to where the one before it ended.
 // Pen-down moves stay where they were drawn, so the elbow crossings of the
 // pen-down moves never grow (simplifying keeps every point on its side of the
 // Y axis); pen-up travel across the axis costs a turn of the elbow, which

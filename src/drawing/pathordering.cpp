@@ -1,20 +1,153 @@
 #include "drawing/pathordering.h"
 
+#include "drawing/endpointgrid.h"
+#include "drawing/tourimprovement.h"
+
 #include <algorithm>
 #include <cmath>
-#include <limits>
 #include <numbers>
 
 namespace {
 
 constexpr double kLink = 250.0; // both links of the arm
+constexpr int kNeighbours = 8;  // candidates a path end is compared with
+constexpr size_t kTilePaths = 6000;
 
-struct Joints {
-    double alfa = 0;
-    double beta = 0;
+std::vector<PathPoint> pathEnds(const std::vector<DrawnPath>& paths) {
+    std::vector<PathPoint> ends;
+    ends.reserve(paths.size() * 2);
+    for (const DrawnPath& path : paths) {
+        ends.push_back(path.points.front());
+        ends.push_back(path.points.back());
+    }
+    return ends;
+}
+
+// Greedy nearest neighbour: on to the nearest end of a path not yet drawn.
+// The tour holds per place 2 * path, plus 1 when the path is drawn backwards.
+std::vector<int> nearestNeighbour(const std::vector<PathPoint>& ends, PathPoint start) {
+    EndpointGrid grid(ends);
+    const size_t count = ends.size() / 2;
+    std::vector<int> tour;
+    tour.reserve(count);
+    PathPoint at = start;
+    for (size_t step = 0; step < count; ++step) {
+        const int id = grid.nearest(at);
+        grid.remove(id), grid.remove(id ^ 1);
+        tour.push_back(id);
+        at = ends[size_t(id ^ 1)];
+    }
+    return tour;
+}
+
+NeighbourLists neighbourLists(const std::vector<PathPoint>& ends, const EndpointGrid& grid) {
+    NeighbourLists near;
+    near.perEnd = kNeighbours;
+    near.ends.assign(ends.size() * kNeighbours, -1);
+    std::vector<int> found;
+    for (const int id : grid.idsByCell()) {
+        const int path = id / 2;
+        grid.nearestK(
+            ends[size_t(id)], kNeighbours, [&](int other) { return other / 2 != path; }, found);
+        std::copy(found.begin(), found.end(), near.ends.begin() + qsizetype(id) * kNeighbours);
+    }
+    return near;
+}
+
+std::vector<DrawnPath> inTourOrder(std::vector<DrawnPath>& paths, const std::vector<int>& tour) {
+    std::vector<DrawnPath> out;
+    out.reserve(paths.size());
+    for (const int stop : tour) {
+        DrawnPath& path = paths[size_t(stop / 2)];
+        if (stop % 2 == 1)
+            std::reverse(path.points.begin(), path.points.end());
+        out.push_back(std::move(path));
+    }
+    return out;
+}
+
+using Clock = std::chrono::steady_clock;
+
+// The tours asked for, over end ids of the whole drawing.
+struct Tours {
+    std::vector<int> byDistance;
+    std::vector<int> byJoints;
 };
 
-Joints jointsAt(PathPoint p) {
+// One part of the drawing (`part`: indexes of its paths) ordered on its own:
+// the greedy order from each start, improved by each price asked for.
+void orderPart(const std::vector<PathPoint>& allEnds, const std::vector<int>& part,
+               const PathPoint (&starts)[2], const bool (&wanted)[2], Clock::duration budget,
+               Tours& tours) {
+    std::vector<PathPoint> points(part.size() * 2);
+    for (size_t k = 0; k < part.size(); ++k) {
+        points[2 * k] = allEnds[size_t(2 * part[k])];
+        points[2 * k + 1] = allEnds[size_t(2 * part[k] + 1)];
+    }
+    const EndpointGrid lookup(points);
+    const NeighbourLists near = neighbourLists(points, lookup);
+    std::vector<TourEnd> ends(points.size());
+    for (size_t id = 0; id < points.size(); ++id)
+        ends[id].p = points[id];
+    const int asked = int(wanted[0]) + int(wanted[1]);
+    for (int kind = 0; kind < 2; ++kind) {
+        if (!wanted[kind])
+            continue;
+        if (kind == 1) {
+            for (TourEnd& end : ends)
+                end.j = JointsAt(end.p);
+        }
+        std::vector<int> tour = nearestNeighbour(points, starts[kind]);
+        const TourEnd home{starts[kind], JointsAt(starts[kind])};
+        ImproveTour(tour, ends, home, TravelPrice(kind == 1), near, Clock::now() + budget / asked);
+        std::vector<int>& whole = kind == 0 ? tours.byDistance : tours.byJoints;
+        for (const int stop : tour)
+            whole.push_back(2 * part[size_t(stop / 2)] + (stop & 1));
+    }
+}
+
+// The paths in tiles of about kTilePaths each by their middles, the tiles
+// in rows walked back and forth from the corner nearest `start`. A tile
+// ordered alone keeps the improvement's moves short and in the cache.
+std::vector<std::vector<int>> tiles(const std::vector<PathPoint>& ends, PathPoint start) {
+    const size_t count = ends.size() / 2;
+    std::vector<PathPoint> middles(count);
+    double minX = INFINITY, minY = INFINITY, maxX = -INFINITY, maxY = -INFINITY;
+    for (size_t i = 0; i < count; ++i) {
+        middles[i] = {(ends[2 * i].x + ends[2 * i + 1].x) / 2,
+                      (ends[2 * i].y + ends[2 * i + 1].y) / 2};
+        if (std::isfinite(middles[i].x) && std::isfinite(middles[i].y)) {
+            minX = std::min(minX, middles[i].x), maxX = std::max(maxX, middles[i].x);
+            minY = std::min(minY, middles[i].y), maxY = std::max(maxY, middles[i].y);
+        }
+    }
+    const double w = std::max(maxX - minX, 1e-9), h = std::max(maxY - minY, 1e-9);
+    const double wanted = std::ceil(double(count) / double(kTilePaths));
+    const int rows = std::clamp(int(std::lround(std::sqrt(wanted * h / w))), 1, 64);
+    const int columns = std::clamp(int(std::ceil(wanted / rows)), 1, 64);
+    auto index = [](double v, double from, double size, int cells) {
+        const double c = (v - from) / size * cells;
+        return c >= cells ? cells - 1 : c > 0 ? int(c) : 0;
+    };
+    const bool fromTop = std::abs(start.y - maxY) < std::abs(start.y - minY);
+    const bool fromRight = std::abs(start.x - maxX) < std::abs(start.x - minX);
+    std::vector<std::vector<int>> out(size_t(rows * columns));
+    for (size_t i = 0; i < count; ++i) {
+        int row = index(middles[i].y, minY, h, rows);
+        int column = index(middles[i].x, minX, w, columns);
+        if (fromTop)
+            row = rows - 1 - row;
+        if ((row % 2 == 1) != fromRight)
+            column = columns - 1 - column;
+        out[size_t(row * columns + column)].push_back(int(i));
+    }
+    std::erase_if(out, [](const std::vector<int>& tile) { return tile.empty(); });
+    return out;
+}
+
+} // namespace
+
+Joints JointsAt(PathPoint p) {
     const double r2 = p.x * p.x + p.y * p.y;
     const double c = std::clamp((r2 - 2 * kLink * kLink) / (2 * kLink * kLink), -1.0, 1.0);
     double beta = std::acos(c);
@@ -26,205 +159,41 @@ Joints jointsAt(PathPoint p) {
     return {alfa * kDegrees, beta * kDegrees};
 }
 
-double jointCost(const Joints& a, const Joints& b) {
-    return std::max(std::abs(a.alfa - b.alfa), std::abs(a.beta - b.beta));
-}
-
-// Removes repeated points; a path left with fewer than two is emptied.
-class EndpointGrid {
-public:
-    EndpointGrid(const std::vector<PathPoint>& points) : points_(points) {
-        double maxX = -std::numeric_limits<double>::infinity(), maxY = maxX;
-        minX_ = minY_ = std::numeric_limits<double>::infinity();
-        for (const PathPoint& p : points) {
-            minX_ = std::min(minX_, p.x), minY_ = std::min(minY_, p.y);
-            maxX = std::max(maxX, p.x), maxY = std::max(maxY, p.y);
-        }
-        const double w = std::max(maxX - minX_, 1e-9), h = std::max(maxY - minY_, 1e-9);
-        cell_ = std::max(std::sqrt(w * h / double(std::max<size_t>(points.size() / 2, 1))),
-                         std::max(w, h) / 2048);
-        nx_ = int(w / cell_) + 1, ny_ = int(h / cell_) + 1;
-        starts_.assign(size_t(nx_) * size_t(ny_) + 1, 0);
-        for (const PathPoint& p : points)
-            ++starts_[cellOf(p) + 1];
-        for (size_t c = 1; c < starts_.size(); ++c)
-            starts_[c] += starts_[c - 1];
-        ids_.resize(points.size());
-        std::vector<int> fill(starts_.begin(), starts_.end() - 1);
-        for (int i = 0; i < int(points.size()); ++i)
-            ids_[size_t(fill[cellOf(points[size_t(i)])]++)] = i;
-    }
-
-    // The nearest point whose id passes `free`, or -1 when none is found
-    // within `rings` rings of cells.
-    template <typename Free> int nearest(const PathPoint& p, Free free, int rings) const {
-        const int cx = std::clamp(int((p.x - minX_) / cell_), 0, nx_ - 1);
-        const int cy = std::clamp(int((p.y - minY_) / cell_), 0, ny_ - 1);
-        int best = -1;
-        double bestDistance = std::numeric_limits<double>::infinity(); // squared
-        for (int r = 0; r <= rings; ++r) {
-            for (int y = cy - r; y <= cy + r; ++y) {
-                if (y < 0 || y >= ny_)
-                    continue;
-                const bool edge = y == cy - r || y == cy + r;
-                for (int x = cx - r; x <= cx + r; x += edge ? 1 : 2 * r) {
-                    if (x >= 0 && x < nx_)
-                        visit(size_t(y) * size_t(nx_) + size_t(x), p, free, best, bestDistance);
-                    if (r == 0)
-                        break;
-                }
-            }
-            if (best >= 0 && bestDistance <= (r * cell_) * (r * cell_))
-                break;
-            if (r > nx_ && r > ny_)
-                break;
-        }
-        return best;
-    }
-
-private:
-    size_t cellOf(const PathPoint& p) const {
-        const int x = std::clamp(int((p.x - minX_) / cell_), 0, nx_ - 1);
-        const int y = std::clamp(int((p.y - minY_) / cell_), 0, ny_ - 1);
-        return size_t(y) * size_t(nx_) + size_t(x);
-    }
-    template <typename Free>
-    void visit(size_t c, const PathPoint& p, Free free, int& best, double& bestDistance) const {
-        for (int k = starts_[c]; k < starts_[c + 1]; ++k) {
-            const int id = ids_[size_t(k)];
-            if (!free(id))
-                continue;
-            const PathPoint& q = points_[size_t(id)];
-            const double d = (q.x - p.x) * (q.x - p.x) + (q.y - p.y) * (q.y - p.y);
-            if (d < bestDistance)
-                bestDistance = d, best = id;
-        }
-    }
-
-    const std::vector<PathPoint>& points_;
-    double minX_, minY_, cell_;
-    int nx_, ny_;
-    std::vector<int> starts_;
-    std::vector<int> ids_;
-};
-
-// One path in the tour: its ends (and their joint angles) as it will be drawn.
-struct Stop {
-    int path;
-    bool reversed;
-    PathPoint first, last;
-    Joints firstJ, lastJ;
-    void flip() {
-        reversed = !reversed;
-        std::swap(first, last);
-        std::swap(firstJ, lastJ);
-    }
-};
-
-std::vector<Stop> nearestNeighbour(const std::vector<DrawnPath>& paths, PathPoint start) {
-    std::vector<PathPoint> ends;
-    ends.reserve(paths.size() * 2);
-    for (const DrawnPath& path : paths) {
-        ends.push_back(path.points.front());
-        ends.push_back(path.points.back());
-    }
-    const EndpointGrid grid(ends);
-    std::vector<char> used(paths.size(), 0);
-    auto free = [&](int id) { return !used[size_t(id / 2)]; };
-    std::vector<int> remaining(paths.size());
-    for (size_t i = 0; i < paths.size(); ++i)
-        remaining[i] = int(i);
-    std::vector<Stop> tour;
-    tour.reserve(paths.size());
-    PathPoint at = start;
-    for (size_t step = 0; step < paths.size(); ++step) {
-        int id = grid.nearest(at, free, 6);
-        if (id < 0) { // far from everything left: look at what is left
-            std::erase_if(remaining, [&](int i) { return used[size_t(i)]; });
-            double bestDistance = std::numeric_limits<double>::infinity();
-            for (int i : remaining) {
-                for (int end = 0; end < 2; ++end) {
-                    const PathPoint& q = ends[size_t(2 * i + end)];
-                    const double d = (q.x - at.x) * (q.x - at.x) + (q.y - at.y) * (q.y - at.y);
-                    if (d < bestDistance)
-                        bestDistance = d, id = 2 * i + end;
-                }
-            }
-        }
-        const int path = id / 2;
-        used[size_t(path)] = 1;
-        Stop stop{path, false, ends[size_t(2 * path)], ends[size_t(2 * path + 1)], {}, {}};
-        if (id % 2 == 1)
-            stop.flip();
-        at = stop.last;
-        tour.push_back(stop);
-    }
-    return tour;
-}
-
-// 2-opt over order and directions: reversing stops i..j reverses each of
-// them; only the travel into i and out of j changes. `cost` prices the
-// travel between two points given with their joint angles.
-template <typename Cost> void twoOpt(std::vector<Stop>& tour, PathPoint start, Cost cost) {
-    const int n = int(tour.size());
-    const int window = n <= 1500 ? n : 50;
-    const int passes = n <= 1500 ? 30 : 4;
-    const Stop home{-1, false, start, start, jointsAt(start), jointsAt(start)};
-    for (int pass = 0; pass < passes; ++pass) {
-        bool improved = false;
-        for (int i = 0; i < n; ++i) {
-            const Stop& before = i == 0 ? home : tour[size_t(i - 1)];
-            const int last = std::min(n - 1, i + window);
-            for (int j = i; j <= last; ++j) {
-                const Stop& a = tour[size_t(i)];
-                const Stop& b = tour[size_t(j)];
-                double delta = cost(before.last, before.lastJ, b.last, b.lastJ) -
-                               cost(before.last, before.lastJ, a.first, a.firstJ);
-                if (j + 1 < n) {
-                    const Stop& after = tour[size_t(j + 1)];
-                    delta += cost(a.first, a.firstJ, after.first, after.firstJ) -
-                             cost(b.last, b.lastJ, after.first, after.firstJ);
-                }
-                if (delta < -1e-9) {
-                    std::reverse(tour.begin() + i, tour.begin() + j + 1);
-                    for (int k = i; k <= j; ++k)
-                        tour[size_t(k)].flip();
-                    improved = true;
-                }
-            }
-        }
-        if (!improved)
-            break;
-    }
-}
-
-} // namespace
-
 std::vector<DrawnPath> OrderPaths(std::vector<DrawnPath> paths, PathPoint start,
-                                  TravelCost costKind) {
-    std::vector<Stop> tour = nearestNeighbour(paths, start);
-    for (Stop& stop : tour)
-        stop.firstJ = jointsAt(stop.first), stop.lastJ = jointsAt(stop.last);
-    if (costKind == TravelCost::Distance) {
-        twoOpt(tour, start,
-               [](const PathPoint& p, const Joints&, const PathPoint& q, const Joints&) {
-                   return std::sqrt((p.x - q.x) * (p.x - q.x) + (p.y - q.y) * (p.y - q.y));
-               });
-    } else {
-        twoOpt(tour, start,
-               [](const PathPoint&, const Joints& a, const PathPoint&, const Joints& b) {
-                   return jointCost(a, b);
-               });
+                                  TravelCost costKind, std::chrono::milliseconds budget) {
+    const std::vector<PathPoint> ends = pathEnds(paths);
+    const bool wanted[2] = {costKind != TravelCost::JointTime, costKind != TravelCost::Distance};
+    PathPoint starts[2] = {start, start};
+    Tours tours;
+    const std::vector<std::vector<int>> parts = tiles(ends, start);
+    for (const std::vector<int>& part : parts) {
+        const Clock::duration share = budget * qint64(part.size()) / qint64(paths.size());
+        orderPart(ends, part, starts, wanted, share, tours);
+        if (!tours.byDistance.empty())
+            starts[0] = ends[size_t(tours.byDistance.back() ^ 1)];
+        if (!tours.byJoints.empty())
+            starts[1] = ends[size_t(tours.byJoints.back() ^ 1)];
     }
-    std::vector<DrawnPath> out;
-    out.reserve(paths.size());
-    for (const Stop& stop : tour) {
-        DrawnPath& path = paths[size_t(stop.path)];
-        if (stop.reversed)
-            std::reverse(path.points.begin(), path.points.end());
-        out.push_back(std::move(path));
+    if (costKind == TravelCost::Best) {
+        // Both orders, and the one the arm travels faster.
+        auto armTravel = [&](const std::vector<int>& tour) {
+            double total = 0;
+            PathPoint at = start;
+            for (const int stop : tour) {
+                total += ArmTravel(at, ends[size_t(stop)]);
+                at = ends[size_t(stop ^ 1)];
+            }
+            return total;
+        };
+        const bool joints = armTravel(tours.byJoints) < armTravel(tours.byDistance);
+        return inTourOrder(paths, joints ? tours.byJoints : tours.byDistance);
     }
-    return out;
+    return inTourOrder(paths, wanted[0] ? tours.byDistance : tours.byJoints);
+}
+
+std::vector<DrawnPath> GreedyOrder(std::vector<DrawnPath> paths, PathPoint start) {
+    const std::vector<PathPoint> points = pathEnds(paths);
+    return inTourOrder(paths, nearestNeighbour(points, start));
 }
 
 double ArmTravel(PathPoint from, PathPoint to) {
@@ -232,13 +201,14 @@ double ArmTravel(PathPoint from, PathPoint to) {
     // joints' turn along a line across the reach.
     const double length =
         std::sqrt((to.x - from.x) * (to.x - from.x) + (to.y - from.y) * (to.y - from.y));
-    const int pieces = std::clamp(int(length / 10), 1, 64);
+    const double tens = length / 10; // never converted while infinite or NaN
+    const int pieces = tens >= 64 ? 64 : tens >= 1 ? int(tens) : 1;
     double total = 0;
-    Joints previous = jointsAt(from);
+    Joints previous = JointsAt(from);
     for (int i = 1; i <= pieces; ++i) {
         const double t = double(i) / pieces;
-        const Joints next = jointsAt({from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)});
-        total += jointCost(previous, next);
+        const Joints next = JointsAt({from.x + t * (to.x - from.x), from.y + t * (to.y - from.y)});
+        total += JointTurn(previous, next);
         previous = next;
     }
     return total;

@@ -3,6 +3,7 @@
 #include "base/memoryadvice.h"
 #include "base/numberformat.h"
 #include "gcode/blockview.h"
+#include "gcode/programlayers.h"
 
 #include <charconv>
 #include <cmath>
@@ -227,10 +228,18 @@ bool beyondReach(const Pass& pass) {
     return x * x + y * y > kReachSquared;
 }
 
-void appendLine(Pass& pass) {
+void appendLine(Pass& pass, QByteArrayView line) {
     const qsizetype size = pass.block.canonicalSize();
-    if (size == 0)
+    if (size == 0) {
+        // A layer's mark has no words; it stays as it stands.
+        if (!line.isEmpty() && line[0] == '(' && LayerMarkNumber(line)) {
+            char* out = pass.sink ? pass.sink->addLine(line.size())
+                                  : pass.result.lines.addLine(line.size());
+            std::memcpy(out, line.data(), std::size_t(line.size()));
+            ++pass.linesWritten;
+        }
         return;
+    }
     pass.block.writeCanonical(pass.sink ? pass.sink->addLine(size)
                                         : pass.result.lines.addLine(size));
     ++pass.linesWritten;
@@ -277,7 +286,7 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
                           sameText(block.word(GcodeWord::Y), pass.prevY.text.view()) &&
                           keepsPenAndProgram(pass);
     if (!repeated)
-        appendLine(pass);
+        appendLine(pass, line);
     if (pass.path)
         checkPath(pass, hasX, hasY, repeated);
 

@@ -5,6 +5,7 @@
 #include "gcode/checkreport.h"
 #include "gcode/pathcheck.h"
 #include "gcode/plotcolours.h"
+#include "gcode/programlinesink.h"
 #include "gcode/programtext.h"
 
 #include <QtGlobal>
@@ -60,17 +61,6 @@ struct PreparedProgram {
     PathCheckReport pathCheck;   // over `lines`, when the settings ask for it
     qsizetype blocksRead = 0;    // source lines the pass walked
     bool endBlockFound = false;  // false when the program ended with its last line
-};
-
-// Where a pass can write its prepared lines instead of keeping them in
-// PreparedProgram::lines, for a caller that only passes them on (see
-// ProgramFileWriter).
-class PreparedLineSink {
-public:
-    virtual ~PreparedLineSink() = default;
-    // Room for the next line, `size` (> 0) bytes without a line end; the pass
-    // writes the line there before it asks again.
-    virtual char* addLine(qsizetype size) = 0;
 };
 
 // The arm's reach: a point passes while x*x + y*y <= kReachSquared.

@@ -4,6 +4,7 @@
 #include "base/windows1250.h"
 
 #include <cstring>
+#include <functional>
 
 namespace {
 // The offsets of a text without lines, shared by every empty text.
@@ -92,8 +93,15 @@ void ProgramText::reserve(qsizetype lines, qsizetype bytes) {
 }
 
 void ProgramText::appendLine(QByteArrayView line) {
-    bytes_.append(line);
-    starts_.append(bytes_.size());
+    const char* const data = bytes_.constData();
+    const bool own = !std::less<const char*>()(line.data(), data) &&
+                     std::less<const char*>()(line.data(), data + bytes_.size());
+    if (line.isEmpty() || own) { // a line of this text itself: append() copies it safely
+        bytes_.append(line);
+        starts_.append(bytes_.size());
+        return;
+    }
+    std::memcpy(addLine(line.size()), line.data(), std::size_t(line.size()));
 }
 
 void ProgramText::appendLines(const ProgramText& other) {
@@ -103,12 +111,20 @@ void ProgramText::appendLines(const ProgramText& other) {
         starts_.append(other.starts_[i] + shift);
 }
 
+// Sized once and filled with memcpy: QByteArray::append goes through
+// insert(), which costs more than the copy for lines this short.
 QByteArray ProgramText::toBytes() const {
-    QByteArray out;
-    out.reserve(bytes_.size() + 2 * lineCount());
+    QByteArray out(bytes_.size() + 2 * lineCount(), Qt::Uninitialized);
+    char* at = out.data();
+    const char* const from = bytes_.constData();
     for (qsizetype i = 0; i < lineCount(); ++i) {
-        out.append(line(i));
-        out.append("\r\n", 2);
+        const qsizetype begin = starts_[i];
+        const std::size_t length = std::size_t(starts_[i + 1] - begin);
+        if (length > 0)
+            std::memcpy(at, from + begin, length);
+        at += length;
+        *at++ = '\r';
+        *at++ = '\n';
     }
     return out;
 }

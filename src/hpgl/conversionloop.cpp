@@ -44,7 +44,12 @@ void ConverterProgress::advance() {
 ConversionLoop::ConversionLoop(ProgramText input, ConverterState& state, ConverterSettings settings,
                                ConverterProgress& progress)
     : input_(std::move(input)), state_(state), settings_(std::move(settings)), progress_(progress),
-      converter_(state_, settings_, output_) {}
+      converter_(state_, settings_, outputSink_) {}
+
+ConversionLoop::ConversionLoop(ProgramText input, ConverterState& state, ConverterSettings settings,
+                               ConverterProgress& progress, PreparedLineSink& output)
+    : input_(std::move(input)), state_(state), settings_(std::move(settings)), progress_(progress),
+      converter_(state_, settings_, output) {}
 
 ConversionLoop::ConversionLoop(QStringView text, ConverterState& state, ConverterSettings settings,
                                ConverterProgress& progress)

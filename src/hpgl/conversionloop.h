@@ -47,6 +47,10 @@ public:
     // line), each encoded to Windows-1250.
     ConversionLoop(QStringView text, ConverterState& state, ConverterSettings settings,
                    ConverterProgress& progress);
+    // The G-code lines go to `output` as they are made, not to takeOutput():
+    // a tool writes them to their file in pieces, never holding them whole.
+    ConversionLoop(ProgramText input, ConverterState& state, ConverterSettings settings,
+                   ConverterProgress& progress, PreparedLineSink& output);
     Q_DISABLE_COPY_MOVE(ConversionLoop)
 
     // Converts up to maxLines lines.
@@ -76,6 +80,7 @@ private:
     ConverterSettings settings_;
     ConverterProgress& progress_;
     ProgramText output_;
+    ProgramTextSink outputSink_{output_};
     HpglConverter converter_;
     QString error_;
 };

@@ -16,7 +16,7 @@ char* writeText(char* out, std::string_view text) {
 } // namespace
 
 HpglConverter::HpglConverter(ConverterState& state, const ConverterSettings& settings,
-                             ProgramText& output)
+                             PreparedLineSink& output)
     : state_(state), settings_(settings), output_(output) {}
 
 Result<LineEvent> HpglConverter::ConvertLine(QStringView line) {
@@ -142,7 +142,7 @@ Status HpglConverter::EmitMove() {
     end = writeInteger(end, state_.PointY);
     end = writeText(end, " Z ");
     end = writeInteger(end, state_.CurrentZ);
-    output_.appendLine(QByteArrayView(line, end - line));
+    std::memcpy(output_.addLine(end - line), line, size_t(end - line));
     return advanceLineNumber();
 }
 

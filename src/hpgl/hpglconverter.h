@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/result.h"
+#include "gcode/programlinesink.h"
 #include "gcode/programtext.h"
 #include "hpgl/convertersettings.h"
 #include "hpgl/converterstate.h"
@@ -19,13 +20,15 @@ enum class LineEvent {
 };
 
 // Turns plot file lines (IN, SP, PU, PD, one instruction a line) into
-// numbered G-code lines. Each emitted line is appended to `output` in
-// Windows-1250, header and footer characters outside the code page as '?'.
+// numbered G-code lines. Each emitted line goes to `output` in Windows-1250
+// (header and footer characters outside the code page as '?'): a program, or
+// a sink that passes the lines on as they come.
 // The settings are read when a line needs them; the state carries over from
 // one conversion to the next.
 class HpglConverter {
 public:
-    HpglConverter(ConverterState& state, const ConverterSettings& settings, ProgramText& output);
+    HpglConverter(ConverterState& state, const ConverterSettings& settings,
+                  PreparedLineSink& output);
 
     // Converts one line; an error stops the conversion with the station's text.
     Result<LineEvent> ConvertLine(QStringView line);
@@ -52,7 +55,7 @@ private:
 
     ConverterState& state_;
     const ConverterSettings& settings_;
-    ProgramText& output_;
+    PreparedLineSink& output_;
     // Settings already read; the settings do not change during a conversion.
     std::optional<qint32> step_;
     std::optional<qint32> travel_;

@@ -2,10 +2,13 @@
 // The path optimiser: joins, simplification, zero moves, ordering, and a
 // program's other lines kept in place.
 #include "drawing/pathoptimizer.h"
+#include "gcode/gcodeblock.h"
 
 #include <QRandomGenerator>
 #include <QTest>
 
+#include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace {
@@ -44,6 +47,7 @@ double penUp(const Drawing& drawing, PathPoint at) {
 Q_DECLARE_METATYPE(Drawing)
 Q_DECLARE_METATYPE(OptimizerSettings)
 Q_DECLARE_METATYPE(TravelCost)
+Q_DECLARE_METATYPE(std::vector<DrawnPath>)
 
 class OptimizerTest : public QObject {
     Q_OBJECT
@@ -54,6 +58,10 @@ private slots:
     void orderingKeepsEveryStroke_data();
     void orderingKeepsEveryStroke();
     void programLinesKeptInPlace();
+    void knownBestOrder_data();
+    void knownBestOrder();
+    void nearEndsDrawnOn();
+    void layersKeptApart();
 };
 
 void OptimizerTest::steps_data() {
@@ -153,6 +161,99 @@ void OptimizerTest::programLinesKeptInPlace() {
     QCOMPARE(result->after.drawnLength, result->before.drawnLength);
     QVERIFY(result->after.penUpLength < result->before.penUpLength);
     QCOMPARE(result->after.elbowCrossings, result->before.elbowCrossings);
+}
+
+// Short strokes whose best order is known, shuffled and turned at random;
+// the tour starts at the first stroke's start, so the best pen-up travel is
+// what the row gives.
+void OptimizerTest::knownBestOrder_data() {
+    QTest::addColumn<std::vector<DrawnPath>>("strokes");
+    QTest::addColumn<double>("best");
+    // 60 strokes along a circle, gaps of 5 degrees between them: around it.
+    std::vector<DrawnPath> circle;
+    const double radius = 150, step = 2 * M_PI / 60;
+    auto onCircle = [&](double a) {
+        return PathPoint{radius * std::cos(a), 250 + radius * std::sin(a)};
+    };
+    for (int i = 0; i < 60; ++i)
+        circle.push_back(path({onCircle(i * step), onCircle(i * step + step / 2)}));
+    const double gap = 2 * radius * std::sin(step / 4);
+    QTest::newRow("circle") << circle << 59 * gap;
+    // 12 x 8 strokes of length 1, 10 apart: along each row, back along the
+    // next (9 within a row, 10 up to the next).
+    std::vector<DrawnPath> grid;
+    for (int row = 0; row < 8; ++row) {
+        for (int column = 0; column < 12; ++column)
+            grid.push_back(
+                path({{10.0 * column, 100.0 + 10 * row}, {10.0 * column + 1, 100.0 + 10 * row}}));
+    }
+    QTest::newRow("grid") << grid << (8 * 11 * 9 + 7 * 10.0);
+}
+
+void OptimizerTest::knownBestOrder() {
+    QFETCH(std::vector<DrawnPath>, strokes);
+    QFETCH(double, best);
+    const PathPoint start = strokes.front().points.front();
+    QRandomGenerator random(3);
+    Drawing drawing;
+    for (DrawnPath stroke : strokes) {
+        if (random.bounded(2))
+            std::reverse(stroke.points.begin(), stroke.points.end());
+        drawing.paths.insert(drawing.paths.begin() + random.bounded(int(drawing.paths.size()) + 1),
+                             stroke);
+    }
+    OptimizerSettings settings;
+    settings.cost = TravelCost::Distance;
+    const Drawing output = OptimizeDrawing(drawing, settings, start);
+    QCOMPARE(output.paths.size(), strokes.size());
+    QCOMPARE(segments(output), segments(drawing));
+    const double travel = penUp(output, start);
+    QVERIFY2(travel <= best * (1 + 1e-9),
+             qPrintable(QStringLiteral("%1 %2").arg(travel).arg(best)));
+}
+
+// Ends closer than the tolerance are drawn across, and only those.
+void OptimizerTest::nearEndsDrawnOn() {
+    Drawing drawing;
+    drawing.paths = {path({{0, 100}, {10, 100}}), path({{10.2, 100}, {20, 100}}),
+                     path({{20.5, 100}, {30, 100}}), path({{30.1, 100}, {40, 100}}, 2)};
+    OptimizerSettings settings;
+    settings.simplify = false;
+    OptimizerCounts counts;
+    const Drawing output = OptimizeDrawing(drawing, settings, {0, 100}, &counts);
+    QCOMPARE(output.paths.size(), size_t(3)); // 0,2 apart; 0,5 is beyond; another Z stays apart
+    QCOMPARE(output.paths[0].points,
+             (std::vector<PathPoint>{{0, 100}, {10, 100}, {10.2, 100}, {20, 100}}));
+    QCOMPARE(counts.pathsJoined, qsizetype(1));
+}
+
+// Two layers of the same pen side by side: each is ordered on its own,
+// behind its mark.
+void OptimizerTest::layersKeptApart() {
+    QList<QByteArray> lines;
+    for (int layer = 1; layer <= 2; ++layer) {
+        lines << "(warstwa " + QByteArray::number(layer) + ")";
+        for (int i = 0; i < 6; ++i) {
+            const QByteArray x = QByteArray::number(20 * i + (layer == 1 ? 0 : 10));
+            lines << "G00 X " + x + " Y 200 Z 10"
+                  << "G01 X " + x + " Y 210 Z 1";
+        }
+    }
+    lines << "M30";
+    const Result<ProgramOptimization> result =
+        OptimizeProgram(ProgramText::fromLines(lines), OptimizerSettings{});
+    QVERIFY(result.ok());
+    const QList<QByteArray> out = result->lines.toLines();
+    QCOMPARE(out.count("(warstwa 1)"), 1);
+    const qsizetype second = out.indexOf("(warstwa 2)");
+    QVERIFY(second > out.indexOf("(warstwa 1)"));
+    for (qsizetype i = 0; i < out.size(); ++i) {
+        const GcodeBlock block = ParseBlock(out[i]);
+        if (!block.has(GcodeWord::X))
+            continue;
+        const int x = block.word(GcodeWord::X).toInt();
+        QCOMPARE(x % 20 == 0 ? 1 : 2, i < second ? 1 : 2);
+    }
 }
 
 QTEST_GUILESS_MAIN(OptimizerTest)

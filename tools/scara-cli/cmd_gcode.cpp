@@ -2,6 +2,7 @@
 // plot for scripts and pipelines.
 #include "calibrationoptions.h"
 #include "command.h"
+#include "layeroptions.h"
 
 #include "base/numberformat.h"
 #include "gcode/picturefile.h"
@@ -17,7 +18,7 @@ namespace {
 const char kPrepareHelp[] = QT_TRANSLATE_NOOP(
     "cli", "usage: scara-cli prepare FILE [--no-round] [--keep-repeats] [--no-reach-check]\n"
            "                         [--dx N] [--dy N] [--report-shifts]\n"
-           "                         [--calibration CAL] [-o OUT]\n"
+           "                         [--calibration CAL] [LAYER OPTIONS] [-o OUT]\n"
            "\n"
            "Prepares a G-code program as the station does when it opens a file: rounds\n"
            "X, Y and Z (halves to even), adds the shift, writes every block in canonical\n"
@@ -38,7 +39,11 @@ const char kPrepareHelp[] = QT_TRANSLATE_NOOP(
            "  --report-shifts   report the shift lines of every block, also for a shift of 0\n"
            "  --calibration CAL correct the prepared program for the arm calibrated in\n"
            "                    CAL (see scara-cli correct)\n"
-           "  -o OUT            write the prepared program to OUT (\"-\": standard output)\n");
+           "  -o OUT            write the prepared program to OUT (\"-\": standard output)\n"
+           "\n"
+           "With a layer option the program written is the one send sends: the layer\n"
+           "marks left out, only the layers asked for, their holds (M00) in:\n"
+           "%1");
 
 const char kPlotHelp[] = QT_TRANSLATE_NOOP(
     "cli", "usage: scara-cli plot FILE -o OUT.bmp|OUT.png [--background IMAGE]\n"
@@ -58,11 +63,16 @@ struct Options {
     PrepareSettings settings;
     bool reportShifts = false;
     QString calibration;
+    cli::LayerOptions layers;
 };
+
+QString prepareHelp() {
+    return cli::text(kPrepareHelp).arg(cli::text(cli::kLayerHelp));
+}
 
 int usageError(const QString& message, const char* help) {
     cli::err(QStringLiteral("scara-cli: ") + message);
-    cli::print(stderr, cli::text(help));
+    cli::print(stderr, help == kPrepareHelp ? prepareHelp() : cli::text(help));
     return 2;
 }
 
@@ -76,7 +86,11 @@ std::optional<int> parseOptions(const QStringList& args, Options& options, bool 
                 return std::nullopt;
             return args[++i];
         };
-        if (shiftAllowed && arg == QLatin1String("--no-round")) {
+        QString layerError;
+        if (shiftAllowed && cli::readLayerOption(args, i, options.layers, layerError)) {
+            if (!layerError.isEmpty())
+                return usageError(layerError, help);
+        } else if (shiftAllowed && arg == QLatin1String("--no-round")) {
             options.settings.RoundCoordinates = false;
         } else if (shiftAllowed && arg == QLatin1String("--keep-repeats")) {
             options.settings.RemoveRepeated = false;
@@ -155,16 +169,28 @@ void writeReport(const CheckReport& report, std::uint8_t kinds) {
     std::fwrite(chunk.constData(), 1, std::size_t(chunk.size()), stderr);
 }
 
-// Prepared, then corrected for the calibrated arm: the corrected program
-// is whole before anything is written.
-int prepareCalibrated(const ProgramText& program, const Options& options) {
+// Prepared, then made into what is sent (the layer options) and corrected
+// for the calibrated arm: the program is whole before anything is written.
+int prepareWhole(const ProgramText& program, const Options& options) {
     const Result<PreparedProgram> prepared = PrepareProgram(program, options.settings);
     if (!prepared) {
         cli::err(prepared.error());
         return 1;
     }
+    ProgramText lines = prepared->lines;
+    if (options.layers.given()) {
+        const Result<SendPlan> plan = cli::MakeSendPlan(options.layers, lines);
+        const Result<SendProgram> sent =
+            plan ? BuildSendProgram(lines, *plan) : Result<SendProgram>(plan.failure());
+        if (!sent) {
+            cli::err(sent.error());
+            return 1;
+        }
+        lines = sent->lines;
+    }
     const Result<ProgramText> corrected =
-        cli::correctForCalibration(options.calibration, prepared->lines);
+        options.calibration.isEmpty() ? Result<ProgramText>(lines)
+                                      : cli::correctForCalibration(options.calibration, lines);
     if (!corrected) {
         cli::err(corrected.error());
         return 1;
@@ -183,7 +209,7 @@ int prepareCalibrated(const ProgramText& program, const Options& options) {
 
 int runPrepare(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        cli::print(stdout, cli::text(kPrepareHelp));
+        cli::print(stdout, prepareHelp());
         return 0;
     }
     Options options;
@@ -196,8 +222,8 @@ int runPrepare(const QStringList& args) {
     }
     options.settings.recordMoves = false; // nothing is plotted
     options.settings.reportMessages = reportedMessages(options);
-    if (!options.calibration.isEmpty())
-        return prepareCalibrated(*program, options);
+    if (!options.calibration.isEmpty() || options.layers.given())
+        return prepareWhole(*program, options);
     // The prepared lines go straight to their file (or one buffer for
     // standard output) with their line ends, instead of a second program.
     const qsizetype expectedBytes = program->byteCount() + 3 * program->lineCount();

@@ -10,6 +10,7 @@
 #include "hpgl/plotfitting.h"
 
 #include "base/outputfile.h"
+#include "gcode/programfile.h"
 
 #include <cstdio>
 #include <memory>
@@ -140,10 +141,13 @@ bool parseConvertOptions(const QStringList& args, ConvertOptions& options) {
 
 // Where the G-code goes: standard output ("-" or no name), or OUT through
 // OutputFile, which replaces a regular file only when everything was
-// written and writes into a device or FIFO.
-class GcodeSink {
+// written and writes into a device or FIFO. The lines are collected with
+// their CR LF as the conversion makes them and passed on in pieces of about
+// 1 MiB, so a large file never holds all its G-code.
+class GcodeSink final : public PreparedLineSink {
 public:
     explicit GcodeSink(const QString& path) {
+        bytes_.reserve(kPiece + 4096);
         if (path.isEmpty() || cli::isStandardOutput(path))
             return;
         path_ = path;
@@ -151,18 +155,18 @@ public:
         if (!file_->open())
             error_ = hpgl::cannotOpenFile(path_, file_->errorString());
     }
-    // Each line followed by CR LF.
-    void write(const ProgramText& lines) { write(lines.toBytes()); }
+    char* addLine(qsizetype size) override {
+        if (bytes_.bytes().size() >= kPiece)
+            flush();
+        return bytes_.addLine(size);
+    }
     void write(const QByteArray& bytes) {
-        if (!error_.isEmpty() || bytes.isEmpty())
-            return;
-        if (!file_)
-            cli::out(bytes);
-        else if (!file_->write(bytes))
-            error_ = hpgl::cannotOpenFile(path_, file_->errorString());
+        flush();
+        pass(bytes);
     }
     // True when all was written; otherwise the error is reported.
     bool finish() {
+        flush();
         if (error_.isEmpty() && file_ && !file_->commit())
             error_ = hpgl::cannotOpenFile(path_, file_->errorString());
         if (error_.isEmpty() && !file_ && !cli::finishStandardOutput())
@@ -173,6 +177,22 @@ public:
     }
 
 private:
+    static constexpr qsizetype kPiece = 1 << 20;
+
+    void flush() {
+        pass(bytes_.bytes());
+        bytes_.clear();
+    }
+    void pass(QByteArrayView bytes) {
+        if (!error_.isEmpty() || bytes.isEmpty())
+            return;
+        if (!file_)
+            std::fwrite(bytes.data(), 1, std::size_t(bytes.size()), stdout);
+        else if (!file_->write(bytes))
+            error_ = hpgl::cannotOpenFile(path_, file_->errorString());
+    }
+
+    ProgramBytesSink bytes_;
     QString path_;
     std::unique_ptr<OutputFile> file_;
     QString error_;
@@ -232,13 +252,11 @@ int runConvertHpgl(const QStringList& args) {
     ConverterState state;
     state.LineNumber = *start;
     ConverterProgress progress;
-    ConversionLoop loop(std::move(lines).value(), state, options.settings, progress);
-    // Written in pieces, so that a large file never holds all its G-code.
     GcodeSink sink(options.output);
+    ConversionLoop loop(std::move(lines).value(), state, options.settings, progress, sink);
     ConversionLoop::Outcome outcome;
     for (;;) {
         outcome = loop.step(kLinesPerPiece);
-        sink.write(loop.takeOutput());
         if (outcome == ConversionLoop::Outcome::Running ||
             outcome == ConversionLoop::Outcome::Notice)
             continue;

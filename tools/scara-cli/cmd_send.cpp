@@ -1,6 +1,7 @@
 // scara-cli send: a headless sender on the station's own link logic.
 #include "calibrationoptions.h"
 #include "command.h"
+#include "layeroptions.h"
 
 #include "base/numberformat.h"
 #include "controller/controllerlink.h"
@@ -34,7 +35,7 @@ const char kSendHelp[] = QT_TRANSLATE_NOOP(
     "cli", "usage: scara-cli send FILE --port PATH [--baud N] [--raw] [--timeout S]\n"
            "                      [--from K] [--trace FILE] [--journal FILE]\n"
            "                      [--calibration CAL]\n"
-           "                      [--resume JOURNAL [--home]]\n"
+           "                      [--resume JOURNAL [--home]] [LAYER OPTIONS]\n"
            "\n"
            "Sends a program to the arm's controller as \"Wyslij program\" does. Opens\n"
            "the port (8 data bits, no parity, 1 stop bit, no flow control), sends the\n"
@@ -95,6 +96,8 @@ struct SendOptions {
     QString resume;
     QString calibration;
     bool home = false;
+    cli::LayerOptions layers;
+    QStringList stopNotices; // per program stop (M00) sent, its notice or empty
 };
 
 // The longest silence --timeout accepts: a day.
@@ -102,7 +105,7 @@ constexpr std::chrono::seconds kLongestTimeout = std::chrono::hours(24);
 
 int usageError(const QString& message) {
     cli::err(QStringLiteral("scara-cli send: ") + message);
-    cli::print(stderr, cli::text(kSendHelp));
+    cli::print(stderr, cli::text(kSendHelp) + cli::LayerHelp());
     return 2;
 }
 
@@ -116,7 +119,11 @@ Result<SendOptions> parseArguments(const QStringList& args) {
                 return std::nullopt;
             return args[++i];
         };
-        if (arg == QLatin1String("--raw")) {
+        QString layerError;
+        if (cli::readLayerOption(args, i, options.layers, layerError)) {
+            if (!layerError.isEmpty())
+                return Failure{layerError};
+        } else if (arg == QLatin1String("--raw")) {
             options.raw = true;
         } else if (arg == QLatin1String("--home")) {
             options.home = true;
@@ -185,8 +192,10 @@ Result<SendOptions> parseArguments(const QStringList& args) {
     return options;
 }
 
-// The lines to send: FILE prepared with the defaults, or as it is.
-Result<QByteArrayList> programLines(const SendOptions& options) {
+// The lines to send: FILE prepared with the defaults, or as it is; its
+// layers as the options ask (the notices of the holds to `stopNotices`).
+Result<QByteArrayList> programLines(const SendOptions& options,
+                                    QStringList* stopNotices = nullptr) {
     Result<ProgramText> text = ReadProgramFile(options.file);
     if (!text)
         return text.failure();
@@ -197,6 +206,8 @@ Result<QByteArrayList> programLines(const SendOptions& options) {
             return prepared.failure();
         lines = prepared->lines;
     }
+    if (const Status laid = cli::ApplyLayers(options.layers, lines, stopNotices); !laid)
+        return laid.failure();
     if (!options.calibration.isEmpty()) {
         Result<ProgramText> corrected = cli::correctForCalibration(options.calibration, lines);
         if (!corrected)
@@ -379,6 +390,10 @@ int transfer(const SendOptions& options, const LineListProgram& program, Journal
                 silence.start();
             if (event.step == TransferStep::Held && event.hold == TransferHold::PenChange) {
                 clearProgress();
+                if (const QString notice =
+                        cli::StopNotice(options.stopNotices, program, event.index);
+                    !notice.isEmpty())
+                    cli::err(notice);
                 cli::err(QCoreApplication::translate("cli", "Zmiana pisaka przed linią %1: załóż "
                                                             "następny pisak i naciśnij Enter")
                              .arg(event.index + 1));
@@ -480,18 +495,18 @@ Result<int> resumePoint(const QString& path, const ProgramSource& program) {
 
 int runSend(const QStringList& args) {
     if (cli::wantsHelp(args)) {
-        cli::print(stdout, cli::text(kSendHelp));
+        cli::print(stdout, cli::text(kSendHelp) + cli::LayerHelp());
         return 0;
     }
     const Result<SendOptions> options = parseArguments(args);
     if (!options)
         return usageError(options.error());
-    const Result<QByteArrayList> lines = programLines(*options);
+    SendOptions chosen = *options;
+    const Result<QByteArrayList> lines = programLines(*options, &chosen.stopNotices);
     if (!lines) {
         cli::err(lines.error());
         return 1;
     }
-    SendOptions chosen = *options;
     const LineListProgram program(*lines);
     // The journal is locked before it is read: another sender may be
     // writing it.
@@ -599,6 +614,9 @@ int runEstimate(const QStringList& args) {
                  .arg(figures.penLifts)
                  .arg(seconds, 0, 'f', 2)
                  .toUtf8());
+    cli::out(cli::LayerEstimate(options.file, options.raw, [&](qint64 n, qint64 bytes) {
+                 return model.seconds(n, bytes);
+             }).toUtf8());
     return 0;
 }
 
