@@ -774,7 +774,7 @@ uncertainty: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; residuals: %7 
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished">&apos;%1&apos; is not a valid floating point value</translation>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
     </message>
     <message>
         <source>Posuw warstwy %1 musi być większy od zera, a nie %2</source>
@@ -2737,7 +2737,7 @@ pressed (or standard input ends); then it is sent and the rest follows.
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid floating point value</source>
-        <translation type="unfinished">&apos;%1&apos; is not a valid floating point value</translation>
+        <translation>&apos;%1&apos; is not a valid floating point value</translation>
     </message>
     <message>
         <source>%1 takes LAYER:VALUE, not &apos;%2&apos;</source>
