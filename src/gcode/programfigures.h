@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gcode/programtext.h"
+#include "gcode/programwalk.h"
 
 #include <QtGlobal>
 
@@ -19,3 +20,12 @@ struct ProgramFigures {
 };
 
 ProgramFigures MeasureProgram(const ProgramText& program);
+
+// MeasureProgram's count, move by move, for a pass that walks a program
+// itself.
+struct FiguresCount {
+    void move(const WalkMove& move);
+
+    ProgramFigures figures;
+    bool drew = false; // the last move drew
+};

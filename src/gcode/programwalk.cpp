@@ -82,9 +82,9 @@ std::optional<Failure> ProgramWalker::read(QByteArrayView line, Values& values) 
             values.g = *parsed;
         }
     }
-    for (const auto& [word, out] : {std::pair{GcodeWord::X, &values.x},
-                                    std::pair{GcodeWord::Y, &values.y},
-                                    std::pair{GcodeWord::Z, &values.z}}) {
+    for (const auto& [word, out] :
+         {std::pair{GcodeWord::X, &values.x}, std::pair{GcodeWord::Y, &values.y},
+          std::pair{GcodeWord::Z, &values.z}}) {
         const QByteArrayView text = block_.word(word);
         if (text.isEmpty())
             continue;

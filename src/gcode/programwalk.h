@@ -107,6 +107,9 @@ bool IsStopWord(QByteArrayView m);
 // (the path check walks millions of lines).
 class ProgramWalker {
 public:
+    ProgramWalker() = default;
+    // Goes on from `state` (a point and pen kept elsewhere).
+    explicit ProgramWalker(const ProgramState& state) : state_(state) {}
     // Reads `line` (line `index` of its program) and tells `sink` what it
     // does. On a failure the sink has had the line event only, and the state
     // is as before the line.
@@ -130,7 +133,8 @@ private:
     ProgramState state_;
 };
 
-template <class Sink> Status ProgramWalker::follow(QByteArrayView line, qsizetype index, Sink& sink) {
+template <class Sink>
+Status ProgramWalker::follow(QByteArrayView line, qsizetype index, Sink& sink) {
     Values values;
     std::optional<Failure> failure = read(line, values);
     sink.line(index, block_);
@@ -143,8 +147,8 @@ template <class Sink> Status ProgramWalker::follow(QByteArrayView line, qsizetyp
     if (values.z)
         state_.z = values.z;
     if (values.x || values.y) {
-        WalkMove move = state_.moveTo(index, values.x ? &*values.x : nullptr,
-                                      values.y ? &*values.y : nullptr);
+        WalkMove move =
+            state_.moveTo(index, values.x ? &*values.x : nullptr, values.y ? &*values.y : nullptr);
         move.xText = block_.word(GcodeWord::X);
         move.yText = block_.word(GcodeWord::Y);
         sink.move(move);

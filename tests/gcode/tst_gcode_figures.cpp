@@ -31,8 +31,8 @@ void TestProgramFigures::measure_data() {
         << QByteArray("G01 X510 Y0\nG01 X1x Y0\nG01 X520 Y0\n") << qsizetype(3) << 10.0 << 0.0
         << qsizetype(0);
     QTest::newRow("G02 keeps the pen, the end block ends the moves")
-        << QByteArray("G00 X510 Y0\nG02 X520 Y0\nG01 X530 Y0\nM30\nG01 X600 Y0\n")
-        << qsizetype(5) << 10.0 << 20.0 << qsizetype(0);
+        << QByteArray("G00 X510 Y0\nG02 X520 Y0\nG01 X530 Y0\nM30\nG01 X600 Y0\n") << qsizetype(5)
+        << 10.0 << 20.0 << qsizetype(0);
     QTest::newRow("decimal points and commas") << QByteArray("G01 X500.5 Y0\nG01 X501,5 Y0\n")
                                                << qsizetype(2) << 1.5 << 0.0 << qsizetype(0);
 }

@@ -25,8 +25,8 @@ struct TraceSink : ProgramSink {
     void move(const WalkMove& m) override {
         trace += "move " + QByteArray::number(m.line) + ' ' + number(m.fromX) + ' ' +
                  number(m.fromY) + " -> " + number(m.toX) + ' ' + number(m.toY) + ' ' +
-                 (m.hasX ? "X" : "") + (m.hasY ? "Y" : "") + (m.penDown ? " down" : " up") +
-                 " [" + m.xText.toByteArray() + "] [" + m.yText.toByteArray() + "]\n";
+                 (m.hasX ? "X" : "") + (m.hasY ? "Y" : "") + (m.penDown ? " down" : " up") + " [" +
+                 m.xText.toByteArray() + "] [" + m.yText.toByteArray() + "]\n";
     }
     void stop(qsizetype index) override { trace += "stop " + QByteArray::number(index) + '\n'; }
     void end(qsizetype index, bool endBlock) override {
@@ -58,10 +58,14 @@ private slots:
 void WalkTest::goldenTraces_data() {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QString>("trace");
-    QTest::newRow("plotter") << "plotter.nc" << "plotter.trace";
-    QTest::newRow("converted") << "converted.nc" << "converted.trace";
-    QTest::newRow("controller") << "../../controller/data/program.nc" << "controller.trace";
-    QTest::newRow("hpgl worked") << "../../hpgl/data/worked.nc" << "hpgl-worked.trace";
+    QTest::newRow("plotter") << "plotter.nc"
+                             << "plotter.trace";
+    QTest::newRow("converted") << "converted.nc"
+                               << "converted.trace";
+    QTest::newRow("controller") << "../../controller/data/program.nc"
+                                << "controller.trace";
+    QTest::newRow("hpgl worked") << "../../hpgl/data/worked.nc"
+                                 << "hpgl-worked.trace";
 }
 
 // SCARA_WRITE_TRACES=1 writes the traces anew (read them before committing).
