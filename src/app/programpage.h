@@ -39,7 +39,6 @@ public:
     // The reports' panel (ReportPanel): the import, reach and path groups,
     // which the window places under the plot.
     QWidget* reportPanel() const { return reportPanel_; }
-    QTreeWidget* pathFindingsList() const { return pathList_; }
 
 signals:
     // The operator clicked a finding: its line in the program (from 0).
