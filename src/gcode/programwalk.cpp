@@ -4,20 +4,6 @@
 
 namespace {
 
-bool sameText(QByteArrayView a, QByteArrayView b) {
-    if (a.size() != b.size())
-        return false;
-    for (qsizetype i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i])
-            return false;
-    }
-    return true;
-}
-
-} // namespace
-
-namespace {
-
 // Up to 15 digits, with at most one point or comma: the digits as a whole
 // number and a power of ten are both exact, so their quotient is the
 // correctly rounded value, as the station's reader gives it. False for any
@@ -56,20 +42,6 @@ Result<double> WordNumber(QByteArrayView text) {
     if (quickNumber(text, value))
         return value;
     return ParseWordReal(text);
-}
-
-bool IsStopWord(QByteArrayView m) {
-    if (m.isEmpty())
-        return false;
-    for (const char c : m) {
-        if (c != '0')
-            return false;
-    }
-    return true;
-}
-
-bool ProgramWalker::atEndBlock() const {
-    return sameText(block_.word(GcodeWord::M), "30");
 }
 
 std::optional<Failure> ProgramWalker::read(QByteArrayView line, Values& values) {

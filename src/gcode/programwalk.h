@@ -99,7 +99,15 @@ struct ProgramState {
 Result<double> WordNumber(QByteArrayView text);
 
 // Whether a block's M word is a program stop (0, "00").
-bool IsStopWord(QByteArrayView m);
+inline bool IsStopWord(QByteArrayView m) {
+    if (m.isEmpty())
+        return false;
+    for (const char c : m) {
+        if (c != '0')
+            return false;
+    }
+    return true;
+}
 
 // Follows a program line by line, for callers that read lines one at a time
 // (the plot's progress, the simulation, the transfer).
@@ -118,7 +126,10 @@ public:
     const ProgramState& state() const { return state_; }
     const BlockView& block() const { return block_; }
     // The line just read ends the program (M "30").
-    bool atEndBlock() const;
+    bool atEndBlock() const {
+        const QByteArrayView m = block_.word(GcodeWord::M);
+        return m.size() == 2 && m[0] == '3' && m[1] == '0';
+    }
     // Back to the start of a program.
     void reset() { state_ = ProgramState(); }
 
