@@ -20,6 +20,22 @@ QList<QKeySequence> keys(QKeySequence::StandardKey standard, QKeySequence extra 
 
 MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     bar->setObjectName(QStringLiteral("MainMenu1"));
+    addFileMenu(bar);
+    addEditMenu(bar);
+    addViewMenu(bar);
+    addSimulationMenu(bar);
+    addVisualisationMenu(bar);
+    addArmMenu(bar);
+    addHelpAndPopup(bar, window);
+    addShortcuts();
+
+    retranslate();
+    setSimulationMenuEnabled(false);
+    stopSimulation->setEnabled(false);
+    referenceTravel->setEnabled(false);
+}
+
+void MainMenus::addFileMenu(QMenuBar* bar) {
     QMenu* file = menu(bar, "Plik1", QT_TRANSLATE_NOOP("MainMenus", "Plik"));
     newProgram = item(file, "Nowyprogram1", QT_TRANSLATE_NOOP("MainMenus", "Nowy program"));
     openProgram = item(file, "Otwrz1", QT_TRANSLATE_NOOP("MainMenus", "Otwórz plik z G-kodem"));
@@ -33,7 +49,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     recentFiles->setObjectName(QStringLiteral("Ostatniepliki1"));
     file->addSeparator();
     exit = item(file, "Zakoncz1", QT_TRANSLATE_NOOP("MainMenus", "Zakończ"));
+}
 
+void MainMenus::addEditMenu(QMenuBar* bar) {
     QMenu* edit = menu(bar, "Edycja1", QT_TRANSLATE_NOOP("MainMenus", "Edycja"));
     refresh = item(edit, "Wyczy1", QT_TRANSLATE_NOOP("MainMenus", "Odswież g-kod"));
     paste = item(edit, "WklejGkodze1", QT_TRANSLATE_NOOP("MainMenus", "Wklej G-kod ze schowka "));
@@ -49,14 +67,18 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     outlineProgram =
         item(edit, "Obrysujrysunek1", QT_TRANSLATE_NOOP("MainMenus", "Obrysuj rysunek"));
     addSheets(edit);
+}
 
+void MainMenus::addViewMenu(QMenuBar* bar) {
     QMenu* view = viewMenu = menu(bar, "Widok1", QT_TRANSLATE_NOOP("MainMenus", "Widok"));
     toggleSettingsBar = item(view, "Ukryjpasekustawie1",
                              QT_TRANSLATE_NOOP("MainMenus", "Pokaż/ukryj pasek ustawień"));
     view->addSeparator();
     restoreDefaults = item(view, "Przywrustawieniadomylne1",
                            QT_TRANSLATE_NOOP("MainMenus", "Przywróć ustawienia domyślne"));
+}
 
+void MainMenus::addSimulationMenu(QMenuBar* bar) {
     simulationMenu = menu(bar, "Symulacja1", QT_TRANSLATE_NOOP("MainMenus", "Symulacja"));
     simulationMenu->menuAction()->setObjectName(QStringLiteral("Startsymulacji1"));
     startSimulation =
@@ -75,14 +97,18 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
         speeds->addAction(speed);
     }
     realTimeSpeed->setChecked(true);
+}
 
+void MainMenus::addVisualisationMenu(QMenuBar* bar) {
     QMenu* visualisation =
         menu(bar, "Wizualizacja1", QT_TRANSLATE_NOOP("MainMenus", "Wizualizacja"));
     showVisualisation =
         item(visualisation, "Pokarobota1", QT_TRANSLATE_NOOP("MainMenus", "Pokaż wizualizacje"));
     hideVisualisation =
         item(visualisation, "Ukryjrobota1", QT_TRANSLATE_NOOP("MainMenus", "Ukryj wizualizacje"));
+}
 
+void MainMenus::addArmMenu(QMenuBar* bar) {
     QMenu* arm = menu(bar, "Manipulator1", QT_TRANSLATE_NOOP("MainMenus", "Manipulator"));
     connectController =
         item(arm, "Poczzesterownikiem1", QT_TRANSLATE_NOOP("MainMenus", "Połącz ze sterownikiem"));
@@ -110,7 +136,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     traceWire = item(arm, "Zapisujprzebieg1",
                      QT_TRANSLATE_NOOP("MainMenus", "Zapisuj przebieg transmisji"));
     traceWire->setCheckable(true);
+}
 
+void MainMenus::addHelpAndPopup(QMenuBar* bar, QWidget* window) {
     QMenu* help = menu(bar, "Pomoc1", QT_TRANSLATE_NOOP("MainMenus", "Pomoc"));
     about = item(help, "Oprogeamie1", QT_TRANSLATE_NOOP("MainMenus", "O programie"));
 
@@ -118,7 +146,9 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     popup->setObjectName(QStringLiteral("PopupMenu1"));
     popupToggleSettingsBar = item(popup, "PokaUkryjpasekustawie1",
                                   QT_TRANSLATE_NOOP("MainMenus", "Pokaż/ukryj pasek ustawień"));
+}
 
+void MainMenus::addShortcuts() {
     newProgram->setShortcuts(keys(QKeySequence::New));
     openProgram->setShortcuts(keys(QKeySequence::Open));
     saveProgram->setShortcuts(keys(QKeySequence::Save));
@@ -128,11 +158,6 @@ MainMenus::MainMenus(QMenuBar* bar, QWidget* window) {
     showVisualisation->setShortcut(QKeySequence(Qt::Key_F12));
     hideVisualisation->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F12));
     sendProgram->setShortcut(QKeySequence(Qt::Key_F6));
-
-    retranslate();
-    setSimulationMenuEnabled(false);
-    stopSimulation->setEnabled(false);
-    referenceTravel->setEnabled(false);
 }
 
 void MainMenus::addSheets(QMenu* edit) {

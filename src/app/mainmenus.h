@@ -99,6 +99,14 @@ public:
 
 private:
     QMenu* menu(QMenuBar* bar, const char* name, const char* caption);
+    void addFileMenu(QMenuBar* bar);
+    void addEditMenu(QMenuBar* bar);
+    void addViewMenu(QMenuBar* bar);
+    void addSimulationMenu(QMenuBar* bar);
+    void addVisualisationMenu(QMenuBar* bar);
+    void addArmMenu(QMenuBar* bar);
+    void addHelpAndPopup(QMenuBar* bar, QWidget* window);
+    void addShortcuts();
     void addSheets(QMenu* edit);
     QAction* item(QMenu* menu, const char* name, const char* caption);
     void remember(QAction* action, const char* caption);

@@ -101,7 +101,6 @@ public:
     StationStatusBar* stationStatusBar() const { return statusBar_; }
     QLabel* statusPanel(int index) const;
     QTabWidget* settingsBar() const { return settingsBar_; }
-    ClientArea* clientArea() const { return client_; }
     SimulationPage* simulationPage() const { return simulationPage_; }
     ProgramPage* programPage() const { return programPage_; }
     LogsPage* logsPage() const { return logsPage_; }

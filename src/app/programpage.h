@@ -41,7 +41,6 @@ public:
     // The reports' panel (ReportPanel): the import, reach and path groups,
     // which the window places under the plot.
     QWidget* reportPanel() const { return reportPanel_; }
-    QTreeWidget* pathFindingsList() const { return pathList_; }
     // The program's layers (LayerGroup, under the program).
     LayerTable* layerTable() const { return layerTable_; }
 

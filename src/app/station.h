@@ -67,7 +67,6 @@ public:
     StationDocument& document() { return document_; }
     StationPersistence& persistence() { return *persistence_; }
     RecentFilesMenu& recentFiles() { return *recentFiles_; }
-    FileOpener& fileOpener() { return *fileOpener_; }
 
     // Shows the windows as they were left (the main window maximised at the
     // first start).

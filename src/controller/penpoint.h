@@ -4,11 +4,11 @@
 #include <QByteArrayView>
 
 // Where the arm stands after the lines the controller has acknowledged, and
-// whether its pen is down, as far as the lines themselves tell: X and Y are
-// modal (a line without them leaves them as they were), and a line's G word
-// decides the pen (G00 travels with the pen up, G01 to G03 work with it down;
-// a line without a G word keeps the pen as it is). The texts are kept as the
-// program wrote them, so that a travel line names the point byte for byte.
+// whether its pen is down, as the program's interpreter (gcode/programwalk.h)
+// reads the lines: X and Y are modal, G00 lifts the pen and G01 lowers it,
+// any other G keeps it; a line whose X, Y or Z does not convert changes
+// nothing. The texts are kept as the program wrote them, so that a travel
+// line names the point byte for byte.
 struct PenPoint {
     QByteArray x = "500"; // the home point
     QByteArray y = "0";
@@ -25,6 +25,7 @@ struct PenPoint {
     bool operator==(const PenPoint&) const = default;
 };
 
-// A program stop: the line's M word is 0 ("M0", "M00"). Drawings written
-// with a hold between pens put one before each change of pen.
+// A program stop: the line's M word is 0 ("M0", "M00"), the walker's stop.
+// Drawings written with a hold between pens put one before each change of
+// pen.
 bool IsProgramStop(QByteArrayView line);

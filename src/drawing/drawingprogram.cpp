@@ -1,9 +1,9 @@
 #include "drawing/drawingprogram.h"
 
 #include "base/numberformat.h"
-#include "gcode/gcodeblock.h"
 #include "gcode/pathcheck.h"
 #include "gcode/programfigures.h"
+#include "gcode/programwalk.h"
 
 #include <QCoreApplication>
 
@@ -13,9 +13,58 @@
 
 namespace {
 
-// Where written lines go.
+// Measures a program's lines as they come, in one walk: MeasureProgram's
+// figures, the bytes and the path check's findings.
+class ProgramMeasure final : public ProgramSink {
+public:
+    explicit ProgramMeasure(const PathCheckSettings& settings = {}) : checker_(settings) {}
+
+    void take(QByteArrayView line) {
+        ++lines_;
+        bytes_ += line.size();
+        if (!stopped_) {
+            failed_ = !walker_.follow(line, lines_ - 1, *this);
+            stopped_ = failed_ || walker_.atEndBlock();
+        }
+    }
+    void move(const WalkMove& move) override {
+        count_.move(move);
+        checker_.move(move);
+    }
+    DrawingFigures figures() {
+        DrawingFigures figures;
+        figures.lines = lines_;
+        figures.bytes = bytes_;
+        figures.drawnLength = count_.figures.drawnLength;
+        figures.penUpLength = count_.figures.travelLength;
+        figures.penLifts = count_.figures.penLifts;
+        // A program the path check cannot read has no findings to count.
+        for (const PathFinding& finding : failed_ ? std::vector<PathFinding>() : findings())
+            figures.elbowCrossings += finding.kind == PathFindingKind::Elbow && finding.penDown;
+        return figures;
+    }
+    const std::vector<PathFinding>& findings() {
+        if (!taken_)
+            findings_ = checker_.takeFindings(), taken_ = true;
+        return findings_;
+    }
+
+private:
+    ProgramWalker walker_;
+    FiguresCount count_;
+    PathChecker checker_;
+    std::vector<PathFinding> findings_;
+    qsizetype lines_ = 0;
+    qint64 bytes_ = 0;
+    bool stopped_ = false;
+    bool failed_ = false;
+    bool taken_ = false;
+};
+
+// Where written lines go: into a program, or measured as they come.
 struct LineSink {
     ProgramText* out = nullptr;
+    ProgramMeasure* measure = nullptr;
 };
 
 void appendLine(LineSink& sink, LineNumbering& numbering, const std::string& body) {
@@ -23,12 +72,16 @@ void appendLine(LineSink& sink, LineNumbering& numbering, const std::string& bod
     AppendWhole(line, numbering.first);
     line += ' ';
     line += body;
-    sink.out->appendLine(QByteArrayView(line.data(), qsizetype(line.size())));
+    const QByteArrayView text(line.data(), qsizetype(line.size()));
+    if (sink.out)
+        sink.out->appendLine(text);
+    else
+        sink.measure->take(text);
     numbering.first += numbering.step;
 }
 
 void appendLine(ProgramText& out, LineNumbering& numbering, const std::string& body) {
-    LineSink sink{&out};
+    LineSink sink{&out, nullptr};
     appendLine(sink, numbering, body);
 }
 
@@ -73,7 +126,6 @@ struct Reading {
     ProgramPiece piece;
     PathPoint at = kDrawingHome;
     double z = 0;
-    bool penDown = false;
     bool inPath = false; // the last move drew, so a further one extends the path
     bool drawingStarted = false;
 
@@ -118,9 +170,9 @@ struct Reading {
     }
 };
 
-bool hasOnly(const GcodeBlock& block, std::initializer_list<GcodeWord> allowed) {
+bool hasOnly(const BlockView& block, std::initializer_list<GcodeWord> allowed) {
     for (size_t w = 0; w < kGcodeWordCount; ++w) {
-        if (block.words[w].isEmpty())
+        if (!block.has(GcodeWord(w)))
             continue;
         bool ok = false;
         for (GcodeWord a : allowed)
@@ -131,10 +183,39 @@ bool hasOnly(const GcodeBlock& block, std::initializer_list<GcodeWord> allowed) 
     return true;
 }
 
-std::optional<qint64> wholeValue(const QByteArray& text) {
+std::optional<qint64> wholeValue(QByteArrayView text) {
     bool ok = false;
-    const qint64 value = text.trimmed().toLongLong(&ok);
+    const qint64 value = text.toByteArray().trimmed().toLongLong(&ok);
     return ok ? std::optional<qint64>(value) : std::nullopt;
+}
+
+struct MoveSink final : ProgramSink {
+    void move(const WalkMove& m) override { seen = m; }
+    std::optional<WalkMove> seen;
+};
+
+// The numbering the program's first two N words tell.
+void readNumbering(const BlockView& block, qsizetype i, std::optional<qint64>& firstN,
+                   DrawingProgram& program) {
+    if (!block.has(GcodeWord::N))
+        return;
+    const std::optional<qint64> n = wholeValue(block.word(GcodeWord::N));
+    if (i == 0 && n)
+        firstN = n, program.numbered = true;
+    else if (i == 1 && firstN && n && *n > *firstN)
+        program.numbering.step = *n - *firstN;
+}
+
+// A plain pen-up or pen-down move: only N, G, X, Y and Z, and a G (if any)
+// that is 0 or 1.
+bool isPlainMove(const BlockView& block, bool moves) {
+    if (!moves ||
+        !hasOnly(block, {GcodeWord::N, GcodeWord::G, GcodeWord::X, GcodeWord::Y, GcodeWord::Z}))
+        return false;
+    if (!block.has(GcodeWord::G))
+        return true;
+    const Result<double> g = WordNumber(block.word(GcodeWord::G));
+    return g && (*g == 0 || *g == 1);
 }
 
 } // namespace
@@ -171,7 +252,7 @@ void appendDrawingMoves(LineSink& out, const Drawing& drawing, LineNumbering& nu
 
 void AppendDrawingMoves(ProgramText& out, const Drawing& drawing, LineNumbering& numbering,
                         bool holdBetweenPens) {
-    LineSink sink{&out};
+    LineSink sink{&out, nullptr};
     appendDrawingMoves(sink, drawing, numbering, holdBetweenPens);
 }
 
@@ -186,43 +267,23 @@ ProgramText WriteDrawingProgram(const Drawing& drawing, LineNumbering numbering,
 Result<DrawingProgram> ReadDrawingProgram(const ProgramText& program) {
     Reading r;
     std::optional<qint64> firstN;
+    ProgramWalker walker;
     for (qsizetype i = 0; i < program.lineCount(); ++i) {
-        const QByteArray line = program.line(i).toByteArray();
-        const GcodeBlock block = ParseBlock(line);
-        if (block.has(GcodeWord::N)) {
-            const std::optional<qint64> n = wholeValue(block.word(GcodeWord::N));
-            if (i == 0 && n)
-                firstN = n, r.program.numbered = true;
-            else if (i == 1 && firstN && n && *n > *firstN)
-                r.program.numbering.step = *n - *firstN;
-        }
-        const bool moves = block.has(GcodeWord::X) || block.has(GcodeWord::Y);
-        const bool plain =
-            hasOnly(block, {GcodeWord::N, GcodeWord::G, GcodeWord::X, GcodeWord::Y, GcodeWord::Z});
-        std::optional<double> g;
-        if (block.has(GcodeWord::G)) {
-            const Result<double> value = ParseReal(block.word(GcodeWord::G));
-            if (!value)
-                return value.failure();
-            g = *value;
-        }
-        const bool knownG = !g || *g == 0 || *g == 1;
-        if (!moves || !plain || !knownG) {
-            r.keep(line);
+        const QByteArrayView line = program.line(i);
+        MoveSink sink;
+        if (const Status followed = walker.follow(line, i, sink); !followed)
+            return Failure{followed.error()};
+        const BlockView& block = walker.block();
+        readNumbering(block, i, firstN, r.program);
+        const ProgramState& state = walker.state();
+        if (!isPlainMove(block, sink.seen.has_value())) {
+            r.keep(line.toByteArray());
+            r.at = PathPoint{state.x, state.y};
             continue;
         }
-        if (g)
-            r.penDown = *g == 1;
-        PathPoint to = r.at;
-        for (GcodeWord w : {GcodeWord::X, GcodeWord::Y, GcodeWord::Z}) {
-            if (!block.has(w))
-                continue;
-            const Result<double> value = ParseReal(block.word(w));
-            if (!value)
-                return value.failure();
-            (w == GcodeWord::X ? to.x : w == GcodeWord::Y ? to.y : r.z) = *value;
-        }
-        if (r.penDown)
+        r.z = state.z.value_or(0);
+        const PathPoint to{state.x, state.y};
+        if (state.penDown)
             r.draw(to);
         else
             r.travel(to);
@@ -236,7 +297,7 @@ Result<DrawingProgram> ReadDrawingProgram(const ProgramText& program) {
 
 ProgramText WriteDrawingProgram(const DrawingProgram& program) {
     ProgramText out;
-    LineSink sink{&out};
+    LineSink sink{&out, nullptr};
     LineNumbering numbering = program.numbering;
     for (const ProgramPiece& piece : program.pieces) {
         for (const QByteArray& line : piece.keptLines)
@@ -252,19 +313,36 @@ ProgramText WriteDrawingProgram(const DrawingProgram& program) {
 }
 
 DrawingFigures MeasureProgramMoves(const ProgramText& program) {
-    const ProgramFigures measured = MeasureProgram(program);
-    DrawingFigures figures;
-    figures.lines = measured.lines;
-    figures.bytes = program.byteCount();
-    figures.drawnLength = measured.drawnLength;
-    figures.penUpLength = measured.travelLength;
-    figures.penLifts = measured.penLifts;
-    // A program the path check cannot read has no findings to count.
-    if (const Result<PathCheckReport> path = CheckPath(program, {}); path) {
-        for (const PathFinding& finding : path->findings())
-            figures.elbowCrossings += finding.kind == PathFindingKind::Elbow && finding.penDown;
-    }
-    return figures;
+    ProgramMeasure measure;
+    for (qsizetype i = 0; i < program.lineCount(); ++i)
+        measure.take(program.line(i));
+    return measure.figures();
+}
+
+namespace {
+
+// The lines WriteDrawingProgram writes, measured as they are written.
+void measureDrawing(ProgramMeasure& measure, const Drawing& drawing, LineNumbering numbering,
+                    bool holdBetweenPens) {
+    LineSink sink{nullptr, &measure};
+    appendDrawingMoves(sink, drawing, numbering, holdBetweenPens);
+    appendLine(sink, numbering, "M30");
+}
+
+} // namespace
+
+DrawingFigures MeasureDrawing(const Drawing& drawing, LineNumbering numbering,
+                              bool holdBetweenPens) {
+    ProgramMeasure measure;
+    measureDrawing(measure, drawing, numbering, holdBetweenPens);
+    return measure.figures();
+}
+
+std::vector<PathFinding> CheckDrawingPath(const Drawing& drawing, const PathCheckSettings& settings,
+                                          LineNumbering numbering, bool holdBetweenPens) {
+    ProgramMeasure measure(settings);
+    measureDrawing(measure, drawing, numbering, holdBetweenPens);
+    return measure.findings();
 }
 
 QStringList FiguresReport(const DrawingFigures& before, const DrawingFigures& after,

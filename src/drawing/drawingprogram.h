@@ -2,6 +2,7 @@
 
 #include "base/result.h"
 #include "drawing/drawing.h"
+#include "gcode/pathcheck.h"
 #include "gcode/programtext.h"
 
 #include <QStringList>
@@ -46,11 +47,12 @@ struct DrawingProgram {
     bool numbered = false;            // its first line had an N word
 };
 
-// Reads a program's moves. A block is a move when it has X or Y; G00 moves
-// lift the pen and G01 moves draw, as the simulation takes them (a move
-// without G keeps the last one). A block with other words (F, S, T, M, another
-// G) is kept as it stands. Fails with the station's conversion text when a
-// coordinate, Z or G does not convert.
+// Reads a program's moves with the walker (programwalk.h), every line: a
+// block that moves (X or Y) with no words but N, G, X, Y, Z and no G but 0
+// or 1 is part of a drawing, drawn or travelled by the walker's pen at its
+// modal Z; any other block (F, S, T, M, another G) is kept as it stands, and
+// the walker goes on from where it leaves the arm. Fails with the station's
+// conversion text when a coordinate or Z does not convert.
 Result<DrawingProgram> ReadDrawingProgram(const ProgramText& program);
 
 // Writes the pieces back, every line numbered anew with the program's own
@@ -71,6 +73,17 @@ struct DrawingFigures {
     qsizetype elbowCrossings = 0;
 };
 DrawingFigures MeasureProgramMoves(const ProgramText& program);
+// The same figures of the program WriteDrawingProgram(drawing, numbering,
+// holdBetweenPens) writes, measured from the drawing line by line as it
+// would be written, without keeping the program.
+DrawingFigures MeasureDrawing(const Drawing& drawing, LineNumbering numbering = {},
+                              bool holdBetweenPens = false);
+// The path check's findings (CheckPath) of that program, their lines
+// counted from 0 as it would be written.
+std::vector<PathFinding> CheckDrawingPath(const Drawing& drawing,
+                                          const PathCheckSettings& settings = {},
+                                          LineNumbering numbering = {},
+                                          bool holdBetweenPens = false);
 
 // The figures before and after an optimisation, one a line, in the
 // station's words ("Linie: 120 -> 80"); with `transferSeconds`, the time the

@@ -1,44 +1,29 @@
 #include "drawing/programmoves.h"
 
-#include "gcode/movewords.h"
+namespace {
+
+struct MoveSink : ProgramSink {
+    void move(const WalkMove& m) override { seen = m; }
+    std::optional<WalkMove> seen;
+};
+
+} // namespace
 
 Result<LineMove> MoveReader::read(QByteArrayView line) {
-    const MoveWords words = FindMoveWords(line);
-    if (!words.g.isEmpty()) {
-        const Result<double> g = MoveWordNumber(words.g);
-        if (!g)
-            return g.failure();
-        if (*g == 0 || *g == 1)
-            penDown_ = *g == 1;
-    }
-    if (!words.z.isEmpty()) {
-        const Result<double> z = MoveWordNumber(words.z);
-        if (!z)
-            return z.failure();
-        z_ = *z;
-    }
+    MoveSink sink;
+    if (const Status followed = walker_.follow(line, index_++, sink); !followed)
+        return Failure{followed.error()};
+    const ProgramState& state = walker_.state();
     LineMove move;
-    move.penDown = penDown_;
-    move.z = z_;
-    move.from = move.to = at_;
-    move.x = words.x;
-    move.y = words.y;
-    if (move.x.isEmpty() && move.y.isEmpty())
+    move.penDown = state.penDown;
+    move.z = state.z;
+    move.from = move.to = PathPoint{state.x, state.y};
+    if (!sink.seen)
         return move;
-    if (!move.x.isEmpty()) {
-        const Result<double> x = MoveWordNumber(move.x);
-        if (!x)
-            return x.failure();
-        move.to.x = *x;
-    }
-    if (!move.y.isEmpty()) {
-        const Result<double> y = MoveWordNumber(move.y);
-        if (!y)
-            return y.failure();
-        move.to.y = *y;
-    }
     move.moves = true;
+    move.from = PathPoint{sink.seen->fromX, sink.seen->fromY};
+    move.x = sink.seen->xText;
+    move.y = sink.seen->yText;
     started_ = true;
-    at_ = move.to;
     return move;
 }

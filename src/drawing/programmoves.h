@@ -2,15 +2,15 @@
 
 #include "base/result.h"
 #include "drawing/drawing.h"
+#include "gcode/programwalk.h"
 
 #include <QByteArrayView>
 
 #include <optional>
 
-// A program's moves as the path check takes them, line by line (the words
-// found by FindMoveWords): a block with X or Y moves there (the other
-// coordinate carried on, from the home point at first); G00 lifts the pen,
-// G01 lowers it, any other G leaves it.
+// A program's moves as the walker (programwalk.h) tells them, line by line:
+// a block with X or Y moves there (the other coordinate carried on, from the
+// home point at first), with the walker's pen.
 struct LineMove {
     bool moves = false;
     bool penDown = false;
@@ -23,14 +23,13 @@ struct LineMove {
 
 class MoveReader {
 public:
-    // The line's move; fails with the conversion text when G, X, Y or Z
-    // does not convert. Views stay valid while the line lives.
+    // The line's move; fails with the conversion text when X, Y or Z does
+    // not convert. Views stay valid while the line lives.
     Result<LineMove> read(QByteArrayView line);
     bool started() const { return started_; }
 
 private:
-    PathPoint at_ = kDrawingHome;
-    bool penDown_ = false;
+    ProgramWalker walker_;
+    qsizetype index_ = 0;
     bool started_ = false;
-    std::optional<double> z_;
 };

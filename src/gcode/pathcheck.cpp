@@ -4,7 +4,6 @@
 #include "base/numberformat.h"
 #include "gcode/blockview.h"
 #include "gcode/gcodemessages.h"
-#include "gcode/movewords.h"
 #include "gcode/prepareprogram.h"
 
 #include <algorithm>
@@ -86,79 +85,55 @@ QString PathFindingKindWord(PathFindingKind kind) {
 }
 
 PathChecker::PathChecker(const PathCheckSettings& settings)
-    : radiusSquared_(settings.forbiddenRadius * settings.forbiddenRadius), x_(arm::kHomeX),
-      y_(arm::kHomeY) {}
+    : radiusSquared_(settings.forbiddenRadius * settings.forbiddenRadius) {}
 
-Status PathChecker::takeG(QByteArrayView value) {
-    const Result<double> g = MoveWordNumber(value);
-    if (!g)
-        return g.failure();
-    if (*g == 0.0)
-        penDown_ = false;
-    else if (*g == 1.0)
-        penDown_ = true;
-    return Status::success();
-}
-
-void PathChecker::move(qsizetype line, const double* x, const double* y) {
-    const double toX = x ? *x : x_;
-    const double toY = y ? *y : y_;
+void PathChecker::move(const WalkMove& move) {
+    const double fromX = move.fromX;
+    const double fromY = move.fromY;
+    const double toX = move.toX;
+    const double toY = move.toY;
     const bool beyondReach = toX * toX + toY * toY > kReachSquared;
-    const double squaredDistance = squaredDistanceToBase(x_, y_, toX, toY);
+    const double squaredDistance = squaredDistanceToBase(fromX, fromY, toX, toY);
     const bool inZone = squaredDistance < radiusSquared_;
-    const bool crossesAxis = std::min(x_, toX) <= 0.0 && std::max(x_, toX) >= 0.0;
-    if (beyondReach || inZone || crossesAxis) {
-        PathFinding finding;
-        finding.line = line;
-        finding.penDown = penDown_;
-        finding.fromX = x_;
-        finding.fromY = y_;
-        finding.toX = toX;
-        finding.toY = toY;
-        if (beyondReach) {
-            finding.kind = PathFindingKind::Reach;
-            findings_.push_back(finding);
-        }
-        if (inZone) {
-            finding.kind = PathFindingKind::Zone;
-            finding.distance = std::sqrt(squaredDistance);
-            findings_.push_back(finding);
-            finding.distance = 0.0;
-        }
-        if (crossesAxis) {
-            finding.kind = PathFindingKind::Elbow;
-            findings_.push_back(finding);
-        }
+    const bool crossesAxis = std::min(fromX, toX) <= 0.0 && std::max(fromX, toX) >= 0.0;
+    if (!(beyondReach || inZone || crossesAxis))
+        return;
+    PathFinding finding;
+    finding.line = move.line;
+    finding.penDown = move.penDown;
+    finding.fromX = fromX;
+    finding.fromY = fromY;
+    finding.toX = toX;
+    finding.toY = toY;
+    if (beyondReach) {
+        finding.kind = PathFindingKind::Reach;
+        findings_.push_back(finding);
     }
-    x_ = toX;
-    y_ = toY;
+    if (inZone) {
+        finding.kind = PathFindingKind::Zone;
+        finding.distance = std::sqrt(squaredDistance);
+        findings_.push_back(finding);
+        finding.distance = 0.0;
+    }
+    if (crossesAxis) {
+        finding.kind = PathFindingKind::Elbow;
+        findings_.push_back(finding);
+    }
 }
+
+namespace {
+
+struct PathCheckSink final : ProgramSink {
+    explicit PathCheckSink(const PathCheckSettings& settings) : checker(settings) {}
+    void move(const WalkMove& move) override { checker.move(move); }
+    PathChecker checker;
+};
+
+} // namespace
 
 Result<PathCheckReport> CheckPath(const ProgramText& lines, const PathCheckSettings& settings) {
-    PathChecker checker(settings);
-    for (qsizetype i = 0; i < lines.lineCount(); ++i) {
-        const MoveWords words = FindMoveWords(lines.line(i));
-        if (!words.g.isEmpty()) {
-            if (const Status taken = checker.takeG(words.g); !taken)
-                return taken.failure();
-        }
-        if (words.x.isEmpty() && words.y.isEmpty())
-            continue;
-        double x = 0.0;
-        double y = 0.0;
-        if (!words.x.isEmpty()) {
-            const Result<double> value = MoveWordNumber(words.x);
-            if (!value)
-                return value.failure();
-            x = *value;
-        }
-        if (!words.y.isEmpty()) {
-            const Result<double> value = MoveWordNumber(words.y);
-            if (!value)
-                return value.failure();
-            y = *value;
-        }
-        checker.move(i, words.x.isEmpty() ? nullptr : &x, words.y.isEmpty() ? nullptr : &y);
-    }
-    return PathCheckReport(lines, checker.takeFindings());
+    PathCheckSink sink(settings);
+    if (const Result<qsizetype> walked = WalkProgram(lines, sink); !walked)
+        return walked.failure();
+    return PathCheckReport(lines, sink.checker.takeFindings());
 }

@@ -3,6 +3,7 @@
 #include "base/armfacts.h"
 #include "base/result.h"
 #include "gcode/programtext.h"
+#include "gcode/programwalk.h"
 
 #include <QByteArray>
 #include <QString>
@@ -11,9 +12,8 @@
 #include <vector>
 
 // What a SCARA arm cannot draw well, found by walking the moves of a
-// prepared program. A move is a block with X or Y (the other coordinate
-// carried on from the previous point; the first move starts at the home
-// point X 500, Y 0), straight from the previous point to its target.
+// prepared program (programwalk.h): every block with X or Y, straight from
+// the previous point to its target.
 enum class PathFindingKind {
     Reach, // the target lies beyond the arm's reach
     Zone,  // the straight move comes closer to the base than the forbidden radius
@@ -61,33 +61,24 @@ private:
     std::vector<PathFinding> findings_;
 };
 
-// Checks moves as they come, for a pass that walks a program's blocks: each
-// block's G first (when it has one), then its move (when it has X or Y).
+// Checks moves as the walker (or a pass feeding its state) tells them; the
+// finding names the move's line.
 class PathChecker {
 public:
     explicit PathChecker(const PathCheckSettings& settings);
 
-    // The block's G word (its value as the line writes it): G00 lifts the pen
-    // and G01 lowers it, as the simulation does; any other G leaves it where
-    // it is. A value that does not convert changes nothing and is returned
-    // as the failure.
-    Status takeG(QByteArrayView value);
-    // The block on `line` moves to X and/or Y (the other carried on).
-    void move(qsizetype line, const double* x, const double* y);
+    void move(const WalkMove& move);
     std::vector<PathFinding> takeFindings() { return std::move(findings_); }
 
 private:
     double radiusSquared_;
-    double x_;
-    double y_;
-    bool penDown_ = false;
     std::vector<PathFinding> findings_;
 };
 
 // The kind's word in listings: "reach", "zone", "elbow".
 QString PathFindingKindWord(PathFindingKind kind);
 
-// Checks every move of `lines` (a prepared program, or any program's lines).
-// A block whose X, Y or G does not convert ends the check with the station's
-// conversion text.
+// Checks every move of `lines` (a prepared program, or any program's lines)
+// up to the end block. A block whose X, Y or Z does not convert ends the
+// check with the station's conversion text.
 Result<PathCheckReport> CheckPath(const ProgramText& lines, const PathCheckSettings& settings);

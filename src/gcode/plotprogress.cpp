@@ -2,7 +2,6 @@
 
 #include "gcode/plotsurface.h"
 #include "gcode/prepareprogram.h"
-#include "gcode/programfigures.h"
 #include "gcode/programlist.h"
 
 #include <algorithm>
@@ -15,48 +14,43 @@ qint32 plotUnit(double value) {
     return qint32(std::lround(std::clamp(value, -kLimit, kLimit)));
 }
 
+struct ProgressSink : ProgramSink {
+    ProgressSink(PlotSurface& plot, QRgb colour, bool showTravel)
+        : plot(plot), colour(colour), showTravel(showTravel) {}
+
+    void move(const WalkMove& move) override {
+        if (!move.namesBoth() || (!move.penDown && !showTravel))
+            return;
+        plot.drawMove(PlotMove{plotUnit(move.fromX), plotUnit(move.fromY), plotUnit(move.toX),
+                               plotUnit(move.toY), PlotRow::NoRow},
+                      colour);
+    }
+
+    PlotSurface& plot;
+    QRgb colour;
+    bool showTravel;
+};
+
 } // namespace
 
 void PlotProgress::start(const ProgramList& program, qsizetype from) {
-    x_ = 500;
-    y_ = 0;
-    drawing_ = false;
-    double fromX = 0;
-    double fromY = 0;
+    walker_.reset();
+    ProgramSink nothing;
     for (qsizetype i = 0; i < from; ++i) {
-        if (const std::optional<QByteArray> line = program.lineAt(i))
-            follow(*line, fromX, fromY);
-        else
+        const std::optional<QByteArray> line = program.lineAt(i);
+        if (!line)
             break;
+        (void)walker_.follow(*line, i, nothing); // a line that does not convert moves nothing
     }
-}
-
-bool PlotProgress::follow(QByteArrayView line, double& fromX, double& fromY) {
-    block_.parseKeepingPoints(line);
-    if (const GMotion motion = MotionOf(block_.word(GcodeWord::G)); motion != GMotion::None)
-        drawing_ = motion == GMotion::Draw;
-    fromX = x_;
-    fromY = y_;
-    const bool hasX = ReadCoordinate(block_, GcodeWord::X, x_);
-    const bool hasY = ReadCoordinate(block_, GcodeWord::Y, y_);
-    return hasX && hasY;
 }
 
 void PlotProgress::draw(const ProgramList& program, qsizetype from, qsizetype to, PlotSurface& plot,
                         QRgb colour, bool showTravel) {
-    double fromX = 0;
-    double fromY = 0;
+    ProgressSink sink(plot, colour, showTravel);
     for (qsizetype i = from; i < to; ++i) {
         const std::optional<QByteArray> line = program.lineAt(i);
         if (!line)
             return;
-        if (!follow(*line, fromX, fromY) || (!drawing_ && !showTravel))
-            continue;
-        PlotMove move;
-        move.fromX = plotUnit(fromX);
-        move.fromY = plotUnit(fromY);
-        move.toX = plotUnit(x_);
-        move.toY = plotUnit(y_);
-        plot.drawMove(move, colour);
+        (void)walker_.follow(*line, i, sink);
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gcode/blockview.h"
+#include "gcode/programwalk.h"
 
 #include <QRgb>
 #include <QtGlobal>
@@ -10,10 +10,9 @@ class ProgramList;
 
 // Draws the moves of program lines the controller has acknowledged over the
 // plot in one colour, line after line, so the plot shows how far the arm has
-// got. It follows the lines as the preparation records moves: X and Y are
-// modal, a move is drawn for a line with both X and Y, from the point the
-// line before left; the first line starts at the home point (500, 0).
-// Travel moves (G00) are drawn only when the plot shows them.
+// got. It follows the lines with the walker (programwalk.h) and draws, as
+// the preparation records them, the moves of lines that name both X and Y.
+// Travel moves (pen up) are drawn only when the plot shows them.
 class PlotProgress {
 public:
     // A transfer starts at line `from`: the lines before it only move the
@@ -24,11 +23,5 @@ public:
               QRgb colour, bool showTravel);
 
 private:
-    // Follows one line; true, with the move, when it draws one.
-    bool follow(QByteArrayView line, double& fromX, double& fromY);
-
-    BlockView block_;
-    double x_ = 500;
-    double y_ = 0;
-    bool drawing_ = false;
+    ProgramWalker walker_;
 };

@@ -4,6 +4,7 @@
 #include "base/numberformat.h"
 #include "gcode/blockview.h"
 #include "gcode/programlayers.h"
+#include "gcode/programwalk.h"
 
 #include <charconv>
 #include <cmath>
@@ -113,6 +114,7 @@ struct Pass {
     qsizetype linesWritten = 0;
     PreparedProgram result;
     std::optional<PathChecker> path;
+    ProgramState state; // the interpreter's modal state, fed with the rewritten blocks
     BlockView block;
     PreviousWord prevX, prevY;
     std::optional<ShortText> prevZ; // the last Z word's text, none before the first
@@ -222,12 +224,6 @@ double valueOf(const Coordinate& c) {
     return parsed ? *parsed : std::numeric_limits<double>::infinity();
 }
 
-bool beyondReach(const Pass& pass) {
-    const double x = valueOf(pass.x);
-    const double y = valueOf(pass.y);
-    return x * x + y * y > kReachSquared;
-}
-
 void appendLine(Pass& pass, QByteArrayView line) {
     const qsizetype size = pass.block.canonicalSize();
     if (size == 0) {
@@ -245,17 +241,24 @@ void appendLine(Pass& pass, QByteArrayView line) {
     ++pass.linesWritten;
 }
 
-// The path check of the block just written: its G, then its move. A dropped
-// repeat has no line of its own and goes nowhere new.
-void checkPath(Pass& pass, bool hasX, bool hasY, bool repeated) {
+// The walker's state follows the rewritten block: its G (for the pen, when
+// the path is checked; a bad G is the simulation's to report) and its move.
+// The path check sees the move on the line just written; a dropped repeat
+// has no line of its own and goes nowhere new.
+void followBlock(Pass& pass, bool hasX, bool hasY, bool repeated) {
     const BlockView& block = pass.block;
-    if (block.has(GcodeWord::G))
-        (void)pass.path->takeG(block.word(GcodeWord::G)); // a bad G is the simulation's to report
-    if (repeated || !(hasX || hasY) || pass.linesWritten == 0)
+    if (pass.path && block.has(GcodeWord::G)) {
+        if (const Result<double> g = WordNumber(block.word(GcodeWord::G)); g)
+            pass.state.takeG(*g);
+    }
+    if (!(hasX || hasY))
         return;
     const double x = hasX ? valueOf(pass.x) : 0.0;
     const double y = hasY ? valueOf(pass.y) : 0.0;
-    pass.path->move(pass.linesWritten - 1, hasX ? &x : nullptr, hasY ? &y : nullptr);
+    const WalkMove move =
+        pass.state.moveTo(pass.linesWritten - 1, hasX ? &x : nullptr, hasY ? &y : nullptr);
+    if (pass.path && !repeated && pass.linesWritten > 0)
+        pass.path->move(move);
 }
 
 // A block at the previous point may still lower or lift the pen, or end
@@ -287,8 +290,7 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
                           keepsPenAndProgram(pass);
     if (!repeated)
         appendLine(pass, line);
-    if (pass.path)
-        checkPath(pass, hasX, hasY, repeated);
+    followBlock(pass, hasX, hasY, repeated);
 
     if (hasX && hasY) {
         const PlotRow row = pass.settings.recordMoves
@@ -296,7 +298,8 @@ std::optional<Failure> prepareBlock(Pass& pass, QByteArrayView line, qsizetype i
                                 : PlotRow::NoRow;
         if (auto f = recordMove(pass, row))
             return f;
-        if (pass.settings.CheckReach && beyondReach(pass))
+        const ProgramState& at = pass.state;
+        if (pass.settings.CheckReach && at.x * at.x + at.y * at.y > kReachSquared)
             messages |= CheckReport::OutOfReach;
     }
     pass.result.checkReport.add(index, messages & pass.settings.reportMessages);

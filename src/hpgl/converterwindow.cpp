@@ -1,20 +1,13 @@
 #include "hpgl/converterwindow.h"
 
-#include "drawing/pathoptimizer.h"
-
 #include "gcode/programmemo.h"
 #include "hpgl/converterpreferences.h"
 #include "hpgl/convertersettingspages.h"
 #include "hpgl/hpglmessages.h"
-#include "hpgl/integertext.h"
-#include "hpgl/plotfile.h"
-#include "hpgl/plotfitting.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMetaMethod>
@@ -22,20 +15,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTimer>
 #include <QToolBar>
 
-#include <chrono>
-
 namespace {
-
-using namespace std::chrono_literals;
-
-// Time between two repaints of a long conversion, and the bounds of the
-// lines converted in one step.
-constexpr auto kStepBudget = 40ms;
-constexpr qsizetype kFewestLinesPerStep = 256;
-constexpr qsizetype kMostLinesPerStep = 1 << 20;
 
 ProgramMemo* createMemo(QWidget* parent, const char* name, QRect geometry) {
     auto* memo = new ProgramMemo(parent);
@@ -69,15 +51,12 @@ ConverterWindow::ConverterWindow(QWidget* parent) : QMainWindow(parent) {
     // toolbar's commands would not all show.
     resize(std::max(500, toolBar_->sizeHint().width()), 488);
 
-    stepTimer_ = new QTimer(this);
-    stepTimer_->setSingleShot(true);
-    stepTimer_->setInterval(0);
-    connect(stepTimer_, &QTimer::timeout, this, &ConverterWindow::runSteps);
-
-    // FormCreate: the numbering starts at "Do:"; the progress at 0.
-    if (const Result<qint32> start = readInteger(pages_->lineStepText()); start)
-        state_.LineNumber = *start;
-    showProgress();
+    commands_ = new ConverterCommands(*input_, *output_, *pages_, *this, this);
+    connect(commands_, &ConverterCommands::conversionEnded, this,
+            &ConverterWindow::conversionEnded);
+    connect(commands_, &ConverterCommands::programReady, this, &ConverterWindow::programReady);
+    connect(commands_, &ConverterCommands::plotFileOpened, this, &ConverterWindow::plotFileOpened);
+    showProgress(commands_->progress());
 }
 
 ConverterWindow::~ConverterWindow() = default;
@@ -160,11 +139,7 @@ void ConverterWindow::showEvent(QShowEvent* event) {
 
 void ConverterWindow::setPreferences(const ConverterPreferences& preferences) {
     pages_->setPreferences(preferences);
-    const qsizetype converted = output_->lineCount();
-    if (isConverting() || converted > 1 || (converted == 1 && !output_->line(0).isEmpty()))
-        return;
-    if (const Result<qint32> start = readInteger(pages_->lineStepText()); start)
-        state_.LineNumber = *start;
+    commands_->restartNumbering();
 }
 
 bool ConverterWindow::restorePlacement(const QByteArray& geometry) {
@@ -182,8 +157,8 @@ void ConverterWindow::askOpen() {
         openDialog_->setFileMode(QFileDialog::ExistingFile);
         openDialog_->setNameFilters(openFilters());
         connect(openDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::openPlotFile);
-        if (!lastFolder_.isEmpty())
-            openDialog_->setDirectory(lastFolder_);
+        if (!lastFolder().isEmpty())
+            openDialog_->setDirectory(lastFolder());
     }
     openDialog_->open();
 }
@@ -198,109 +173,10 @@ void ConverterWindow::askSave() {
         saveDialog_->setNameFilter(saveFilter());
         saveDialog_->setDefaultSuffix(QStringLiteral("nc"));
         connect(saveDialog_, &QFileDialog::fileSelected, this, &ConverterWindow::saveGcode);
-        if (!lastFolder_.isEmpty())
-            saveDialog_->setDirectory(lastFolder_);
+        if (!lastFolder().isEmpty())
+            saveDialog_->setDirectory(lastFolder());
     }
     saveDialog_->open();
-}
-
-void ConverterWindow::openPlotFile(const QString& path) {
-    fittedRadius_.reset();
-    if (isConverting())
-        return;
-    Result<ProgramText> lines = readPlotLines(path);
-    if (!lines) {
-        showMessage(lines.error(), true);
-        return;
-    }
-    input_->setProgram(*lines);
-    plotFileName_ = path;
-    lastFolder_ = QFileInfo(path).absolutePath();
-    emit plotFileOpened(path);
-    const std::optional<qsizetype> sp0 = CheckPlotFile(*lines);
-    if (!sp0) {
-        // A drawing program's file is not in the converter's form, but the
-        // normaliser may read it: then the operator need not look for it.
-        const Result<NormalizeOptions> options = pages_->normalizeOptions(false);
-        if (options && normalizePlotText(input_->toPlainText(), *options))
-            offerNormalizing();
-        else
-            showMessage(hpgl::plotFileInvalid(), false);
-        return;
-    }
-    progress_.setMaximum(int(std::min<qsizetype>(*sp0, std::numeric_limits<int>::max())));
-    showProgress();
-}
-
-void ConverterWindow::saveGcode(const QString& path) {
-    if (isConverting())
-        return;
-    if (const Status saved = writeGcodeFile(path, output_->program()); !saved)
-        showMessage(saved.error(), true);
-}
-
-void ConverterWindow::convert() {
-    if (isConverting())
-        return;
-    ConverterSettings settings = pages_->settings();
-    if (fittedRadius_) {
-        // A fitted drawing: the header and footer do not drive the arm
-        // where it cannot go.
-        KeepFixedLinesSafe(settings.header, *fittedRadius_);
-        KeepFixedLinesSafe(settings.footer, *fittedRadius_);
-    }
-    loop_ = std::make_unique<ConversionLoop>(input_->program(), state_, settings, progress_);
-    linesShown_ = 0;
-    linesPerStep_ = 2048;
-    setCommandsEnabled(false);
-    runSteps();
-}
-
-void ConverterWindow::runSteps() {
-    if (!loop_)
-        return;
-    QElapsedTimer clock;
-    clock.start();
-    const ConversionLoop::Outcome outcome = loop_->step(linesPerStep_);
-    output_->appendLines(loop_->takeOutput());
-    showInputLeft();
-    showProgress();
-    // Aim each step, the memo's share included, at the budget.
-    const qint64 spent = clock.elapsed();
-    if (spent < kStepBudget.count() / 2 && linesPerStep_ < kMostLinesPerStep)
-        linesPerStep_ *= 2;
-    else if (spent > 2 * kStepBudget.count() && linesPerStep_ > kFewestLinesPerStep)
-        linesPerStep_ /= 2;
-    switch (outcome) {
-    case ConversionLoop::Outcome::Running:
-        stepTimer_->start();
-        break;
-    case ConversionLoop::Outcome::Notice:
-        showMessage(hpgl::conversionFinished(), false, [this] { stepTimer_->start(); });
-        break;
-    case ConversionLoop::Outcome::Finished:
-        finishConversion();
-        break;
-    case ConversionLoop::Outcome::Failed: {
-        const QString error = loop_->error();
-        finishConversion();
-        showMessage(error, true);
-        break;
-    }
-    }
-}
-
-void ConverterWindow::showInputLeft() {
-    // Memo1 loses the lines the loop has taken out, as the loop goes.
-    input_->removeFirstLines(loop_->linesTaken() - linesShown_);
-    linesShown_ = loop_->linesTaken();
-}
-
-void ConverterWindow::finishConversion() {
-    loop_.reset();
-    stepTimer_->stop();
-    setCommandsEnabled(true);
-    emit conversionEnded();
 }
 
 void ConverterWindow::setCommandsEnabled(bool enabled) {
@@ -309,23 +185,6 @@ void ConverterWindow::setCommandsEnabled(bool enabled) {
     pages_->setEnabled(enabled);
     input_->setReadOnly(!enabled);
     output_->setReadOnly(!enabled);
-}
-
-void ConverterWindow::clearAll() {
-    fittedRadius_.reset();
-    if (isConverting())
-        return;
-    input_->clear();
-    output_->clear();
-    plotFileName_.clear();
-    const Result<qint32> start = readInteger(pages_->lineStepText());
-    if (!start) {
-        showMessage(start.error(), true);
-        return;
-    }
-    state_.LineNumber = *start;
-    progress_.position = 0;
-    showProgress();
 }
 
 void ConverterWindow::copyGcode() {
@@ -344,71 +203,10 @@ ConverterSettings ConverterWindow::settings() const {
     return pages_->settings();
 }
 
-std::optional<ProgramText> ConverterWindow::outputToHandOn() {
-    if (isConverting())
-        return std::nullopt;
-    ProgramText lines = output_->program();
-    if (lines.isEmpty() || (lines.lineCount() == 1 && lines.line(0).isEmpty())) {
-        showMessage(tr("Brak g-kodu do wstawienia; najpierw wykonaj konwersję"), false);
-        return std::nullopt;
-    }
-    return lines;
-}
-
-void ConverterWindow::optimizeOutput() {
-    const std::optional<ProgramText> lines = outputToHandOn();
-    if (!lines)
-        return;
-    const Result<ProgramOptimization> optimized = OptimizeProgram(*lines, {});
-    if (!optimized) {
-        showMessage(optimized.error(), true);
-        return;
-    }
-    output_->setProgram(optimized->lines);
-    showMessage(FiguresReport(optimized->before, optimized->after).join(u'\n'), false);
-}
-
-void ConverterWindow::insertIntoProgram() {
-    if (const std::optional<ProgramText> lines = outputToHandOn())
-        emit programReady(*lines, plotFileName_);
-}
-
 void ConverterWindow::toggleSettings() {
     pages_->setVisible(!pages_->isVisible());
     if (pages_->isVisible())
         pages_->raise();
-}
-
-void ConverterWindow::normalizeInput(bool fit) {
-    if (isConverting())
-        return;
-    Result<NormalizeOptions> options = pages_->normalizeOptions(fit);
-    if (!options) {
-        showMessage(options.error(), true);
-        return;
-    }
-    if (fit && placementSource_) {
-        const double margin = options->fitting.margin;
-        options.value().fitting = placementSource_();
-        options.value().fitting.margin = margin;
-    }
-    QString dropped;
-    Placement placement;
-    const Result<QString> normalized =
-        normalizePlotText(input_->toPlainText(), *options, &dropped, &placement);
-    if (!normalized) {
-        showMessage(normalized.error(), true);
-        return;
-    }
-    input_->setPlainText(*normalized);
-    if (fit)
-        fittedRadius_ = options->fitting.forbiddenRadius;
-    // The normalised text ends with SP0; the bar takes its place as after loading.
-    if (const std::optional<qsizetype> sp0 = CheckPlotFile(*normalized)) {
-        progress_.setMaximum(int(std::min<qsizetype>(*sp0, std::numeric_limits<int>::max())));
-        showProgress();
-    }
-    showMessage(fit ? dropped + u'\n' + PlacementReport(placement) : dropped, false);
 }
 
 void ConverterWindow::offerNormalizing() {
@@ -431,16 +229,15 @@ void ConverterWindow::offerNormalizing() {
     // is the only one open.
     connect(box, &QMessageBox::finished, this, [this, box, normalize, fit] {
         if (box->clickedButton() == normalize)
-            normalizeInput(false);
+            commands_->normalizeInput(false);
         else if (box->clickedButton() == fit)
-            normalizeInput(true);
+            commands_->normalizeInput(true);
     });
     box->open();
 }
 
 void ConverterWindow::quitStation() {
-    loop_.reset();
-    stepTimer_->stop();
+    commands_->abandon();
     if (isSignalConnected(QMetaMethod::fromSignal(&ConverterWindow::quitRequested))) {
         emit quitRequested();
         return;
@@ -449,11 +246,11 @@ void ConverterWindow::quitStation() {
     QCoreApplication::quit();
 }
 
-void ConverterWindow::showProgress() {
+void ConverterWindow::showProgress(const ConverterProgress& progress) {
     // A bar whose range is 0 to 0 would show a busy animation instead of
     // an empty bar.
-    progressBar_->setRange(0, std::max(progress_.maximum, 1));
-    progressBar_->setValue(progress_.position);
+    progressBar_->setRange(0, std::max(progress.maximum, 1));
+    progressBar_->setValue(progress.position);
 }
 
 void ConverterWindow::showMessage(const QString& text, bool error, std::function<void()> closed) {

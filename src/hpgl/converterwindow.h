@@ -1,10 +1,6 @@
 #pragma once
 
-#include "drawing/placement.h"
-#include "gcode/programtext.h"
-#include "hpgl/conversionloop.h"
-#include "hpgl/convertersettings.h"
-#include "hpgl/converterstate.h"
+#include "hpgl/convertercommands.h"
 
 #include <QMainWindow>
 
@@ -20,24 +16,23 @@ class QFileDialog;
 class QMenu;
 class QMessageBox;
 class QProgressBar;
-class QTimer;
 class QToolBar;
 
 // The converter window "TForm3": the plot file in Memo1, the G-code in
-// Memo2, the settings pages, the progress bar and the menu. Created hidden;
-// the caption button only hides it. A long conversion runs in steps so that
-// the window stays responsive; the commands are disabled meanwhile.
-class ConverterWindow : public QMainWindow {
+// Memo2, the settings pages, the progress bar and the menu, wired to the
+// ConverterCommands that carry them out. Created hidden; the caption button
+// only hides it. While a conversion runs the commands are disabled.
+class ConverterWindow : public QMainWindow, private ConverterView {
     Q_OBJECT
 public:
     explicit ConverterWindow(QWidget* parent = nullptr);
     ~ConverterWindow() override;
 
-    const ConverterState& converterState() const { return state_; }
-    const ConverterProgress& progress() const { return progress_; }
+    const ConverterState& converterState() const { return commands_->state(); }
+    const ConverterProgress& progress() const { return commands_->progress(); }
     // The settings pages' fields as they stand (pen heights, travel height...).
     ConverterSettings settings() const;
-    bool isConverting() const { return loop_ != nullptr; }
+    bool isConverting() const { return commands_->isConverting(); }
     ConverterSettingsPages* settingsPages() const { return pages_; }
 
     // The settings kept between runs. Before anything has been converted,
@@ -47,30 +42,30 @@ public:
     // radius, the side, the sheet); the margin is the window's own field.
     // Without one, the defaults.
     void setPlacementSource(std::function<PlacementSettings()> source) {
-        placementSource_ = std::move(source);
+        commands_->setPlacementSource(std::move(source));
     }
     // The folder the open and save dialogs start in: the plot file's last.
-    QString lastFolder() const { return lastFolder_; }
-    void setLastFolder(const QString& folder) { lastFolder_ = folder; }
+    QString lastFolder() const { return commands_->lastFolder(); }
+    void setLastFolder(const QString& folder) { commands_->setLastFolder(folder); }
     // Puts the window where it was (QWidget::saveGeometry()); it is then no
     // longer centred when shown. False when the geometry is not usable.
     bool restorePlacement(const QByteArray& geometry);
 
     // The menu commands, also reachable through the actions.
-    void openPlotFile(const QString& path); // after the open dialog
-    void saveGcode(const QString& path);    // after the save dialog
-    void convert();
-    void clearAll();
+    void openPlotFile(const QString& path) { commands_->openPlotFile(path); }
+    void saveGcode(const QString& path) { commands_->saveGcode(path); }
+    void convert() { commands_->convert(); }
+    void clearAll() { commands_->clearAll(); }
     void copyGcode();
     void toggleSettings();
     // "Wstaw do programu": hands Memo2's G-code to the main window.
-    void insertIntoProgram();
+    void insertIntoProgram() { commands_->insertIntoProgram(); }
     // "Optymalizuj": joins, simplifies and orders Memo2's drawing moves and
     // shows the figures before and after.
-    void optimizeOutput();
+    void optimizeOutput() { commands_->optimizeOutput(); }
     // Rewrites Memo1 in the converter's form, fitted into the working area
     // when asked, and reports what was left out.
-    void normalizeInput(bool fit);
+    void normalizeInput(bool fit) { commands_->normalizeInput(fit); }
 
 signals:
     // "Zakończ": the whole station is to end. Without a receiver the window
@@ -91,9 +86,6 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // Memo2's G-code to hand on, or nothing (with a message when it is
-    // empty, and while a conversion runs).
-    std::optional<ProgramText> outputToHandOn();
     void createMenu();
     // The window's captions, menus and dialog filters in the language in force.
     void retranslate();
@@ -106,23 +98,13 @@ private:
     void quitStation();
     void normalizeOnly() { normalizeInput(false); }
     void normalizeAndFit() { normalizeInput(true); }
-    void offerNormalizing();
-    void runSteps();
-    void showInputLeft();
-    void finishConversion();
-    void setCommandsEnabled(bool enabled);
-    void showProgress();
-    void showMessage(const QString& text, bool error, std::function<void()> closed = {});
+    // ConverterView
+    void offerNormalizing() override;
+    void setCommandsEnabled(bool enabled) override;
+    void showProgress(const ConverterProgress& progress) override;
+    void showMessage(const QString& text, bool error, std::function<void()> closed = {}) override;
 
-    ConverterState state_;
-    ConverterProgress progress_;
-    std::unique_ptr<ConversionLoop> loop_;
-    qsizetype linesShown_ = 0; // lines of the running loop already taken out of Memo1
-    qsizetype linesPerStep_ = 2048;
-    // The input was fitted with this forbidden radius: the fixed lines are
-    // kept out of the circle when it is converted.
-    std::optional<double> fittedRadius_;
-    QTimer* stepTimer_ = nullptr;
+    ConverterCommands* commands_ = nullptr;
 
     ProgramMemo* input_ = nullptr;
     ProgramMemo* output_ = nullptr;
@@ -143,9 +125,6 @@ private:
     QAction* fitAction_ = nullptr;
     QAction* optimizeAction_ = nullptr;
     QAction* insertAction_ = nullptr;
-    QString plotFileName_; // the plot file last opened
-    QString lastFolder_;
     bool centreOnShow_ = true;
     QList<QAction*> busyCommands_; // disabled while a conversion runs
-    std::function<PlacementSettings()> placementSource_;
 };

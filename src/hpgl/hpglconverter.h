@@ -35,6 +35,8 @@ public:
     // The same for a line of Windows-1250 bytes, as plot files hold them.
     Result<LineEvent> ConvertLine(QByteArrayView line);
 
+private:
+    // The steps of one line, in the design's names.
     Status HandleIN();
     Result<LineEvent> HandleSP();
     Status HandlePU();
@@ -45,7 +47,6 @@ public:
     Status EmitHeader();
     Status EmitFooter();
 
-private:
     Result<LineEvent> convertCurrentLine();
     Status emitNumbered(QStringView body);
     Status emitLines(const QStringList& lines);

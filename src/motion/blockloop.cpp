@@ -4,29 +4,48 @@
 #include "base/windows1250.h"
 #include "gcode/gcodeblock.h"
 #include "gcode/programlist.h"
+#include "gcode/programwalk.h"
 #include "motion/motionsimulator.h"
 #include "motion/motiontexts.h"
 #include "motion/simulationcontrol.h"
 
 namespace {
 
-// Converts the words G, X, Y, Z that are present into the kept values;
-// returns the first conversion error.
-std::optional<QString> keepModalValues(const GcodeBlock& block, SimulationState& state) {
-    const std::pair<GcodeWord, int*> kept[] = {{GcodeWord::G, &state.g},
-                                               {GcodeWord::X, &state.x},
-                                               {GcodeWord::Y, &state.y},
-                                               {GcodeWord::Z, &state.z}};
-    for (const auto& [word, value] : kept) {
+// The simulation counts in whole steps: G, X, Y and Z, where the block has
+// them, must be whole numbers. The first that is not gives the error.
+std::optional<QString> checkWhole(const GcodeBlock& block) {
+    for (const GcodeWord word : {GcodeWord::G, GcodeWord::X, GcodeWord::Y, GcodeWord::Z}) {
         if (!block.has(word))
             continue;
-        const Result<qint32> whole = ParseWhole(block.word(word));
-        if (!whole)
+        if (const Result<qint32> whole = ParseWhole(block.word(word)); !whole)
             return whole.error();
-        *value = *whole;
     }
     return std::nullopt;
 }
+
+// A run goes on from the values the last one left, as the simulation keeps
+// them.
+ProgramState modalValues(const SimulationState& state) {
+    ProgramState walked;
+    walked.takeG(state.g);
+    walked.x = state.x;
+    walked.y = state.y;
+    walked.z = state.z;
+    return walked;
+}
+
+// The walker's modal values, whole numbers once checked.
+void keepModalValues(const ProgramState& walked, SimulationState& state) {
+    state.g = int(*walked.g);
+    state.x = int(walked.x);
+    state.y = int(walked.y);
+    state.z = int(*walked.z);
+}
+
+struct MoveSink final : ProgramSink {
+    void move(const WalkMove& m) override { movesBoth = m.namesBoth(); }
+    bool movesBoth = false;
+};
 
 } // namespace
 
@@ -37,6 +56,7 @@ RunOutcome BlockLoop::run(const ProgramList* program) {
     RunOutcome outcome;
     SimulationState& state = simulator_.state();
     MotionSink* const sink = simulator_.sink();
+    ProgramWalker walker(modalValues(state));
     for (qsizetype index = 0;; ++index) {
         if (control_.takeStartAtHome()) {
             state.startX = arm::kHomeX;
@@ -49,13 +69,18 @@ RunOutcome BlockLoop::run(const ProgramList* program) {
             outcome.end = RunEnd::EndOfList;
             return outcome;
         }
-        const GcodeBlock block = ParseBlock(*line);
+        MoveSink moved;
+        const Status followed = walker.follow(*line, index, moved);
+        const GcodeBlock block = walker.block().toBlock();
         ++outcome.blocks;
-        if (const std::optional<QString> error = keepModalValues(block, state)) {
+        // Whatever the walker fails on is not a whole number either.
+        if (const std::optional<QString> error = checkWhole(block); error || !followed) {
             outcome.end = RunEnd::Failed;
-            outcome.error = MotionTexts::runFailed(block.text(GcodeWord::N), *error);
+            outcome.error =
+                MotionTexts::runFailed(block.text(GcodeWord::N), error ? *error : followed.error());
             return outcome;
         }
+        keepModalValues(walker.state(), state);
         state.nText = block.text(GcodeWord::N);
         state.gText = block.text(GcodeWord::G);
         state.tText = block.text(GcodeWord::T);
@@ -64,7 +89,7 @@ RunOutcome BlockLoop::run(const ProgramList* program) {
         if (sink)
             sink->blockStarted(DecodeWindows1250(*line));
 
-        if (block.has(GcodeWord::X) && block.has(GcodeWord::Y)) {
+        if (moved.movesBoth) {
             control_.checkpoint();
             if (sink)
                 sink->moveStarting(state);
@@ -78,7 +103,7 @@ RunOutcome BlockLoop::run(const ProgramList* program) {
             outcome.end = RunEnd::Stopped;
             return outcome;
         }
-        if (block.word(GcodeWord::M) == "30") {
+        if (walker.atEndBlock()) {
             outcome.end = RunEnd::EndBlock;
             return outcome;
         }

@@ -6,9 +6,10 @@ class MotionSimulator;
 class ProgramList;
 class SimulationControl;
 
-// The simulation's block loop: reads the program line by line from the
-// first, keeps the G, X, Y, Z values modal, advances the program view, draws
-// the move panel and walks each block that has both X and Y. It ends after
+// The simulation's block loop: follows the program line by line from the
+// first with the walker (gcode/programwalk.h), which keeps G, X, Y, Z modal,
+// advances the program view, draws the move panel and walks each block that
+// names both X and Y. It ends after
 // the block whose M word is "30", after the last line of the program, at a
 // stop request (read after each block and, inside a move, between grid
 // points), or at a G, X, Y or Z word that is not a whole number. Each line is

@@ -1,6 +1,6 @@
 #include "motion/programcorrection.h"
 
-#include "gcode/movewords.h"
+#include "gcode/programwalk.h"
 #include "motion/kinematics.h"
 
 #include <charconv>
@@ -9,6 +9,17 @@
 #include <vector>
 
 namespace {
+
+// The words of a line the correction rewrites: views into the line, as the
+// walker read them (empty: absent).
+struct MoveWords {
+    QByteArrayView g, x, y, z;
+};
+
+struct MoveSink : ProgramSink {
+    void move(const WalkMove& m) override { seen = m; }
+    std::optional<WalkMove> seen;
+};
 
 // A number in the station's form with at most `decimals` decimals: comma,
 // no trailing zeros, no minus zero.
@@ -116,25 +127,23 @@ Result<CorrectedProgram> CorrectProgram(const ProgramText& program,
     Corrector corrector{calibration, s, {}};
     QByteArray text; // each written line, its room kept from line to line
     text.reserve(512);
-    ArmPoint intended{arm::kHomeX, arm::kHomeY};
+    ProgramWalker walker;
     std::optional<CorrectedPoint> last; // the previous target, corrected
     double previousBeta = 0;
     for (qsizetype i = 0; i < program.lineCount(); ++i) {
         const QByteArrayView line = program.line(i);
-        const MoveWords w = FindMoveWords(line);
-        if (w.x.isEmpty() && w.y.isEmpty()) {
+        MoveSink sink;
+        if (const Status followed = walker.follow(line, i, sink); !followed)
+            return followed.failure();
+        if (!sink.seen) {
             out.appendLine(line);
             continue;
         }
-        ArmPoint target = intended;
-        for (const auto& [word, value] : {std::pair{w.x, &target.x}, std::pair{w.y, &target.y}}) {
-            if (word.isEmpty())
-                continue;
-            const Result<double> v = MoveWordNumber(word);
-            if (!v)
-                return Failure{v.error(), i};
-            *value = *v;
-        }
+        const BlockView& block = walker.block();
+        const MoveWords w{block.word(GcodeWord::G), sink.seen->xText, sink.seen->yText,
+                          block.word(GcodeWord::Z)};
+        const ArmPoint intended{sink.seen->fromX, sink.seen->fromY};
+        const ArmPoint target{sink.seen->toX, sink.seen->toY};
         const std::optional<CorrectedPoint> c = CorrectPoint(calibration, target, previousBeta);
         if (!c) {
             if (result.unreachable++ == 0)
@@ -142,7 +151,6 @@ Result<CorrectedProgram> CorrectProgram(const ProgramText& program,
             out.appendLine(line);
             previousBeta = SolveJointAngles(target.x, target.y, previousBeta).beta;
             last.reset();
-            intended = target;
             continue;
         }
         if (!c->exact && result.approximate++ == 0)
@@ -159,7 +167,6 @@ Result<CorrectedProgram> CorrectProgram(const ProgramText& program,
         rewriteLine(out, text, line, w, c->commanded, s.decimals);
         previousBeta = c->angles.beta;
         last = c;
-        intended = target;
     }
     return result;
 }

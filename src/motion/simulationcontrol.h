@@ -12,7 +12,6 @@
 class SimulationControl {
 public:
     void requestStop() { stop_.store(true, std::memory_order_relaxed); }
-    void clearStop() { stop_.store(false, std::memory_order_relaxed); }
     bool stopRequested() const { return stop_.load(std::memory_order_relaxed); }
 
     // Asks the next block to start its move from the home point (a program

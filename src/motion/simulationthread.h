@@ -46,7 +46,6 @@ public:
     void resume();
     // Holds the run at its next safe point.
     void pause();
-    bool isPaused() const { return control_.pauseRequested(); }
     // Asks the run to stop; a paused run stays held until resumed.
     void requestStop() { control_.requestStop(); }
     // The next move starts from the home point (a program was opened).

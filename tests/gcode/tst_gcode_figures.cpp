@@ -27,8 +27,12 @@ void TestProgramFigures::measure_data() {
     QTest::newRow("lines without moves, two lifts")
         << QByteArray("G01 X500 Y10\nM3\nG00 X500 Y20\nG01 X500 Y30\nG00 X500 Y40\n")
         << qsizetype(5) << 20.0 << 20.0 << qsizetype(2);
-    QTest::newRow("a bad number keeps the coordinate")
-        << QByteArray("G01 X1x Y0\nG01 X510 Y0\n") << qsizetype(2) << 10.0 << 0.0 << qsizetype(0);
+    QTest::newRow("a bad number ends the figures")
+        << QByteArray("G01 X510 Y0\nG01 X1x Y0\nG01 X520 Y0\n") << qsizetype(3) << 10.0 << 0.0
+        << qsizetype(0);
+    QTest::newRow("G02 keeps the pen, the end block ends the moves")
+        << QByteArray("G00 X510 Y0\nG02 X520 Y0\nG01 X530 Y0\nM30\nG01 X600 Y0\n") << qsizetype(5)
+        << 10.0 << 20.0 << qsizetype(0);
     QTest::newRow("decimal points and commas") << QByteArray("G01 X500.5 Y0\nG01 X501,5 Y0\n")
                                                << qsizetype(2) << 1.5 << 0.0 << qsizetype(0);
 }

@@ -1,9 +1,9 @@
 // The path check: moves beyond the reach, through the forbidden zone around
 // the base, and across the Y axis where the elbow turns over.
 #include "base/numberformat.h"
-#include "gcode/movewords.h"
 #include "gcode/pathcheck.h"
 #include "gcode/prepareprogram.h"
+#include "gcode/programwalk.h"
 
 #include <QTest>
 
@@ -209,7 +209,7 @@ void PathCheckTest::wordNumbersAsTheStationReadsThem_data() {
 
 void PathCheckTest::wordNumbersAsTheStationReadsThem() {
     QFETCH(QByteArray, text);
-    const Result<double> quick = MoveWordNumber(text);
+    const Result<double> quick = WordNumber(text);
     const Result<double> station = ParseWordReal(text);
     QCOMPARE(bool(quick), bool(station));
     if (quick)

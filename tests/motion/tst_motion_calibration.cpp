@@ -1,7 +1,7 @@
 #include "syntheticarm.h"
 
 #include "gcode/gcodeblock.h"
-#include "gcode/movewords.h"
+#include "gcode/programwalk.h"
 #include "motion/programcorrection.h"
 
 #include <QTest>
@@ -11,6 +11,16 @@
 Q_DECLARE_METATYPE(ArmCalibration)
 
 namespace {
+
+// A line's X and Y words, as the walker reads them (empty: absent).
+struct MoveWords {
+    QByteArray x, y;
+};
+MoveWords FindMoveWords(QByteArrayView line) {
+    BlockView block;
+    block.parseKeepingPoints(line);
+    return {block.word(GcodeWord::X).toByteArray(), block.word(GcodeWord::Y).toByteArray()};
+}
 
 const CalibrationPattern& pattern() {
     static const CalibrationPattern p = MakeCalibrationPattern();
@@ -65,8 +75,8 @@ void CalibrationTest::patternProgramDrawsEveryCross() {
     for (const ArmPoint c : p.crosses) {
         for (qsizetype i = 0; i < program.lineCount(); ++i) {
             const MoveWords w = FindMoveWords(program.line(i));
-            if (!w.x.isEmpty() && !w.y.isEmpty() && *MoveWordNumber(w.x) == c.x - 5 &&
-                *MoveWordNumber(w.y) == c.y) {
+            if (!w.x.isEmpty() && !w.y.isEmpty() && *WordNumber(w.x) == c.x - 5 &&
+                *WordNumber(w.y) == c.y) {
                 ++found;
                 break;
             }
@@ -214,7 +224,7 @@ void CalibrationTest::correctedProgramRoundTrips() {
         if (w.x.isEmpty())
             continue;
         QVERIFY(!w.y.isEmpty());
-        const ArmPoint commanded{*MoveWordNumber(w.x), *MoveWordNumber(w.y)};
+        const ArmPoint commanded{*WordNumber(w.x), *WordNumber(w.y)};
         const JointAngles a = SolveJointAngles(commanded.x, commanded.y, previousBeta);
         previousBeta = a.beta;
         QVERIFY2(distance(RealPen(arm, a), intended[next++]) < 1e-6, out.line(i).data());
@@ -247,7 +257,7 @@ void CalibrationTest::longMovesAreSplit() {
     double worst = 0;
     for (qsizetype i = 0; i < out.lineCount(); ++i) {
         const MoveWords w = FindMoveWords(out.line(i));
-        const JointAngles to = SolveJointAngles(*MoveWordNumber(w.x), *MoveWordNumber(w.y), 1);
+        const JointAngles to = SolveJointAngles(*WordNumber(w.x), *WordNumber(w.y), 1);
         if (started) {
             for (int s = 1; s < 16; ++s) {
                 const double t = s / 16.0;
