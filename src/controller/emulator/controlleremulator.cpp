@@ -169,8 +169,9 @@ void ControllerEmulator::judge(const QByteArray& line, qint64 doneNs) {
     if (entry.frame.verdict == FrameVerdict::Ok) {
         ++accepted_;
         if (options_.keepHistory) {
-            QByteArrayList& list =
-                entry.frame.function == "20" ? acceptedLines_ : acceptedCommands_;
+            QByteArrayList& list = entry.frame.function == FunctionCode::ProgramLine
+                                       ? acceptedLines_
+                                       : acceptedCommands_;
             list.append(entry.frame.payload);
         }
         reply(doneNs, entry);
@@ -206,7 +207,7 @@ void ControllerEmulator::reply(qint64 doneNs, EmulatorLogEntry& entry) {
         queueOut(ack, start, gap);
     }
     ++acksSent_;
-    if (executed_.isOpen() && entry.frame.function == "20")
+    if (executed_.isOpen() && entry.frame.function == FunctionCode::ProgramLine)
         executed_.write(entry.frame.payload + '\n');
     entry.reply = tr("potwierdzono");
     if (every(options_.duplicateEvery)) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/emulator/framecheck.h"
+#include "controller/controllerframe.h"
 #include "controller/emulator/pseudoterminal.h"
 
 #include <QByteArrayList>
