@@ -97,71 +97,53 @@ int usageError(const QString& message) {
     return 2;
 }
 
-// Parses the arguments; a usage error gives the message.
-Result<SendOptions> parseArguments(const QStringList& args) {
-    SendOptions options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args[++i];
-        };
-        if (arg == QLatin1String("--raw")) {
-            options.raw = true;
-        } else if (arg == QLatin1String("--home")) {
-            options.home = true;
-        } else if (arg == QLatin1String("--port") || arg == QLatin1String("--baud") ||
-                   arg == QLatin1String("--timeout") || arg == QLatin1String("--from") ||
-                   arg == QLatin1String("--trace") || arg == QLatin1String("--journal") ||
-                   arg == QLatin1String("--resume") || arg == QLatin1String("--calibration")) {
-            const std::optional<QString> text = value();
-            if (!text)
-                return Failure{QCoreApplication::translate("cli", "%1 needs a value").arg(arg)};
-            if (arg == QLatin1String("--port")) {
-                options.port = *text;
-            } else if (arg == QLatin1String("--trace")) {
-                options.trace = *text;
-            } else if (arg == QLatin1String("--journal")) {
-                options.journal = *text;
-            } else if (arg == QLatin1String("--resume")) {
-                options.resume = *text;
-            } else if (arg == QLatin1String("--calibration")) {
-                options.calibration = *text;
-            } else if (arg == QLatin1String("--from")) {
-                const Result<qint32> line = ParseWhole(*text);
-                if (!line)
-                    return line.failure();
-                if (*line < 1)
-                    return Failure{
-                        QCoreApplication::translate("cli", "--from counts lines from 1, not %1")
-                            .arg(*line)};
-                options.from = *line;
-                options.fromGiven = true;
-            } else if (arg == QLatin1String("--baud")) {
-                options.baud = baudRateFromText(*text);
-                if (options.baud == BaudRate::Custom || baudRateText(options.baud) != *text)
-                    return Failure{
-                        QCoreApplication::translate("cli", "no line speed %1").arg(*text)};
-            } else {
-                const Result<qint32> seconds = ParseWhole(*text);
-                if (!seconds)
-                    return seconds.failure();
-                if (*seconds < 1 || *seconds > kLongestTimeout.count())
-                    return Failure{QCoreApplication::translate(
-                                       "cli", "--timeout takes 1 to %1 seconds, not %2")
-                                       .arg(kLongestTimeout.count())
-                                       .arg(*seconds)};
-                options.timeout = std::chrono::seconds(*seconds);
-            }
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return Failure{QCoreApplication::translate("cli", "unknown option %1").arg(arg)};
-        } else if (options.file.isEmpty()) {
-            options.file = arg;
-        } else {
-            return Failure{QCoreApplication::translate("cli", "one FILE only")};
-        }
+bool takesValue(const QString& arg) {
+    static const QStringList kValued{"--port",  "--baud",    "--timeout", "--from",
+                                     "--trace", "--journal", "--resume",  "--calibration"};
+    return kValued.contains(arg);
+}
+
+// Sets the option `arg` that takes a value from `text`.
+Status setValue(SendOptions& options, const QString& arg, const QString& text) {
+    if (arg == QLatin1String("--port")) {
+        options.port = text;
+    } else if (arg == QLatin1String("--trace")) {
+        options.trace = text;
+    } else if (arg == QLatin1String("--journal")) {
+        options.journal = text;
+    } else if (arg == QLatin1String("--resume")) {
+        options.resume = text;
+    } else if (arg == QLatin1String("--calibration")) {
+        options.calibration = text;
+    } else if (arg == QLatin1String("--from")) {
+        const Result<qint32> line = ParseWhole(text);
+        if (!line)
+            return line.failure();
+        if (*line < 1)
+            return Failure{QCoreApplication::translate("cli", "--from counts lines from 1, not %1")
+                               .arg(*line)};
+        options.from = *line;
+        options.fromGiven = true;
+    } else if (arg == QLatin1String("--baud")) {
+        options.baud = baudRateFromText(text);
+        if (options.baud == BaudRate::Custom || baudRateText(options.baud) != text)
+            return Failure{QCoreApplication::translate("cli", "no line speed %1").arg(text)};
+    } else {
+        const Result<qint32> seconds = ParseWhole(text);
+        if (!seconds)
+            return seconds.failure();
+        if (*seconds < 1 || *seconds > kLongestTimeout.count())
+            return Failure{
+                QCoreApplication::translate("cli", "--timeout takes 1 to %1 seconds, not %2")
+                    .arg(kLongestTimeout.count())
+                    .arg(*seconds)};
+        options.timeout = std::chrono::seconds(*seconds);
     }
+    return {};
+}
+
+// The options that exclude or need each other.
+Status checkTogether(SendOptions& options) {
     if (options.file.isEmpty())
         return Failure{QCoreApplication::translate("cli", "no FILE given")};
     if (options.port.isEmpty())
@@ -173,6 +155,33 @@ Result<SendOptions> parseArguments(const QStringList& args) {
         return Failure{QCoreApplication::translate("cli", "--home goes with --resume")};
     if (options.journal.isEmpty())
         options.journal = options.resume;
+    return {};
+}
+
+// Parses the arguments; a usage error gives the message.
+Result<SendOptions> parseArguments(const QStringList& args) {
+    SendOptions options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--raw")) {
+            options.raw = true;
+        } else if (arg == QLatin1String("--home")) {
+            options.home = true;
+        } else if (takesValue(arg)) {
+            if (i + 1 >= args.size())
+                return Failure{QCoreApplication::translate("cli", "%1 needs a value").arg(arg)};
+            if (const Status set = setValue(options, arg, args[++i]); !set)
+                return set.failure();
+        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            return Failure{QCoreApplication::translate("cli", "unknown option %1").arg(arg)};
+        } else if (options.file.isEmpty()) {
+            options.file = arg;
+        } else {
+            return Failure{QCoreApplication::translate("cli", "one FILE only")};
+        }
+    }
+    if (const Status together = checkTogether(options); !together)
+        return together.failure();
     return options;
 }
 
@@ -300,48 +309,50 @@ const char kEstimateHelp[] = QT_TRANSLATE_NOOP(
            "Exit status 0; 1 when the file cannot be read or prepared; 2 on a usage\n"
            "error.\n");
 
-int runEstimate(const QStringList& args) {
-    if (cli::wantsHelp(args)) {
-        cli::print(stdout, cli::text(kEstimateHelp));
-        return 0;
-    }
+// Parses estimate's arguments; a usage error gives the whole message.
+Result<SendOptions> parseEstimateArguments(const QStringList& args) {
     SendOptions options;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QLatin1String("--raw")) {
             options.raw = true;
         } else if (arg == QLatin1String("--baud")) {
-            if (i + 1 >= args.size()) {
-                cli::err(
-                    QCoreApplication::translate("cli", "scara-cli estimate: --baud needs a value"));
-                cli::print(stderr, cli::text(kEstimateHelp));
-                return 2;
-            }
+            if (i + 1 >= args.size())
+                return Failure{
+                    QCoreApplication::translate("cli", "scara-cli estimate: --baud needs a value")};
             const QString text = args[++i];
             options.baud = baudRateFromText(text);
-            if (options.baud == BaudRate::Custom || baudRateText(options.baud) != text) {
-                cli::err(QCoreApplication::translate("cli", "scara-cli estimate: no line speed %1")
-                             .arg(text));
-                cli::print(stderr, cli::text(kEstimateHelp));
-                return 2;
-            }
+            if (options.baud == BaudRate::Custom || baudRateText(options.baud) != text)
+                return Failure{
+                    QCoreApplication::translate("cli", "scara-cli estimate: no line speed %1")
+                        .arg(text)};
         } else if ((arg.startsWith(QLatin1Char('-')) && arg.size() > 1) ||
                    !options.file.isEmpty()) {
-            cli::err(QStringLiteral("scara-cli estimate: ") +
-                     (options.file.isEmpty()
-                          ? QCoreApplication::translate("cli", "unknown option %1").arg(arg)
-                          : QCoreApplication::translate("cli", "one FILE only")));
-            cli::print(stderr, cli::text(kEstimateHelp));
-            return 2;
+            return Failure{QStringLiteral("scara-cli estimate: ") +
+                           (options.file.isEmpty()
+                                ? QCoreApplication::translate("cli", "unknown option %1").arg(arg)
+                                : QCoreApplication::translate("cli", "one FILE only"))};
         } else {
             options.file = arg;
         }
     }
-    if (options.file.isEmpty()) {
-        cli::err(QCoreApplication::translate("cli", "scara-cli estimate: no FILE given"));
+    if (options.file.isEmpty())
+        return Failure{QCoreApplication::translate("cli", "scara-cli estimate: no FILE given")};
+    return options;
+}
+
+int runEstimate(const QStringList& args) {
+    if (cli::wantsHelp(args)) {
+        cli::print(stdout, cli::text(kEstimateHelp));
+        return 0;
+    }
+    const Result<SendOptions> parsed = parseEstimateArguments(args);
+    if (!parsed) {
+        cli::err(parsed.error());
         cli::print(stderr, cli::text(kEstimateHelp));
         return 2;
     }
+    const SendOptions& options = *parsed;
     const Result<QByteArrayList> lines = programLines(options);
     if (!lines) {
         cli::err(lines.error());

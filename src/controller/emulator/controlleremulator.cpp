@@ -79,7 +79,7 @@ void ControllerEmulator::sendRaw(const QByteArray& bytes) {
 void ControllerEmulator::clearCounts() {
     acceptedLines_.clear();
     acceptedCommands_.clear();
-    accepted_ = rejected_ = acksDue_ = acksSent_ = 0;
+    accepted_ = rejected_ = acksDue_ = 0;
 }
 
 QString ControllerEmulator::describe(const EmulatorLogEntry& entry) {
@@ -206,16 +206,13 @@ void ControllerEmulator::reply(qint64 doneNs, EmulatorLogEntry& entry) {
     } else {
         queueOut(ack, start, gap);
     }
-    ++acksSent_;
     if (executed_.isOpen() && entry.frame.function == FunctionCode::ProgramLine)
         executed_.write(entry.frame.payload + '\n');
     entry.reply = tr("potwierdzono");
     if (every(options_.duplicateEvery)) {
         queueOut(ack, 0, toNs(kSeparateGap));
-        ++acksSent_;
         entry.reply = tr("potwierdzono dwukrotnie");
     }
-    emit acknowledgementSent();
 }
 
 void ControllerEmulator::queueOut(const QByteArray& bytes, qint64 earliestNs, qint64 gapNs) {
