@@ -74,7 +74,7 @@ void estimateRun(const QByteArrayList& lines) {
     ControllerLink link;
     PortSettings settings;
     settings.port = emulator.portPath();
-    link.port().setSettings(settings);
+    link.setPortSettings(settings);
     const LineListProgram program(lines);
     link.setProgram(&program);
     link.start();
@@ -88,7 +88,7 @@ void estimateRun(const QByteArrayList& lines) {
     QEventLoop loop;
     QElapsedTimer clock;
     QObject::connect(&link, &ControllerLink::statusChanged, &loop,
-                     [&](LinkPanel panel, const QString&) {
+                     [&](LinkPanel panel, LinkStatus) {
                          if (panel == LinkPanel::Connection && link.state().connected() &&
                              !link.state().sending()) {
                              clock.start();

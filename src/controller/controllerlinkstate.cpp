@@ -13,9 +13,9 @@ using Action = LinkAction;
 LinkActions ControllerLinkState::initialActions() const {
     return {
         Action::startTimer(),
-        Action::setStatus(LinkPanel::Connection, LinkTexts::disconnected()),
-        Action::setStatus(LinkPanel::Reference, LinkTexts::noReference()),
-        Action::setStatus(LinkPanel::Mode, LinkTexts::automaticMode()),
+        Action::setStatus(LinkPanel::Connection, LinkStatus::Disconnected),
+        Action::setStatus(LinkPanel::Reference, LinkStatus::NoReference),
+        Action::setStatus(LinkPanel::Mode, LinkStatus::AutomaticMode),
         Action::setEnabled(LinkControl::ConnectButton, true),
         Action::setEnabled(LinkControl::DisconnectButton, false),
         Action::setEnabled(LinkControl::PortSelectors, true),
@@ -79,7 +79,7 @@ void ControllerLinkState::showDisconnected(LinkActions& actions) {
     link_.portOpen = false;
     link_.connected = false;
     referenceAsked_ = false; // its acknowledgement can no longer come
-    actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::disconnected()));
+    actions.push_back(Action::setStatus(LinkPanel::Connection, LinkStatus::Disconnected));
     actions.push_back(Action::linkEvent(LinkEvent::Disconnected));
     actions.push_back(Action::setEnabled(LinkControl::PortSelectors, true));
     actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, false));
@@ -123,8 +123,8 @@ void ControllerLinkState::switchMode(LinkActions& actions) {
     // The flag flips on every change of the box; the box starts unchecked
     // with the flag true, so checked means manual.
     automaticMode_ = !automaticMode_;
-    actions.push_back(Action::setStatus(LinkPanel::Mode, automaticMode_ ? LinkTexts::automaticMode()
-                                                                        : LinkTexts::manualMode()));
+    actions.push_back(Action::setStatus(LinkPanel::Mode, automaticMode_ ? LinkStatus::AutomaticMode
+                                                                        : LinkStatus::ManualMode));
     actions.push_back(Action::setEnabled(LinkControl::ManualButtons, !automaticMode_));
     if (link_.portOpen)
         sendFixedFrame(automaticMode_ ? FixedFrames::kManualOff : FixedFrames::kManualOn, actions);
@@ -314,17 +314,17 @@ void ControllerLinkState::DispatchReply(LinkActions& actions) {
     if (lastFixedFrame_ == FixedFrames::kConnect) {
         link_.connected = true;
         actions.push_back(Action::setEnabled(LinkControl::ReferenceTravelItem, !sending()));
-        actions.push_back(Action::setStatus(LinkPanel::Connection, LinkTexts::connected()));
+        actions.push_back(Action::setStatus(LinkPanel::Connection, LinkStatus::Connected));
         actions.push_back(Action::linkEvent(LinkEvent::Connected));
     } else if (lastFixedFrame_ == FixedFrames::kReferenceTravel) {
         referenceAsked_ = false;
         referenceTravelled_ = true;
-        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::referenceTravel()));
+        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkStatus::ReferenceTravel));
         actions.push_back(Action::linkEvent(LinkEvent::ReferenceTravelled));
     } else if (lastFixedFrame_ == FixedFrames::kSetReference) {
         if (programLoaded_)
             actions.push_back(Action::setEnabled(LinkControl::SendProgramItem, true));
-        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkTexts::referenceDone()));
+        actions.push_back(Action::setStatus(LinkPanel::Reference, LinkStatus::ReferenceDone));
         referenceSet_ = true;
         actions.push_back(Action::linkEvent(LinkEvent::ReferenceSet));
     }

@@ -167,7 +167,8 @@ void SendSession::bindProgress() {
 
 void SendSession::bindLink() {
     connect(&link_, &ControllerLink::received, &silence_, qOverload<>(&QTimer::start));
-    connect(&link_, &ControllerLink::portBusy, this, [](const QString& text) { cli::err(text); });
+    connect(&link_, &ControllerLink::portBusy, this,
+            [](const QString& port) { cli::err(LinkTexts::portBusy(port)); });
     connect(&link_, &ControllerLink::errorRaised, this,
             [this](const QString& text) { finish(1, text); });
     connect(&link_, &ControllerLink::transferChanged, this, &SendSession::transferStep);

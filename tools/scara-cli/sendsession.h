@@ -54,9 +54,9 @@ private:
     SendSessionOptions options_;
     const LineListProgram& program_;
     JournalKeeper& journal_;
+    WireTrace trace_; // written from the link's thread: outlives the link
     ControllerLink link_;
     ResumeSequence sequence_;
-    WireTrace trace_;
     TransferProgress progress_;
     QEventLoop loop_;
     QTimer silence_;
