@@ -106,18 +106,12 @@ void ControllerWindowBinding::bindCommands() {
     onClick(c.setReference, [link] { link->setReferenceChosen(); });
     onMenu(c.sendProgramItem, [link] { link->sendProgramChosen(); });
     onMenu(c.pauseItem, [link] { link->pauseChosen(); });
-    // A pause or abort asked for changes the commands before the link
-    // reports anything.
-    auto onTransferMenu = [this](QAction* action, auto handler) {
-        connect(action, &QAction::triggered, this, [this, handler] {
-            handler();
-            updateTransferCommands();
-        });
-    };
-    onTransferMenu(c.holdItem, [link] { link->holdChosen(ControllerLinkState::Hold::AtPenUp); });
-    onTransferMenu(c.holdNowItem, [link] { link->holdChosen(ControllerLinkState::Hold::Now); });
-    onTransferMenu(c.resumeItem, [link] { link->resumeChosen(); });
-    onTransferMenu(c.abortItem, [link] { link->abortChosen(); });
+    // A pause or abort asked for changes the commands as soon as the link
+    // has taken it (stateChanged), even while the line in flight waits.
+    onMenu(c.holdItem, [link] { link->holdChosen(ControllerLinkState::Hold::AtPenUp); });
+    onMenu(c.holdNowItem, [link] { link->holdChosen(ControllerLinkState::Hold::Now); });
+    onMenu(c.resumeItem, [link] { link->resumeChosen(); });
+    onMenu(c.abortItem, [link] { link->abortChosen(); });
     connect(c.traceItem, &QAction::toggled, this, &ControllerWindowBinding::setTracing);
     onClick(c.sendG00Height,
             [link, f = c.g00HeightField] { link->zHeightChosen(ZHeight::G00, f->text()); });
