@@ -1,5 +1,6 @@
 #include "controller/controllerlink.h"
 
+#include "controller/journalkeeper.h"
 #include "controller/linkworker.h"
 #include "controller/programsource.h"
 
@@ -46,6 +47,16 @@ ControllerLink::ControllerLink(QObject* parent) : QObject(parent), worker_(new L
 }
 
 ControllerLink::~ControllerLink() {
+    if (journal_) {
+        // The keeper comes back to this thread, which owns it.
+        QMetaObject::invokeMethod(
+            worker_,
+            [worker = worker_, journal = journal_, home = thread()] {
+                worker->setJournal(nullptr, {});
+                journal->moveToThread(home);
+            },
+            Qt::BlockingQueuedConnection);
+    }
     // The worker closes the port and goes with its thread.
     thread_.quit();
     thread_.wait();
@@ -126,6 +137,14 @@ void ControllerLink::setControllerAddress(const QByteArray& address) {
     post([address](LinkWorker& worker) {
         worker.state().setControllerAddress(address);
         worker.carryOut({});
+    });
+}
+
+void ControllerLink::keepJournal(JournalKeeper& keeper, const QString& fileName) {
+    journal_ = &keeper;
+    keeper.moveToThread(&thread_);
+    post([journal = &keeper, fileName](LinkWorker& worker) {
+        worker.setJournal(journal, fileName);
     });
 }
 

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class JournalKeeper;
 class LinkWorker;
 class WireTrace;
 
@@ -47,6 +48,12 @@ public:
     // outlive the link or be replaced first.
     void setTrace(WireTrace* trace);
     void setControllerAddress(const QByteArray& address);
+    // Keeps the transfer journal with `keeper` on the link's thread, so that
+    // every step is recorded before the next line goes out, whatever the
+    // window does meanwhile. The keeper moves to the link's thread until the
+    // link ends (its path and lock are set beforehand); `fileName` names the
+    // program's file in the journal.
+    void keepJournal(JournalKeeper& keeper, const QString& fileName);
     // The program the transfer sends (not owned). A transfer sends a copy
     // taken when it is chosen, so the program may change while it runs.
     void setProgram(const ProgramSource* program) { program_ = program; }
@@ -111,4 +118,5 @@ private:
     PortSettings portSettings_;
     const ProgramSource* program_ = nullptr;
     SettingsSource settingsSource_;
+    JournalKeeper* journal_ = nullptr;
 };

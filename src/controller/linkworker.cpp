@@ -1,5 +1,6 @@
 #include "controller/linkworker.h"
 
+#include "controller/journalkeeper.h"
 #include "controller/linktexts.h"
 #include "controller/programsource.h"
 #include "controller/wiretrace.h"
@@ -64,12 +65,31 @@ void LinkWorker::setTrace(WireTrace* trace) {
     trace_ = trace;
 }
 
+void LinkWorker::setJournal(JournalKeeper* journal, const QString& fileName) {
+    journal_ = journal;
+    journalFile_ = fileName;
+}
+
+void LinkWorker::record(const TransferEvent& event) {
+    if (!journal_)
+        return;
+    if (event.step == TransferStep::Started)
+        journal_->setProgram(program_.get(), journalFile_); // the copy being sent
+    journal_->handle(event);
+}
+
+void LinkWorker::raise(const QString& text) {
+    if (journal_)
+        journal_->syncNow();
+    emit errorRaised(text);
+}
+
 void LinkWorker::sendTyped(const QByteArray& keys) {
     if (!port_.connected())
         return;
     if (state_.sending()) {
         // A typed frame would cut in between two program lines.
-        emit errorRaised(LinkTexts::refusedWhileSending());
+        raise(LinkTexts::refusedWhileSending());
         return;
     }
     bool writeFailed = false;
@@ -90,7 +110,7 @@ void LinkWorker::chunkReceived(const QByteArray& chunk) {
 
 void LinkWorker::portError(const QString& text) {
     emit portFailed(port_.lastFault());
-    emit errorRaised(text);
+    raise(text);
 }
 
 void LinkWorker::openPort() {
@@ -181,7 +201,7 @@ void LinkWorker::carryOutOne(const LinkAction& action, bool& writeFailed) {
         emit logAppended(action.bytes);
         return;
     case LinkAction::Kind::ShowError:
-        emit errorRaised(action.text);
+        raise(action.text);
         return;
     case LinkAction::Kind::ShowNotice:
         emit noticeRaised(action.text);
@@ -189,6 +209,7 @@ void LinkWorker::carryOutOne(const LinkAction& action, bool& writeFailed) {
     case LinkAction::Kind::Transfer:
         if (trace_ && action.transfer.step == TransferStep::Held)
             trace_->note(QStringLiteral("held before line %1").arg(action.transfer.index + 1));
+        record(action.transfer);
         emit transferChanged(action.transfer);
         return;
     case LinkAction::Kind::Event:

@@ -9,6 +9,7 @@
 
 #include <memory>
 
+class JournalKeeper;
 class WireTrace;
 
 // The controller link's side on its own thread: owns ComPort1 and the 500 ms
@@ -47,6 +48,10 @@ public:
     // the port is open.
     void sendTyped(const QByteArray& keys);
     void setTrace(WireTrace* trace);
+    // Keeps the transfer journal on this thread, each step recorded before
+    // the next line goes out (the keeper lives on this thread); `fileName`
+    // names the program's file in it.
+    void setJournal(JournalKeeper* journal, const QString& fileName);
 
 signals:
     // The state after an event, reported before the actions it gave.
@@ -73,6 +78,8 @@ private:
     void chunkReceived(const QByteArray& chunk);
     void portError(const QString& text);
     void report();
+    void record(const TransferEvent& event);
+    void raise(const QString& text);
 
     ControllerLinkState state_;
     SerialPort port_;
@@ -82,4 +89,6 @@ private:
     Result<PortSettings> pendingSettings_ = Failure{QString()};
     std::shared_ptr<const ProgramSource> program_;
     WireTrace* trace_ = nullptr;
+    JournalKeeper* journal_ = nullptr;
+    QString journalFile_;
 };

@@ -118,11 +118,9 @@ bool SendSession::openTrace() {
 int SendSession::run() {
     if (!openTrace())
         return 1;
-    if (options_.keepJournal) {
-        journal_.setProgram(&program_, QFileInfo(options_.file).absoluteFilePath());
-        journal_.follow(link_);
-    }
-    bindProgress();
+    bindProgress(); // before the journal keeper moves to the link's thread
+    if (options_.keepJournal)
+        link_.keepJournal(journal_, QFileInfo(options_.file).absoluteFilePath());
     bindLink();
     StopSignals stopSignals;
     stopSignals.onSignal(this, [this] { stopAsked(); });
