@@ -48,6 +48,30 @@ QByteArrayList programLines(QRandomGenerator& random) {
     return lines;
 }
 
+// Interrupts the running sender as `what` says.
+void interrupt(Interruption what, QProcess& sender, ControllerEmulator& emulator,
+               QRandomGenerator& random, RunResult& result) {
+    const auto pid = pid_t(sender.processId());
+    switch (what) {
+    case Interruption::Kill:
+        ++result.kills;
+        ::kill(pid, SIGKILL);
+        break;
+    case Interruption::Unplug:
+        ++result.unplugs;
+        emulator.stop();
+        break;
+    case Interruption::Stop:
+        ++result.stops;
+        ::kill(pid, SIGSTOP);
+        QTimer::singleShot(200 + int(random.bounded(1000)), &sender,
+                           [pid] { ::kill(pid, SIGCONT); });
+        break;
+    case Interruption::None:
+        break;
+    }
+}
+
 RunResult runOnce(QRandomGenerator& random) {
     RunResult result;
     TempDir dir;
@@ -91,25 +115,7 @@ RunResult runOnce(QRandomGenerator& random) {
                     sender.state() != QProcess::Running)
                     return;
                 done = true;
-                const auto pid = pid_t(sender.processId());
-                switch (what) {
-                case Interruption::Kill:
-                    ++result.kills;
-                    ::kill(pid, SIGKILL);
-                    break;
-                case Interruption::Unplug:
-                    ++result.unplugs;
-                    emulator.stop();
-                    break;
-                case Interruption::Stop:
-                    ++result.stops;
-                    ::kill(pid, SIGSTOP);
-                    QTimer::singleShot(200 + int(random.bounded(1000)), &sender,
-                                       [pid] { ::kill(pid, SIGCONT); });
-                    break;
-                case Interruption::None:
-                    break;
-                }
+                interrupt(what, sender, emulator, random, result);
             });
         sender.setStandardErrorFile(QProcess::nullDevice());
         sender.setStandardOutputFile(QProcess::nullDevice());

@@ -54,7 +54,7 @@ double transfer(ControllerLink& link, const std::function<qsizetype()>& linesTak
     QEventLoop loop;
     bool connected = false;
     QObject::connect(
-        &link, &ControllerLink::statusChanged, &loop, [&](LinkPanel panel, const QString&) {
+        &link, &ControllerLink::statusChanged, &loop, [&](LinkPanel panel, LinkStatus) {
             if (panel == LinkPanel::Connection && link.state().connected() && !connected) {
                 connected = true;
                 loop.quit();
@@ -89,7 +89,7 @@ void pacedRun(const QByteArrayList& lines) {
     ControllerLink link;
     PortSettings settings;
     settings.port = emulator.portPath();
-    link.port().setSettings(settings);
+    link.setPortSettings(settings);
     link.start();
     const LineListProgram program(lines);
     const double seconds = transfer(
@@ -113,7 +113,7 @@ void unpacedRun(const QByteArrayList& lines) {
     ControllerLink link;
     PortSettings settings;
     settings.port = emulator.portPath();
-    link.port().setSettings(settings);
+    link.setPortSettings(settings);
     link.start();
     const LineListProgram program(lines);
     const double seconds = transfer(

@@ -74,10 +74,11 @@ void estimateRun(const QByteArrayList& lines) {
     ControllerLink link;
     PortSettings settings;
     settings.port = emulator.portPath();
-    link.port().setSettings(settings);
+    link.setPortSettings(settings);
     const LineListProgram program(lines);
     link.setProgram(&program);
     link.start();
+    link.trustReference(); // as scara-cli send does without --home
     link.programPrepared();
 
     TransferModel model;
@@ -88,7 +89,7 @@ void estimateRun(const QByteArrayList& lines) {
     QEventLoop loop;
     QElapsedTimer clock;
     QObject::connect(&link, &ControllerLink::statusChanged, &loop,
-                     [&](LinkPanel panel, const QString&) {
+                     [&](LinkPanel panel, LinkStatus) {
                          if (panel == LinkPanel::Connection && link.state().connected() &&
                              !link.state().sending()) {
                              clock.start();
@@ -150,10 +151,18 @@ void busyWindowRun(const QString& folder, const QString& fileName, const QByteAr
         std::printf("busy window: no connection\n");
         return;
     }
+    window.menus().referenceTravel->trigger(); // a transfer needs the reference point
+    wait.restart();
+    while (!binding.link().state().referenceKnown() && wait.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     if (!window.programCommands()->openProgramFile(fileName)) {
         std::printf("busy window: the drawing did not open\n");
         return;
     }
+    // "Wyslij program" is available once the link has taken the program.
+    wait.restart();
+    while (!window.menus().sendProgram->isEnabled() && wait.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
     if (simulate)
         window.menus().startSimulation->trigger();
 

@@ -8,7 +8,9 @@
 #include "app/resumetexts.h"
 #include "app/stationdialogs.h"
 #include "controller/controllerlink.h"
+#include "controller/journalfiles.h"
 #include "controller/linktexts.h"
+#include "controller/planresume.h"
 #include "controller/programsource.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
@@ -23,40 +25,8 @@
 
 namespace {
 
-const QString kPrefix = QStringLiteral("dziennik-");
-const QString kSuffix = QStringLiteral(".txt");
-
 QString journalFolder() {
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-}
-
-// A port name as a file name part: letters and digits kept, every other
-// character as "_" and its code in four hex digits, so that different names
-// never meet.
-QString portFilePart(const QString& port) {
-    QString part;
-    for (const QChar c : port) {
-        if ((c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
-            (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) ||
-            (c >= QLatin1Char('0') && c <= QLatin1Char('9')))
-            part += c;
-        else
-            part += QStringLiteral("_%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
-    }
-    return part;
-}
-
-QString portFromFilePart(const QString& part) {
-    QString port;
-    for (qsizetype i = 0; i < part.size(); ++i) {
-        if (part[i] == QLatin1Char('_')) {
-            port += QChar(part.mid(i + 1, 4).toUShort(nullptr, 16));
-            i += 4;
-        } else {
-            port += part[i];
-        }
-    }
-    return port;
 }
 
 std::optional<int> askInDialog(QWidget* parent, int suggested, int count) {
@@ -73,7 +43,8 @@ std::optional<int> askInDialog(QWidget* parent, int suggested, int count) {
 
 ResumeCommands::ResumeCommands(MainWindow& window, ControllerWindowBinding& controller,
                                const CalibratedProgramSource& program, QObject* parent)
-    : QObject(parent), window_(window), controller_(controller), program_(program) {
+    : QObject(parent), window_(window), controller_(controller), program_(program),
+      sequence_(controller.link()) {
     askLine_ = [this](int suggested, int count) { return askInDialog(&window_, suggested, count); };
     ControllerLink& link = controller_.link();
     connect(&link, &ControllerLink::transferChanged, this, &ResumeCommands::transferStep);
@@ -97,7 +68,7 @@ ResumeCommands::ResumeCommands(MainWindow& window, ControllerWindowBinding& cont
 }
 
 QString ResumeCommands::journalPath(const QString& portName) {
-    return QDir(journalFolder()).filePath(kPrefix + portFilePart(portName) + kSuffix);
+    return JournalFiles::pathFor(journalFolder(), portName);
 }
 
 void ResumeCommands::sendFromLine() {
@@ -136,15 +107,7 @@ void ResumeCommands::transferStep(const TransferEvent& event) {
 }
 
 void ResumeCommands::linkEvent(LinkEvent event) {
-    const ControllerLinkState& state = controller_.link().state();
-    if (event == LinkEvent::ReferenceTravelled && afterReference_) {
-        const int next = *afterReference_;
-        afterReference_.reset();
-        if (!state.sending())
-            controller_.link().sendProgramFrom(next);
-        return;
-    }
-    if (event != LinkEvent::Connected || state.sending())
+    if (event != LinkEvent::Connected || controller_.link().state().sending())
         return;
     const QString port = controller_.portSelectors().portName();
     if (pending_ && pending_->port == port) {
@@ -159,13 +122,8 @@ void ResumeCommands::linkEvent(LinkEvent event) {
 }
 
 void ResumeCommands::offerAtStart() {
-    const QDir folder(journalFolder());
-    const QStringList names =
-        folder.entryList({kPrefix + QLatin1Char('*') + kSuffix}, QDir::Files, QDir::Name);
-    for (const QString& name : names) {
-        const QString port = portFromFilePart(
-            name.mid(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size()));
-        offer(folder.filePath(name), port);
+    for (const JournalFiles::Found& journal : JournalFiles::findIn(journalFolder())) {
+        offer(journal.path, journal.port);
         if (pending_)
             return; // one resume at a time
     }
@@ -185,52 +143,60 @@ void ResumeCommands::offerJournal(const QString& path, const QString& port) {
     if (lockedElsewhere(path))
         return; // another station sends with it
     const Result<JournalState> state = ReadJournal(path);
-    if (!state) {
-        setAside(path, state.error());
+    const ResumePlan plan = PlanResume(path, state, program_);
+    if (plan.verdict == ResumePlan::Verdict::Unreadable) {
+        setAside(path, plan.problem);
         return;
     }
     const QString file = state->program.file;
-    if (!programMatches(*state) && (file.isEmpty() || !QFileInfo::exists(file))) {
+    if (plan.verdict == ResumePlan::Verdict::OtherProgram &&
+        (file.isEmpty() || !QFileInfo::exists(file))) {
         setAside(path, JournalTexts::programMissing(path, file));
         return;
     }
-    const int acknowledged = state->lastAcknowledged + 1;
-    QString question = state->abortedAt
-                           ? ResumeTexts::offerAfterAbort(file, *state->abortedAt + 1, acknowledged,
-                                                          state->program.lines)
-                           : ResumeTexts::offer(file, acknowledged, state->program.lines);
-    if (state->damagedTail)
-        question += u'\n' + JournalTexts::damagedTail(path);
-    if (!window_.dialogs().confirm(question, StationDialogs::DefaultAnswer::Yes)) {
+    if (!window_.dialogs().confirm(offerQuestion(*state, path),
+                                   StationDialogs::DefaultAnswer::Yes)) {
         QFile::remove(path);
         return;
     }
     if (!bringProgram(*state, path))
         return;
-    if (state->nextLine() >= program_.lineCount()) {
+    const ResumePlan brought = PlanResume(path, state, program_);
+    if (brought.verdict == ResumePlan::Verdict::Finished) {
         QFile::remove(path); // nothing left to send
         window_.notify(LinkTexts::transferDone());
         return;
     }
+    const int next = brought.next;
     // The questions are modal: the station may have connected while they
     // were open.
     const bool connected =
         controller_.link().state().connected() && controller_.portSelectors().portName() == port;
     if (!connected) {
-        pending_ = Pending{path, port, state->nextLine()};
+        pending_ = Pending{path, port, next};
         window_.notify(ResumeTexts::connectToResume());
         return;
     }
-    goOn(state->nextLine());
+    goOn(next);
 }
 
-bool ResumeCommands::programMatches(const JournalState& state) const {
-    return program_.lineCount() == state.program.lines &&
-           ProgramHash(program_) == state.program.hash;
+QString ResumeCommands::offerQuestion(const JournalState& state, const QString& path) const {
+    const QString file = state.program.file;
+    const int acknowledged = state.lastAcknowledged + 1;
+    QString question = state.abortedAt
+                           ? ResumeTexts::offerAfterAbort(file, *state.abortedAt + 1, acknowledged,
+                                                          state.program.lines)
+                           : ResumeTexts::offer(file, acknowledged, state.program.lines);
+    if (state.damagedTail)
+        question += u'\n' + JournalTexts::damagedTail(path);
+    return question;
 }
 
 bool ResumeCommands::bringProgram(const JournalState& state, const QString& path) {
-    if (programMatches(state))
+    auto matches = [&] {
+        return PlanResume(path, state, program_).verdict != ResumePlan::Verdict::OtherProgram;
+    };
+    if (matches())
         return true;
     // The file is there: offer() has made sure.
     const QString file = state.program.file;
@@ -238,7 +204,7 @@ bool ResumeCommands::bringProgram(const JournalState& state, const QString& path
         return false; // the journal stays for later
     if (!window_.programCommands()->openProgramFile(file))
         return false;
-    if (!programMatches(state)) {
+    if (!matches()) {
         setAside(path, JournalTexts::programDiffers(path));
         return false;
     }
@@ -246,15 +212,10 @@ bool ResumeCommands::bringProgram(const JournalState& state, const QString& path
 }
 
 void ResumeCommands::goOn(int next) {
-    if (window_.dialogs().confirm(ResumeTexts::referenceFirst())) {
-        afterReference_ = next;
-        controller_.link().referenceTravelChosen();
-        return;
-    }
-    // Declined: the arm keeps the reference point it had when the transfer
-    // was interrupted.
-    controller_.link().trustReference();
-    controller_.link().sendProgramFrom(next);
+    // Declining the reference travel: the arm keeps the reference point it
+    // had when the transfer was interrupted.
+    sequence_.begin(next,
+                    [this] { return window_.dialogs().confirm(ResumeTexts::referenceFirst()); });
 }
 
 bool ResumeCommands::lockedElsewhere(const QString& path) const {

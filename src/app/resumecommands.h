@@ -2,6 +2,7 @@
 
 #include "controller/journalkeeper.h"
 #include "controller/linkaction.h"
+#include "controller/resumesequence.h"
 
 #include <QObject>
 #include <QSet>
@@ -60,7 +61,7 @@ private:
     void offerJournal(const QString& path, const QString& port);
     bool bringProgram(const JournalState& state, const QString& path);
     void goOn(int next);
-    bool programMatches(const JournalState& state) const;
+    QString offerQuestion(const JournalState& state, const QString& path) const;
     bool lockedElsewhere(const QString& path) const;
     void setAside(const QString& path, const QString& reason);
 
@@ -71,7 +72,7 @@ private:
     LineAsker askLine_;
     QString programFile_;            // the file the program was opened from
     std::optional<Pending> pending_; // accepted, waiting for the connection
-    std::optional<int> afterReference_;
-    QSet<QString> offering_;        // journals whose offer is being asked
-    std::optional<int> nextUnsent_; // after a transfer that ended early, from 0
+    ResumeSequence sequence_;        // connected, the reference travel, then the transfer
+    QSet<QString> offering_;         // journals whose offer is being asked
+    std::optional<int> nextUnsent_;  // after a transfer that ended early, from 0
 };

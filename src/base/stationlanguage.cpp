@@ -1,6 +1,7 @@
 #include "base/stationlanguage.h"
 
 #include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QPointer>
 #include <QTranslator>
@@ -11,6 +12,31 @@ namespace {
 QPointer<QTranslator>& installed() {
     static QPointer<QTranslator> translator;
     return translator;
+}
+
+// Qt's own Polish texts (the file dialogs, the standard buttons), from the
+// system's Qt translations; without them Qt speaks English.
+QPointer<QTranslator>& qtPolish() {
+    static QPointer<QTranslator> translator;
+    return translator;
+}
+
+void useQtPolish(bool on) {
+    QPointer<QTranslator>& current = qtPolish();
+    if (!on) {
+        if (current) {
+            QCoreApplication::removeTranslator(current);
+            delete current.data();
+        }
+        return;
+    }
+    if (current)
+        return;
+    auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
+    if (translator->load(QStringLiteral("qtbase_pl"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QCoreApplication::installTranslator(translator.get()))
+        current = translator.release();
 }
 
 // The installed copy first, so a newer translation can be dropped in beside
@@ -66,6 +92,7 @@ StationLanguage ResolveLanguage(LanguageChoice choice) {
 }
 
 bool UseLanguage(StationLanguage language) {
+    useQtPolish(language == StationLanguage::Polish);
     QPointer<QTranslator>& current = installed();
     if (language == StationLanguage::Polish) {
         if (current) {

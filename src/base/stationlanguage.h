@@ -24,7 +24,9 @@ StationLanguage ResolveLanguage(LanguageChoice choice);
 
 // Puts `language`'s texts in force for the whole application: installs the
 // translation (a LanguageChange event reaches every widget) or removes it for
-// Polish. False when the translation could not be loaded; Polish stays then.
+// Polish, putting in Qt's own Polish translation (file dialogs, standard
+// buttons) when the system has it. False when the translation could not be
+// loaded; Polish stays then.
 bool UseLanguage(StationLanguage language);
 StationLanguage LanguageInUse();
 // The mark between a figure's whole and its fraction in the texts the

@@ -1,14 +1,27 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
-// The frames the station exchanges with the arm's controller. Every frame is
-// 8-bit text; the station sends
+#include <optional>
+
+// The frames the station exchanges with the arm's controller, built and
+// checked here and nowhere else. Every frame is 8-bit text; the station sends
 //   ":" + address + function code + payload + 4 hex checksum digits + CR LF
-// and the controller's only reply is the acknowledgement ":" + address + "05"
-// + CR LF, which does not say which frame it answers.
+// and the controller's only reply is the acknowledgement ":" + address +
+// its function code + CR LF, which does not say which frame it answers.
 
-// The command numbers of the frames with function code "21". No other
+// The function codes a frame carries after the address.
+enum class FunctionCode {
+    ProgramLine,     // "20": one line of the program
+    Command,         // "21": a numbered command with its argument
+    Acknowledgement, // "05": the controller took a frame
+};
+
+// The two digits of a function code on the wire.
+QByteArray functionCodeText(FunctionCode code);
+
+// The command numbers of the frames with FunctionCode::Command. No other
 // numbers are ever sent.
 enum class Command {
     CmdConnect = 2,
@@ -66,3 +79,33 @@ QByteArray acknowledgementText(const QByteArray& address);
 // address, byte for byte: nothing before or after it, case-sensitive. Two
 // acknowledgements in one text are no acknowledgement.
 bool isAcknowledgement(const QByteArray& received, const QByteArray& address);
+
+// How a controller judges one received line as a frame: start, address,
+// function code, checksum (either digit case) and CR LF.
+enum class FrameVerdict {
+    Ok,
+    NoStart,        // the line does not begin with ":"
+    BadAddress,     // another controller's address
+    BadFunction,    // neither a program line nor a command
+    UnknownCommand, // a command without a number the controller knows
+    TooShort,       // no room for the checksum
+    BadChecksum,    // digits missing, or not the payload's checksum
+    NoLineEnd,      // LF without CR before it
+    TooLong,        // no line end within the controller's buffer
+};
+
+struct CheckedFrame {
+    FrameVerdict verdict = FrameVerdict::Ok;
+    // ProgramLine or Command when the verdict is Ok.
+    std::optional<FunctionCode> function;
+    QByteArray payload; // what the checksum covers
+};
+
+// The longest line a controller keeps while waiting for its end.
+inline constexpr qsizetype kMaxFrameLength = 1024;
+
+// `line` is one received line including its final LF.
+CheckedFrame checkFrame(const QByteArray& line, const QByteArray& address);
+
+// A short text for a controller's log ("ok", "zła suma kontrolna").
+QString verdictText(FrameVerdict verdict);

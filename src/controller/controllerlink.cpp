@@ -1,194 +1,225 @@
 #include "controller/controllerlink.h"
 
-#include "controller/linktexts.h"
+#include "controller/journalkeeper.h"
+#include "controller/linkworker.h"
+#include "controller/programsource.h"
 
-ControllerLink::ControllerLink(QObject* parent) : QObject(parent), port_(this), timer_(this) {
-    timer_.setObjectName(QStringLiteral("Timer1"));
-    timer_.setInterval(ControllerLinkState::kResendInterval);
-    timer_.setTimerType(Qt::PreciseTimer);
-    settingsSource_ = [this]() -> Result<PortSettings> { return port_.settings(); };
+namespace {
 
-    connect(&timer_, &QTimer::timeout, this, [this] { carryOut(state_.timerTick()); });
-    busyRetry_.setInterval(kBusyRetryInterval);
-    connect(&busyRetry_, &QTimer::timeout, this, &ControllerLink::retryBusyPort);
-    connect(&port_, &SerialPort::chunkReceived, this, &ControllerLink::chunkReceived);
-    connect(&port_, &SerialPort::lampChanged, this, &ControllerLink::lampChanged);
-    connect(&port_, &SerialPort::failed, this, &ControllerLink::errorRaised);
-    connect(&port_, &SerialPort::deviceLost, this,
-            [this](const QString& text) { carryOut(state_.portLost(text)); });
+// The program as it is now, for a transfer to send whatever the window does
+// to its own meanwhile.
+std::shared_ptr<const ProgramSource> copyOf(const ProgramSource* program) {
+    if (!program)
+        return nullptr;
+    QByteArrayList lines;
+    const int count = program->lineCount();
+    lines.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        const std::optional<QByteArray> line = program->lineAt(i);
+        if (!line)
+            break;
+        lines.append(*line);
+    }
+    return std::make_shared<const LineListProgram>(std::move(lines));
+}
+
+void registerTypes() {
+    qRegisterMetaType<ControllerLinkState>();
+    qRegisterMetaType<PortSettings>();
+    qRegisterMetaType<PortFault>();
+    qRegisterMetaType<LinkPanel>();
+    qRegisterMetaType<LinkStatus>();
+    qRegisterMetaType<LinkControl>();
+    qRegisterMetaType<LinkEvent>();
+    qRegisterMetaType<TransferEvent>();
+    qRegisterMetaType<Lamp>();
+}
+
+} // namespace
+
+ControllerLink::ControllerLink(QObject* parent) : QObject(parent), worker_(new LinkWorker) {
+    registerTypes();
+    thread_.setObjectName(QStringLiteral("ControllerLink"));
+    worker_->moveToThread(&thread_);
+    connect(&thread_, &QThread::finished, worker_, &QObject::deleteLater);
+    forwardSignals();
+    thread_.start(QThread::HighPriority);
 }
 
 ControllerLink::~ControllerLink() {
-    timer_.stop();
-    port_.blockSignals(true);
-    port_.close();
+    if (journal_) {
+        // The keeper comes back to this thread, which owns it.
+        QMetaObject::invokeMethod(
+            worker_,
+            [worker = worker_, journal = journal_, home = thread()] {
+                worker->setJournal(nullptr, {});
+                journal->moveToThread(home);
+            },
+            Qt::BlockingQueuedConnection);
+    }
+    // The worker closes the port and goes with its thread.
+    thread_.quit();
+    thread_.wait();
+}
+
+const QObject& ControllerLink::worker() const {
+    return *worker_;
+}
+
+void ControllerLink::forwardSignals() {
+    connect(worker_, &LinkWorker::stateReported, this,
+            [this](const ControllerLinkState& state, const PortSettings& settings) {
+                state_ = state;
+                portSettings_ = settings;
+                emit stateChanged();
+            });
+    connect(worker_, &LinkWorker::statusChanged, this, &ControllerLink::statusChanged);
+    connect(worker_, &LinkWorker::enabledChanged, this, &ControllerLink::enabledChanged);
+    connect(worker_, &LinkWorker::checkedChanged, this, &ControllerLink::checkedChanged);
+    connect(worker_, &LinkWorker::logAppended, this, &ControllerLink::logAppended);
+    connect(worker_, &LinkWorker::errorRaised, this, &ControllerLink::errorRaised);
+    connect(worker_, &LinkWorker::portFailed, this, &ControllerLink::portFailed);
+    connect(worker_, &LinkWorker::noticeRaised, this, &ControllerLink::noticeRaised);
+    connect(worker_, &LinkWorker::received, this, &ControllerLink::received);
+    connect(worker_, &LinkWorker::lampChanged, this, &ControllerLink::lampChanged);
+    connect(worker_, &LinkWorker::transferChanged, this, &ControllerLink::transferChanged);
+    connect(worker_, &LinkWorker::eventOccurred, this, &ControllerLink::eventOccurred);
+    connect(worker_, &LinkWorker::portBusy, this, &ControllerLink::portBusy);
+}
+
+template <typename Work> void ControllerLink::post(Work work) {
+    // Runs on the link's thread, after every command posted before it.
+    QMetaObject::invokeMethod(
+        worker_, [worker = worker_, work = std::move(work)] { work(*worker); },
+        Qt::QueuedConnection);
+}
+
+template <typename... Args, typename... Given>
+void ControllerLink::feed(LinkActions (ControllerLinkState::*event)(Args...), Given... args) {
+    post([event, args...](LinkWorker& worker) {
+        worker.carryOut((worker.state().*event)(args...));
+    });
 }
 
 void ControllerLink::start() {
-    carryOut(state_.initialActions());
+    showInitialState();
+    post([](LinkWorker& worker) { worker.start(); });
+}
+
+void ControllerLink::showInitialState() {
+    // The panels and controls as the window opens, at once: they do not
+    // wait for the link's thread.
+    for (const LinkAction& action : ControllerLinkState().initialActions()) {
+        if (action.kind == LinkAction::Kind::SetStatus)
+            emit statusChanged(action.panel, action.status);
+        else if (action.kind == LinkAction::Kind::SetEnabled)
+            emit enabledChanged(action.control, action.on);
+        else if (action.kind == LinkAction::Kind::SetChecked)
+            emit checkedChanged(action.control, action.on);
+    }
+}
+
+void ControllerLink::setPortSettings(const PortSettings& settings) {
+    portSettings_ = settings;
+    post([settings](LinkWorker& worker) { worker.setPortSettings(settings); });
+}
+
+void ControllerLink::setFlowControl(FlowControl flowControl) {
+    portSettings_.flowControl = flowControl;
+    post([flowControl](LinkWorker& worker) { worker.setFlowControl(flowControl); });
+}
+
+void ControllerLink::setTrace(WireTrace* trace) {
+    post([trace](LinkWorker& worker) { worker.setTrace(trace); });
+}
+
+void ControllerLink::setControllerAddress(const QByteArray& address) {
+    post([address](LinkWorker& worker) {
+        worker.state().setControllerAddress(address);
+        worker.carryOut({});
+    });
+}
+
+void ControllerLink::keepJournal(JournalKeeper& keeper, const QString& fileName) {
+    journal_ = &keeper;
+    keeper.moveToThread(&thread_);
+    post([journal = &keeper, fileName](LinkWorker& worker) {
+        worker.setJournal(journal, fileName);
+    });
 }
 
 void ControllerLink::connectChosen() {
-    carryOut(state_.connectChosen());
+    const Result<PortSettings> settings =
+        settingsSource_ ? settingsSource_() : Result<PortSettings>(portSettings_);
+    post([settings](LinkWorker& worker) { worker.connectWith(settings); });
 }
+
 void ControllerLink::disconnectChosen() {
-    busyRetry_.stop(); // the operator gave up waiting for the port
-    carryOut(state_.disconnectChosen());
+    post([](LinkWorker& worker) { worker.disconnect(); });
 }
+
 void ControllerLink::referenceTravelChosen() {
-    carryOut(state_.referenceTravelChosen());
+    feed(&ControllerLinkState::referenceTravelChosen);
 }
+
 void ControllerLink::setReferenceChosen() {
-    carryOut(state_.setReferenceChosen());
+    feed(&ControllerLinkState::setReferenceChosen);
 }
+
 void ControllerLink::manualModeToggled() {
-    carryOut(state_.manualModeToggled());
+    feed(&ControllerLinkState::manualModeToggled);
 }
 
 void ControllerLink::zHeightChosen(ControllerLinkState::ZHeight which, const QString& fieldText) {
-    carryOut(state_.zHeightChosen(which, fieldText));
+    feed(&ControllerLinkState::zHeightChosen, which, fieldText);
 }
 
 void ControllerLink::moveChosen(ControllerLinkState::MoveAxis axis, const QString& fieldText) {
-    carryOut(state_.moveChosen(axis, fieldText));
+    feed(&ControllerLinkState::moveChosen, axis, fieldText);
+}
+
+void ControllerLink::trustReference() {
+    post([](LinkWorker& worker) {
+        worker.state().trustReference();
+        worker.carryOut({});
+    });
 }
 
 void ControllerLink::programPrepared() {
-    carryOut(state_.programPrepared());
+    feed(&ControllerLinkState::programPrepared);
 }
+
 void ControllerLink::sendProgramChosen(TransferStart start) {
-    carryOut(state_.sendProgramChosen(start));
+    sendProgramFrom(0, start);
 }
+
 void ControllerLink::sendProgramFrom(int from, TransferStart start) {
-    carryOut(state_.sendProgramFrom(from, start));
+    post([program = copyOf(program_), from, start](LinkWorker& worker) {
+        worker.setProgram(program);
+        worker.carryOut(worker.state().sendProgramFrom(from, start));
+    });
 }
+
 void ControllerLink::pauseChosen() {
-    carryOut(state_.pauseChosen());
+    feed(&ControllerLinkState::pauseChosen);
 }
+
 void ControllerLink::holdChosen(ControllerLinkState::Hold how) {
-    carryOut(state_.holdChosen(how));
+    feed(&ControllerLinkState::holdChosen, how);
 }
+
 void ControllerLink::resumeChosen() {
-    carryOut(state_.resumeChosen());
+    feed(&ControllerLinkState::resumeChosen);
 }
+
 void ControllerLink::abortChosen() {
-    carryOut(state_.abortChosen());
+    feed(&ControllerLinkState::abortChosen);
 }
+
 void ControllerLink::noticeClosed() {
-    carryOut(state_.noticeClosed());
+    feed(&ControllerLinkState::noticeClosed);
 }
 
 void ControllerLink::sendTyped(const QByteArray& keys) {
-    if (!port_.connected())
-        return;
-    if (state_.sending()) {
-        // A typed frame would cut in between two program lines.
-        emit errorRaised(LinkTexts::refusedWhileSending());
-        return;
-    }
-    for (char key : keys) {
-        if (trace_)
-            trace_->sent(QByteArray(1, key));
-        if (Result<qint64> written = port_.sendText(QByteArray(1, key)); !written) {
-            emit errorRaised(written.error());
-            return;
-        }
-    }
-}
-
-void ControllerLink::chunkReceived(const QByteArray& chunk) {
-    // The link sees the chunk first, the terminal shows it afterwards.
-    if (trace_)
-        trace_->received(chunk);
-    carryOut(state_.ReceiveChunk(chunk));
-    emit received(chunk);
-}
-
-void ControllerLink::openPort() {
-    const Result<PortSettings> settings = settingsSource_();
-    if (!settings) {
-        carryOut(state_.portOpenFailed(settings.error()));
-        return;
-    }
-    Status opened = port_.setSettings(*settings);
-    if (opened)
-        opened = port_.setConnected(true);
-    if (!opened && port_.lastOpenFoundItBusy()) {
-        busySince_.start();
-        busyRetry_.start();
-        emit portBusy(LinkTexts::portBusy(settings->port));
-        return;
-    }
-    finishOpen(opened);
-}
-
-void ControllerLink::retryBusyPort() {
-    const Status opened = port_.setConnected(true);
-    if (!opened && port_.lastOpenFoundItBusy() && busySince_.elapsed() < kBusyRetryTime.count())
-        return; // still held: the next interval
-    busyRetry_.stop();
-    finishOpen(opened);
-}
-
-void ControllerLink::finishOpen(const Status& opened) {
-    if (opened && port_.connected())
-        carryOut(state_.portOpened());
-    else
-        carryOut(state_.portOpenFailed(opened ? QString() : opened.error()));
-}
-
-void ControllerLink::carryOut(const LinkActions& actions) {
-    bool writeFailed = false;
-    for (const LinkAction& action : actions) {
-        switch (action.kind) {
-        case LinkAction::Kind::OpenPort:
-            openPort();
-            break;
-        case LinkAction::Kind::ClosePort:
-            port_.close();
-            break;
-        case LinkAction::Kind::Write:
-            if (writeFailed)
-                break; // the rest of this command's frames
-            if (trace_)
-                trace_->sent(action.bytes);
-            if (Result<qint64> written = port_.sendText(action.bytes); !written) {
-                writeFailed = true;
-                emit errorRaised(written.error());
-            }
-            break;
-        case LinkAction::Kind::StartTimer:
-            timer_.start();
-            break;
-        case LinkAction::Kind::StopTimer:
-            timer_.stop();
-            break;
-        case LinkAction::Kind::SetStatus:
-            emit statusChanged(action.panel, action.text);
-            break;
-        case LinkAction::Kind::SetEnabled:
-            emit enabledChanged(action.control, action.on);
-            break;
-        case LinkAction::Kind::SetChecked:
-            emit checkedChanged(action.control, action.on);
-            break;
-        case LinkAction::Kind::AppendLog:
-            emit logAppended(action.bytes);
-            break;
-        case LinkAction::Kind::ShowError:
-            emit errorRaised(action.text);
-            break;
-        case LinkAction::Kind::ShowNotice:
-            emit noticeRaised(action.text);
-            break;
-        case LinkAction::Kind::Transfer:
-            if (trace_ && action.transfer.step == TransferStep::Held)
-                trace_->note(QStringLiteral("held before line %1").arg(action.transfer.index + 1));
-            emit transferChanged(action.transfer);
-            break;
-        case LinkAction::Kind::Event:
-            emit eventOccurred(action.event);
-            break;
-        }
-    }
+    post([keys](LinkWorker& worker) { worker.sendTyped(keys); });
 }

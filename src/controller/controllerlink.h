@@ -2,52 +2,64 @@
 
 #include "controller/controllerlinkstate.h"
 #include "controller/serialport.h"
-#include "controller/wiretrace.h"
 
-#include <QElapsedTimer>
 #include <QObject>
-#include <QTimer>
+#include <QThread>
 
 #include <functional>
+#include <memory>
 
-// The controller link as the window and the tools use it: owns the serial
-// port ComPort1 and the 500 ms send timer Timer1, feeds ControllerLinkState
-// one event at a time on the thread that owns it, and carries out the
-// actions it returns. What concerns the window (status texts, controls, the
-// transfer log, messages) leaves through signals; a binding attaches them to
-// the window's controls.
+class JournalKeeper;
+class LinkWorker;
+class WireTrace;
+
+// The controller link as the window and the tools use it. The serial port
+// ComPort1, the 500 ms send timer Timer1 and the link state live on a thread
+// of their own (LinkWorker), so that a busy window never slows a transfer.
+// Commands are queued to that thread and return at once; what the link
+// reports comes back through queued signals, in order, on the thread that
+// owns this object. state() is the link state as last reported: it is up to
+// date when a signal arrives, and catches up with a command once the link
+// has taken it.
 class ControllerLink : public QObject {
     Q_OBJECT
 public:
     // Reads the port settings at the moment the station connects (the six
-    // selectors); a failure ends the connect command with its text.
+    // selectors), on this object's thread; a failure ends the connect
+    // command with its text.
     using SettingsSource = std::function<Result<PortSettings>()>;
 
     explicit ControllerLink(QObject* parent = nullptr);
     ~ControllerLink() override; // closes the port; nothing is sent
 
     const ControllerLinkState& state() const { return state_; }
-    SerialPort& port() { return port_; }
-    const SerialPort& port() const { return port_; }
-    QTimer& timer() { return timer_; }
+    // The link's side on its thread, for tests that look at its timers.
+    const QObject& worker() const;
+    // The port settings in force, as last reported.
+    const PortSettings& portSettings() const { return portSettings_; }
 
+    // Without a source, the connect command uses the settings given last.
     void setSettingsSource(SettingsSource source) { settingsSource_ = std::move(source); }
+    void setPortSettings(const PortSettings& settings);
+    // Applied to an open port at once; a failure is reported as an error.
+    void setFlowControl(FlowControl flowControl);
     // Where the link writes every frame sent and chunk received (not owned;
-    // null for none).
-    void setTrace(WireTrace* trace) { trace_ = trace; }
-    void setControllerAddress(const QByteArray& address) { state_.setControllerAddress(address); }
-    // The program the transfer sends (not owned); call programPrepared() when
-    // a new one exists.
-    void setProgram(const ProgramSource* program) { state_.setProgram(program); }
+    // null for none). A trace is written from the link's thread and must
+    // outlive the link or be replaced first.
+    void setTrace(WireTrace* trace);
+    void setControllerAddress(const QByteArray& address);
+    // Keeps the transfer journal with `keeper` on the link's thread, so that
+    // every step is recorded before the next line goes out, whatever the
+    // window does meanwhile. The keeper moves to the link's thread until the
+    // link ends (its path and lock are set beforehand); `fileName` names the
+    // program's file in the journal.
+    void keepJournal(JournalKeeper& keeper, const QString& fileName);
+    // The program the transfer sends (not owned). A transfer sends a copy
+    // taken when it is chosen, so the program may change while it runs.
+    void setProgram(const ProgramSource* program) { program_ = program; }
 
     // The controls and panels as the window opens, and Timer1 running.
     void start();
-
-    // A port that another program holds (ModemManager probing a freshly
-    // plugged adapter, say) is tried again every kBusyRetryInterval for up
-    // to kBusyRetryTime before the open fails.
-    static constexpr std::chrono::milliseconds kBusyRetryTime{10000};
-    static constexpr std::chrono::milliseconds kBusyRetryInterval{500};
 
     // The window's commands.
     void connectChosen();
@@ -57,7 +69,7 @@ public:
     void manualModeToggled();
     void zHeightChosen(ControllerLinkState::ZHeight which, const QString& fieldText);
     void moveChosen(ControllerLinkState::MoveAxis axis, const QString& fieldText);
-    void trustReference() { state_.trustReference(); }
+    void trustReference();
     void programPrepared();
     void sendProgramChosen(TransferStart start = TransferStart::AtNextTick);
     void sendProgramFrom(int from, TransferStart start = TransferStart::AtNextTick);
@@ -71,11 +83,14 @@ public:
     void sendTyped(const QByteArray& keys);
 
 signals:
-    void statusChanged(LinkPanel panel, const QString& text);
+    void statusChanged(LinkPanel panel, LinkStatus status);
     void enabledChanged(LinkControl control, bool on);
     void checkedChanged(LinkControl control, bool on);
     void logAppended(const QByteArray& line);
     void errorRaised(const QString& text);
+    // A failure of the port, with the system's error number (also said
+    // through errorRaised).
+    void portFailed(const PortFault& fault);
     // The modal end-of-transfer notice; call noticeClosed() once it is closed.
     void noticeRaised(const QString& text);
     // A received chunk after the link has handled it, for the terminal view.
@@ -86,20 +101,22 @@ signals:
     // What happened on the link: connected, disconnected, the reference.
     void eventOccurred(LinkEvent event);
     // The port is busy and is tried again (said once an attempt to connect).
-    void portBusy(const QString& text);
+    void portBusy(const QString& port);
+    // state() changed.
+    void stateChanged();
 
 private:
-    void carryOut(const LinkActions& actions);
-    void openPort();
-    void retryBusyPort();
-    void finishOpen(const Status& opened);
-    void chunkReceived(const QByteArray& chunk);
+    template <typename Work> void post(Work work);
+    template <typename... Args, typename... Given>
+    void feed(LinkActions (ControllerLinkState::*event)(Args...), Given... args);
+    void forwardSignals();
+    void showInitialState();
 
+    QThread thread_;
+    LinkWorker* worker_;
     ControllerLinkState state_;
-    SerialPort port_;
-    QTimer timer_;
-    QTimer busyRetry_;
-    QElapsedTimer busySince_;
+    PortSettings portSettings_;
+    const ProgramSource* program_ = nullptr;
     SettingsSource settingsSource_;
-    WireTrace* trace_ = nullptr;
+    JournalKeeper* journal_ = nullptr;
 };

@@ -3,7 +3,8 @@
 #include "controller/controllerlink.h"
 #include "controller/programsource.h"
 
-JournalKeeper::JournalKeeper(QObject* parent) : QObject(parent) {
+// The timer is a child, so that it moves with the keeper to the link's thread.
+JournalKeeper::JournalKeeper(QObject* parent) : QObject(parent), syncTimer_(this) {
     syncTimer_.setSingleShot(true);
     syncTimer_.setInterval(TransferJournal::kSyncInterval);
     connect(&syncTimer_, &QTimer::timeout, this, &JournalKeeper::syncDue);

@@ -1,5 +1,7 @@
 #include "controller/linkaction.h"
 
+#include "controller/linktexts.h"
+
 #include <QStringList>
 
 namespace {
@@ -34,10 +36,10 @@ LinkAction LinkAction::stopTimer() {
     return make(Kind::StopTimer);
 }
 
-LinkAction LinkAction::setStatus(LinkPanel panel, const QString& text) {
+LinkAction LinkAction::setStatus(LinkPanel panel, LinkStatus status) {
     LinkAction action = make(Kind::SetStatus);
     action.panel = panel;
-    action.text = text;
+    action.status = status;
     return action;
 }
 
@@ -178,7 +180,9 @@ QString describe(const LinkAction& action) {
     case Kind::StopTimer:
         return QStringLiteral("stop timer");
     case Kind::SetStatus:
-        return QStringLiteral("status %1 %2").arg(int(action.panel)).arg(action.text);
+        return QStringLiteral("status %1 %2")
+            .arg(int(action.panel))
+            .arg(LinkTexts::statusText(action.status));
     case Kind::SetEnabled:
         return QStringLiteral("enable %1 %2").arg(controlName(action.control), onOff);
     case Kind::SetChecked:

@@ -24,6 +24,17 @@ enum class LinkPanel {
     Mode = 2,       // "Sterowanie automatyczne" / "Sterowanie ręczne"
 };
 
+// What a status panel says; the window shows each in its own words.
+enum class LinkStatus {
+    Disconnected,    // "Rozłączono"
+    Connected,       // "Połączono"
+    NoReference,     // "Brak punktu referencyjnego"
+    ReferenceTravel, // "Jazda do punktu ref."
+    ReferenceDone,   // "Jazda ref. zakonczona"
+    AutomaticMode,   // "Sterowanie automatyczne"
+    ManualMode,      // "Sterowanie ręczne"
+};
+
 // What happened on the link, for whoever acts on it (a resume waiting for the
 // connection, the tools): the panels' texts say the same to the operator,
 // but a text is no event, and a translation must not change what happens.
@@ -81,7 +92,7 @@ struct TransferEvent {
 // - StartTimer / StopTimer: start or stop Timer1 (500 ms). The link emits
 //   StartTimer only when it knows the timer is stopped, so QTimer::start()
 //   always begins a fresh interval.
-// - SetStatus: write `text` into status panel `panel`.
+// - SetStatus: show `status` in status panel `panel`.
 // - SetEnabled: enable (`on`) or disable `control`.
 // - SetChecked: tick or untick `control` WITHOUT running its handler again
 //   (block its signals): the link has already acted on the change.
@@ -112,7 +123,8 @@ struct LinkAction {
 
     Kind kind = Kind::Write;
     QByteArray bytes;                                 // Write, AppendLog
-    QString text;                                     // SetStatus, ShowError, ShowNotice
+    QString text;                                     // ShowError, ShowNotice
+    LinkStatus status = LinkStatus::Disconnected;     // SetStatus
     LinkPanel panel = LinkPanel::Connection;          // SetStatus
     LinkControl control = LinkControl::ConnectButton; // SetEnabled, SetChecked
     bool on = false;                                  // SetEnabled, SetChecked
@@ -124,7 +136,7 @@ struct LinkAction {
     static LinkAction write(const QByteArray& bytes);
     static LinkAction startTimer();
     static LinkAction stopTimer();
-    static LinkAction setStatus(LinkPanel panel, const QString& text);
+    static LinkAction setStatus(LinkPanel panel, LinkStatus status);
     static LinkAction setEnabled(LinkControl control, bool on);
     static LinkAction setChecked(LinkControl control, bool on);
     static LinkAction appendLog(const QByteArray& line);

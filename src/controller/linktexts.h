@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controller/linkaction.h"
+
 #include <QCoreApplication>
 #include <QString>
-
-#include <array>
 
 // The controller link's own texts, shown by the window and printed by the
 // tools. Each is translated when it is asked for.
@@ -74,10 +74,28 @@ inline QString portBusy(const QString& port) {
         .arg(port);
 }
 
-// The texts the link shows in the status bar's panels, so that a window can
-// show a panel's text again once another language is in force.
+// What a status panel shows for `status`.
+inline QString statusText(LinkStatus status) {
+    switch (status) {
+    case LinkStatus::Disconnected:
+        return disconnected();
+    case LinkStatus::Connected:
+        return connected();
+    case LinkStatus::NoReference:
+        return noReference();
+    case LinkStatus::ReferenceTravel:
+        return referenceTravel();
+    case LinkStatus::ReferenceDone:
+        return referenceDone();
+    case LinkStatus::AutomaticMode:
+        return automaticMode();
+    case LinkStatus::ManualMode:
+        return manualMode();
+    }
+    return {};
+}
+
+// A text of the station's own, as a function, so that a window can show it
+// again once another language is in force.
 using TextFunction = QString (*)();
-inline constexpr std::array<TextFunction, 7> kStatusTexts{
-    &disconnected,  &connected,     &noReference, &referenceTravel,
-    &referenceDone, &automaticMode, &manualMode};
 } // namespace LinkTexts

@@ -63,14 +63,22 @@ QString serialOpenErrorText(const QString& port, std::optional<int> osCode) {
     return osCode ? withCode(text, *osCode) : text;
 }
 
+QString portFaultText(const PortFault& fault) {
+    if (fault.error == SerialError::OpenFailed && !fault.port.isEmpty())
+        return serialOpenErrorText(fault.port, fault.osCode);
+    return serialErrorText(fault.error, fault.osCode);
+}
+
 std::optional<int> osErrorCodeOf(const QString& description) {
-    // The port describes a system error with the system's text for the
-    // number, in the user's language, or with its own English text for the
-    // commonest ones (a missing device, a denied one) whatever the language;
-    // finding the number again keeps the code exact.
+    // The port describes a system error with Qt's text for the number: its
+    // own words for the commonest ones (a missing device, a denied one),
+    // translated when Qt's translation is loaded, and the system's text in
+    // the user's language otherwise. Finding the number again the same way
+    // keeps the code exact whatever the language.
     static const locale_t english = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
     for (int code = 1; code < 200; ++code) {
-        if (description == QString::fromLocal8Bit(std::strerror(code)) ||
+        if (description == qt_error_string(code) ||
+            description == QString::fromLocal8Bit(std::strerror(code)) ||
             (english && description == QString::fromLocal8Bit(strerror_l(code, english))))
             return code;
     }

@@ -38,7 +38,10 @@ QSerialPort::StopBits toQt(StopBits bits) {
 
 } // namespace
 
-SerialPort::SerialPort(QObject* parent) : QObject(parent), port_(this) {
+// The timers are children, so that they move with the port to another thread.
+SerialPort::SerialPort(QObject* parent)
+    : QObject(parent), port_(this), writeDeadline_(this), modemPoll_(this), rxHold_(this),
+      txHold_(this) {
     port_.setObjectName(QStringLiteral("ComPort1"));
     writeDeadline_.setSingleShot(true);
     writeDeadline_.setInterval(kWriteTimeout);
@@ -112,7 +115,7 @@ Status SerialPort::open() {
         const std::optional<int> code = osErrorCodeOf(port_.errorString());
         // Held by another program: its lock file, or the device busy.
         busy_ = code == EBUSY || (port_.error() == QSerialPort::PermissionError && !code);
-        const Failure failure{serialOpenErrorText(settings_.port, code)};
+        const Failure failure = fault({SerialError::OpenFailed, settings_.port, code});
         port_.clearError();
         return failure;
     }
@@ -154,7 +157,7 @@ Result<qint64> SerialPort::sendText(const QByteArray& text) {
     if (text.isEmpty())
         return qint64(0);
     if (!port_.isOpen())
-        return Failure{serialErrorText(SerialError::WriteFailed, EBADF)};
+        return fault({SerialError::WriteFailed, {}, EBADF});
     const qint64 written = port_.write(text);
     if (written != text.size()) {
         const Failure failure = systemFailure(SerialError::WriteFailed);
@@ -246,7 +249,7 @@ void SerialPort::writeTimedOut() {
     // queued bytes so that the port stays usable.
     port_.clear(QSerialPort::Output);
     setLamp(Lamp::Tx, false);
-    emit failed(serialErrorText(SerialError::WriteFailed, ETIMEDOUT));
+    emit failed(fault({SerialError::WriteFailed, {}, ETIMEDOUT}).text);
 }
 
 void SerialPort::portError(QSerialPort::SerialPortError error) {
@@ -298,6 +301,11 @@ void SerialPort::setLamp(Lamp lamp, bool lit) {
     emit lampChanged(lamp, lit);
 }
 
-Failure SerialPort::systemFailure(SerialError error) const {
-    return Failure{serialErrorText(error, osErrorCodeOf(port_.errorString()))};
+Failure SerialPort::systemFailure(SerialError error) {
+    return fault({error, {}, osErrorCodeOf(port_.errorString())});
+}
+
+Failure SerialPort::fault(const PortFault& fault) {
+    lastFault_ = fault;
+    return Failure{portFaultText(fault)};
 }

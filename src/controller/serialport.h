@@ -15,7 +15,7 @@ enum class Lamp { Cts, Dsr, Rlsd, Rx, Tx };
 
 // The station's serial port, ComPort1: the line settings, opening and
 // closing, writing text and handing on what arrives, on the thread that owns
-// it (the window's thread). Writes never block: they are queued and written
+// it (the controller link's thread). Writes never block: they are queued and written
 // in order as the line takes them; a write that makes no progress for
 // writeTimeout() is abandoned and reported.
 class SerialPort : public QObject {
@@ -54,6 +54,8 @@ public:
     void setWriteTimeout(std::chrono::milliseconds timeout);
 
     bool lampLit(Lamp lamp) const { return lamps_[int(lamp)]; }
+    // The last failure, as the texts returned and signalled describe it.
+    const PortFault& lastFault() const { return lastFault_; }
 
 signals:
     void afterOpen();
@@ -77,10 +79,12 @@ private:
     void portError(QSerialPort::SerialPortError error);
     void pollModemLines();
     void setLamp(Lamp lamp, bool lit);
-    Failure systemFailure(SerialError error) const;
+    Failure systemFailure(SerialError error);
+    Failure fault(const PortFault& fault);
 
     QSerialPort port_;
     bool busy_ = false;
+    PortFault lastFault_;
     PortSettings settings_;
     QTimer writeDeadline_;
     QTimer modemPoll_;

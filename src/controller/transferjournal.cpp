@@ -139,6 +139,31 @@ void syncFolderOf(const QString& path) {
     ::close(fd);
 }
 
+// Reads the records after the header into `state`; false when a record ends
+// what can be trusted (then the state says its tail is damaged).
+bool readRecords(const QByteArrayList& lines, JournalState& state) {
+    // Records the station writes go line after line, and an abort, the last
+    // of them, names the line after the last one acknowledged. A record that
+    // breaks this (or is damaged) ends what can be trusted.
+    for (qsizetype i = kHeaderLines; i < lines.size(); ++i) {
+        const bool first = i == kHeaderLines;
+        const int next = state.lastAcknowledged + 1;
+        if (const std::optional<int> aborted = parseAbort(lines[i], state.program.lines);
+            aborted && !state.abortedAt && (first || *aborted == next)) {
+            state.abortedAt = *aborted;
+            continue;
+        }
+        const auto record = parseRecord(lines[i], state.program.lines);
+        if (!record || state.abortedAt || (!first && record->first != next)) {
+            state.damagedTail = true;
+            return false;
+        }
+        state.lastAcknowledged = record->first;
+        state.point = record->second;
+    }
+    return true;
+}
+
 } // namespace
 
 QByteArray ProgramHash(const ProgramSource& program) {
@@ -190,25 +215,8 @@ Result<JournalState> ReadJournal(const QString& path) {
     state.program.file = QString::fromUtf8(decoded(*file64));
     state.program.hash = *hash;
     state.program.lines = wholeNumber(*count);
-    // Records the station writes go line after line, and an abort, the last
-    // of them, names the line after the last one acknowledged. A record that
-    // breaks this (or is damaged) ends what can be trusted.
-    for (qsizetype i = kHeaderLines; i < lines.size(); ++i) {
-        const bool first = i == kHeaderLines;
-        const int next = state.lastAcknowledged + 1;
-        if (const std::optional<int> aborted = parseAbort(lines[i], state.program.lines);
-            aborted && !state.abortedAt && (first || *aborted == next)) {
-            state.abortedAt = *aborted;
-            continue;
-        }
-        const auto record = parseRecord(lines[i], state.program.lines);
-        if (!record || state.abortedAt || (!first && record->first != next)) {
-            state.damagedTail = true;
-            return state;
-        }
-        state.lastAcknowledged = record->first;
-        state.point = record->second;
-    }
+    if (!readRecords(lines, state))
+        return state;
     state.damagedTail = !tail.isEmpty();
     return state;
 }

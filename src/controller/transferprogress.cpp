@@ -92,24 +92,9 @@ double TransferProgress::paceSeconds(Clock::time_point now) const {
 
 void TransferProgress::handle(const TransferEvent& event, Clock::time_point now) {
     switch (event.step) {
-    case TransferStep::Started: {
-        state_ = TransferFigures{};
-        state_.active = true;
-        state_.total = event.count;
-        state_.acknowledged = event.index;
-        state_.current = event.index;
-        from_ = event.index;
-        started_ = now;
-        lastAck_ = now;
-        heldFor_ = {};
-        paceFrom_.reset();
-        const ProgramLoad load = program_ ? MeasureLoad(*program_, event.index) : ProgramLoad{};
-        modelLeft_ = model_.seconds(load.lines, load.lineBytes);
-        modelDone_ = 0;
-        pace_ = 1;
-        leftAtAck_ = modelLeft_;
+    case TransferStep::Started:
+        started(event, now);
         return;
-    }
     case TransferStep::LineSent:
         if (!paceFrom_) {
             // The pace counts from the first line on the wire, not from the
@@ -125,44 +110,11 @@ void TransferProgress::handle(const TransferEvent& event, Clock::time_point now)
         ++state_.resends;
         ++state_.resendsOfLine;
         return;
-    case TransferStep::LineAcknowledged: {
-        const double sinceLast = Seconds(now - lastAck_).count();
-        lastAck_ = now;
-        state_.resendsOfLine = 0;
-        if (event.travel)
-            return;
-        state_.acknowledged = std::max(state_.acknowledged, event.index + 1);
-        const double cost = model_.lineSeconds(qint64(lineBytesAt(event.index)));
-        modelDone_ += cost;
-        modelLeft_ = std::max(0.0, modelLeft_ - cost);
-        const double ratio = paceSeconds(now) / modelDone_;
-        // Once a tenth of the lines is behind, the measured pace is the
-        // pace; before, it comes in as the lines go.
-        const int lines = std::max(1, state_.total - from_);
-        const double share = double(state_.acknowledged - from_) / lines;
-        const double weight = std::max(modelDone_ / (modelDone_ + kPaceWeightSeconds),
-                                       std::min(1.0, share / kMeasuredPaceShare));
-        pace_ = (1 - weight) + weight * ratio;
-        const double countdown = std::max(0.0, leftAtAck_ - sinceLast);
-        const double blended = modelLeft_ * pace_;
-        leftAtAck_ = countdown > 1
-                         ? std::clamp(blended, countdown * kMostCut, countdown * kMostRaise)
-                         : blended;
-        if (modelLeft_ <= 0)
-            leftAtAck_ = 0;
+    case TransferStep::LineAcknowledged:
+        acknowledged(event, now);
         return;
-    }
     case TransferStep::Held:
-        if (!state_.held) {
-            heldSince_ = now;
-            // The countdown stops where it stands.
-            leftAtAck_ = std::max(0.0, leftAtAck_ - Seconds(now - lastAck_).count());
-            lastAck_ = now;
-        }
-        state_.held = true;
-        state_.hold = event.hold;
-        state_.current = event.index;
-        state_.travel = false;
+        held(event, now);
         return;
     case TransferStep::Resumed:
         if (state_.held)
@@ -173,18 +125,79 @@ void TransferProgress::handle(const TransferEvent& event, Clock::time_point now)
         return;
     case TransferStep::Finished:
     case TransferStep::Aborted:
-        if (state_.held)
-            heldFor_ += now - heldSince_;
-        state_.held = false;
-        state_.active = false;
-        state_.ended = event.step;
-        state_.current = event.index;
-        if (event.step == TransferStep::Finished)
-            state_.acknowledged = state_.total;
-        ended_ = now;
-        leftAtAck_ = 0;
+        ended(event, now);
         return;
     }
+}
+
+void TransferProgress::started(const TransferEvent& event, Clock::time_point now) {
+    state_ = TransferFigures{};
+    state_.active = true;
+    state_.total = event.count;
+    state_.acknowledged = event.index;
+    state_.current = event.index;
+    from_ = event.index;
+    started_ = now;
+    lastAck_ = now;
+    heldFor_ = {};
+    paceFrom_.reset();
+    const ProgramLoad load = program_ ? MeasureLoad(*program_, event.index) : ProgramLoad{};
+    modelLeft_ = model_.seconds(load.lines, load.lineBytes);
+    modelDone_ = 0;
+    pace_ = 1;
+    leftAtAck_ = modelLeft_;
+}
+
+void TransferProgress::acknowledged(const TransferEvent& event, Clock::time_point now) {
+    const double sinceLast = Seconds(now - lastAck_).count();
+    lastAck_ = now;
+    state_.resendsOfLine = 0;
+    if (event.travel)
+        return;
+    state_.acknowledged = std::max(state_.acknowledged, event.index + 1);
+    const double cost = model_.lineSeconds(qint64(lineBytesAt(event.index)));
+    modelDone_ += cost;
+    modelLeft_ = std::max(0.0, modelLeft_ - cost);
+    const double ratio = paceSeconds(now) / modelDone_;
+    // Once a tenth of the lines is behind, the measured pace is the pace;
+    // before, it comes in as the lines go.
+    const int lines = std::max(1, state_.total - from_);
+    const double share = double(state_.acknowledged - from_) / lines;
+    const double weight = std::max(modelDone_ / (modelDone_ + kPaceWeightSeconds),
+                                   std::min(1.0, share / kMeasuredPaceShare));
+    pace_ = (1 - weight) + weight * ratio;
+    const double countdown = std::max(0.0, leftAtAck_ - sinceLast);
+    const double blended = modelLeft_ * pace_;
+    leftAtAck_ =
+        countdown > 1 ? std::clamp(blended, countdown * kMostCut, countdown * kMostRaise) : blended;
+    if (modelLeft_ <= 0)
+        leftAtAck_ = 0;
+}
+
+void TransferProgress::held(const TransferEvent& event, Clock::time_point now) {
+    if (!state_.held) {
+        heldSince_ = now;
+        // The countdown stops where it stands.
+        leftAtAck_ = std::max(0.0, leftAtAck_ - Seconds(now - lastAck_).count());
+        lastAck_ = now;
+    }
+    state_.held = true;
+    state_.hold = event.hold;
+    state_.current = event.index;
+    state_.travel = false;
+}
+
+void TransferProgress::ended(const TransferEvent& event, Clock::time_point now) {
+    if (state_.held)
+        heldFor_ += now - heldSince_;
+    state_.held = false;
+    state_.active = false;
+    state_.ended = event.step;
+    state_.current = event.index;
+    if (event.step == TransferStep::Finished)
+        state_.acknowledged = state_.total;
+    ended_ = now;
+    leftAtAck_ = 0;
 }
 
 TransferFigures TransferProgress::figures(Clock::time_point now) const {

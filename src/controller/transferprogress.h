@@ -84,6 +84,10 @@ public:
     TransferFigures figures(Clock::time_point now) const;
 
 private:
+    void started(const TransferEvent& event, Clock::time_point now);
+    void acknowledged(const TransferEvent& event, Clock::time_point now);
+    void held(const TransferEvent& event, Clock::time_point now);
+    void ended(const TransferEvent& event, Clock::time_point now);
     double lineBytesAt(int index) const;
     double activeSeconds(Clock::time_point now) const;
     double paceSeconds(Clock::time_point now) const;

@@ -4,7 +4,9 @@
 #include <QDir>
 
 Status WireTrace::open(const QString& fileName) {
-    close();
+    const std::lock_guard lock(mutex_);
+    if (file_.isOpen())
+        file_.close();
     file_.setFileName(fileName);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return Failure{tr("Cannot create file \"%1\". %2")
@@ -15,6 +17,7 @@ Status WireTrace::open(const QString& fileName) {
 }
 
 void WireTrace::close() {
+    const std::lock_guard lock(mutex_);
     if (file_.isOpen())
         file_.close();
 }
@@ -48,9 +51,19 @@ QString WireTrace::newFileName(const QString& folder) {
             .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))));
 }
 
+bool WireTrace::isOpen() const {
+    const std::lock_guard lock(mutex_);
+    return file_.isOpen();
+}
+
+QString WireTrace::fileName() const {
+    const std::lock_guard lock(mutex_);
+    return file_.fileName();
+}
+
 void WireTrace::record(char direction, const QByteArray& bytes) {
-    if (!file_.isOpen())
-        return;
+    const QByteArray shown = visible(bytes);
+    const std::lock_guard lock(mutex_);
     QByteArray line;
     line += QByteArray::number(
                 std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count(),
@@ -59,19 +72,18 @@ void WireTrace::record(char direction, const QByteArray& bytes) {
     line += ' ';
     line += direction;
     line += ' ';
-    line += visible(bytes);
+    line += shown;
     line += '\n';
     write(line);
 }
 
 void WireTrace::note(const QString& text) {
-    if (!file_.isOpen())
-        return;
+    const std::lock_guard lock(mutex_);
     write("# " + text.toUtf8() + '\n');
 }
 
 void WireTrace::write(const QByteArray& line) {
-    if (failed_)
+    if (!file_.isOpen() || failed_)
         return;
     if (file_.write(line) != line.size() || !file_.flush())
         failed_ = true; // a full disk ends the trace, never the transfer

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include <chrono>
+#include <mutex>
 
 // A trace of the wire: every write to the controller and every chunk it
 // sends back, one line each, with the time since the trace began in
@@ -18,7 +19,8 @@
 //
 // Bytes outside printable ASCII are written as \r, \n or \xNN, so every
 // record stays on its line. The file is flushed after each record: what was
-// written before a crash is in it.
+// written before a crash is in it. The link writes it from its own thread
+// while the window opens and closes it: every call is safe from any thread.
 class WireTrace {
     Q_DECLARE_TR_FUNCTIONS(WireTrace)
 
@@ -31,8 +33,8 @@ public:
     // cannot be.
     Status open(const QString& fileName);
     void close();
-    bool isOpen() const { return file_.isOpen(); }
-    QString fileName() const { return file_.fileName(); }
+    bool isOpen() const;
+    QString fileName() const;
 
     void sent(const QByteArray& bytes) { record('>', bytes); }
     void received(const QByteArray& bytes) { record('<', bytes); }
@@ -47,8 +49,9 @@ public:
 
 private:
     void record(char direction, const QByteArray& bytes);
-    void write(const QByteArray& line);
+    void write(const QByteArray& line); // with mutex_ held
 
+    mutable std::mutex mutex_;
     QFile file_;
     std::chrono::steady_clock::time_point start_{};
     bool failed_ = false;

@@ -62,7 +62,7 @@ void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
     action("Jazdareferencyjna1")->trigger();
     QTRY_COMPARE(panel(1), LinkTexts::referenceTravel());
     button("CheckBox7")->click();
-    QCOMPARE(panel(2), LinkTexts::manualMode());
+    QTRY_COMPARE(panel(2), LinkTexts::manualMode());
     QTRY_COMPARE(replies.count(), 2);
     button("Button10")->click();
     QTRY_COMPARE(panel(1), LinkTexts::referenceDone());
@@ -71,7 +71,7 @@ void TestControllerLinkMainWindow::aSessionOnTheMainWindow() {
 
     window.programList().replace(ProgramText::fromLines({"N1 G00 X0 Y250 ", "N2 M30 "}));
     binding->programPrepared();
-    QVERIFY(action("Wyslijprogram1")->isEnabled());
+    QTRY_VERIFY(action("Wyslijprogram1")->isEnabled());
     action("Wyslijprogram1")->trigger();
     QTRY_COMPARE(notices, QStringList{LinkTexts::transferDone()});
     QCOMPARE(window.findChild<QPlainTextEdit*>("Memo5")->blockCount(), 2);

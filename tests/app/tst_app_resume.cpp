@@ -131,6 +131,7 @@ void TestResumeWindow::sendFromTheLineUnderTheCaret() {
     QVERIFY(s.connectAndHome());
     QVERIFY(s.window.programCommands()->openProgramFile(dir_.writeFile("a.nc", strokeDrawing(20))));
     QVERIFY(s.action("Wyslijodlinii1")->isEnabled() == s.action("Wyslijprogram1")->isEnabled());
+    QTRY_VERIFY(s.action("Wyslijodlinii1")->isEnabled()); // once the link has the program
     s.window.programPage()->programMemo()->setCaret({caretLine, 0});
     s.station.resume().setLineAsker([&](int suggested, int) -> std::optional<int> {
         s.suggested = suggested;
@@ -177,6 +178,7 @@ void TestResumeWindow::resumeAfterTheStationWentDown() {
         QVERIFY(first->connectAndHome());
         QVERIFY(first->window.programCommands()->openProgramFile(program));
         lines = first->programLines();
+        QTRY_VERIFY(first->action("Wyslijprogram1")->isEnabled());
         first->action("Wyslijprogram1")->trigger();
         QTRY_VERIFY(first->binding.portSelectors().emulator()->acceptedLines().size() >= 60);
         // The station goes down in the middle of the transfer.
@@ -299,6 +301,7 @@ void TestResumeWindow::anAbortIsOfferedOnceAsAnAbort() {
         first.emulator({}, 2ms);
         QVERIFY(first.connectAndHome());
         QVERIFY(first.window.programCommands()->openProgramFile(program));
+        QTRY_VERIFY(first.action("Wyslijprogram1")->isEnabled());
         first.action("Wyslijprogram1")->trigger();
         QTRY_VERIFY(first.binding.portSelectors().emulator()->acceptedLines().size() >= 40);
         first.action("Przerwijwysylanie1")->trigger();

@@ -82,7 +82,7 @@ void TestStation::startUp() {
     // The transfer timer is the link's own, and there is only one.
     QCOMPARE(main.findChildren<QTimer*>(QStringLiteral("Timer1")).size(), 0);
     const QList<QTimer*> timers =
-        station_->controller().link().findChildren<QTimer*>(QStringLiteral("Timer1"));
+        station_->controller().link().worker().findChildren<QTimer*>(QStringLiteral("Timer1"));
     QCOMPARE(timers.size(), 1);
     QCOMPARE(timers.first()->interval(), 500);
 

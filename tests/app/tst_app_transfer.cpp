@@ -65,7 +65,10 @@ struct Session {
         EmulatorOptions options = emulator().options();
         options.latency = latency;
         emulator().setOptions(options);
-        return window.programCommands()->openProgramFile(dir.writeFile("drawing.nc", program));
+        if (!window.programCommands()->openProgramFile(dir.writeFile("drawing.nc", program)))
+            return false;
+        // "Wyslij program" is available once the link has taken the program.
+        return QTest::qWaitFor([this] { return action("Wyslijprogram1")->isEnabled(); });
     }
 };
 
@@ -204,14 +207,13 @@ void TestTransferWindow::eachTransferShowsOnlyItsOwnProgress() {
     QTRY_VERIFY(pixelsOf(s.window.plotSurface().image(), kDefaultProgressColour) > 100);
 
     s.action("Wyslijprogram1")->trigger(); // from line 1: nothing is done yet
-    QVERIFY(s.window.plotSurface().image() == prepared);
+    QTRY_VERIFY(s.window.plotSurface().image() == prepared);
     s.action("Przerwijwysylanie1")->trigger();
     QTRY_COMPARE(s.notices.size(), 2);
 
     s.station.resume().setLineAsker([](int, int) { return std::optional<int>(61); });
     s.action("Wyslijodlinii1")->trigger(); // the first 60 lines count as done
-    const int done = pixelsOf(s.window.plotSurface().image(), kDefaultProgressColour);
-    QVERIFY2(done > 1000, qPrintable(QString::number(done)));
+    QTRY_VERIFY(pixelsOf(s.window.plotSurface().image(), kDefaultProgressColour) > 1000);
     QTRY_COMPARE(s.notices.size(), 3);
     QCOMPARE(s.notices.last(), LinkTexts::transferDone());
     QVERIFY(!s.window.findChild<QLabel*>("TransferFigures")->isHidden());

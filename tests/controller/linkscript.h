@@ -168,7 +168,7 @@ private:
             timerOn = false;
             break;
         case Kind::SetStatus:
-            panel[int(action.panel)] = action.text;
+            panel[int(action.panel)] = LinkTexts::statusText(action.status);
             break;
         case Kind::SetEnabled:
             enabled[action.control] = action.on;

@@ -2,6 +2,7 @@
 // set aside, and the keeper that follows the link's transfer steps.
 #include "controller/framechecksum.h"
 #include "controller/journalkeeper.h"
+#include "controller/planresume.h"
 #include "controller/programsource.h"
 #include "controller/transferjournal.h"
 #include "support/files.h"
@@ -47,6 +48,8 @@ private slots:
     void keeperFollowsTheTransfer();
     void pendingRecordsReachTheDiskWithinTheInterval();
     void secondKeeperCannotTakeTheJournal();
+    void planDecidesHowToGoOn_data();
+    void planDecidesHowToGoOn();
 
 private:
     QString path() const { return dir_.filePath(QStringLiteral("dziennik.txt")); }
@@ -312,6 +315,37 @@ void TestTransferJournal::secondKeeperCannotTakeTheJournal() {
     QVERIFY(!QFile::exists(path()));
     first.unlock();
     QVERIFY(second.lock());
+}
+
+void TestTransferJournal::planDecidesHowToGoOn_data() {
+    QTest::addColumn<int>("last");            // acknowledged up to; -2: no journal
+    QTest::addColumn<QByteArrayList>("sent"); // the program that would be sent now
+    QTest::addColumn<ResumePlan::Verdict>("verdict");
+    QTest::addColumn<int>("next");
+    using V = ResumePlan::Verdict;
+    QByteArrayList changed = kLines;
+    changed[2] = "N3 G01 X31 ";
+    QTest::newRow("no journal") << -2 << kLines << V::Unreadable << 0;
+    QTest::newRow("before the first line") << -1 << kLines << V::GoOn << 0;
+    QTest::newRow("in the middle") << 2 << kLines << V::GoOn << 3;
+    QTest::newRow("one line left") << 4 << kLines << V::GoOn << 5;
+    QTest::newRow("all acknowledged") << 5 << kLines << V::Finished << 0;
+    QTest::newRow("one line more") << 2 << (kLines + QByteArrayList{"N7 "}) << V::OtherProgram << 0;
+    QTest::newRow("one line changed") << 2 << changed << V::OtherProgram << 0;
+}
+
+void TestTransferJournal::planDecidesHowToGoOn() {
+    QFETCH(int, last);
+    QFETCH(QByteArrayList, sent);
+    QFETCH(ResumePlan::Verdict, verdict);
+    QFETCH(int, next);
+    if (last >= -1)
+        QVERIFY(!journalUpTo(last).isEmpty());
+    const ResumePlan plan = PlanResume(path(), ReadJournal(path()), LineListProgram(sent));
+    QCOMPARE(plan.verdict, verdict);
+    QCOMPARE(plan.next, next);
+    QCOMPARE(plan.problem.isEmpty(),
+             verdict == ResumePlan::Verdict::GoOn || verdict == ResumePlan::Verdict::Finished);
 }
 
 QTEST_GUILESS_MAIN(TestTransferJournal)

@@ -5,9 +5,11 @@
 #include "controller/serialport.h"
 #include "support/portonline.h"
 
+#include <QLibraryInfo>
 #include <QSerialPort>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include <cerrno>
 #include <cstring>
@@ -25,6 +27,7 @@ private slots:
     void errorTextsCarryTheSystemCode();
 
     void openingAMissingDeviceFailsAndStaysClosed();
+    void aFailedOpenKeepsItsNumberUnderQtsPolish();
     void refusedLineSettingsCloseThePortAgain();
     void writesOnAClosedPortFailAndEmptyWritesDoNothing();
     void linesThatArriveTogetherAreOneChunk();
@@ -133,6 +136,25 @@ void TestSerialPort::openingAMissingDeviceFailsAndStaysClosed() {
              QString("Unable to open com port \"%1\" (os error code: 2)").arg(missingPortPath()));
     QVERIFY(!port.connected());
     QCOMPARE(opened.count(), 0);
+}
+
+// Qt's Polish translation turns the port library's text for a missing
+// device into Polish: the station still finds the number and says it in its
+// own words.
+void TestSerialPort::aFailedOpenKeepsItsNumberUnderQtsPolish() {
+    QTranslator qtPolish;
+    if (!qtPolish.load(QStringLiteral("qtbase_pl"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QSKIP("Qt's Polish translation is not installed (qt6-translations-l10n)");
+    QVERIFY(QCoreApplication::installTranslator(&qtPolish));
+    QVERIFY(qt_error_string(ENOENT) != QLatin1String("No such file or directory"));
+    SerialPort port;
+    QVERIFY(port.setSettings({.port = missingPortPath()}));
+    const Status status = port.setConnected(true);
+    QCoreApplication::removeTranslator(&qtPolish);
+    QVERIFY(!status);
+    QCOMPARE(status.error(), serialOpenErrorText(missingPortPath(), ENOENT));
+    QCOMPARE(port.lastFault(), (PortFault{SerialError::OpenFailed, missingPortPath(), ENOENT}));
 }
 
 void TestSerialPort::refusedLineSettingsCloseThePortAgain() {

@@ -218,8 +218,8 @@ void TestControllerLinkWindow::aSessionWithTheBuiltInEmulator() {
     window.trigger("Jazdareferencyjna1");
     QTRY_COMPARE(window.panel(1), LinkTexts::referenceTravel());
     window.click("CheckBox7");
-    QCOMPARE(window.panel(2), LinkTexts::manualMode());
-    QVERIFY(window.get<QPushButton>("Button5")->isEnabled());
+    QTRY_COMPARE(window.panel(2), LinkTexts::manualMode());
+    QTRY_VERIFY(window.get<QPushButton>("Button5")->isEnabled());
     window.get<QLineEdit>("Edit16")->setText("-3");
     window.click("Button5");
     QTRY_COMPARE(emulator->acceptedCommands().size(), 5);
@@ -233,13 +233,13 @@ void TestControllerLinkWindow::aSessionWithTheBuiltInEmulator() {
     QTRY_COMPARE(window.panel(1), LinkTexts::referenceDone());
     QSignalSpy replies(&binding->link(), &ControllerLink::received);
     window.click("CheckBox7");
-    QCOMPARE(window.panel(2), LinkTexts::automaticMode());
-    QVERIFY(!window.get<QPushButton>("Button5")->isEnabled());
+    QTRY_COMPARE(window.panel(2), LinkTexts::automaticMode());
+    QTRY_VERIFY(!window.get<QPushButton>("Button5")->isEnabled());
     // Its acknowledgement would otherwise count for the first program line.
     QTRY_COMPARE(replies.count(), 1);
 
     window.trigger("Wyslijprogram1");
-    QVERIFY(!window.get<QCheckBox>("CheckBox7")->isEnabled());
+    QTRY_VERIFY(!window.get<QCheckBox>("CheckBox7")->isEnabled());
     QTRY_VERIFY(openBox("ControllerNoticeBox"));
     QMessageBox* notice = openBox("ControllerNoticeBox");
     QCOMPARE(notice->text(), LinkTexts::transferDone());
@@ -255,8 +255,8 @@ void TestControllerLinkWindow::aSessionWithTheBuiltInEmulator() {
     QCOMPARE(openBoxes("ControllerErrorBox"), 0);
 
     window.click("Button2");
-    QCOMPARE(window.panel(0), LinkTexts::disconnected());
-    QVERIFY(window.get<QComboBox>("ComComboBox3")->isEnabled());
+    QTRY_COMPARE(window.panel(0), LinkTexts::disconnected());
+    QTRY_VERIFY(window.get<QComboBox>("ComComboBox3")->isEnabled());
 }
 
 void TestControllerLinkWindow::theTerminalShowsWhatArrivesAndSendsWhatIsTyped() {
@@ -315,7 +315,7 @@ void TestControllerLinkWindow::connectErrorsAreShownOnceAndChangeNothing() {
     window.get<QComboBox>("ComComboBox1")->setCurrentText(missingPortPath());
     window.click("Button1");
     window.click("Button1");
-    QCOMPARE(openBoxes("ControllerErrorBox"), 1);
+    QTRY_COMPARE(openBoxes("ControllerErrorBox"), 1);
     QCOMPARE(openBox("ControllerErrorBox")->text(), serialOpenErrorText(missingPortPath(), ENOENT));
     QVERIFY(window.get<QPushButton>("Button1")->isEnabled());
     QCOMPARE(window.panel(0), LinkTexts::disconnected());
@@ -324,6 +324,7 @@ void TestControllerLinkWindow::connectErrorsAreShownOnceAndChangeNothing() {
     window.get<QComboBox>("ComComboBox1")->setCurrentText(PortSelectors::kEmulatorEntry);
     window.get<QComboBox>("ComComboBox2")->setCurrentIndex(-1);
     window.click("Button1");
+    QTRY_VERIFY(openBox("ControllerErrorBox"));
     QCOMPARE(openBox("ControllerErrorBox")->text(), "List index out of bounds (-1)");
     QCOMPARE(window.panel(0), LinkTexts::disconnected());
 }
@@ -349,8 +350,8 @@ void TestControllerLinkWindow::theFlowControlSelectorAppliesAtOnce() {
     QTest::keyClick(baud, Qt::Key_Down); // the others wait for "Połącz"
     QTest::keyClick(flow, Qt::Key_Up);
     QCOMPARE(flow->currentText(), "Software");
-    QCOMPARE(binding->link().port().settings().flowControl, FlowControl::Software);
-    QCOMPARE(binding->link().port().settings().baudRate, BaudRate::B19200);
+    QCOMPARE(binding->link().portSettings().flowControl, FlowControl::Software);
+    QCOMPARE(binding->link().portSettings().baudRate, BaudRate::B19200);
 }
 
 void TestControllerLinkWindow::theTerminalDropsEscapesAcrossChunksAndBreaksAt50Columns() {

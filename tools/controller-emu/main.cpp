@@ -75,18 +75,7 @@ int readCount(const QCommandLineParser& parser, const char* name, bool& ok) {
     return value;
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName(QStringLiteral("scara-controller-emu"));
-    UseLanguage(ResolveLanguage(LanguageChoice::System));
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "ControllerEmu",
-        "Emulator sterownika ramienia SCARA na pseudoterminalu: potwierdza każdą poprawną "
-        "ramkę, zapisuje każdą ramkę z oceną."));
-    parser.addHelpOption();
+void addOptions(QCommandLineParser& parser) {
     parser.addOptions({
         {"link",
          QCoreApplication::translate(
@@ -122,9 +111,10 @@ int main(int argc, char** argv) {
              "wykonał)."),
          "FILE"},
     });
-    parser.process(app);
+}
 
-    bool ok = true;
+// The emulator's options as given; `ok` turns false on a bad count.
+EmulatorOptions readOptions(const QCommandLineParser& parser, bool& ok) {
     EmulatorOptions options;
     options.address = parser.value(QStringLiteral("address")).toLatin1();
     options.latency = std::chrono::milliseconds(readCount(parser, "latency", ok));
@@ -135,6 +125,47 @@ int main(int argc, char** argv) {
     options.splitAcks = parser.isSet(QStringLiteral("split"));
     options.keepHistory = false;
     options.executedFile = parser.value(QStringLiteral("executed"));
+    return options;
+}
+
+// Makes `link` point to the emulator's line; false, said, when it cannot.
+bool makeLink(const QString& link, const QString& portPath) {
+    if (QString reason; !mayReplace(link, reason)) {
+        QTextStream(stderr) << QCoreApplication::translate("ControllerEmu",
+                                                           "Nie można utworzyć dowiązania %1: %2 "
+                                                           "(usuń je lub wybierz inną ścieżkę)")
+                                   .arg(link, reason)
+                            << '\n';
+        return false;
+    }
+    QFile::remove(link); // a link left by an earlier run
+    if (!QFile::link(portPath, link)) {
+        QTextStream(stderr) << QCoreApplication::translate("ControllerEmu",
+                                                           "Nie można utworzyć dowiązania %1")
+                                   .arg(link)
+                            << '\n';
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("scara-controller-emu"));
+    UseLanguage(ResolveLanguage(LanguageChoice::System));
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "ControllerEmu",
+        "Emulator sterownika ramienia SCARA na pseudoterminalu: potwierdza każdą poprawną "
+        "ramkę, zapisuje każdą ramkę z oceną."));
+    parser.addHelpOption();
+    addOptions(parser);
+    parser.process(app);
+
+    bool ok = true;
+    const EmulatorOptions options = readOptions(parser, ok);
     if (!ok)
         return 2;
 
@@ -144,24 +175,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const QString link = parser.value(QStringLiteral("link"));
-    if (!link.isEmpty()) {
-        if (QString reason; !mayReplace(link, reason)) {
-            QTextStream(stderr) << QCoreApplication::translate(
-                                       "ControllerEmu", "Nie można utworzyć dowiązania %1: %2 "
-                                                        "(usuń je lub wybierz inną ścieżkę)")
-                                       .arg(link, reason)
-                                << '\n';
-            return 1;
-        }
-        QFile::remove(link); // a link left by an earlier run
-        if (!QFile::link(emulator.portPath(), link)) {
-            QTextStream(stderr) << QCoreApplication::translate("ControllerEmu",
-                                                               "Nie można utworzyć dowiązania %1")
-                                       .arg(link)
-                                << '\n';
-            return 1;
-        }
-    }
+    if (!link.isEmpty() && !makeLink(link, emulator.portPath()))
+        return 1;
     QTextStream(stdout) << (link.isEmpty() ? emulator.portPath() : link) << Qt::endl;
 
     if (!parser.isSet(QStringLiteral("quiet"))) {

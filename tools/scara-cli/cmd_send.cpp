@@ -3,31 +3,22 @@
 #include "command.h"
 #include "layeroptions.h"
 
+#include "sendsession.h"
+
 #include "base/numberformat.h"
-#include "controller/controllerlink.h"
 #include "controller/journalkeeper.h"
-#include "controller/linktexts.h"
+#include "controller/planresume.h"
 #include "controller/programsource.h"
-#include "controller/sleepinhibitor.h"
 #include "controller/transferprogress.h"
-#include "controller/wiretrace.h"
 #include "gcode/prepareprogram.h"
 #include "gcode/programfigures.h"
 #include "gcode/programfile.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSocketNotifier>
-#include <QTimer>
 
 #include <chrono>
-#include <csignal>
-#include <cstdio>
 #include <optional>
-
-#include <sys/socket.h>
-#include <unistd.h>
 
 namespace {
 
@@ -109,75 +100,53 @@ int usageError(const QString& message) {
     return 2;
 }
 
-// Parses the arguments; a usage error gives the message.
-Result<SendOptions> parseArguments(const QStringList& args) {
-    SendOptions options;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args[++i];
-        };
-        QString layerError;
-        if (cli::readLayerOption(args, i, options.layers, layerError)) {
-            if (!layerError.isEmpty())
-                return Failure{layerError};
-        } else if (arg == QLatin1String("--raw")) {
-            options.raw = true;
-        } else if (arg == QLatin1String("--home")) {
-            options.home = true;
-        } else if (arg == QLatin1String("--port") || arg == QLatin1String("--baud") ||
-                   arg == QLatin1String("--timeout") || arg == QLatin1String("--from") ||
-                   arg == QLatin1String("--trace") || arg == QLatin1String("--journal") ||
-                   arg == QLatin1String("--resume") || arg == QLatin1String("--calibration")) {
-            const std::optional<QString> text = value();
-            if (!text)
-                return Failure{QCoreApplication::translate("cli", "%1 needs a value").arg(arg)};
-            if (arg == QLatin1String("--port")) {
-                options.port = *text;
-            } else if (arg == QLatin1String("--trace")) {
-                options.trace = *text;
-            } else if (arg == QLatin1String("--journal")) {
-                options.journal = *text;
-            } else if (arg == QLatin1String("--resume")) {
-                options.resume = *text;
-            } else if (arg == QLatin1String("--calibration")) {
-                options.calibration = *text;
-            } else if (arg == QLatin1String("--from")) {
-                const Result<qint32> line = ParseWhole(*text);
-                if (!line)
-                    return line.failure();
-                if (*line < 1)
-                    return Failure{
-                        QCoreApplication::translate("cli", "--from counts lines from 1, not %1")
-                            .arg(*line)};
-                options.from = *line;
-                options.fromGiven = true;
-            } else if (arg == QLatin1String("--baud")) {
-                options.baud = baudRateFromText(*text);
-                if (options.baud == BaudRate::Custom || baudRateText(options.baud) != *text)
-                    return Failure{
-                        QCoreApplication::translate("cli", "no line speed %1").arg(*text)};
-            } else {
-                const Result<qint32> seconds = ParseWhole(*text);
-                if (!seconds)
-                    return seconds.failure();
-                if (*seconds < 1 || *seconds > kLongestTimeout.count())
-                    return Failure{QCoreApplication::translate(
-                                       "cli", "--timeout takes 1 to %1 seconds, not %2")
-                                       .arg(kLongestTimeout.count())
-                                       .arg(*seconds)};
-                options.timeout = std::chrono::seconds(*seconds);
-            }
-        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
-            return Failure{QCoreApplication::translate("cli", "unknown option %1").arg(arg)};
-        } else if (options.file.isEmpty()) {
-            options.file = arg;
-        } else {
-            return Failure{QCoreApplication::translate("cli", "one FILE only")};
-        }
+bool takesValue(const QString& arg) {
+    static const QStringList kValued{"--port",  "--baud",    "--timeout", "--from",
+                                     "--trace", "--journal", "--resume",  "--calibration"};
+    return kValued.contains(arg);
+}
+
+// Sets the option `arg` that takes a value from `text`.
+Status setValue(SendOptions& options, const QString& arg, const QString& text) {
+    if (arg == QLatin1String("--port")) {
+        options.port = text;
+    } else if (arg == QLatin1String("--trace")) {
+        options.trace = text;
+    } else if (arg == QLatin1String("--journal")) {
+        options.journal = text;
+    } else if (arg == QLatin1String("--resume")) {
+        options.resume = text;
+    } else if (arg == QLatin1String("--calibration")) {
+        options.calibration = text;
+    } else if (arg == QLatin1String("--from")) {
+        const Result<qint32> line = ParseWhole(text);
+        if (!line)
+            return line.failure();
+        if (*line < 1)
+            return Failure{QCoreApplication::translate("cli", "--from counts lines from 1, not %1")
+                               .arg(*line)};
+        options.from = *line;
+        options.fromGiven = true;
+    } else if (arg == QLatin1String("--baud")) {
+        options.baud = baudRateFromText(text);
+        if (options.baud == BaudRate::Custom || baudRateText(options.baud) != text)
+            return Failure{QCoreApplication::translate("cli", "no line speed %1").arg(text)};
+    } else {
+        const Result<qint32> seconds = ParseWhole(text);
+        if (!seconds)
+            return seconds.failure();
+        if (*seconds < 1 || *seconds > kLongestTimeout.count())
+            return Failure{
+                QCoreApplication::translate("cli", "--timeout takes 1 to %1 seconds, not %2")
+                    .arg(kLongestTimeout.count())
+                    .arg(*seconds)};
+        options.timeout = std::chrono::seconds(*seconds);
     }
+    return {};
+}
+
+// The options that exclude or need each other.
+Status checkTogether(SendOptions& options) {
     if (options.file.isEmpty())
         return Failure{QCoreApplication::translate("cli", "no FILE given")};
     if (options.port.isEmpty())
@@ -189,6 +158,37 @@ Result<SendOptions> parseArguments(const QStringList& args) {
         return Failure{QCoreApplication::translate("cli", "--home goes with --resume")};
     if (options.journal.isEmpty())
         options.journal = options.resume;
+    return {};
+}
+
+// Parses the arguments; a usage error gives the message.
+Result<SendOptions> parseArguments(const QStringList& args) {
+    SendOptions options;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        QString layerError;
+        if (cli::readLayerOption(args, i, options.layers, layerError)) {
+            if (!layerError.isEmpty())
+                return Failure{layerError};
+        } else if (arg == QLatin1String("--raw")) {
+            options.raw = true;
+        } else if (arg == QLatin1String("--home")) {
+            options.home = true;
+        } else if (takesValue(arg)) {
+            if (i + 1 >= args.size())
+                return Failure{QCoreApplication::translate("cli", "%1 needs a value").arg(arg)};
+            if (const Status set = setValue(options, arg, args[++i]); !set)
+                return set.failure();
+        } else if (arg.startsWith(QLatin1Char('-')) && arg.size() > 1) {
+            return Failure{QCoreApplication::translate("cli", "unknown option %1").arg(arg)};
+        } else if (options.file.isEmpty()) {
+            options.file = arg;
+        } else {
+            return Failure{QCoreApplication::translate("cli", "one FILE only")};
+        }
+    }
+    if (const Status together = checkTogether(options); !together)
+        return together.failure();
     return options;
 }
 
@@ -221,276 +221,33 @@ Result<QByteArrayList> programLines(const SendOptions& options,
     return result;
 }
 
-// SIGINT and SIGTERM reach the event loop through a socket pair: the
-// handler only writes a byte.
-int gSignalSocket[2] = {-1, -1};
-
-void onStopSignal(int) {
-    const char byte = 1;
-    [[maybe_unused]] const ssize_t written = ::write(gSignalSocket[0], &byte, 1);
-}
-
-class StopSignals {
-public:
-    StopSignals() {
-        if (::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalSocket) != 0)
-            return;
-        notifier_.emplace(gSignalSocket[1], QSocketNotifier::Read);
-        struct sigaction action {};
-        action.sa_handler = onStopSignal;
-        sigemptyset(&action.sa_mask);
-        action.sa_flags = SA_RESTART;
-        ::sigaction(SIGINT, &action, &oldInt_);
-        ::sigaction(SIGTERM, &action, &oldTerm_);
-    }
-    ~StopSignals() {
-        ::sigaction(SIGINT, &oldInt_, nullptr);
-        ::sigaction(SIGTERM, &oldTerm_, nullptr);
-        notifier_.reset();
-        for (int& fd : gSignalSocket) {
-            if (fd >= 0)
-                ::close(fd);
-            fd = -1;
-        }
-    }
-    // Calls `handler` on the event loop for each signal.
-    template <typename Handler> void onSignal(QObject* context, Handler handler) {
-        if (!notifier_)
-            return;
-        QObject::connect(&*notifier_, &QSocketNotifier::activated, context, [handler] {
-            char byte = 0;
-            [[maybe_unused]] const ssize_t got = ::read(gSignalSocket[1], &byte, 1);
-            handler();
-        });
-    }
-
-private:
-    std::optional<QSocketNotifier> notifier_;
-    struct sigaction oldInt_ {};
-    struct sigaction oldTerm_ {};
-};
-
-// The progress line on standard error.
-QString progressText(const TransferFigures& f) {
-    const int percent = f.total > 0 ? int(qint64(f.acknowledged) * 100 / f.total) : 100;
-    QString text =
-        QCoreApplication::translate("cli", "%1/%2 (%3%), %4 linii/s, ponowienia %5, pozostało %6")
-            .arg(f.acknowledged)
-            .arg(f.total)
-            .arg(percent)
-            .arg(f.linesPerSecond, 0, 'f', 1)
-            .arg(f.resends)
-            .arg(FormatDuration(f.left));
-    if (f.stalled)
-        text += QCoreApplication::translate("cli", " - brak potwierdzenia od %1 s")
-                    .arg(f.silent.count() / 1000);
-    return text;
-}
-
-// Transfers the program over the link: connect, wait for the
-// acknowledgement, then send it line by line. Returns the exit status.
-int transfer(const SendOptions& options, const LineListProgram& program, JournalKeeper& journal) {
-    ControllerLink link;
-    PortSettings settings;
-    settings.port = options.port;
-    settings.baudRate = options.baud;
-    link.port().setSettings(settings);
-    link.setProgram(&program);
-    WireTrace trace;
-    if (!options.trace.isEmpty()) {
-        if (const Status opened = trace.open(options.trace); !opened) {
-            cli::err(opened.error());
-            return 1;
-        }
-        link.setTrace(&trace);
-    }
-    if (!options.journal.isEmpty()) {
-        journal.setProgram(&program, QFileInfo(options.file).absoluteFilePath());
-        journal.follow(link);
-    }
-    TransferModel model;
-    model.baud = baudRateValue(options.baud);
-    TransferProgress progress(model);
-    progress.setProgram(&program);
-    const bool terminal = ::isatty(STDERR_FILENO) == 1;
-    bool progressShown = false;
-    auto clearProgress = [&] {
-        if (terminal && progressShown)
-            std::fputs("\r\033[K", stderr);
-        progressShown = false;
-    };
-    auto showProgress = [&] {
-        if (!link.state().sending())
-            return;
-        const QByteArray text =
-            progressText(progress.figures(TransferProgress::Clock::now())).toLocal8Bit();
-        if (terminal) {
-            std::fprintf(stderr, "\r\033[K%s", text.constData());
-            std::fflush(stderr);
-            progressShown = true;
-        } else {
-            std::fprintf(stderr, "%s\n", text.constData());
-        }
-    };
-
-    QEventLoop loop;
-    std::optional<int> result;
-    bool started = false; // a transfer began: its last count is always said
-    auto finish = [&](int code, const QString& text) {
-        clearProgress();
-        if (started) {
-            const QByteArray last =
-                progressText(progress.figures(TransferProgress::Clock::now())).toLocal8Bit();
-            std::fprintf(stderr, "%s\n", last.constData());
-            started = false;
-        }
-        cli::err(text);
-        if (!result)
-            result = code;
-        loop.exit(code);
-    };
-    QTimer silence;
-    silence.setSingleShot(true);
-    silence.setInterval(std::chrono::duration_cast<std::chrono::milliseconds>(options.timeout));
-    QObject::connect(&silence, &QTimer::timeout, &loop, [&] {
-        finish(1, QCoreApplication::translate("cli", "Brak odpowiedzi sterownika od %1 s")
-                      .arg(options.timeout.count()));
-    });
-    QTimer redraw;
-    redraw.setInterval(terminal ? std::chrono::milliseconds(250) : std::chrono::milliseconds(1000));
-    QObject::connect(&redraw, &QTimer::timeout, &loop, showProgress);
-    QObject::connect(&link, &ControllerLink::received, &silence, qOverload<>(&QTimer::start));
-    QObject::connect(&link, &ControllerLink::portBusy, &loop,
-                     [](const QString& text) { cli::err(text); });
-    QObject::connect(&link, &ControllerLink::errorRaised, &loop,
-                     [&](const QString& text) { finish(1, text); });
-    // A program stop waits for the operator's Enter (or the end of standard
-    // input) before the transfer goes on.
-    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
-    input.setEnabled(false);
-    QObject::connect(&input, &QSocketNotifier::activated, &loop, [&] {
-        char byte = 0;
-        const ssize_t got = ::read(STDIN_FILENO, &byte, 1);
-        if (got == 1 && byte != '\n')
-            return; // the rest of the line
-        input.setEnabled(false);
-        link.resumeChosen();
-    });
-    QObject::connect(
-        &link, &ControllerLink::transferChanged, &loop, [&](const TransferEvent& event) {
-            progress.handle(event, TransferProgress::Clock::now());
-            if (event.step == TransferStep::Started) {
-                started = true;
-                redraw.start();
-            }
-            // Silence while the transfer holds is the operator's.
-            if (event.step == TransferStep::Held)
-                silence.stop();
-            if (event.step == TransferStep::Resumed)
-                silence.start();
-            if (event.step == TransferStep::Held && event.hold == TransferHold::PenChange) {
-                clearProgress();
-                if (const QString notice =
-                        cli::StopNotice(options.stopNotices, program, event.index);
-                    !notice.isEmpty())
-                    cli::err(notice);
-                cli::err(QCoreApplication::translate("cli", "Zmiana pisaka przed linią %1: załóż "
-                                                            "następny pisak i naciśnij Enter")
-                             .arg(event.index + 1));
-                input.setEnabled(true);
-            }
-        });
-    QObject::connect(&link, &ControllerLink::noticeRaised, &loop, [&](const QString& text) {
-        const bool aborted =
-            progress.figures(TransferProgress::Clock::now()).ended == TransferStep::Aborted;
-        finish(aborted ? 3 : 0, text);
-    });
-    QObject::connect(&link, &ControllerLink::logAppended, &loop,
-                     [&](const QByteArray& line) { cli::out(line + '\n'); });
-    QObject::connect(&journal, &JournalKeeper::failed, &loop, [&](const QString& text) {
-        clearProgress();
-        cli::err(text);
-    });
-    bool homing = false;
-    QObject::connect(&link, &ControllerLink::eventOccurred, &loop, [&](LinkEvent event) {
-        if (link.state().sending())
-            return;
-        const bool connected = event == LinkEvent::Connected;
-        const bool homed = homing && event == LinkEvent::ReferenceTravelled;
-        if (!connected && !homed)
-            return;
-        cli::err(connected ? LinkTexts::connected() : LinkTexts::referenceTravel());
-        if (connected && options.home) {
-            homing = true;
-            link.referenceTravelChosen();
-            return;
-        }
-        homing = false;
-        // Line 0 goes now: an acknowledgement that came
-        // before it (a doubled one) cannot be taken for its.
-        link.sendProgramFrom(options.from - 1, TransferStart::AtOnce);
-    });
-    StopSignals stopSignals;
-    int stopsAsked = 0;
-    stopSignals.onSignal(&loop, [&] {
-        ++stopsAsked;
-        if (!link.state().sending() || stopsAsked > 1) {
-            const int reached =
-                link.state().sending() ? link.state().blockIndex() + 1 : options.from;
-            finish(3, LinkTexts::transferAbortedAt(reached));
-            return;
-        }
-        clearProgress();
-        cli::err(
-            QCoreApplication::translate("cli", "Przerywanie wysyłania po wierszu w drodze..."));
-        link.abortChosen();
-    });
-
-    // The machine stays awake while the program goes.
-    SleepInhibitor awake;
-    awake.follow(link);
-    QObject::connect(&awake, &SleepInhibitor::unavailable, &loop,
-                     [&](const QString& text) { cli::err(text); });
-    link.start();
-    // Without --home the operator vouches for the arm's reference point, as
-    // the command has always taken it.
-    if (!options.home)
-        link.trustReference();
-    link.programPrepared();
-    link.connectChosen();
-    if (result)
-        return *result; // the port did not open
-    silence.start();
-    return loop.exec();
-}
-
 // The line (from 0) where the transfer recorded in `path` goes on, or -1
 // when the journal says that the whole program went (then it is removed).
 // A journal that cannot be used is set aside; one of another program is
 // kept. Failures are printed.
 Result<int> resumePoint(const QString& path, const ProgramSource& program) {
-    const Result<JournalState> state = ReadJournal(path);
-    if (!state) {
-        cli::err(state.error());
+    const ResumePlan plan = PlanResume(path, ReadJournal(path), program);
+    switch (plan.verdict) {
+    case ResumePlan::Verdict::Unreadable:
+        cli::err(plan.problem);
         if (QFileInfo::exists(path)) {
             const Result<QString> aside = SetJournalAside(path);
             cli::err(aside ? JournalTexts::setAside(*aside) : aside.error());
         }
-        return state.failure();
-    }
-    if (state->program.hash != ProgramHash(program) ||
-        state->program.lines != program.lineCount()) {
-        cli::err(JournalTexts::programDiffers(path));
-        return Failure{JournalTexts::programDiffers(path)};
-    }
-    if (state->damagedTail)
-        cli::err(JournalTexts::damagedTail(path));
-    if (state->nextLine() >= program.lineCount()) {
+        return Failure{plan.problem};
+    case ResumePlan::Verdict::OtherProgram:
+        cli::err(plan.problem);
+        return Failure{plan.problem};
+    case ResumePlan::Verdict::Finished:
         cli::err(JournalTexts::alreadyDone(path));
         QFile::remove(path);
         return -1;
+    case ResumePlan::Verdict::GoOn:
+        break;
     }
-    return state->nextLine();
+    if (plan.damagedTail)
+        cli::err(JournalTexts::damagedTail(path));
+    return plan.next;
 }
 
 int runSend(const QStringList& args) {
@@ -537,7 +294,17 @@ int runSend(const QStringList& args) {
         return usageError(QCoreApplication::translate("cli", "--from %1: the program has %2 lines")
                               .arg(chosen.from)
                               .arg(lines->size()));
-    return transfer(chosen, program, journal);
+    SendSessionOptions session;
+    session.file = chosen.file;
+    session.port = chosen.port;
+    session.baud = chosen.baud;
+    session.timeout = chosen.timeout;
+    session.from = chosen.from - 1;
+    session.trace = chosen.trace;
+    session.keepJournal = !chosen.journal.isEmpty();
+    session.home = chosen.home;
+    session.stopNotices = chosen.stopNotices;
+    return SendSession(session, program, journal).run();
 }
 
 const char kEstimateHelp[] = QT_TRANSLATE_NOOP(
@@ -554,48 +321,50 @@ const char kEstimateHelp[] = QT_TRANSLATE_NOOP(
            "Exit status 0; 1 when the file cannot be read or prepared; 2 on a usage\n"
            "error.\n");
 
-int runEstimate(const QStringList& args) {
-    if (cli::wantsHelp(args)) {
-        cli::print(stdout, cli::text(kEstimateHelp));
-        return 0;
-    }
+// Parses estimate's arguments; a usage error gives the whole message.
+Result<SendOptions> parseEstimateArguments(const QStringList& args) {
     SendOptions options;
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (arg == QLatin1String("--raw")) {
             options.raw = true;
         } else if (arg == QLatin1String("--baud")) {
-            if (i + 1 >= args.size()) {
-                cli::err(
-                    QCoreApplication::translate("cli", "scara-cli estimate: --baud needs a value"));
-                cli::print(stderr, cli::text(kEstimateHelp));
-                return 2;
-            }
+            if (i + 1 >= args.size())
+                return Failure{
+                    QCoreApplication::translate("cli", "scara-cli estimate: --baud needs a value")};
             const QString text = args[++i];
             options.baud = baudRateFromText(text);
-            if (options.baud == BaudRate::Custom || baudRateText(options.baud) != text) {
-                cli::err(QCoreApplication::translate("cli", "scara-cli estimate: no line speed %1")
-                             .arg(text));
-                cli::print(stderr, cli::text(kEstimateHelp));
-                return 2;
-            }
+            if (options.baud == BaudRate::Custom || baudRateText(options.baud) != text)
+                return Failure{
+                    QCoreApplication::translate("cli", "scara-cli estimate: no line speed %1")
+                        .arg(text)};
         } else if ((arg.startsWith(QLatin1Char('-')) && arg.size() > 1) ||
                    !options.file.isEmpty()) {
-            cli::err(QStringLiteral("scara-cli estimate: ") +
-                     (options.file.isEmpty()
-                          ? QCoreApplication::translate("cli", "unknown option %1").arg(arg)
-                          : QCoreApplication::translate("cli", "one FILE only")));
-            cli::print(stderr, cli::text(kEstimateHelp));
-            return 2;
+            return Failure{QStringLiteral("scara-cli estimate: ") +
+                           (options.file.isEmpty()
+                                ? QCoreApplication::translate("cli", "unknown option %1").arg(arg)
+                                : QCoreApplication::translate("cli", "one FILE only"))};
         } else {
             options.file = arg;
         }
     }
-    if (options.file.isEmpty()) {
-        cli::err(QCoreApplication::translate("cli", "scara-cli estimate: no FILE given"));
+    if (options.file.isEmpty())
+        return Failure{QCoreApplication::translate("cli", "scara-cli estimate: no FILE given")};
+    return options;
+}
+
+int runEstimate(const QStringList& args) {
+    if (cli::wantsHelp(args)) {
+        cli::print(stdout, cli::text(kEstimateHelp));
+        return 0;
+    }
+    const Result<SendOptions> parsed = parseEstimateArguments(args);
+    if (!parsed) {
+        cli::err(parsed.error());
         cli::print(stderr, cli::text(kEstimateHelp));
         return 2;
     }
+    const SendOptions& options = *parsed;
     const Result<QByteArrayList> lines = programLines(options);
     if (!lines) {
         cli::err(lines.error());

@@ -79,7 +79,7 @@ void ControllerEmulator::sendRaw(const QByteArray& bytes) {
 void ControllerEmulator::clearCounts() {
     acceptedLines_.clear();
     acceptedCommands_.clear();
-    accepted_ = rejected_ = acksDue_ = acksSent_ = 0;
+    accepted_ = rejected_ = acksDue_ = 0;
 }
 
 QString ControllerEmulator::describe(const EmulatorLogEntry& entry) {
@@ -169,8 +169,9 @@ void ControllerEmulator::judge(const QByteArray& line, qint64 doneNs) {
     if (entry.frame.verdict == FrameVerdict::Ok) {
         ++accepted_;
         if (options_.keepHistory) {
-            QByteArrayList& list =
-                entry.frame.function == "20" ? acceptedLines_ : acceptedCommands_;
+            QByteArrayList& list = entry.frame.function == FunctionCode::ProgramLine
+                                       ? acceptedLines_
+                                       : acceptedCommands_;
             list.append(entry.frame.payload);
         }
         reply(doneNs, entry);
@@ -205,16 +206,13 @@ void ControllerEmulator::reply(qint64 doneNs, EmulatorLogEntry& entry) {
     } else {
         queueOut(ack, start, gap);
     }
-    ++acksSent_;
-    if (executed_.isOpen() && entry.frame.function == "20")
+    if (executed_.isOpen() && entry.frame.function == FunctionCode::ProgramLine)
         executed_.write(entry.frame.payload + '\n');
     entry.reply = tr("potwierdzono");
     if (every(options_.duplicateEvery)) {
         queueOut(ack, 0, toNs(kSeparateGap));
-        ++acksSent_;
         entry.reply = tr("potwierdzono dwukrotnie");
     }
-    emit acknowledgementSent();
 }
 
 void ControllerEmulator::queueOut(const QByteArray& bytes, qint64 earliestNs, qint64 gapNs) {

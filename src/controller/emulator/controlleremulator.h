@@ -1,6 +1,6 @@
 #pragma once
 
-#include "controller/emulator/framecheck.h"
+#include "controller/controllerframe.h"
 #include "controller/emulator/pseudoterminal.h"
 
 #include <QByteArrayList>
@@ -74,7 +74,6 @@ public:
     const QByteArrayList& acceptedCommands() const { return acceptedCommands_; }
     int framesAccepted() const { return accepted_; }
     int framesRejected() const { return rejected_; }
-    int acksSent() const { return acksSent_; }
     void clearCounts();
 
     // "ok :05210021ae4 -> potwierdzono", for logs.
@@ -82,7 +81,6 @@ public:
 
 signals:
     void frameChecked(const EmulatorLogEntry& entry);
-    void acknowledgementSent();
 
 private:
     struct Timed {
@@ -121,5 +119,4 @@ private:
     int accepted_ = 0;
     int rejected_ = 0;
     int acksDue_ = 0; // acknowledgements decided on, for every-Nth options
-    int acksSent_ = 0;
 };

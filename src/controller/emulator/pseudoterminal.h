@@ -30,7 +30,6 @@ public:
     // Writes the bytes to the master side; what the line does not take at
     // once is queued and written as it drains, in order.
     void write(const QByteArray& bytes);
-    qsizetype pendingBytes() const { return pending_.size(); }
 
 signals:
     // Bytes arrived from the slave side; read them with readAvailable().

@@ -36,7 +36,7 @@ const ControllerControls& checked(const ControllerControls& controls) {
 ControllerWindowBinding::ControllerWindowBinding(const ControllerControls& controls,
                                                  QObject* parent)
     : QObject(parent), controls_(checked(controls)), link_(new ControllerLink(this)),
-      selectors_(new PortSelectors(controls_.portSelectors, link_->port(), this)),
+      selectors_(new PortSelectors(controls_.portSelectors, *link_, this)),
       terminal_(new TerminalView(controls_.terminal, this)) {
     lamps_ = controls_.lamps;
     for (Lamp lamp : {Lamp::Rx, Lamp::Tx}) {
@@ -51,27 +51,32 @@ ControllerWindowBinding::ControllerWindowBinding(const ControllerControls& contr
     };
     bindLinkOutput();
     bindCommands();
-    for (std::size_t i = 0; i < panelTexts_.size(); ++i)
-        showStatus(LinkPanel(i), controls_.statusPanels[i]->text());
     controls_.statusPanels[0]->installEventFilter(this);
     link_->start();
 }
 
-void ControllerWindowBinding::showStatus(LinkPanel panel, const QString& text) {
+ControllerWindowBinding::~ControllerWindowBinding() {
+    // The link's thread writes the trace: it ends before the trace closes.
+    delete link_;
+}
+
+void ControllerWindowBinding::showStatus(LinkPanel panel, LinkStatus status) {
     const auto index = std::size_t(panel);
-    controls_.statusPanels.at(index)->setText(text);
-    panelTexts_.at(index) = nullptr;
-    for (LinkTexts::TextFunction shown : LinkTexts::kStatusTexts) {
-        if (shown() == text)
-            panelTexts_[index] = shown;
-    }
+    controls_.statusPanels.at(index)->setText(LinkTexts::statusText(status));
+    panelStatus_.at(index) = status;
+}
+
+void ControllerWindowBinding::showPortBusy(const QString& port) {
+    // Said where the connection's state stands, until the port opens or fails.
+    controls_.statusPanels.at(0)->setText(LinkTexts::portBusy(port));
+    panelStatus_.at(0) = std::nullopt;
 }
 
 bool ControllerWindowBinding::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
-        for (std::size_t i = 0; i < panelTexts_.size(); ++i) {
-            if (panelTexts_[i])
-                controls_.statusPanels[i]->setText(panelTexts_[i]());
+        for (std::size_t i = 0; i < panelStatus_.size(); ++i) {
+            if (panelStatus_[i])
+                controls_.statusPanels[i]->setText(LinkTexts::statusText(*panelStatus_[i]));
         }
     }
     return QObject::eventFilter(watched, event);
@@ -101,18 +106,12 @@ void ControllerWindowBinding::bindCommands() {
     onClick(c.setReference, [link] { link->setReferenceChosen(); });
     onMenu(c.sendProgramItem, [link] { link->sendProgramChosen(); });
     onMenu(c.pauseItem, [link] { link->pauseChosen(); });
-    // A pause or abort asked for changes the commands before the link
-    // reports anything.
-    auto onTransferMenu = [this](QAction* action, auto handler) {
-        connect(action, &QAction::triggered, this, [this, handler] {
-            handler();
-            updateTransferCommands();
-        });
-    };
-    onTransferMenu(c.holdItem, [link] { link->holdChosen(ControllerLinkState::Hold::AtPenUp); });
-    onTransferMenu(c.holdNowItem, [link] { link->holdChosen(ControllerLinkState::Hold::Now); });
-    onTransferMenu(c.resumeItem, [link] { link->resumeChosen(); });
-    onTransferMenu(c.abortItem, [link] { link->abortChosen(); });
+    // A pause or abort asked for changes the commands as soon as the link
+    // has taken it (stateChanged), even while the line in flight waits.
+    onMenu(c.holdItem, [link] { link->holdChosen(ControllerLinkState::Hold::AtPenUp); });
+    onMenu(c.holdNowItem, [link] { link->holdChosen(ControllerLinkState::Hold::Now); });
+    onMenu(c.resumeItem, [link] { link->resumeChosen(); });
+    onMenu(c.abortItem, [link] { link->abortChosen(); });
     connect(c.traceItem, &QAction::toggled, this, &ControllerWindowBinding::setTracing);
     onClick(c.sendG00Height,
             [link, f = c.g00HeightField] { link->zHeightChosen(ZHeight::G00, f->text()); });
@@ -130,15 +129,11 @@ void ControllerWindowBinding::bindCommands() {
     connect(c.addressField, &QLineEdit::textChanged, link_,
             [link](const QString& text) { link->setControllerAddress(EncodeWindows1250(text)); });
     connect(terminal_, &TerminalView::keysTyped, link_, &ControllerLink::sendTyped);
-    connect(selectors_, &PortSelectors::failed, this,
-            [this](const QString& text) { showError_(text); });
 }
 
 void ControllerWindowBinding::bindLinkOutput() {
     connect(link_, &ControllerLink::statusChanged, this, &ControllerWindowBinding::showStatus);
-    // Said where the connection's state stands, until the port opens or fails.
-    connect(link_, &ControllerLink::portBusy, this,
-            [this](const QString& text) { showStatus(LinkPanel::Connection, text); });
+    connect(link_, &ControllerLink::portBusy, this, &ControllerWindowBinding::showPortBusy);
     connect(link_, &ControllerLink::enabledChanged, this,
             &ControllerWindowBinding::setControlEnabled);
     connect(link_, &ControllerLink::checkedChanged, this, [this](LinkControl which, bool on) {
@@ -161,7 +156,7 @@ void ControllerWindowBinding::bindLinkOutput() {
         });
     });
     connect(link_, &ControllerLink::received, terminal_, &TerminalView::showChunk);
-    connect(link_, &ControllerLink::transferChanged, this,
+    connect(link_, &ControllerLink::stateChanged, this,
             &ControllerWindowBinding::updateTransferCommands);
     connect(link_, &ControllerLink::lampChanged, this,
             [this](Lamp lamp, bool lit) { lamps_.at(std::size_t(lamp))->setLit(lit); });

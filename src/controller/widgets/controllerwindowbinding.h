@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class ControllerLink;
 class PortSelectors;
@@ -32,6 +33,7 @@ public:
     // Brings the controls to their state at start. Stops the station with a
     // message naming the control when one is missing.
     explicit ControllerWindowBinding(const ControllerControls& controls, QObject* parent = nullptr);
+    ~ControllerWindowBinding() override;
 
     ControllerLink& link() { return *link_; }
     PortSelectors& portSelectors() { return *selectors_; }
@@ -65,7 +67,8 @@ protected:
 
 private:
     void bindCommands();
-    void showStatus(LinkPanel panel, const QString& text);
+    void showStatus(LinkPanel panel, LinkStatus status);
+    void showPortBusy(const QString& port);
     void bindLinkOutput();
     void setControlEnabled(LinkControl which, bool on);
     void updateTransferCommands();
@@ -77,8 +80,8 @@ private:
     // The lamps as the link lights them: RX and TX held (HeldLamp) so that
     // a short burst of traffic shows.
     std::array<SignalLamp*, 5> lamps_{};
-    // Which of the link's texts each status panel shows (null: none of them).
-    std::array<LinkTexts::TextFunction, 3> panelTexts_{};
+    // What each status panel shows (nothing: a text of another kind).
+    std::array<std::optional<LinkStatus>, 3> panelStatus_{};
     ControllerLink* link_;
     PortSelectors* selectors_;
     TerminalView* terminal_;

@@ -1,7 +1,7 @@
 #include "controller/widgets/portselectors.h"
 
+#include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
-#include "controller/serialport.h"
 #include "controller/serialportlist.h"
 
 #include <QComboBox>
@@ -37,8 +37,8 @@ QString PortSelectors::portName() const {
     return box ? box->currentText() : QString();
 }
 
-PortSelectors::PortSelectors(std::array<QComboBox*, 6> boxes, SerialPort& port, QObject* parent)
-    : QObject(parent), boxes_(boxes), port_(port) {
+PortSelectors::PortSelectors(std::array<QComboBox*, 6> boxes, ControllerLink& link, QObject* parent)
+    : QObject(parent), boxes_(boxes), link_(link) {
     if (QComboBox* portBox = boxes_[kPort]) {
         // A device path that is not listed (a symbolic link, the emulator
         // tool's line) can be typed in.
@@ -49,10 +49,9 @@ PortSelectors::PortSelectors(std::array<QComboBox*, 6> boxes, SerialPort& port, 
     if (QComboBox* baud = boxes_[kBaud])
         connect(baud, &QComboBox::currentTextChanged, this, &PortSelectors::baudRateChanged);
     if (QComboBox* flow = boxes_[kFlow]) {
-        connect(flow, &QComboBox::textActivated, this, [this](const QString& text) {
-            if (Status applied = port_.setFlowControl(flowControlFromText(text)); !applied)
-                emit failed(applied.error());
-        });
+        // A failure to apply it to the open port is the link's error.
+        connect(flow, &QComboBox::textActivated, this,
+                [this](const QString& text) { link_.setFlowControl(flowControlFromText(text)); });
     }
 }
 
@@ -94,7 +93,7 @@ Result<PortSettings> PortSelectors::read() {
         if (box && box->currentText().isEmpty())
             return Failure{tr("List index out of bounds (%1)").arg(box->currentIndex())};
     }
-    PortSettings settings = port_.settings();
+    PortSettings settings = link_.portSettings();
     auto text = [this](int box, const QString& fallback) {
         return boxes_[box] ? boxes_[box]->currentText() : fallback;
     };

@@ -9,7 +9,7 @@
 
 class ControllerEmulator;
 class QComboBox;
-class SerialPort;
+class ControllerLink;
 
 // The six selectors of the page "Ustawienia portu" (ComComboBox1 to
 // ComComboBox6): their lists, the port list read afresh whenever it is
@@ -23,8 +23,8 @@ public:
     static const QString kEmulatorEntry;
 
     // `boxes` in the order port, baud rate, data bits, parity, stop bits,
-    // flow control; any may be null. `port` gets the flow control at once.
-    PortSelectors(std::array<QComboBox*, 6> boxes, SerialPort& port, QObject* parent = nullptr);
+    // flow control; any may be null. `link` gets the flow control at once.
+    PortSelectors(std::array<QComboBox*, 6> boxes, ControllerLink& link, QObject* parent = nullptr);
     ~PortSelectors() override;
 
     // Fills the port list and selects "COM1", else the first USB or ACM
@@ -49,8 +49,6 @@ public:
     QString portName() const;
 
 signals:
-    // The flow control could not be applied to the open port.
-    void failed(const QString& text);
     // Another line speed was chosen.
     void baudRateChanged();
 
@@ -61,6 +59,6 @@ private:
     void setPortItems(const QString& keep);
 
     std::array<QComboBox*, 6> boxes_;
-    SerialPort& port_;
+    ControllerLink& link_;
     ControllerEmulator* emulator_ = nullptr;
 };
