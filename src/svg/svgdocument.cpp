@@ -68,10 +68,10 @@ bool languageMatches(const QByteArray& list) {
 
 // Conditional processing: whether the element is rendered at all.
 bool conditionsHold(xmlNode* node) {
-    if (const std::optional<QByteArray> extensions = attribute(node, "requiredExtensions"))
+    if (xmlHasProp(node, x("requiredExtensions")))
         return false; // no extension is supported, and an empty list is false
-    if (const std::optional<QByteArray> languages = attribute(node, "systemLanguage"))
-        return languageMatches(*languages);
+    if (xmlHasProp(node, x("systemLanguage")))
+        return languageMatches(*attribute(node, "systemLanguage"));
     return true;
 }
 
@@ -238,6 +238,8 @@ void splitMixedText(xmlNode* node) {
 void foldOrigin(xmlNode* node, double width, double height) {
     std::optional<QByteArray> origin = attribute(node, "transform-origin");
     std::optional<QByteArray> style = attribute(node, "style");
+    if (!origin && (!style || !style->contains("transform-origin")))
+        return;
     QByteArray rest;
     if (style) {
         for (const auto& [property, value] : declarations(*style)) {
@@ -265,7 +267,8 @@ void foldOrigin(xmlNode* node, double width, double height) {
 
 void unquoteReferences(xmlNode* node) {
     for (xmlAttr* a = node->properties; a; a = a->next) {
-        if (a->ns)
+        const QByteArrayView name(reinterpret_cast<const char*>(a->name));
+        if (a->ns || name == "d" || name == "points" || name == "transform")
             continue;
         xmlChar* value = xmlNodeListGetString(node->doc, a->children, 1);
         if (!value)

@@ -9,7 +9,7 @@
 class SvgDocument;
 
 struct SvgTraversalLimits {
-    qint64 mostItems = 5'000'000; // shapes drawn, counting every use of one
+    qint64 mostItems = 1'000'000; // shapes drawn, counting every use of one
 };
 
 // Walks the plain document `document` as SVG 1.1 structure and painting: the
