@@ -185,7 +185,8 @@ SvgGeometry SvgGeometryOf(const SvgReading& r, const SvgReadOptions& options) {
         for (SvgPolyline& line : kept)
             geometry.lines.push_back({std::move(line), shape.pen});
         shape.lineCount = geometry.lines.size() - shape.firstLine;
-        geometry.shapes.push_back(std::move(shape));
+        if (options.shapes)
+            geometry.shapes.push_back(std::move(shape));
     }
     addNotes(r, textRuns, geometry.notes);
     return geometry;

@@ -71,6 +71,7 @@ Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
     SvgReadOptions options;
     options.toleranceMm = settings.tolerance;
     options.dashes = settings.dashes;
+    options.shapes = false; // the program needs the lines only
     std::optional<SvgGeometry> geometry = SvgGeometryOf(*reading, options);
     Placement fit;
     if (settings.fit && !geometry->lines.empty()) {

@@ -53,6 +53,7 @@ struct SvgGeometry {
 struct SvgReadOptions {
     double toleranceMm = 0.25;
     bool dashes = true; // stroke-dasharray drawn as dashes; otherwise solid
+    bool shapes = true; // SvgGeometry::shapes filled in; the lines alone otherwise
 };
 
 // The geometry of the document `data` (`name` names it in messages),
