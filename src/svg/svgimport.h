@@ -7,6 +7,7 @@
 #include "drawing/placement.h"
 #include "gcode/programtext.h"
 #include "hpgl/convertersettings.h"
+#include "svg/svgscene.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,19 +23,47 @@ struct SvgLine {
     std::vector<PathPoint> points;
     int pen = 1;
 };
+struct SvgSubpath {
+    std::vector<PathPoint> points; // a closed one ends where it starts
+    bool closed = false;
+};
+// One shape of the document in its order, for passes that fill, hide or lay
+// out again: its outline as the document gives it (flattened, in page
+// millimetres, neither dashed nor clipped) and what it draws.
+struct SvgShape {
+    std::vector<SvgSubpath> outline;
+    bool filled = false;
+    Qt::FillRule fillRule = Qt::WindingFill;
+    bool stroked = false;
+    int pen = 1;
+    QRgb colour = 0xff000000;
+    std::optional<SvgTextRun> text; // a run of text; toPage then ends in page millimetres
+    size_t firstLine = 0;           // its lines in SvgGeometry::lines: dashed and clipped
+    size_t lineCount = 0;
+};
 struct SvgGeometry {
-    std::vector<SvgLine> lines;
+    std::vector<SvgLine> lines; // what the pen draws, shape by shape
+    std::vector<SvgShape> shapes;
     double widthMm = 0;
     double heightMm = 0;
     int pens = 0;      // pens used
     QStringList notes; // what was not drawn, by kind, and other remarks
 };
 
+struct SvgReadOptions {
+    double toleranceMm = 0.25;
+    bool dashes = true; // stroke-dasharray drawn as dashes; otherwise solid
+    bool shapes = true; // SvgGeometry::shapes filled in; the lines alone otherwise
+};
+
 // The geometry of the document `data` (`name` names it in messages),
 // curves flattened so that no point of the curve lies farther than
-// `toleranceMm` from the lines. Pens: the outermost Inkscape layers in
-// order when there are two or more, otherwise the stroke colours (the fill's
-// for a shape only filled) in the order they first appear.
+// `toleranceMm` from the lines, clipped to the viewports, clip paths and
+// masks. Pens: the outermost Inkscape layers in order when there are two or
+// more, otherwise the stroke colours (the fill's for a shape only filled) in
+// the order they first appear.
+Result<SvgGeometry> ReadSvgGeometry(const QByteArray& data, const QString& name,
+                                    const SvgReadOptions& options);
 Result<SvgGeometry> ReadSvgGeometry(const QByteArray& data, const QString& name,
                                     double toleranceMm);
 
@@ -47,6 +76,7 @@ struct SvgImportSettings {
     double travelHeight = 10;
     bool optimize = true;
     bool holdBetweenPens = false; // "M00" before each change of pen
+    bool dashes = true;           // stroke-dasharray drawn as dashes; otherwise solid
     qint64 mostBytes = kMostBytes;
 };
 

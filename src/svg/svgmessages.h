@@ -100,6 +100,28 @@ inline QString kindImage() {
 inline QString kindTextWithoutFont() {
     return QCoreApplication::translate("svg", "tekst bez czcionki");
 }
+inline QString kindMissingReference(const QString& property) {
+    return QCoreApplication::translate("svg", "odwołanie w %1 do brakującego elementu")
+        .arg(property);
+}
+inline QString kindExternalReference() {
+    return QCoreApplication::translate("svg", "odwołanie do innego pliku");
+}
+inline QString kindCyclicReference() {
+    return QCoreApplication::translate("svg", "odwołanie zapętlone");
+}
+inline QString kindNegativeSize() {
+    return QCoreApplication::translate("svg", "kształt o ujemnym rozmiarze");
+}
+inline QString kindBadValue(const QString& attribute) {
+    return QCoreApplication::translate("svg", "niezrozumiała wartość %1 (narysowano do błędu)")
+        .arg(attribute);
+}
+// A kind of what was not drawn with the line it is first met on.
+inline QString kindAtLine(const QString& kind, qint64 line) {
+    return QCoreApplication::translate("svg", "%1 (pierwszy raz w linii %2)")
+        .arg(kind, QString::number(line));
+}
 // A size attribute that is not there, as badSize() shows it.
 inline QString missingValue() {
     return QCoreApplication::translate("svg", "brak");

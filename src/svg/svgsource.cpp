@@ -5,7 +5,6 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
-#include <QXmlStreamWriter>
 
 #include <cmath>
 
@@ -15,7 +14,7 @@ const QString kSvgNs = QStringLiteral("http://www.w3.org/2000/svg");
 const QString kInkscapeNs = QStringLiteral("http://www.inkscape.org/namespaces/inkscape");
 const QString kXlinkNs = QStringLiteral("http://www.w3.org/1999/xlink");
 
-// Elements of SVG the renderer knows or that draw nothing by design.
+// Elements of SVG the import knows or that draw nothing by design.
 const QSet<QString>& knownElements() {
     static const QSet<QString> known{
         u"svg"_qs,
@@ -67,15 +66,6 @@ const QSet<QString>& knownElements() {
         u"cursor"_qs,
     };
     return known;
-}
-
-// Elements that draw when they stand in the document's root.
-bool drawsAtRoot(QStringView name) {
-    static const QSet<QString> drawing{u"g"_qs,       u"path"_qs,    u"rect"_qs,     u"circle"_qs,
-                                       u"ellipse"_qs, u"line"_qs,    u"polyline"_qs, u"polygon"_qs,
-                                       u"text"_qs,    u"use"_qs,     u"image"_qs,    u"a"_qs,
-                                       u"switch"_qs,  u"textArea"_qs};
-    return drawing.contains(name.toString());
 }
 
 bool isLayer(const QXmlStreamReader& xml) {
@@ -294,40 +284,4 @@ Result<SvgFacts> ReadSvgFacts(const QByteArray& data, const QString& name,
     if (xml.hasError())
         return Failure{svg::badXml(name, xml.lineNumber(), xml.errorString())};
     return scan.finish();
-}
-
-QByteArray SvgWithOnlyLayer(const QByteArray& data, int layer) {
-    QXmlStreamReader xml(data);
-    QByteArray out;
-    QXmlStreamWriter writer(&out);
-    int depth = 0, layerDepth = -1, layerIndex = -1;
-    while (!xml.atEnd()) {
-        const QXmlStreamReader::TokenType token = xml.readNext();
-        if (token == QXmlStreamReader::StartElement) {
-            ++depth;
-            const bool layerElement = layerDepth < 0 && isLayer(xml);
-            if (layerElement) {
-                layerDepth = depth;
-                ++layerIndex;
-            }
-            const bool hide = layerElement ? layerIndex != layer
-                                           : (layer >= 0 && depth == 2 && drawsAtRoot(xml.name()));
-            if (hide) {
-                writer.writeStartElement(xml.namespaceUri().toString(), xml.name().toString());
-                for (const QXmlStreamNamespaceDeclaration& ns : xml.namespaceDeclarations())
-                    writer.writeNamespace(ns.namespaceUri().toString(), ns.prefix().toString());
-                for (const QXmlStreamAttribute& a : xml.attributes()) {
-                    if (a.name() != u"style" && a.name() != u"display")
-                        writer.writeAttribute(a);
-                }
-                writer.writeAttribute(u"style"_qs, u"display:none"_qs);
-                continue;
-            }
-        } else if (token == QXmlStreamReader::EndElement) {
-            if (depth-- == layerDepth)
-                layerDepth = -1;
-        }
-        writer.writeCurrentToken(xml);
-    }
-    return out;
 }

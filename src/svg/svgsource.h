@@ -7,8 +7,8 @@
 #include <QRectF>
 #include <QString>
 
-// What the import needs to know about a document before the renderer reads
-// it, found by one pass of the XML reader: that it is well-formed SVG within
+// What the import needs to know about a document before its structure is
+// walked, found by one pass of the XML reader: that it is well-formed SVG within
 // the limits, that every <use> finds its target, and the page geometry.
 struct SvgFacts {
     double widthMm = 0; // the page, in millimetres
@@ -30,8 +30,3 @@ struct SvgLimits {
 // (`name`) and, for XML errors, the line.
 Result<SvgFacts> ReadSvgFacts(const QByteArray& data, const QString& name,
                               const SvgLimits& limits = {});
-
-// The document with every outermost layer but `layer` (counted from 0)
-// hidden, and what is drawn outside the layers too; with layer -1, every
-// layer hidden and only what is outside them left.
-QByteArray SvgWithOnlyLayer(const QByteArray& data, int layer);

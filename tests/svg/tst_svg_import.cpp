@@ -66,6 +66,12 @@ void SvgImportTest::badDocuments_data() {
     for (int i = 0; i < 300; ++i)
         deep += "<g>\n";
     QTest::newRow("deep nesting") << deep << u"głębiej niż 200 poziomów (linia 200)"_qs;
+    QByteArray entities = "<?xml version='1.0'?>\n<!DOCTYPE svg [<!ENTITY a0 'aaaaaaaaaa'>";
+    for (int i = 1; i < 8; ++i)
+        entities += "<!ENTITY a" + QByteArray::number(i) + " '" +
+                    QByteArray("&a" + QByteArray::number(i - 1) + ";").repeated(10) + "'>";
+    QTest::newRow("entities expanded beyond the limit")
+        << entities + "]>\n" + head + line + "<desc>&a7;</desc></svg>" << u"jest uszkodzony"_qs;
     QTest::newRow("nothing visible") << head + "<rect width='5' height='5' fill='none'/></svg>"
                                      << u"nie zawiera niczego do narysowania"_qs;
 }

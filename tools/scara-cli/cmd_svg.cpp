@@ -19,14 +19,16 @@ const char kImportHelp[] = QT_TRANSLATE_NOOP(
     "cli", "usage: scara-cli import-svg FILE [--fit [--one-side] [--margin N] [--forbidden R]\n"
            "                            [--paper P]] [--tolerance T] [--no-optimize]\n"
            "                            [--pen-heights H1,...,H8] [--travel-height N]\n"
-           "                            [--hold-pen-change] [-o OUT]\n"
+           "                            [--hold-pen-change] [--no-dashes] [-o OUT]\n"
            "\n"
            "Reads an SVG drawing and writes it as a program in the station's form\n"
            "(numbered lines, G00 travel with the pen up, G01 drawing with the pen's Z,\n"
            "M30), CR LF, to OUT (\"-\": standard output) or standard output. Every\n"
-           "visible shape is drawn along its outline; curves are cut into lines no\n"
-           "farther than T program units (0,25) from them. Stroke colours, or the\n"
-           "layers of a file with two or more, become pens 1 to 8.\n"
+           "visible shape is drawn along its outline, a filled one closed, dashed\n"
+           "strokes as dashes, all of it cut to the viewports, clip paths and masks;\n"
+           "curves are cut into lines no farther than T program units (0,25) from\n"
+           "them. Stroke colours, or the layers of a file with two or more, become\n"
+           "pens 1 to 8.\n"
            "\n"
            "  --fit              scale and move the drawing into the arm's safe area (the\n"
            "                     half ring between the forbidden circle and the reach,\n"
@@ -38,6 +40,7 @@ const char kImportHelp[] = QT_TRANSLATE_NOOP(
            "  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)\n"
            "  --travel-height N  Z of pen-up moves (10)\n"
            "  --hold-pen-change  write M00 before each change of pen\n"
+           "  --no-dashes        draw dashed strokes solid\n"
            "\n"
            "%1\n"
            "The import report goes to standard error. On an error the message names\n"
@@ -94,6 +97,8 @@ std::optional<int> parseImport(const QStringList& args, ImportOptions& o) {
             o.settings.optimize = false;
         } else if (arg == u"--hold-pen-change") {
             o.settings.holdBetweenPens = true;
+        } else if (arg == u"--no-dashes") {
+            o.settings.dashes = false;
         } else if (arg == u"-o" && hasValue) {
             o.out = args[++i];
         } else if (const cli::OptionRead read =
