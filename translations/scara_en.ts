@@ -2298,62 +2298,6 @@ and errors as for fit.
         <translation>write a pen-up program around where a program draws</translation>
     </message>
     <message>
-        <source>usage: scara-cli import-svg FILE [--fit [--one-side] [--margin N] [--forbidden R]
-                            [--paper P]] [--tolerance T] [--no-optimize]
-                            [--pen-heights H1,...,H8] [--travel-height N]
-                            [--hold-pen-change] [-o OUT]
-
-Reads an SVG drawing and writes it as a program in the station&apos;s form
-(numbered lines, G00 travel with the pen up, G01 drawing with the pen&apos;s Z,
-M30), CR LF, to OUT (&quot;-&quot;: standard output) or standard output. Every
-visible shape is drawn along its outline; curves are cut into lines no
-farther than T program units (0,25) from them. Stroke colours, or the
-layers of a file with two or more, become pens 1 to 8.
-
-  --fit              scale and move the drawing into the arm&apos;s safe area (the
-                     half ring between the forbidden circle and the reach,
-                     above the X axis), as large as fits, pen-up travel led
-                     around the circle (otherwise a millimetre of the page is
-                     a unit); the placement options below go with it
-  --tolerance T      flattening and simplifying tolerance in units (0,25)
-  --no-optimize      keep the document&apos;s order and points
-  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)
-  --travel-height N  Z of pen-up moves (10)
-  --hold-pen-change  write M00 before each change of pen
-
-%1
-The import report goes to standard error. On an error the message names
-the file, nothing is written and the status is 1 (2 for a wrong command line).
-</source>
-        <translation>usage: scara-cli import-svg FILE [--fit [--one-side] [--margin N] [--forbidden R]
-                            [--paper P]] [--tolerance T] [--no-optimize]
-                            [--pen-heights H1,...,H8] [--travel-height N]
-                            [--hold-pen-change] [-o OUT]
-
-Reads an SVG drawing and writes it as a program in the station&apos;s form
-(numbered lines, G00 travel with the pen up, G01 drawing with the pen&apos;s Z,
-M30), CR LF, to OUT (&quot;-&quot;: standard output) or standard output. Every
-visible shape is drawn along its outline; curves are cut into lines no
-farther than T program units (0,25) from them. Stroke colours, or the
-layers of a file with two or more, become pens 1 to 8.
-
-  --fit              scale and move the drawing into the arm&apos;s safe area (the
-                     half ring between the forbidden circle and the reach,
-                     above the X axis), as large as fits, pen-up travel led
-                     around the circle (otherwise a millimetre of the page is
-                     a unit); the placement options below go with it
-  --tolerance T      flattening and simplifying tolerance in units (0,25)
-  --no-optimize      keep the document&apos;s order and points
-  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)
-  --travel-height N  Z of pen-up moves (10)
-  --hold-pen-change  write M00 before each change of pen
-
-%1
-The import report goes to standard error. On an error the message names
-the file, nothing is written and the status is 1 (2 for a wrong command line).
-</translation>
-    </message>
-    <message>
         <source>  --one-side         keep the drawing on one side of the Y axis (x &gt;= N or
                      x &lt;= -N), where the elbow never turns over; by default it
                      goes there when it is at least 0,97 as large there
@@ -2751,6 +2695,68 @@ Layer options:
 Layer options:
 </translation>
     </message>
+    <message>
+        <source>usage: scara-cli import-svg FILE [--fit [--one-side] [--margin N] [--forbidden R]
+                            [--paper P]] [--tolerance T] [--no-optimize]
+                            [--pen-heights H1,...,H8] [--travel-height N]
+                            [--hold-pen-change] [--no-dashes] [-o OUT]
+
+Reads an SVG drawing and writes it as a program in the station&apos;s form
+(numbered lines, G00 travel with the pen up, G01 drawing with the pen&apos;s Z,
+M30), CR LF, to OUT (&quot;-&quot;: standard output) or standard output. Every
+visible shape is drawn along its outline, a filled one closed, dashed
+strokes as dashes, all of it cut to the viewports, clip paths and masks;
+curves are cut into lines no farther than T program units (0,25) from
+them. Stroke colours, or the layers of a file with two or more, become
+pens 1 to 8.
+
+  --fit              scale and move the drawing into the arm&apos;s safe area (the
+                     half ring between the forbidden circle and the reach,
+                     above the X axis), as large as fits, pen-up travel led
+                     around the circle (otherwise a millimetre of the page is
+                     a unit); the placement options below go with it
+  --tolerance T      flattening and simplifying tolerance in units (0,25)
+  --no-optimize      keep the document&apos;s order and points
+  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)
+  --travel-height N  Z of pen-up moves (10)
+  --hold-pen-change  write M00 before each change of pen
+  --no-dashes        draw dashed strokes solid
+
+%1
+The import report goes to standard error. On an error the message names
+the file, nothing is written and the status is 1 (2 for a wrong command line).
+</source>
+        <translation>usage: scara-cli import-svg FILE [--fit [--one-side] [--margin N] [--forbidden R]
+                            [--paper P]] [--tolerance T] [--no-optimize]
+                            [--pen-heights H1,...,H8] [--travel-height N]
+                            [--hold-pen-change] [--no-dashes] [-o OUT]
+
+Reads an SVG drawing and writes it as a program in the station&apos;s form
+(numbered lines, G00 travel with the pen up, G01 drawing with the pen&apos;s Z,
+M30), CR LF, to OUT (&quot;-&quot;: standard output) or standard output. Every
+visible shape is drawn along its outline, a filled one closed, dashed
+strokes as dashes, all of it cut to the viewports, clip paths and masks;
+curves are cut into lines no farther than T program units (0,25) from
+them. Stroke colours, or the layers of a file with two or more, become
+pens 1 to 8.
+
+  --fit              scale and move the drawing into the arm&apos;s safe area (the
+                     half ring between the forbidden circle and the reach,
+                     above the X axis), as large as fits, pen-up travel led
+                     around the circle (otherwise a millimetre of the page is
+                     a unit); the placement options below go with it
+  --tolerance T      flattening and simplifying tolerance in units (0,25)
+  --no-optimize      keep the document&apos;s order and points
+  --pen-heights ...  Z of pens 1 to 8 (1,2,...,8)
+  --travel-height N  Z of pen-up moves (10)
+  --hold-pen-change  write M00 before each change of pen
+  --no-dashes        draw dashed strokes solid
+
+%1
+The import report goes to standard error. On an error the message names
+the file, nothing is written and the status is 1 (2 for a wrong command line).
+</translation>
+    </message>
 </context>
 <context>
     <name>hpgl</name>
@@ -2994,6 +3000,30 @@ Layer options:
     <message>
         <source>nieznany element &lt;%1&gt; (pierwszy w linii %2)</source>
         <translation>unknown element &lt;%1&gt; (first on line %2)</translation>
+    </message>
+    <message>
+        <source>odwołanie w %1 do brakującego elementu</source>
+        <translation>a reference in %1 to a missing element</translation>
+    </message>
+    <message>
+        <source>odwołanie do innego pliku</source>
+        <translation>a reference to another file</translation>
+    </message>
+    <message>
+        <source>odwołanie zapętlone</source>
+        <translation>a reference in a cycle</translation>
+    </message>
+    <message>
+        <source>kształt o ujemnym rozmiarze</source>
+        <translation>a shape of negative size</translation>
+    </message>
+    <message>
+        <source>niezrozumiała wartość %1 (narysowano do błędu)</source>
+        <translation>a value of %1 not understood (drawn up to the error)</translation>
+    </message>
+    <message>
+        <source>%1 (pierwszy raz w linii %2)</source>
+        <translation>%1 (first on line %2)</translation>
     </message>
 </context>
 </TS>
