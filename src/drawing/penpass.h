@@ -46,7 +46,7 @@ struct PenPassOptions {
     static constexpr double kDefaultHatchAngle = 45;
     PenTextMode text = PenTextMode::SingleStroke;
     QString font; // one of StrokeFontNames(); empty: the first
-    // Between hatch lines, in the page's units; none: fills are not hatched.
+    // Between hatch lines, in the shapes' units; none: fills are not hatched.
     std::optional<double> hatchSpacing;
     double hatchAngle = kDefaultHatchAngle; // degrees counter-clockwise from +X
     bool crossHatch = false;

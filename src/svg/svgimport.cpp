@@ -279,6 +279,10 @@ Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
     const Result<Recording> recording = checkedRecording(data, name);
     if (!recording)
         return recording.failure();
+    // PEN PASS: the place for RunPenPass(settings.pen). Each geometry read
+    // below (here and at the fitted tolerance) is to have its shapes made
+    // into its lines by the pass, the hatch spacing divided by the fit's
+    // scale, so that the lines are that far apart as drawn.
     std::optional<SvgGeometry> geometry = geometryOf(*recording, settings.tolerance);
     Placement fit;
     if (settings.fit && !geometry->lines.empty()) {
