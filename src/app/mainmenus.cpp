@@ -41,6 +41,8 @@ void MainMenus::addFileMenu(QMenuBar* bar) {
     openProgram = item(file, "Otwrz1", QT_TRANSLATE_NOOP("MainMenus", "Otwórz plik z G-kodem"));
     openHpgl = item(file, "Otwrzplikhpgl1", QT_TRANSLATE_NOOP("MainMenus", "Otwórz plik hpgl"));
     openSvg = item(file, "Otwrzrysuneksvg1", QT_TRANSLATE_NOOP("MainMenus", "Otwórz rysunek SVG"));
+    svgOptions =
+        item(file, "Opcjeimportusvg1", QT_TRANSLATE_NOOP("MainMenus", "Opcje importu SVG…"));
     saveProgram = item(file, "Zapiszgcode1", QT_TRANSLATE_NOOP("MainMenus", "Zapisz g-kode"));
     savePicture = item(file, "Zapisz1", QT_TRANSLATE_NOOP("MainMenus", "Zapisz obraz"));
     file->addSeparator();

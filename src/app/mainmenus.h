@@ -32,6 +32,7 @@ public:
     QAction* openProgram; // Otwrz1 "Otwórz plik z G-kodem"
     QAction* openHpgl;    // Otwrzplikhpgl1 "Otwórz plik hpgl"
     QAction* openSvg;     // Otwrzrysuneksvg1 "Otwórz rysunek SVG"
+    QAction* svgOptions;  // Opcjeimportusvg1 "Opcje importu SVG…" (SvgOptionsDialog)
     QAction* saveProgram; // Zapiszgcode1 "Zapisz g-kode"
     QAction* savePicture; // Zapisz1 "Zapisz obraz"
     QMenu* recentFiles;   // Ostatniepliki1 "Ostatnie pliki", filled by RecentFilesMenu

@@ -10,6 +10,7 @@ const QString kName = QStringLiteral("scara-station");
 const QString kVersionKey = QStringLiteral("version");
 const QString kPortGroup = QStringLiteral("port");
 const QString kConverterGroup = QStringLiteral("converter");
+const QString kSvgGroup = QStringLiteral("svg");
 } // namespace
 
 SettingsStore::SettingsStore()
@@ -37,6 +38,9 @@ StoredSettings SettingsStore::load() {
     s.beginGroup(kConverterGroup);
     stored.converter = readConverterPreferences(s);
     s.endGroup();
+    s.beginGroup(kSvgGroup);
+    stored.svg = readPenPreferences(s);
+    s.endGroup();
     return stored;
 }
 
@@ -61,6 +65,9 @@ Status SettingsStore::save(const StoredSettings& stored) {
     s.endGroup();
     s.beginGroup(kConverterGroup);
     writeConverterPreferences(s, stored.converter);
+    s.endGroup();
+    s.beginGroup(kSvgGroup);
+    writePenPreferences(s, stored.svg);
     s.endGroup();
     s.sync();
     if (s.status() != QSettings::NoError)

@@ -3,6 +3,7 @@
 #include "app/stationpreferences.h"
 #include "base/result.h"
 #include "controller/portmemory.h"
+#include "drawing/penpreferences.h"
 #include "hpgl/converterpreferences.h"
 
 #include <QString>
@@ -19,6 +20,7 @@ struct StoredSettings {
     StationPreferences station;
     RememberedLine line;
     ConverterPreferences converter;
+    PenPreferences svg; // the SVG import's pen pass
 
     bool operator==(const StoredSettings&) const = default;
 };

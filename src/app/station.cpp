@@ -168,6 +168,8 @@ void Station::wireDrawings() {
     svgCommands_ = std::make_unique<SvgCommands>(std::move(parts));
     QObject::connect(menus.openSvg, &QAction::triggered, svgCommands_.get(),
                      &SvgCommands::openDrawing);
+    QObject::connect(menus.svgOptions, &QAction::triggered, svgCommands_.get(),
+                     &SvgCommands::openOptions);
     QObject::connect(menus.optimizeProgram, &QAction::triggered, svgCommands_.get(),
                      &SvgCommands::optimizeProgram);
     QObject::connect(menus.fitProgram, &QAction::triggered, placementCommands_.get(),

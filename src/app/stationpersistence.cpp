@@ -13,6 +13,7 @@
 #include "app/recentfilesmenu.h"
 #include "app/station.h"
 #include "app/stationdialogs.h"
+#include "app/svgcommands.h"
 #include "controller/widgets/controllerwindowbinding.h"
 #include "controller/widgets/portselectors.h"
 #include "hpgl/convertersettingspages.h"
@@ -89,6 +90,7 @@ void StationPersistence::applySettings(const StoredSettings& settings) {
     controller->g01HeightEdit()->setText(settings.station.zHeights.feed);
     applyLine(settings.line);
     station_.converterWindow().setPreferences(settings.converter);
+    station_.svgCommands().setPreferences(settings.svg);
 }
 
 void StationPersistence::applyLine(const RememberedLine& line) {
@@ -176,6 +178,7 @@ StoredSettings StationPersistence::collect() const {
         p.calibration = WriteCalibrationFile(*calibration);
     settings.line = collectLine();
     settings.converter = converter.settingsPages()->preferences();
+    settings.svg = station_.svgCommands().preferences();
     return settings;
 }
 

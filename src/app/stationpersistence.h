@@ -12,9 +12,9 @@ class Station;
 
 // Carries the stored settings to the station's windows and back: the port
 // page's six selectors (the port found again by its adapter), the Z heights,
-// "Ustawienia programu", the converter's settings, the windows' places and
-// which were open, the settings bar, the file dialogs' folders and
-// "Ostatnie pliki". Widgets never read or write the store themselves.
+// "Ustawienia programu", the converter's settings, the SVG import's options,
+// the windows' places and which were open, the settings bar, the file
+// dialogs' folders and "Ostatnie pliki". Widgets never read or write the store themselves.
 class StationPersistence : public QObject {
     Q_OBJECT
 public:
@@ -37,9 +37,10 @@ public:
     void showWindows();
 
     // "Przywróć ustawienia domyślne", once the operator agrees: the port and
-    // its line, the Z heights, "Ustawienia programu" and the converter's
-    // settings go back to what the station shows at its first start. The
-    // windows' places, the folders and "Ostatnie pliki" stay.
+    // its line, the Z heights, "Ustawienia programu", the converter's
+    // settings and the SVG import's options go back to what the station
+    // shows at its first start. The windows' places, the folders and
+    // "Ostatnie pliki" stay.
     void restoreDefaults();
 
     // Every kWriteInterval the settings as the windows hold them are

@@ -4,6 +4,7 @@
 #include "app/notifier.h"
 #include "app/programcommands.h"
 #include "app/programpage.h"
+#include "app/svgoptionsdialog.h"
 #include "controller/transferprogress.h"
 #include "drawing/pathoptimizer.h"
 #include "gcode/programlist.h"
@@ -37,15 +38,31 @@ bool SvgCommands::refusedWhileSending() {
     return true;
 }
 
-bool SvgCommands::openDrawingFile(const QString& file) {
-    if (refusedWhileSending())
-        return false;
+Result<SvgImportSettings> SvgCommands::importSettings() const {
     SvgImportSettings fitted;
     fitted.fit = true;
     if (parts_.placementSettings)
         fitted.placement = parts_.placementSettings();
-    const Result<SvgImportSettings> settings = WithConverterHeights(
-        fitted, parts_.converterSettings ? parts_.converterSettings() : ConverterSettings{});
+    fitted.pen = preferences_.penOptions();
+    return WithConverterHeights(fitted, parts_.converterSettings ? parts_.converterSettings()
+                                                                 : ConverterSettings{});
+}
+
+SvgOptionsDialog* SvgCommands::openOptions() {
+    if (!options_) {
+        options_ = new SvgOptionsDialog(parts_.window);
+        connect(options_, &QDialog::accepted, this,
+                [this] { preferences_ = options_->preferences(); });
+    }
+    options_->setPreferences(preferences_);
+    options_->open();
+    return options_;
+}
+
+bool SvgCommands::openDrawingFile(const QString& file) {
+    if (refusedWhileSending())
+        return false;
+    const Result<SvgImportSettings> settings = importSettings();
     if (!settings) {
         parts_.notifier().showError(settings.error());
         return false;

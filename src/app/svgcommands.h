@@ -1,9 +1,12 @@
 #pragma once
 
+#include "base/result.h"
+#include "drawing/penpreferences.h"
 #include "drawing/placement.h"
 #include "hpgl/convertersettings.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -13,6 +16,8 @@ class ProgramCommands;
 class ProgramList;
 class ProgramPage;
 class QWidget;
+class SvgOptionsDialog;
+struct SvgImportSettings;
 
 // The parts of the main window the SVG and optimiser commands work on.
 struct SvgCommandParts {
@@ -37,7 +42,8 @@ struct SvgCommandParts {
 // with the import report listed where the reach messages are. A drawing
 // that cannot be imported leaves the program as it was, and while a transfer
 // runs or holds the program is not touched at all. The optimiser's
-// figures before and after come in a notice.
+// figures before and after come in a notice. "Opcje importu SVG…" sets what
+// the pen makes of the drawings imported after it (SvgOptionsDialog).
 class SvgCommands : public QObject {
     Q_OBJECT
 public:
@@ -46,6 +52,14 @@ public:
     void openDrawing();                        // after the open dialog
     bool openDrawingFile(const QString& file); // the menu's and the drop's
     bool optimizeProgram();                    // "Optymalizuj program"
+    SvgOptionsDialog* openOptions();           // "Opcje importu SVG…", shown
+
+    // The pen pass's choices, kept between runs by the station's persistence.
+    const PenPreferences& preferences() const { return preferences_; }
+    void setPreferences(const PenPreferences& preferences) { preferences_ = preferences; }
+    // What a drawing is imported with now: fitted by the window's placement,
+    // the converter's heights, the pen pass's choices.
+    Result<SvgImportSettings> importSettings() const;
 
     // Replaces the open dialog (tests answer it).
     void setDrawingChooser(std::function<QString()> choose) {
@@ -57,6 +71,8 @@ private:
     bool refusedWhileSending();
 
     SvgCommandParts parts_;
+    PenPreferences preferences_;
+    QPointer<SvgOptionsDialog> options_; // the window's child: gone with it
 };
 
 // The open dialog for drawings (*.svg, or all files) over `owner`.

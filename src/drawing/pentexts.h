@@ -50,4 +50,22 @@ inline QString badAngle(const QString& angle) {
     return QCoreApplication::translate("pen", "Kąt kreskowania %1 musi być liczbą").arg(angle);
 }
 
+// The pen pass's remarks on a drawing (scara-cli import-svg, the window).
+inline QString hatchedShapes(qsizetype shapes, qsizetype strokes) {
+    return QCoreApplication::translate("pen", "Zakreskowane kształty: %1, pociągnięcia pióra: %2")
+        .arg(shapes)
+        .arg(strokes);
+}
+inline QString hiddenLines(qsizetype shapes, const QString& percent) {
+    return QCoreApplication::translate(
+               "pen", "Zakryte przez wypełnienia: %1% długości linii, w kształtach: %2")
+        .arg(percent)
+        .arg(shapes);
+}
+inline QString textWritten(const QString& font, qsizetype characters) {
+    return QCoreApplication::translate("pen", "Tekst czcionką %1, znaki: %2")
+        .arg(font)
+        .arg(characters);
+}
+
 } // namespace pen

@@ -4,6 +4,7 @@
 #include "drawing/drawing.h"
 #include "drawing/drawingprogram.h"
 #include "drawing/pathoptimizer.h"
+#include "drawing/penpass.h"
 #include "drawing/placement.h"
 #include "gcode/programtext.h"
 #include "hpgl/convertersettings.h"
@@ -78,6 +79,7 @@ struct SvgImportSettings {
     bool holdBetweenPens = false; // "M00" before each change of pen
     bool dashes = true;           // stroke-dasharray drawn as dashes; otherwise solid
     qint64 mostBytes = kMostBytes;
+    PenPassOptions pen; // text, hatching and hidden lines; hatch spacing in program units
 };
 
 // The converter's pen heights and travel height as the import's (the other

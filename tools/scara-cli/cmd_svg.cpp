@@ -1,6 +1,7 @@
 // import-svg and optimize: an SVG drawing made into a program, and a
 // program's drawing moves joined, simplified and ordered.
 #include "command.h"
+#include "penoptions.h"
 #include "placementoptions.h"
 
 #include "base/numberformat.h"
@@ -64,7 +65,8 @@ double transferSeconds(const DrawingFigures& figures) {
 }
 
 QString importHelp() {
-    return cli::text(kImportHelp).arg(cli::text(cli::kPlacementHelp));
+    return cli::text(kImportHelp)
+        .arg(cli::text(cli::kPenPassHelp) + cli::text(cli::kPlacementHelp));
 }
 
 int usageError(const QString& message, const QString& help) {
@@ -101,6 +103,11 @@ std::optional<int> parseImport(const QStringList& args, ImportOptions& o) {
             o.settings.dashes = false;
         } else if (arg == u"-o" && hasValue) {
             o.out = args[++i];
+        } else if (const cli::OptionRead pen =
+                       cli::readPenPassOption(args, i, o.settings.pen, error);
+                   pen != cli::OptionRead::NotMine) {
+            if (const std::optional<int> code = cli::penPassOptionFault(pen, error))
+                return code;
         } else if (const cli::OptionRead read =
                        cli::readPlacementOption(args, i, o.settings.placement, error);
                    read != cli::OptionRead::NotMine) {
@@ -139,7 +146,7 @@ std::optional<int> parseImport(const QStringList& args, ImportOptions& o) {
     if (o.file.isEmpty())
         return usageError(QCoreApplication::translate("cli", "import-svg needs a file"),
                           importHelp());
-    return std::nullopt;
+    return cli::checkPenPassOptions(o.settings.pen);
 }
 
 int runImportSvg(const QStringList& args) {
