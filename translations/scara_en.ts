@@ -1050,6 +1050,10 @@ uncertainty: L1 ±%2 mm, L2 ±%3 mm, k1 ±%4, k2 ±%5, o2 ±%6°; residuals: %7 
         <source>Wstaw tekst…</source>
         <translation>Insert text…</translation>
     </message>
+    <message>
+        <source>Opcje importu SVG…</source>
+        <translation>SVG import options…</translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -1500,6 +1504,65 @@ the arm&apos;s maximum reach</translation>
     <message>
         <source>Rysunki SVG (*.svg);;Wszystkie pliki (*)</source>
         <translation>SVG drawings (*.svg);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>SvgOptionsDialog</name>
+    <message>
+        <source>Kreskuj wypełnione kształty</source>
+        <translation>Hatch filled shapes</translation>
+    </message>
+    <message>
+        <source>Kreskuj na krzyż</source>
+        <translation>Cross-hatch</translation>
+    </message>
+    <message>
+        <source>Rysuj brzeg kreskowanych kształtów</source>
+        <translation>Draw the edge of hatched shapes</translation>
+    </message>
+    <message>
+        <source>Pomiń linie zakryte przez wypełnienia</source>
+        <translation>Leave out lines covered by fills</translation>
+    </message>
+    <message>
+        <source>Opcje importu SVG</source>
+        <translation>SVG import options</translation>
+    </message>
+    <message>
+        <source>czcionką jednokreskową</source>
+        <translation>in the single-stroke font</translation>
+    </message>
+    <message>
+        <source>wzdłuż konturów liter</source>
+        <translation>along the letters&apos; outlines</translation>
+    </message>
+    <message>
+        <source>futural (bezszeryfowa)</source>
+        <translation type="unfinished">futural (sans serif)</translation>
+    </message>
+    <message>
+        <source>rowmans (szeryfowa)</source>
+        <translation type="unfinished">rowmans (serif)</translation>
+    </message>
+    <message>
+        <source>scripts (pisana)</source>
+        <translation type="unfinished">scripts (script)</translation>
+    </message>
+    <message>
+        <source>Odstęp linii:</source>
+        <translation>Line spacing:</translation>
+    </message>
+    <message>
+        <source>Kąt linii:</source>
+        <translation>Line angle:</translation>
+    </message>
+    <message>
+        <source>Tekst:</source>
+        <translation>Text:</translation>
+    </message>
+    <message>
+        <source>Czcionka:</source>
+        <translation type="unfinished">Font:</translation>
     </message>
 </context>
 <context>
@@ -2757,6 +2820,36 @@ The import report goes to standard error. On an error the message names
 the file, nothing is written and the status is 1 (2 for a wrong command line).
 </translation>
     </message>
+    <message>
+        <source>  --hatch S          fill the filled shapes with lines S units apart as drawn
+                     (not hatched by default)
+  --hatch-angle A    the hatch lines&apos; angle, degrees from the page&apos;s X axis (45)
+  --cross-hatch      a second set of hatch lines across the first
+  --no-outline       leave out the edge of a hatched shape that has no stroke
+  --occlude          leave out the lines that a later shape&apos;s fill covers
+  --text single|outline
+                     text in the single-stroke font (single, the default) or
+                     drawn along its letters&apos; outlines
+  --font NAME        the single-stroke font: futural (the default), rowmans or
+                     scripts
+</source>
+        <translation>  --hatch S          fill the filled shapes with lines S units apart as drawn
+                     (not hatched by default)
+  --hatch-angle A    the hatch lines&apos; angle, degrees from the page&apos;s X axis (45)
+  --cross-hatch      a second set of hatch lines across the first
+  --no-outline       leave out the edge of a hatched shape that has no stroke
+  --occlude          leave out the lines that a later shape&apos;s fill covers
+  --text single|outline
+                     text in the single-stroke font (single, the default) or
+                     drawn along its letters&apos; outlines
+  --font NAME        the single-stroke font: futural (the default), rowmans or
+                     scripts
+</translation>
+    </message>
+    <message>
+        <source>--text is single or outline, not &apos;%1&apos;</source>
+        <translation>--text is single or outline, not &apos;%1&apos;</translation>
+    </message>
 </context>
 <context>
     <name>hpgl</name>
@@ -2850,6 +2943,18 @@ the file, nothing is written and the status is 1 (2 for a wrong command line).
     <message>
         <source>Kąt kreskowania %1 musi być liczbą</source>
         <translation>The hatch angle %1 must be a number</translation>
+    </message>
+    <message>
+        <source>Zakreskowane kształty: %1, pociągnięcia pióra: %2</source>
+        <translation>Hatched shapes: %1, pen strokes: %2</translation>
+    </message>
+    <message>
+        <source>Zakryte przez wypełnienia: %1% długości linii, w kształtach: %2</source>
+        <translation>Covered by fills: %1% of the lines&apos; length, in shapes: %2</translation>
+    </message>
+    <message>
+        <source>Tekst czcionką %1, znaki: %2</source>
+        <translation>Text in the font %1, characters: %2</translation>
     </message>
 </context>
 <context>

@@ -77,19 +77,33 @@ bool runsInside(PathPoint a, PathPoint b, std::span<const Edge> edges, double ne
     if (length <= 2 * near)
         return false;
     const double ends = near / length;
+    bool alongEdge = false; // the move runs on an edge of the boundary
     for (const Edge& e : edges) {
         const double fx = e.q.x - e.p.x, fy = e.q.y - e.p.y;
         const double ex = e.p.x - a.x, ey = e.p.y - a.y;
-        const double denom = cross(dx, dy, fx, fy);
-        if (denom * denom <= 1e-24 * (dx * dx + dy * dy) * (fx * fx + fy * fy)) {
-            if (std::abs(cross(ex, ey, dx, dy)) <= 1e-9 * length) // along the move
+        const double edgeLength = std::sqrt(fx * fx + fy * fy);
+        if (edgeLength > 0 &&
+            std::abs(cross(fx, fy, a.x - e.p.x, a.y - e.p.y)) <= near * edgeLength &&
+            std::abs(cross(fx, fy, b.x - e.p.x, b.y - e.p.y)) <= near * edgeLength) {
+            // Both ends on the edge's line: the move stays on the boundary
+            // only where the edge covers it whole.
+            const double lengthSquared = dx * dx + dy * dy;
+            const double tp = (ex * dx + ey * dy) / lengthSquared;
+            const double tq = ((e.q.x - a.x) * dx + (e.q.y - a.y) * dy) / lengthSquared;
+            if (std::min(tp, tq) > ends || std::max(tp, tq) < 1 - ends)
                 return false;
+            alongEdge = true;
             continue;
         }
+        const double denom = cross(dx, dy, fx, fy);
+        if (denom * denom <= 1e-24 * (dx * dx + dy * dy) * (fx * fx + fy * fy))
+            continue; // parallel, off the move's line
         const double t = cross(ex, ey, fx, fy) / denom, u = cross(ex, ey, dx, dy) / denom;
         if (t > ends && t < 1 - ends && u >= -1e-12 && u <= 1 + 1e-12)
             return false;
     }
+    if (alongEdge)
+        return true;
     const PathPoint m{(a.x + b.x) / 2, (a.y + b.y) / 2};
     int crossings = 0;
     for (const Edge& e : edges) {

@@ -188,6 +188,6 @@ SvgGeometry SvgGeometryOf(const SvgReading& r, const SvgReadOptions& options) {
         if (options.shapes)
             geometry.shapes.push_back(std::move(shape));
     }
-    addNotes(r, textRuns, geometry.notes);
+    addNotes(r, options.textOutlined ? textRuns : 0, geometry.notes);
     return geometry;
 }

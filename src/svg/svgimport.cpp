@@ -6,6 +6,7 @@
 #include "hpgl/integertext.h"
 #include "svg/svggeometry.h"
 #include "svg/svgmessages.h"
+#include "svg/svgpenshapes.h"
 
 #include <QFileInfo>
 
@@ -57,6 +58,37 @@ Result<Placement> fitLines(const std::vector<SvgLine>& lines, PlacementSettings 
     return PlaceShape(shape, placement);
 }
 
+// The lines the pen draws for one reading of the document at `tolerance`
+// (millimetres), `unitsPerMm` program units a millimetre: the outlines, or
+// what the pen pass makes of the shapes when it has work to do.
+struct PenReading {
+    std::vector<SvgLine> lines;
+    int pens = 0;
+    QStringList notes;
+};
+
+Result<PenReading> readLines(const SvgReading& reading, const SvgImportSettings& settings,
+                             double tolerance, double unitsPerMm) {
+    SvgReadOptions options;
+    options.toleranceMm = tolerance;
+    options.dashes = settings.dashes;
+    const bool pass = PenPassWanted(settings.pen, reading);
+    options.shapes = pass; // otherwise the program needs the lines only
+    options.textOutlined = !pass || settings.pen.text == PenTextMode::Outline;
+    SvgGeometry geometry = SvgGeometryOf(reading, options);
+    PenReading read{std::move(geometry.lines), geometry.pens, std::move(geometry.notes)};
+    if (!pass)
+        return read;
+    geometry.lines = std::move(read.lines);
+    QStringList report;
+    Result<std::vector<SvgLine>> lines = PenLinesOf(geometry, settings.pen, unitsPerMm, report);
+    if (!lines)
+        return lines.failure();
+    read.lines = std::move(lines).value();
+    read.notes << report;
+    return read;
+}
+
 } // namespace
 
 Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
@@ -68,19 +100,19 @@ Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
     const Result<SvgReading> reading = ReadSvgDocument(data, name);
     if (!reading)
         return reading.failure();
-    SvgReadOptions options;
-    options.toleranceMm = settings.tolerance;
-    options.dashes = settings.dashes;
-    options.shapes = false; // the program needs the lines only
-    std::optional<SvgGeometry> geometry = SvgGeometryOf(*reading, options);
+    Result<PenReading> geometry = readLines(*reading, settings, settings.tolerance, 1);
+    if (!geometry)
+        return geometry.failure();
     Placement fit;
     if (settings.fit && !geometry->lines.empty()) {
         Result<Placement> first = fitLines(geometry->lines, settings.placement);
         if (!first)
             return first.failure();
         if (first->scale > 0 && std::abs(first->scale - 1) > 1e-9) {
-            options.toleranceMm = settings.tolerance / first->scale;
-            geometry = SvgGeometryOf(*reading, options);
+            geometry =
+                readLines(*reading, settings, settings.tolerance / first->scale, first->scale);
+            if (!geometry)
+                return geometry.failure();
         }
         Result<Placement> placed = fitLines(geometry->lines, settings.placement);
         if (!placed)

@@ -53,8 +53,9 @@ struct SvgGeometry {
 
 struct SvgReadOptions {
     double toleranceMm = 0.25;
-    bool dashes = true; // stroke-dasharray drawn as dashes; otherwise solid
-    bool shapes = true; // SvgGeometry::shapes filled in; the lines alone otherwise
+    bool dashes = true;       // stroke-dasharray drawn as dashes; otherwise solid
+    bool shapes = true;       // SvgGeometry::shapes filled in; the lines alone otherwise
+    bool textOutlined = true; // text reported as drawn by its outlines (not by the pen pass)
 };
 
 // The geometry of the document `data` (`name` names it in messages),
