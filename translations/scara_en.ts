@@ -1538,15 +1538,15 @@ the arm&apos;s maximum reach</translation>
     </message>
     <message>
         <source>futural (bezszeryfowa)</source>
-        <translation type="unfinished">futural (sans serif)</translation>
+        <translation>futural (sans serif)</translation>
     </message>
     <message>
         <source>rowmans (szeryfowa)</source>
-        <translation type="unfinished">rowmans (serif)</translation>
+        <translation>rowmans (serif)</translation>
     </message>
     <message>
         <source>scripts (pisana)</source>
-        <translation type="unfinished">scripts (script)</translation>
+        <translation>scripts (script)</translation>
     </message>
     <message>
         <source>Odstęp linii:</source>
@@ -1562,7 +1562,7 @@ the arm&apos;s maximum reach</translation>
     </message>
     <message>
         <source>Czcionka:</source>
-        <translation type="unfinished">Font:</translation>
+        <translation>Font:</translation>
     </message>
 </context>
 <context>
