@@ -125,8 +125,7 @@ Result<SvgImport> ImportSvg(const QByteArray& data, const QString& name,
     Drawing drawing = toDrawing(geometry->lines, settings, fit);
     result.paths = qsizetype(drawing.paths.size());
     const LineNumbering numbering;
-    result.before =
-        MeasureProgramMoves(WriteDrawingProgram(drawing, numbering, settings.holdBetweenPens));
+    result.before = MeasureDrawing(drawing, numbering, settings.holdBetweenPens);
     if (settings.optimize) {
         OptimizerSettings optimizer;
         optimizer.tolerance = settings.tolerance;
