@@ -35,8 +35,8 @@ struct Reader {
 
 double segmentDistance(const PathPoint& p, const PathPoint& a, const PathPoint& b) {
     const double dx = b.x - a.x, dy = b.y - a.y, len2 = dx * dx + dy * dy;
-    const double t = len2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / len2, 0.0, 1.0)
-                              : 0.0;
+    const double t =
+        len2 > 0 ? std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / len2, 0.0, 1.0) : 0.0;
     return std::hypot(p.x - (a.x + t * dx), p.y - (a.y + t * dy));
 }
 

@@ -75,6 +75,6 @@ struct SendProgram {
 // written into its drawing moves, its hold before it (unless it begins with
 // one), and with refillEvery a hold (M00) once the length a layer has drawn
 // reaches each multiple of it: after that drawing move, before the layer's
-// next move, so the pen is lifted where it stopped. Fails with the station's text for a layer the program does not
-// have, a feed or a refill distance of 0 or less.
+// next move, so the pen is lifted where it stopped. Fails with the station's text for a layer the
+// program does not have, a feed or a refill distance of 0 or less.
 Result<SendProgram> BuildSendProgram(const ProgramText& program, const SendPlan& plan);

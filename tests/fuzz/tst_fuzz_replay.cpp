@@ -29,7 +29,7 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QByteArray bytes = file.readAll();
         QCOMPARE(LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
-                                         size_t(bytes.size())),
+                                        size_t(bytes.size())),
                  0);
     }
 };

@@ -23,7 +23,7 @@ struct SendSessionOptions {
     int from = 0; // the first line to send, from 0
     QString trace;
     bool keepJournal = false;
-    bool home = false; // the reference travel before the first line
+    bool home = false;       // the reference travel before the first line
     QStringList stopNotices; // per program stop (M00) sent, its notice or empty
 };
 
