@@ -3,7 +3,8 @@
 // a 19200 baud line, on a 1,000-line drawing prepared as the station
 // prepares it. Then the pace of a transfer from the main window while it is
 // busy: the progress display, the simulation and the 3D view all running,
-// against the wire's limit.
+// against the wire's limit, with the time from frame to frame on the link's
+// own thread.
 #include "app/mainwindow.h"
 #include "app/notifier.h"
 #include "app/programcommands.h"
@@ -11,6 +12,7 @@
 #include "controller/controllerframe.h"
 #include "controller/controllerlink.h"
 #include "controller/emulator/controlleremulator.h"
+#include "controller/linkworker.h"
 #include "controller/programsource.h"
 #include "controller/transferprogress.h"
 #include "controller/widgets/controllerwindowbinding.h"
@@ -32,11 +34,83 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
+#include <ctime>
+#include <mutex>
+#include <vector>
 
 namespace {
 
 constexpr int kBaud = 19200;
+
+// Processor time of the whole process (every thread), in seconds.
+double processSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return double(now.tv_sec) + now.tv_nsec / 1e9;
+}
+
+// How busy the window is while the transfer runs.
+enum class Load {
+    Standing,   // the 3D view open, nothing moving
+    Simulating, // the simulation in real time, the 3D view following it
+    Heavy,      // the simulation ten times faster, the 3D view at 1500 x 1100
+};
+
+const char* describe(Load load) {
+    switch (load) {
+    case Load::Standing:
+        return "3D view standing";
+    case Load::Simulating:
+        return "3D view and simulation running";
+    case Load::Heavy:
+        return "3D view at 1500x1100 and simulation x10";
+    }
+    return "";
+}
+
+// Frame to frame: from one line's frame to the next line's, as the link's
+// thread sends them. The wire's own time is the floor; what lies above it is
+// the controller's answer, the pseudo-terminal and the link's waking.
+class LineClock {
+public:
+    explicit LineClock(const LinkWorker& worker) {
+        clock_.start();
+        QObject::connect(
+            &worker, &LinkWorker::transferChanged, &worker,
+            [this](const TransferEvent& event) {
+                if (event.step != TransferStep::LineSent)
+                    return;
+                const qint64 now = clock_.nsecsElapsed();
+                const std::lock_guard lock(mutex_);
+                if (lastSent_ >= 0)
+                    gaps_.push_back(now - lastSent_);
+                lastSent_ = now;
+            },
+            Qt::DirectConnection);
+    }
+    // The mean and the slowest in a thousand, in microseconds.
+    QString summary() {
+        const std::lock_guard lock(mutex_);
+        if (gaps_.empty())
+            return QStringLiteral("no lines seen");
+        std::sort(gaps_.begin(), gaps_.end());
+        double sum = 0;
+        for (qint64 ns : gaps_)
+            sum += double(ns);
+        const qint64 slow = gaps_[std::min(gaps_.size() - 1, gaps_.size() * 999 / 1000)];
+        return QStringLiteral("mean %1 us, slowest in a thousand %2 us")
+            .arg(sum / double(gaps_.size()) / 1000.0, 0, 'f', 0)
+            .arg(double(slow) / 1000.0, 0, 'f', 0);
+    }
+
+private:
+    QElapsedTimer clock_;
+    std::mutex mutex_;
+    qint64 lastSent_ = -1;
+    std::vector<qint64> gaps_;
+};
 
 // Notices go to standard output instead of message boxes.
 class PrintingNotifier : public Notifier {
@@ -116,8 +190,8 @@ void estimateRun(const QByteArrayList& lines) {
 // paced as the line, as a real controller is: the progress display, the
 // simulation in real time and the 3D view all showing meanwhile.
 void busyWindowRun(const QString& folder, const QString& fileName, const QByteArrayList& lines,
-                   bool simulate) {
-    const QString line = folder + (simulate ? QStringLiteral("/line-s") : QStringLiteral("/line"));
+                   Load load) {
+    const QString line = folder + QStringLiteral("/line-%1").arg(int(load));
     QProcess controller;
     controller.start(QStringLiteral(SCARA_CONTROLLER_EMU),
                      {QStringLiteral("--link"), line, QStringLiteral("--baud"),
@@ -163,10 +237,17 @@ void busyWindowRun(const QString& folder, const QString& fileName, const QByteAr
     wait.restart();
     while (!window.menus().sendProgram->isEnabled() && wait.elapsed() < 5000)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    if (simulate)
+    if (load == Load::Heavy) {
+        window.menus().tenTimesSpeed->trigger();
+        station.visualisationWindow().resize(1500, 1100);
+    }
+    if (load != Load::Standing)
         window.menus().startSimulation->trigger();
 
+    LineClock frames(static_cast<const LinkWorker&>(binding.link().worker()));
+
     QElapsedTimer clock;
+    double cpuAtStart = 0;
     int first = -1;
     int acknowledged = 0;
     QObject::connect(&binding.link(), &ControllerLink::transferChanged, &loop,
@@ -174,6 +255,7 @@ void busyWindowRun(const QString& folder, const QString& fileName, const QByteAr
                          if (event.step == TransferStep::LineSent && first < 0) {
                              first = event.index;
                              clock.start();
+                             cpuAtStart = processSeconds();
                          }
                          if (event.step == TransferStep::LineAcknowledged)
                              ++acknowledged;
@@ -189,12 +271,14 @@ void busyWindowRun(const QString& folder, const QString& fileName, const QByteAr
     });
     loop.exec();
     const double seconds = clock.nsecsElapsed() / 1e9;
+    const double cpu = processSeconds() - cpuAtStart;
     const double rate = (acknowledged - 1) / seconds;
     const double limit = wireLimit(lines);
-    std::printf("window with progress, 3D view%s at %d baud: %d lines in %.2f s, "
-                "%.1f lines/s; wire limit %.1f lines/s: %.1f %% (target 95 %%)\n",
-                simulate ? " and simulation running" : " standing", kBaud, acknowledged, seconds,
-                rate, limit, 100.0 * rate / limit);
+    std::printf("window with progress, %s at %d baud: %d lines in %.2f s, "
+                "%.1f lines/s; wire limit %.1f lines/s: %.1f %% (target 95 %%); the station used "
+                "%.0f %% of one core; frame to frame %s (the wire alone %.0f us)\n",
+                describe(load), kBaud, acknowledged, seconds, rate, limit, 100.0 * rate / limit,
+                100.0 * cpu / seconds, qPrintable(frames.summary()), 1e6 / limit);
     station.shutDown();
     controller.terminate();
     controller.waitForFinished();
@@ -211,7 +295,7 @@ int main(int argc, char** argv) {
     std::printf("drawing: %d prepared lines, wire limit at %d baud %.1f lines/s\n",
                 int(lines.size()), kBaud, wireLimit(lines));
     estimateRun(lines);
-    busyWindowRun(folder.path(), fileName, lines, false);
-    busyWindowRun(folder.path(), fileName, lines, true);
+    for (Load load : {Load::Standing, Load::Simulating, Load::Heavy})
+        busyWindowRun(folder.path(), fileName, lines, load);
     return 0;
 }

@@ -2,8 +2,6 @@
 
 #include "controller/controllerframe.h"
 
-#include <cmath>
-
 namespace {
 
 constexpr qint64 kNsPerMs = 1'000'000;
@@ -158,8 +156,12 @@ void ControllerEmulator::schedule() {
         dueTimer_.stop();
         return;
     }
+    // Whole milliseconds, rounded down: Qt's timers count no finer, and a
+    // controller answers to the microsecond. A timer that fires early finds
+    // nothing due and waits again for the rest (a zero interval under a
+    // millisecond), so that no reply comes later than the line would bring it.
     const qint64 waitNs = std::max<qint64>(0, due - nowNs());
-    dueTimer_.start(int(std::llround(double(waitNs) / kNsPerMs)));
+    dueTimer_.start(int(waitNs / kNsPerMs));
 }
 
 void ControllerEmulator::judge(const QByteArray& line, qint64 doneNs) {
