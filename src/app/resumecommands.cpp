@@ -48,13 +48,22 @@ ResumeCommands::ResumeCommands(MainWindow& window, ControllerWindowBinding& cont
     askLine_ = [this](int suggested, int count) { return askInDialog(&window_, suggested, count); };
     ControllerLink& link = controller_.link();
     connect(&link, &ControllerLink::transferChanged, this, &ResumeCommands::transferStep);
-    connect(&link, &ControllerLink::errorRaised, &keeper_, &JournalKeeper::syncNow);
     // Queued: the questions and messages these lead to are modal, and the link
     // must not be fed while it carries out the actions that reported them.
     connect(&link, &ControllerLink::eventOccurred, this, &ResumeCommands::linkEvent,
             Qt::QueuedConnection);
     connect(&keeper_, &JournalKeeper::failed, &window_, &MainWindow::showError,
             Qt::QueuedConnection);
+    // The journal is kept on the link's thread, every line recorded before
+    // the next goes out, however busy the window is; it is placed when a
+    // transfer is chosen, after the port it goes over.
+    link.setJournalPlace([this] {
+        const QString path = journalPath(controller_.portSelectors().portName());
+        QDir().mkpath(QFileInfo(path).path());
+        placedPath_ = path;
+        return ControllerLink::JournalPlace{path, programFile_};
+    });
+    link.keepJournal(keeper_, QString());
     connect(window_.programCommands(), &ProgramCommands::programFileOpened, this,
             [this](const QString& file) { programFile_ = file; });
     // Another program: the last transfer's line no longer means anything.
@@ -65,6 +74,10 @@ ResumeCommands::ResumeCommands(MainWindow& window, ControllerWindowBinding& cont
     // Available exactly when "Wyslij program" is.
     menus.sendFromLine->setEnabled(menus.sendProgram->isEnabled());
     connect(menus.sendProgram, &QAction::enabledChanged, menus.sendFromLine, &QAction::setEnabled);
+}
+
+ResumeCommands::~ResumeCommands() {
+    controller_.link().releaseJournal();
 }
 
 QString ResumeCommands::journalPath(const QString& portName) {
@@ -97,13 +110,6 @@ void ResumeCommands::transferStep(const TransferEvent& event) {
         nextUnsent_ = event.index;
     else if (event.step == TransferStep::Finished)
         nextUnsent_.reset();
-    if (event.step == TransferStep::Started) {
-        const QString path = journalPath(controller_.portSelectors().portName());
-        if (QDir().mkpath(QFileInfo(path).path()))
-            keeper_.setPath(path);
-        keeper_.setProgram(&program_, programFile_);
-    }
-    keeper_.handle(event);
 }
 
 void ResumeCommands::linkEvent(LinkEvent event) {
@@ -219,7 +225,7 @@ void ResumeCommands::goOn(int next) {
 }
 
 bool ResumeCommands::lockedElsewhere(const QString& path) const {
-    if (path == keeper_.path())
+    if (path == placedPath_)
         return false; // this station's own
     QLockFile probe(JournalKeeper::lockPath(path));
     probe.setStaleLockTime(0);

@@ -34,6 +34,7 @@ public:
 
     ResumeCommands(MainWindow& window, ControllerWindowBinding& controller,
                    const CalibratedProgramSource& program, QObject* parent = nullptr);
+    ~ResumeCommands() override; // the journal's keeper back from the link
 
     // The journal of transfers over the port entry `portName`.
     static QString journalPath(const QString& portName);
@@ -45,8 +46,6 @@ public:
     void sendFromLine();
     // Offers to resume every journal left in the data folder.
     void offerAtStart();
-
-    const JournalKeeper& keeper() const { return keeper_; }
 
 private:
     struct Pending {
@@ -68,7 +67,8 @@ private:
     MainWindow& window_;
     ControllerWindowBinding& controller_;
     const CalibratedProgramSource& program_; // what the link sends
-    JournalKeeper keeper_;
+    JournalKeeper keeper_;                   // on the link's thread while the link lives
+    QString placedPath_;                     // the journal of the last transfer chosen
     LineAsker askLine_;
     QString programFile_;            // the file the program was opened from
     std::optional<Pending> pending_; // accepted, waiting for the connection

@@ -4,6 +4,8 @@
 #include "controller/linkworker.h"
 #include "controller/programsource.h"
 
+#include <optional>
+
 namespace {
 
 // The program as it is now, for a transfer to send whatever the window does
@@ -47,19 +49,23 @@ ControllerLink::ControllerLink(QObject* parent) : QObject(parent), worker_(new L
 }
 
 ControllerLink::~ControllerLink() {
-    if (journal_) {
-        // The keeper comes back to this thread, which owns it.
-        QMetaObject::invokeMethod(
-            worker_,
-            [worker = worker_, journal = journal_, home = thread()] {
-                worker->setJournal(nullptr, {});
-                journal->moveToThread(home);
-            },
-            Qt::BlockingQueuedConnection);
-    }
+    releaseJournal();
     // The worker closes the port and goes with its thread.
     thread_.quit();
     thread_.wait();
+}
+
+void ControllerLink::releaseJournal() {
+    if (!journal_)
+        return;
+    QMetaObject::invokeMethod(
+        worker_,
+        [worker = worker_, journal = journal_, home = thread()] {
+            worker->setJournal(nullptr, {});
+            journal->moveToThread(home);
+        },
+        Qt::BlockingQueuedConnection);
+    journal_ = nullptr;
 }
 
 const QObject& ControllerLink::worker() const {
@@ -194,7 +200,12 @@ void ControllerLink::sendProgramChosen(TransferStart start) {
 }
 
 void ControllerLink::sendProgramFrom(int from, TransferStart start) {
-    post([program = copyOf(program_), from, start](LinkWorker& worker) {
+    std::optional<JournalPlace> place;
+    if (journal_ && journalPlace_)
+        place = journalPlace_();
+    post([program = copyOf(program_), place, from, start](LinkWorker& worker) {
+        if (place)
+            worker.placeJournal(place->path, place->programFile);
         worker.setProgram(program);
         worker.carryOut(worker.state().sendProgramFrom(from, start));
     });

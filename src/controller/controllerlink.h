@@ -50,10 +50,24 @@ public:
     void setControllerAddress(const QByteArray& address);
     // Keeps the transfer journal with `keeper` on the link's thread, so that
     // every step is recorded before the next line goes out, whatever the
-    // window does meanwhile. The keeper moves to the link's thread until the
-    // link ends (its path and lock are set beforehand); `fileName` names the
+    // window does meanwhile. The keeper moves to the link's thread until
+    // releaseJournal() or the link's end (its path and lock are set
+    // beforehand, or come from setJournalPlace); `fileName` names the
     // program's file in the journal.
     void keepJournal(JournalKeeper& keeper, const QString& fileName);
+    // Where a transfer keeps its journal: the journal's file and the file of
+    // the program it sends.
+    struct JournalPlace {
+        QString path;
+        QString programFile;
+    };
+    // Read on this object's thread whenever a transfer is chosen, and given
+    // to the keeper before the transfer starts.
+    using JournalPlaceSource = std::function<JournalPlace()>;
+    void setJournalPlace(JournalPlaceSource source) { journalPlace_ = std::move(source); }
+    // The keeper comes back to this object's thread, which owns it; the link
+    // keeps no journal from then on. Waits for the link's thread.
+    void releaseJournal();
     // The program the transfer sends (not owned). A transfer sends a copy
     // taken when it is chosen, so the program may change while it runs.
     void setProgram(const ProgramSource* program) { program_ = program; }
@@ -119,4 +133,5 @@ private:
     const ProgramSource* program_ = nullptr;
     SettingsSource settingsSource_;
     JournalKeeper* journal_ = nullptr;
+    JournalPlaceSource journalPlace_;
 };

@@ -1,6 +1,5 @@
 #include "controller/journalkeeper.h"
 
-#include "controller/controllerlink.h"
 #include "controller/programsource.h"
 
 // The timer is a child, so that it moves with the keeper to the link's thread.
@@ -12,11 +11,6 @@ JournalKeeper::JournalKeeper(QObject* parent) : QObject(parent), syncTimer_(this
 
 JournalKeeper::~JournalKeeper() {
     journal_.close();
-}
-
-void JournalKeeper::follow(ControllerLink& link) {
-    connect(&link, &ControllerLink::transferChanged, this, &JournalKeeper::handle);
-    connect(&link, &ControllerLink::errorRaised, this, &JournalKeeper::syncNow);
 }
 
 void JournalKeeper::setPath(const QString& path) {

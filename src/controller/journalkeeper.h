@@ -10,7 +10,6 @@
 
 #include <memory>
 
-class ControllerLink;
 class ProgramSource;
 
 // Keeps the transfer journal while the link sends: a new journal when a
@@ -25,9 +24,6 @@ class JournalKeeper : public QObject {
 public:
     explicit JournalKeeper(QObject* parent = nullptr);
     ~JournalKeeper() override;
-
-    // Follows `link`'s transfers and errors.
-    void follow(ControllerLink& link);
 
     // The journal's file; an empty path keeps no journal.
     void setPath(const QString& path);

@@ -70,6 +70,13 @@ void LinkWorker::setJournal(JournalKeeper* journal, const QString& fileName) {
     journalFile_ = fileName;
 }
 
+void LinkWorker::placeJournal(const QString& path, const QString& fileName) {
+    if (!journal_ || state_.sending())
+        return;
+    journal_->setPath(path);
+    journalFile_ = fileName;
+}
+
 void LinkWorker::record(const TransferEvent& event) {
     if (!journal_)
         return;

@@ -52,6 +52,9 @@ public:
     // the next line goes out (the keeper lives on this thread); `fileName`
     // names the program's file in it.
     void setJournal(JournalKeeper* journal, const QString& fileName);
+    // The journal's file and the program's for the next transfer; a
+    // transfer under way keeps its own.
+    void placeJournal(const QString& path, const QString& fileName);
 
 signals:
     // The state after an event, reported before the actions it gave.

@@ -22,9 +22,12 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDeadlineTimer>
 #include <QDir>
+#include <QScopeGuard>
 #include <QStandardPaths>
 #include <QTest>
+#include <QThread>
 
 using namespace std::chrono_literals;
 
@@ -101,6 +104,7 @@ private slots:
     void unusableOrDeclinedJournalAtStart();
     void aDifferentLoadedProgramIsSaid();
     void anAbortIsOfferedOnceAsAnAbort();
+    void theJournalKeepsUpWhileTheWindowIsBusy();
 
 private:
     TempDir dir_;
@@ -343,4 +347,53 @@ void TestResumeWindow::anAbortIsOfferedOnceAsAnAbort() {
 }
 
 QTEST_MAIN(TestResumeWindow)
+// The journal is kept on the link's thread: while the window's thread is
+// busy and handles no events, every acknowledged line still reaches the
+// journal on the disk before the next goes out.
+void TestResumeWindow::theJournalKeepsUpWhileTheWindowIsBusy() {
+    // A controller on a thread of its own, paced as a 19200 baud line, so
+    // that it answers while the window does not.
+    QThread controllerThread;
+    auto* emulator = new ControllerEmulator({.baudRate = 19200});
+    emulator->moveToThread(&controllerThread);
+    QObject::connect(&controllerThread, &QThread::finished, emulator, &QObject::deleteLater);
+    controllerThread.start();
+    const auto stopController = qScopeGuard([&] {
+        controllerThread.quit();
+        controllerThread.wait();
+    });
+    QString port;
+    QMetaObject::invokeMethod(
+        emulator,
+        [&] {
+            if (emulator->start())
+                port = emulator->portPath();
+        },
+        Qt::BlockingQueuedConnection);
+    QVERIFY(!port.isEmpty());
+
+    Session s;
+    s.window.findChild<QComboBox*>("ComComboBox1")->setCurrentText(port);
+    QVERIFY(s.connectAndHome());
+    QVERIFY(
+        s.window.programCommands()->openProgramFile(dir_.writeFile("f.nc", strokeDrawing(100))));
+    QTRY_VERIFY(s.action("Wyslijprogram1")->isEnabled());
+    s.action("Wyslijprogram1")->trigger();
+
+    // The window is busy from here on: no event of the link reaches it.
+    const QString journal = ResumeCommands::journalPath(port);
+    QDeadlineTimer deadline(10s);
+    int recorded = -1;
+    while (recorded < 10 && !deadline.hasExpired()) {
+        if (const Result<JournalState> state = ReadJournal(journal))
+            recorded = state->lastAcknowledged;
+    }
+    QVERIFY2(recorded >= 10, qPrintable(QString::number(recorded)));
+    QVERIFY(!s.link().sending()); // the window has not yet heard of the transfer
+
+    QTRY_VERIFY(s.action("Przerwijwysylanie1")->isEnabled());
+    s.action("Przerwijwysylanie1")->trigger();
+    QTRY_VERIFY(!s.link().sending());
+}
+
 #include "tst_app_resume.moc"

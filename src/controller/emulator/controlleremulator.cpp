@@ -14,8 +14,11 @@ qint64 toNs(std::chrono::milliseconds ms) {
 
 } // namespace
 
+// The line and the timer are children, so that they move with the emulator to
+// a thread of its own.
 ControllerEmulator::ControllerEmulator(EmulatorOptions options, QObject* parent)
-    : QObject(parent), options_(std::move(options)), line_(this), random_(options_.noiseSeed) {
+    : QObject(parent), options_(std::move(options)), line_(this), dueTimer_(this),
+      random_(options_.noiseSeed) {
     dueTimer_.setSingleShot(true);
     dueTimer_.setTimerType(Qt::PreciseTimer);
     connect(&dueTimer_, &QTimer::timeout, this, &ControllerEmulator::runDue);
