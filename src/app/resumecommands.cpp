@@ -113,7 +113,7 @@ void ResumeCommands::transferStep(const TransferEvent& event) {
 }
 
 void ResumeCommands::linkEvent(LinkEvent event) {
-    if (event != LinkEvent::Connected || controller_.link().state().sending())
+    if (event != LinkEvent::Connected || controller_.link().transferActive())
         return;
     const QString port = controller_.portSelectors().portName();
     if (pending_ && pending_->port == port) {

@@ -213,19 +213,19 @@ void Station::wireTransfer() {
     main_->transferPage()->transferPanel()->setCommands(menus.holdSending, menus.holdSendingNow,
                                                         menus.resumeSending, menus.abortSending);
     ProgramCommands* commands = main_->programCommands();
-    commands->setTransferQuery([link] { return link->state().sending(); });
+    commands->setTransferQuery([link] { return link->transferActive(); });
     main_->setCloseQuestion(
-        [link] { return link->state().sending() ? AppMessages::quitWhileSending() : QString(); });
+        [link] { return link->transferActive() ? AppMessages::quitWhileSending() : QString(); });
     calibration_ = std::make_unique<CalibrationCommands>(*main_, *programSource_);
     QObject::connect(main_->menus().calibrateArm, &QAction::triggered, calibration_.get(),
                      &CalibrationCommands::open);
     QObject::connect(commands, &ProgramCommands::programPrepared, main_.get(), [this, link] {
-        if (!link->state().sending()) {
+        if (!link->transferActive()) {
             calibration_->programChanged();
             showLayers();
         }
         showEstimate();
-        if (!link->state().sending())
+        if (!link->transferActive())
             transferView_->programReplaced();
     });
     QObject::connect(&controller_->portSelectors(), &PortSelectors::baudRateChanged, main_.get(),
@@ -254,7 +254,7 @@ void Station::wireLayers() {
     MainWindow* window = main_.get();
     LayerTable* table = window->programPage()->layerTable();
     QObject::connect(table, &LayerTable::planChanged, window, [this, table, link, window] {
-        if (link->state().sending())
+        if (link->transferActive())
             return;
         if (const Status laid = programSource_->setSendPlan(table->plan()); !laid)
             window->notify(laid.error());
@@ -263,7 +263,7 @@ void Station::wireLayers() {
     QObject::connect(table, &LayerTable::refused, window, &MainWindow::notify);
     QObject::connect(link, &ControllerLink::transferChanged, window,
                      [this, table, link, window](const TransferEvent& event) {
-                         table->setLocked(link->state().sending());
+                         table->setLocked(link->transferActive());
                          if (event.step != TransferStep::Held)
                              return;
                          if (const QString notice = programSource_->holdNotice(event.index);

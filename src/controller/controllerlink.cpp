@@ -91,6 +91,10 @@ void ControllerLink::forwardSignals() {
     connect(worker_, &LinkWorker::transferChanged, this, &ControllerLink::transferChanged);
     connect(worker_, &LinkWorker::eventOccurred, this, &ControllerLink::eventOccurred);
     connect(worker_, &LinkWorker::portBusy, this, &ControllerLink::portBusy);
+    connect(worker_, &LinkWorker::transferCommandTaken, this, [this] {
+        if (transfersAsked_ > 0)
+            --transfersAsked_;
+    });
 }
 
 template <typename Work> void ControllerLink::post(Work work) {
@@ -208,7 +212,9 @@ void ControllerLink::sendProgramFrom(int from, TransferStart start) {
             worker.placeJournal(place->path, place->programFile);
         worker.setProgram(program);
         worker.carryOut(worker.state().sendProgramFrom(from, start));
+        emit worker.transferCommandTaken();
     });
+    ++transfersAsked_;
 }
 
 void ControllerLink::pauseChosen() {

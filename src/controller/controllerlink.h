@@ -33,6 +33,10 @@ public:
     ~ControllerLink() override; // closes the port; nothing is sent
 
     const ControllerLinkState& state() const { return state_; }
+    // A transfer runs or holds, or has been chosen and the link has yet to
+    // take the command: what may not change under a transfer is refused from
+    // the moment it is chosen.
+    bool transferActive() const { return state_.sending() || transfersAsked_ > 0; }
     // The link's side on its thread, for tests that look at its timers.
     const QObject& worker() const;
     // The port settings in force, as last reported.
@@ -134,4 +138,5 @@ private:
     SettingsSource settingsSource_;
     JournalKeeper* journal_ = nullptr;
     JournalPlaceSource journalPlace_;
+    int transfersAsked_ = 0; // transfer commands the link has not yet taken
 };

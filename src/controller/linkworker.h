@@ -71,6 +71,8 @@ signals:
     void transferChanged(const TransferEvent& event);
     void eventOccurred(LinkEvent event);
     void portBusy(const QString& port);
+    // A transfer command has been taken, after the state it led to.
+    void transferCommandTaken();
 
 private:
     void carryOutOne(const LinkAction& action, bool& writeFailed);

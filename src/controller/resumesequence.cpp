@@ -20,7 +20,7 @@ void ResumeSequence::begin(int from, TravelQuestion travelFirst, TransferStart s
 }
 
 void ResumeSequence::linkEvent(LinkEvent event) {
-    if (link_.state().sending())
+    if (link_.transferActive())
         return;
     if (event == LinkEvent::Connected && step_ == Step::Connecting)
         connected();

@@ -88,6 +88,8 @@ private slots:
     void aMissingPortIsReportedAndNothingChanges();
     void referenceTravelAndSetReference();
     void aTransferOfKLinesSendsKFrames();
+    void aTransferIsActiveFromTheMomentItIsChosen_data();
+    void aTransferIsActiveFromTheMomentItIsChosen();
     void anAcknowledgementHeldFor1200msGivesThreeSends();
     void aDuplicatedAcknowledgementSkipsALine();
     void manualModeFramesAndTheDoubleZMove();
@@ -181,6 +183,34 @@ void TestControllerLink::aTransferOfKLinesSendsKFrames() {
     QVERIFY(!station.link.state().sending());
     QTRY_VERIFY(station.enabled[LinkControl::ManualModeBox]); // after the notice is closed
     QCOMPARE(station.errors, QStringList());
+}
+
+void TestControllerLink::aTransferIsActiveFromTheMomentItIsChosen_data() {
+    QTest::addColumn<bool>("home");
+    QTest::newRow("taken") << true;
+    QTest::newRow("refused without the reference") << false;
+}
+
+// The window refuses what may not change under a transfer from the moment it
+// is chosen, before the link's thread has taken the command; a refused
+// transfer frees it again.
+void TestControllerLink::aTransferIsActiveFromTheMomentItIsChosen() {
+    QFETCH(bool, home);
+    ControllerEmulator emulator;
+    Station station;
+    station.load(programLines(5));
+    QVERIFY(home ? connectAndHome(station, emulator) : connectTo(station, emulator));
+    station.link.sendProgramChosen();
+    QVERIFY(station.link.transferActive());
+    QVERIFY(!station.link.state().sending()); // the link has not reported yet
+    if (home) {
+        QTRY_VERIFY(station.link.state().sending());
+        QVERIFY(station.link.transferActive());
+        QTRY_COMPARE(station.notices, QStringList{LinkTexts::transferDone()});
+    } else {
+        QTRY_COMPARE(station.errors.size(), 1);
+    }
+    QTRY_VERIFY(!station.link.transferActive());
 }
 
 void TestControllerLink::anAcknowledgementHeldFor1200msGivesThreeSends() {

@@ -182,7 +182,7 @@ void SendSession::bindLink() {
 }
 
 void SendSession::linkEvent(LinkEvent event) {
-    if (link_.state().sending())
+    if (link_.transferActive())
         return;
     if (event == LinkEvent::Connected)
         cli::err(LinkTexts::connected());
