@@ -1,6 +1,7 @@
 #include "drawing/penpass.h"
 
 #include "base/numberformat.h"
+#include "drawing/areaclip.h"
 #include "drawing/hatchfill.h"
 #include "drawing/occlusion.h"
 #include "drawing/pentexts.h"
@@ -14,6 +15,27 @@ namespace {
 bool writesText(const PenShape& shape, const PenPassOptions& options) {
     return shape.text && options.text == PenTextMode::SingleStroke;
 }
+
+// The shapes' fills as far as they are seen: a clipped shape's cut to its
+// clip, the others' as given.
+class SeenFills {
+public:
+    // Cut only when `wanted` (hatching or hidden lines).
+    SeenFills(const std::vector<PenShape>& shapes, bool wanted)
+        : shapes_(shapes), cut_(shapes.size()) {
+        for (size_t i = 0; wanted && i < shapes.size(); ++i) {
+            if (shapes[i].fill && shapes[i].seenWithin)
+                cut_[i] = IntersectAreas(*shapes[i].fill, *shapes[i].seenWithin);
+        }
+    }
+    const std::optional<FillArea>& operator[](size_t i) const {
+        return cut_[i] ? cut_[i] : shapes_[i].fill;
+    }
+
+private:
+    const std::vector<PenShape>& shapes_;
+    std::vector<std::optional<FillArea>> cut_;
+};
 
 // The run's width in font units, by the letters' advances (a missing
 // letter and a line break as a space, as the layout draws them).
@@ -104,13 +126,14 @@ bool hatched(const PenShape& shape, const PenPassOptions& options) {
 
 // Hatches the filled shapes into `out`, refusing more lines than a drawing
 // may have in all.
-Status hatchShapes(const std::vector<PenShape>& shapes, const PenPassOptions& options,
-                   std::vector<std::vector<Stroke>>& out, QStringList& report) {
+Status hatchShapes(const std::vector<PenShape>& shapes, const SeenFills& fills,
+                   const PenPassOptions& options, std::vector<std::vector<Stroke>>& out,
+                   QStringList& report) {
     const HatchSettings settings = hatchSettings(options);
     qsizetype lines = 0, filled = 0, strokes = 0;
-    for (const PenShape& shape : shapes) {
-        if (hatched(shape, options))
-            lines += HatchLineCount(*shape.fill, settings);
+    for (size_t i = 0; i < shapes.size(); ++i) {
+        if (hatched(shapes[i], options))
+            lines += HatchLineCount(*fills[i], settings);
         if (lines > HatchSettings::kMostLines)
             return Failure{pen::tooManyHatchLines(FormatReal(settings.spacing),
                                                   FormatWhole(HatchSettings::kMostLines))};
@@ -118,7 +141,7 @@ Status hatchShapes(const std::vector<PenShape>& shapes, const PenPassOptions& op
     for (size_t i = 0; i < shapes.size(); ++i) {
         if (!hatched(shapes[i], options))
             continue;
-        Result<std::vector<Stroke>> hatching = HatchFill(*shapes[i].fill, settings);
+        Result<std::vector<Stroke>> hatching = HatchFill(*fills[i], settings);
         if (!hatching)
             return hatching.failure();
         ++filled;
@@ -138,13 +161,14 @@ double lengthOf(const std::vector<Stroke>& strokes) {
     return length;
 }
 
-Status hideOccluded(const std::vector<PenShape>& shapes, const PenPassOptions& options,
-                    std::vector<std::vector<Stroke>>& strokes, QStringList& report) {
+Status hideOccluded(const std::vector<PenShape>& shapes, const SeenFills& fills,
+                    const PenPassOptions& options, std::vector<std::vector<Stroke>>& strokes,
+                    QStringList& report) {
     std::vector<PaintedShape> painted(shapes.size());
     for (size_t i = 0; i < shapes.size(); ++i) {
         painted[i].strokes = strokes[i];
         if (!writesText(shapes[i], options))
-            painted[i].fill = shapes[i].fill;
+            painted[i].fill = fills[i];
     }
     Result<std::vector<std::vector<Stroke>>> visible = HideOccluded(painted);
     if (!visible)
@@ -198,8 +222,9 @@ Result<PenPass> RunPenPass(const std::vector<PenShape>& shapes, const PenPassOpt
     }
     PenPass pass;
     std::vector<std::vector<Stroke>> strokes(shapes.size());
+    const SeenFills fills(shapes, options.hatchSpacing || options.occlude);
     if (options.hatchSpacing) {
-        if (const Status done = hatchShapes(shapes, options, strokes, pass.report); !done)
+        if (const Status done = hatchShapes(shapes, fills, options, strokes, pass.report); !done)
             return done.failure();
     }
     std::optional<TextWriter> writer;
@@ -211,7 +236,8 @@ Result<PenPass> RunPenPass(const std::vector<PenShape>& shapes, const PenPassOpt
             Result<std::vector<Stroke>> text = writer->write(*shape.text);
             if (!text)
                 return text.failure();
-            strokes[i] = std::move(text.value());
+            strokes[i] = shape.seenWithin ? StrokesWithin(*text, *shape.seenWithin)
+                                          : std::move(text.value());
         } else if (options.outline || !hatched(shape, options) || shape.stroked) {
             strokes[i].insert(strokes[i].end(), shape.strokes.begin(), shape.strokes.end());
         }
@@ -223,7 +249,7 @@ Result<PenPass> RunPenPass(const std::vector<PenShape>& shapes, const PenPassOpt
             !missing.isEmpty())
             pass.report << missing;
     if (options.occlude) {
-        if (const Status done = hideOccluded(shapes, options, strokes, pass.report); !done)
+        if (const Status done = hideOccluded(shapes, fills, options, strokes, pass.report); !done)
             return done.failure();
     }
     for (size_t i = 0; i < shapes.size(); ++i)

@@ -40,6 +40,10 @@ struct PenShape {
     bool stroked = false;         // its outline is painted (not only its fill's edge)
     int pen = 1;
     std::optional<PenTextRun> text;
+    // The shape's clip: nothing of it is seen outside this area (the strokes
+    // given are clipped already; its hatching, its text and what its fill
+    // hides are clipped by the pass).
+    std::optional<FillArea> seenWithin;
 };
 
 struct PenPassOptions {

@@ -128,7 +128,7 @@ SvgGeometry SvgGeometryOf(const SvgReading& r, const SvgReadOptions& options) {
     const std::vector<int> pens = assignPens(r, geometry.pens, geometry.notes);
     const QTransform t = toMm(r.facts);
     const double tolerance = options.toleranceMm;
-    std::unordered_map<const SvgClip*, std::unique_ptr<SvgClipShape>> clips;
+    std::unordered_map<const SvgClip*, std::shared_ptr<SvgClipShape>> clips;
     double penX = 0;
     int textRuns = 0;
     for (size_t i = 0; i < r.scene.items.size(); ++i) {
@@ -168,10 +168,11 @@ SvgGeometry SvgGeometryOf(const SvgReading& r, const SvgReadOptions& options) {
         shape.firstLine = geometry.lines.size();
         const SvgClipShape* clip = nullptr;
         if (item.clip) {
-            std::unique_ptr<SvgClipShape>& cached = clips[item.clip.get()];
+            std::shared_ptr<SvgClipShape>& cached = clips[item.clip.get()];
             if (!cached)
-                cached = std::make_unique<SvgClipShape>(*item.clip, t, tolerance);
+                cached = std::make_shared<SvgClipShape>(*item.clip, t, tolerance);
             clip = cached.get();
+            shape.clip = cached;
         }
         std::vector<SvgPolyline> kept;
         for (SvgPolyline& line : drawn) {

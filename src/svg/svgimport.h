@@ -15,7 +15,10 @@
 #include <QStringList>
 
 #include <array>
+#include <memory>
 #include <vector>
+
+class SvgClipShape;
 
 // A drawing's outlines as read from an SVG document, flattened: in
 // millimetres of the page, X to the right from its left edge and Y up from
@@ -41,6 +44,7 @@ struct SvgShape {
     std::optional<SvgTextRun> text; // a run of text; toPage then ends in page millimetres
     size_t firstLine = 0;           // its lines in SvgGeometry::lines: dashed and clipped
     size_t lineCount = 0;
+    std::shared_ptr<const SvgClipShape> clip; // where it is seen; none: everywhere
 };
 struct SvgGeometry {
     std::vector<SvgLine> lines; // what the pen draws, shape by shape

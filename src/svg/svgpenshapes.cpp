@@ -1,5 +1,9 @@
 #include "svg/svgpenshapes.h"
 
+#include "svg/svgstrokes.h"
+
+#include <unordered_map>
+
 namespace {
 
 PenAnchor penAnchor(SvgAnchor anchor) {
@@ -41,6 +45,7 @@ FillArea fillOf(const SvgShape& shape) {
 std::vector<PenShape> PenShapesOf(const SvgGeometry& geometry) {
     std::vector<PenShape> shapes;
     shapes.reserve(geometry.shapes.size());
+    std::unordered_map<const SvgClipShape*, FillArea> clipAreas; // shared by many shapes
     for (const SvgShape& svg : geometry.shapes) {
         PenShape shape;
         shape.pen = svg.pen;
@@ -52,6 +57,12 @@ std::vector<PenShape> PenShapesOf(const SvgGeometry& geometry) {
             shape.text = penRun(*svg.text);
         if (svg.filled)
             shape.fill = fillOf(svg);
+        if (svg.clip) {
+            auto [at, added] = clipAreas.try_emplace(svg.clip.get());
+            if (added)
+                at->second = svg.clip->area();
+            shape.seenWithin = at->second;
+        }
         shapes.push_back(std::move(shape));
     }
     return shapes;

@@ -1,7 +1,10 @@
 #include "svg/svgstrokes.h"
 
+#include "drawing/areaclip.h"
+
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace {
 
@@ -162,6 +165,19 @@ SvgClipShape::SvgClipShape(const SvgClip& clip, const QTransform& toMm, double t
         }
         regions_.push_back(std::move(region));
     }
+}
+
+FillArea SvgClipShape::area() const {
+    std::optional<FillArea> inside;
+    for (const Region& region : regions_) {
+        std::vector<FillArea> areas;
+        for (const Area& area : region.areas)
+            areas.push_back({area.polygons,
+                             area.rule == Qt::OddEvenFill ? FillRule::EvenOdd : FillRule::NonZero});
+        FillArea united = UniteAreas(areas);
+        inside = inside ? IntersectAreas(*inside, united) : std::move(united);
+    }
+    return inside.value_or(FillArea{});
 }
 
 bool SvgClipShape::inside(const Region& region, PathPoint p) const {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawing/drawing.h"
+#include "drawing/fillarea.h"
 #include "svg/svgimport.h"
 #include "svg/svgscene.h"
 
@@ -32,6 +33,8 @@ public:
     bool contains(PathPoint p) const;
     // The parts of `line` inside, appended to `out`.
     void clip(const SvgPolyline& line, std::vector<SvgPolyline>& out) const;
+    // The area inside, as one.
+    FillArea area() const;
 
 private:
     struct Area {

@@ -112,6 +112,60 @@ private slots:
         QVERIFY2(std::abs((left + right) / 2 - 100) < 4,
                  qPrintable(QStringLiteral("%1 %2").arg(left).arg(right)));
     }
+
+    // A clip path bounds what the pass adds to a shape as it bounds the
+    // shape's own outline: its hatching, its text and what its fill hides.
+    void aClipPathBoundsWhatThePassAdds_data() {
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<bool>("hatch");
+        QTest::addColumn<bool>("occlude");
+        const QByteArray leftHalf = "<clipPath id='c'><rect width='100' height='200'/></clipPath>";
+        QTest::newRow("hatching")
+            << leftHalf + "<circle cx='100' cy='100' r='40' fill='black' clip-path='url(#c)'/>"
+            << true << false;
+        QTest::newRow("text") << leftHalf + "<text x='100' y='100' font-size='20' "
+                                            "text-anchor='middle' clip-path='url(#c)'>HHHHHH</text>"
+                              << false << false;
+        QTest::newRow("hidden lines")
+            << leftHalf + "<rect x='20' y='20' width='100' height='100' fill='none' "
+                          "stroke='black'/><circle cx='120' cy='120' r='30' fill='black' "
+                          "clip-path='url(#c)'/>"
+            << false << true;
+    }
+    void aClipPathBoundsWhatThePassAdds() {
+        QFETCH(QByteArray, body);
+        QFETCH(bool, hatch);
+        QFETCH(bool, occlude);
+        SvgImportSettings settings;
+        if (hatch)
+            settings.pen.hatchSpacing = 2;
+        settings.pen.occlude = occlude;
+        const Result<SvgImport> imported = ImportSvg(page(body), "clipped", settings);
+        QVERIFY2(imported, qPrintable(imported ? QString() : imported.error()));
+        const std::vector<Move> moves = movesOf(imported->program);
+        if (!occlude) {
+            double leftInk = 0, rightInk = 0;
+            for (size_t i = 1; i < moves.size(); ++i) {
+                if (!moves[i].drawn)
+                    continue;
+                const double length =
+                    std::hypot(moves[i].x - moves[i - 1].x, moves[i].y - moves[i - 1].y);
+                (std::max(moves[i].x, moves[i - 1].x) <= 101 ? leftInk : rightInk) += length;
+            }
+            QVERIFY2(leftInk > 100 && rightInk == 0,
+                     qPrintable(QStringLiteral("%1 %2").arg(leftInk).arg(rightInk)));
+            return;
+        }
+        // The disc is seen left of x = 100 only: the square's right edge,
+        // through the disc's unseen half, stays drawn to its corner.
+        bool cornerDrawn = false;
+        for (size_t i = 1; i < moves.size(); ++i) {
+            const bool atCorner = std::hypot(moves[i].x - 120, moves[i].y - pageY(120)) < 1 ||
+                                  std::hypot(moves[i - 1].x - 120, moves[i - 1].y - pageY(120)) < 1;
+            cornerDrawn = cornerDrawn || (moves[i].drawn && atCorner);
+        }
+        QVERIFY(cornerDrawn);
+    }
 };
 
 QTEST_MAIN(SvgPenTest)
