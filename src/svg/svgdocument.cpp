@@ -1,133 +1,15 @@
 #include "svg/svgdocument.h"
 
+#include "svg/svgelementtidy.h"
 #include "svg/svgmessages.h"
+#include "svg/svgxml.h"
 
-#include <QLocale>
 #include <QRegularExpression>
 
 #include <libxml/parser.h>
-#include <libxml/tree.h>
 
-#include <cmath>
-
-namespace {
-
-const char* const kSvgNs = "http://www.w3.org/2000/svg";
-const char* const kXlinkNs = "http://www.w3.org/1999/xlink";
-const char* const kInkscapeNs = "http://www.inkscape.org/namespaces/inkscape";
-
-const xmlChar* x(const char* text) {
-    return reinterpret_cast<const xmlChar*>(text);
-}
-
-QByteArray nameOf(const xmlNode* node) {
-    return QByteArray(reinterpret_cast<const char*>(node->name));
-}
-
-bool isSvgElement(const xmlNode* node) {
-    return node->type == XML_ELEMENT_NODE && node->ns && xmlStrEqual(node->ns->href, x(kSvgNs));
-}
-
-// An attribute without a namespace, or none.
-std::optional<QByteArray> attribute(xmlNode* node, const char* name) {
-    xmlChar* value = xmlGetNoNsProp(node, x(name));
-    if (!value)
-        return std::nullopt;
-    QByteArray text(reinterpret_cast<const char*>(value));
-    xmlFree(value);
-    return text;
-}
-
-void setAttribute(xmlNode* node, const char* name, const QByteArray& value) {
-    xmlSetProp(node, x(name), x(value.constData()));
-}
-
-// The style attribute's declarations, in order.
-QList<std::pair<QByteArray, QByteArray>> declarations(const QByteArray& style) {
-    QList<std::pair<QByteArray, QByteArray>> out;
-    for (const QByteArray& part : style.split(';')) {
-        const qsizetype colon = part.indexOf(':');
-        if (colon > 0)
-            out.push_back({part.left(colon).trimmed(), part.mid(colon + 1).trimmed()});
-    }
-    return out;
-}
-
-// The languages the reader is taken to read: the system's and English.
-bool languageMatches(const QByteArray& list) {
-    QStringList wanted{u"en"_qs};
-    for (const QString& language : QLocale::system().uiLanguages())
-        wanted << language.section(u'-', 0, 0).toLower();
-    for (const QByteArray& entry : list.split(',')) {
-        const QString primary = QString::fromUtf8(entry.trimmed()).section(u'-', 0, 0).toLower();
-        if (!primary.isEmpty() && wanted.contains(primary))
-            return true;
-    }
-    return false;
-}
-
-// Conditional processing: whether the element is rendered at all.
-bool conditionsHold(xmlNode* node) {
-    if (xmlHasProp(node, x("requiredExtensions")))
-        return false; // no extension is supported, and an empty list is false
-    if (xmlHasProp(node, x("systemLanguage")))
-        return languageMatches(*attribute(node, "systemLanguage"));
-    return true;
-}
-
-// A transform-origin component in user units: a length, a percentage of
-// `size`, or a keyword.
-std::optional<double> originComponent(const QByteArray& token, double size) {
-    static const QRegularExpression form(QStringLiteral(
-        "^([-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?)(px|mm|cm|in|pt|pc|%|)$"));
-    if (token == "left" || token == "top")
-        return 0.0;
-    if (token == "center")
-        return size / 2;
-    if (token == "right" || token == "bottom")
-        return size;
-    const QRegularExpressionMatch m = form.match(QString::fromLatin1(token));
-    if (!m.hasMatch())
-        return std::nullopt;
-    const double value = m.capturedView(1).toDouble();
-    const QStringView unit = m.capturedView(2);
-    const double factor = unit == u"%"    ? size / 100
-                          : unit == u"mm" ? 96 / 25.4
-                          : unit == u"cm" ? 96 / 2.54
-                          : unit == u"in" ? 96.0
-                          : unit == u"pt" ? 96 / 72.0
-                          : unit == u"pc" ? 16.0
-                                          : 1.0;
-    return value * factor;
-}
-
-// The transform with `origin` folded in, or nothing when the origin is not understood.
-std::optional<QByteArray> withOrigin(const QByteArray& transform, const QByteArray& origin,
-                                     double width, double height) {
-    const QList<QByteArray> tokens = origin.simplified().split(' ');
-    if (tokens.isEmpty() || tokens.size() > 3)
-        return std::nullopt;
-    QByteArray first = tokens[0], second = tokens.size() > 1 ? tokens[1] : QByteArray("center");
-    if (first == "top" || first == "bottom" || second == "left" || second == "right")
-        std::swap(first, second);
-    const std::optional<double> ox = originComponent(first, width);
-    const std::optional<double> oy = originComponent(second, height);
-    if (!ox || !oy)
-        return std::nullopt;
-    const QByteArray to = QByteArray::number(*ox, 'g', 17) + ' ' + QByteArray::number(*oy, 'g', 17);
-    const QByteArray back =
-        QByteArray::number(-*ox, 'g', 17) + ' ' + QByteArray::number(-*oy, 'g', 17);
-    return "translate(" + to + ") " + transform + " translate(" + back + ")";
-}
-
-QByteArray unquotedUrls(const QByteArray& value) {
-    static const QRegularExpression quoted(QStringLiteral("url\\(\\s*(['\"])(.*?)\\1\\s*\\)"));
-    if (!value.contains("url("))
-        return value;
-    return QString::fromUtf8(value).replace(quoted, QStringLiteral("url(\\2)")).toUtf8();
-}
-
-} // namespace
+using namespace svgxml;
+using namespace svgtidy;
 
 Result<std::shared_ptr<SvgDocument>> SvgDocument::read(const QByteArray& data,
                                                        const QString& name) {
@@ -210,120 +92,16 @@ void SvgDocument::index(xmlNode* node, int layerDepth) {
     }
 }
 
-namespace {
-
-// Each run of text beside elements in its own <tspan>, so that every text
-// node is an element's only child.
-void splitMixedText(xmlNode* node) {
-    bool elements = false, texts = false;
-    for (xmlNode* child = node->children; child; child = child->next) {
-        elements = elements || child->type == XML_ELEMENT_NODE;
-        texts = texts || child->type == XML_TEXT_NODE || child->type == XML_CDATA_SECTION_NODE;
-    }
-    if (!elements || !texts)
+void SvgDocument::pathData(xmlNode* path) {
+    // Data that does not begin with a move draws nothing: empty data is no
+    // error, other data a value not understood.
+    const PathStart start = pathDataStart(path);
+    if (start == PathStart::Move)
         return;
-    for (xmlNode* child = node->children; child; child = child->next) {
-        if (child->type != XML_TEXT_NODE && child->type != XML_CDATA_SECTION_NODE)
-            continue;
-        xmlNode* span = xmlNewNode(node->ns, x("tspan"));
-        xmlAddPrevSibling(child, span);
-        xmlUnlinkNode(child);
-        xmlAddChild(span, child);
-        child = span;
-    }
+    if (start == PathStart::Bad)
+        count(svg::kindBadValue(QStringLiteral("d")), xmlGetLineNo(path));
+    xmlUnsetProp(path, x("d"));
 }
-
-// transform-origin, from the attribute or the style, folded into the
-// element's transform and taken away.
-void foldOrigin(xmlNode* node, double width, double height) {
-    std::optional<QByteArray> origin = attribute(node, "transform-origin");
-    std::optional<QByteArray> style = attribute(node, "style");
-    if (!origin && (!style || !style->contains("transform-origin")))
-        return;
-    QByteArray rest;
-    if (style) {
-        for (const auto& [property, value] : declarations(*style)) {
-            if (property == "transform-origin")
-                origin = value;
-            else
-                rest += property + ':' + value + ';';
-        }
-    }
-    if (!origin)
-        return;
-    xmlUnsetProp(node, x("transform-origin"));
-    if (style)
-        setAttribute(node, "style", rest);
-    const QByteArray element = nameOf(node);
-    const char* transformName = element.endsWith("Gradient") ? "gradientTransform"
-                                : element == "pattern"       ? "patternTransform"
-                                                             : "transform";
-    const std::optional<QByteArray> transform = attribute(node, transformName);
-    if (!transform)
-        return;
-    if (const std::optional<QByteArray> folded = withOrigin(*transform, *origin, width, height))
-        setAttribute(node, transformName, *folded);
-}
-
-void unquoteReferences(xmlNode* node) {
-    for (xmlAttr* a = node->properties; a; a = a->next) {
-        const QByteArrayView name(reinterpret_cast<const char*>(a->name));
-        if (a->ns || name == "d" || name == "points" || name == "transform")
-            continue;
-        xmlChar* value = xmlNodeListGetString(node->doc, a->children, 1);
-        if (!value)
-            continue;
-        const QByteArray text(reinterpret_cast<const char*>(value));
-        xmlFree(value);
-        if (text.contains("url(")) {
-            const QByteArray plainText = unquotedUrls(text);
-            if (plainText != text)
-                xmlSetProp(node, a->name, x(plainText.constData()));
-        }
-    }
-}
-
-// An SVG 2 href as the xlink:href the structure pass reads.
-void xlinkHref(xmlNode* node) {
-    const std::optional<QByteArray> href = attribute(node, "href");
-    if (!href || xmlHasNsProp(node, x("href"), x(kXlinkNs)))
-        return;
-    xmlNs* ns = xmlSearchNsByHref(node->doc, node, x(kXlinkNs));
-    if (!ns)
-        ns = xmlNewNs(xmlDocGetRootElement(node->doc), x(kXlinkNs), x("xlink"));
-    xmlSetNsProp(node, ns, x("href"), x(href->constData()));
-}
-
-bool negative(const std::optional<QByteArray>& value) {
-    return value && value->trimmed().startsWith('-');
-}
-
-bool absent(const std::optional<QByteArray>& value) {
-    return !value || value->trimmed().isEmpty() || value->trimmed() == "auto";
-}
-
-// An ellipse's radius that is missing or "auto" takes the other's.
-void ellipseRadii(xmlNode* node) {
-    const std::optional<QByteArray> rx = attribute(node, "rx"), ry = attribute(node, "ry");
-    if (absent(rx) && !absent(ry))
-        setAttribute(node, "rx", *ry);
-    else if (absent(ry) && !absent(rx))
-        setAttribute(node, "ry", *rx);
-}
-
-// A shape whose size SVG takes as an error: drawn nowhere.
-bool negativeSize(xmlNode* node) {
-    const QByteArray element = nameOf(node);
-    if (element == "circle")
-        return negative(attribute(node, "r"));
-    if (element == "ellipse" || element == "rect")
-        return negative(attribute(node, "rx")) || negative(attribute(node, "ry")) ||
-               (element == "rect" &&
-                (negative(attribute(node, "width")) || negative(attribute(node, "height"))));
-    return false;
-}
-
-} // namespace
 
 void SvgDocument::plain(xmlNode* node, double width, double height) {
     xmlNode* chosen = nullptr; // the child of a <switch> that is rendered
@@ -346,6 +124,8 @@ void SvgDocument::plain(xmlNode* node, double width, double height) {
             chosen = child;
         if (nameOf(child) == "ellipse")
             ellipseRadii(child);
+        if (nameOf(child) == "path")
+            pathData(child);
         if (negativeSize(child)) {
             count(svg::kindNegativeSize(), xmlGetLineNo(child));
             xmlUnlinkNode(child);

@@ -41,6 +41,7 @@ private:
     SvgDocument() = default;
     void index(_xmlNode* node, int depth);
     void plain(_xmlNode* node, double viewWidth, double viewHeight);
+    void pathData(_xmlNode* path);
     void checkReferences(_xmlNode* node);
 
     _xmlDoc* doc_ = nullptr;

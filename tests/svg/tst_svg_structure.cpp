@@ -323,6 +323,12 @@ void SvgStructureTest::notDrawnCounted_data() {
         << line + u"\n<path d='M 0 0 L 10 10 L 20 x' stroke='black'/>"_qs
         << u"Nie narysowano: niezrozumiała wartość d (narysowano do błędu) (pierwszy raz w "
            "linii 2) × 1"_qs;
+    QTest::newRow("path data without a move first")
+        << line + u"\n<path d='L 10 10' stroke='black'/><path d='M 5' stroke='black'/>"_qs
+        << u"Nie narysowano: niezrozumiała wartość d (narysowano do błędu) (pierwszy raz w "
+           "linii 2) × 2"_qs;
+    QTest::newRow("empty path data, no error")
+        << line + u"\n<path d=' ' stroke='black'/>"_qs << QString();
 }
 
 void SvgStructureTest::notDrawnCounted() {
@@ -332,7 +338,10 @@ void SvgStructureTest::notDrawnCounted() {
         ReadSvgGeometry(document(body.toUtf8()), u"t.svg"_qs, kTolerance);
     QVERIFY2(geometry.ok(), geometry.ok() ? "" : qPrintable(geometry.error()));
     const QString notes = geometry->notes.join(u'\n');
-    QVERIFY2(notes.contains(note), qPrintable(notes));
+    if (note.isEmpty())
+        QVERIFY2(!notes.contains(u"Nie narysowano"_qs), qPrintable(notes));
+    else
+        QVERIFY2(notes.contains(note), qPrintable(notes));
 }
 
 QTEST_MAIN(SvgStructureTest)
