@@ -127,12 +127,13 @@ void TestTransferWindow::watchHoldResumeAndAbort() {
 
     // Held at the next pen-up point: after a travel line.
     s.action("Wstrzymajwysylanie1")->trigger();
-    QTRY_VERIFY(s.link().held());
+    // The link's state comes before the step that the panels show.
+    QTRY_VERIFY2(s.text("TransferState").contains(QStringLiteral("wstrzymane")),
+                 qPrintable(s.text("TransferState")));
+    QVERIFY(s.link().held());
     QVERIFY(s.emulator().acceptedLines().last().contains(" G00 "));
-    QVERIFY(s.action("Wznowwysylanie1")->isEnabled());
-    QVERIFY(!s.action("Wstrzymajwysylanie1")->isEnabled());
-    QVERIFY2(s.text("TransferState").contains(QStringLiteral("wstrzymane")),
-             qPrintable(s.text("TransferState")));
+    QTRY_VERIFY(s.action("Wznowwysylanie1")->isEnabled());
+    QTRY_VERIFY(!s.action("Wstrzymajwysylanie1")->isEnabled());
     const int heldAt = int(s.emulator().acceptedLines().size());
 
     s.action("Wznowwysylanie1")->trigger();
