@@ -86,10 +86,11 @@ bool absent(const std::optional<QByteArray>& value) {
     return !value || value->trimmed().isEmpty() || value->trimmed() == "auto";
 }
 
-// The end of a number as path data writes it at `at`, or -1.
+// The end of a number as path data writes it at `at`, or -1. A dot with no
+// digit after it ("6.", "6.E3") is no number to the path parser.
 qsizetype numberEnd(const QByteArray& data, qsizetype at) {
     static const QRegularExpression number(
-        QStringLiteral("\\G[-+]?(?:\\d+\\.?\\d*|\\.\\d+)(?:[eE][-+]?\\d+)?"));
+        QStringLiteral("\\G[-+]?(?:\\d+(?:\\.\\d+)?|\\.\\d+)(?:[eE][-+]?\\d+)?"));
     const QRegularExpressionMatch m = number.match(QString::fromLatin1(data), at);
     return m.hasMatch() ? m.capturedEnd() : -1;
 }
