@@ -12,30 +12,24 @@ Drawing toDrawing(const std::vector<Stroke>& strokes, const StrokeProgramSetting
     Drawing drawing;
     drawing.travelZ = settings.travelHeight;
     drawing.paths.reserve(strokes.size());
-    for (const Stroke& stroke : strokes) {
-        DrawnPath path;
-        path.z = settings.penHeight;
-        path.points.reserve(stroke.size());
-        for (const PathPoint& p : stroke) {
-            const PathPoint placed = place.map(p);
-            path.points.push_back({RoundHalfEven(placed.x), RoundHalfEven(placed.y)});
-        }
-        drawing.paths.push_back(std::move(path));
-    }
+    for (const Stroke& stroke : strokes)
+        drawing.paths.push_back(PlacedInWholeUnits(stroke, settings.penHeight, place));
     return drawing;
 }
 
-Result<Placement> fitStrokes(const std::vector<Stroke>& strokes, PlacementSettings placement) {
-    placement.roundingSlack = std::max(placement.roundingSlack, kWholeUnitSlack);
-    DrawingShape shape;
-    for (const Stroke& stroke : strokes) {
-        for (size_t i = 0; i < stroke.size(); ++i)
-            shape.push_back({stroke[i], i > 0});
-    }
-    return PlaceShape(shape, placement);
-}
-
 } // namespace
+
+DrawnPath PlacedInWholeUnits(const std::vector<PathPoint>& points, double z,
+                             const Placement& place) {
+    DrawnPath path;
+    path.z = z;
+    path.points.reserve(points.size());
+    for (const PathPoint& p : points) {
+        const PathPoint placed = place.map(p);
+        path.points.push_back({RoundHalfEven(placed.x), RoundHalfEven(placed.y)});
+    }
+    return path;
+}
 
 Result<StrokeDrawing> MakeStrokeDrawing(const std::vector<Stroke>& strokes,
                                         const StrokeProgramSettings& settings) {
@@ -43,7 +37,9 @@ Result<StrokeDrawing> MakeStrokeDrawing(const std::vector<Stroke>& strokes,
     Placement place;
     place.offsetX = settings.origin.x, place.offsetY = settings.origin.y;
     if (settings.fit) {
-        Result<Placement> fitted = fitStrokes(strokes, settings.placement);
+        Result<Placement> fitted = PlaceForWholeUnits(
+            strokes, [](const Stroke& stroke) -> const Stroke& { return stroke; },
+            settings.placement);
         if (!fitted)
             return fitted.failure();
         place = *fitted;

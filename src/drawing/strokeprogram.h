@@ -9,10 +9,34 @@
 
 #include <QStringList>
 
+#include <algorithm>
+
 #include <vector>
 
 // How strokes (text, hatching) become a program: as the SVG import writes
 // a drawing, in whole units, optimised, with the pen's and travel's Z.
+
+// The placement of strokes that are rounded to whole units once placed
+// (PlaceShape with room for the rounding); `pointsOf(stroke)` gives a
+// stroke's points, drawn from one to the next.
+template <class Strokes, class PointsOf>
+Result<Placement> PlaceForWholeUnits(const Strokes& strokes, PointsOf pointsOf,
+                                     PlacementSettings placement) {
+    placement.roundingSlack = std::max(placement.roundingSlack, kWholeUnitSlack);
+    DrawingShape shape;
+    for (const auto& stroke : strokes) {
+        const std::vector<PathPoint>& points = pointsOf(stroke);
+        for (size_t i = 0; i < points.size(); ++i)
+            shape.push_back({points[i], i > 0});
+    }
+    return PlaceShape(shape, placement);
+}
+
+// A stroke placed and rounded to whole units (halves to the even
+// neighbour), drawn at `z`.
+DrawnPath PlacedInWholeUnits(const std::vector<PathPoint>& points, double z,
+                             const Placement& place);
+
 struct StrokeProgramSettings {
     bool fit = false; // into the safe area, as large as fits
     PlacementSettings placement;

@@ -2,6 +2,7 @@
 
 #include "base/inputfile.h"
 #include "base/numberformat.h"
+#include "drawing/strokeprogram.h"
 #include "drawing/travelroute.h"
 #include "hpgl/integertext.h"
 #include "svg/svggeometry.h"
@@ -34,28 +35,17 @@ Drawing toDrawing(const std::vector<SvgLine>& lines, const SvgImportSettings& se
     Drawing drawing;
     drawing.travelZ = settings.travelHeight;
     drawing.paths.reserve(lines.size());
-    for (const SvgLine& line : lines) {
-        DrawnPath path;
-        path.z = settings.penHeights[size_t(line.pen - 1)];
-        path.points.reserve(line.points.size());
-        for (const PathPoint& p : line.points) {
-            const PathPoint placed = fit.map(p);
-            path.points.push_back({RoundHalfEven(placed.x), RoundHalfEven(placed.y)});
-        }
-        drawing.paths.push_back(std::move(path));
-    }
+    for (const SvgLine& line : lines)
+        drawing.paths.push_back(
+            PlacedInWholeUnits(line.points, settings.penHeights[size_t(line.pen - 1)], fit));
     return drawing;
 }
 
 // The lines placed in the safe area, with room for rounding to whole units.
-Result<Placement> fitLines(const std::vector<SvgLine>& lines, PlacementSettings placement) {
-    placement.roundingSlack = std::max(placement.roundingSlack, kWholeUnitSlack);
-    DrawingShape shape;
-    for (const SvgLine& line : lines) {
-        for (size_t i = 0; i < line.points.size(); ++i)
-            shape.push_back({line.points[i], i > 0});
-    }
-    return PlaceShape(shape, placement);
+Result<Placement> fitLines(const std::vector<SvgLine>& lines, const PlacementSettings& placement) {
+    return PlaceForWholeUnits(
+        lines, [](const SvgLine& line) -> const std::vector<PathPoint>& { return line.points; },
+        placement);
 }
 
 // The lines the pen draws for one reading of the document at `tolerance`

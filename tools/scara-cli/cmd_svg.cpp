@@ -75,13 +75,6 @@ int usageError(const QString& message, const QString& help) {
     return 2;
 }
 
-std::optional<double> number(const QString& text) {
-    const Result<double> value = ParseReal(text.toUtf8().replace('.', ','));
-    if (!value || !std::isfinite(*value))
-        return std::nullopt;
-    return *value;
-}
-
 struct ImportOptions {
     QString file;
     QString out;
@@ -114,7 +107,7 @@ std::optional<int> parseImport(const QStringList& args, ImportOptions& o) {
             if (read == cli::OptionRead::Bad)
                 return usageError(error, importHelp());
         } else if ((arg == u"--tolerance" || arg == u"--travel-height") && hasValue) {
-            const std::optional<double> value = number(args[++i]);
+            const std::optional<double> value = cli::number(args[++i]);
             if (!value || (arg == u"--tolerance" && !(*value > 0)))
                 return usageError(
                     QCoreApplication::translate("cli", "%1 needs a positive number").arg(arg),
@@ -127,7 +120,7 @@ std::optional<int> parseImport(const QStringList& args, ImportOptions& o) {
                     QCoreApplication::translate("cli", "--pen-heights needs eight values"),
                     importHelp());
             for (qsizetype pen = 0; pen < 8; ++pen) {
-                const std::optional<double> value = number(heights[pen]);
+                const std::optional<double> value = cli::number(heights[pen]);
                 if (!value)
                     return usageError(
                         QCoreApplication::translate("cli", "--pen-heights: '%1' is not a number")
@@ -188,7 +181,7 @@ int runOptimize(const QStringList& args) {
         if (arg == u"-o" && hasValue) {
             out = args[++i];
         } else if (arg == u"--tolerance" && hasValue) {
-            const std::optional<double> value = number(args[++i]);
+            const std::optional<double> value = cli::number(args[++i]);
             if (!value || !(*value > 0))
                 return usageError(
                     QCoreApplication::translate("cli", "--tolerance needs a positive number"),

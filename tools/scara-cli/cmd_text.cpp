@@ -50,13 +50,6 @@ int usageError(const QString& message) {
     return 2;
 }
 
-std::optional<double> number(const QString& text) {
-    const Result<double> value = ParseReal(text.toUtf8().replace('.', ','));
-    if (!value || !std::isfinite(*value))
-        return std::nullopt;
-    return *value;
-}
-
 struct TextOptions {
     std::optional<QString> text;
     QString font = StrokeFontNames().first();
@@ -83,7 +76,7 @@ std::optional<int> readValue(const QString& arg, const QString& value, TextOptio
                          : value == u"center" ? TextAlign::Center
                                               : TextAlign::Right;
     } else if (arg == u"--pen-height" || arg == u"--travel-height") {
-        const std::optional<double> z = number(value);
+        const std::optional<double> z = cli::number(value);
         if (!z)
             return usageError(QCoreApplication::translate("cli", "%1 needs a number").arg(arg));
         (arg == u"--pen-height" ? o.program.penHeight : o.program.travelHeight) = *z;
@@ -139,7 +132,7 @@ int runText(const QStringList& args) {
         cli::err(font.error());
         return 1;
     }
-    const std::optional<double> height = number(options.height);
+    const std::optional<double> height = cli::number(options.height);
     if (!height || !(*height > 0)) {
         cli::err(pen::badHeight(options.height));
         return 1;

@@ -1,8 +1,10 @@
 #include "command.h"
 
+#include "base/numberformat.h"
 #include "gcode/programfile.h"
 
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -12,6 +14,13 @@ std::vector<CliCommand>& cliCommands() {
 }
 
 namespace cli {
+
+std::optional<double> number(const QString& text) {
+    const Result<double> value = ParseReal(text.toUtf8().replace('.', ','));
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    return *value;
+}
 
 void out(const QByteArray& bytes) {
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <optional>
 #include <vector>
 
 class ProgramText;
@@ -42,6 +43,9 @@ void print(std::FILE* stream, const QString& text);
 // Writes text to standard output or standard error, unchanged (8-bit bytes).
 void out(const QByteArray& bytes);
 void err(const QString& text); // adds a line end; local 8-bit encoding
+// A number as the command line gives it (with a dot or a comma), finite;
+// none otherwise.
+std::optional<double> number(const QString& text);
 // True when args holds --help or -h.
 bool wantsHelp(const QStringList& args);
 // True for the output name "-": standard output.

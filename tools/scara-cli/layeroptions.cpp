@@ -24,7 +24,7 @@ const char kLayerHelp[] = QT_TRANSLATE_NOOP(
 
 namespace {
 
-Result<double> number(const QString& text) {
+Result<double> numberOrError(const QString& text) {
     const Result<double> value = ParseReal(text.toUtf8().replace('.', ','));
     if (value && !std::isfinite(*value))
         return Failure{QCoreApplication::translate("cli", "'%1' is not a valid floating point "
@@ -108,7 +108,7 @@ Result<SendPlan> MakeSendPlan(const LayerOptions& options, const ProgramText& pr
         }
     }
     if (options.refillEvery) {
-        const Result<double> distance = number(*options.refillEvery);
+        const Result<double> distance = numberOrError(*options.refillEvery);
         if (!distance)
             return distance.failure();
         plan.refillEvery = *distance;
@@ -126,7 +126,7 @@ Result<SendPlan> MakeSendPlan(const LayerOptions& options, const ProgramText& pr
                 s.holdMessage = read->second;
                 continue;
             }
-            const Result<double> value = number(read->second);
+            const Result<double> value = numberOrError(read->second);
             if (!value)
                 return value.failure();
             (list == &options.z ? s.z : s.feed) = *value;

@@ -1,5 +1,7 @@
 #include "placementoptions.h"
 
+#include "command.h"
+
 #include "base/numberformat.h"
 
 #include <QCoreApplication>
@@ -21,11 +23,10 @@ const char kPlacementHelp[] = QT_TRANSLATE_NOOP(
 namespace {
 
 bool readNumber(const QString& text, double& value) {
-    const Result<double> read = ParseReal(text.toUtf8().replace('.', ','));
-    if (!read || !std::isfinite(*read))
-        return false;
-    value = *read;
-    return true;
+    const std::optional<double> read = cli::number(text);
+    if (read)
+        value = *read;
+    return read.has_value();
 }
 
 } // namespace
