@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 
+#include <cctype>
 #include <utility>
 
 using namespace svgxml;
@@ -87,12 +88,23 @@ bool absent(const std::optional<QByteArray>& value) {
 }
 
 // The end of a number as path data writes it at `at`, or -1. A dot with no
-// digit after it ("6.", "6.E3") is no number to the path parser.
+// digit after it ("6.", "6.E3", "7.h") is no number to the path parser.
 qsizetype numberEnd(const QByteArray& data, qsizetype at) {
     static const QRegularExpression number(
         QStringLiteral("\\G[-+]?(?:\\d+(?:\\.\\d+)?|\\.\\d+)(?:[eE][-+]?\\d+)?"));
     const QRegularExpressionMatch m = number.match(QString::fromLatin1(data), at);
-    return m.hasMatch() ? m.capturedEnd() : -1;
+    if (!m.hasMatch())
+        return -1;
+    // A dot or an exponent mark the number could not take ("7.h", "7e")
+    // fails the whole number for the path parser.
+    const qsizetype end = m.capturedEnd();
+    const auto digitAt = [&](qsizetype i) {
+        return i < data.size() && std::isdigit(uchar(data[i]));
+    };
+    if (end < data.size() &&
+        (data[end] == 'e' || data[end] == 'E' || (data[end] == '.' && !digitAt(end + 1))))
+        return -1;
+    return end;
 }
 
 // Past white space, and past one comma when `comma`.

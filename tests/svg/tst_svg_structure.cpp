@@ -325,9 +325,10 @@ void SvgStructureTest::notDrawnCounted_data() {
            "linii 2) × 1"_qs;
     QTest::newRow("path data without a move first")
         << line + u"\n<path d='L 10 10' stroke='black'/><path d='M 5' stroke='black'/>"
-                  "<path d='M 6.E3,7 H 9' stroke='black'/>"_qs
+                  "<path d='M 6.E3,7 H 9' stroke='black'/><path d='M 6,7.h 9' stroke='black'/>"
+                  "<path d='M 6,7e 9' stroke='black'/>"_qs
         << u"Nie narysowano: niezrozumiała wartość d (narysowano do błędu) (pierwszy raz w "
-           "linii 2) × 3"_qs;
+           "linii 2) × 5"_qs;
     QTest::newRow("empty path data, no error")
         << line + u"\n<path d=' ' stroke='black'/>"_qs << QString();
 }
