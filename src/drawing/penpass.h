@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTransform>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -42,8 +43,8 @@ struct PenShape {
     std::optional<PenTextRun> text;
     // The shape's clip: nothing of it is seen outside this area (the strokes
     // given are clipped already; its hatching, its text and what its fill
-    // hides are clipped by the pass).
-    std::optional<FillArea> seenWithin;
+    // hides are clipped by the pass); shared by the shapes of one clip.
+    std::shared_ptr<const FillArea> seenWithin;
 };
 
 struct PenPassOptions {

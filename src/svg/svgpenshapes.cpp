@@ -45,7 +45,7 @@ FillArea fillOf(const SvgShape& shape) {
 std::vector<PenShape> PenShapesOf(const SvgGeometry& geometry) {
     std::vector<PenShape> shapes;
     shapes.reserve(geometry.shapes.size());
-    std::unordered_map<const SvgClipShape*, FillArea> clipAreas; // shared by many shapes
+    std::unordered_map<const SvgClipShape*, std::shared_ptr<const FillArea>> clipAreas;
     for (const SvgShape& svg : geometry.shapes) {
         PenShape shape;
         shape.pen = svg.pen;
@@ -60,7 +60,7 @@ std::vector<PenShape> PenShapesOf(const SvgGeometry& geometry) {
         if (svg.clip) {
             auto [at, added] = clipAreas.try_emplace(svg.clip.get());
             if (added)
-                at->second = svg.clip->area();
+                at->second = std::make_shared<const FillArea>(svg.clip->area());
             shape.seenWithin = at->second;
         }
         shapes.push_back(std::move(shape));
